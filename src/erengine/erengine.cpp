@@ -1,0 +1,126 @@
+#include "erengine/erengine.h"
+
+#include <graphviz/cgraph.h>
+#include <graphviz/gvc.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TErCommand {
+  std::string Layout;
+  std::string Format;
+  std::string DotFile;
+  std::string OutputFile;
+};
+
+std::string JoinWords(const std::vector<std::string>& Words, size_t From,
+                      size_t To) {
+  std::string Result;
+  for (size_t i = From; i < To; ++i) {
+    if (i > From) Result += ',';
+    Result += Words[i];
+  }
+  return Result;
+}
+
+// The words are not quoted, so a comma inside a path cannot be told from a
+// separator.  The first "-o" after the DOT path ends it; everything after it
+// is the output path.
+bool ParseCommand(const char* Command, TErCommand& Cmd) {
+  if (Command == nullptr) return false;
+  std::vector<std::string> Words;
+  std::string Word;
+  for (const char* p = Command; *p != '\0'; ++p) {
+    if (*p == ',') {
+      Words.push_back(Word);
+      Word.clear();
+    } else {
+      Word += *p;
+    }
+  }
+  Words.push_back(Word);
+  if (Words.size() < 5) return false;
+  if (Words[1].size() < 3 || Words[1].compare(0, 2, "-T") != 0) return false;
+  size_t OutFlag = 0;
+  for (size_t i = 3; i < Words.size(); ++i) {
+    if (Words[i] == "-o") {
+      OutFlag = i;
+      break;
+    }
+  }
+  if (OutFlag == 0 || OutFlag + 1 >= Words.size()) return false;
+  Cmd.Layout = Words[0];
+  Cmd.Format = Words[1].substr(2);
+  Cmd.DotFile = JoinWords(Words, 2, OutFlag);
+  Cmd.OutputFile = JoinWords(Words, OutFlag + 1, Words.size());
+  return !Cmd.Layout.empty() && !Cmd.DotFile.empty() && !Cmd.OutputFile.empty();
+}
+
+bool WriteAll(const std::string& Path, const char* Data, unsigned Length) {
+  FILE* f = std::fopen(Path.c_str(), "wb");
+  if (f == nullptr) return false;
+  bool Ok = std::fwrite(Data, 1, Length, f) == Length;
+  if (std::fclose(f) != 0) Ok = false;
+  if (!Ok) std::remove(Path.c_str());
+  return Ok;
+}
+
+// One layout context for the life of the process, never freed: the text
+// layout plugin keeps a pointer to the last font name, which belongs to the
+// context's font table, and compares it on the next call, so freeing a
+// context makes the first label of the next one read freed memory.
+GVC_t* SharedContext() {
+  static GVC_t* Gvc = gvContext();
+  return Gvc;
+}
+
+int Render(const TErCommand& Cmd) {
+  FILE* In = std::fopen(Cmd.DotFile.c_str(), "rb");
+  if (In == nullptr) return ErOutCannotRead;
+
+  agreseterrors();
+  GVC_t* Gvc = SharedContext();
+  Agraph_t* G = agread(In, nullptr);
+  std::fclose(In);  // the caller may delete the DOT file once we return
+  if (G == nullptr) return ErOutCannotRead;
+
+  // An undirected graph ignores arrowhead/arrowtail unless dir is set; draw
+  // both ends (crow's foot and tee) without touching the DOT text.
+  if (agattr(G, AGEDGE, const_cast<char*>("dir"), nullptr) == nullptr)
+    agattr(G, AGEDGE, const_cast<char*>("dir"), const_cast<char*>("both"));
+
+  int Result = 0;
+  char* Data = nullptr;
+  unsigned Length = 0;
+  if (agerrors() > 0 || gvLayout(Gvc, G, Cmd.Layout.c_str()) != 0) {
+    Result = ErOutGraphError;
+  } else {
+    // Render to memory: the library's own file output ends the process when
+    // the file cannot be opened.
+    if (gvRenderData(Gvc, G, Cmd.Format.c_str(), &Data, &Length) != 0 ||
+        agerrors() > 0 || Data == nullptr || Length == 0)
+      Result = ErOutGraphError;
+    else if (!WriteAll(Cmd.OutputFile, Data, Length))
+      Result = ErOutCannotWrite;
+    if (Data != nullptr) gvFreeRenderData(Data);
+    gvFreeLayout(Gvc, G);
+  }
+  agclose(G);
+  return Result;
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) int ErOut(const char* Command) {
+  TErCommand Cmd;
+  if (!ParseCommand(Command, Cmd)) return ErOutBadCommand;
+  try {
+    return Render(Cmd);
+  } catch (...) {
+    return ErOutGraphError;
+  }
+}

@@ -1,0 +1,211 @@
+#include "formatter/rkbasetype.h"
+
+#include <algorithm>
+
+constinit TRkFmtOpt FmtOpt{};
+
+namespace {
+constexpr char CR = '\r';
+constexpr char LF = '\n';
+
+inline unsigned char UC(char c) { return static_cast<unsigned char>(c); }
+}  // namespace
+
+std::string LowerCase(std::string_view S) {
+    std::string r(S);
+    for (char& c : r) c = AsciiLower(c);
+    return r;
+}
+
+std::string UpperCase(std::string_view S) {
+    std::string r(S);
+    for (char& c : r) c = AsciiUpper(c);
+    return r;
+}
+
+bool SameText(std::string_view A, std::string_view B) {
+    if (A.size() != B.size()) return false;
+    for (size_t i = 0; i < A.size(); ++i)
+        if (AsciiLower(A[i]) != AsciiLower(B[i])) return false;
+    return true;
+}
+
+int TextCompare(std::string_view A, std::string_view B) {
+    const size_t n = std::min(A.size(), B.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char a = UC(AsciiLower(A[i]));
+        const unsigned char b = UC(AsciiLower(B[i]));
+        if (a != b) return a < b ? -1 : 1;
+    }
+    if (A.size() == B.size()) return 0;
+    return A.size() < B.size() ? -1 : 1;
+}
+
+void ReplaceText(std::string& S, std::string_view Old, std::string_view New, int Flags) {
+    if (S.empty() || Old.empty()) return;
+    const bool all = (Flags & rfReplaceAll) != 0;
+    const bool nocase = (Flags & rfIgnoreCase) != 0;
+    auto same = [nocase](char a, char b) {
+        return nocase ? AsciiUpper(a) == AsciiUpper(b) : a == b;
+    };
+    std::string r;
+    r.reserve(S.size() >= Old.size() && New.size() > Old.size()
+                  ? S.size() + (S.size() / Old.size()) * (New.size() - Old.size())
+                  : S.size());
+    size_t i = 0;
+    bool done = false;
+    while (i < S.size()) {
+        if (!done && same(S[i], Old[0]) && S.size() - i >= Old.size()) {
+            size_t k = 1;
+            while (k < Old.size() && same(S[i + k], Old[k])) ++k;
+            if (k == Old.size()) {
+                r.append(New);
+                i += Old.size();
+                if (!all) done = true;
+                continue;
+            }
+        }
+        if (done) {
+            r.append(S, i, std::string::npos);
+            break;
+        }
+        r.push_back(S[i]);
+        ++i;
+    }
+    S = std::move(r);
+}
+
+std::string SpacesToTabs(std::string_view Text) {
+    std::string r;
+    r.reserve(Text.size());
+    const int32_t tabSize = FmtOpt.TabSize;
+    size_t pos = 0;
+    bool first = true;
+    while (pos < Text.size()) {
+        size_t end = pos;
+        while (end < Text.size() && Text[end] != CR && Text[end] != LF) ++end;
+        std::string_view line = Text.substr(pos, end - pos);
+        if (!first) r += "\r\n";
+        first = false;
+        int32_t tabs = 0, spaces = 0;
+        size_t k = 0;
+        for (; k < line.size() && (line[k] == ' ' || line[k] == '\t'); ++k) {
+            if (line[k] == '\t') {
+                ++tabs;
+            } else if (++spaces == tabSize) {
+                ++tabs;
+                spaces = 0;
+            }
+        }
+        if (tabs > 0) {
+            r.append(static_cast<size_t>(tabs), '\t');
+            r.append(static_cast<size_t>(spaces), ' ');
+            r.append(line.substr(k));
+        } else {
+            r.append(line);
+        }
+        // Skip one line break: CR LF, CR or LF.
+        if (end < Text.size()) {
+            if (Text[end] == CR && end + 1 < Text.size() && Text[end + 1] == LF)
+                end += 2;
+            else
+                end += 1;
+        }
+        pos = end;
+    }
+    return r;
+}
+
+std::string IndentText(std::string_view Text, int32_t Count) {
+    std::string r(Text);
+    if (Count > 0) {
+        std::string nl = "\r\n";
+        nl.append(static_cast<size_t>(Count), ' ');
+        ReplaceText(r, "\r\n", nl, rfReplaceAll);
+    }
+    if (FmtOpt.UseTab) return SpacesToTabs(r);
+    return r;
+}
+
+int32_t LastLineLength(std::string_view S) {
+    const size_t p = S.find_last_of("\r\n");
+    if (p == std::string_view::npos) return static_cast<int32_t>(S.size());
+    return static_cast<int32_t>(S.size() - p - 1);
+}
+
+std::string ChangeCase(std::string_view S, int CaseKind) {
+    std::string r(S);
+    if (r.empty()) return r;
+    switch (CaseKind) {
+    case 0:
+        for (char& c : r) c = AsciiUpper(c);
+        break;
+    case 1:
+        for (char& c : r) c = AsciiLower(c);
+        break;
+    case 2:
+        for (char& c : r) c = AsciiLower(c);
+        r[0] = AsciiUpper(r[0]);
+        break;
+    default:
+        break;
+    }
+    return r;
+}
+
+int32_t TrailingLineBreakCount(std::string_view S) {
+    int32_t n = 0;
+    for (size_t i = S.size(); i > 0; --i) {
+        const char c = S[i - 1];
+        if (c == LF)
+            ++n;
+        else if (c != CR && c != ' ')
+            break;
+    }
+    return n;
+}
+
+std::string TrimTrailingBlanks(std::string_view S) {
+    size_t n = S.size();
+    while (n > 0 && (S[n - 1] == ' ' || UC(S[n - 1]) < UC(LF))) --n;
+    return std::string(S.substr(0, n));
+}
+
+std::string EnsureLineBreak(std::string_view S) {
+    if (TrailingLineBreakCount(S) > 0) return TrimTrailingBlanks(S);
+    std::string r(S);
+    r += "\r\n";
+    return r;
+}
+
+std::string JoinWithSpace(std::string_view A, std::string_view B) {
+    if (A.empty()) return std::string(B);
+    std::string r;
+    r.reserve(A.size() + 1 + B.size());
+    r.append(A);
+    r.push_back(RkSeparatorChar);
+    r.append(B);
+    return r;
+}
+
+std::string TrimChar(std::string_view S, char Ch) {
+    auto skip = [Ch](char c) { return UC(c) <= UC(' ') || c == Ch; };
+    size_t b = 0;
+    while (b < S.size() && skip(S[b])) ++b;
+    if (b == S.size()) return std::string();
+    size_t e = S.size();
+    while (e > b && skip(S[e - 1])) --e;
+    return std::string(S.substr(b, e - b));
+}
+
+std::string PadKeyword(int32_t Width, std::string_view S, bool LeftJustify) {
+    std::string r(S);
+    if (static_cast<int64_t>(S.size()) < Width) {
+        const size_t pad = static_cast<size_t>(Width) - S.size();
+        if (LeftJustify)
+            r.append(pad, ' ');
+        else
+            r.insert(0, pad, ' ');
+    }
+    return r;
+}

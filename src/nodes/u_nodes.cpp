@@ -1,0 +1,310 @@
+// Tokens, token lists and the range-text routines.
+#include "nodes/u_nodes.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "formatter/rkbasetype.h"
+#include "nodes/rkexceptions.h"
+
+namespace {
+constexpr const char* kUnit = "nodes/u_nodes";
+
+inline bool IsBlank(const TSourceToken* t) { return t->TokenType == ttBlanks; }
+inline bool IsLineBreak(const TSourceToken* t) { return t->TokenType == ttLineBreak; }
+inline bool IsComment(const TSourceToken* t) {
+    return t->TokenType == ttBlockComment || t->TokenType == ttLineComment;
+}
+inline bool IsCommentCode(const TSourceToken* t) {
+    return t->TokenCode == tcBlockComment || t->TokenCode == tcLineComment;
+}
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TSourceToken
+
+std::string TSourceToken::GetFormattedText() {
+    if (!OwnerList) return std::string();
+    return TokenSpanText(OwnerList, this, RangeLength, 0);
+}
+
+std::unique_ptr<TSourceToken> MakeSourceToken(std::string_view AText, uint8_t ATokenType,
+                                              uint8_t AGroup, uint8_t ASubKind,
+                                              int32_t ALine, int32_t AColumn) {
+    auto t = std::make_unique<TSourceToken>();
+    t->Text.assign(AText);
+    t->TokenType = ATokenType;
+    t->TokenGroup = AGroup;
+    t->TokenSubKind = ASubKind;
+    t->Line = ALine;
+    t->Column = AColumn;
+    t->DbObjKind = okUnknown;
+    t->TokenCode = 0;
+    return t;
+}
+
+// ---------------------------------------------------------------------------
+// TSourceTokenList: storage
+
+TSourceTokenList::TSourceTokenList(bool AOwnsObjects) : FOwnsObjects(AOwnsObjects) {}
+
+TSourceTokenList::~TSourceTokenList() = default;
+
+void TSourceTokenList::Clear() {
+    FItems.clear();
+    FOwned.clear();
+}
+
+TSourceToken* TSourceTokenList::GetToken(int32_t i) const {
+    if (i < 0 || i >= Count()) throw ERkListError(i);
+    return FItems[static_cast<size_t>(i)];
+}
+
+int32_t TSourceTokenList::Add(TSourceToken* t) {
+    FItems.push_back(t);
+    return Count() - 1;
+}
+
+int32_t TSourceTokenList::Add(std::unique_ptr<TSourceToken> t) {
+    RK_ASSERT(FOwnsObjects, "Token list does not own its tokens", kUnit);
+    FItems.push_back(t.get());
+    FOwned.push_back(std::move(t));
+    return Count() - 1;
+}
+
+void TSourceTokenList::Insert(int32_t i, TSourceToken* t) {
+    if (i < 0 || i > Count()) throw ERkListError(i);
+    FItems.insert(FItems.begin() + i, t);
+}
+
+void TSourceTokenList::Insert(int32_t i, std::unique_ptr<TSourceToken> t) {
+    RK_ASSERT(FOwnsObjects, "Token list does not own its tokens", kUnit);
+    if (i < 0 || i > Count()) throw ERkListError(i);
+    FItems.insert(FItems.begin() + i, t.get());
+    FOwned.push_back(std::move(t));
+}
+
+int32_t TSourceTokenList::IndexOf(const TSourceToken* t) const {
+    // The script list is append-only, so a token's own position is the
+    // usual answer; check it first.
+    if (t && t->PosInList >= 0 && t->PosInList < Count() &&
+        FItems[static_cast<size_t>(t->PosInList)] == t)
+        return t->PosInList;
+    auto it = std::find(FItems.begin(), FItems.end(), t);
+    return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin());
+}
+
+TSourceToken* TSourceTokenList::RemoveAt(int32_t i) {
+    TSourceToken* t = GetToken(i);
+    FItems.erase(FItems.begin() + i);
+    // An owned token stays in FOwned, alive until the list goes.
+    return t;
+}
+
+// ---------------------------------------------------------------------------
+// TSourceTokenList: look-around
+
+int32_t TSourceTokenList::LineBreakDistance(int32_t Pos, bool SkipComments) const {
+    if (Pos < 0 || Pos >= Count() - 1) return 0;
+    for (int32_t j = Pos + 1; j < Count(); ++j) {
+        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        if (IsBlank(t) || (SkipComments && IsComment(t))) continue;
+        return IsLineBreak(t) ? j - Pos : 0;
+    }
+    return 0;
+}
+
+bool TSourceTokenList::LineBreakFollows(bool SkipComments) const {
+    return LineBreakDistance(CurPos, SkipComments) > 0;
+}
+
+bool TSourceTokenList::AtLineStart() const {
+    if (CurPos < 1 || CurPos > Count() - 1) return false;
+    for (int32_t j = CurPos - 1; j >= 0; --j) {
+        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        if (IsBlank(t)) continue;
+        return IsLineBreak(t);
+    }
+    return false;
+}
+
+bool TSourceTokenList::PrevTokenIsAt(std::string_view Text, int32_t Pos, bool SkipBlanks,
+                                     bool SkipComments, bool SkipLineBreaks) const {
+    if (Pos < 1) return false;
+    int32_t j = std::min(Pos, Count()) - 1;
+    for (; j >= 0; --j) {
+        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        if ((SkipBlanks && IsBlank(t)) || (SkipLineBreaks && IsLineBreak(t)) ||
+            (SkipComments && IsCommentCode(t)))
+            continue;
+        break;
+    }
+    if (j < 0) return false;
+    const TSourceToken* t = FItems[static_cast<size_t>(j)];
+    if (Text == "\n") return IsLineBreak(t);
+    return SameText(Text, t->Text);
+}
+
+bool TSourceTokenList::PrevTokenIs(std::string_view Text, bool SkipBlanks, bool SkipComments,
+                                   bool SkipLineBreaks) const {
+    return PrevTokenIsAt(Text, CurPos, SkipBlanks, SkipComments, SkipLineBreaks);
+}
+
+int32_t TSourceTokenList::NextSqlplusCmdIndex(int32_t Pos) const {
+    if (Pos < 0 || Pos >= Count() - 1) return 0;
+    for (int32_t j = Pos + 1; j < Count(); ++j) {
+        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        if (!t->IsSignificant()) continue;
+        return t->TokenCode == tcSqlplusCmd ? j : 0;
+    }
+    return 0;
+}
+
+bool TSourceTokenList::NextIsSqlplusCmd() const { return NextSqlplusCmdIndex(CurPos) > 0; }
+
+int32_t TSourceTokenList::FindIdentAhead(int32_t Pos, std::string_view Word,
+                                         int32_t MaxCount) const {
+    if (Pos < 0 || Pos > Count() - 2) return 0;
+    const bool table = SameText(Word, "table");
+    int32_t counter = 0;
+    for (int32_t j = Pos + 1; j < Count(); ++j) {
+        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        if (IsBlank(t) || IsLineBreak(t) || IsCommentCode(t)) continue;
+        if (table && (SameText(t->Text, "TEMPORARY") || SameText(t->Text, "TEMP") ||
+                      SameText(t->Text, "LOCAL") || SameText(t->Text, "GLOBAL")))
+            continue;
+        if (SameText(t->Text, Word)) return j;
+        if (++counter == MaxCount) return 0;
+    }
+    return 0;
+}
+
+TSourceToken* TSourceTokenList::SolidTokenAt(int32_t Pos, int32_t N) const {
+    if (Pos < 0 || Pos > Count() - 1 || N == 0) return nullptr;
+    if (N > 0) {
+        if (Pos == Count() - 1) return nullptr;
+        int32_t k = 0;
+        for (int32_t j = Pos + 1; j < Count(); ++j) {
+            TSourceToken* t = FItems[static_cast<size_t>(j)];
+            if (t->IsSignificant() && ++k == N) return t;
+        }
+        return nullptr;
+    }
+    if (Pos < 1) return nullptr;
+    const int64_t want = -static_cast<int64_t>(N);
+    int64_t k = 0;
+    for (int32_t j = Pos - 1; j >= 0; --j) {
+        TSourceToken* t = FItems[static_cast<size_t>(j)];
+        if (t->IsSignificant() && ++k == want) return t;
+    }
+    return nullptr;
+}
+
+TSourceToken* TSourceTokenList::SolidTokenFrom(const TSourceToken* Token, int32_t N) const {
+    if (!Token || Token->PosInList == -1) return nullptr;
+    return SolidTokenAt(Token->PosInList, N);
+}
+
+// ---------------------------------------------------------------------------
+// Range texts
+
+std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t To, int Flags) {
+    std::string text;
+    if (!List) return text;
+    const int32_t count = List->Count();
+    if (From < 0 || To < 0 || From > count - 1 || To > count - 1 || From > To) return text;
+    const auto& items = List->Items();
+
+    std::string piece;
+    for (int32_t i = From; i <= To; ++i) {
+        const TSourceToken* t = items[static_cast<size_t>(i)];
+        piece = t->Text;
+        switch (t->TokenType) {
+        case ttKeyword:
+            if (FmtOpt.KeywordCase != 3) piece = ChangeCase(t->Text, FmtOpt.KeywordCase);
+            break;
+        case ttIdentifier:
+            if (FmtOpt.IdentifierCase != 3) piece = ChangeCase(t->Text, FmtOpt.IdentifierCase);
+            break;
+        case ttBlanks:
+            if (Flags & rtDropBlanks)
+                piece.clear();
+            else if (Flags & rtOneBlank)
+                piece.assign(1, RkSeparatorChar);
+            break;
+        case ttLineBreak: {
+            const bool afterComment = i > From && IsComment(items[static_cast<size_t>(i - 1)]);
+            if ((Flags & rtDropLineBreaks) && ((Flags & rtDropComments) || !afterComment))
+                piece.clear();
+            break;
+        }
+        case ttBlockComment:
+        case ttLineComment:
+            if (Flags & rtDropComments) piece.clear();
+            break;
+        default:
+            break;
+        }
+        // A function name takes the function-name case from its own text.
+        // Strings, quoted and bracketed names keep their case: it is part of
+        // the name.
+        if (t->DbObjKind == okFunction && FmtOpt.FunctionNameCase != 3 &&
+            t->TokenType != ttString && t->TokenType != ttQuotedName &&
+            t->TokenType != ttBracketedName)
+            piece = ChangeCase(t->Text, FmtOpt.FunctionNameCase);
+        text += piece;
+    }
+
+    if (Flags & rtNoTrailing) return text;
+    std::string tail, pending;
+    for (int32_t j = To + 1; j < count; ++j) {
+        const TSourceToken* t = items[static_cast<size_t>(j)];
+        if (IsBlank(t)) {
+            if (TrailingLineBreakCount(pending) == 0) pending.assign(1, RkSeparatorChar);
+        } else if (IsLineBreak(t)) {
+            if (TrailingLineBreakCount(pending) == 0) pending += "\r\n";
+        } else if (IsComment(t)) {
+            tail += pending;
+            if (t->TokenType == ttLineComment &&
+                (FmtOpt.CommentStyle == 1 || FmtOpt.CommentStyle == 2)) {
+                tail += "/* ";
+                tail += t->Text;
+                tail += " */";
+            } else {
+                tail += t->Text;
+            }
+            pending.clear();
+        } else {
+            break;
+        }
+    }
+    if (!tail.empty()) {
+        tail += pending;
+        text += tail;
+    }
+    return text;
+}
+
+std::string TokenSpanText(const TSourceTokenList* List, const TSourceToken* Token, int32_t N,
+                          int Flags) {
+    if (!List || !Token) return std::string();
+    const int32_t p = Token->PosInList;
+    if (p == -1 || N == 0) return std::string();
+    const int32_t count = List->Count();
+    const auto& items = List->Items();
+    if (N > 0) {
+        int64_t k = 1;
+        int32_t j = p + 1;
+        for (; k < N && j < count; ++j)
+            if (items[static_cast<size_t>(j)]->IsSignificant()) ++k;
+        if (k < N) return std::string();
+        return TokenRangeText(List, p, j - 1, Flags);
+    }
+    const int64_t want = -static_cast<int64_t>(N);
+    int64_t k = 1;
+    int32_t j = p - 1;
+    for (; k < want && j >= 0; --j)
+        if (j < count && items[static_cast<size_t>(j)]->IsSignificant()) ++k;
+    if (k < want) return std::string();
+    return TokenRangeText(List, j + 1, p, Flags);
+}

@@ -1,0 +1,368 @@
+// Tokens, token lists, the node base of the syntax tree and of every
+// statement, the generic node list, value records and the list routines.
+//
+// Ownership: an owning token list owns the tokens added to it as
+// unique_ptr; every other reference to a token is non-owning.  A node owns
+// its own token list object (never the tokens) and its printer.  Child
+// nodes are owned by the parser's node pool or by the statement that made
+// them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "process/rkbasevisitor.h"
+
+class TSourceTokenList;
+class TCustomPP;
+class TCustomSqlStatement;
+class TRkCustomParser;
+
+// ---------------------------------------------------------------------------
+// Token codes shared by every scanner and grammar (each dialect numbers its
+// other lexical classes and its keywords itself).
+inline constexpr int32_t tcEndOfInput = 0;
+inline constexpr int32_t tcError = 256;
+inline constexpr int32_t tcBlockComment = 257;
+inline constexpr int32_t tcLineComment = 258;
+inline constexpr int32_t tcBlanks = 259;
+inline constexpr int32_t tcLineBreak = 260;
+inline constexpr int32_t tcSqlplusCmd = 261;
+inline constexpr int32_t tcIdent = 262;
+
+// TSourceToken::TokenType values.
+enum TTokenTypeValue : uint8_t {
+    ttUnclassified = 1,
+    ttLineBreak = 2,
+    ttBlanks = 3,
+    ttBlockComment = 4,
+    ttLineComment = 5,
+    ttNumber = 6,
+    ttString = 7,
+    ttQuotedName = 8,
+    ttBracketedName = 9,
+    ttIdentifier = 10,
+    ttKeyword = 11,
+    ttBindVar = 12,        // ':name'
+    ttAtVar = 13,          // '@name'
+    ttSemicolon = 15,
+    ttColon = 16,
+    ttComma = 17,
+    ttPeriod = 18,
+    ttPlus = 22,
+    ttMinus = 23,
+    ttStar = 24,
+    ttSlash = 25,
+    ttEqual = 27,
+    ttGreater = 29,
+    ttLess = 30,
+    ttOtherChar = 34,
+    ttOperator = 35,
+    ttLeftParen = 36,
+    ttRightParen = 37,
+    ttLeftBracket = 38,
+    ttRightBracket = 39,
+    ttAt = 40,
+    ttCaret = 41,
+    ttDollar = 43,
+    ttDecodeName = 74,     // DECODE used as a name (MySQL grammar)
+    ttCommentWord = 75,    // word re-coded as a comment
+    ttNoStatement = 78,    // token that starts no statement
+};
+
+// TSourceToken::DbObjKind values (names in DbObjKindNames).
+enum TDbObjKindValue : uint8_t {
+    okUnknown = 0,
+    okTable = 1,
+    okField = 2,
+    okFunction = 3,
+    okTableAlias = 4,
+    okFieldAlias = 5,
+    okAlias = 6,
+};
+
+// Flags of TokenRangeText and TokenSpanText.
+inline constexpr int rtDropLineBreaks = 1;
+inline constexpr int rtDropComments = 2;
+inline constexpr int rtDropBlanks = 4;
+inline constexpr int rtOneBlank = 8;
+inline constexpr int rtNoTrailing = 32;
+
+// ---------------------------------------------------------------------------
+class TSourceToken : public TRkVisitedAbs {
+public:
+    int32_t PosInList = -1;         // index in its owning list, -1 in none
+    int32_t SeqNo = -1;             // numbered by TRkGetTextVisitor
+    std::string Text;               // exactly as scanned
+    uint8_t TokenType = ttUnclassified;
+    uint8_t DbObjKind = okUnknown;
+    int32_t TokenCode = 0;
+    uint8_t TokenStatus = 0;        // 0 normal, 1 removed by a handler, 2 consumed
+    uint8_t SkipParserEvent = 0;
+    uint8_t TokenGroup = 0;
+    uint8_t TokenSubKind = 0;
+    int32_t Line = -1;
+    int32_t Column = -1;
+    uint8_t SqlplusCmdPart = 0;
+    int32_t OriginalCode = 0;
+    TSourceToken* SeparatorToken = nullptr;    // '.' or ',' before it in a name (list)
+    TSourceTokenList* OwnerList = nullptr;     // not owned
+    int32_t RangeLength = 1;        // significant tokens GetFormattedText prints
+
+    TSourceToken() = default;
+
+    const char* ClassName() const override { return "TSourceToken"; }
+    TSourceToken* AsToken() override { return this; }
+
+    const std::string& GetText() const { return Text; }
+    // Text with the case options and the comments that trail it; empty for a
+    // token in no list.
+    std::string GetFormattedText();
+    // Not a line break, blanks or a comment.
+    bool IsSignificant() const {
+        return TokenType < ttLineBreak || TokenType > ttLineComment;
+    }
+
+protected:
+    const char* AssertUnit() const override { return "nodes/u_nodes"; }
+};
+
+// A new token with these values, code 0 and object kind 0, in no list.
+// Its owner is whoever keeps the returned pointer.
+std::unique_ptr<TSourceToken> MakeSourceToken(std::string_view AText, uint8_t ATokenType,
+                                              uint8_t AGroup, uint8_t ASubKind,
+                                              int32_t ALine, int32_t AColumn);
+
+// ---------------------------------------------------------------------------
+// Ordered token list.  An owning list (AOwnsObjects) owns the tokens given to
+// it as unique_ptr; tokens given as raw pointers are only referred to, in
+// either kind of list (so a parser's end-of-input token, appended to a list
+// by pointer, keeps its one owner).  Add and Insert do not touch the
+// token's OwnerList and PosInList.  Indexes are 0-based.
+class TSourceTokenList : public TRkVisitedAbs {
+public:
+    int32_t CurPos = -1;
+
+    explicit TSourceTokenList(bool AOwnsObjects = false);
+    ~TSourceTokenList() override;
+
+    const char* ClassName() const override { return "TSourceTokenList"; }
+
+    bool OwnsObjects() const { return FOwnsObjects; }
+    void Clear();
+    int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
+    // Raises ERkListError for an index outside 0..Count-1.
+    TSourceToken* GetToken(int32_t i) const;
+    // nullptr for an index outside the list.
+    TSourceToken* TokenAt(int32_t i) const {
+        return (i >= 0 && i < Count()) ? FItems[static_cast<size_t>(i)] : nullptr;
+    }
+    const std::vector<TSourceToken*>& Items() const { return FItems; }
+
+    int32_t Add(TSourceToken* t);
+    // Owning lists only (asserts otherwise).
+    int32_t Add(std::unique_ptr<TSourceToken> t);
+    // i in 0..Count; raises ERkListError otherwise.
+    void Insert(int32_t i, TSourceToken* t);
+    void Insert(int32_t i, std::unique_ptr<TSourceToken> t);
+    int32_t IndexOf(const TSourceToken* t) const;
+    // Takes the token out without freeing it; an owned token stays alive
+    // until the list is destroyed.
+    TSourceToken* RemoveAt(int32_t i);
+
+    void SetCurPos(int32_t p) { CurPos = p; }
+
+    // Look-around over list indexes.
+    int32_t LineBreakDistance(int32_t Pos, bool SkipComments) const;
+    bool LineBreakFollows(bool SkipComments) const;
+    bool AtLineStart() const;
+    bool PrevTokenIsAt(std::string_view Text, int32_t Pos, bool SkipBlanks, bool SkipComments,
+                       bool SkipLineBreaks) const;
+    bool PrevTokenIs(std::string_view Text, bool SkipBlanks, bool SkipComments,
+                     bool SkipLineBreaks) const;
+    int32_t NextSqlplusCmdIndex(int32_t Pos) const;
+    bool NextIsSqlplusCmd() const;
+    int32_t FindIdentAhead(int32_t Pos, std::string_view Word, int32_t MaxCount) const;
+    TSourceToken* SolidTokenAt(int32_t Pos, int32_t N) const;
+    TSourceToken* SolidTokenFrom(const TSourceToken* Token, int32_t N) const;
+
+protected:
+    const char* AssertUnit() const override { return "nodes/u_nodes"; }
+
+private:
+    bool FOwnsObjects = false;
+    std::vector<TSourceToken*> FItems;
+    std::vector<std::unique_ptr<TSourceToken>> FOwned;    // tokens this list frees
+};
+
+// Text of the tokens From..To of List (case options, flags), followed by the
+// comments that trail the range unless rtNoTrailing.
+std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t To, int Flags = 0);
+// N significant tokens from Token (backwards for N < 0) on List.
+std::string TokenSpanText(const TSourceTokenList* List, const TSourceToken* Token, int32_t N,
+                          int Flags = 0);
+
+// ---------------------------------------------------------------------------
+// Base of every syntax-tree node and of every statement.
+//
+// Construction is two-phase: create nodes with CreateNodeOfClass<T>(...),
+// which runs AfterConstruction (and with it CreatePP) once the object is
+// complete, so overrides of the virtual set-up of derived classes run.
+class TRk_Node : public TRkVisitedAbs {
+public:
+    uint8_t NodeKind = 0;
+    int32_t BaseIndent = 0;
+    TCustomSqlStatement* Statement = nullptr;
+    int32_t EndPos = -1;
+    TRkCustomParser* Parser = nullptr;
+    uint8_t DbVendor = 0;
+    std::string TextOverride;
+    std::unique_ptr<TCustomPP> PP;
+    uint8_t PrettyMode = 0;
+    std::unique_ptr<TSourceTokenList> TokenList;   // own tokens, non-owning list
+    TSourceToken* SeparatorToken = nullptr;
+    TRk_Node* SourceNode = nullptr;
+    std::string PrettyBuffer;
+    int32_t WalkDepth = 0;
+
+    TRk_Node();
+    ~TRk_Node() override;
+
+    const char* ClassName() const override { return "TRk_Node"; }
+    TRk_Node* AsNode() override { return this; }
+
+    // Virtual set-up run by the factory after construction; calls CreatePP.
+    // Classes with more set-up override it and call the inherited one.
+    virtual void AfterConstruction();
+    // Printable classes: when PP is empty, PP := their printer with this
+    // node as owner.
+    virtual void CreatePP() {}
+    // Plain text: source text of the tokens, with the blanks, line breaks and
+    // comments that follow each, or the text override.
+    virtual std::string AsText();
+    virtual void SetAsText(const std::string& S);
+    // The printer's text when there is a printer, else AsText.
+    virtual std::string GetPrettyText();
+    virtual TSourceToken* GetEndToken();
+    virtual TSourceToken* GetStartToken();
+    // Target's PrettyBuffer += own PrettyBuffer indented to the column where
+    // Target's last line ends.
+    virtual void AppendPrettyTextTo(TRk_Node* Target);
+    // True for objects that print themselves whole inside a text walk
+    // (tables, fields, select statements): their tokens are muted and their
+    // AsText is printed instead.
+    virtual bool PrintsItself() const { return false; }
+
+    // Appends Token's text and the blanks, line breaks and comments that
+    // follow it in its owning list.
+    void AppendTokenText(const TSourceToken* Token, std::string& S) const;
+
+    // Own token i, or nullptr when there is none.
+    TSourceToken* OwnToken(int32_t i) const { return TokenList->TokenAt(i); }
+    // Own token i; raises ERkListError when there is none (ends a walk).
+    TSourceToken* GetOwnToken(int32_t i) const { return TokenList->GetToken(i); }
+
+    void SetStatement(TCustomSqlStatement* Value) { Statement = Value; }
+    void SetEndPos(int32_t Value) { EndPos = Value; }
+    void SetParser(TRkCustomParser* Value) { Parser = Value; }
+    void SetDbVendor(uint8_t Value) { DbVendor = Value; }
+    void SetBaseIndent(int32_t Value) { BaseIndent = Value; }
+
+protected:
+    const char* AssertUnit() const override { return "nodes/u_nodes"; }
+};
+
+// Creates a node (or statement) and runs its virtual set-up.
+template <class T, class... Args>
+std::unique_ptr<T> CreateNodeOfClass(Args&&... args) {
+    auto node = std::make_unique<T>(std::forward<Args>(args)...);
+    node->AfterConstruction();
+    return node;
+}
+
+// ---------------------------------------------------------------------------
+// Generic non-owning list of nodes (or, for name lists, tokens).  Visited as
+// one object: the node that holds the list walks the items with the list
+// routines below.
+class TRk_List : public TRk_Node {
+public:
+    std::vector<TRkVisitedAbs*> Items;
+
+    TRk_List();
+    const char* ClassName() const override { return "TRk_List"; }
+
+    void Add(TRkVisitedAbs* Item) { Items.push_back(Item); }
+    void Clear() { Items.clear(); }
+    int32_t Count() const { return static_cast<int32_t>(Items.size()); }
+    // Raises ERkListError for a bad index.
+    TRkVisitedAbs* GetItem(int32_t i) const;
+    // The item as a node (nullptr for a token item); raises for a bad index.
+    TRk_Node* GetNode(int32_t i) const { return GetItem(i)->AsNode(); }
+    // The text override; a list has no text of its own.
+    std::string AsText() override;
+};
+
+// Value record: two strings and a payload (an integer, or an object such as
+// a variable's token).  NodeKind 55 when made by MakeIntegerValue.
+class TRkValue : public TRk_Node {
+public:
+    std::string Str1;
+    std::string Str2;
+    int32_t Payload = 0;
+    TRkVisitedAbs* PayloadObject = nullptr;
+
+    const char* ClassName() const override { return "TRkValue"; }
+    std::string AsText() override { return Str2; }
+    void SetStr1(const std::string& Value) { Str1 = Value; }
+    void SetStr2(const std::string& Value) { Str2 = Value; }
+    void SetInt(int32_t Value) { Payload = Value; }
+    void SetObject(TRkVisitedAbs* Value) { PayloadObject = Value; }
+};
+
+// Owning list of value records.
+class TRkValueList : public TRkVisitedAbs {
+public:
+    const char* ClassName() const override { return "TRkValueList"; }
+    TRkValue* Add(std::unique_ptr<TRkValue> Value);
+    void Clear() { FItems.clear(); }
+    int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
+    // Raises ERkListError for a bad index.
+    TRkValue* GetItem(int32_t i) const;
+
+protected:
+    const char* AssertUnit() const override { return "nodes/u_nodes"; }
+
+private:
+    std::vector<std::unique_ptr<TRkValue>> FItems;
+};
+
+// A new TRkValue, NodeKind 55, payload N.
+std::unique_ptr<TRkValue> MakeIntegerValue(int32_t N);
+
+// ---------------------------------------------------------------------------
+// List routines.  A nullptr list does nothing and gives the empty text.
+
+// The separator before an item: the node field for nodes, the token field
+// for tokens.
+TSourceToken* ItemSeparator(TRkVisitedAbs* Item);
+// Each item's Accept; between two items the following item's separator.
+void AcceptNodeList(const TRk_List* List, TRkVisitorAbs* Visitor);
+void AcceptNodeListComma(const TRk_List* List, TRkVisitorAbs* Visitor);
+// A list of tokens: each token; between two, with WithSeparators, the
+// following token's own SeparatorToken.
+void AcceptNodeListSep(const TRk_List* List, TRkVisitorAbs* Visitor, bool WithSeparators);
+// Items' pretty texts joined by their formatted separator tokens.
+std::string NodeListPrettyText(const TRk_List* List);
+std::string NodeListPrettyText2(const TRk_List* List);
+// Items' AsText joined by ",".
+std::string NodeListText(const TRk_List* List);
+
+// The pretty or plain text of an item that may be a node or a token.
+std::string ItemPrettyText(TRkVisitedAbs* Item);
+std::string ItemAsText(TRkVisitedAbs* Item);
+// Formatted text of an optional token ("" for nullptr).
+std::string FormattedText(TSourceToken* Token);

@@ -1,0 +1,102 @@
+// yaccgen: an LALR(1) parser generator reading yacc grammar files.
+//
+// The pipeline is: ReadGrammar (yacc syntax -> Grammar), Generate
+// (useless-rule reduction, LR(0) automaton, DeRemer-Pennello lookaheads,
+// conflict resolution, table layout) and the emitters (tables and the
+// action switch as C++, the human-readable report).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace yaccgen {
+
+enum class Assoc : uint8_t { None, Left, Right, NonAssoc, Precedence };
+
+struct Symbol {
+    std::string name;          // identifier, or the literal as written ('x')
+    bool terminal = false;
+    int code = -1;             // terminals: token code; nonterminals: -(index + 1)
+    std::string tag;           // value cell from %token/%type
+    int prec = 0;              // 0: no precedence
+    Assoc assoc = Assoc::None;
+    int line = 0;              // first appearance
+    bool usedInRules = false;
+};
+
+struct Rule {
+    int lhs = 0;               // symbol id
+    std::vector<int> rhs;      // symbol ids
+    int precSym = -1;          // symbol giving the rule its precedence, -1 none
+    bool hasAction = false;
+    std::string action;        // C++ text inside the braces, untranslated
+    int actionLine = 0;
+    int line = 0;
+    bool useful = true;        // false: removed as useless (never reduced)
+};
+
+// Symbol ids: terminals 0..ntokens-1 (0 = end of input, 1 = error), then
+// nonterminals ntokens..nsyms-1 (ntokens = the augmented start symbol).
+struct Grammar {
+    std::string fileName;
+    std::vector<Symbol> syms;
+    int ntokens = 0;
+    std::vector<Rule> rules;   // rules[0] is the augmented rule: $accept: start $end
+    int startSym = -1;
+    std::string prologue;
+    int prologueLine = 0;
+    std::string epilogue;
+    int epilogueLine = 0;
+    std::string prefix = "yy";
+    std::string valueType;
+    int expectSR = -1;
+    int expectRR = -1;
+
+    int nsyms() const { return int(syms.size()); }
+    bool isToken(int s) const { return s < ntokens; }
+};
+
+struct Diagnostics {
+    std::vector<std::string> errors;
+    std::vector<std::string> warnings;
+    bool ok() const { return errors.empty(); }
+};
+
+// Parses yacc source text.  Returns false (with errors) when the grammar is
+// unusable.
+bool ReadGrammar(const std::string& text, const std::string& fileName,
+                 Grammar& g, Diagnostics& diag);
+
+struct Pair { int sym = 0; int act = 0; };
+
+// Parser tables in the drivers' layout (yya/yyg/yyr 1-based, entry 0 unused).
+struct Tables {
+    std::vector<Pair> yya{Pair{}};
+    std::vector<Pair> yyg{Pair{}};
+    std::vector<Pair> yyr{Pair{}};     // (length, head)
+    std::vector<int> yyd, yyal, yyah, yygl, yygh;
+    int nstates = 0;
+};
+
+struct Result {
+    Tables tables;
+    int lr0States = 0;     // states including the final state after end of input
+    int rules = 0;         // user rules
+    int srConflicts = 0;   // not resolved by precedence, counted per token
+    int rrConflicts = 0;
+    std::string report;    // filled when asked for
+};
+
+// Builds the automaton and the tables.  Returns false on errors (values out
+// of 16 bits, %expect mismatch, ...).
+bool Generate(Grammar& g, Result& r, Diagnostics& diag, bool wantReport);
+
+// Output files.  baseName is the file name of the header as the source
+// includes it.
+std::string EmitHeader(const Grammar& g, const Result& r);
+std::string EmitSource(const Grammar& g, const Result& r,
+                       const std::string& headerName, const std::string& sourcePath,
+                       Diagnostics& diag);
+
+}  // namespace yaccgen

@@ -1,0 +1,138 @@
+// The parser component a host program talks to: created for one vendor, it
+// reads SQL text or a file, tokenizes it with the vendor's scanner, splits
+// the tokens into statements, parses and analyzes each statement and keeps
+// every error in one array of records.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "statementstructure/sqlstatement.h"
+#include "statementstructure/sqlstatement_types.h"
+
+class TRkCustomLexer;
+class TRkCustomParser;
+class TRkParserFactory;
+class TSourceToken;
+class TSourceTokenList;
+
+class TCustomMarlSqlParser {
+public:
+    explicit TCustomMarlSqlParser(std::uint8_t Vendor);
+    virtual ~TCustomMarlSqlParser();
+    TCustomMarlSqlParser(const TCustomMarlSqlParser&) = delete;
+    TCustomMarlSqlParser& operator=(const TCustomMarlSqlParser&) = delete;
+
+    // Input and output texts (lists of lines).
+    std::string Sqlfilename;
+    std::vector<std::string> SqlText;
+    std::string FormattedSqlfilename;
+    std::string InputDir;
+    std::string InputFileName;
+    bool CheckSyntaxOnly = false;
+    std::string VersionId = "1.2.3";
+    std::string VersionMsg;
+    bool SqlplusMode = false;
+    bool SubstitutionMode = false;
+    bool QuestionMarkIdent = true;
+
+    // Events.
+    TOnSubstitutionVarEvent OnSubstitutionVar;
+    TOnTokenlizerTokenEvent OnTokenlizerToken;
+    TOnGetRawSqlStatementEvent OnGetRawSqlStatement;
+    TOnParserTokenEvent OnParserToken;
+    TOnParserTokenErrorEvent OnParserTokenError;
+    TOnBindVarEvent OnBindVar;
+    TOnTokenlizerTokenErrorEvent OnTokenlizerTokenError;
+    TOnStatementFieldEvent OnStatementField;
+    TOnStatementTableEvent OnStatementTable;
+    TOnDbObjTokenEvent OnFieldTokenEvent;
+    TOnDbObjTokenEvent OnTableTokenEvent;
+    TOnTokenListEvent OnTokenListEvent;
+    TOnSqlVarEvent OnSqlVar;
+
+    // Returns the error count; a negative count when the input cannot be
+    // prepared; -1 when tokenizing or splitting fails.
+    int Parse();
+    int ErrorCount() const { return FErrors.Count(); }
+    const TSyntaxErrorArray& SyntaxErrors() const { return FErrors; }
+    std::string GetErrorMessages() const;
+
+    void SetSqlfilename(const std::string& S) { Sqlfilename = S; }
+    void SetSqlText(const std::vector<std::string>& Lines) { SqlText = Lines; }
+    // Splits S into lines at CR LF, CR or LF.
+    void SetSqlTextString(const std::string& S);
+    void SetFormattedSqlfilename(const std::string& S) { FormattedSqlfilename = S; }
+    void SetFormattedSqlText(const std::vector<std::string>& Lines) { FFormattedSqlText = Lines; }
+    // With CheckSyntaxOnly the one line saying that no formatted text is made.
+    const std::vector<std::string>& FormattedSqlText();
+
+    std::uint8_t Vendor() const { return FVendor; }
+    TRkStatementList& Statements() { return *FStatements; }
+    TSourceTokenList& Tokens() { return *FTokens; }
+    TSourceTokenList& PendingTokens() { return *FPendingTokens; }
+    TRkCustomParser* Parser() const { return FParser.get(); }
+
+    // Empties the prepared input.
+    virtual void ClearInput();
+    // Tokenizes AText with a fresh scanner of this vendor, appending the
+    // tokens to ATokenList, which must own its tokens.
+    void ParseStrToTokenList(void* AOwner, const std::string& AText, TSourceTokenList& ATokenList);
+    // The parser's error callback.
+    bool AddSyntaxError(std::uint8_t ErrorType, const std::string& ExpectedText, const std::string& TokenText,
+                        std::int32_t Line, std::int32_t Column);
+    void CopyStatementErrors(const TCustomSqlStatement& Statement);
+
+    // Steps of Parse, open to hosts and tests.
+    int DoParse();
+    int PrepareInput();
+    void Tokenize();
+    int BuildStatements();
+    int SplitStatements();
+    int ParseMssqlScript();
+    // The next token from the scanner (numbered, in no list yet), or
+    // nullptr at the end of the input.
+    std::unique_ptr<TSourceToken> NextToken();
+    void TokenizeDefault();
+    void TokenizeOracle();
+    bool IsSqlplusCmdStart(const std::string& Word) const;
+    std::unique_ptr<TCustomSqlStatement> NewPlsqlStatement(TSourceToken* Token, int Index);
+    std::unique_ptr<TCustomSqlStatement> NewSqlStatement(TSourceToken* Token, int Index, std::uint8_t Vendor);
+    void AddStatement(std::unique_ptr<TCustomSqlStatement> Statement);
+
+private:
+    TSyntaxError& NewError() { return FErrors.NewError(); }
+    void AddMessageError(const std::string& Message) { NewError().Message = Message; }
+    // Turns the lines of SqlText into the scanner's input.
+    void WriteInput();
+
+    std::uint8_t FVendor = 1;
+    TSyntaxErrorArray FErrors;
+    std::vector<std::string> FFormattedSqlText;
+    std::unique_ptr<TRkParserFactory> FFactory;
+    std::unique_ptr<TRkCustomLexer> FLexer;  // nullptr when the vendor's dialect is not built
+    std::unique_ptr<TRkCustomParser> FParser;
+    std::string FFactoryError;  // why FLexer or FParser is missing
+    std::string FInput;         // prepared input, lines ended by CR LF
+    std::unique_ptr<TRkStatementList> FStatements;
+    std::unique_ptr<TSourceTokenList> FPendingTokens;  // not owning
+    std::unique_ptr<TSourceTokenList> FTokens;         // owning
+};
+
+// The published form of the component.
+class TMarlSqlParser : public TCustomMarlSqlParser {
+public:
+    using TCustomMarlSqlParser::TCustomMarlSqlParser;
+};
+
+// Is Word (any case) one of the SQL*Plus command names?
+bool IsSqlplusCmd(const std::string& Word);
+// ASCII case-insensitive equality.
+bool SameWord(const std::string& A, const std::string& B);
+
+// Input preparation: drops a UTF-8 byte-order mark, converts UTF-16 text
+// (with its byte-order mark) to UTF-8, keeps NUL bytes from ending the text
+// (each becomes a blank), and splits the text into lines at CR LF, CR or LF.
+std::vector<std::string> SplitInputLines(const std::string& Bytes);

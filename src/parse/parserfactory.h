@@ -1,0 +1,40 @@
+// Maps a vendor code to the dialect's scanner and parsers.  Dialects plug in
+// only here; a vendor whose dialect is not part of this build gets an
+// ERkError naming the dialect, which the callers turn into an error record.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TRkCustomLexer;
+class TRkCustomParser;
+
+// Vendor codes.
+inline constexpr std::uint8_t VendorMssql = 0;
+inline constexpr std::uint8_t VendorOracle = 1;
+inline constexpr std::uint8_t VendorMySQL = 2;
+inline constexpr std::uint8_t VendorMsaccess = 3;
+inline constexpr std::uint8_t VendorGeneric = 4;
+
+class TRkParserFactory {
+public:
+    explicit TRkParserFactory(std::uint8_t Vendor) : FVendor(Vendor) {}
+
+    std::uint8_t Vendor() const { return FVendor; }
+    // Whether this build holds a dialect for the vendor.
+    bool DialectAvailable() const;
+    // Vendor 0 the SQL Server scanner, 2 MySQL, 3 MS Access, any other
+    // value the Oracle scanner.
+    std::unique_ptr<TRkCustomLexer> CreateLexer() const;
+    std::unique_ptr<TRkCustomParser> CreateParser() const;
+    // Vendor 1 only (nullptr for every other vendor, and while the PL/SQL
+    // dialect is not part of the build).
+    std::unique_ptr<TRkCustomParser> CreatePlsqlParser() const;
+
+private:
+    std::uint8_t FVendor = 1;
+};
+
+// Looks Text up in the Oracle keyword table (whatever the vendor).
+bool FindKeyword(const std::string& Text, int& Code);

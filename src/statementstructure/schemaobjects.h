@@ -1,0 +1,170 @@
+// Schema objects of the statement model: tables and fields found by the
+// analyses (FROM items, select-list items, column definitions, the table of
+// a DDL statement) and their lists.  The wizard reads tables, their columns,
+// constraints and flag words from here.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "nodes/u_nodes.h"
+
+class TRkVisitorAbs;
+class TRk_AliasClause;
+class TRk_Attr;
+class TRk_TypeName;
+class TRk_List;
+class TRkCustomExpression;
+class TRkConstraintList;
+class TRkJoin;
+class TRkJoinItem;
+class TSelectSqlStatement;
+class TSourceToken;
+
+// Field flag bits the application sets.
+inline constexpr std::uint16_t FieldFlagNotNull = 2;
+inline constexpr std::uint16_t FieldFlagPrimaryKey = 16;
+inline constexpr std::uint16_t FieldFlagForeignKey = 32;
+
+class TRkField : public TRk_Node {
+public:
+    TRkField();
+    const char* ClassName() const override { return "TRkField"; }
+    ~TRkField() override;
+
+    std::string NameOverride;
+    std::string DbLinkOverride;
+    std::string QualifierOverride;
+    std::string AliasOverride;  // " " means: no alias
+    std::uint8_t IsColumnDef = 0;
+    TRk_AliasClause* AliasNode = nullptr;
+    std::uint8_t FieldKind = 0;  // 0 unset, 2 expression, 3 sub-query
+    TRkCustomExpression* Expression = nullptr;
+    std::int32_t AlignWidth = 0;
+    TSourceToken* DotToken = nullptr;
+    TSourceToken* NameToken = nullptr;
+    TRk_TypeName* DataType = nullptr;
+    std::unique_ptr<TRkConstraintList> Constraints;  // the list is owned, its constraints are not
+    TSelectSqlStatement* SubQuery = nullptr;
+    std::uint16_t Flags = 0;
+
+    std::string GetFieldText();
+    std::string GetColumnPrettyText();
+    std::string GetQualifierText();
+    std::string GetDbLinkText();
+    std::string GetAliasText();
+    std::string GetAliasPlainText();
+    // The column's name alone: no trailing blanks or comments, the case
+    // options applied to column references (a column definition's name is
+    // kept as written).  What the wizard shows and matches.
+    std::string GetFieldNameText();
+    void SetAliasHasAs(std::uint8_t Value);
+    void SetDbLinkOverride(const std::string& S) { DbLinkOverride = S; }
+    void SetQualifierOverride(const std::string& S) { QualifierOverride = S; }
+    void SetAliasOverride(const std::string& S) { AliasOverride = S; }
+
+    std::string AsText() override;
+    std::string GetPrettyText() override;
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+};
+
+class TRkFieldList : public TRk_Node {
+public:
+    explicit TRkFieldList(bool OwnsObjects);
+    const char* ClassName() const override { return "TRkFieldList"; }
+    ~TRkFieldList() override;
+
+    void Add(TRkField* Field);  // an owning list takes ownership
+    void Clear();
+    int Count() const { return static_cast<int>(FItems.size()); }
+    // 0-based; a bad index raises ERkListError.
+    TRkField* GetField(int Index) const;
+    bool OwnsObjects() const { return FOwns; }
+
+    std::string GetPrettyText() override;
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+
+private:
+    std::vector<TRkField*> FItems;
+    bool FOwns = false;
+};
+
+class TRkTable : public TRk_Node {
+public:
+    TRkTable();
+    const char* ClassName() const override { return "TRkTable"; }
+    ~TRkTable() override;
+
+    std::string NameOverride;
+    std::string DbLinkOverride;
+    std::vector<std::string> TableStrings;
+    TRkJoin* Join = nullptr;
+    TRkJoinItem* JoinItem = nullptr;
+    std::string SchemaOverride;
+    std::string AliasOverride;  // " " means: no alias
+    std::unique_ptr<TRkFieldList> Columns;    // owning: column definitions
+    std::unique_ptr<TRkFieldList> FieldRefs;  // not owning
+    std::uint8_t TableKeyword = 0;
+    TRk_AliasClause* AliasNode = nullptr;
+    std::uint8_t TableKind = 0;  // 0 unset, 1 named, 2 table expression, 3 sub-query
+    TRk_List* Hints = nullptr;
+    TRk_List* TargetColumnList = nullptr;
+    std::uint8_t HintsWith = 0;
+    std::uint8_t HasTargetColumnList = 0;
+    TSourceToken* DotToken = nullptr;
+    std::vector<std::string> ReferencedBy;  // compared case-insensitively
+    std::vector<std::string> Indexes;
+    std::unique_ptr<TRkConstraintList> Constraints;  // the list is owned, its constraints are not
+    TRk_Attr* NameNode = nullptr;
+    TRkCustomExpression* Expression = nullptr;
+    TSelectSqlStatement* SubQuery = nullptr;
+
+    std::string GetTableText();
+    std::string GetSchemaText();
+    std::string GetDbLinkText();
+    std::string GetAliasText();
+    std::string GetAliasPlainText();
+    // The table's name alone (last name part, case options applied, no
+    // trailing blanks or comments).  What the wizard shows and matches.
+    std::string GetTableNameText();
+    // Whether Name is in ReferencedBy (ASCII case-insensitive).
+    bool IsReferencedBy(const std::string& Name) const;
+    void SetAliasHasAs(std::uint8_t Value);
+    // Clears the analysis results, every reference into a parse tree included.
+    void Reset();
+    void SetColumns(std::unique_ptr<TRkFieldList> L) { Columns = std::move(L); }
+    void SetFieldRefs(std::unique_ptr<TRkFieldList> L) { FieldRefs = std::move(L); }
+    void SetJoin(TRkJoin* J) { Join = J; }
+    void SetJoinItem(TRkJoinItem* J) { JoinItem = J; }
+    void SetDbLinkOverride(const std::string& S) { DbLinkOverride = S; }
+
+    std::string AsText() override;
+    std::string GetPrettyText() override;
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+};
+
+class TRkTableList : public TRk_Node {
+public:
+    explicit TRkTableList(bool OwnsObjects);
+    const char* ClassName() const override { return "TRkTableList"; }
+    ~TRkTableList() override;
+
+    void Add(TRkTable* Table);  // an owning list takes ownership
+    void Clear();
+    int Count() const { return static_cast<int>(FItems.size()); }
+    // 0-based; a bad index raises ERkListError.
+    TRkTable* GetTable(int Index) const;
+    // Removes the table at Index without freeing it; the caller owns it then.
+    TRkTable* Extract(int Index);
+    bool OwnsObjects() const { return FOwns; }
+
+private:
+    std::vector<TRkTable*> FItems;
+    bool FOwns = false;
+};
+
+// The text of a name node without what trails it (blanks, comments, line
+// breaks): an index or constraint name as the wizard shows it.
+std::string NodeNameText(TRk_Node* Node);

@@ -1,0 +1,317 @@
+// Statement model: the statement base every statement object derives from,
+// the simple statements whose model is their text, the statement list,
+// substitution variables and the helpers that turn parse nodes into fields
+// and tables.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "nodes/u_nodes.h"
+#include "statementstructure/schemaobjects.h"
+#include "statementstructure/sqlstatement_types.h"
+
+class TRkCustomParser;
+class TRkParserFactory;
+class TRkVisitorAbs;
+class TRk_List;
+class TRk_DummyNode;
+class TSelectSqlStatement;
+class TCustomMarlSqlParser;
+
+// ---------------------------------------------------------------------------
+// Substitution variables (an ampersand followed by a name).
+
+class TSubstitutionVar {
+public:
+    std::string Value;
+    std::string Name;  // the occurrence's text, ampersands included
+
+    const std::string& GetName() const { return Name; }
+    void SetValue(const std::string& S) { Value = S; }
+};
+
+class TSubstitutionVarList {
+public:
+    void Add(std::unique_ptr<TSubstitutionVar> Var) { FItems.push_back(std::move(Var)); }
+    int Count() const { return static_cast<int>(FItems.size()); }
+    // 0-based; a bad index raises ERkListError.
+    TSubstitutionVar* GetItem(int Index) const;
+
+private:
+    std::vector<std::unique_ptr<TSubstitutionVar>> FItems;
+    friend class TSubStitutionVarProcess;
+};
+
+class TSubStitutionVarProcess {
+public:
+    std::string Text;
+
+    void SetText(const std::string& S) { Text = S; }
+    void SetOnSubstitutionVar(TOnSubstitutionVarEvent Event) { FOnSubstitutionVar = std::move(Event); }
+    // Collects the variables of Text, asks the host for their values and
+    // replaces each occurrence by its own entry's value (an empty value by
+    // one blank).  An exception raised by the host is swallowed and leaves
+    // Text as it was.
+    void Execute();
+    TSubstitutionVarList& Vars() { return FVars; }
+
+private:
+    TSubstitutionVarList FVars;
+    std::vector<std::size_t> FOffsets;  // byte offset of each collected occurrence
+    TOnSubstitutionVarEvent FOnSubstitutionVar;
+};
+
+// 1-based position of SubStr in S at or after Offset; 0 when absent.
+int PosFrom(const std::string& SubStr, const std::string& S, int Offset);
+
+// ---------------------------------------------------------------------------
+// Statement base.  Statements are made with CreateNodeOfClass<T>(Vendor)
+// (nodes/u_nodes.h), which runs the second construction phase (CreatePP).
+
+class TCustomSqlStatement : public TRk_Node {
+public:
+    explicit TCustomSqlStatement(std::uint8_t Vendor);
+    ~TCustomSqlStatement() override;
+    TCustomSqlStatement(const TCustomSqlStatement&) = delete;
+    TCustomSqlStatement& operator=(const TCustomSqlStatement&) = delete;
+
+    // Fields, in the order the model declares them.
+    std::unique_ptr<TRkCustomParser> Parser;  // the vendor's SQL parser; nullptr when the dialect is not built
+    TSyntaxErrorArray SyntaxErrors;
+    std::unique_ptr<TRkParserFactory> Factory;
+    bool HasPlsqlParser = false;
+    TOnSubstitutionVarEvent OnSubstitutionVar;
+    void* OwnerObject = nullptr;  // the front end or element that created the statement
+    TOnParserTokenEvent OnParserToken;
+    TOnParserTokenErrorEvent OnParserTokenError;
+    std::string WhereOverride;
+    TRk_Node* WhereNode = nullptr;
+    std::string SqlText;
+    TOnBindVarEvent OnBindVar;
+    std::unique_ptr<TRkValueList> BindVars;
+    TOnStatementFieldEvent OnFieldEvent;
+    TOnStatementTableEvent OnTableEvent;
+    TOnDbObjTokenEvent OnFieldTokenEvent;
+    TOnDbObjTokenEvent OnTableTokenEvent;
+    TCustomSqlStatement* ParentStatement = nullptr;
+    std::unique_ptr<TRkValueList> SqlVars;
+    TOnSqlVarEvent OnSqlVar;
+    std::string TextCache;  // written by BuildSqlText
+    std::unique_ptr<TRkCustomParser> PlsqlParser;  // vendor 1 only, when the PL/SQL dialect is built
+    TRk_Node* RootNode = nullptr;  // owned by the parser that built it
+    std::vector<std::unique_ptr<TCustomSqlStatement>> SubStatements;
+    std::unique_ptr<TSourceTokenList> TextTokens;    // tokens made from SqlText; owned here
+    std::unique_ptr<TSourceTokenList> SourceTokens;  // tokens handed over by the front end; not owned
+    std::unique_ptr<TSourceTokenList> AuxTokens;     // not owned
+    TSqlStatementType StatementType = sstUnknown;
+    std::unique_ptr<TRkFieldList> Fields;  // owning
+    std::unique_ptr<TRkTableList> Tables;  // owning
+    TRkTable* TargetTable = nullptr;
+    bool Parsed = false;
+    TSourceToken* TerminatorToken = nullptr;
+    TSourceToken* TrailingToken = nullptr;
+    bool EndsWithSemicolon = false;
+
+    // Virtual operations added by the statement base.
+    virtual void BuildSqlText() = 0;  // writes TextCache
+    virtual std::string GetTrimmedSqlText();
+    virtual std::string GetRawSqlText();
+    virtual int DoParse();
+    virtual void CollectFieldsInExpr(TRk_Node* Expr);
+    virtual void Reset();
+    virtual int AnalyzeParseTree();
+    virtual std::string GetTextByVisitor();
+    virtual void CollectFieldsInExprToList(TRk_Node* Expr, std::vector<std::string>& List);
+
+    // Node operations.
+    const char* ClassName() const override { return "TCustomSqlStatement"; }
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+    std::string AsText() override;
+
+    // Parse the statement's tokens (or SqlText) and analyze the tree.
+    // Returns 0, -1 (no tokens, no usable tree, an exception) or the error
+    // count of a parse that gave no tree.
+    int Parse(bool AnalyzeOnly = false);
+
+    int GetErrorCount() const { return SyntaxErrors.Count(); }
+    std::string ErrorMessages() const;
+    TSyntaxError& NewError() { return SyntaxErrors.NewError(); }
+    void CopyErrors(const TCustomSqlStatement& Other);
+    // The parsers' error callback.
+    bool ParserError(std::uint8_t ErrorType, const std::string& ExpectedText, const std::string& TokenText,
+                     std::int32_t Line, std::int32_t Column);
+
+    std::string GetSqlText();
+    void SetSqlText(const std::string& S);
+    std::string GetText();
+    TRk_Node* GetRootNode() const { return RootNode; }
+    std::string GetWhereText();
+    std::string GetWherePrettyText();
+    std::string GetTextWithoutComments();
+
+    void SetOwnerObject(void* Owner) { OwnerObject = Owner; }
+    void SetWhereNode(TRk_Node* Node) { WhereNode = Node; }
+    void SetParentStatement(TCustomSqlStatement* S) { ParentStatement = S; }
+    void SetOnFieldEvent(TOnStatementFieldEvent E) { OnFieldEvent = std::move(E); }
+    void SetOnTableEvent(TOnStatementTableEvent E) { OnTableEvent = std::move(E); }
+    void SetOnFieldTokenEvent(TOnDbObjTokenEvent E) { OnFieldTokenEvent = std::move(E); }
+    void SetOnTableTokenEvent(TOnDbObjTokenEvent E) { OnTableTokenEvent = std::move(E); }
+    // These four also pass the event on to Parser.
+    void SetOnParserToken(TOnParserTokenEvent E);
+    void SetOnParserTokenError(TOnParserTokenErrorEvent E);
+    void SetOnBindVar(TOnBindVarEvent E);
+    void SetOnSqlVar(TOnSqlVarEvent E);
+
+    // Helpers shared by the analyses.
+    void AddFieldsFromList(TRk_List* List);
+    TRkTable* AddTableFromNode(TRk_Node* Node);
+    void AddFieldFromNode(TRk_Node* Node, TRkField* Field);
+    TRkTable* AddTableFromTableRef(TRk_Node* Node);
+    // A select statement made for a sub-query node of this statement: same
+    // vendor, token events handed on, analyzed, kept in SubStatements.
+    TSelectSqlStatement* NewSubQuery(TRk_Node* SelectNode);
+
+protected:
+    // Makes Parser (and PlsqlParser) on first use; raises ERkError for a
+    // vendor whose dialect is not part of the build.
+    void EnsureParser();
+    // Frees what an analysis made: fields, tables, sub-statements.
+    void ClearAnalysis();
+};
+
+// ---------------------------------------------------------------------------
+// Simple statements.
+
+class TUnknownSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TUnknownSqlStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TUnknownSqlStatement"; }
+    void BuildSqlText() override;
+    int DoParse() override;
+    int AnalyzeParseTree() override;
+};
+
+class TSqlplusCmdStatement : public TCustomSqlStatement {
+public:
+    explicit TSqlplusCmdStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TSqlplusCmdStatement"; }
+    void BuildSqlText() override;
+    int DoParse() override;
+    int AnalyzeParseTree() override;
+    std::string GetTrimmedSqlText() override;
+};
+
+class TAlterSessionStatement : public TCustomSqlStatement {
+public:
+    explicit TAlterSessionStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TAlterSessionStatement"; }
+    void BuildSqlText() override;
+    int DoParse() override;
+};
+
+class TCommitSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TCommitSqlStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TCommitSqlStatement"; }
+    void BuildSqlText() override;
+    int AnalyzeParseTree() override;
+};
+
+class TRollbackSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TRollbackSqlStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TRollbackSqlStatement"; }
+    void BuildSqlText() override;
+    int AnalyzeParseTree() override;
+};
+
+class TSavepointSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TSavepointSqlStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TSavepointSqlStatement"; }
+    void BuildSqlText() override;
+    int AnalyzeParseTree() override;
+};
+
+class TSetTranscationSqlStatement : public TSavepointSqlStatement {
+public:
+    explicit TSetTranscationSqlStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TSetTranscationSqlStatement"; }
+};
+
+class TLockTableSqlStatement : public TSavepointSqlStatement {
+public:
+    explicit TLockTableSqlStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TLockTableSqlStatement"; }
+};
+
+class TOracleCallSqlStatement : public TSavepointSqlStatement {
+public:
+    explicit TOracleCallSqlStatement(std::uint8_t Vendor);
+    const char* ClassName() const override { return "TOracleCallSqlStatement"; }
+    void BuildSqlText() override;
+};
+
+// ---------------------------------------------------------------------------
+// Statement list: the front end's statements in script order.  Whether it
+// owns them is chosen at creation (the SQL Server path's statements belong
+// to the elements of its parse).
+
+class TRkStatementList {
+public:
+    explicit TRkStatementList(bool OwnsObjects) : FOwns(OwnsObjects) {}
+    ~TRkStatementList();
+    TRkStatementList(const TRkStatementList&) = delete;
+    TRkStatementList& operator=(const TRkStatementList&) = delete;
+
+    // Appends; an owning list takes ownership.
+    void Add(TCustomSqlStatement* Statement);
+    void Add(std::unique_ptr<TCustomSqlStatement> Statement) { Add(Statement.release()); }
+    void Clear();
+    int Count() const { return static_cast<int>(FItems.size()); }
+    // 0-based; a bad index raises ERkListError ("List index out of bounds (%d)").
+    TCustomSqlStatement* GetStatement(int Index) const;
+    bool OwnsObjects() const { return FOwns; }
+
+    auto begin() const { return FItems.begin(); }
+    auto end() const { return FItems.end(); }
+
+private:
+    std::vector<TCustomSqlStatement*> FItems;
+    bool FOwns = true;
+};
+
+// ---------------------------------------------------------------------------
+// Creation of the statement classes that live in their own units.  The
+// splitter, the analyses and the parser runtime make statements only through
+// these, so the units stay independent of each other.
+
+std::unique_ptr<TCustomSqlStatement> NewSelectSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewInsertSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewUpdateSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewDeleteSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewMergeSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewCreateTableSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewCreateViewSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewCreateIndexSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewDropTableSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewDropIndexSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewDropViewSqlStatement(std::uint8_t Vendor);
+std::unique_ptr<TCustomSqlStatement> NewAlterTableStatement(std::uint8_t Vendor);
+// A PL/SQL unit (statement type 18).
+std::unique_ptr<TCustomSqlStatement> NewPlsqlBlockStatement(std::uint8_t Vendor);
+
+// ---------------------------------------------------------------------------
+// Routines of the statement unit shared by the analyses and walks.
+
+// Database-object kind (1 table, 4 table alias) of a column qualifier.
+std::uint8_t TableOrAliasKind(const std::string& Name, TRkTableList* Tables);
+void AcceptNodeListWithSeparators(TRk_List* List, TRkVisitorAbs* Visitor);
+void AcceptNodeListWithTokens(TRk_List* List, TRkVisitorAbs* Visitor);
+void AcceptDummyNodeList(TRk_DummyNode* Node, TRkVisitorAbs* Visitor);
+std::string ListItemsPrettyText(TRk_List* List);
+std::string TokenListText(TRk_List* List);
+std::string OptionListText(TRk_DummyNode* Node);

@@ -1,0 +1,247 @@
+#include "parse/rkyacclib.h"
+
+#include <algorithm>
+
+#include "nodes/u_parsenodes.h"
+#include "statementstructure/rkexpression.h"
+
+TRkParserHooks RkParserHooks;
+
+TRkCustomParser::TRkCustomParser() = default;
+
+TRkCustomParser::~TRkCustomParser() {
+    ResultList.clear();
+    // Statements in the pool refer to nodes in it: free from the newest.
+    while (!NodePool.empty()) NodePool.pop_back();
+}
+
+int TRkCustomParser::Prologue() {
+    RootNode = nullptr;
+    StatementEndPos = 0;
+    StatementStartPos = 0;
+    ErrorMessage.clear();
+    CurToken = nullptr;
+    ResultList.clear();
+    while (!NodePool.empty()) NodePool.pop_back();
+    if (!TokenList) return -1;
+    for (TSourceToken* t : TokenList->Items()) {
+        const bool skippable = t->TokenType == ttLineBreak || t->TokenType == ttBlanks ||
+                               t->TokenCode == tcBlockComment || t->TokenCode == tcLineComment;
+        if (!skippable) return 0;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------------------
+// Builders
+
+TRk_Node* TRkCustomParser::WrapSelectNode(TRk_Node* SelectNode) {
+    if (!RkParserHooks.CreateSelectStatement) return SelectNode;
+    TRk_Node* stmt = Adopt(RkParserHooks.CreateSelectStatement(DbVendor));
+    if (!stmt) return SelectNode;
+    stmt->Parser = this;
+    stmt->DbVendor = DbVendor;
+    if (RkParserHooks.AnalyzeSelect) RkParserHooks.AnalyzeSelect(stmt, SelectNode);
+    return stmt;
+}
+
+TRkVisitedAbs* TRkCustomParser::WrapItem(TRkVisitedAbs* Item, bool WrapSelect) {
+    RK_ASSERT(Item != nullptr, "obj is null(010)", "parse/rkyacclib");
+    TRk_Node* n = Item->AsNode();
+    if (n && WrapSelect && n->NodeKind == SelectNodeKind) return WrapSelectNode(n);
+    return Item;
+}
+
+TRk_List* TRkCustomParser::MakeListWithTail(TRkVisitedAbs* Item, TRk_List* Tail, bool WrapSelect) {
+    TRkVisitedAbs* item = WrapItem(Item, WrapSelect);
+    TRk_List* list = NewNode<TRk_List>(true);
+    list->Items.reserve(1 + (Tail ? Tail->Items.size() : 0));
+    list->Add(item);
+    if (Tail && Tail != list) {
+        list->Items.insert(list->Items.end(), Tail->Items.begin(), Tail->Items.end());
+        Tail->Clear();
+    }
+    return list;
+}
+
+TRk_List* TRkCustomParser::MakeList(TRkVisitedAbs* Item, bool WrapSelect) {
+    return MakeListWithTail(Item, nullptr, WrapSelect);
+}
+
+TRk_List* TRkCustomParser::MakeList2(TRkVisitedAbs* First, TRkVisitedAbs* Second, bool WrapSelect) {
+    return MakeListWithTail(First, MakeList(Second, true), WrapSelect);
+}
+
+TRk_List* TRkCustomParser::AppendToList(TRk_List* List, TRkVisitedAbs* Item, bool WrapSelect) {
+    return ConcatLists(List, MakeList(Item, WrapSelect));
+}
+
+TRk_List* TRkCustomParser::ConcatLists(TRk_List* A, TRk_List* B) {
+    if (!A) return B;
+    if (!B || B == A) return A;
+    A->Items.insert(A->Items.end(), B->Items.begin(), B->Items.end());
+    B->Clear();
+    return A;
+}
+
+// A raw select operand is wrapped into an analyzed select statement.  A
+// select statement object is kept as it is when it already holds its
+// analysis; otherwise it is parsed and kept only when that succeeds.
+TRk_Node* TRkCustomParser::ConvertOperand(TRk_Node* Operand) {
+    if (!Operand) return nullptr;
+    if (Operand->NodeKind == SelectNodeKind) return WrapSelectNode(Operand);
+    if (Operand->NodeKind == SelectStatementKind) {
+        if (RkParserHooks.IsSelectAnalyzed && RkParserHooks.IsSelectAnalyzed(Operand)) return Operand;
+        if (!RkParserHooks.ParseSelect) return Operand;
+        return RkParserHooks.ParseSelect(Operand) == 0 ? Operand : nullptr;
+    }
+    return Operand;
+}
+
+namespace {
+
+int32_t OperandDepth(TRk_Node* Operand) {
+    if (!Operand) return 0;
+    if (Operand->NodeKind == 2) return static_cast<TRkCustomExpression*>(Operand)->NestDepth;
+    int32_t d = 0;
+    if (auto* list = dynamic_cast<TRk_List*>(Operand))
+        for (TRkVisitedAbs* item : list->Items)
+            if (TRk_Node* n = item ? item->AsNode() : nullptr; n && n->NodeKind == 2)
+                d = std::max(d, static_cast<TRkCustomExpression*>(n)->NestDepth);
+    return d;
+}
+
+}  // namespace
+
+TRkCustomExpression* TRkCustomParser::MakeExpression(std::uint8_t ExprType, TSourceToken* OperatorToken,
+                                                     TRk_Node* Left, TRk_Node* Right) {
+    TRkCustomExpression* e = NewNode<TRkCustomExpression>(true);
+    e->ExprType = static_cast<TRkOpType>(ExprType);
+    e->OperatorToken = OperatorToken;
+    e->LeftOperand = ConvertOperand(Left);
+    e->RightOperand = ConvertOperand(Right);
+    e->NestDepth = 1 + std::max(OperandDepth(e->LeftOperand), OperandDepth(e->RightOperand));
+    // A chain this deep could not be walked: end the parse with an error.
+    if (e->NestDepth > MaxExpressionDepth) {
+        ErrorMessage = "yyparse stack overflow";
+        yyflag = 3;
+    }
+    return e;
+}
+
+TRk_SelectStmt* TRkCustomParser::MakeSelectNode(std::uint8_t SetOperation, TSourceToken* OperatorToken,
+                                                TRk_Node* Left, TRk_Node* Right) {
+    TRk_SelectStmt* s = NewNode<TRk_SelectStmt>(true);
+    s->SetOperation = SetOperation;
+    s->SetOperatorToken = OperatorToken;
+    s->LeftSelect = Left;
+    s->RightSelect = Right;
+    return s;
+}
+
+// ---------------------------------------------------------------------------
+// Token feed
+
+void TRkCustomParser::HandleVariable(TSourceToken* T, bool Bind) {
+    const std::string name = T->Text.size() > 1 ? T->Text.substr(1) : std::string();
+    std::string r;
+    const auto& event = Bind ? OnBindVar : OnSqlVar;
+    if (event) event(this, name, r);
+    if (CurStatement) {
+        auto add = Bind ? RkParserHooks.AddBindVar : RkParserHooks.AddSqlVar;
+        if (add) {
+            std::unique_ptr<TRkValue> v = CreateNodeOfClass<TRkValue>();
+            v->Str1 = name;
+            v->Str2 = r;
+            v->PayloadObject = T;
+            add(CurStatement, std::move(v));
+        }
+    }
+    if (!r.empty()) T->Text = r;
+    if (!Bind) T->TokenType = ttIdentifier;
+}
+
+TSourceToken* TRkCustomParser::GetNextToken(bool SkipBlanks) {
+    if (!TokenList) return nullptr;
+    for (;;) {
+        TSourceToken* t = nullptr;
+        if (PushedBackToken) {
+            t = PushedBackToken;
+            PushedBackToken = nullptr;
+        } else {
+            const int32_t n = TokenList->Count();
+            int32_t i = std::max<int32_t>(TokenPos, 0);
+            for (; i < n; ++i) {
+                TSourceToken* c = TokenList->GetToken(i);
+                if (c->TokenStatus == 1 || c->TokenStatus == 2) continue;
+                if (SkipBlanks && (c->TokenType == ttBlanks || c->TokenType == ttLineBreak ||
+                                   c->TokenCode == tcLineComment || c->TokenCode == tcBlockComment))
+                    continue;
+                break;
+            }
+            if (i >= n) return nullptr;
+            t = TokenList->GetToken(i);
+            TokenPos = i + 1;
+        }
+        if (DbVendor != 0 && t->TokenStatus != 1) {
+            if (t->TokenType == ttBindVar) HandleVariable(t, true);
+            else if (t->TokenType == ttAtVar) HandleVariable(t, false);
+        }
+        if (OnParserToken && t->SkipParserEvent == 0 && t->TokenStatus != 1 && t->TokenType != ttBindVar) {
+            try {
+                OnParserToken(this, t, DbVendor);
+            } catch (...) {
+                // A failing handler leaves the token as it was handed out.
+            }
+        }
+        if (!t || t->TokenStatus != 1) return t;
+        // Removed by the handler: hand out the next one instead.
+    }
+}
+
+TSourceToken* TRkCustomParser::MakeEndToken() {
+    // One end token per list: a list parsed again keeps the one it has.
+    if (TokenList && TokenList->Count() > 0) {
+        TSourceToken* last = TokenList->GetToken(TokenList->Count() - 1);
+        for (const auto& e : FEndTokens)
+            if (e.get() == last) return last;
+    }
+    FEndTokens.push_back(MakeSourceToken("", ttUnclassified, 0, 0, -1, -1));
+    TSourceToken* t = FEndTokens.back().get();
+    if (TokenList) {
+        TokenList->Add(t);
+        t->OwnerList = TokenList;
+    }
+    return t;
+}
+
+void TRkCustomParser::ReportFatalError(const std::string& Message) {
+    ErrorMessage = Message;
+    if (!SyntaxErrorCallback) return;
+    const bool end = !CurToken || CurToken->TokenCode == 0;
+    SyntaxErrorCallback(1, Message, end ? std::string("end of input") : CurToken->Text,
+                        CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
+}
+
+// ---------------------------------------------------------------------------
+// Table look-ups
+
+bool TRkCustomParser::yyact(const TRkYaccTables& T, int State, int Sym, int& Action) {
+    if (State < 0 || State >= T.yynstates) return false;
+    for (int i = T.yyal[State]; i <= T.yyah[State]; ++i)
+        if (T.yya[i].sym == Sym) {
+            Action = T.yya[i].act;
+            return true;
+        }
+    return false;
+}
+
+bool TRkCustomParser::yygoto(const TRkYaccTables& T, int State, int Sym, int& Target) {
+    if (State < 0 || State >= T.yynstates) return false;
+    for (int i = T.yygl[State]; i <= T.yygh[State]; ++i)
+        if (T.yyg[i].sym == Sym) {
+            Target = T.yyg[i].act;
+            return true;
+        }
+    return false;
+}

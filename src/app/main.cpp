@@ -505,11 +505,10 @@ void Tfrmmain::CreateDiagram() {
   MarkKeys(*TableList);
 
   const QDate d = Today();
-  const std::string Text =
-      DotDocument(DiagramTables(), DotOptions(),
-                  edoutputtitle->text().toStdString(),
-                  TDotDate{d.year(), d.month(), d.day()});
-  Dot.Write(Text);
+  DotText = DotDocument(DiagramTables(), DotOptions(),
+                        edoutputtitle->text().toStdString(),
+                        TDotDate{d.year(), d.month(), d.day()});
+  Dot.Write(DotText);
 
   const std::string Command = "neato,-T" + OutputExt + "," + TempFileName +
                               ",-o," + LocalPath(ederfile->text().trimmed());

@@ -101,6 +101,8 @@ class Tfrmmain : public QWidget {
 
   TRkTableList& Tables() { return *TableList; }
   const std::string& GetTempFileName() const { return TempFileName; }
+  // The DOT text of the last drawing.
+  const std::string& GetDotText() const { return DotText; }
   const std::string& GetOutputExt() const { return OutputExt; }
 
   // The folder of the executable, ending in "/": the samples, the
@@ -145,6 +147,7 @@ class Tfrmmain : public QWidget {
   bool MarkNotNull = true;
   std::string TempFileName;
   std::string OutputExt;
+  std::string DotText;
   bool Activated = false;
 };
 

@@ -1,0 +1,555 @@
+// The wizard driven through its pages offscreen, as a user would: typing
+// into the edits, choosing list items, clicking the buttons.
+#include "app/common.h"
+#include "app/main.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <regex>
+#include <string>
+
+namespace fs = std::filesystem;
+
+// Drawing from a script needs the Oracle grammar in the library.
+#ifdef ORRERY_HAVE_ORACLE
+#define REQUIRE_ORACLE() (void)0
+#else
+#define REQUIRE_ORACLE() GTEST_SKIP() << "the Oracle dialect is not built yet"
+#endif
+
+namespace {
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& p, const std::string& Text) {
+  std::ofstream f(p, std::ios::binary);
+  f << Text;
+}
+
+// Whether a library is mapped into this process now.
+bool Mapped(const std::string& Library) {
+  return ReadFile("/proc/self/maps").find(Library) != std::string::npos;
+}
+
+int Count(const std::string& Text, const std::string& What) {
+  int n = 0;
+  for (size_t i = Text.find(What); i != std::string::npos; i = Text.find(What, i + 1)) ++n;
+  return n;
+}
+
+// A script with keys, a self-reference, indexes and a quoted name.
+const char* const kScript =
+    "-- personnel\n"
+    "CREATE TABLE dept (\n"
+    "  deptno NUMBER(2) NOT NULL,\n"
+    "  dname VARCHAR2(14),\n"
+    "  CONSTRAINT dept_pk PRIMARY KEY (deptno)\n"
+    ");\n"
+    "CREATE TABLE emp (\n"
+    "  empno NUMBER(4) NOT NULL,\n"
+    "  ename VARCHAR2(10) NOT NULL,\n"
+    "  mgr NUMBER(4),\n"
+    "  deptno NUMBER(2),\n"
+    "  CONSTRAINT emp_pk PRIMARY KEY (empno),\n"
+    "  CONSTRAINT emp_mgr_fk FOREIGN KEY (mgr) REFERENCES emp (empno),\n"
+    "  CONSTRAINT emp_dept_fk FOREIGN KEY (deptno) REFERENCES dept (deptno)\n"
+    ");\n"
+    "CREATE TABLE \"Pay Grade\" (\n"
+    "  grade NUMBER PRIMARY KEY,\n"
+    "  losal NUMBER,\n"
+    "  hisal NUMBER\n"
+    ");\n"
+    "CREATE INDEX emp_name_ix ON emp (ename, mgr);\n"
+    "CREATE UNIQUE INDEX dept_name_uk ON dept (dname);\n";
+
+struct TMagic {
+  int FormatIndex;
+  const char* Ext;
+  std::string Prefix;
+};
+
+const TMagic kFormats[] = {
+    {0, "gif", "GIF8"},
+    {1, "jpg", "\xFF\xD8\xFF"},
+    {2, "png", "\x89PNG\r\n\x1A\n"},
+    {3, "ps", "%!PS-Adobe"},
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Dir = fs::temp_directory_path() /
+          ("orrery-window-" + std::to_string(::getpid()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(Dir);
+    TempDir = Dir / "tmp";
+    fs::create_directories(TempDir);
+    const char* Old = std::getenv("TMPDIR");
+    OldTmp = Old != nullptr ? Old : "";
+    HadTmp = Old != nullptr;
+    ::setenv("TMPDIR", TempDir.c_str(), 1);
+
+    W = std::make_unique<Tfrmmain>();
+    W->ProgramFolder = ORRERY_APP_DIR;
+    W->Opener = [this](const QUrl& u) { Opened.push_back(u); };
+    W->Today = [] { return QDate(2026, 3, 7); };
+    W->show();
+    QCoreApplication::processEvents();
+  }
+  void TearDown() override {
+    W.reset();
+    if (HadTmp) ::setenv("TMPDIR", OldTmp.c_str(), 1);
+    else ::unsetenv("TMPDIR");
+    std::error_code ec;
+    fs::remove_all(Dir, ec);
+  }
+
+  int Page() const { return W->PageControl->currentIndex(); }
+  void Click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+  void Type(QLineEdit* e, const std::string& Text) {
+    e->clear();
+    QTest::keyClicks(e, QString::fromStdString(Text));
+  }
+  void ExpectButtons(bool Next, bool Back) {
+    EXPECT_EQ(W->btnNext->isEnabled(), Next) << "page " << Page();
+    EXPECT_EQ(W->btnback->isEnabled(), Back) << "page " << Page();
+    EXPECT_EQ(W->btnCancel->text(), "&Close");
+  }
+  std::vector<fs::path> TempFiles() const {
+    std::vector<fs::path> r;
+    for (const auto& e : fs::directory_iterator(TempDir)) r.push_back(e.path());
+    return r;
+  }
+
+  // Leaves page 0 with the given script and dialect.
+  void OpenScript(const fs::path& Script, int Vendor = 1) {
+    W->cbdbvendor->setCurrentIndex(Vendor);
+    Type(W->edsqlfile, Script.string());
+    Click(W->btnNext);
+  }
+  // From page 1 on: output file and format, then the options page.
+  void Draw(const fs::path& Out, int Format, int Level = 2) {
+    W->cboutputformat->setCurrentIndex(Format);
+    Type(W->ederfile, Out.string());
+    Click(W->btnNext);
+    ASSERT_EQ(Page(), 2);
+    W->cbtablelevel->setCurrentIndex(Level);
+    Click(W->btnNext);
+  }
+
+  // Closes the next message box from the event loop and records it.
+  void ExpectMessageBox() {
+    BoxTitle.clear();
+    BoxText.clear();
+    auto* Timer = new QTimer(W.get());
+    Timer->setInterval(10);
+    QObject::connect(Timer, &QTimer::timeout, [this, Timer] {
+      if (auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        BoxTitle = Box->windowTitle();
+        BoxText = Box->text();
+        Box->done(QMessageBox::Ok);
+        Timer->stop();
+      }
+    });
+    Timer->start();
+  }
+
+  fs::path Dir;
+  fs::path TempDir;
+  std::string OldTmp;
+  bool HadTmp = false;
+  std::unique_ptr<Tfrmmain> W;
+  std::vector<QUrl> Opened;
+  QString BoxTitle;
+  QString BoxText;
+};
+
+TEST_F(WindowTest, StartsOnTheSourcePageWithItsLists) {
+  EXPECT_EQ(W->windowTitle(), "Orrery 1.0.0");
+  EXPECT_EQ(W->objectName(), "frmmain");
+  EXPECT_EQ(Page(), 0);
+  const char* const Vendors[] = {"MSSQL", "Oracle", "MySQL", "MSaccess", "Generic"};
+  ASSERT_EQ(W->cbdbvendor->count(), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(W->cbdbvendor->itemText(i), Vendors[i]);
+  EXPECT_EQ(W->cbdbvendor->currentIndex(), 0);
+  ASSERT_EQ(W->cboutputformat->count(), 4);
+  EXPECT_EQ(W->cboutputformat->currentText(), "PNG");
+  EXPECT_EQ(W->GetOutputExt(), "png");
+  ASSERT_EQ(W->cbtablelevel->count(), 3);
+  EXPECT_EQ(W->cbtablelevel->currentText(), "Full");
+  EXPECT_TRUE(W->cbMarkfk->isChecked());
+  EXPECT_TRUE(W->cbmarknotnull->isChecked());
+  EXPECT_TRUE(W->cbshowindex->isChecked());
+  EXPECT_FALSE(W->lbschemahint->isVisible());
+  EXPECT_EQ(W->lbendinfo->text(), "end");
+  EXPECT_EQ(W->lbfont->font().family(), "Verdana");
+  EXPECT_EQ(W->btnNext->text(), "&Next >");
+  ExpectButtons(false, false);
+
+  // Every object is findable by its name.
+  const char* const Names[] = {
+      "lbability", "Label1", "cbdbvendor", "lbsqlfile", "edsqlfile", "btnopen",
+      "lbschemahint", "lbschema", "Label6", "edoutputtitle", "Label5",
+      "cboutputformat", "Label2", "ederfile", "btnoutputfile", "Label7",
+      "cbtablelevel", "cbMarkfk", "cbmarknotnull", "cbshowindex", "gbfont",
+      "lbfont", "btnchangefont", "lbprocess", "btnopenoutput", "lbendinfo",
+      "lbinfo", "btnback", "btnNext", "btnCancel", "OpenDialog1", "SaveDialog1",
+      "FontDialog1", "PageControl", "TabSheet1", "TabSheet4"};
+  for (const char* n : Names) EXPECT_NE(W->findChild<QObject*>(n), nullptr) << n;
+
+  // Any text enables Next, whatever the file.
+  QTest::keyClicks(W->edsqlfile, "x");
+  EXPECT_TRUE(W->btnNext->isEnabled());
+  W->edsqlfile->clear();
+  EXPECT_FALSE(W->btnNext->isEnabled());
+}
+
+TEST_F(WindowTest, FormatChangeRenamesANonEmptyOutputName) {
+  W->cboutputformat->setCurrentIndex(0);
+  EXPECT_EQ(W->ederfile->text(), "");
+  EXPECT_EQ(W->GetOutputExt(), "gif");
+  W->ederfile->setText("/work/out.gif");
+  W->cboutputformat->setCurrentIndex(3);
+  EXPECT_EQ(W->ederfile->text(), "/work/out.ps");
+  W->cboutputformat->setCurrentIndex(1);
+  EXPECT_EQ(W->ederfile->text(), "/work/out.jpg");
+  W->ederfile->setText("/my.dir/schema");
+  W->cboutputformat->setCurrentIndex(2);
+  EXPECT_EQ(W->ederfile->text(), "/my.png");
+}
+
+TEST_F(WindowTest, MissingFileStaysOnTheSourcePage) {
+  const std::string Name = (Dir / "no-such.sql").string();
+  OpenScript(Name);
+  EXPECT_EQ(Page(), 0);
+  EXPECT_TRUE(W->lbschemahint->isVisible());
+  EXPECT_EQ(W->lbschemahint->text().toStdString(), "File does not exists: " + Name);
+  // A folder is no script either.
+  OpenScript(Dir);
+  EXPECT_EQ(Page(), 0);
+  EXPECT_EQ(W->lbschemahint->text().toStdString(),
+            "File does not exists: " + Dir.string());
+}
+
+TEST_F(WindowTest, ScriptWithoutTablesStaysOnTheSourcePage) {
+  WriteFile(Dir / "none.sql", "SELECT 1 FROM dual;\nDROP TABLE t;\n");
+  OpenScript(Dir / "none.sql");
+  EXPECT_EQ(Page(), 0);
+  EXPECT_TRUE(W->lbschemahint->isVisible());
+  EXPECT_EQ(W->lbschemahint->text(),
+            "No table found in sql file,make sure choose the correct database "
+            "option, and there are no syntax error in sql file!");
+  ExpectButtons(true, false);
+}
+
+TEST_F(WindowTest, DrawsEveryFormatThroughAllPages) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "scott.sql", kScript);
+  OpenScript(Dir / "scott.sql");
+  ASSERT_EQ(Page(), 1);
+  EXPECT_FALSE(W->lbschemahint->isVisible());
+  EXPECT_EQ(W->lbschema->text(), "Tables found in sql file: 3");
+  EXPECT_EQ(W->ederfile->text().toStdString(), (Dir / "scott.png").string());
+  ExpectButtons(true, true);
+  W->edoutputtitle->setText("Scott");
+
+  for (const TMagic& m : kFormats) {
+    SCOPED_TRACE(m.Ext);
+    const fs::path Out = Dir / (std::string("scott.") + m.Ext);
+    Draw(Out, m.FormatIndex);
+    ASSERT_EQ(Page(), 3);
+    EXPECT_EQ(W->lbendinfo->text().toStdString(),
+              "File created successfuly: " + Out.string());
+    ExpectButtons(false, true);
+    const std::string Data = ReadFile(Out);
+    ASSERT_GE(Data.size(), m.Prefix.size());
+    EXPECT_EQ(Data.compare(0, m.Prefix.size(), m.Prefix), 0);
+    EXPECT_TRUE(TempFiles().empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(Mapped("liberengine.so"));  // loaded for the drawing only
+
+    // Open Diagram hands the file to the viewer.
+    Opened.clear();
+    Type(W->ederfile, "  " + Out.string() + " ");
+    Click(W->btnopenoutput);
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_EQ(Opened[0], QUrl::fromLocalFile(QString::fromStdString(Out.string())));
+
+    // Back and Next again draw the same diagram.
+    const std::string First = W->GetDotText();
+    Click(W->btnback);
+    ASSERT_EQ(Page(), 2);
+    EXPECT_FALSE(W->lbprocess->isVisible());
+    ExpectButtons(true, true);
+    Type(W->ederfile, Out.string());
+    Click(W->btnNext);
+    ASSERT_EQ(Page(), 3);
+    EXPECT_EQ(W->GetDotText(), First);
+    Click(W->btnback);
+    Click(W->btnback);
+    ASSERT_EQ(Page(), 1);
+  }
+
+  const std::string Dot = W->GetDotText();
+  EXPECT_NE(Dot.find("label = \"Scott (03-07-2026) \\n Tables: 3\";\r\n"), std::string::npos);
+  EXPECT_EQ(Count(Dot, "\" [label= <<TABLE"), 3);
+  EXPECT_EQ(Count(Dot, " -- "), 2);
+  EXPECT_NE(Dot.find("\"dept\" -- \"emp\""), std::string::npos) << Dot;
+  EXPECT_NE(Dot.find("\"emp\" -- \"emp\""), std::string::npos) << Dot;
+  EXPECT_NE(Dot.find("emp_name_ix(ename,mgr)<br"), std::string::npos) << Dot;
+  EXPECT_NE(Dot.find("\"\\\"Pay Grade\\\"\" [label="), std::string::npos) << Dot;
+
+  // Back to the first page and on again parses afresh.
+  Click(W->btnback);
+  ASSERT_EQ(Page(), 0);
+  ExpectButtons(true, false);
+  Click(W->btnNext);
+  ASSERT_EQ(Page(), 1);
+  EXPECT_EQ(W->lbschema->text(), "Tables found in sql file: 3");
+}
+
+// Golden DOT text of a parsed script, for each level and mark option.
+TEST_F(WindowTest, DiagramTextOfAParsedScript) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "g.sql",
+            "CREATE TABLE dept (deptno NUMBER(2) PRIMARY KEY, dname VARCHAR2(14) NOT NULL);\n"
+            "CREATE TABLE emp (empno NUMBER(4) NOT NULL, deptno NUMBER(2) NOT NULL, note CLOB,\n"
+            "  CONSTRAINT emp_pk PRIMARY KEY (empno, deptno),\n"
+            "  CONSTRAINT emp_fk FOREIGN KEY (deptno) REFERENCES dept (deptno));\n"
+            "CREATE INDEX emp_note_ix ON emp (note);\n");
+  OpenScript(Dir / "g.sql");
+  ASSERT_EQ(Page(), 1);
+  const std::string Head =
+      "graph structs {\r\nmode = \"major\"; //major,hier, KK\r\noverlap = FALSE;\r\n"
+      "page = \"8.5,11\";\r\nmargin = \".5,.5\";\r\nranksep = \"1.0 equally\";\r\n"
+      "sep = .05;\r\nlabelloc = \"t\";\r\nfontsize = 16;\r\norientation = portrait;\r\n"
+      "// orientation = landscape;\r\nnode [shape=plaintext];\r\n"
+      "label = \"T (03-07-2026) \\n Tables: 2\";\r\n";
+  auto Node = [](const std::string& n, const std::string& Rows) {
+    return "\"" + n + "\" [label= <<TABLE BORDER=\"0\" CELLBORDER=\"1\" CELLSPACING=\"0\">\r\n"
+           "<TR ><TD PORT=\"f9\" bgcolor = \"gray\" BORDER = \"1\"><FONT point-size=\"12\" "
+           "FACE=\"MS Sans Serif\">" + n + " </FONT></TD></TR>" + Rows +
+           "\r\n</TABLE>>];\r\n\r\n";
+  };
+  auto Key = [](const std::string& k) {
+    return "\r\n<TR><TD PORT=\"f2\" align=\"left\"><FONT color = \"blue\" point-size=\"8\" "
+           "FACE=\"Verdana\">" + k + "</FONT></TD></TR>";
+  };
+  auto Col = [](const std::string& c) {
+    return "\r\n<TR><TD PORT=\"f2\" align=\"left\"><FONT point-size=\"8\" FACE=\"Verdana\">" +
+           c + "</FONT></TD></TR>";
+  };
+  const std::string Ix =
+      "<TR><TD PORT=\"f3\" align=\"left\" ><FONT point-size=\"8\" color = \"brown\" "
+      "FACE=\"Verdana\">emp_note_ix(note)<br align = \"left\"/></FONT></TD></TR>";
+  const std::string Br = "<br align = \"left\" />";
+  const std::string Edge =
+      "\"dept\" -- \"emp\" [arrowhead  = \"crow\" arrowtail = \"tee\" arrowsize = 0.8 "
+      "label=\"\"];\r\n";
+  const std::string Tail = "\r\n}\r\n";
+
+  struct TCase {
+    int Level;
+    bool Fk, Nn, Index;
+    std::string Expected;
+  };
+  const TCase Cases[] = {
+      {2, true, true, true,
+       Head + Node("dept", Key("deptno NUMBER(2) pk" + Br) + Col("dname VARCHAR2(14) nn")) +
+           Node("emp", Key("empno NUMBER(4) pk" + Br + "deptno NUMBER(2) pk fk" + Br) +
+                           Col("note CLOB") + Ix) +
+           Edge + Tail},
+      {2, false, false, false,
+       Head + Node("dept", Key("deptno NUMBER(2) pk" + Br) + Col("dname VARCHAR2(14)")) +
+           Node("emp", Key("empno NUMBER(4) pk" + Br + "deptno NUMBER(2) pk" + Br) +
+                           Col("note CLOB")) +
+           Edge + Tail},
+      {1, true, true, true,
+       Head + Node("dept", Key("deptno pk" + Br)) +
+           Node("emp", Key("empno pk" + Br + "deptno pk fk" + Br) + Ix) + Edge + Tail},
+      {0, true, true, false, Head + Node("dept", "") + Node("emp", "") + Edge + Tail},
+  };
+  W->edoutputtitle->setText("T");
+  for (const TCase& c : Cases) {
+    SCOPED_TRACE(c.Level);
+    W->cbMarkfk->setChecked(c.Fk);
+    W->cbmarknotnull->setChecked(c.Nn);
+    W->cbshowindex->setChecked(c.Index);
+    Draw(Dir / "g.png", 2, c.Level);
+    ASSERT_EQ(Page(), 3);
+    EXPECT_EQ(W->GetDotText(), c.Expected);
+    Click(W->btnback);
+    Click(W->btnback);
+  }
+}
+
+TEST_F(WindowTest, CollectionFollowsTheScriptOrderAndMatchesNamesLoosely) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "c.sql",
+            "CREATE INDEX early_ix ON orders (id);\n"
+            "ALTER TABLE orders ADD CONSTRAINT early_pk PRIMARY KEY (id);\n"
+            "CREATE TABLE Orders -- the orders\n"
+            "  (id NUMBER, parent NUMBER, cust NUMBER REFERENCES cust (id));\n"
+            "CREATE TABLE orders (id NUMBER);\n"
+            "CREATE TABLE \"LINES\" (id NUMBER, order_id NUMBER,\n"
+            "  CONSTRAINT lines_fk FOREIGN KEY (order_id) REFERENCES scott.ORDERS (id));\n"
+            "CREATE TABLE cust (id NUMBER);\n"
+            "ALTER TABLE ORDERS ADD CONSTRAINT orders_pk PRIMARY KEY (id);\n"
+            "ALTER TABLE orders ADD CONSTRAINT orders_self FOREIGN KEY (parent) REFERENCES \"ORDERS\" (id);\n"
+            "CREATE INDEX late_ix ON ORDERS (parent, id);\n"
+            "ALTER TABLE lines ADD CONSTRAINT lines_pk PRIMARY KEY (id);\n");
+  OpenScript(Dir / "c.sql");
+  ASSERT_EQ(Page(), 1);
+  EXPECT_EQ(W->lbschema->text(), "Tables found in sql file: 4");
+  Draw(Dir / "c.png", 2);
+  ASSERT_EQ(Page(), 3);
+  EXPECT_EQ(W->lbendinfo->text().toStdString(),
+            "File created successfuly: " + (Dir / "c.png").string());
+  const std::string Dot = W->GetDotText();
+  // The comment after the name is no part of it; the index and ALTER TABLE
+  // before the table are skipped; the later ones attach to the first table.
+  EXPECT_EQ(Count(Dot, "\"orders\" [label="), 2) << Dot;
+  EXPECT_EQ(Dot.find("early_"), std::string::npos);
+  EXPECT_EQ(Count(Dot, "late_ix(parent,id)"), 1);
+  EXPECT_EQ(Count(Dot, ">id NUMBER pk<br"), 2) << Dot;  // orders and lines
+  // Both tables named orders are referenced, by lines and by orders itself;
+  // the column-level REFERENCES gives no edge.
+  EXPECT_EQ(Count(Dot, "\"orders\" -- \"\\\"LINES\\\"\""), 2) << Dot;
+  EXPECT_EQ(Count(Dot, "\"orders\" -- \"orders\""), 2) << Dot;
+  EXPECT_EQ(Count(Dot, " -- "), 4) << Dot;
+  EXPECT_NE(Dot.find("parent NUMBER fk"), std::string::npos) << Dot;
+}
+
+TEST_F(WindowTest, TooLongACommandIsRefused) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "scott.sql", kScript);
+  OpenScript(Dir / "scott.sql");
+  ASSERT_EQ(Page(), 1);
+  Draw(Dir / (std::string(4100, 'x') + ".png"), 2);
+  ASSERT_EQ(Page(), 3);
+  EXPECT_EQ(W->lbendinfo->text(),
+            "Output file name is too long, make it less than 4000 characters");
+  EXPECT_TRUE(TempFiles().empty());
+}
+
+TEST_F(WindowTest, RendererFailureIsReportedOnTheResultPage) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "scott.sql", kScript);
+  OpenScript(Dir / "scott.sql");
+  Draw(Dir / "no" / "such" / "folder.png", 2);
+  ASSERT_EQ(Page(), 3);
+  EXPECT_EQ(W->lbendinfo->text(), "There are errors while creating diagram");
+  EXPECT_TRUE(TempFiles().empty());
+}
+
+TEST_F(WindowTest, MissingRendererShowsAMessageBoxAndStays) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "scott.sql", kScript);
+  OpenScript(Dir / "scott.sql");
+  W->ProgramFolder = QString::fromStdString(Dir.string() + "/");
+  ExpectMessageBox();
+  Draw(Dir / "scott.png", 2);
+  EXPECT_EQ(Page(), 2);
+  EXPECT_EQ(BoxTitle, "Orrery");
+  EXPECT_TRUE(BoxText.startsWith("System Error.  Code: ")) << BoxText.toStdString();
+  EXPECT_TRUE(BoxText.contains("liberengine.so")) << BoxText.toStdString();
+  EXPECT_FALSE(W->lbprocess->isVisible());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_TRUE(TempFiles().empty());
+  ExpectButtons(true, true);
+  // With the renderer back the same page draws.
+  W->ProgramFolder = ORRERY_APP_DIR;
+  Click(W->btnNext);
+  EXPECT_EQ(Page(), 3);
+}
+
+// The temporary DOT file: in the user's temporary folder, a new
+// unpredictable name per drawing ending ".$$$", gone afterwards.
+TEST_F(WindowTest, TemporaryFileIsPrivateAndRemoved) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "scott.sql", kScript);
+  OpenScript(Dir / "scott.sql");
+  Draw(Dir / "a.png", 2);
+  ASSERT_EQ(Page(), 3);
+  const std::string First = W->GetTempFileName();
+  Click(W->btnback);
+  Click(W->btnNext);
+  const std::string Second = W->GetTempFileName();
+  EXPECT_NE(First, Second);
+  for (const std::string& t : {First, Second}) {
+    EXPECT_EQ(fs::path(t).parent_path(), TempDir) << t;
+    EXPECT_TRUE(std::regex_match(fs::path(t).filename().string(),
+                                 std::regex(R"(orrery-[A-Za-z0-9]{6}\.\$\$\$)"))) << t;
+    EXPECT_FALSE(fs::exists(t));
+  }
+  // An unusable temporary folder falls back to the program's folder.
+  ::setenv("TMPDIR", (Dir / "missing").c_str(), 1);
+  Click(W->btnback);
+  Click(W->btnNext);
+  EXPECT_EQ(Page(), 3);
+  EXPECT_EQ(fs::path(W->GetTempFileName()).parent_path(),
+            fs::path(ORRERY_APP_DIR).parent_path());
+  EXPECT_FALSE(fs::exists(W->GetTempFileName()));
+}
+
+// Every script of the shared Oracle corpus draws at level Full.
+TEST_F(WindowTest, CorpusScriptsDraw) {
+  REQUIRE_ORACLE();
+  const char* Shared = std::getenv("ORRERY_SHARED_DIR");
+  const fs::path Corpus = Shared != nullptr ? fs::path(Shared) / "corpus" / "oracle" : fs::path();
+  if (Corpus.empty() || !fs::is_directory(Corpus)) GTEST_SKIP() << "no corpus";
+  std::vector<fs::path> Scripts;
+  for (const auto& e : fs::directory_iterator(Corpus))
+    if (e.path().extension() == ".sql") Scripts.push_back(e.path());
+  std::sort(Scripts.begin(), Scripts.end());
+  fs::path Largest;
+  for (const fs::path& s : Scripts)
+    if (Largest.empty() || fs::file_size(s) > fs::file_size(Largest)) Largest = s;
+
+  for (const fs::path& s : Scripts) {
+    SCOPED_TRACE(s.filename().string());
+    while (Page() != 0) Click(W->btnback);
+    QElapsedTimer Clock;
+    Clock.start();
+    W->ederfile->clear();
+    OpenScript(s);
+    ASSERT_EQ(Page(), 1) << W->lbschemahint->text().toStdString();
+    const fs::path Out = Dir / (s.stem().string() + ".png");
+    Draw(Out, 2);
+    ASSERT_EQ(Page(), 3);
+    const qint64 Ms = Clock.elapsed();
+    EXPECT_EQ(W->lbendinfo->text().toStdString(), "File created successfuly: " + Out.string());
+    EXPECT_TRUE(fs::exists(Out));
+    const std::string Dot = W->GetDotText();
+    std::printf("[corpus] %s: %d tables, %d edges%s\n", s.filename().c_str(),
+                Count(Dot, "\" [label= <<TABLE"), Count(Dot, " -- "),
+                s == Largest ? (", " + std::to_string(Ms) + " ms from Next on page 0 to the image").c_str()
+                             : "");
+  }
+}
+
+}  // namespace

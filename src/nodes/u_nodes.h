@@ -122,6 +122,13 @@ public:
     // Text with the case options and the comments that trail it; empty for a
     // token in no list.
     std::string GetFormattedText();
+    // Name marking: sets DbObjKind to Kind unless the token is already
+    // marked or is an '@name' variable; true when it was marked.
+    bool MarkDbObjKind(uint8_t Kind) {
+        if (DbObjKind != okUnknown || TokenType == ttAtVar) return false;
+        DbObjKind = Kind;
+        return true;
+    }
     // Not a line break, blanks or a comment.
     bool IsSignificant() const {
         return TokenType < ttLineBreak || TokenType > ttLineComment;

@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "formatter/rkbasetype.h"
+#include "nodes/rkexceptions.h"
+#include "nodes/token_builder.h"
+#include "nodes/u_nodes.h"
+
+using testtok::Find;
+using testtok::Script;
+using testtok::Tok;
+
+namespace {
+struct FmtOptGuard {
+    TRkFmtOpt saved = FmtOpt;
+    ~FmtOptGuard() { FmtOpt = saved; }
+};
+}  // namespace
+
+TEST(SourceToken, CreationValues) {
+    TSourceToken t;
+    EXPECT_EQ(t.PosInList, -1);
+    EXPECT_EQ(t.SeqNo, -1);
+    EXPECT_EQ(t.TokenType, 1);
+    EXPECT_EQ(t.DbObjKind, 0);
+    EXPECT_EQ(t.TokenCode, 0);
+    EXPECT_EQ(t.Line, -1);
+    EXPECT_EQ(t.Column, -1);
+    EXPECT_EQ(t.RangeLength, 1);
+    EXPECT_EQ(t.OwnerList, nullptr);
+    EXPECT_EQ(t.SeparatorToken, nullptr);
+    EXPECT_TRUE(t.Emit);
+
+    auto m = MakeSourceToken("emp", ttIdentifier, 3, 4, 7, 9);
+    EXPECT_EQ(m->GetText(), "emp");
+    EXPECT_EQ(m->TokenType, ttIdentifier);
+    EXPECT_EQ(m->TokenGroup, 3);
+    EXPECT_EQ(m->TokenSubKind, 4);
+    EXPECT_EQ(m->Line, 7);
+    EXPECT_EQ(m->Column, 9);
+    EXPECT_EQ(m->PosInList, -1);
+    // A token in no list has no formatted text.
+    EXPECT_EQ(m->GetFormattedText(), "");
+}
+
+TEST(SourceToken, NameMarkingKeepsTheFirstKind) {
+    auto t = MakeSourceToken("e", ttIdentifier, 0, 0, 1, 1);
+    EXPECT_TRUE(t->MarkDbObjKind(okTableAlias));
+    EXPECT_FALSE(t->MarkDbObjKind(okField));
+    EXPECT_EQ(t->DbObjKind, okTableAlias);
+    auto at = MakeSourceToken("@x", ttAtVar, 0, 0, 1, 1);
+    EXPECT_FALSE(at->MarkDbObjKind(okField));
+    EXPECT_EQ(at->DbObjKind, okUnknown);
+}
+
+TEST(FormattedText, CaseOptionsByTokenType) {
+    auto l = Script("select EMP, COUNT(x), \"MyFunc\"(y) From T");
+    Tok(*l, "COUNT")->DbObjKind = okFunction;
+    Tok(*l, "\"MyFunc\"")->DbObjKind = okFunction;
+    EXPECT_EQ(Tok(*l, "select")->GetFormattedText(), "SELECT");
+    EXPECT_EQ(Tok(*l, "EMP")->GetFormattedText(), "emp");
+    EXPECT_EQ(Tok(*l, "COUNT")->GetFormattedText(), "Count");
+    // A quoted function name keeps its case: the case is part of the name.
+    EXPECT_EQ(Tok(*l, "\"MyFunc\"")->GetFormattedText(), "\"MyFunc\"");
+
+    // select a From T formats as SELECT a FROM t with the defaults.
+    auto q = Script("select a From T");
+    std::string out;
+    for (int32_t i = 0; i < q->Count(); ++i) out += TokenRangeText(q.get(), i, i, rtNoTrailing);
+    EXPECT_EQ(out, "SELECT a FROM t");
+
+    FmtOptGuard g;
+    FmtOpt.SetKeywordCase(3);
+    FmtOpt.SetIdentifierCase(3);
+    FmtOpt.SetFunctionNameCase(3);
+    EXPECT_EQ(Tok(*l, "select")->GetFormattedText(), "select");
+    EXPECT_EQ(Tok(*l, "EMP")->GetFormattedText(), "EMP");
+    EXPECT_EQ(Tok(*l, "COUNT")->GetFormattedText(), "COUNT");
+    FmtOpt.SetFunctionNameCase(0);
+    FmtOpt.SetIdentifierCase(1);
+    // The function-name case starts from the token's own text.
+    EXPECT_EQ(Tok(*l, "COUNT")->GetFormattedText(), "COUNT");
+}
+
+TEST(FormattedText, TrailingComments) {
+    FmtOptGuard g;
+    struct Row {
+        const char* script;
+        int commentStyle;
+        const char* want;
+    };
+    const Row rows[] = {
+        {"a   -- note\nb", 0, "a -- note\r\n"},
+        {"a   -- note\nb", 1, "a /* -- note */\r\n"},
+        {"a   -- note\nb", 2, "a /* -- note */\r\n"},
+        {"a   -- note\nb", 3, "a -- note\r\n"},
+        {"a\nb", 0, "a"},                                   // no comment: no whitespace
+        {"a  b", 0, "a"},
+        {"a /* x */ b", 1, "a /* x */ "},                  // block comments as written
+        {"a\n\n  -- c\n\nb", 0, "a\r\n-- c\r\n"},          // one CR LF per gap
+        {"a -- c1\n  -- c2\nb", 0, "a -- c1\r\n-- c2\r\n"},
+        {"a /*x*//*y*/b", 0, "a /*x*//*y*/"},
+        {"a -- end", 0, "a -- end"},                        // list ends after the comment
+        {"a", 0, "a"},
+    };
+    for (const Row& r : rows) {
+        FmtOpt.SetCommentStyle(static_cast<uint8_t>(r.commentStyle));
+        auto l = Script(r.script);
+        EXPECT_EQ(l->GetToken(0)->GetFormattedText(), r.want) << r.script;
+    }
+}
+
+TEST(FormattedText, RangeLengthCountsSignificantTokens) {
+    auto l = Script("a . b -- x\n c");
+    TSourceToken* a = l->GetToken(0);
+    a->RangeLength = 3;
+    EXPECT_EQ(a->GetFormattedText(), "a . b -- x\r\n");
+    a->RangeLength = 4;
+    EXPECT_EQ(a->GetFormattedText(), "a . b -- x\n c");
+    a->RangeLength = 5;  // too few significant tokens follow
+    EXPECT_EQ(a->GetFormattedText(), "");
+    TSourceToken* c = Tok(*l, "c");
+    c->RangeLength = -2;
+    EXPECT_EQ(c->GetFormattedText(), "b -- x\n c");
+    c->RangeLength = -5;
+    EXPECT_EQ(c->GetFormattedText(), "");
+    c->RangeLength = 0;
+    EXPECT_EQ(c->GetFormattedText(), "");
+}
+
+TEST(FormattedText, RangeFlags) {
+    auto l = Script("a  /* c */\n  b -- d\nc");
+    const int32_t last = Find(*l, "b");
+    struct Row {
+        int flags;
+        const char* want;
+    };
+    const Row rows[] = {
+        {0, "a  /* c */\n  b -- d\r\n"},
+        {rtDropBlanks, "a/* c */\nb -- d\r\n"},
+        {rtOneBlank, "a /* c */\n b -- d\r\n"},
+        {rtDropComments, "a  \n  b -- d\r\n"},
+        // A line break right after a comment stays unless comments go too.
+        {rtDropLineBreaks, "a  /* c */\n  b -- d\r\n"},
+        {rtDropLineBreaks | rtDropComments, "a    b -- d\r\n"},
+        {rtDropLineBreaks | rtDropComments | rtDropBlanks, "ab -- d\r\n"},
+        {rtNoTrailing, "a  /* c */\n  b"},
+        {rtDropBlanks | rtDropLineBreaks | rtDropComments | rtNoTrailing, "ab"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(TokenRangeText(l.get(), 0, last, r.flags), r.want) << r.flags;
+
+    // Positions outside the list give the empty text.
+    EXPECT_EQ(TokenRangeText(l.get(), -1, 2), "");
+    EXPECT_EQ(TokenRangeText(l.get(), 0, l->Count()), "");
+    EXPECT_EQ(TokenRangeText(l.get(), 3, 2), "");
+    EXPECT_EQ(TokenRangeText(nullptr, 0, 0), "");
+    EXPECT_EQ(TokenSpanText(l.get(), nullptr, 1), "");
+}
+
+TEST(TokenList, StorageAndOwnership) {
+    TSourceTokenList owning(true);
+    EXPECT_TRUE(owning.OwnsObjects());
+    EXPECT_EQ(owning.Count(), 0);
+    EXPECT_EQ(owning.CurPos, -1);
+    EXPECT_EQ(owning.Add(MakeSourceToken("a", ttIdentifier, 0, 0, 1, 1)), 0);
+    EXPECT_EQ(owning.Add(MakeSourceToken("c", ttIdentifier, 0, 0, 1, 3)), 1);
+    owning.Insert(1, MakeSourceToken("b", ttIdentifier, 0, 0, 1, 2));
+    EXPECT_EQ(owning.GetToken(1)->Text, "b");
+    EXPECT_EQ(owning.IndexOf(owning.GetToken(2)), 2);
+
+    // A borrowed token (the parser's end token) is never freed by the list.
+    auto endToken = MakeSourceToken("", ttUnclassified, 0, 0, -1, -1);
+    owning.Add(endToken.get());
+    EXPECT_EQ(owning.Count(), 4);
+    EXPECT_EQ(owning.IndexOf(endToken.get()), 3);
+
+    // RemoveAt on an owning list returns a token that stays alive.
+    TSourceToken* removed = owning.RemoveAt(0);
+    EXPECT_EQ(removed->Text, "a");
+    EXPECT_EQ(owning.Count(), 3);
+    EXPECT_EQ(owning.IndexOf(removed), -1);
+    removed->Text = "still alive";  // ASan would catch a freed token
+
+    EXPECT_THROW(owning.GetToken(3), ERkListError);
+    try {
+        owning.GetToken(-1);
+    } catch (const ERkListError& e) {
+        EXPECT_STREQ(e.what(), "List index out of bounds (-1)");
+    }
+    EXPECT_THROW(owning.Insert(5, endToken.get()), ERkListError);
+    EXPECT_EQ(owning.TokenAt(3), nullptr);
+    EXPECT_EQ(owning.TokenAt(-1), nullptr);
+
+    owning.Clear();
+    EXPECT_EQ(owning.Count(), 0);
+    EXPECT_EQ(endToken->Text, "");  // borrowed token survives Clear
+
+    // A referring list refers only; it cannot take ownership.
+    TSourceTokenList referring(false);
+    referring.Add(endToken.get());
+    EXPECT_THROW(referring.Add(MakeSourceToken("x", 1, 0, 0, 1, 1)), ERkAssertion);
+    // Add does not touch the token's list fields.
+    EXPECT_EQ(endToken->PosInList, -1);
+    EXPECT_EQ(endToken->OwnerList, nullptr);
+}
+
+TEST(TokenList, LookAround) {
+    //            0      1 2  3 4 5    6  7 8 9   10
+    auto l = Script("create  table\n  x -- c\n/");
+    // Tokens: create, blanks, table, LF, blanks, x, blanks, comment, LF, /
+    ASSERT_EQ(l->GetToken(9)->Text, "/");
+    EXPECT_EQ(l->LineBreakDistance(2, false), 1);
+    EXPECT_EQ(l->LineBreakDistance(5, false), 0);  // a comment is in the way
+    EXPECT_EQ(l->LineBreakDistance(5, true), 3);
+    EXPECT_EQ(l->LineBreakDistance(9, true), 0);   // nothing follows
+    EXPECT_EQ(l->LineBreakDistance(-1, true), 0);
+    l->SetCurPos(2);
+    EXPECT_TRUE(l->LineBreakFollows(false));
+
+    // AtLineStart is False at position 0 even at the start of the script.
+    l->SetCurPos(0);
+    EXPECT_FALSE(l->AtLineStart());
+    l->SetCurPos(5);
+    EXPECT_TRUE(l->AtLineStart());
+    l->SetCurPos(9);
+    EXPECT_TRUE(l->AtLineStart());
+    l->SetCurPos(2);
+    EXPECT_FALSE(l->AtLineStart());
+    l->SetCurPos(10);
+    EXPECT_FALSE(l->AtLineStart());
+
+    // Only blanks between the current token and the previous line break.
+    l->SetCurPos(5);
+    EXPECT_TRUE(l->PrevTokenIs("\n", true, false, false));
+    EXPECT_FALSE(l->PrevTokenIs("\n", false, false, false));
+    EXPECT_TRUE(l->PrevTokenIs("TABLE", true, false, true));
+    EXPECT_FALSE(l->PrevTokenIs("table", true, false, false));
+    l->SetCurPos(9);
+    EXPECT_FALSE(l->PrevTokenIs("x", true, false, true));
+    EXPECT_TRUE(l->PrevTokenIs("x", true, true, true));
+    EXPECT_FALSE(l->PrevTokenIsAt("create", 0, true, true, true));
+    EXPECT_TRUE(l->PrevTokenIsAt("create", 1, false, false, false));
+}
+
+TEST(TokenList, SqlplusCommandAndIdentAhead) {
+    auto l = Script("x\n  /\ny");
+    TSourceToken* slash = Tok(*l, "/");
+    slash->TokenCode = tcSqlplusCmd;
+    const int32_t p = Find(*l, "/");
+    // The result is the index of the command token, not a distance.
+    EXPECT_EQ(l->NextSqlplusCmdIndex(0), p);
+    EXPECT_EQ(l->NextSqlplusCmdIndex(p - 1), p);
+    EXPECT_EQ(l->NextSqlplusCmdIndex(p), 0);
+    EXPECT_EQ(l->NextSqlplusCmdIndex(-1), 0);
+    l->SetCurPos(0);
+    EXPECT_TRUE(l->NextIsSqlplusCmd());
+
+    auto c = Script("create global temporary table t");
+    EXPECT_EQ(c->FindIdentAhead(0, "table", 2), Find(*c, "table"));
+    EXPECT_EQ(c->FindIdentAhead(0, "TABLE", 1), Find(*c, "table"));
+    EXPECT_EQ(c->FindIdentAhead(0, "t", 1), 0);    // GLOBAL counts for other words
+    EXPECT_EQ(c->FindIdentAhead(0, "t", 5), Find(*c, "t"));
+    EXPECT_EQ(c->FindIdentAhead(0, "nothing", 100), 0);
+    EXPECT_EQ(c->FindIdentAhead(c->Count() - 1, "t", 5), 0);
+    EXPECT_EQ(c->FindIdentAhead(-1, "t", 5), 0);
+}
+
+TEST(TokenList, SolidTokens) {
+    auto l = Script("a /* c */ b\n c");
+    const int32_t a = 0, b = Find(*l, "b"), c = Find(*l, "c");
+    EXPECT_EQ(l->SolidTokenAt(a, 1), l->GetToken(b));
+    EXPECT_EQ(l->SolidTokenAt(a, 2), l->GetToken(c));
+    EXPECT_EQ(l->SolidTokenAt(a, 3), nullptr);
+    EXPECT_EQ(l->SolidTokenAt(c, -2), l->GetToken(a));
+    EXPECT_EQ(l->SolidTokenAt(c, -3), nullptr);
+    EXPECT_EQ(l->SolidTokenAt(a, -1), nullptr);
+    EXPECT_EQ(l->SolidTokenAt(c, 1), nullptr);
+    EXPECT_EQ(l->SolidTokenAt(b, 0), nullptr);
+    EXPECT_EQ(l->SolidTokenAt(l->Count(), -1), nullptr);
+    EXPECT_EQ(l->SolidTokenFrom(l->GetToken(b), -1), l->GetToken(a));
+    TSourceToken loose;
+    EXPECT_EQ(l->SolidTokenFrom(&loose, 1), nullptr);
+    EXPECT_EQ(l->SolidTokenFrom(nullptr, 1), nullptr);
+}
+
+TEST(TokenList, HostileInputStaysLinear) {
+    // A very long token and a long run of comments and blanks.
+    std::string big(1 << 20, 'x');
+    std::string text = "a " + big + " b";
+    for (int i = 0; i < 20000; ++i) text += " -- c\n";
+    text += "z";
+    auto l = Script(text);
+    TSourceToken* b = Tok(*l, "b");
+    const std::string f = b->GetFormattedText();
+    EXPECT_EQ(f.substr(0, 7), "b -- c\r");
+    // " -- c", then CR LF + "-- c" per further comment, then the last CR LF.
+    EXPECT_EQ(f.size(), 1 + 5 + 19999 * 6u + 2);
+    EXPECT_EQ(l->GetToken(2)->GetFormattedText(), big);
+    EXPECT_EQ(l->SolidTokenAt(0, 3), Tok(*l, "z"));
+    EXPECT_EQ(l->FindIdentAhead(0, "z", 1000000), Find(*l, "z"));
+}

@@ -138,9 +138,10 @@ void TRkPPTextWithExprVisitor::Visit(TRkVisitedAbs* Obj) {
 void TRkPPTextWithExprVisitor::PostVisit(TRkVisitedAbs* Obj) {
     if (!Obj || Obj->AsToken()) return;
     if (IsExpression(Obj)) {
-        std::string pretty = Obj->AsNode()->GetPrettyText();
+        const std::string pretty = Obj->AsNode()->GetPrettyText();
+        const int32_t column = LastLineLength(Result) + 1;
         Result.push_back(RkSeparatorChar);
-        Result += IndentText(pretty, LastLineLength(Result) + 1);
+        Result += IndentText(pretty, column);
         Result.push_back(RkSeparatorChar);
     }
     Enabled = true;

@@ -33,21 +33,20 @@ std::string TRk_Node::GetPrettyText() {
     return AsText();
 }
 
-TSourceToken* TRk_Node::GetEndToken() {
+namespace {
+// Mode 1: the first token the node's walk visits; mode 2: the last.
+TSourceToken* WalkForToken(TRk_Node* Node, int32_t Mode) {
     TRkGetTokenVisitor v;
-    v.Root = this;
-    v.Mode = 2;
+    v.Root = Node;
+    v.Mode = Mode;
     v.Execute();
     return v.ResultToken;
 }
+}  // namespace
 
-TSourceToken* TRk_Node::GetStartToken() {
-    TRkGetTokenVisitor v;
-    v.Root = this;
-    v.Mode = 1;
-    v.Execute();
-    return v.ResultToken;
-}
+TSourceToken* TRk_Node::GetEndToken() { return WalkForToken(this, 2); }
+
+TSourceToken* TRk_Node::GetStartToken() { return WalkForToken(this, 1); }
 
 void TRk_Node::AppendPrettyTextTo(TRk_Node* Target) {
     if (!Target) return;

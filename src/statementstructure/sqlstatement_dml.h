@@ -1,0 +1,121 @@
+// Data-manipulation statements: INSERT, UPDATE, DELETE and MERGE.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "statementstructure/sqlstatement.h"
+#include "statementstructure/sqlstatement_select.h"
+
+class TInsertSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TInsertSqlStatement(std::uint8_t Vendor);
+    ~TInsertSqlStatement() override;
+
+    std::string ReturningOverride;
+    TRk_Node* ReturningNode = nullptr;
+    std::string ColumnListOverride;
+    std::string ValuesOverride;
+    std::string TargetOverride;
+    std::unique_ptr<TRkFieldList> ValueFields;
+    std::unique_ptr<TSelectSqlStatement> SubSelect;
+    std::uint8_t ValuesKind = 0;    // 1 VALUES, 2 sub-select, 3 DEFAULT VALUES, 4 source statement
+    std::uint8_t HasInto = 1;
+
+    const char* ClassName() const override { return "TInsertSqlStatement"; }
+
+    std::string GetTargetText();
+    std::string GetColumnListText();
+    std::string GetValuesText();
+    std::string GetValuesPrettyText();
+    std::string GetReturningText();
+
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+    void CreatePP() override;
+    void BuildSqlText() override;
+    void Reset() override;
+    int AnalyzeParseTree() override;
+
+private:
+    TCustomSqlStatement* FSourceStatement = nullptr;   // ValuesKind 4, built by a grammar
+};
+
+class TUpdateSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TUpdateSqlStatement(std::uint8_t Vendor);
+    ~TUpdateSqlStatement() override;
+
+    std::string ReturningOverride;
+    std::string TargetOverride;
+    TRk_Node* ReturningNode = nullptr;
+    std::string SetListOverride;
+    std::unique_ptr<TrkJoinList> FromJoins = std::make_unique<TrkJoinList>();
+    std::string FromOverride;
+    std::unique_ptr<TrkJoinList> TargetJoins = std::make_unique<TrkJoinList>();
+
+    const char* ClassName() const override { return "TUpdateSqlStatement"; }
+
+    std::string GetTargetText();
+    std::string GetTargetListText();
+    std::string GetTargetListPrettyText();
+    std::string GetSetListText();
+    std::string GetSetListPrettyText();
+    std::string GetFromText();
+    std::string GetReturningText();
+
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+    void CreatePP() override;
+    void BuildSqlText() override;
+    void Reset() override;
+    int AnalyzeParseTree() override;
+};
+
+class TDeleteSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TDeleteSqlStatement(std::uint8_t Vendor);
+    ~TDeleteSqlStatement() override;
+
+    std::uint8_t HasFrom = 1;
+    std::string TargetOverride;
+    std::string ReturningOverride;
+    TRk_Node* ReturningNode = nullptr;
+    std::unique_ptr<TrkJoinList> FromJoins = std::make_unique<TrkJoinList>();
+    std::string FromOverride;
+    TRkTable* DeleteTable = nullptr;    // a table of Tables
+
+    const char* ClassName() const override { return "TDeleteSqlStatement"; }
+
+    std::string GetTargetText();
+    std::string GetFromText();
+    std::string GetReturningText();
+
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+    void CreatePP() override;
+    void BuildSqlText() override;
+    void Reset() override;
+    int AnalyzeParseTree() override;
+};
+
+class TMergeSqlStatement : public TCustomSqlStatement {
+public:
+    explicit TMergeSqlStatement(std::uint8_t Vendor);
+    ~TMergeSqlStatement() override;
+
+    std::unique_ptr<TSelectSqlStatement> UsingSelect;
+    std::unique_ptr<TRkFieldList> InsertValueFields = std::make_unique<TRkFieldList>(true);
+    std::unique_ptr<TRkFieldList> UpdateSetFields = std::make_unique<TRkFieldList>(true);
+    std::unique_ptr<TRkFieldList> InsertColumnFields = std::make_unique<TRkFieldList>(true);
+
+    const char* ClassName() const override { return "TMergeSqlStatement"; }
+
+    void DoAccept(TRkVisitorAbs& Visitor) override;
+    void CreatePP() override;
+    void BuildSqlText() override;
+    void Reset() override;
+    int AnalyzeParseTree() override;
+};
+
+// Items' plain texts, each indented to where the text so far ends, joined
+// by the separator tokens the items keep.
+std::string FieldListText(TRkFieldList* Fields);

@@ -13,7 +13,9 @@
 //     V.PreVisit(this); V.Visit(this); V.PostVisit(this);
 //
 // Walk depth follows the nesting of the tree; every list is walked by a loop,
-// so only nested constructs (bounded by the parser's stack) add frames.
+// so only nested constructs add frames.  The parser bounds nesting (10000
+// stack entries); walks were measured to stay well within an 8 MB stack at
+// 30000 levels even under AddressSanitizer.
 #pragma once
 
 #include <cstdint>

@@ -152,14 +152,14 @@ TEST(VisitorProtocol, BaseVisitorDefaults) {
 }
 
 TEST(VisitorProtocol, DeepNestingWalks) {
-    // Walk depth follows tree nesting; a few thousand levels are fine.
+    // Walk depth follows tree nesting; the parser's nesting limit is 10000.
     auto l = Script("x");
     Arena arena;
     TPartsNode* inner = arena.Make("n", {l->GetToken(0)});
-    for (int i = 0; i < 3000; ++i) inner = arena.Make("n", {inner});
+    for (int i = 0; i < 10000; ++i) inner = arena.Make("n", {inner});
     TRecordingVisitor v;
     inner->Accept(&v);
-    EXPECT_EQ(v.Log.size(), 3001u * 2 + 3);
+    EXPECT_EQ(v.Log.size(), 10001u * 2 + 3);
     EXPECT_EQ(v.Depth, 0);
     EXPECT_EQ(inner->AsText(), "x");
 }

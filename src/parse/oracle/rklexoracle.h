@@ -1,0 +1,58 @@
+// The Oracle scanner: SQL, SQL*Plus command lines and PL/SQL text to
+// tokens.  The DFA tables come from oracle.l; the rule actions, the keyword
+// table and the token classification are here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "parse/rklexlib.h"
+
+// One keyword: its upper-case name and token code.
+struct TRkKeywordRec {
+    const char* Name;
+    uint8_t Length;
+    int16_t Code;
+};
+
+inline constexpr int OracleKeywordCount = 348;
+// The keywords in ascending order of OracleKeywordCompare, indexes 0..347.
+extern const TRkKeywordRec OracleKeywordTable[OracleKeywordCount];
+
+// ASCII case-insensitive comparison: both sides lower-cased, then compared
+// byte by byte ("_" sorts before letters, digits before both).  <0, 0, >0.
+int OracleKeywordCompare(std::string_view a, std::string_view b);
+
+// Binary search over records Lo..Hi (1-based): 0 and Code set when found,
+// -1 when not.
+int32_t OracleKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code);
+bool IsOracleKeyword(std::string_view Text, int32_t& Code);
+
+class TRkLexerOracle : public TRkCustomLexer {
+public:
+    TRkLexerOracle() = default;
+
+    int yylex() override;
+    int NextToken(TSourceToken& Token) override;
+
+    int32_t CommentDepth = 0;       // open nested comments beyond the outermost
+    std::string LiteralBuffer;      // the comment, string or quoted name being collected
+    int32_t LiteralLength = 0;
+
+    void ClearBuffer();
+    void AppendText(const std::string& S, int32_t N);
+    void AppendChar(char C);
+    std::string BufferText() const;
+    static bool IsOperatorChar(char C);
+    static bool IsDelimiterChar(char C);
+
+protected:
+    void RuleAction(int32_t Rule) override;
+
+private:
+    void CloseComment();
+    void OperatorRun();
+    void StringOrNameRun(bool name);
+    void LineBreakInLiteral();
+};

@@ -1,0 +1,350 @@
+// The Oracle scanner end to end: text in, tokens (code, text, type, line,
+// column) out, through NextToken as the front end drives it.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "nodes/u_nodes.h"
+#include "parse/oracle/oracletokens.h"
+#include "parse/oracle/rklexoracle.h"
+
+using namespace oracletok;
+
+namespace {
+
+struct Tok {
+    int code = 0;       // NextToken's result
+    int tokenCode = 0;  // the token's TokenCode
+    std::string text;
+    int type = 0;
+    int group = 0;
+    int subKind = 0;
+    int line = 0;
+    int col = 0;
+};
+
+std::vector<Tok> Scan(const std::string& input, bool sqlPlus = false) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    TRkLexerOracle lx;
+    lx.InputStream = &in;
+    lx.OutputStream = &out;
+    lx.InSqlPlusCmd = sqlPlus;
+    lx.yyclear();
+    std::vector<Tok> toks;
+    for (;;) {
+        TSourceToken t;
+        int code = lx.NextToken(t);
+        if (code == 0) break;
+        toks.push_back({code, t.TokenCode, t.Text, t.TokenType, t.TokenGroup, t.TokenSubKind,
+                        t.Line, t.Column});
+        if (toks.size() > 1000000) {
+            ADD_FAILURE() << "the scanner does not stop";
+            break;
+        }
+    }
+    return toks;
+}
+
+std::string Escape(const std::string& s) {
+    std::string r;
+    for (char c : s) {
+        if (c == '\n') r += "\\n";
+        else if (c == '\r') r += "\\r";
+        else if (c == '\t') r += "\\t";
+        else r += c;
+    }
+    return r;
+}
+
+// "code[text] ..." for every token; the line feed that ends the input is left out.
+std::string Dump(const std::string& input, bool sqlPlus = false) {
+    std::vector<Tok> toks = Scan(input, sqlPlus);
+    if (!toks.empty() && toks.back().code == LINE_BREAK && toks.back().text == "\n") toks.pop_back();
+    std::string r;
+    for (const Tok& t : toks) {
+        if (!r.empty()) r += ' ';
+        r += std::to_string(t.code) + "[" + Escape(t.text) + "]";
+    }
+    return r;
+}
+
+struct DumpCase {
+    const char* input;
+    const char* want;
+};
+
+void CheckDumps(const std::vector<DumpCase>& cases, bool sqlPlus = false) {
+    for (const DumpCase& c : cases) EXPECT_EQ(Dump(c.input, sqlPlus), c.want) << Escape(c.input);
+}
+
+}  // namespace
+
+TEST(OracleScanner, Comments) {
+    CheckDumps({
+        {"/*+ hint */", "257[/*+ hint */]"},
+        {"/* a /* b */ c */", "257[/* a /* b */ c */]"},
+        {"/* a */-- x", "257[/* a */] 258[-- x]"},
+        {"/**/x", "257[/**/] 262[x]"},
+        {"/* a\nb */", "257[/* a\\nb */]"},
+        {"/* -- not a line comment */", "257[/* -- not a line comment */]"},
+        {"/* x **/+1", "257[/* x **/] 43[+] 267[1]"},
+        {"/* a ++*/", "257[/* a ++*/]"},
+        {"a=/*c*/", "262[a] 61[=] 257[/*c*/]"},
+        {"-- to the end\r\nx", "258[-- to the end] 260[\\r\\n] 262[x]"},
+        {"/* never closed", ""},           // dropped at the end of the input
+    });
+}
+
+TEST(OracleScanner, StringsAndQuotedNames) {
+    CheckDumps({
+        {"'It''s'", "266['It''s']"},
+        {"N'abc' n'x'", "266[N'abc'] 259[ ] 266[n'x']"},
+        {"'\\'", "266['\\']"},
+        {"'a\\b'", "266['a\\b']"},
+        {"'a/*b'", "266['a/*b']"},
+        {"'a--b'", "266['a--b']"},
+        {"'ab\ncd'", "266['ab\\ncd']"},
+        {"'ab\r\ncd'", "266['ab\\r\\ncd']"},
+        {"\"ab\"\"c\"", "262[\"ab\"c\"]"},
+        {"\"x--y\"", "262[\"x--y\"]"},
+        {"\"a\nb\"", "262[\"a\\nb\"]"},
+        {"'open", ""},
+    });
+    std::vector<Tok> q = Scan("\"Name\" nom");
+    ASSERT_EQ(q.size(), 4u);
+    EXPECT_EQ(q[0].type, ttQuotedName);
+    EXPECT_EQ(q[2].type, ttIdentifier);
+    EXPECT_EQ(q[0].code, IDENT);
+    EXPECT_EQ(q[2].code, IDENT);
+    // A quoted name of 300 characters keeps its first 255 (the closing quote is lost).
+    std::vector<Tok> big = Scan("\"" + std::string(298, 'n') + "\"");
+    ASSERT_FALSE(big.empty());
+    EXPECT_EQ(big[0].code, IDENT);
+    EXPECT_EQ(big[0].text, "\"" + std::string(254, 'n'));
+}
+
+TEST(OracleScanner, LiteralsEndAtTheLineEndOnSqlPlusLines) {
+    CheckDumps({
+        {"prompt 'abc\ndef'", "262[prompt] 259[ ] 266['abc] 260[\\n] 262[def] 266[']"},
+        {"prompt 'abc\r\nx", "262[prompt] 259[ ] 266['abc] 260[\\r\\n] 262[x]"},
+        {"prompt \"abc\nx", "262[prompt] 259[ ] 266[\"abc] 260[\\n] 262[x]"},
+        {"x '\n", "262[x] 259[ ] 266[']"},
+    }, true);
+}
+
+TEST(OracleScanner, NumbersAndOuterJoin) {
+    CheckDumps({
+        {"0x1f", "265[0x1f]"},
+        {"0X1F", "267[0] 262[X1F]"},
+        {"0x", "265[0x]"},
+        {"1e5 1.5e-3 .5E+2", "265[1e5] 259[ ] 265[1.5e-3] 259[ ] 265[.5E+2]"},
+        {"1.", "265[1.]"},
+        {"1..2", "267[1] 273[..] 267[2]"},
+        {"12.5", "265[12.5]"},
+        {"(+)", "925[(+)]"},
+        {"( + )", "925[( + )]"},
+        {"(\n+)", "40[(] 260[\\n] 43[+] 41[)]"},
+    });
+}
+
+TEST(OracleScanner, OperatorRuns) {
+    CheckDumps({
+        {"< >", "269[< >]"},
+        {"! =", "269[! =]"},
+        {">=-1", "269[>=] 45[-] 267[1]"},
+        {"!=-1", "269[!=-] 267[1]"},
+        {"@@x", "64[@] 64[@] 262[x]"},
+        {"a:=1", "262[a] 272[:=] 267[1]"},
+        {"<<lbl>>", "263[<<] 262[lbl] 264[>>]"},
+        {"<<=", "269[<<=]"},
+        {"a.*", "262[a] 46[.] 42[*]"},
+        {"x*:y", "262[x] 42[*] 271[:y]"},
+        {"a||b", "262[a] 269[||] 262[b]"},
+        {"?", "262[?]"},
+        {"#", "269[#]"},
+        {"#x $x", "262[#x] 259[ ] 262[$x]"},
+        {"$ % ^", "36[$] 259[ ] 37[%] 259[ ] 94[^]"},
+        {"a+-b", "262[a] 43[+] 45[-] 262[b]"},
+        {"a*/b", "262[a] 269[*/] 262[b]"},
+        {":b1", "271[:b1]"},
+        {"{", "268[{]"},
+    });
+}
+
+TEST(OracleScanner, LineBreaksAndBlanks) {
+    CheckDumps({
+        {"a\r\n\r\nb", "262[a] 260[\\r\\n\\r\\n] 262[b]"},
+        {"a \t\f b", "262[a] 259[ \\t\f ] 262[b]"},
+        {"a\rb", "262[a] 260[\\r] 262[b]"},
+    });
+}
+
+TEST(OracleScanner, KeywordsAndTokenClassification) {
+    for (const char* w : {"select", "Select", "SELECT"}) {
+        std::vector<Tok> t = Scan(w);
+        ASSERT_FALSE(t.empty());
+        EXPECT_EQ(t[0].code, RW_SELECT);
+        EXPECT_EQ(t[0].type, ttKeyword);
+        EXPECT_EQ(t[0].group, 1);
+    }
+    EXPECT_EQ(Scan("selects")[0].code, IDENT);
+    EXPECT_EQ(Scan("exception_init")[0].code, RW_EXCEPTION_INIT);
+    EXPECT_EQ(Scan("EXCEPTIONS")[0].code, RW_EXCEPTIONS);
+    EXPECT_EQ(Scan("Exception")[0].code, RW_EXCEPTION);
+    EXPECT_EQ(Scan("restrict_references")[0].code, RW_RESTRICT_REFERENCES);
+    EXPECT_EQ(Scan(std::string(52, 'a'))[0].code, IDENT);
+
+    struct TypeCase {
+        const char* input;
+        int code;
+        int tokenCode;
+        int type;
+        int group;
+    } cases[] = {
+        {"?", IDENT, IDENT, ttOperator, 6},
+        {"<<", DOUBLE_LT, DOUBLE_LT, ttOperator, 6},
+        {"<<=", OPERATOR, OPERATOR, ttOperator, 6},
+        {":=", ASSIGN_OP, ASSIGN_OP, ttOperator, 6},
+        {"..", DOUBLE_DOT, DOUBLE_DOT, ttOperator, 6},
+        {"%", '%', '%', ttOtherChar, 6},
+        {"@", '@', '@', ttAt, 6},
+        {"(", '(', '(', ttLeftParen, 6},
+        {";", ';', ';', ttSemicolon, 6},
+        {"1", INTEGER_LIT, INTEGER_LIT, ttNumber, 3},
+        {"1.5", NUMBER_LIT, NUMBER_LIT, ttNumber, 3},
+        {"'s'", STRING_LIT, STRING_LIT, ttString, 3},
+        {":v", BIND_NAME, BIND_NAME, ttBindVar, 2},
+        {"(+)", OUTER_JOIN_MARK, OUTER_JOIN_MARK, ttKeyword, 1},
+        {"{", OTHER_CHAR, OTHER_CHAR, ttKeyword, 1},
+        {" ", BLANKS, BLANKS, ttBlanks, 2},
+    };
+    for (const TypeCase& c : cases) {
+        std::vector<Tok> t = Scan(c.input);
+        ASSERT_FALSE(t.empty()) << c.input;
+        EXPECT_EQ(t[0].code, c.code) << c.input;
+        EXPECT_EQ(t[0].tokenCode, c.tokenCode) << c.input;
+        EXPECT_EQ(t[0].type, c.type) << c.input;
+        EXPECT_EQ(t[0].group, c.group) << c.input;
+    }
+    std::vector<Tok> lc = Scan("-- c");
+    EXPECT_EQ(lc[0].type, ttLineComment);
+    EXPECT_EQ(lc[0].subKind, 6);
+    std::vector<Tok> bc = Scan("/* c */");
+    EXPECT_EQ(bc[0].type, ttBlockComment);
+    EXPECT_EQ(bc[0].subKind, 5);
+
+    // With the question-mark flag cleared, "?" stays an operator.
+    std::istringstream in("?");
+    TRkLexerOracle lx;
+    lx.InputStream = &in;
+    lx.QuestionMarkIdent = false;
+    lx.yyclear();
+    TSourceToken t;
+    EXPECT_EQ(lx.NextToken(t), OPERATOR);
+}
+
+TEST(OracleScanner, LineAndColumnOfTokens) {
+    // Column is just after the last character; a line break that more input
+    // follows carries the next line and column 1.
+    std::vector<Tok> t = Scan("select a\r\n  from /* x\ny */ t;");
+    struct Want {
+        std::string text;
+        int line, col;
+    } want[] = {
+        {"select", 1, 7}, {" ", 1, 8}, {"a", 1, 9}, {"\r\n", 2, 1}, {"  ", 2, 3},
+        {"from", 2, 7},   {" ", 2, 8}, {"/* x\ny */", 3, 5}, {" ", 3, 6}, {"t", 3, 7},
+        {";", 3, 8},
+    };
+    ASSERT_GE(t.size(), std::size(want));
+    for (size_t i = 0; i < std::size(want); ++i) {
+        EXPECT_EQ(t[i].text, want[i].text) << i;
+        EXPECT_EQ(t[i].line, want[i].line) << i;
+        EXPECT_EQ(t[i].col, want[i].col) << i;
+    }
+}
+
+TEST(OracleScanner, NulByteDoesNotEndTheScript) {
+    std::string input("create table a (x int);\0\ncreate table b (y int);", 48);
+    std::vector<Tok> t = Scan(input);
+    int tables = 0;
+    for (const Tok& k : t) tables += k.code == RW_TABLE;
+    EXPECT_EQ(tables, 2);
+    EXPECT_EQ(Dump(std::string("'a\0b'", 5)), "266['ab']");
+}
+
+TEST(OracleScanner, HugeLiteralsOnOneLine) {
+    const size_t n = 5u << 20;
+    std::string input = "insert into t values ('" + std::string(n, 'x') + "', /*" + std::string(n, 'c') +
+                        "*/ 1);";
+    std::vector<Tok> t = Scan(input);
+    size_t strings = 0, comments = 0;
+    for (const Tok& k : t) {
+        if (k.code == STRING_LIT) strings = k.text.size();
+        if (k.code == BLOCK_COMMENT) comments = k.text.size();
+    }
+    EXPECT_EQ(strings, n + 2);
+    EXPECT_EQ(comments, n + 4);
+    EXPECT_EQ(t[t.size() - 2].text, ";");
+}
+
+TEST(OracleKeywords, TableIsSortedUniqueAndInRange) {
+    std::set<int> codes;
+    for (int i = 0; i < OracleKeywordCount; ++i) {
+        const TRkKeywordRec& r = OracleKeywordTable[i];
+        EXPECT_EQ(std::string(r.Name).size(), r.Length);
+        EXPECT_LE(r.Length, 19);
+        EXPECT_GE(r.Code, 276);
+        EXPECT_LE(r.Code, 926);
+        EXPECT_NE(r.Code, OUTER_JOIN_MARK);
+        EXPECT_TRUE(codes.insert(r.Code).second) << r.Name;
+        if (i > 0) {
+            EXPECT_LT(OracleKeywordCompare(OracleKeywordTable[i - 1].Name, r.Name), 0)
+                << OracleKeywordTable[i - 1].Name << " / " << r.Name;
+        }
+        int32_t code = 0;
+        EXPECT_TRUE(IsOracleKeyword(r.Name, code)) << r.Name;
+        EXPECT_EQ(code, r.Code);
+        std::string lower(r.Name);
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(IsOracleKeyword(lower, code)) << lower;
+    }
+    EXPECT_EQ(OracleKeywordTable[0].Code, 381);                          // ACCESS
+    EXPECT_STREQ(OracleKeywordTable[OracleKeywordCount - 1].Name, "ZONE");
+    // "_" sorts before letters, digits before both.
+    EXPECT_LT(OracleKeywordCompare("EXCEPTION_INIT", "EXCEPTIONS"), 0);
+    EXPECT_LT(OracleKeywordCompare("GLOBAL_NAME", "globally"), 0);
+    EXPECT_LT(OracleKeywordCompare("VARCHAR2", "VARCHAR_"), 0);
+    EXPECT_EQ(OracleKeywordCompare("Zone", "ZONE"), 0);
+}
+
+TEST(OracleKeywords, CodesGivenForKnownKeywords) {
+    struct Case {
+        const char* word;
+        int code;
+    } cases[] = {
+        {"ARRAY", 276},   {"SELECT", 465},   {"INSERT", 424},     {"UPDATE", 482},
+        {"DELETE", 404},  {"MERGE", 868},    {"CREATE", 399},     {"ALTER", 384},
+        {"DROP", 407},    {"TABLE", 475},    {"VIEW", 488},       {"INDEX", 422},
+        {"FROM", 414},    {"WHERE", 490},    {"AND", 385},        {"OR", 450},
+        {"NOT", 441},     {"NULL", 443},     {"PRIMARY", 719},    {"FOREIGN", 595},
+        {"KEY", 620},     {"REFERENCES", 732}, {"CONSTRAINT", 541}, {"UNIQUE", 481},
+        {"CHECK", 393},   {"DEFAULT", 403},  {"JOIN", 819},       {"COMMIT", 533},
+        {"ROLLBACK", 492}, {"NUMBER", 444},  {"VARCHAR2", 487},   {"DATE", 401},
+        {"EXCEPT", 926},  {"TABLESPACE", 782}, {"FREELIST", 596}, {"FREELISTS", 597},
+        {"BUFFER_POOL", 882}, {"TYPE", 372}, {"OVERLAPS", 831},
+    };
+    for (const Case& c : cases) {
+        int32_t code = 0;
+        ASSERT_TRUE(IsOracleKeyword(c.word, code)) << c.word;
+        EXPECT_EQ(code, c.code) << c.word;
+    }
+    int32_t code = -5;
+    EXPECT_FALSE(IsOracleKeyword("notakeyword", code));
+    EXPECT_EQ(code, -5);
+    EXPECT_FALSE(IsOracleKeyword("s\xc3\xa9lect", code));
+    EXPECT_EQ(OracleKeywordSearch(1, 0, "SELECT", code), -1);
+}

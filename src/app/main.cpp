@@ -259,9 +259,9 @@ void Tfrmmain::BuildPages() {
   SaveDialog1->setObjectName("SaveDialog1");
   FontDialog1 = new QFontDialog(this);
   FontDialog1->setObjectName("FontDialog1");
-  QFont DiagramFont("Verdana");
-  DiagramFont.setPointSize(8);
-  FontDialog1->setCurrentFont(DiagramFont);
+  DialogFont = QFont("Verdana");
+  DialogFont.setPointSize(8);
+  FontDialog1->setCurrentFont(DialogFont);
 
   connect(edsqlfile, &QLineEdit::textChanged, this, &Tfrmmain::edsqlfileChange);
   connect(btnopen, &QPushButton::clicked, this, &Tfrmmain::btnopenClick);
@@ -314,7 +314,7 @@ void Tfrmmain::FormActivate() {
   edoutputtitle->clear();
   ederfile->clear();
 
-  lbfont->setFont(FontDialog1->currentFont());
+  lbfont->setFont(DialogFont);
 
   PageControl->setCurrentIndex(0);
   edsqlfile->setFocus();
@@ -449,8 +449,10 @@ void Tfrmmain::cboutputformatChange() {
 void Tfrmmain::btnchangefontClick() {
   Guarded([this] {
     FontDialog1->setCurrentFont(lbfont->font());
-    if (FontDialog1->exec() == QDialog::Accepted)
-      lbfont->setFont(FontDialog1->selectedFont());
+    if (FontDialog1->exec() == QDialog::Accepted) {
+      DialogFont = FontDialog1->selectedFont();
+      lbfont->setFont(DialogFont);
+    }
   });
 }
 

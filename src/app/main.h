@@ -5,6 +5,7 @@
 #include "app/main_dot.h"
 
 #include <QDate>
+#include <QFont>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -148,6 +149,9 @@ class Tfrmmain : public QWidget {
   std::string TempFileName;
   std::string OutputExt;
   std::string DotText;
+  // The font dialog's font as asked for: the dialog itself reports the
+  // face that the system substitutes, the diagram names the one asked for.
+  QFont DialogFont;
   bool Activated = false;
 };
 

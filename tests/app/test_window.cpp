@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -30,6 +33,9 @@
 #include <string>
 
 namespace fs = std::filesystem;
+
+// Readable failure messages for Qt strings.
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 // Drawing from a script needs the Oracle grammar in the library.
 #ifdef ORRERY_HAVE_ORACLE
@@ -178,6 +184,20 @@ class WindowTest : public ::testing::Test {
     Timer->start();
   }
 
+  // Answers the next modal dialog of type D from the event loop.
+  template <class D>
+  void AnswerDialog(std::function<void(D*)> Answer) {
+    auto* Timer = new QTimer(W.get());
+    Timer->setInterval(10);
+    QObject::connect(Timer, &QTimer::timeout, [Timer, Answer] {
+      if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+        Timer->stop();
+        Answer(d);
+      }
+    });
+    Timer->start();
+  }
+
   fs::path Dir;
   fs::path TempDir;
   std::string OldTmp;
@@ -240,6 +260,45 @@ TEST_F(WindowTest, FormatChangeRenamesANonEmptyOutputName) {
   W->ederfile->setText("/my.dir/schema");
   W->cboutputformat->setCurrentIndex(2);
   EXPECT_EQ(W->ederfile->text(), "/my.png");
+}
+
+TEST_F(WindowTest, DialogsFillTheirEdits) {
+  const fs::path Script = Dir / "pick.me.sql";
+  WriteFile(Script, kScript);
+  QString Title, Folder;
+  AnswerDialog<QFileDialog>([&](QFileDialog* d) {
+    Title = d->windowTitle();
+    Folder = d->directory().absolutePath();
+    d->selectFile(QString::fromStdString(Script.string()));
+    static_cast<QDialog*>(d)->accept();
+  });
+  Click(W->btnopen);
+  EXPECT_EQ(Title, "Select a SQL file");
+  EXPECT_EQ(Folder.toStdString(), fs::path(ORRERY_APP_DIR "samples").string());
+  EXPECT_EQ(W->edsqlfile->text().toStdString(), Script.string());
+  EXPECT_EQ(W->ederfile->text().toStdString(), (Dir / "pick.me.png").string());
+  EXPECT_TRUE(W->btnNext->isEnabled());
+
+  W->cboutputformat->setCurrentIndex(0);
+  QString Suffix;
+  AnswerDialog<QFileDialog>([&](QFileDialog* d) {
+    Suffix = d->defaultSuffix();
+    d->selectFile(QString::fromStdString((Dir / "chosen.gif").string()));
+    static_cast<QDialog*>(d)->accept();
+  });
+  Click(W->btnoutputfile);
+  EXPECT_EQ(Suffix, "gif");
+  EXPECT_EQ(W->ederfile->text().toStdString(), (Dir / "chosen.gif").string());
+
+  AnswerDialog<QFontDialog>([](QFontDialog* d) {
+    QFont f("DejaVu Sans");
+    f.setPointSize(12);
+    d->setCurrentFont(f);
+    static_cast<QDialog*>(d)->accept();
+  });
+  Click(W->btnchangefont);
+  EXPECT_EQ(W->lbfont->font().pointSize(), 12);
+  EXPECT_TRUE(W->lbfont->font().family().startsWith("DejaVu Sans"));
 }
 
 TEST_F(WindowTest, MissingFileStaysOnTheSourcePage) {

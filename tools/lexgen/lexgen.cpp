@@ -469,6 +469,8 @@ Spec ParseSpec(const std::string& text, const std::string& fileName) {
             else if (c == '[') inClass = classFirst = true;
             else if (c == ' ' || c == '\t') break;
         }
+        if (inQuote) throw GenError(Where(fileName, ln) + "unterminated string");
+        if (inClass) throw GenError(Where(fileName, ln) + "unterminated character class");
         rule.pattern = line.substr(start, p - start);
         if (rule.pattern.empty()) throw GenError(Where(fileName, ln) + "rule without a pattern");
         std::string action = Trim(line.substr(p));

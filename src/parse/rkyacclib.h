@@ -17,18 +17,7 @@
 #include "nodes/u_nodes.h"
 #include "parse/rkyacctables.h"
 
-#if __has_include("statementstructure/sqlstatement_types.h")
 #include "statementstructure/sqlstatement_types.h"
-#else
-// Until the statement model provides them: the same declarations.
-enum TActionOnParseError : std::uint8_t { aopAbort = 0, aopContinue = 1 };
-using TOnParserTokenEvent = std::function<void(void* Sender, TSourceToken*& pToken, int pDbVendor)>;
-using TOnParserTokenErrorEvent =
-    std::function<void(void* Sender, TSourceToken*& pToken, int pDbVendor, const std::string& pExpectedTokens,
-                       TActionOnParseError& pAction, int& pRollbackTokens, bool& pRollbackState)>;
-using TOnBindVarEvent = std::function<void(void* Sender, const std::string& bindvarname, std::string& replacestr)>;
-using TOnSqlVarEvent = std::function<void(void* Sender, const std::string& sqlvarname, std::string& replacestr)>;
-#endif
 
 class TCustomSqlStatement;
 class TRkCustomExpression;

@@ -68,6 +68,7 @@ public:
         BuildLR0();
         Lookaheads();
         Resolve();
+        RemoveUnreachable();
         if (!MakeTables()) return false;
         CheckExpect();
         if (wantReport) Report();
@@ -458,28 +459,64 @@ private:
                 bool shift = BitMatrix::Test(shiftSet.data(), t);
                 int nred = 0;
                 for (size_t j = 0; j < s.reds.size(); ++j) nred += BitMatrix::Test(la_.Row(s.laBase + int(j)), t);
-                if (shift && nred) { ++res_.srConflicts; conflicts_.push_back({int(si), t, true}); }
-                if (nred >= 2) { res_.rrConflicts += nred - 1; conflicts_.push_back({int(si), t, false}); }
+                if (shift && nred) conflicts_.push_back({int(si), t, true, 1});
+                if (nred >= 2) conflicts_.push_back({int(si), t, false, nred - 1});
             }
         }
     }
 
-    int NewNum(int s) const { return finalState_ >= 0 && s > finalState_ ? s - 1 : s; }
+    // States that only shifts lost to precedence led to are dropped (as
+    // bison does); their conflicts do not count.  The final state is left
+    // out of the tables too.
+    void RemoveUnreachable() {
+        int n = int(states_.size());
+        std::vector<char> reach(n, 0);
+        std::vector<int> stack{0};
+        reach[0] = 1;
+        while (!stack.empty()) {
+            int s = stack.back();
+            stack.pop_back();
+            const auto& dis = disabled_[s];
+            for (auto [x, t] : states_[s].trans) {
+                if (reach[t]) continue;
+                if (x < g_.ntokens && std::find(dis.begin(), dis.end(), x) != dis.end()) continue;
+                reach[t] = 1;
+                stack.push_back(t);
+            }
+        }
+        newNum_.assign(n, -1);
+        int next = 0, kept = 0;
+        for (int s = 0; s < n; ++s) {
+            if (!reach[s]) continue;
+            ++kept;
+            if (s != finalState_) newNum_[s] = next++;
+        }
+        res_.lr0States = kept;
+        std::vector<Conflict> live;
+        for (const Conflict& c : conflicts_) {
+            if (!reach[c.state]) continue;
+            (c.sr ? res_.srConflicts : res_.rrConflicts) += c.count;
+            live.push_back(c);
+        }
+        conflicts_.swap(live);
+    }
+
+    int NewNum(int s) const { return newNum_[s]; }
 
     bool MakeTables() {
         yaccgen::Tables& tb = res_.tables;
         int nt = g_.ntokens;
-        res_.lr0States = int(states_.size());
         res_.rules = nrules_ - 1;
         tb = yaccgen::Tables{};
-        tb.nstates = int(states_.size()) - (finalState_ >= 0 ? 1 : 0);
+        tb.nstates = 0;
+        for (int v : newNum_) if (v >= 0) ++tb.nstates;
         if (tb.nstates > 32767) {
             diag_.errors.push_back(g_.fileName + ": error: " + std::to_string(tb.nstates) + " states do not fit 16-bit tables");
             return false;
         }
         actions_.assign(states_.size(), {});
         for (size_t si = 0; si < states_.size(); ++si) {
-            if (int(si) == finalState_) continue;
+            if (NewNum(int(si)) < 0) continue;
             State& s = states_[si];
             std::vector<Pair> shifts, reduces;
             int deflt = 0;
@@ -584,14 +621,14 @@ private:
         }
         o << "\nNonterminals (code)\n";
         for (int s = nt; s < g_.nsyms(); ++s) o << "  " << Name(s) << " (" << g_.syms[s].code << ")\n";
-        o << "\n" << res_.lr0States << " LR(0) states (the state after end of input is not in the tables: "
+        o << "\n" << res_.lr0States << " states (as bison counts them; the state after end of input is not in the tables: "
           << "its accept is the entry (0, 0)), " << res_.tables.nstates << " table states, "
           << res_.rules << " rules, " << res_.srConflicts << " shift/reduce and "
           << res_.rrConflicts << " reduce/reduce conflicts\n";
         const yaccgen::Tables& tb = res_.tables;
         for (size_t si = 0; si < states_.size(); ++si) {
-            if (int(si) == finalState_) continue;
             int n = NewNum(int(si));
+            if (n < 0) continue;
             o << "\n\nState " << n << "\n\n";
             for (int item : states_[si].kernel) o << "    " << ItemText(item) << "\n";
             o << "\n";
@@ -623,7 +660,7 @@ private:
         res_.report = o.str();
     }
 
-    struct Conflict { int state, token; bool sr; };
+    struct Conflict { int state, token; bool sr; int count; };
 
     Grammar& g_;
     Result& res_;
@@ -637,6 +674,7 @@ private:
     std::vector<State> states_;
     std::unordered_map<std::vector<int>, int, KernelHash> stateOf_;
     int finalState_ = -1;
+    std::vector<int> newNum_;
     std::vector<int> gotoMap_, fromState_, toState_;
     BitMatrix la_;
     std::vector<std::vector<int>> disabled_, errors_;

@@ -376,10 +376,12 @@ private:
                     int id = -1;
                     if (a1.kind == TK::Ident) id = Intern(a1.text, a1.line);
                     else if (a1.kind == TK::Char) id = InternChar(a1);
-                    else if (a1.kind == TK::String && last >= 0) {
+                    else if (a1.kind == TK::String && last >= 0 && a == Assoc::None) {
+                        // %token NAME "alias"
                         if (aliases_.count(a1.text) && aliases_[a1.text] != last)
                             Error(a1.line, "alias " + a1.text + " used twice");
                         aliases_[a1.text] = last;
+                        last = -1;
                         continue;
                     } else if (a1.kind == TK::String) { id = InternString(a1); }
                     else if (a1.kind == TK::Number && last >= 0) { SetCode(last, a1.value, a1.line); continue; }

@@ -63,7 +63,7 @@ std::string JoinFieldTexts(TRkFieldList* fields) {
 std::unique_ptr<TRkField> ColumnDefField(TRk_Node* node) {
     auto* cd = dynamic_cast<TRkColumnDef*>(node);
     if (!cd) return nullptr;
-    auto f = std::make_unique<TRkField>();
+    auto f = CreateNodeOfClass<TRkField>();
     f->IsColumnDef = 1;
     f->NameToken = cd->ColumnNameToken;
     f->DataType = cd->DataType;
@@ -107,7 +107,7 @@ std::unique_ptr<TCustomSqlStatement> NewAlterTableStatement(std::uint8_t Vendor)
 // CREATE TABLE
 
 TCreateTableSqlStatement::TCreateTableSqlStatement(std::uint8_t Vendor)
-    : TCustomSqlStatement(Vendor), FTable(std::make_unique<TRkTable>()) {
+    : TCustomSqlStatement(Vendor), FTable(CreateNodeOfClass<TRkTable>()) {
     NodeKind = 21;
     StatementType = sstCreateTable;
     TargetTable = FTable.get();
@@ -165,7 +165,7 @@ int TCreateTableSqlStatement::AnalyzeParseTree() {
         for (int i = 0; i < ItemCount(root->ColumnNameList); ++i) {
             TSourceToken* t = TokenItem(root->ColumnNameList, i);
             if (!t) continue;
-            auto f = std::make_unique<TRkField>();
+            auto f = CreateNodeOfClass<TRkField>();
             f->IsColumnDef = 1;
             f->NameToken = t;
             f->SeparatorToken = t->SeparatorToken;
@@ -372,9 +372,7 @@ void TCreateIndexSqlStatement::Reset() {
 }
 
 std::string TCreateIndexSqlStatement::GetIndexNameText() {
-    if (!IndexNameNode) return {};
-    if (auto* attr = dynamic_cast<TRk_Attr*>(IndexNameNode)) return CleanNameText(attr);
-    return Plain(IndexNameNode);
+    return NameText(IndexNameNode);
 }
 
 int TCreateIndexSqlStatement::AnalyzeParseTree() {
@@ -389,7 +387,7 @@ int TCreateIndexSqlStatement::AnalyzeParseTree() {
         for (int i = 0; i < ItemCount(root->ColumnList); ++i) {
             auto* col = dynamic_cast<TRk_DummyNode*>(NodeItem(root->ColumnList, i));
             if (!col) continue;
-            auto f = std::make_unique<TRkField>();
+            auto f = CreateNodeOfClass<TRkField>();
             TRkField* raw = f.get();
             Fields->Add(f.release());
             AddFieldFromNode(col->Sub1, raw);
@@ -474,7 +472,7 @@ void TCreateViewSqlStatement::Reset() {
     TCustomSqlStatement::Reset();
 }
 
-std::string TCreateViewSqlStatement::GetViewNameText() { return Plain(ViewNameNode); }
+std::string TCreateViewSqlStatement::GetViewNameText() { return NameText(ViewNameNode); }
 
 int TCreateViewSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_CreateViewSqlStatement*>(RootNode);
@@ -567,9 +565,9 @@ int TDropTableSqlStatement::AnalyzeParseTree() {
             for (int i = 0; i < ItemCount(root->NameTokens); ++i) {
                 TSourceToken* t = TokenItem(root->NameTokens, i);
                 if (!t) continue;
-                auto attr = std::make_unique<TRk_Attr>();
+                auto attr = CreateNodeOfClass<TRk_Attr>();
                 attr->NameToken = t;
-                auto table = std::make_unique<TRkTable>();
+                auto table = CreateNodeOfClass<TRkTable>();
                 table->TableKind = 1;
                 table->NameNode = attr.get();
                 attr->MarkTableParts(this, nullptr);
@@ -577,7 +575,7 @@ int TDropTableSqlStatement::AnalyzeParseTree() {
                 Tables->Add(table.release());
             }
         } else if (auto* name = dynamic_cast<TRk_Attr*>(root->TableName)) {
-            auto table = std::make_unique<TRkTable>();
+            auto table = CreateNodeOfClass<TRkTable>();
             table->TableKind = 1;
             table->NameNode = name;
             name->MarkTableParts(this, nullptr);
@@ -642,7 +640,7 @@ int TDropIndexSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_DropIndexSqlStatement*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 39 || !root) return -1;
     try {
-        IndexName = Plain(root->IndexName);
+        IndexName = NameText(root->IndexName);
         NameNode = root->IndexName;
         Force = root->Force;
         return 0;
@@ -671,7 +669,7 @@ int TDropViewSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_DropViewSqlStatement*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 40 || !root) return -1;
     try {
-        ViewName = Plain(root->ViewName);
+        ViewName = NameText(root->ViewName);
         NameNode = root->ViewName;
         CascadeConstraints = root->CascadeConstraints;
         return 0;

@@ -55,7 +55,7 @@ public:
     ~TCreateIndexSqlStatement() override;
 
     std::uint8_t IndexKind = 0;         // 0 plain, 1 UNIQUE, 2 BITMAP
-    std::unique_ptr<TRkTable> IndexTable = std::make_unique<TRkTable>();
+    std::unique_ptr<TRkTable> IndexTable = CreateNodeOfClass<TRkTable>();
     TRk_Node* IndexNameNode = nullptr;
 
     const char* ClassName() const override { return "TCreateIndexSqlStatement"; }
@@ -179,7 +179,7 @@ public:
     TRkAlterTableOption();
     ~TRkAlterTableOption() override;
 
-    std::unique_ptr<TRkFieldList> Fields = std::make_unique<TRkFieldList>(true);
+    std::unique_ptr<TRkFieldList> Fields = CreateNodeOfClass<TRkFieldList>(true);
     std::unique_ptr<TRkConstraintList> Constraints = std::make_unique<TRkConstraintList>(false);
     std::uint8_t Kind = 0;
     TRkColumnDef* ColumnDef = nullptr;
@@ -219,7 +219,7 @@ public:
 
     std::uint8_t Ignore = 0;
     std::string TableName;
-    std::unique_ptr<TRkAlterTableOptionList> Options = std::make_unique<TRkAlterTableOptionList>(false);
+    std::unique_ptr<TRkAlterTableOptionList> Options = CreateNodeOfClass<TRkAlterTableOptionList>(false);
     std::unique_ptr<TRkConstraintList> Constraints = std::make_unique<TRkConstraintList>(false);
     std::unique_ptr<TRkConstraintList> AddedConstraints = std::make_unique<TRkConstraintList>(false);
 

@@ -176,7 +176,7 @@ TRkAlterTableOption* TRkAlterTableOptionList::GetOption(int Index) const {
 // ALTER TABLE
 
 TAlterTableStatement::TAlterTableStatement(std::uint8_t Vendor)
-    : TCustomSqlStatement(Vendor), FTable(std::make_unique<TRkTable>()) {
+    : TCustomSqlStatement(Vendor), FTable(CreateNodeOfClass<TRkTable>()) {
     NodeKind = 8;
     StatementType = sstAlterTable;
     TargetTable = FTable.get();
@@ -231,7 +231,7 @@ int TAlterTableStatement::AnalyzeParseTree() {
         FMadeConstraints.clear();
 
         auto* name = dynamic_cast<TRk_Attr*>(root->TableName);
-        TableName = name ? CleanNameText(name) : Plain(root->TableName);
+        TableName = NameText(root->TableName);
         FTable->TableKind = 1;
         FTable->NameNode = name;
         if (name) name->MarkTableParts(this, FTable.get());
@@ -284,7 +284,7 @@ int TAlterTableStatement::AnalyzeParseTree() {
                     Constraints->Add(opt->Constraints->GetConstraint(k));
                 std::uint8_t type = opt->Kind == 2 ? 4 : opt->Kind == 3 ? 3 : opt->Kind == 4 ? 5 : 0;
                 if (type == 0) continue;
-                auto c = std::make_unique<TRkConstraint>();
+                auto c = CreateNodeOfClass<TRkConstraint>();
                 c->ConstraintType = type;
                 c->SeparatorFollows = 1;
                 c->ColumnList = opt->ColumnList;

@@ -52,7 +52,7 @@ std::string JoinListText(TrkJoinList* joins) {
 
 // A field for a select-list item (VALUES lists, MERGE insert lists).
 void ResTargetField(TCustomSqlStatement* st, TRk_Node* node, TRkFieldList* into) {
-    auto f = std::make_unique<TRkField>();
+    auto f = CreateNodeOfClass<TRkField>();
     f->SourceNode = node;
     f->SeparatorToken = node->SeparatorToken;
     TRk_Node* value = node;
@@ -70,7 +70,7 @@ void ResTargetField(TCustomSqlStatement* st, TRk_Node* node, TRkFieldList* into)
 
 // A field for a SET item: the assignment expression itself.
 void SetItemField(TCustomSqlStatement* st, TRk_Node* item, TRkFieldList* into, bool fireEvent) {
-    auto f = std::make_unique<TRkField>();
+    auto f = CreateNodeOfClass<TRkField>();
     f->FieldKind = 2;
     f->Expression = dynamic_cast<TRkCustomExpression*>(item);
     f->SourceNode = item;
@@ -163,7 +163,7 @@ int TInsertSqlStatement::AnalyzeParseTree() {
             ValuesKind = 4;
         } else if (root->ValuesList) {
             ValuesKind = 1;
-            ValueFields = std::make_unique<TRkFieldList>(true);
+            ValueFields = CreateNodeOfClass<TRkFieldList>(true);
             for (int i = 0; i < ItemCount(root->ValuesList); ++i) {
                 if (TRk_Node* item = NodeItem(root->ValuesList, i))
                     ResTargetField(this, item, ValueFields.get());
@@ -537,7 +537,9 @@ struct MergeParts {
     TRkVisitorAbs* V = nullptr;
     std::string Text;
 
-    void piece(const std::string& s) {
+    void piece(std::string s) {
+        // a part's plain text ends with the blanks that followed it
+        while (!s.empty() && s.back() == ' ') s.pop_back();
         if (s.empty()) return;
         if (!Text.empty() && Text.back() != '\n') Text += " ";
         Text += s;

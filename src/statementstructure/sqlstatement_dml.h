@@ -50,9 +50,9 @@ public:
     std::string TargetOverride;
     TRk_Node* ReturningNode = nullptr;
     std::string SetListOverride;
-    std::unique_ptr<TrkJoinList> FromJoins = std::make_unique<TrkJoinList>();
+    std::unique_ptr<TrkJoinList> FromJoins = CreateNodeOfClass<TrkJoinList>();
     std::string FromOverride;
-    std::unique_ptr<TrkJoinList> TargetJoins = std::make_unique<TrkJoinList>();
+    std::unique_ptr<TrkJoinList> TargetJoins = CreateNodeOfClass<TrkJoinList>();
 
     const char* ClassName() const override { return "TUpdateSqlStatement"; }
 
@@ -80,7 +80,7 @@ public:
     std::string TargetOverride;
     std::string ReturningOverride;
     TRk_Node* ReturningNode = nullptr;
-    std::unique_ptr<TrkJoinList> FromJoins = std::make_unique<TrkJoinList>();
+    std::unique_ptr<TrkJoinList> FromJoins = CreateNodeOfClass<TrkJoinList>();
     std::string FromOverride;
     TRkTable* DeleteTable = nullptr;    // a table of Tables
 
@@ -103,9 +103,9 @@ public:
     ~TMergeSqlStatement() override;
 
     std::unique_ptr<TSelectSqlStatement> UsingSelect;
-    std::unique_ptr<TRkFieldList> InsertValueFields = std::make_unique<TRkFieldList>(true);
-    std::unique_ptr<TRkFieldList> UpdateSetFields = std::make_unique<TRkFieldList>(true);
-    std::unique_ptr<TRkFieldList> InsertColumnFields = std::make_unique<TRkFieldList>(true);
+    std::unique_ptr<TRkFieldList> InsertValueFields = CreateNodeOfClass<TRkFieldList>(true);
+    std::unique_ptr<TRkFieldList> UpdateSetFields = CreateNodeOfClass<TRkFieldList>(true);
+    std::unique_ptr<TRkFieldList> InsertColumnFields = CreateNodeOfClass<TRkFieldList>(true);
 
     const char* ClassName() const override { return "TMergeSqlStatement"; }
 

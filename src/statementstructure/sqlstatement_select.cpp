@@ -151,7 +151,7 @@ int TSelectSqlStatement::AnalyzeParseTree() {
         for (int i = 0; i < ItemCount(root->TargetList); ++i) {
             auto* item = dynamic_cast<TRk_ResTarget*>(NodeItem(root->TargetList, i));
             if (!item) continue;
-            auto field = std::make_unique<TRkField>();
+            auto field = CreateNodeOfClass<TRkField>();
             TRkField* f = field.get();
             f->SeparatorToken = item->SeparatorToken;
             f->SourceNode = item;
@@ -171,7 +171,7 @@ int TSelectSqlStatement::AnalyzeParseTree() {
 
         // INTO
         if (root->IntoList) {
-            IntoExpr = std::make_unique<TRkCustomExpression>();
+            IntoExpr = CreateNodeOfClass<TRkCustomExpression>();
             IntoExpr->ExprType = Expr_exprlist;
             IntoExpr->LeftOperand = root->IntoList;
             BulkCollect = root->IsBulkCollect;
@@ -204,7 +204,7 @@ int TSelectSqlStatement::AnalyzeParseTree() {
 
         // GROUP BY
         if (root->GroupByList) {
-            GroupByExpr = std::make_unique<TRkCustomExpression>();
+            GroupByExpr = CreateNodeOfClass<TRkCustomExpression>();
             GroupByExpr->ExprType = Expr_exprlist;
             GroupByExpr->LeftOperand = root->GroupByList;
             GroupByExpr->AfterAttach();
@@ -235,11 +235,11 @@ void TSelectSqlStatement::AnalyzeOrderBy(TRk_Node* rootNode, bool setOperation) 
     auto* root = static_cast<TRk_SelectStmt*>(rootNode);
     OrderByList.reset();
     if (!root->SortList) return;
-    OrderByList = std::make_unique<TRkOrderByList>();
+    OrderByList = CreateNodeOfClass<TRkOrderByList>();
     for (int i = 0; i < ItemCount(root->SortList); ++i) {
         auto* item = dynamic_cast<TRk_SortGroupBy*>(NodeItem(root->SortList, i));
         if (!item) continue;
-        auto ob = std::make_unique<TRkOrderBy>();
+        auto ob = CreateNodeOfClass<TRkOrderBy>();
         ob->SourceNode = item;
         ob->SeparatorToken = item->SeparatorToken;
         TRk_Node* expr = item->SortExpr;
@@ -278,7 +278,7 @@ void TSelectSqlStatement::AnalyzeForUpdate(TRk_Node* rootNode) {
     ForUpdate.reset();
     auto* clause = dynamic_cast<TRk_for_update_clause*>(root->ForUpdateClause);
     if (!clause) return;
-    auto fu = std::make_unique<TRkForUpdate>();
+    auto fu = CreateNodeOfClass<TRkForUpdate>();
     fu->SourceNode = clause;
     auto waitOption = [&]() {
         auto* holder = dynamic_cast<TRk_DummyNode*>(clause->WaitOption);
@@ -296,7 +296,7 @@ void TSelectSqlStatement::AnalyzeForUpdate(TRk_Node* rootNode) {
     case 1: {
         fu->ForUpdateKind = 0;
         waitOption();
-        auto cols = std::make_unique<TRkCustomExpression>();
+        auto cols = CreateNodeOfClass<TRkCustomExpression>();
         cols->ExprType = Expr_QualifiedNamelist;
         cols->LeftOperand = clause->ColumnList;
         CollectFieldsInExpr(cols.get());
@@ -442,14 +442,7 @@ std::string TSelectSqlStatement::GetForUpdateText() {
 // Rebuilt text
 
 void TSelectSqlStatement::BuildSqlText() {
-    if (!Parsed) {
-        // A query whose tree came from its creator has nothing to parse:
-        // analyzing that tree is all a parse could do, and a full parse
-        // would drop it.
-        const bool creatorRoot = RootNode && SqlText.empty() &&
-                                 (!SourceTokens || SourceTokens->Count() == 0);
-        Parse(creatorRoot);
-    }
+    if (!Parsed) Parse(false);
     if (!Parsed) {
         TextCache = ErrorMessages();
         return;

@@ -47,6 +47,8 @@ void Frame(TRkVisitedAbs* Self, TRkVisitorAbs* V, F&& Body) {
 
 // A name's tokens as written, without the blanks and comments that follow.
 std::string CleanNameText(TRk_Attr* attr);
+// CleanNameText of a name node; the plain text of any other node.
+std::string NameText(TRk_Node* n);
 
 bool IsBlankText(const std::string& s);     // empty or the single blank
 std::int32_t IntOf(const std::string& s);   // 0 when not an integer
@@ -80,7 +82,7 @@ public:
 
     std::uint8_t JoinKind = 0;          // 0/1 leading table, 2 parenthesised join
     std::unique_ptr<TRkJoin> NestedJoin;
-    std::unique_ptr<TRkJoinItemList> Items = std::make_unique<TRkJoinItemList>();
+    std::unique_ptr<TRkJoinItemList> Items = CreateNodeOfClass<TRkJoinItemList>();
     TRkTable* Table = nullptr;
     std::int32_t ParenCount = 0;
     std::string AliasText;
@@ -250,7 +252,7 @@ public:
     std::string LimitOverride;
     std::string OrderByOverride;
     TRkTopClause* TopClause = nullptr;
-    std::unique_ptr<TrkJoinList> JoinList = std::make_unique<TrkJoinList>();
+    std::unique_ptr<TrkJoinList> JoinList = CreateNodeOfClass<TrkJoinList>();
     TRk_Node* Compute = nullptr;
     std::string ComputeOverride;
     TRk_Node* Limit = nullptr;
@@ -260,6 +262,8 @@ public:
     std::uint8_t BulkCollect = 0;
 
     const char* ClassName() const override { return "TSelectSqlStatement"; }
+    // Inside a text walk a query prints itself whole.
+    bool PrintsItself() const override { return true; }
 
     // Clause getters: the override when set, else text from the model.
     std::string GetDistinctText();

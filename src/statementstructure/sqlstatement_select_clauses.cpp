@@ -73,6 +73,11 @@ std::string CleanNameText(TRk_Attr* attr) {
     return s;
 }
 
+std::string NameText(TRk_Node* n) {
+    if (auto* attr = dynamic_cast<TRk_Attr*>(n)) return CleanNameText(attr);
+    return Plain(n);
+}
+
 std::string Text(TSourceToken* t) { return t ? t->GetText() : std::string(); }
 std::string Fmt(TSourceToken* t) { return t ? t->GetFormattedText() : std::string(); }
 std::string Plain(TRk_Node* n) { return n ? n->AsText() : std::string(); }
@@ -220,7 +225,7 @@ TRkJoin* BuildJoin(TCustomSqlStatement* Statement, TRk_Node* NodeArg, TRkJoin* J
     auto* node = dynamic_cast<TRk_JoinExpr*>(NodeArg);
     if (!node) return result;
     auto fresh = [&]() -> TRkJoin* {
-        auto j = std::make_unique<TRkJoin>();
+        auto j = CreateNodeOfClass<TRkJoin>();
         TRkJoin* raw = j.get();
         if (Created) *Created = std::move(j);
         return raw;
@@ -273,7 +278,7 @@ TRkJoin* BuildJoin(TCustomSqlStatement* Statement, TRk_Node* NodeArg, TRkJoin* J
     TRk_Node* right = node->RightRef;
     if (result && right) {
         if (right->NodeKind == 59) {
-            auto it = std::make_unique<TRkJoinItem>();
+            auto it = CreateNodeOfClass<TRkJoinItem>();
             it->ItemKind = 2;
             std::unique_ptr<TRkJoin> nested;
             BuildJoin(Statement, right, nullptr, false, &nested);
@@ -281,7 +286,7 @@ TRkJoin* BuildJoin(TCustomSqlStatement* Statement, TRk_Node* NodeArg, TRkJoin* J
             item = it.get();
             result->Items->Add(std::move(it));
         } else if (right->NodeKind == 174) {
-            auto it = std::make_unique<TRkJoinItem>();
+            auto it = CreateNodeOfClass<TRkJoinItem>();
             TRkTable* table = Statement->AddTableFromTableRef(right);
             it->Table = table;
             if (table) table->JoinItem = it.get();
@@ -310,7 +315,7 @@ TRkJoin* BuildJoin(TCustomSqlStatement* Statement, TRk_Node* NodeArg, TRkJoin* J
         if (auto* qual = dynamic_cast<TRk_joinqual*>(node->Qualification)) {
             item->ConditionKind = static_cast<std::uint8_t>(qual->QualKind);
             if (qual->QualKind == 1) {
-                item->OwnedCondition = std::make_unique<TRkCustomExpression>();
+                item->OwnedCondition = CreateNodeOfClass<TRkCustomExpression>();
                 TRkCustomExpression* e = item->OwnedCondition.get();
                 e->ExprType = Expr_namelist;
                 e->LeftOperand = qual->UsingList;
@@ -338,7 +343,7 @@ void AddFromItems(TCustomSqlStatement* Statement, TRk_List* Items, TrkJoinList* 
             BuildJoin(Statement, item, nullptr, true, &join);
         } else if (item->NodeKind == 174) {
             TRkTable* table = Statement->AddTableFromTableRef(item);
-            join = std::make_unique<TRkJoin>();
+            join = CreateNodeOfClass<TRkJoin>();
             join->Table = table;
         }
         if (!join) continue;

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-class TRkCustomLexer;
-class TRkCustomParser;
+#include "parse/rklexlib.h"
+#include "parse/rkyacclib.h"
 
 // Vendor codes.
 inline constexpr std::uint8_t VendorMssql = 0;

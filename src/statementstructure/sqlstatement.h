@@ -304,6 +304,11 @@ std::unique_ptr<TCustomSqlStatement> NewAlterTableStatement(std::uint8_t Vendor)
 // A PL/SQL unit (statement type 18).
 std::unique_ptr<TCustomSqlStatement> NewPlsqlBlockStatement(std::uint8_t Vendor);
 
+// Gives the parser runtime what it asks of the statement model (select
+// statements for sub-selects, variable records, re-parsed conditions).
+// Statements and front ends install it when they are made.
+void InstallStatementModelHooks();
+
 // ---------------------------------------------------------------------------
 // Routines of the statement unit shared by the analyses and walks.
 

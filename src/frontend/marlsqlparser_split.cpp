@@ -1,0 +1,431 @@
+// Tokenizing (with the SQL*Plus command lines of Oracle scripts) and the
+// splitting of the token list into statement objects.
+#include <algorithm>
+#include <sstream>
+#include <string_view>
+
+#include "formatter/rkbasetype.h"
+#include "frontend/marlsqlparser.h"
+#include "nodes/rkexceptions.h"
+#include "parse/parserfactory.h"
+#include "parse/rklexlib.h"
+#include "parse/rkyacclib.h"
+
+namespace {
+
+// SQL*Plus command words, upper case, sorted for binary search.
+constexpr std::string_view SqlplusCmds[] = {
+    "@",      "@@",       "A",         "ACC",     "ACCEPT",   "APPEND",    "ATTRIBUTE", "BRE",    "BREAK",
+    "BTI",    "BTITLE",   "C",         "CHANGE",  "CL",       "CLEAR",     "COL",       "COLUMN", "COMP",
+    "COMPUTE", "CONN",    "CONNECT",   "COPY",    "DEF",      "DEFINE",    "DEL",       "DESC",   "DESCRIBE",
+    "DISC",   "DISCONNECT", "ED",      "EDIT",    "EXEC",     "EXECUTE",   "EXIT",      "GET",    "HELP",
+    "HO",     "HOST",     "I",         "INPUT",   "L",        "LIST",      "PASSW",     "PASSWORD", "PAU",
+    "PAUSE",  "PRI",      "PRINT",     "PROMPT",  "QUIT",     "R",         "REM",       "REMARK", "REPF",
+    "REPFOOTER", "REPH",  "REPHEADER", "RUN",     "SAV",      "SAVE",      "SET",       "SHO",    "SHOW",
+    "SPO",    "SPOOL",    "STA",       "START",   "STORE",    "TIMI",      "TIMING",    "TTI",    "TTITLE",
+    "UNDEF",  "UNDEFINE", "VAR",       "VARIABLE", "WHENEVER",
+};
+static_assert(std::size(SqlplusCmds) == 77);
+
+// Lower-cased, trimmed token text: how leading keywords are compared.
+std::string LeadWord(const TSourceToken* T) { return LowerCase(TrimChar(T->Text, ' ')); }
+
+bool IsCommentOrBlankCode(std::int32_t C) {
+    return C == tcBlockComment || C == tcLineComment || C == tcBlanks || C == tcLineBreak;
+}
+
+// The scanner reads the prepared text from a stream of its own.
+void AttachInput(TRkCustomLexer& Lexer, std::istringstream& In, std::ostringstream& Out,
+                 std::ostringstream& Err, const std::string& Text) {
+    In.str(Text);
+    In.clear();
+    In.seekg(0);
+    Lexer.InputStream = &In;
+    Lexer.OutputStream = &Out;
+    Lexer.ErrorStream = &Err;
+    Lexer.yyclear();
+}
+
+// A new token filled by the scanner; code 0 ends the input.
+std::unique_ptr<TSourceToken> ScanToken(TRkCustomLexer& Lexer) {
+    auto T = MakeSourceToken("", ttUnclassified, 0, 0, -1, -1);
+    T->TokenCode = Lexer.NextToken(*T);
+    return T;
+}
+
+}  // namespace
+
+bool IsSqlplusCmd(const std::string& Word) {
+    std::string U = UpperCase(Word);
+    return std::binary_search(std::begin(SqlplusCmds), std::end(SqlplusCmds), std::string_view(U));
+}
+
+bool SameWord(const std::string& A, const std::string& B) { return SameText(A, B); }
+
+bool TCustomMarlSqlParser::IsSqlplusCmdStart(const std::string& Word) const {
+    return SqlplusMode && IsSqlplusCmd(Word);
+}
+
+// ---------------------------------------------------------------------------
+// Tokenizing
+
+std::unique_ptr<TSourceToken> TCustomMarlSqlParser::NextToken() {
+    auto T = ScanToken(*FLexer);
+    if (T->TokenCode == 0) return nullptr;
+    if (OnTokenlizerToken) OnTokenlizerToken(this, T.get());
+    T->OwnerList = FTokens.get();
+    FTokens->SetCurPos(FTokens->CurPos + 1);
+    T->PosInList = FTokens->CurPos;
+    return T;
+}
+
+void TCustomMarlSqlParser::Tokenize() {
+    if (!FLexer) throw ERkError(FFactoryError);
+    FPendingTokens->Clear();
+    std::istringstream In;
+    std::ostringstream Out, Err;
+    AttachInput(*FLexer, In, Out, Err, FInput);
+    struct Detach {  // the streams die with this frame
+        TRkCustomLexer& L;
+        ~Detach() {
+            L.InputStream = nullptr;
+            L.OutputStream = nullptr;
+            L.ErrorStream = nullptr;
+        }
+    } D{*FLexer};
+    if (FVendor == VendorOracle)
+        TokenizeOracle();
+    else
+        TokenizeDefault();
+    if (OnTokenListEvent) OnTokenListEvent(this, FTokens.get());
+}
+
+void TCustomMarlSqlParser::TokenizeDefault() {
+    while (auto T = NextToken()) FTokens->Add(std::move(T));
+}
+
+void TCustomMarlSqlParser::TokenizeOracle() {
+    bool InCommand = false, AtStatementStart = true, EndedWithSemicolon = false, Continued = false;
+    TSourceToken* SlashCandidate = nullptr;
+    FLexer->InSqlPlusCmd = false;
+    while (auto Owned = NextToken()) {
+        TSourceToken* T = Owned.get();
+        FTokens->Add(std::move(Owned));
+        switch (T->TokenCode) {
+            case tcBlockComment:
+            case tcLineComment:
+            case tcBlanks:
+                if (InCommand) T->SqlplusCmdPart = 1;
+                break;
+            case tcLineBreak:
+                if (InCommand) {
+                    InCommand = false;
+                    AtStatementStart = true;
+                    if (Continued) {
+                        T->SqlplusCmdPart = 1;
+                        InCommand = true;
+                        AtStatementStart = false;
+                    }
+                }
+                if (EndedWithSemicolon) AtStatementStart = true;
+                if (SlashCandidate) {
+                    SlashCandidate->TokenCode = tcSqlplusCmd;
+                    SlashCandidate = nullptr;
+                    AtStatementStart = true;
+                }
+                FLexer->InSqlPlusCmd = InCommand;
+                break;
+            default: {
+                Continued = false;
+                EndedWithSemicolon = false;
+                SlashCandidate = nullptr;
+                if (InCommand) {
+                    T->SqlplusCmdPart = 1;
+                    if (T->Text == "-") Continued = true;
+                } else {
+                    if (T->TokenType == ttSemicolon) EndedWithSemicolon = true;
+                    if (T->TokenType == ttSlash) {
+                        TSourceToken* Before = FTokens->TokenAt(T->PosInList - 1);
+                        if (AtStatementStart || (Before && Before->TokenType == ttLineBreak)) SlashCandidate = T;
+                    }
+                    if (AtStatementStart && IsSqlplusCmdStart(T->Text)) {
+                        T->TokenCode = tcSqlplusCmd;
+                        InCommand = true;
+                        FLexer->InSqlPlusCmd = true;
+                    }
+                }
+                AtStatementStart = false;
+                break;
+            }
+        }
+    }
+    // A lone "/" on the last line has no line break after it.
+    if (SlashCandidate) SlashCandidate->TokenCode = tcSqlplusCmd;
+}
+
+void TCustomMarlSqlParser::ParseStrToTokenList(void* AOwner, const std::string& AText,
+                                               TSourceTokenList& ATokenList) {
+    (void)AOwner;  // the list that takes the tokens is their owner
+    if (AText.empty()) return;
+    try {
+        if (!ATokenList.OwnsObjects()) throw ERkError("the token list does not own its tokens");
+        std::unique_ptr<TRkCustomLexer> Lexer = FFactory->CreateLexer();
+        Lexer->QuestionMarkIdent = QuestionMarkIdent;
+        std::istringstream In;
+        std::ostringstream Out, Err;
+        std::string Text = AText + "\r\n";
+        for (char& C : Text)
+            if (C == '\0') C = ' ';
+        AttachInput(*Lexer, In, Out, Err, Text);
+        for (;;) {
+            auto T = ScanToken(*Lexer);
+            if (T->TokenCode == 0) break;
+            T->OwnerList = &ATokenList;
+            T->PosInList = ATokenList.Count();
+            ATokenList.Add(std::move(T));
+        }
+        Lexer->InputStream = nullptr;
+        Lexer->OutputStream = nullptr;
+        Lexer->ErrorStream = nullptr;
+    } catch (const std::exception& E) {
+        throw ERkError(std::string("In ParseStrToTokenList:") + E.what());
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Splitting
+
+std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewPlsqlStatement(TSourceToken* Token, int Index) {
+    std::string W = LeadWord(Token);
+    TSqlStatementType Type = sstplsql_block;
+    bool Starts = false;
+    if (Token->TokenCode == 263 || W == "declare" || W == "begin") {
+        Starts = true;
+    } else if (W == "procedure") {
+        Starts = true;
+        Type = sstplsql_createprocedure;
+    } else if (W == "function") {
+        Starts = true;
+        Type = sstplsql_createfunction;
+    } else if (W == "package") {
+        Starts = true;
+        Type = sstplsql_createpackage;
+    } else if (W == "create") {
+        // CREATE [OR REPLACE] TABLE / INDEX / VIEW is never PL/SQL, whatever
+        // its names are ("create table type (...)").
+        TSourceToken* First = FTokens->SolidTokenAt(Index, 1);
+        int Skip = 1;
+        while (First && (SameWord(First->Text, "or") || SameWord(First->Text, "replace")))
+            First = FTokens->SolidTokenAt(Index, ++Skip);
+        if (First) {
+            std::string F = LowerCase(First->Text);
+            if (F == "table" || F == "index" || F == "view" || F == "global" || F == "temporary" ||
+                F == "temp" || F == "local" || F == "unique" || F == "bitmap" || F == "force" || F == "noforce")
+                return nullptr;
+        }
+        if (FTokens->FindIdentAhead(Index, "procedure", 3) > 0) {
+            Starts = true;
+            Type = sstplsql_createprocedure;
+        } else if (FTokens->FindIdentAhead(Index, "function", 3) > 0) {
+            Starts = true;
+            Type = sstplsql_createfunction;
+        } else if (FTokens->FindIdentAhead(Index, "trigger", 3) > 0) {
+            Starts = true;
+            Type = sstplsql_createtrigger;
+        } else if (FTokens->FindIdentAhead(Index, "type", 3) > 0) {
+            Starts = true;
+            Type = sstplsql_createtype;
+        } else if (FTokens->FindIdentAhead(Index, "package", 3) > 0) {
+            Starts = true;
+            Type = sstplsql_createpackage;
+        }
+    }
+    if (!Starts) return nullptr;
+    if (FVendor != VendorOracle) {
+        // Only Oracle scripts end a block with "/" or "."; elsewhere these
+        // words start an ordinary statement that ends at ";".
+        return CreateNodeOfClass<TUnknownSqlStatement>(FVendor);
+    }
+    std::unique_ptr<TCustomSqlStatement> S = NewPlsqlBlockStatement(FVendor);
+    S->StatementType = Type;
+    return S;
+}
+
+std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewSqlStatement(TSourceToken* Token, int Index,
+                                                                           std::uint8_t Vendor) {
+    std::string W = LeadWord(Token);
+    auto Ahead = [&](const char* Word, int Max) { return FTokens->FindIdentAhead(Index, Word, Max) > 0; };
+    auto Unknown = [&](TSqlStatementType Type) {
+        auto S = CreateNodeOfClass<TUnknownSqlStatement>(Vendor);
+        S->StatementType = Type;
+        return std::unique_ptr<TCustomSqlStatement>(std::move(S));
+    };
+    if (W == "select") return NewSelectSqlStatement(Vendor);
+    if (W == "insert") return NewInsertSqlStatement(Vendor);
+    if (W == "update") return NewUpdateSqlStatement(Vendor);
+    if (W == "delete") return NewDeleteSqlStatement(Vendor);
+    if (W == "merge") {
+        auto S = NewMergeSqlStatement(Vendor);
+        S->StatementType = sstMerge;
+        return S;
+    }
+    if (W == "commit") return Unknown(sstCommit);
+    if (W == "rollback") return Unknown(sstRollback);
+    if (W == "savepoint" || W == "revoke" || W == "grant" || W == "analyze" || W == "truncate")
+        return Unknown(sstUnknown);
+    if (W == "create") {
+        if (Ahead("table", 1)) return NewCreateTableSqlStatement(Vendor);
+        if (Ahead("view", 5)) return NewCreateViewSqlStatement(Vendor);
+        if (Ahead("index", 2)) return NewCreateIndexSqlStatement(Vendor);
+        return Unknown(sstUnknown);
+    }
+    if (W == "drop") {
+        if (Ahead("table", 2)) return NewDropTableSqlStatement(Vendor);
+        if (Ahead("index", 1)) return NewDropIndexSqlStatement(Vendor);
+        if (Ahead("view", 1)) return NewDropViewSqlStatement(Vendor);
+        return Unknown(sstUnknown);
+    }
+    if (W == "alter") {
+        if (Ahead("session", 1)) return CreateNodeOfClass<TAlterSessionStatement>(Vendor);
+        if (Ahead("table", 2)) return NewAlterTableStatement(Vendor);
+        return Unknown(sstUnknown);
+    }
+    if (W == "set" && Vendor == VendorMySQL) return Unknown(sstSet);
+    return nullptr;
+}
+
+void TCustomMarlSqlParser::AddStatement(std::unique_ptr<TCustomSqlStatement> Statement) {
+    TCustomSqlStatement* S = Statement.get();
+    if (OnGetRawSqlStatement) {
+        const auto& Items = S->SourceTokens->Items();
+        int First = Items.empty() ? -1 : Items.front()->PosInList;
+        int Last = Items.empty() ? -1 : Items.back()->PosInList;
+        OnGetRawSqlStatement(this, S->StatementType, First, Last);
+    }
+    FStatements->Add(std::move(Statement));
+    S->SetOwnerObject(this);
+    S->SetOnParserToken(OnParserToken);
+    S->SetOnBindVar(OnBindVar);
+    S->SetOnSqlVar(OnSqlVar);
+    S->SetOnParserTokenError(OnParserTokenError);
+    S->SetOnFieldEvent(OnStatementField);
+    S->SetOnTableEvent(OnStatementTable);
+    S->SetOnTableTokenEvent(OnTableTokenEvent);
+    S->SetOnFieldTokenEvent(OnFieldTokenEvent);
+}
+
+int TCustomMarlSqlParser::SplitStatements() {
+    FStatements->Clear();
+    TSourceTokenList& L = *FTokens;
+    const int N = L.Count();
+
+    // For each index, the index of the first significant token at or after
+    // it (N when none): the "ends before a command line" test reads it in
+    // constant time.
+    std::vector<int> NextSignificant(static_cast<std::size_t>(N) + 1, N);
+    for (int i = N - 1; i >= 0; --i)
+        NextSignificant[static_cast<std::size_t>(i)] =
+            L.TokenAt(i)->IsSignificant() ? i : NextSignificant[static_cast<std::size_t>(i) + 1];
+
+    enum { stNone, stSqlplus, stSql, stPlsql } State = stNone;
+    bool Skipping = false;
+    std::unique_ptr<TCustomSqlStatement> Cur;
+    TCustomSqlStatement* Prev = nullptr;
+
+    auto Finish = [&]() {
+        Prev = Cur.get();
+        AddStatement(std::move(Cur));
+        State = stNone;
+    };
+    auto Recode = [&](TSourceToken* T) {
+        if (T->TokenCode != tcSqlplusCmd) return;
+        int Code = 0;
+        T->TokenCode = FindKeyword(T->Text, Code) ? Code : tcIdent;
+    };
+
+    for (int i = 0; i < N; ++i) {
+        TSourceToken* T = L.TokenAt(i);
+        L.SetCurPos(i);
+        switch (State) {
+            case stNone:
+                if (Skipping) {
+                    if (T->TokenCode == tcLineBreak) Skipping = false;
+                    break;
+                }
+                if (IsCommentOrBlankCode(T->TokenCode)) {
+                    if (Prev) Prev->SourceTokens->Add(T);
+                    break;
+                }
+                if (T->TokenCode == tcSqlplusCmd) {
+                    Cur = CreateNodeOfClass<TSqlplusCmdStatement>(FVendor);
+                    Cur->SourceTokens->Add(T);
+                    State = stSqlplus;
+                    break;
+                }
+                Cur = NewPlsqlStatement(T, i);
+                if (Cur) {
+                    State = Cur->StatementType >= sstplsql_block && Cur->StatementType <= sstplsql_createtype
+                                ? stPlsql
+                                : stSql;
+                } else {
+                    Cur = NewSqlStatement(T, i, FVendor);
+                    if (Cur) State = stSql;
+                }
+                if (Cur) {
+                    Cur->SourceTokens->Add(T);
+                    break;
+                }
+                if (OnTokenlizerTokenError) OnTokenlizerTokenError(this, T);
+                {
+                    TSyntaxError& E = NewError();
+                    E.Message = "Error when tokenlize";
+                    E.ErrorType = 2;
+                    E.TokenText = T->Text;
+                    E.Line = T->Line;
+                    int C = T->Column - static_cast<int>(T->Text.size());
+                    E.Column = C < 0 ? 0 : C;
+                }
+                T->TokenType = ttNoStatement;
+                Skipping = true;
+                Prev = nullptr;
+                break;
+            case stSqlplus:
+                Cur->SourceTokens->Add(T);
+                if (!T->SqlplusCmdPart) Finish();
+                break;
+            case stSql: {
+                Cur->SourceTokens->Add(T);
+                if (T->TokenType == ttSemicolon) {
+                    Cur->TerminatorToken = T;
+                    Finish();
+                } else {
+                    int Nx = NextSignificant[static_cast<std::size_t>(i) + 1];
+                    if (Nx < N && L.TokenAt(Nx)->TokenCode == tcSqlplusCmd) Finish();
+                }
+                break;
+            }
+            case stPlsql: {
+                bool Ends = false;
+                if (T->TokenType == ttSlash && T->TokenCode == tcSqlplusCmd) {
+                    Ends = true;
+                } else if (T->TokenType == ttPeriod && L.LineBreakFollows(false) && L.AtLineStart()) {
+                    Ends = true;
+                }
+                if (Ends) {
+                    T->TokenStatus = 2;
+                    Finish();
+                    auto Cmd = CreateNodeOfClass<TSqlplusCmdStatement>(FVendor);
+                    Cmd->SourceTokens->Add(T);
+                    Prev = Cmd.get();
+                    AddStatement(std::move(Cmd));
+                } else {
+                    Cur->SourceTokens->Add(T);
+                }
+                Recode(T);
+                break;
+            }
+        }
+    }
+    if (Cur) Finish();
+    return FErrors.Count();
+}

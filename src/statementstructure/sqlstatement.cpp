@@ -1,0 +1,415 @@
+// Statement base, error records, simple statements and the statement list.
+#include "statementstructure/sqlstatement.h"
+
+#include <utility>
+
+#include "formatter/rkbasetype.h"
+#include "frontend/marlsqlparser.h"
+#include "nodes/rkexceptions.h"
+#include "nodes/u_nodes_generic.h"
+#include "parse/parserfactory.h"
+#include "parse/rkyacclib.h"
+#include "process/gettextvisitor.h"
+
+// ---------------------------------------------------------------------------
+// Statement list
+
+TRkStatementList::~TRkStatementList() { Clear(); }
+
+void TRkStatementList::Add(TCustomSqlStatement* Statement) { FItems.push_back(Statement); }
+
+void TRkStatementList::Clear() {
+    if (FOwns)
+        for (TCustomSqlStatement* S : FItems) delete S;
+    FItems.clear();
+}
+
+TCustomSqlStatement* TRkStatementList::GetStatement(int Index) const {
+    if (Index < 0 || Index >= Count()) throw ERkListError(Index);
+    return FItems[static_cast<std::size_t>(Index)];
+}
+
+
+// ---------------------------------------------------------------------------
+// Statement base
+
+TCustomSqlStatement::TCustomSqlStatement(std::uint8_t Vendor)
+    : BindVars(std::make_unique<TRkValueList>()),
+      SqlVars(std::make_unique<TRkValueList>()),
+      TextTokens(std::make_unique<TSourceTokenList>(true)),
+      SourceTokens(std::make_unique<TSourceTokenList>(false)),
+      AuxTokens(std::make_unique<TSourceTokenList>(false)),
+      Fields(std::make_unique<TRkFieldList>(true)),
+      Tables(std::make_unique<TRkTableList>(true)) {
+    InstallStatementModelHooks();
+    DbVendor = Vendor;
+    Factory = std::make_unique<TRkParserFactory>(Vendor);
+    HasPlsqlParser = Vendor == VendorOracle;
+    // The parsers are made on the first parse: most statements made by
+    // analyses (sub-queries) are never parsed from tokens.
+}
+
+TCustomSqlStatement::~TCustomSqlStatement() {
+    // Sub-statements and tables refer to nodes of this statement's parser:
+    // free them while the parser still lives.
+    SubStatements.clear();
+    Fields->Clear();
+    Tables->Clear();
+    SourceTokens->Clear();
+    AuxTokens->Clear();
+}
+
+void TCustomSqlStatement::EnsureParser() {
+    if (Parser) return;
+    Parser = Factory->CreateParser();  // raises for a dialect that is not built
+    Parser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
+                                         std::int32_t L, std::int32_t C) { return ParserError(T, E, Tok, L, C); };
+    Parser->SetOnParserToken(OnParserToken);
+    Parser->SetOnParserTokenError(OnParserTokenError);
+    Parser->SetOnBindVar(OnBindVar);
+    Parser->SetOnSqlVar(OnSqlVar);
+    if (HasPlsqlParser) {
+        PlsqlParser = Factory->CreatePlsqlParser();
+        if (PlsqlParser)
+            PlsqlParser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
+                                                      std::int32_t L, std::int32_t C) {
+                return ParserError(T, E, Tok, L, C);
+            };
+    }
+}
+
+bool TCustomSqlStatement::ParserError(std::uint8_t ErrorType, const std::string& ExpectedText,
+                                      const std::string& TokenText, std::int32_t Line, std::int32_t Column) {
+    AddParserErrorRecord(SyntaxErrors, ErrorType, ExpectedText, TokenText, Line, Column);
+    return true;
+}
+
+void TCustomSqlStatement::CopyErrors(const TCustomSqlStatement& Other) {
+    const int N = Other.SyntaxErrors.Count();  // Other may be this statement
+    for (int i = 1; i <= N; ++i) SyntaxErrors.AddCopy(Other.SyntaxErrors.Get(i));
+}
+
+std::string TCustomSqlStatement::ErrorMessages() const {
+    std::string R;
+    for (int i = 1; i <= SyntaxErrors.Count(); ++i) {
+        const TSyntaxError& E = SyntaxErrors.Get(i);
+        if (i > 1) R += "\r\n";
+        R += E.TokenText + "(" + std::to_string(E.Line) + "," + std::to_string(E.Column) + ")";
+        if (E.ErrorType == 4)
+            R += " pretty print error(" + E.Message + ")";
+        else
+            R += " expected token:" + E.Message;
+    }
+    return R;
+}
+
+void TCustomSqlStatement::SetOnParserToken(TOnParserTokenEvent E) {
+    OnParserToken = std::move(E);
+    if (Parser) Parser->SetOnParserToken(OnParserToken);
+}
+
+void TCustomSqlStatement::SetOnParserTokenError(TOnParserTokenErrorEvent E) {
+    OnParserTokenError = std::move(E);
+    if (Parser) Parser->SetOnParserTokenError(OnParserTokenError);
+}
+
+void TCustomSqlStatement::SetOnBindVar(TOnBindVarEvent E) {
+    OnBindVar = std::move(E);
+    if (Parser) Parser->SetOnBindVar(OnBindVar);
+}
+
+void TCustomSqlStatement::SetOnSqlVar(TOnSqlVarEvent E) {
+    OnSqlVar = std::move(E);
+    if (Parser) Parser->SetOnSqlVar(OnSqlVar);
+}
+
+int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
+    Parsed = false;
+    // A statement whose tree came from its creator (sub-queries, selects the
+    // parser wrapped) has nothing to parse: analyze that tree again.
+    if (!AnalyzeOnly && RootNode && SourceTokens->Count() == 0 && TextTokens->Count() == 0 && SqlText.empty())
+        AnalyzeOnly = true;
+    if (!AnalyzeOnly) {
+        int r = DoParse();
+        if (r != 0 || RootNode == nullptr) return r;
+    }
+    int r = AnalyzeParseTree();
+    Parsed = (r == 0);
+    return r;
+}
+
+// Drops end-of-input tokens a previous parse appended (they belong to the
+// parser, which frees them on its next run).
+static void DropEndTokens(TSourceTokenList& L) {
+    while (L.Count() > 0 && L.TokenAt(L.Count() - 1)->TokenCode == 0 && L.TokenAt(L.Count() - 1)->Text.empty())
+        L.RemoveAt(L.Count() - 1);
+}
+
+int TCustomSqlStatement::DoParse() {
+    int Result = -1;
+    Reset();
+    try {
+        DropEndTokens(*SourceTokens);
+        if (SourceTokens->Count() == 0 && !SqlText.empty()) {
+            // Tokens made from the text replace those of an earlier parse.
+            TextTokens->Clear();
+            TCustomMarlSqlParser Front(DbVendor);
+            std::string Text = SqlText;
+            if (HasPlsqlParser && OnSubstitutionVar) {
+                TSubStitutionVarProcess P;
+                P.SetOnSubstitutionVar(OnSubstitutionVar);
+                P.SetText(Text);
+                P.Execute();
+                Text = P.Text;
+            }
+            Front.ParseStrToTokenList(this, Text, *TextTokens);
+        }
+        DropEndTokens(*TextTokens);
+        if (SourceTokens->Count() == 0 && TextTokens->Count() == 0) return -1;
+
+        EnsureParser();
+        Parser->TokenList = SourceTokens->Count() > 0 ? SourceTokens.get() : TextTokens.get();
+        Parser->SetAuxTokenList(AuxTokens.get());
+        Parser->TokenPos = 0;
+        Parser->CurStatement = this;
+        Parser->DbVendor = DbVendor;
+        Parser->ErrorMessage.clear();
+        RootNode = nullptr;
+        BindVars->Clear();
+        SqlVars->Clear();
+
+        Result = Parser->yyparse();
+        if (Result == 0 && SyntaxErrors.Count() == 0) {
+            // (Vendor 0 gets no parser in this build: its statements come from
+            // the whole-script parse of the SQL Server dialect.)
+            RootNode = Parser->RootNode;
+            return Result;
+        }
+        // A driver that gave up without reporting (stack overflow, an action
+        // that stopped the parse) still leaves a record.
+        if (Result != 0 && SyntaxErrors.Count() == 0 && !Parser->ErrorMessage.empty()) {
+            TSyntaxError& E = NewError();
+            E.Message = Parser->ErrorMessage;
+            E.ErrorType = 1;
+            if (Parser->CurToken) {
+                E.TokenText = Parser->CurToken->Text;
+                E.Line = Parser->CurToken->Line;
+                E.Column = Parser->CurToken->Column;
+            }
+        }
+        if (Parser->RootNode) {
+            RootNode = Parser->RootNode;
+            Result = 0;
+        } else {
+            Result = SyntaxErrors.Count();
+        }
+    } catch (const std::exception& Ex) {
+        NewError().Message = Ex.what();
+    }
+    return Result;
+}
+
+void TCustomSqlStatement::Reset() {
+    SyntaxErrors.Clear();
+    ClearAnalysis();
+    if (DbVendor != VendorMssql) RootNode = nullptr;
+    WhereNode = nullptr;
+}
+
+void TCustomSqlStatement::ClearAnalysis() {
+    // TargetTable may point into Tables.
+    for (int i = 0; i < Tables->Count(); ++i)
+        if (Tables->GetTable(i) == TargetTable) TargetTable = nullptr;
+    SubStatements.clear();
+    Fields->Clear();
+    Tables->Clear();
+}
+
+int TCustomSqlStatement::AnalyzeParseTree() {
+    // Only the analysis results go: the tree and the records of a parse that
+    // recovered from errors stay readable.
+    ClearAnalysis();
+    return 0;
+}
+
+std::string TCustomSqlStatement::GetRawSqlText() {
+    std::string R;
+    for (TSourceToken* T : SourceTokens->Items())
+        if (T->TokenCode != 0) R += T->Text;
+    return R;
+}
+
+static bool IsCommentType(std::uint8_t T) { return T == ttBlockComment || T == ttLineComment; }
+
+std::string TCustomSqlStatement::GetTrimmedSqlText() {
+    const auto& Items = SourceTokens->Items();
+    // Index after which only blanks, line breaks and comments remain.
+    int LastSignificant = -1;
+    for (int i = 0; i < static_cast<int>(Items.size()); ++i) {
+        if (Items[i]->TokenCode == 0) break;
+        if (Items[i]->IsSignificant()) LastSignificant = i;
+    }
+    std::string Result, Pending;
+    for (int i = 0; i < static_cast<int>(Items.size()); ++i) {
+        TSourceToken* T = Items[i];
+        if (T->TokenCode == 0) break;
+        if (T->TokenType == ttLineBreak || IsCommentType(T->TokenType)) {
+            Pending += T->Text;
+            continue;
+        }
+        if (T->TokenType == ttSemicolon && i == LastSignificant) {
+            Result += Pending;
+            return Result;
+        }
+        Result += Pending;
+        Pending.clear();
+        Result += T->Text;
+    }
+    return Result;
+}
+
+std::string TCustomSqlStatement::GetTextWithoutComments() {
+    std::string R;
+    for (TSourceToken* T : SourceTokens->Items())
+        if (!IsCommentType(T->TokenType)) R += T->GetFormattedText();
+    return R;
+}
+
+std::string TCustomSqlStatement::GetTextByVisitor() {
+    if (!Parsed) return std::string();
+    TRkGetTextVisitor V;
+    V.Root = this;
+    V.Execute();
+    return V.Result;
+}
+
+std::string TCustomSqlStatement::GetSqlText() { return SqlText.empty() ? GetRawSqlText() : SqlText; }
+
+void TCustomSqlStatement::SetSqlText(const std::string& S) {
+    SqlText = S;
+    Parsed = false;
+    SourceTokens->Clear();
+    TextTokens->Clear();
+}
+
+std::string TCustomSqlStatement::GetText() {
+    BuildSqlText();
+    return TextCache;
+}
+
+std::string TCustomSqlStatement::AsText() { return GetText(); }
+
+std::string TCustomSqlStatement::GetWhereText() {
+    if (!WhereOverride.empty()) return WhereOverride;
+    if (!WhereNode) return std::string();
+    if (WhereNode->NodeKind == 41) {  // WHERE CURRENT OF holder
+        auto* D = static_cast<TRk_DummyNode*>(WhereNode);
+        return "current of " + (D->Sub1 ? D->Sub1->AsText() : std::string());
+    }
+    return WhereNode->AsText();
+}
+
+std::string TCustomSqlStatement::GetWherePrettyText() {
+    if (!WhereOverride.empty()) return WhereOverride;
+    if (!WhereNode) return std::string();
+    if (WhereNode->NodeKind == 41) {
+        auto* D = static_cast<TRk_DummyNode*>(WhereNode);
+        return "current of " + (D->Sub1 ? D->Sub1->GetPrettyText() : std::string());
+    }
+    return WhereNode->GetPrettyText();
+}
+
+void TCustomSqlStatement::DoAccept(TRkVisitorAbs& Visitor) {
+    for (TSourceToken* T : SourceTokens->Items()) {
+        if (T->TokenCode == 0) break;
+        if ((T->TokenType >= ttLineBreak && T->TokenType <= ttLineComment) || T->TokenType == ttSemicolon) continue;
+        T->Accept(&Visitor);
+    }
+    if (TrailingToken) TrailingToken->Accept(&Visitor);
+}
+
+// ---------------------------------------------------------------------------
+// Simple statements
+
+TUnknownSqlStatement::TUnknownSqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {}
+void TUnknownSqlStatement::BuildSqlText() { TextCache = GetTrimmedSqlText(); }
+int TUnknownSqlStatement::DoParse() {
+    Parsed = true;
+    return 0;
+}
+int TUnknownSqlStatement::AnalyzeParseTree() { return 0; }
+
+TSqlplusCmdStatement::TSqlplusCmdStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {
+    StatementType = sstSqlplusCmd;
+}
+void TSqlplusCmdStatement::BuildSqlText() { TextCache = GetSqlText(); }
+int TSqlplusCmdStatement::DoParse() {
+    Parsed = true;
+    return 0;
+}
+int TSqlplusCmdStatement::AnalyzeParseTree() { return 0; }
+
+std::string TSqlplusCmdStatement::GetTrimmedSqlText() {
+    const auto& Items = SourceTokens->Items();
+    int N = static_cast<int>(Items.size());
+    while (N > 0 && Items[N - 1]->TokenCode == 0 && Items[N - 1]->Text.empty()) --N;  // parser's end token
+    if (N == 0) return std::string();
+    if (N == 1 && Items[0]->TokenType == ttSlash) return "/";
+    std::string R;
+    for (int i = 0; i < N - 1; ++i) {
+        std::uint8_t T = Items[i]->TokenType;
+        if (T == ttLineBreak || IsCommentType(T) || T == 77) continue;
+        R += Items[i]->Text;
+    }
+    std::uint8_t T = Items[N - 1]->TokenType;
+    if (!(T == ttSemicolon || T == ttSlash || IsCommentType(T) || T == 77)) R += Items[N - 1]->Text;
+    return R;
+}
+
+TAlterSessionStatement::TAlterSessionStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {
+    StatementType = sstAlterSession;
+}
+void TAlterSessionStatement::BuildSqlText() {
+    TextCache = "Desc sql text in alter session statement not implemented yet!";
+}
+int TAlterSessionStatement::DoParse() {
+    Parsed = true;
+    return 0;
+}
+
+TCommitSqlStatement::TCommitSqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {
+    NodeKind = 17;
+    StatementType = sstCommit;
+}
+void TCommitSqlStatement::BuildSqlText() { TextCache = GetTrimmedSqlText(); }
+int TCommitSqlStatement::AnalyzeParseTree() { return TCustomSqlStatement::AnalyzeParseTree(); }
+
+TRollbackSqlStatement::TRollbackSqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {
+    NodeKind = 157;
+    StatementType = sstRollback;
+}
+void TRollbackSqlStatement::BuildSqlText() { TextCache = GetTrimmedSqlText(); }
+int TRollbackSqlStatement::AnalyzeParseTree() { return TCustomSqlStatement::AnalyzeParseTree(); }
+
+TSavepointSqlStatement::TSavepointSqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {
+    NodeKind = 167;
+    StatementType = sstSavepoint;
+}
+void TSavepointSqlStatement::BuildSqlText() { TextCache = GetTrimmedSqlText(); }
+int TSavepointSqlStatement::AnalyzeParseTree() { return TCustomSqlStatement::AnalyzeParseTree(); }
+
+TSetTranscationSqlStatement::TSetTranscationSqlStatement(std::uint8_t Vendor) : TSavepointSqlStatement(Vendor) {
+    NodeKind = 169;
+    StatementType = sstSettransaction;
+}
+
+TLockTableSqlStatement::TLockTableSqlStatement(std::uint8_t Vendor) : TSavepointSqlStatement(Vendor) {
+    NodeKind = 62;
+    StatementType = sstLockTable;
+}
+
+TOracleCallSqlStatement::TOracleCallSqlStatement(std::uint8_t Vendor) : TSavepointSqlStatement(Vendor) {
+    NodeKind = 168;
+    StatementType = sstOracleCall;
+}
+void TOracleCallSqlStatement::BuildSqlText() { TextCache = GetSqlText(); }

@@ -1,0 +1,302 @@
+// Tokenizing and statement splitting: SQL*Plus command lines, PL/SQL blocks,
+// leading keywords, words that start nothing, and the events on the way.
+#include "frontend_fixture.h"
+
+namespace {
+
+struct Split {
+    std::uint8_t Type;
+    std::string Raw;
+};
+
+std::vector<Split> SplitOf(TMarlSqlParser& P) {
+    std::vector<Split> R;
+    for (TCustomSqlStatement* S : P.Statements()) R.push_back({S->StatementType, S->GetRawSqlText()});
+    return R;
+}
+
+// Splits Text without parsing the statements.
+int DoSplit(TMarlSqlParser& P, const std::string& Text) {
+    P.SetSqlTextString(Text);
+    return P.DoParse();
+}
+
+}  // namespace
+
+TEST(Splitting, SqlplusScriptSplitsIntoItsStatements) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(1);
+    int R = DoSplit(P,
+                    "REM it's a header\n"
+                    "set echo off\n"
+                    "select * from dual; -- c\n"
+                    "desc emp\n"
+                    "create table t (a int)\n"
+                    "/\n"
+                    "begin\n"
+                    "  x := 0;\n"
+                    "  del := 1;\n"
+                    "end;\n"
+                    "/\n"
+                    "prompt done -\n"
+                    "continued\n");
+    EXPECT_EQ(R, 0);
+    EXPECT_EQ(P.ErrorCount(), 0);
+    std::vector<Split> S = SplitOf(P);
+    ASSERT_EQ(S.size(), 9u);
+    const Split Expected[] = {
+        {sstSqlplusCmd, "REM it's a header\r\n"},
+        {sstSqlplusCmd, "set echo off\r\n"},
+        {sstSelect, "select * from dual; -- c\r\n"},
+        {sstSqlplusCmd, "desc emp\r\n"},
+        {sstCreateTable, "create table t (a int)\r\n"},
+        {sstSqlplusCmd, "/\r\n"},
+        {sstplsql_block, "begin\r\n  x := 0;\r\n  del := 1;\r\nend;\r\n"},
+        {sstSqlplusCmd, "/\r\n"},
+        {sstSqlplusCmd, "prompt done -\r\ncontinued\r\n"},
+    };
+    for (std::size_t i = 0; i < S.size(); ++i) {
+        EXPECT_EQ(S[i].Type, Expected[i].Type) << i;
+        EXPECT_EQ(S[i].Raw, Expected[i].Raw) << i;
+    }
+    TRkStatementList& L = P.Statements();
+    EXPECT_STREQ(L.GetStatement(0)->ClassName(), "TSqlplusCmdStatement");
+    ASSERT_NE(L.GetStatement(2)->TerminatorToken, nullptr);
+    EXPECT_EQ(L.GetStatement(2)->TerminatorToken->Text, ";");
+    EXPECT_EQ(L.GetStatement(2)->GetTrimmedSqlText(), "select * from dual");
+    EXPECT_EQ(L.GetStatement(4)->TerminatorToken, nullptr);
+    EXPECT_EQ(L.GetStatement(5)->GetTrimmedSqlText(), "/");
+    EXPECT_EQ(L.GetStatement(3)->GetTrimmedSqlText(), "desc emp\r\n");
+
+    // "del" opened a command line after the ";" line; inside the block it
+    // is a name again.
+    TCustomSqlStatement* Block = L.GetStatement(6);
+    for (TSourceToken* T : Block->SourceTokens->Items()) {
+        EXPECT_NE(T->TokenCode, tcSqlplusCmd) << T->Text;
+        if (T->Text == "del") EXPECT_EQ(T->TokenCode, tcIdent);
+    }
+    // The "/" that ends the block: consumed (status 2) and a plain name code.
+    TSourceToken* Slash = L.GetStatement(7)->SourceTokens->GetToken(0);
+    EXPECT_EQ(Slash->Text, "/");
+    EXPECT_EQ(Slash->TokenStatus, 2);
+    EXPECT_EQ(Slash->TokenCode, tcIdent);
+    // The first "/" (after a statement without ";") is a command token.
+    EXPECT_EQ(L.GetStatement(5)->SourceTokens->GetToken(0)->TokenCode, tcSqlplusCmd);
+}
+
+TEST(Splitting, IndentedSlashAfterAStatementStaysInside) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(1);
+    DoSplit(P, "select 1 from dual\n   /\nselect 2 from dual;\n");
+    std::vector<Split> S = SplitOf(P);
+    ASSERT_EQ(S.size(), 1u);
+    EXPECT_EQ(S[0].Raw, "select 1 from dual\r\n   /\r\nselect 2 from dual;\r\n");
+}
+
+TEST(Splitting, LeadingKeywordsChooseTheStatement) {
+    REQUIRE_SCANNER();
+    struct Case {
+        std::uint8_t Vendor;
+        const char* Sql;
+        std::uint8_t Type;
+    } Cases[] = {
+        {1, "CREATE GLOBAL TEMPORARY TABLE t (a int);", sstCreateTable},
+        {1, "create or replace procedure p is begin null; end;\n/\n", sstplsql_createprocedure},
+        {1, "create function f return int is begin return 1; end;\n/\n", sstplsql_createfunction},
+        {1, "create or replace trigger tr before insert on t begin null; end;\n/\n", sstplsql_createtrigger},
+        {1, "create type ty as object (a int);\n/\n", sstplsql_createtype},
+        {1, "create package pk is x int; end;\n/\n", sstplsql_createpackage},
+        {1, "declare x int; begin null; end;\n/\n", sstplsql_block},
+        {1, "<<lbl>> begin null; end;\n/\n", sstplsql_block},
+        {1, "procedure p is begin null; end;\n/\n", sstplsql_createprocedure},
+        // Tables named like PL/SQL words are tables.
+        {1, "create table type (a int);", sstCreateTable},
+        {1, "create table trigger (a int);", sstCreateTable},
+        {1, "create unique index ix on t (a);", sstCreateIndex},
+        {1, "create or replace force view v as select 1 from dual;", sstCreateView},
+        {1, "create sequence s;", sstUnknown},
+        {1, "drop table t cascade constraints;", sstDropTable},
+        {1, "drop index ix;", sstDropIndex},
+        {1, "drop view v;", sstDropView},
+        {1, "drop sequence s;", sstUnknown},
+        {1, "alter session set x = 1;", sstAlterSession},
+        {1, "alter table t add (b int);", sstAlterTable},
+        {1, "alter user u identified by p;", sstUnknown},
+        {1, "merge into t using s on (t.a = s.a) when matched then update set b = 1;", sstMerge},
+        {1, "commit;", sstCommit},
+        {1, "rollback;", sstRollback},
+        {4, "grant select on t to u;", sstUnknown},
+        {4, "truncate table t;", sstUnknown},
+        {4, "insert into t values (1);", sstInsert},
+        {4, "update t set a = 1;", sstUpdate},
+        {4, "delete from t;", sstDelete},
+        {4, "  SELECT 1 from dual;", sstSelect},
+    };
+    for (const Case& C : Cases) {
+        TMarlSqlParser P(C.Vendor);
+        DoSplit(P, C.Sql);
+        ASSERT_GE(P.Statements().Count(), 1) << C.Sql;
+        EXPECT_EQ(P.Statements().GetStatement(0)->StatementType, C.Type) << C.Sql;
+        EXPECT_EQ(P.ErrorCount(), 0) << C.Sql;
+    }
+}
+
+TEST(Splitting, SetStartsAStatementOnlyForMySQL) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(1);
+    DoSplit(P, "set x = 1;\n");
+    ASSERT_EQ(P.Statements().Count(), 1);
+    EXPECT_EQ(P.Statements().GetStatement(0)->StatementType, sstSqlplusCmd);
+    TSourceToken* Set = P.Tokens().GetToken(0);
+    auto MySql = P.NewSqlStatement(Set, 0, 2);
+    ASSERT_NE(MySql, nullptr);
+    EXPECT_EQ(MySql->StatementType, sstSet);
+    EXPECT_EQ(P.NewSqlStatement(Set, 0, 4), nullptr);
+}
+
+// Outside Oracle scripts a block never ends with "/", so its words start
+// ordinary statements ending at ";": nothing after them is swallowed.
+TEST(Splitting, BlockWordsDoNotSwallowTheRestOfAGenericScript) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(4);
+    DoSplit(P, "begin work;\ncreate procedure p as x;\ncreate table t (a int);\ncreate table u (b int);\n");
+    std::vector<Split> S = SplitOf(P);
+    ASSERT_EQ(S.size(), 4u);
+    EXPECT_EQ(S[0].Type, sstUnknown);
+    EXPECT_EQ(S[1].Type, sstUnknown);
+    EXPECT_EQ(S[2].Type, sstCreateTable);
+    EXPECT_EQ(S[3].Type, sstCreateTable);
+    EXPECT_EQ(S[2].Raw, "create table t (a int);\r\n");
+}
+
+TEST(Splitting, BlockEndedByAPeriodLine) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(1);
+    DoSplit(P, "begin\n  null;\nend;\n.\nselect 1 from dual;\n");
+    std::vector<Split> S = SplitOf(P);
+    ASSERT_EQ(S.size(), 3u);
+    EXPECT_EQ(S[0].Type, sstplsql_block);
+    EXPECT_EQ(S[1].Type, sstSqlplusCmd);
+    EXPECT_EQ(S[1].Raw, ".\r\n");
+    EXPECT_EQ(S[2].Type, sstSelect);
+}
+
+TEST(Splitting, AWordThatStartsNothingIsRecordedAndItsLineDropped) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(4);
+    std::vector<std::string> Events;
+    P.OnTokenlizerTokenError = [&](TCustomMarlSqlParser* Sender, TSourceToken* T) {
+        Events.push_back(T->Text + "@" + std::to_string(Sender->ErrorCount()));
+    };
+    int R = DoSplit(P, "  foo bar;\ncreate table t (a int);\n");
+    EXPECT_EQ(R, 1);
+    EXPECT_EQ(Events, std::vector<std::string>{"foo@0"});
+    ASSERT_EQ(P.ErrorCount(), 1);
+    const TSyntaxError& E = P.SyntaxErrors().Get(1);
+    EXPECT_EQ(E.Message, "Error when tokenlize");
+    EXPECT_EQ(E.ErrorType, 2);
+    EXPECT_EQ(E.TokenText, "foo");
+    EXPECT_EQ(E.Line, 1);
+    EXPECT_EQ(E.Column, 3);
+    std::vector<Split> S = SplitOf(P);
+    ASSERT_EQ(S.size(), 1u);
+    EXPECT_EQ(S[0].Type, sstCreateTable);
+    EXPECT_EQ(S[0].Raw, "create table t (a int);\r\n");
+    EXPECT_EQ(P.Tokens().GetToken(1)->TokenType, ttNoStatement);
+}
+
+TEST(Splitting, ErrorRecordsStopAtOneHundred) {
+    REQUIRE_SCANNER();
+    std::string Text;
+    for (int i = 1; i <= 150; ++i) Text += "foo" + std::to_string(i) + " x;\n";
+    Text += "create table t (a int);\n";
+    TMarlSqlParser P(4);
+    EXPECT_EQ(DoSplit(P, Text), 100);
+    EXPECT_EQ(P.ErrorCount(), 100);
+    EXPECT_EQ(P.SyntaxErrors().Get(99).TokenText, "foo99");
+    EXPECT_EQ(P.SyntaxErrors().Get(100).TokenText, "foo150");
+    EXPECT_EQ(P.SyntaxErrors().Get(100).Line, 150);
+    ASSERT_EQ(P.Statements().Count(), 1);
+}
+
+TEST(Splitting, CommentsBeforeTheFirstStatementBelongToNone) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(1);
+    DoSplit(P, "-- head\n/* block */\nselect 1 from dual;\n-- tail\n");
+    std::vector<Split> S = SplitOf(P);
+    ASSERT_EQ(S.size(), 1u);
+    EXPECT_EQ(S[0].Raw, "select 1 from dual;\r\n-- tail\r\n");
+}
+
+TEST(Events, TokenizerAndStatementEventsComeInOrder) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(1);
+    std::vector<std::string> Log;
+    int TokenEvents = 0;
+    P.OnTokenlizerToken = [&](TCustomMarlSqlParser*, TSourceToken* T) {
+        ++TokenEvents;
+        // Fired before the token is numbered and listed.
+        EXPECT_EQ(T->PosInList, -1);
+    };
+    P.OnTokenListEvent = [&](TCustomMarlSqlParser* Sender, TSourceTokenList* L) {
+        Log.push_back("tokens " + std::to_string(L->Count()) + " events " + std::to_string(TokenEvents));
+        EXPECT_EQ(L, &Sender->Tokens());
+    };
+    P.OnGetRawSqlStatement = [&](void* Sender, TSqlStatementType T, int Start, int End) {
+        auto* Front = static_cast<TCustomMarlSqlParser*>(Sender);
+        Log.push_back("raw " + std::to_string(T) + " " + std::to_string(Start) + ".." + std::to_string(End) +
+                      " listed " + std::to_string(Front->Statements().Count()));
+    };
+    DoSplit(P, "create table t (a int);\ninsert into t values (1);\n");
+    int N = P.Tokens().Count();
+    int FirstInsert = -1;
+    for (TSourceToken* T : P.Tokens().Items())
+        if (T->Text == "insert") FirstInsert = T->PosInList;
+    EXPECT_EQ(Log, (std::vector<std::string>{
+                       "tokens " + std::to_string(N) + " events " + std::to_string(N),
+                       "raw 5 0.." + std::to_string(FirstInsert - 2) + " listed 0",
+                       "raw 4 " + std::to_string(FirstInsert) + ".." + std::to_string(N - 2) + " listed 1",
+                   }));
+    // Statements get the component's events.
+    ASSERT_EQ(P.Statements().Count(), 2);
+    EXPECT_EQ(P.Statements().GetStatement(0)->OwnerObject, &P);
+}
+
+TEST(Events, StatementsReceiveTheComponentsEvents) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser P(1);
+    int Fired = 0;
+    P.OnStatementTable = [&](TRk_Node*, TCustomSqlStatement*, TRkTable*) { ++Fired; };
+    P.OnBindVar = [&](void*, const std::string&, std::string&) { ++Fired; };
+    DoSplit(P, "select 1 from dual;");
+    ASSERT_EQ(P.Statements().Count(), 1);
+    TCustomSqlStatement* S = P.Statements().GetStatement(0);
+    ASSERT_TRUE(S->OnTableEvent);
+    ASSERT_TRUE(S->OnBindVar);
+    EXPECT_FALSE(S->OnFieldEvent);
+    S->OnTableEvent(nullptr, S, nullptr);
+    EXPECT_EQ(Fired, 1);
+}
+
+TEST(Substitution, OracleScriptsAskTheHostBeforeTokenizing) {
+    REQUIRE_SCANNER();
+    std::vector<std::string> Asked;
+    auto Host = [&](TSubstitutionVarList& L) {
+        for (int i = 0; i < L.Count(); ++i) {
+            Asked.push_back(L.GetItem(i)->Name);
+            L.GetItem(i)->SetValue("emp");
+        }
+    };
+    TMarlSqlParser P(1);
+    P.OnSubstitutionVar = Host;
+    DoSplit(P, "select * from &tab;\n");
+    EXPECT_EQ(Asked, std::vector<std::string>{"&tab"});
+    ASSERT_EQ(P.Statements().Count(), 1);
+    EXPECT_EQ(P.Statements().GetStatement(0)->GetRawSqlText(), "select * from emp;\r\n");
+
+    Asked.clear();
+    TMarlSqlParser G(4);
+    G.OnSubstitutionVar = Host;
+    DoSplit(G, "select * from t where a = b &c;\n");
+    EXPECT_TRUE(Asked.empty());
+}

@@ -1,0 +1,171 @@
+// Tables and fields: the texts the wizard reads, overrides, reset and the
+// lists.
+#include <gtest/gtest.h>
+
+#include "formatter/rkbasetype.h"
+#include "nodes/rkexceptions.h"
+#include "nodes/u_nodes_generic.h"
+#include "statementstructure/schemaobjects.h"
+#include "statementstructure/sqlstatement.h"
+
+namespace {
+
+// A token list standing for a script: each piece becomes one token.
+struct Script {
+    TSourceTokenList List{true};
+    TSourceToken* Add(const std::string& Text, std::uint8_t Type) {
+        auto T = MakeSourceToken(Text, Type, 0, 0, 1, 1);
+        T->OwnerList = &List;
+        T->PosInList = List.Count();
+        TSourceToken* Raw = T.get();
+        List.Add(std::move(T));
+        return Raw;
+    }
+};
+
+}  // namespace
+
+TEST(SchemaObjects, TableNameForTheWizardCarriesNoTrailingComment) {
+    Script S;
+    TSourceToken* Name = S.Add("EMP", ttIdentifier);
+    S.Add("  ", ttBlanks);
+    S.Add("-- staff", ttLineComment);
+    S.Add("\r\n", ttLineBreak);
+    S.Add("(", ttLeftParen);
+    auto Attr = CreateNodeOfClass<TRk_Attr>();
+    Attr->NameToken = Name;
+    TRkTable T;
+    T.TableKind = 1;
+    T.NameNode = Attr.get();
+    // The plain text keeps the comment that trails the name ...
+    EXPECT_EQ(T.GetTableText(), "emp -- staff\r\n");
+    // ... the name itself does not (case options still apply).
+    EXPECT_EQ(T.GetTableNameText(), "emp");
+    T.NameOverride = "Other";
+    EXPECT_EQ(T.GetTableNameText(), "Other");
+    EXPECT_EQ(T.GetTableText(), "Other");
+}
+
+TEST(SchemaObjects, ColumnDefinitionNamesStayAsWritten) {
+    Script S;
+    TSourceToken* Name = S.Add("\"Dept\"", ttQuotedName);
+    S.Add(" ", ttBlanks);
+    S.Add("/* fk */", ttBlockComment);
+    TRkField F;
+    F.IsColumnDef = 1;
+    F.NameToken = Name;
+    EXPECT_EQ(F.GetFieldText(), "\"Dept\"");
+    EXPECT_EQ(F.GetFieldNameText(), "\"Dept\"");
+    EXPECT_EQ(F.AsText(), "\"Dept\"");
+    F.NameOverride = "x";
+    EXPECT_EQ(F.GetFieldText(), "x");
+}
+
+TEST(SchemaObjects, AliasOverrideOfOneBlankMeansNoAlias) {
+    TRkTable T;
+    T.NameOverride = "emp";
+    T.TableKind = 1;
+    T.AliasOverride = "e";
+    EXPECT_EQ(T.GetAliasText(), "e");
+    EXPECT_EQ(T.AsText(), "emp e");
+    T.AliasOverride = " ";
+    EXPECT_EQ(T.GetAliasText(), "");
+    EXPECT_EQ(T.GetAliasPlainText(), "");
+    EXPECT_EQ(T.AsText(), "emp");
+    TRkField F;
+    F.NameOverride = "sal";
+    F.AliasOverride = " ";
+    EXPECT_EQ(F.GetAliasText(), "");
+    EXPECT_EQ(F.AsText(), "sal");
+}
+
+TEST(SchemaObjects, SchemaAndLinkOverridesJoinTheTableText) {
+    TRkTable T;
+    T.TableKind = 1;
+    T.NameOverride = "emp";
+    T.SchemaOverride = "scott";
+    T.DbLinkOverride = "remote";
+    T.AliasOverride = "e";
+    EXPECT_EQ(T.AsText(), "scott.emp@remote e");
+}
+
+TEST(SchemaObjects, ResetClearsTheAnalysisAndSetsHintsWith) {
+    TRkTable T;
+    EXPECT_EQ(T.HintsWith, 0);
+    T.Columns->Add(new TRkField());
+    T.NameOverride = "x";
+    T.TableKind = 1;
+    T.Reset();
+    EXPECT_EQ(T.HintsWith, 1);
+    EXPECT_EQ(T.Columns->Count(), 0);
+    EXPECT_EQ(T.TableKind, 0);
+    EXPECT_EQ(T.NameNode, nullptr);
+    EXPECT_EQ(T.GetTableText(), "");
+}
+
+TEST(SchemaObjects, ReferencedByComparesWithoutCase) {
+    TRkTable T;
+    T.ReferencedBy.push_back("Orders");
+    EXPECT_TRUE(T.IsReferencedBy("ORDERS"));
+    EXPECT_FALSE(T.IsReferencedBy("order"));
+}
+
+TEST(SchemaObjects, ListsOwnWhatTheyAreToldAndCheckIndexes) {
+    TRkTableList Owning(true);
+    auto* T = new TRkTable();
+    Owning.Add(T);
+    EXPECT_EQ(Owning.Count(), 1);
+    EXPECT_EQ(Owning.GetTable(0), T);
+    try {
+        Owning.GetTable(1);
+        FAIL();
+    } catch (const ERkListError& E) {
+        EXPECT_STREQ(E.what(), "List index out of bounds (1)");
+    }
+    TRkTable* Out = Owning.Extract(0);
+    EXPECT_EQ(Owning.Count(), 0);
+    delete Out;
+
+    TRkTable Kept;
+    {
+        TRkTableList View(false);
+        View.Add(&Kept);
+        View.Clear();
+    }
+    TRkFieldList Fields(true);
+    Fields.Add(new TRkField());
+    EXPECT_THROW(Fields.GetField(-1), ERkListError);
+    Fields.Clear();
+    EXPECT_EQ(Fields.Count(), 0);
+}
+
+TEST(SchemaObjects, ColumnListPadsNamesForSeparatorStyleOne) {
+    Script S;
+    TSourceToken* A = S.Add("a", ttIdentifier);
+    TSourceToken* Comma = S.Add(",", ttComma);
+    TSourceToken* Bbb = S.Add("bbb", ttIdentifier);
+    TRkFieldList L(true);
+    auto* F1 = new TRkField();
+    F1->IsColumnDef = 1;
+    F1->NameToken = A;
+    auto* F2 = new TRkField();
+    F2->IsColumnDef = 1;
+    F2->NameToken = Bbb;
+    F2->SeparatorToken = Comma;
+    L.Add(F1);
+    L.Add(F2);
+    TRkFmtOpt Saved = FmtOpt;
+    FmtOpt.ColumnDefSeparatorStyle = 1;
+    std::string Text = L.GetPrettyText();
+    FmtOpt = Saved;
+    EXPECT_EQ(F1->AlignWidth, 4);
+    EXPECT_EQ(F2->AlignWidth, 3);
+    EXPECT_EQ(Text, "a   \r\n,bbb");
+}
+
+TEST(SchemaObjects, WizardFlagBits) {
+    TRkField F;
+    EXPECT_EQ(F.Flags, 0);
+    F.Flags |= FieldFlagNotNull | FieldFlagPrimaryKey | FieldFlagForeignKey;
+    EXPECT_EQ(F.Flags, 2 + 16 + 32);
+}

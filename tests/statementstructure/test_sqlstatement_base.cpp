@@ -1,0 +1,175 @@
+// The statement base and the simple statements: parse results, texts,
+// error records and re-parsing.
+#include <gtest/gtest.h>
+
+#include "frontend/marlsqlparser.h"
+#include "nodes/rkexceptions.h"
+#include "nodes/u_nodes_generic.h"
+#include "parse/parserfactory.h"
+#include "statementstructure/sqlstatement.h"
+
+namespace {
+
+bool HaveScanner() {
+    try {
+        return TRkParserFactory(1).CreateLexer() != nullptr;
+    } catch (...) {
+        return false;
+    }
+}
+bool HaveGrammar() {
+    try {
+        return TRkParserFactory(1).CreateParser() != nullptr;
+    } catch (...) {
+        return false;
+    }
+}
+
+// The statements of a script, split (not parsed) by a front end.
+struct Split {
+    explicit Split(const std::string& Sql, std::uint8_t Vendor = 1) : P(Vendor) {
+        P.SetSqlTextString(Sql);
+        P.DoParse();
+    }
+    TCustomSqlStatement* At(int i) { return P.Statements().GetStatement(i); }
+    TMarlSqlParser P;
+};
+
+// A statement whose analysis only counts its runs.
+class TCountingStatement : public TCustomSqlStatement {
+public:
+    using TCustomSqlStatement::TCustomSqlStatement;
+    int Analyses = 0;
+    void BuildSqlText() override { TextCache = "counted"; }
+    int AnalyzeParseTree() override {
+        ++Analyses;
+        return RootNode ? 0 : -1;
+    }
+};
+
+}  // namespace
+
+TEST(StatementBase, NothingToParseGivesMinusOneWithoutARecord) {
+    auto S = CreateNodeOfClass<TCommitSqlStatement>(1);
+    EXPECT_EQ(S->Parse(false), -1);
+    EXPECT_EQ(S->GetErrorCount(), 0);
+    EXPECT_FALSE(S->Parsed);
+}
+
+// A tree handed over by its creator is analyzed again, not thrown away.
+TEST(StatementBase, ParseOfACreatorGivenTreeAnalyzesIt) {
+    auto Root = CreateNodeOfClass<TRk_DummyNode>();
+    auto S = CreateNodeOfClass<TCountingStatement>(1);
+    S->RootNode = Root.get();
+    EXPECT_EQ(S->Parse(false), 0);
+    EXPECT_TRUE(S->Parsed);
+    EXPECT_EQ(S->Analyses, 1);
+    EXPECT_EQ(S->RootNode, Root.get());
+    EXPECT_EQ(S->Parse(false), 0);
+    EXPECT_EQ(S->Analyses, 2);
+}
+
+TEST(StatementBase, ErrorRecordsAndTheirText) {
+    auto S = CreateNodeOfClass<TCommitSqlStatement>(1);
+    S->ParserError(1, "FROM ", "frm", 2, 8);
+    S->ParserError(4, "layout", "x", 3, 1);
+    EXPECT_EQ(S->GetErrorCount(), 2);
+    EXPECT_EQ(S->ErrorMessages(), "frm(2,5) expected token:FROM \r\nx(3,0) pretty print error(layout)");
+    auto T = CreateNodeOfClass<TCommitSqlStatement>(1);
+    T->CopyErrors(*S);
+    T->CopyErrors(*T);
+    EXPECT_EQ(T->GetErrorCount(), 4);
+    EXPECT_EQ(T->SyntaxErrors.Get(4).Message, "layout");
+}
+
+TEST(StatementBase, FixedTextsOfSimpleStatements) {
+    auto A = CreateNodeOfClass<TAlterSessionStatement>(1);
+    EXPECT_EQ(A->StatementType, sstAlterSession);
+    EXPECT_EQ(A->GetText(), "Desc sql text in alter session statement not implemented yet!");
+    EXPECT_EQ(A->Parse(false), 0);
+    EXPECT_TRUE(A->Parsed);
+    struct {
+        std::unique_ptr<TCustomSqlStatement> S;
+        std::uint8_t Kind;
+        std::uint8_t Type;
+    } Rows[] = {
+        {CreateNodeOfClass<TCommitSqlStatement>(1), 17, sstCommit},
+        {CreateNodeOfClass<TRollbackSqlStatement>(1), 157, sstRollback},
+        {CreateNodeOfClass<TSavepointSqlStatement>(1), 167, sstSavepoint},
+        {CreateNodeOfClass<TSetTranscationSqlStatement>(1), 169, sstSettransaction},
+        {CreateNodeOfClass<TLockTableSqlStatement>(1), 62, sstLockTable},
+        {CreateNodeOfClass<TOracleCallSqlStatement>(1), 168, sstOracleCall},
+        {CreateNodeOfClass<TSqlplusCmdStatement>(1), 0, sstSqlplusCmd},
+        {CreateNodeOfClass<TUnknownSqlStatement>(1), 0, sstUnknown},
+    };
+    for (auto& R : Rows) {
+        EXPECT_EQ(R.S->NodeKind, R.Kind) << R.S->ClassName();
+        EXPECT_EQ(R.S->StatementType, R.Type) << R.S->ClassName();
+    }
+    auto Call = CreateNodeOfClass<TOracleCallSqlStatement>(1);
+    Call->SqlText = "call p()";
+    EXPECT_EQ(Call->GetText(), "call p()");
+}
+
+TEST(StatementBase, TrimmedTexts) {
+    if (!HaveScanner()) GTEST_SKIP();
+    Split A("grant select on t to u; -- why\n");
+    ASSERT_EQ(A.P.Statements().Count(), 1);
+    TCustomSqlStatement* G = A.At(0);
+    EXPECT_STREQ(G->ClassName(), "TUnknownSqlStatement");
+    EXPECT_EQ(G->Parse(false), 0);
+    EXPECT_TRUE(G->Parsed);
+    EXPECT_EQ(G->GetText(), "grant select on t to u");
+    EXPECT_EQ(G->GetTrimmedSqlText(), "grant select on t to u");
+
+    Split B("select 1 from dual  \n/\n");
+    ASSERT_EQ(B.P.Statements().Count(), 2);
+    EXPECT_EQ(B.At(0)->GetTrimmedSqlText(), "select 1 from dual  ");
+    EXPECT_EQ(B.At(1)->GetTrimmedSqlText(), "/");
+    EXPECT_EQ(B.At(1)->GetText(), "/\r\n");
+
+    Split C("desc emp -- the table\n");
+    ASSERT_EQ(C.P.Statements().Count(), 1);
+    EXPECT_EQ(C.At(0)->GetTrimmedSqlText(), "desc emp \r\n");
+}
+
+TEST(StatementBase, ParsingTextTwiceDoesNotDuplicateItsTokens) {
+    if (!HaveGrammar()) GTEST_SKIP();
+    auto S = CreateNodeOfClass<TCommitSqlStatement>(1);
+    S->SetSqlText("commit");
+    EXPECT_EQ(S->Parse(false), 0);
+    int N = S->TextTokens->Count();
+    EXPECT_GT(N, 0);
+    EXPECT_EQ(S->Parse(false), 0);
+    EXPECT_EQ(S->TextTokens->Count(), N);
+    EXPECT_EQ(S->GetErrorCount(), 0);
+}
+
+TEST(StatementBase, AParserThatGivesUpLeavesARecord) {
+    if (!HaveGrammar()) GTEST_SKIP();
+    auto S = CreateNodeOfClass<TCommitSqlStatement>(1);
+    S->SetSqlText("select " + std::string(50000, '(') + "1" + std::string(50000, ')') + " from dual");
+    int R = S->Parse(false);
+    EXPECT_NE(R, 0);
+    ASSERT_GE(S->GetErrorCount(), 1);
+    bool Overflow = false;
+    for (int i = 1; i <= S->GetErrorCount(); ++i)
+        Overflow |= S->SyntaxErrors.Get(i).Message.find("yyparse stack overflow") != std::string::npos;
+    EXPECT_TRUE(Overflow) << S->ErrorMessages();
+}
+
+TEST(StatementList, OwnershipAndIndexes) {
+    TRkStatementList L(true);
+    L.Add(CreateNodeOfClass<TUnknownSqlStatement>(1));
+    EXPECT_EQ(L.Count(), 1);
+    EXPECT_THROW(L.GetStatement(1), ERkListError);
+    L.Clear();
+    EXPECT_EQ(L.Count(), 0);
+    auto Kept = CreateNodeOfClass<TUnknownSqlStatement>(1);
+    {
+        TRkStatementList View(false);
+        View.Add(Kept.get());
+        EXPECT_EQ(View.GetStatement(0), Kept.get());
+    }
+    EXPECT_EQ(Kept->StatementType, sstUnknown);
+}

@@ -120,15 +120,18 @@ TCustomMarlSqlParser::TCustomMarlSqlParser(std::uint8_t Vendor)
     SqlplusMode = Vendor == VendorOracle;
     SubstitutionMode = Vendor == VendorOracle;
     FFactory = std::make_unique<TRkParserFactory>(Vendor);
+    // A missing dialect is reported by Parse: a host may make a component
+    // for any vendor.
     try {
         FLexer = FFactory->CreateLexer();
         FLexer->QuestionMarkIdent = QuestionMarkIdent;
+    } catch (const std::exception& E) {
+        FFactoryError = E.what();
+    }
+    try {
         FParser = FFactory->CreateParser();
     } catch (const std::exception& E) {
-        // Reported by Parse: a host may make a component for any vendor.
-        FLexer.reset();
-        FParser.reset();
-        FFactoryError = E.what();
+        if (FFactoryError.empty()) FFactoryError = E.what();
     }
 }
 

@@ -65,7 +65,8 @@ TEST(Splitting, SqlplusScriptSplitsIntoItsStatements) {
     EXPECT_EQ(L.GetStatement(2)->TerminatorToken->Text, ";");
     EXPECT_EQ(L.GetStatement(2)->GetTrimmedSqlText(), "select * from dual");
     EXPECT_EQ(L.GetStatement(4)->TerminatorToken, nullptr);
-    EXPECT_EQ(L.GetStatement(5)->GetTrimmedSqlText(), "/");
+    // The line break that ends the command line stays.
+    EXPECT_EQ(L.GetStatement(5)->GetTrimmedSqlText(), "/\r\n");
     EXPECT_EQ(L.GetStatement(3)->GetTrimmedSqlText(), "desc emp\r\n");
 
     // "del" opened a command line after the ";" line; inside the block it

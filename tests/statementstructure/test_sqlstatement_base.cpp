@@ -125,7 +125,7 @@ TEST(StatementBase, TrimmedTexts) {
     Split B("select 1 from dual  \n/\n");
     ASSERT_EQ(B.P.Statements().Count(), 2);
     EXPECT_EQ(B.At(0)->GetTrimmedSqlText(), "select 1 from dual  ");
-    EXPECT_EQ(B.At(1)->GetTrimmedSqlText(), "/");
+    EXPECT_EQ(B.At(1)->GetTrimmedSqlText(), "/\r\n");
     EXPECT_EQ(B.At(1)->GetText(), "/\r\n");
 
     Split C("desc emp -- the table\n");

@@ -575,8 +575,9 @@ private:
                 diag_.errors.push_back(g_.fileName + ": error: " + what + " conflicts: " + std::to_string(actual) +
                                        " found, " + std::to_string(expected) + " expected");
         };
+        // As in bison, %expect alone also expects no reduce/reduce conflict.
         check(g_.expectSR, res_.srConflicts, "shift/reduce");
-        check(g_.expectRR, res_.rrConflicts, "reduce/reduce");
+        check(g_.expectRR >= 0 ? g_.expectRR : g_.expectSR >= 0 ? 0 : -1, res_.rrConflicts, "reduce/reduce");
         if (g_.expectSR < 0 && g_.expectRR < 0 && (res_.srConflicts || res_.rrConflicts))
             diag_.warnings.push_back(g_.fileName + ": warning: conflicts: " + std::to_string(res_.srConflicts) +
                                      " shift/reduce, " + std::to_string(res_.rrConflicts) + " reduce/reduce");

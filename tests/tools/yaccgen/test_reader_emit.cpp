@@ -1,0 +1,179 @@
+// Reading grammars (declarations, diagnostics, rejected input) and the
+// generated header and source (token enum, tables, action switch).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "yaccgen_test_support.h"
+
+namespace {
+
+struct Outcome {
+    bool ok = false;
+    yaccgen::Grammar g;
+    yaccgen::Result r;
+    yaccgen::Diagnostics d;
+    std::string header, source;
+    std::string Errors() const {
+        std::string s;
+        for (const auto& e : d.errors) s += e + "\n";
+        return s;
+    }
+    std::string Warnings() const {
+        std::string s;
+        for (const auto& e : d.warnings) s += e + "\n";
+        return s;
+    }
+};
+
+Outcome Gen(const std::string& text) {
+    Outcome o;
+    o.ok = yaccgen::ReadGrammar(text, "t.y", o.g, o.d) && yaccgen::Generate(o.g, o.r, o.d, true);
+    if (o.ok) {
+        o.header = yaccgen::EmitHeader(o.g, o.r);
+        o.source = yaccgen::EmitSource(o.g, o.r, "t_out.h", "t_out.cpp", o.d);
+        o.ok = o.d.ok();
+    }
+    return o;
+}
+
+TEST(YaccgenReader, RejectedGrammars) {
+    struct Case { const char* grammar; const char* message; };
+    const Case cases[] = {
+        {"%%\ns: x ;\n", "symbol x is used, but is not defined as a token and has no rules"},
+        {"%token A 300 B 300\n%%\ns: A B ;\n", "share the code 300"},
+        {"%token A 40000\n%%\ns: A ;\n", "out of range"},
+        {"%token A 300\n%%\ns: A { f(); } A ;\n", "actions in the middle of a rule are not supported"},
+        {"%token A 300\n%%\ns: A { $$ = $2; } ;\n", "$2 is beyond the rule's 1 symbol(s)"},
+        {"%token A 300\n%%\ns: A { $$ = $foo; } ;\n", "named references"},
+        {"%token A 300\n%%\ns: A { @$ = @1; } ;\n", "locations"},
+        {"%%\ns: s 'a' ;\n", "start symbol s does not derive any sentence"},
+        {"%token A 300\n%%\n", "the grammar has no rules"},
+        {"%token A 300\n%%\ns: A | B ;\n", "symbol B is used"},
+        {"%token A 300\n%expect 0\n%%\ns: A | A ;\n", "reduce/reduce conflicts: 1 found, 0 expected"},
+        {"%token A 300\n%expect 2\n%%\ns: A ;\n", "shift/reduce conflicts: 0 found, 2 expected"},
+        {"%glr-parser\n%%\ns: 'a' ;\n", "unsupported directive %glr-parser"},
+        {"%define lr.type ielr\n%%\ns: 'a' ;\n", "only lr.type lalr"},
+        {"%token A 300\n%%\ns: A\n", nullptr},   // a missing final ';' is fine
+        {"%token A 300\n%%\ns A ;\n", "expected a rule"},
+        {"%{ int x;\n%%\ns: 'a' ;\n", "unterminated %{"},
+        {"%token A 300\n%%\ns: A { if (x) { ;\n", "unterminated code block"},
+        {"%token A 256\n%%\ns: A ;\n", "reserved for the error token"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Gen(c.grammar);
+        if (!c.message) { EXPECT_TRUE(o.ok) << c.grammar << o.Errors(); continue; }
+        EXPECT_FALSE(o.ok) << c.grammar;
+        EXPECT_NE(o.Errors().find(c.message), std::string::npos) << c.grammar << "\n" << o.Errors();
+    }
+}
+
+TEST(YaccgenReader, WarningsForUnusedSymbolsAndUselessRules) {
+    Outcome o = Gen(
+        "%token A 300 B 301 UNUSED 302\n%left P\n%%\n"
+        "s: A | t B %prec P ;\n"
+        "t: A ;\n"
+        "loop: loop A ;\n"          // never derives a sentence
+        "island: B ;\n");           // never reached from s
+    ASSERT_TRUE(o.ok) << o.Errors();
+    std::string w = o.Warnings();
+    EXPECT_NE(w.find("nonterminal useless in grammar: loop"), std::string::npos) << w;
+    EXPECT_NE(w.find("nonterminal useless in grammar: island"), std::string::npos) << w;
+    EXPECT_NE(w.find("rule useless in grammar: island: B"), std::string::npos) << w;
+    EXPECT_NE(w.find("1 token(s) never used in a rule: UNUSED"), std::string::npos) << w;   // P serves %prec
+    // Useless rules keep their numbers but are never reduced.
+    EXPECT_EQ(o.r.rules, 5);
+    for (size_t k = 1; k < o.r.tables.yya.size(); ++k) EXPECT_GT(o.r.tables.yya[k].act, -4);
+    EXPECT_EQ(o.r.tables.yyr.size(), 6u);
+}
+
+TEST(YaccgenReader, DeclarationForms) {
+    Outcome o = Gen(
+        "/* comment */ %{\n#include <x>\n%}\n"
+        "%define api.prefix {ora}\n%define api.value.type {oraYYSType}\n"
+        "%token <token> KW_SELECT 400 \"select\" KW_FROM 0x191\n"
+        "%token <token> IDENT 262\n"
+        "%type <node> query\n%type <list> cols\n"
+        "%left ','\n%start query\n"
+        "%%\n"
+        "query: KW_SELECT cols KW_FROM IDENT  { $$ = make($<token>1, $2, $4); }\n"
+        "     | \"select\" '*'                 { $$ = star($1); }\n"
+        "     ;\n"
+        "cols: IDENT                           { $$ = one($1); }\n"
+        "    | cols ',' IDENT                  { $$ = add($1, $3); }\n"
+        "    | %empty                          { $<token>$ = nullptr; }\n"
+        "    ;\n"
+        "%%\nint epilogue_marker;\n");
+    ASSERT_TRUE(o.ok) << o.Errors();
+    EXPECT_EQ(o.g.prefix, "ora");
+    EXPECT_EQ(o.g.valueType, "oraYYSType");
+    EXPECT_NE(o.header.find("namespace ora {"), std::string::npos);
+    EXPECT_NE(o.header.find("    KW_SELECT = 400,\n"), std::string::npos);
+    EXPECT_NE(o.header.find("    KW_FROM = 401,\n"), std::string::npos);
+    EXPECT_NE(o.header.find("    IDENT = 262,\n"), std::string::npos);
+    EXPECT_NE(o.header.find("extern const TRkYaccTables tables;"), std::string::npos);
+    EXPECT_NE(o.header.find("#include \"parse/rkyacctables.h\""), std::string::npos);
+    EXPECT_EQ(o.header.find("error ="), std::string::npos);
+    // Source: own header first, then the prologue, the tables, the switch
+    // and the epilogue.
+    const std::string& c = o.source;
+    size_t inc = c.find("#include \"t_out.h\""), pro = c.find("#include <x>"), tab = c.find("const TRkYaccTables tables"),
+           act = c.find("void YYPARSER_CLASS::yyaction(int yyruleno)"), epi = c.find("int epilogue_marker;");
+    ASSERT_NE(inc, std::string::npos);
+    EXPECT_LT(inc, pro);
+    EXPECT_LT(pro, tab);
+    EXPECT_LT(tab, act);
+    EXPECT_LT(act, epi);
+    EXPECT_NE(c.find("static const TYYARec yya_["), std::string::npos);
+    EXPECT_NE(c.find("static const TYYRRec yyr_["), std::string::npos);
+    EXPECT_NE(c.find("    yyval = {};\n    switch (yyruleno) {"), std::string::npos);
+    // Cells from %type/%token; $<cell> overrides; the alias names the token.
+    EXPECT_NE(c.find("{ yyval.node = make(yyv[yysp - 3].token, yyv[yysp - 2].list, yyv[yysp].token); }"), std::string::npos) << c;
+    EXPECT_NE(c.find("{ yyval.node = star(yyv[yysp - 1].token); }"), std::string::npos) << c;
+    EXPECT_NE(c.find("{ yyval.list = add(yyv[yysp - 2].list, yyv[yysp].token); }"), std::string::npos) << c;
+    EXPECT_NE(c.find("{ yyval.token = nullptr; }"), std::string::npos) << c;
+    EXPECT_NE(c.find("#line 13 \"t.y\""), std::string::npos) << c;
+}
+
+TEST(YaccgenEmit, ActionTranslationLeavesLiteralsAlone) {
+    Outcome o = Gen(
+        "%token A 300\n%type <n> s e\n%%\n"
+        "s: e A e { $$ = $1 + $3; f(\"$1 $$\", '$'); /* $2 */ g(); // $3\n }\n"
+        "  | e    { $$ = $0; h($<n>-1); }\n"
+        "  ;\n"
+        "e: A A\n"            // no action: the first value passes on whole
+        "  | %empty\n"        // no action, empty: the cleared record stays
+        "  ;\n");
+    ASSERT_TRUE(o.ok) << o.Errors();
+    const std::string& c = o.source;
+    EXPECT_NE(c.find("yyval.n = yyv[yysp - 2].n + yyv[yysp].n; f(\"$1 $$\", '$'); /* $2 */ g(); // $3"), std::string::npos) << c;
+    EXPECT_NE(c.find("yyval.n = yyv[yysp - 1]; h(yyv[yysp - 2].n);"), std::string::npos) << c;
+    EXPECT_NE(c.find("    case 3:  // e: A A\n        yyval = yyv[yysp - 1];\n        break;\n"), std::string::npos) << c;
+    EXPECT_EQ(c.find("    case 4:"), std::string::npos) << c;
+}
+
+TEST(YaccgenEmit, CommandLineWritesFilesAndSummary) {
+    std::string dir = ygtest::TempDir() + "/cli";
+    std::filesystem::create_directories(dir);
+    ygtest::WriteFile(dir + "/g.y", "%token N 300\n%left '+'\n%%\ne: e '+' e | N | e e ;\n");
+    std::string out;
+    ASSERT_EQ(ygtest::Run("'" YACCGEN_EXE "' -v '" + dir + "/g.y' -o '" + dir + "/out'", out), 0) << out;
+    EXPECT_TRUE(std::filesystem::exists(dir + "/out.h"));
+    EXPECT_TRUE(std::filesystem::exists(dir + "/out.cpp"));
+    std::string report = ygtest::ReadFile(dir + "/out.output");
+    EXPECT_NE(report.find("State 0"), std::string::npos);
+    EXPECT_NE(report.find("Conflict between rule 1 and token '+' resolved as reduce (%left)"), std::string::npos) << report;
+    EXPECT_NE(report.find("shift/reduce between shift rule 3"), std::string::npos) << report;
+    EXPECT_NE(out.find("shift/reduce, 0 reduce/reduce"), std::string::npos) << out;
+
+    ASSERT_EQ(ygtest::Run("'" YACCGEN_EXE "' --summary '" + dir + "/g.y'", out), 0);
+    ygtest::Counts bison = ygtest::BisonCounts(ygtest::ReadFile(dir + "/g.y"));
+    ASSERT_TRUE(bison.ok) << bison.message;
+    EXPECT_EQ(out, "states=" + std::to_string(bison.states) + " rules=3 sr=" + std::to_string(bison.sr) +
+                   " rr=" + std::to_string(bison.rr) + "\n");
+
+    EXPECT_NE(ygtest::Run("'" YACCGEN_EXE "' '" + dir + "/missing.y'", out), 0);
+    EXPECT_NE(out.find("cannot read"), std::string::npos);
+}
+
+}  // namespace

@@ -11,6 +11,7 @@
 
 #include "nodes/token_builder.h"
 #include "nodes/u_nodes.h"
+#include "nodes/u_nodes_generic.h"
 
 namespace gentest {
 
@@ -81,5 +82,12 @@ public:
         return l;
     }
 };
+
+// A one-token name over T.
+inline TRk_Attr* Name(TScript& S, TSourceToken* T) {
+    auto* a = S.Make<TRk_Attr>();
+    a->NameToken = T;
+    return a;
+}
 
 }  // namespace gentest

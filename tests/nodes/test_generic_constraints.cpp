@@ -10,6 +10,7 @@
 #include "statementstructure/rkexpression.h"
 
 using gentest::TScript;
+using gentest::Name;
 using gentest::Walk;
 
 namespace {
@@ -19,12 +20,6 @@ const std::initializer_list<std::string_view> kKeywords = {
     "unique",     "check",   "default", "on",    "delete",     "update",  "cascade",
     "set",        "no",      "action", "match", "full",        "index",   "identity",
     "collate",    "auto_increment", "with", "values", "restrict"};
-
-TRk_Attr* Name(TScript& s, TSourceToken* t) {
-    TRk_Attr* a = s.Make<TRk_Attr>();
-    a->NameToken = t;
-    return a;
-}
 
 TRkConstraintRefClause* RefClause(TScript& s, const char* table, const char* col) {
     auto* r = s.Make<TRkConstraintRefClause>({s.T("references")});

@@ -9,15 +9,10 @@
 #include "statementstructure/rkexpression.h"
 
 using gentest::TScript;
+using gentest::Name;
 using gentest::Walk;
 
 namespace {
-
-TRk_Attr* Name(TScript& s, TSourceToken* t) {
-    auto* a = s.Make<TRk_Attr>();
-    a->NameToken = t;
-    return a;
-}
 
 template <class T>
 uint8_t KindOf() {

@@ -11,10 +11,15 @@
 #include "nodes/rkexceptions.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
+#include "parse/fake_select.h"
 #include "parse/rkyacclib.h"
 #include "statementstructure/rkexpression.h"
 
 namespace {
+
+using yacctest::FakeSelectStatement;
+using yacctest::PoolCount;
+using yacctest::SelectHooks;
 
 struct Feed {
     std::unique_ptr<TSourceTokenList> tokens;
@@ -166,40 +171,6 @@ TEST(Builders, ListsKeepTokensAndJoinInOrder) {
     } catch (const ERkAssertion& e) {
         EXPECT_NE(std::string(e.what()).find("obj is null(010) (parse/rkyacclib"), std::string::npos);
     }
-}
-
-struct FakeSelectStatement : TRk_Node {
-    TRk_Node* Root = nullptr;
-    bool Analyzed = false;
-    int ParseResult = 0;
-    int Parses = 0;
-    FakeSelectStatement() { NodeKind = 179; }
-};
-struct SelectHooks {
-    TRkParserHooks saved = RkParserHooks;
-    SelectHooks() {
-        RkParserHooks.CreateSelectStatement = [](uint8_t) -> std::unique_ptr<TRk_Node> {
-            return CreateNodeOfClass<FakeSelectStatement>();
-        };
-        RkParserHooks.AnalyzeSelect = [](TRk_Node* st, TRk_Node* root) {
-            auto* f = static_cast<FakeSelectStatement*>(st);
-            f->Root = root;
-            f->Analyzed = true;
-        };
-        RkParserHooks.IsSelectAnalyzed = [](TRk_Node* st) { return static_cast<FakeSelectStatement*>(st)->Analyzed; };
-        RkParserHooks.ParseSelect = [](TRk_Node* st) {
-            auto* f = static_cast<FakeSelectStatement*>(st);
-            ++f->Parses;
-            return f->ParseResult;
-        };
-    }
-    ~SelectHooks() { RkParserHooks = saved; }
-};
-
-size_t PoolCount(const TRkCustomParser& p, const TRk_Node* n) {
-    size_t k = 0;
-    for (const auto& e : p.NodePool) k += e.get() == n;
-    return k;
 }
 
 TEST(Builders, SelectListItemIsWrappedIntoAnAnalyzedStatement) {

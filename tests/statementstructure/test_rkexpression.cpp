@@ -9,15 +9,10 @@
 #include "statementstructure/rkexpression.h"
 
 using gentest::TScript;
+using gentest::Name;
 using gentest::Walk;
 
 namespace {
-
-TRk_Attr* Name(TScript& s, TSourceToken* t) {
-    auto* a = s.Make<TRk_Attr>();
-    a->NameToken = t;
-    return a;
-}
 
 TRkCustomExpression* Expr(TScript& s, TRkOpType k, TSourceToken* op, TRk_Node* l, TRk_Node* r,
                           std::initializer_list<TSourceToken*> own = {}) {

@@ -9,10 +9,15 @@
 #include "nodes/token_builder.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
+#include "parse/fake_select.h"
 #include "statementstructure/rkexpression.h"
 #include "toy_parser.h"
 
 namespace {
+
+using yacctest::FakeSelectStatement;
+using yacctest::PoolCount;
+using yacctest::SelectHooks;
 
 struct Report {
     int type;
@@ -57,12 +62,6 @@ struct ToyRun {
     }
     TRk_SelectStmt* Root() { return dynamic_cast<TRk_SelectStmt*>(parser.RootNode); }
 };
-
-size_t PoolCount(const TRkCustomParser& p, const TRk_Node* n) {
-    size_t k = 0;
-    for (const auto& e : p.NodePool) k += e.get() == n;
-    return k;
-}
 
 TEST(ToyGrammar, BuildsTheTreeThroughTheBuilders) {
     ToyRun r("select a, b + 1 from t where a and (b or c) -- tail\n");
@@ -146,25 +145,6 @@ TEST(ToyGrammar, SyntaxErrorsAreReportedWithTheExpectedTokens) {
         EXPECT_EQ(r.reports[0].column, row.column) << row.sql;
     }
 }
-
-// The statement model is stood in for by hooks that make a select statement
-// object (node kind 179) and record the root it analyzes.
-struct FakeSelectStatement : TRk_Node {
-    TRk_Node* Root = nullptr;
-    FakeSelectStatement() { NodeKind = 179; }
-};
-struct SelectHooks {
-    TRkParserHooks saved = RkParserHooks;
-    SelectHooks() {
-        RkParserHooks.CreateSelectStatement = [](uint8_t) -> std::unique_ptr<TRk_Node> {
-            return CreateNodeOfClass<FakeSelectStatement>();
-        };
-        RkParserHooks.AnalyzeSelect = [](TRk_Node* st, TRk_Node* root) {
-            static_cast<FakeSelectStatement*>(st)->Root = root;
-        };
-    }
-    ~SelectHooks() { RkParserHooks = saved; }
-};
 
 TEST(ToyGrammar, SubqueryOperandIsWrappedOnce) {
     SelectHooks hooks;

@@ -514,12 +514,15 @@ private:
             diag_.errors.push_back(g_.fileName + ": error: " + std::to_string(tb.nstates) + " states do not fit 16-bit tables");
             return false;
         }
-        actions_.assign(states_.size(), {});
         for (size_t si = 0; si < states_.size(); ++si) {
             if (NewNum(int(si)) < 0) continue;
             State& s = states_[si];
             std::vector<Pair> shifts, reduces;
             int deflt = 0;
+            // A default reduction only where the automaton offers one
+            // reduction and nothing to shift.  Every other state checks its
+            // lookahead against explicit entries, also when precedence left
+            // it a single reduction or %nonassoc made tokens errors there.
             if (s.consistent) {
                 for (auto [x, t] : s.trans) if (x < nt) shifts.push_back({g_.syms[x].code, t == finalState_ ? 0 : NewNum(t) });
                 if (!s.reds.empty()) deflt = -s.reds[0];
@@ -681,7 +684,6 @@ private:
     std::vector<std::vector<int>> disabled_, errors_;
     std::vector<Resolved> resolved_;
     std::vector<Conflict> conflicts_;
-    std::vector<std::vector<Pair>> actions_;
     std::vector<int> unusedTokens_;
     std::unordered_map<int, int> byCode_;
 };

@@ -334,6 +334,16 @@ private:
         aliases_.emplace(t.text, id);
         return id;
     }
+    // The symbol a name or literal stands for; -1 for other tokens.
+    int SymbolOf(const Tok& t) {
+        switch (t.kind) {
+            case TK::Ident: return Intern(t.text, t.line);
+            case TK::Char: return InternChar(t);
+            case TK::String: return InternString(t);
+            default: return -1;
+        }
+    }
+
     void SetCode(int id, long code, int line) {
         if (code < 0 || code > 32767) { Error(line, "token code " + std::to_string(code) + " out of range"); return; }
         if (raw_[id].code >= 0 && raw_[id].code != code) {
@@ -373,20 +383,20 @@ private:
                 while (!AtDeclEnd()) {
                     const Tok& a1 = Take();
                     if (a1.kind == TK::Tag) { tag = a1.text; continue; }
-                    int id = -1;
-                    if (a1.kind == TK::Ident) id = Intern(a1.text, a1.line);
-                    else if (a1.kind == TK::Char) id = InternChar(a1);
-                    else if (a1.kind == TK::String && last >= 0 && a == Assoc::None) {
+                    if (a1.kind == TK::String && last >= 0 && a == Assoc::None) {
                         // %token NAME "alias"
                         if (aliases_.count(a1.text) && aliases_[a1.text] != last)
                             Error(a1.line, "alias " + a1.text + " used twice");
                         aliases_[a1.text] = last;
                         last = -1;
                         continue;
-                    } else if (a1.kind == TK::String) { id = InternString(a1); }
-                    else if (a1.kind == TK::Number && last >= 0) { SetCode(last, a1.value, a1.line); continue; }
-                    else if (a1.kind == TK::Semi) continue;
-                    else { Error(a1.line, "unexpected '" + a1.text + "' in %" + d); continue; }
+                    }
+                    if (a1.kind == TK::Number && last >= 0) { SetCode(last, a1.value, a1.line); continue; }
+                    int id = SymbolOf(a1);
+                    if (id < 0) {
+                        if (a1.kind != TK::Semi) Error(a1.line, "unexpected '" + a1.text + "' in %" + d);
+                        continue;
+                    }
                     RawSym& s = raw_[id];
                     s.isToken = true;
                     if (!tag.empty()) s.tag = tag;
@@ -402,13 +412,9 @@ private:
                 while (!AtDeclEnd()) {
                     const Tok& a1 = Take();
                     if (a1.kind == TK::Tag) { tag = a1.text; continue; }
-                    int id = -1;
-                    if (a1.kind == TK::Ident) id = Intern(a1.text, a1.line);
-                    else if (a1.kind == TK::Char) id = InternChar(a1);
-                    else if (a1.kind == TK::String) id = InternString(a1);
-                    else if (a1.kind == TK::Semi) continue;
-                    else { Error(a1.line, "unexpected '" + a1.text + "' in %" + d); continue; }
-                    if (!tag.empty()) raw_[id].tag = tag;
+                    int id = SymbolOf(a1);
+                    if (id >= 0 && !tag.empty()) raw_[id].tag = tag;
+                    if (id < 0 && a1.kind != TK::Semi) Error(a1.line, "unexpected '" + a1.text + "' in %" + d);
                 }
             } else if (d == "start") {
                 const Tok& a1 = Take();
@@ -503,8 +509,7 @@ private:
                 case TK::String: {
                     Take();
                     if (r.hasAction) { Error(t.line, "actions in the middle of a rule are not supported"); return false; }
-                    int id = t.kind == TK::Ident ? Intern(t.text, t.line)
-                           : t.kind == TK::Char ? InternChar(t) : InternString(t);
+                    int id = SymbolOf(t);
                     r.rhs.push_back(id);
                     raw_[id].used = true;
                     break;
@@ -520,9 +525,7 @@ private:
                     Take();
                     if (t.text == "prec") {
                         const Tok& s = Take();
-                        int id = s.kind == TK::Ident ? Intern(s.text, s.line)
-                               : s.kind == TK::Char ? InternChar(s)
-                               : s.kind == TK::String ? InternString(s) : -1;
+                        int id = SymbolOf(s);
                         if (id < 0) { Error(s.line, "%prec needs a symbol"); return false; }
                         if (r.prec >= 0) Error(s.line, "%prec given twice");
                         r.prec = id;

@@ -123,13 +123,19 @@ TInsertSqlStatement::~TInsertSqlStatement() = default;
 
 void TInsertSqlStatement::CreatePP() {}
 
-void TInsertSqlStatement::Reset() {
+void TInsertSqlStatement::ClearModel() {
     ValuesKind = 0;
     SubSelect.reset();
     ValueFields.reset();
     TargetTable = nullptr;
     ReturningNode = nullptr;
     FSourceStatement = nullptr;
+    ClearAnalysis();
+    WhereNode = nullptr;
+}
+
+void TInsertSqlStatement::Reset() {
+    ClearModel();
     TCustomSqlStatement::Reset();
 }
 
@@ -137,11 +143,7 @@ int TInsertSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_InsertStmt*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 57 || !root) return -1;
     try {
-        if (Fields->Count() > 0 || Tables->Count() > 0 || ValueFields) {
-            TRk_Node* keep = RootNode;
-            Reset();
-            RootNode = keep;
-        }
+        ClearModel();   // a second analysis of the same tree collects nothing twice
         ReturningNode = root->ReturningClause;
         HasInto = root->HasInto;
         TargetTable = AddTableFromNode(root->TargetTable);
@@ -277,11 +279,17 @@ TUpdateSqlStatement::~TUpdateSqlStatement() = default;
 
 void TUpdateSqlStatement::CreatePP() {}
 
-void TUpdateSqlStatement::Reset() {
+void TUpdateSqlStatement::ClearModel() {
     FromJoins->Clear();
     TargetJoins->Clear();
     TargetTable = nullptr;
     ReturningNode = nullptr;
+    ClearAnalysis();
+    WhereNode = nullptr;
+}
+
+void TUpdateSqlStatement::Reset() {
+    ClearModel();
     TCustomSqlStatement::Reset();
 }
 
@@ -289,11 +297,7 @@ int TUpdateSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_UpdateStmt*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 180 || !root) return -1;
     try {
-        if (Fields->Count() > 0 || Tables->Count() > 0) {
-            TRk_Node* keep = RootNode;
-            Reset();
-            RootNode = keep;
-        }
+        ClearModel();   // a second analysis of the same tree collects nothing twice
         AddFromItems(this, root->FromList, FromJoins.get());
         ReturningNode = root->ReturningClause;
         if (root->WhereCondition) {
@@ -398,11 +402,17 @@ TDeleteSqlStatement::~TDeleteSqlStatement() = default;
 
 void TDeleteSqlStatement::CreatePP() {}
 
-void TDeleteSqlStatement::Reset() {
+void TDeleteSqlStatement::ClearModel() {
     if (DeleteTable) DeleteTable->Reset();
     DeleteTable = nullptr;
     ReturningNode = nullptr;
     FromJoins->Clear();
+    ClearAnalysis();
+    WhereNode = nullptr;
+}
+
+void TDeleteSqlStatement::Reset() {
+    ClearModel();
     TCustomSqlStatement::Reset();
 }
 
@@ -410,11 +420,7 @@ int TDeleteSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_DeleteStmt*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 32 || !root) return -1;
     try {
-        if (Fields->Count() > 0 || Tables->Count() > 0) {
-            TRk_Node* keep = RootNode;
-            Reset();
-            RootNode = keep;
-        }
+        ClearModel();   // a second analysis of the same tree collects nothing twice
         HasFrom = root->FromOmitted ? 0 : 1;
         AddFromItems(this, root->FromList, FromJoins.get());
         if (root->WhereCondition) {

@@ -38,6 +38,7 @@ public:
     int AnalyzeParseTree() override;
 
 private:
+    void ClearModel();
     TCustomSqlStatement* FSourceStatement = nullptr;   // ValuesKind 4, built by a grammar
 };
 
@@ -69,6 +70,9 @@ public:
     void BuildSqlText() override;
     void Reset() override;
     int AnalyzeParseTree() override;
+
+private:
+    void ClearModel();
 };
 
 class TDeleteSqlStatement : public TCustomSqlStatement {
@@ -95,6 +99,9 @@ public:
     void BuildSqlText() override;
     void Reset() override;
     int AnalyzeParseTree() override;
+
+private:
+    void ClearModel();
 };
 
 class TMergeSqlStatement : public TCustomSqlStatement {

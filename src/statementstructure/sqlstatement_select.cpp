@@ -90,6 +90,11 @@ void TSelectSqlStatement::ClearClauseOverrides() {
 }
 
 void TSelectSqlStatement::Reset() {
+    ClearModel();
+    TCustomSqlStatement::Reset();
+}
+
+void TSelectSqlStatement::ClearModel() {
     SetOperator = 0;
     ForUpdate.reset();
     GroupByExpr.reset();
@@ -110,7 +115,8 @@ void TSelectSqlStatement::Reset() {
     Limit = nullptr;
     OuterParens = 0;
     InnerParens = 0;
-    TCustomSqlStatement::Reset();
+    ClearAnalysis();
+    WhereNode = nullptr;
 }
 
 int TSelectSqlStatement::AnalyzeParseTree() {
@@ -118,12 +124,7 @@ int TSelectSqlStatement::AnalyzeParseTree() {
     if (!RootNode || RootNode->NodeKind != 170 || !root) return -1;
     int result = -1;
     try {
-        // A second analysis of the same tree starts from an empty model.
-        if (Fields->Count() > 0 || Tables->Count() > 0 || JoinList->Count() > 0 || LeftStatement) {
-            TRk_Node* keep = RootNode;
-            Reset();
-            RootNode = keep;
-        }
+        ClearModel();   // a second analysis of the same tree collects nothing twice
         SetOperator = root->SetOperation;
         if (OuterParens == 0) OuterParens = root->ParenCount;
         if (InnerParens == 0) InnerParens = root->InnerParenCount;
@@ -489,7 +490,7 @@ void TSelectSqlStatement::BuildSqlText() {
     if (auto* lim = dynamic_cast<TRk_SelectLimitClause*>(Limit)) {
         s = GetLimitText();
         if (!IsBlankText(s)) {
-            TSourceToken* kw = TokAt(lim, 0);
+            TSourceToken* kw = lim->LimitKeyword ? lim->LimitKeyword : TokAt(lim, 0);
             text = EnsureLineBreak(text) + (kw ? Text(kw) : std::string("limit")) + " " + s;
         }
     }

@@ -299,6 +299,7 @@ public:
     int AnalyzeParseTree() override;
 
 private:
+    void ClearModel();
     void AnalyzeOrderBy(TRk_Node* root, bool setOperation);
     void AnalyzeForUpdate(TRk_Node* root);
     void ClearClauseOverrides();

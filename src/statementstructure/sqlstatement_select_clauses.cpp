@@ -86,6 +86,34 @@ std::string Pretty(TRk_Node* n) { return n ? n->GetPrettyText() : std::string();
 }  // namespace stmtwalk
 
 // ---------------------------------------------------------------------------
+// Name marking reaches the statements through two hooks of the node unit:
+// a column qualifier is a table or an alias of the statement's tables, and a
+// marked table name is reported through the statement's table-token event.
+// Installed here unless the statement unit installed them already.
+
+namespace {
+
+int HookTableOrAliasKind(const std::string& Text, TRk_Node* Statement) {
+    auto* st = dynamic_cast<TCustomSqlStatement*>(Statement);
+    return st ? TableOrAliasKind(Text, st->Tables.get()) : 1;
+}
+
+void HookFireTableTokenEvent(TRk_Node* Statement, TRkVisitedAbs* Sender, TSourceToken* Token) {
+    auto* st = dynamic_cast<TCustomSqlStatement*>(Statement);
+    if (!st || !st->OnTableTokenEvent) return;
+    TRk_Node* sender = Sender ? Sender->AsNode() : nullptr;
+    st->OnTableTokenEvent(sender ? sender : st, Token, st);
+}
+
+const bool kStatementHooksInstalled = [] {
+    if (!RkStatementHooks.TableOrAliasKind) RkStatementHooks.TableOrAliasKind = HookTableOrAliasKind;
+    if (!RkStatementHooks.FireTableTokenEvent) RkStatementHooks.FireTableTokenEvent = HookFireTableTokenEvent;
+    return true;
+}();
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
 // Join lists
 
 void TRkJoinItemList::Add(std::unique_ptr<TRkJoinItem> item) { FItems.push_back(std::move(item)); }

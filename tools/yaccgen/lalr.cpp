@@ -591,7 +591,7 @@ private:
         while (ritem_[i] >= 0) ++i;
         int r = -ritem_[i] - 1;
         const Rule& ru = g_.rules[r];
-        std::string s = Name(ru.lhs) + ":";
+        std::string s = std::to_string(r) + " " + Name(ru.lhs) + ":";
         int dot = item - rrhs_[r];
         for (size_t k = 0; k <= ru.rhs.size(); ++k) {
             if (int(k) == dot) s += " .";
@@ -625,7 +625,7 @@ private:
         }
         o << "\nNonterminals (code)\n";
         for (int s = nt; s < g_.nsyms(); ++s) o << "  " << Name(s) << " (" << g_.syms[s].code << ")\n";
-        o << "\n" << res_.lr0States << " states (as bison counts them; the state after end of input is not in the tables: "
+        o << "\nTotals: " << res_.lr0States << " states (as bison counts them; the state after end of input is not in the tables: "
           << "its accept is the entry (0, 0)), " << res_.tables.nstates << " table states, "
           << res_.rules << " rules, " << res_.srConflicts << " shift/reduce and "
           << res_.rrConflicts << " reduce/reduce conflicts\n";

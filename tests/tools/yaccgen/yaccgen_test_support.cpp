@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -365,6 +366,136 @@ std::string RandomGrammar(uint32_t seed) {
         g += "\n  ;\n";
     }
     return g;
+}
+
+}  // namespace ygtest
+
+namespace ygtest {
+
+std::string BisonReport(const std::string& grammarText) {
+    static int serial = 0;
+    std::string dir = TempDir() + "/report" + std::to_string(++serial);
+    std::filesystem::create_directories(dir);
+    WriteFile(dir + "/g.y", grammarText);
+    std::string out;
+    int rc = Run("cd '" + dir + "' && '" BISON_EXE "' -Wno-other -Wno-counterexamples -Wno-conflicts-sr "
+                 "-Wno-conflicts-rr -Wno-empty-rule -Wno-precedence -Wno-deprecated "
+                 "--define=lr.type=lalr --define=lr.default-reduction=consistent --report=state -o g.c g.y", out);
+    std::string report = rc == 0 ? ReadFile(dir + "/g.output") : std::string();
+    std::filesystem::remove_all(dir);
+    return report;
+}
+
+namespace {
+
+std::string Normalize(std::string s) {
+    auto replaceAll = [&](const std::string& from, const std::string& to) {
+        for (size_t p = s.find(from); p != std::string::npos; p = s.find(from, p + to.size())) s.replace(p, from.size(), to);
+    };
+    replaceAll("\xe2\x80\xa2", ".");   // bison's dot
+    replaceAll("\xce\xb5", "");        // bison's empty
+    replaceAll("%empty", "");
+    replaceAll("   (useless)", "");
+    std::string out;
+    std::istringstream words(s);
+    std::string w;
+    while (words >> w) out += (out.empty() ? "" : " ") + w;
+    return out;
+}
+
+bool StartsWithNumber(const std::string& line, int& number, std::string& rest) {
+    size_t i = line.find_first_not_of(' ');
+    if (i == std::string::npos || !std::isdigit((unsigned char)line[i])) return false;
+    size_t j = i;
+    while (j < line.size() && std::isdigit((unsigned char)line[j])) ++j;
+    if (j >= line.size() || line[j] != ' ') return false;
+    number = std::atoi(line.c_str() + i);
+    rest = line.substr(j + 1);
+    return true;
+}
+
+}  // namespace
+
+ReportTables ReadStateReport(const std::string& report) {
+    ReportTables t;
+    std::map<int, std::string> rules;
+    struct Raw { std::vector<std::string> kernel; std::vector<std::string> lines; };
+    std::map<int, Raw> states;
+    std::istringstream in(report);
+    std::string line, lhs;
+    int current = -1;
+    bool inGrammar = false;
+    while (std::getline(in, line)) {
+        int n = 0;
+        std::string rest;
+        if (line == "Grammar" || line.rfind("Grammar ", 0) == 0) { inGrammar = true; continue; }
+        if (std::sscanf(line.c_str(), "State %d", &n) == 1 && line.find("conflicts") == std::string::npos) {
+            inGrammar = false;
+            current = n;
+            states[n];
+            continue;
+        }
+        bool numbered = StartsWithNumber(line, n, rest);
+        if (numbered) {
+            // "r lhs: rhs" or "r   | rhs"
+            std::string text = Normalize(rest);
+            if (!text.empty() && text[0] == '|') text = lhs + ":" + text.substr(1);
+            else lhs = text.substr(0, text.find(':'));
+            text = Normalize(text);
+            if (inGrammar || current < 0) { rules[n] = text; continue; }
+            states[current].kernel.push_back(text);
+            continue;
+        }
+        if (current < 0 || line.find('[') != std::string::npos) continue;
+        std::string norm = Normalize(line);
+        if (norm.empty() || norm.rfind("Conflict ", 0) == 0) continue;
+        states[current].lines.push_back(norm);
+    }
+    // Kernels name the states.
+    std::map<int, std::string> name;
+    int finalState = -1;
+    for (auto& [n, raw] : states) {
+        std::sort(raw.kernel.begin(), raw.kernel.end());
+        std::string k;
+        for (const std::string& item : raw.kernel) k += item + "; ";
+        name[n] = k;
+        if (raw.kernel.size() == 1 && raw.kernel[0].rfind("$accept:", 0) == 0 &&
+            raw.kernel[0].size() >= 2 && raw.kernel[0].substr(raw.kernel[0].size() - 2) == " .")
+            finalState = n;
+    }
+    for (auto& [n, raw] : states) {
+        if (n == finalState) continue;
+        std::vector<std::string> acts;
+        for (const std::string& l : raw.lines) {
+            std::istringstream ls(l);
+            std::string sym, w1, w2, w3, w4, w5;
+            ls >> sym >> w1;
+            int target = 0;
+            if (w1 == "shift,") {
+                ls >> w2 >> w3 >> w4 >> w5 >> target;   // "and go to state N"
+                if (target == finalState) acts.push_back(sym + " accept");
+                else acts.push_back(sym + " shift " + name[target]);
+            } else if (w1 == "reduce") {
+                int rule = 0;
+                ls >> w2 >> w3 >> rule;                  // "using rule N (lhs)"
+                acts.push_back(sym + " reduce " + rules[rule]);
+            } else if (w1 == "accept") {
+                acts.push_back(sym + " accept");
+            } else if (w1 == "go") {
+                ls >> w2 >> w3 >> target;                // "to state N"
+                acts.push_back(sym + " goto " + name[target]);
+            } else if (w1 == "error") {
+                continue;                                // %nonassoc: no entry
+            } else {
+                t.error = "unexpected report line: " + l;
+                return t;
+            }
+        }
+        std::sort(acts.begin(), acts.end());
+        t.states.emplace_back(name[n], acts);
+    }
+    std::sort(t.states.begin(), t.states.end());
+    return t;
 }
 
 }  // namespace ygtest

@@ -37,6 +37,20 @@ Counts YaccgenCounts(const std::string& grammarText, yaccgen::Grammar* g = nullp
 // rules' symbols (no actions, tags, named references or GLR directives).
 std::string ReduceToPlainYacc(const std::string& bisonGrammar);
 
+// The parse tables as a state report lists them, in a form in which
+// bison's report (--report=state) and yaccgen's (-v) compare: states are
+// named by their kernel items, rules by their text.
+struct ReportTables {
+    std::string error;                     // empty when the report was read
+    // kernel -> sorted action lines ("sym shift <kernel>", "sym reduce <rule>",
+    // "$default reduce <rule>", "$end accept", "NT goto <kernel>")
+    std::vector<std::pair<std::string, std::vector<std::string>>> states;
+};
+ReportTables ReadStateReport(const std::string& report);
+// bison's report of a grammar, with default reductions only in consistent
+// states (as yaccgen makes them).
+std::string BisonReport(const std::string& grammarText);
+
 // A random grammar with precedence, %prec, empty rules and the error
 // token.  The start symbol always derives a sentence.
 std::string RandomGrammar(uint32_t seed);

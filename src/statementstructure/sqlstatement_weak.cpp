@@ -1,7 +1,6 @@
-// Creation of the statement classes of other units, for builds without
-// them.  Each definition is weak: the unit that holds the class defines the
-// strong one.  (This file sorts after those units, so the linker finds their
-// definitions first.)
+// The PL/SQL unit for builds without the PL/SQL dialect.  The definition is
+// weak: the PL/SQL statement unit defines the strong one.  (This file sorts
+// after the statement units, so the linker finds that definition first.)
 #include "statementstructure/sqlstatement.h"
 
 namespace {
@@ -21,28 +20,8 @@ public:
     }
 };
 
-std::unique_ptr<TCustomSqlStatement> Typed(std::uint8_t Vendor, TSqlStatementType Type) {
-    auto S = CreateNodeOfClass<TUnknownSqlStatement>(Vendor);
-    S->StatementType = Type;
-    return S;
-}
-
 }  // namespace
 
-#define WEAK __attribute__((weak))
-
-WEAK std::unique_ptr<TCustomSqlStatement> NewSelectSqlStatement(std::uint8_t V) { return Typed(V, sstSelect); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewInsertSqlStatement(std::uint8_t V) { return Typed(V, sstInsert); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewUpdateSqlStatement(std::uint8_t V) { return Typed(V, sstUpdate); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewDeleteSqlStatement(std::uint8_t V) { return Typed(V, sstDelete); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewMergeSqlStatement(std::uint8_t V) { return Typed(V, sstMerge); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewCreateTableSqlStatement(std::uint8_t V) { return Typed(V, sstCreateTable); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewCreateViewSqlStatement(std::uint8_t V) { return Typed(V, sstCreateView); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewCreateIndexSqlStatement(std::uint8_t V) { return Typed(V, sstCreateIndex); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewDropTableSqlStatement(std::uint8_t V) { return Typed(V, sstDropTable); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewDropIndexSqlStatement(std::uint8_t V) { return Typed(V, sstDropIndex); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewDropViewSqlStatement(std::uint8_t V) { return Typed(V, sstDropView); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewAlterTableStatement(std::uint8_t V) { return Typed(V, sstAlterTable); }
-WEAK std::unique_ptr<TCustomSqlStatement> NewPlsqlBlockStatement(std::uint8_t V) {
-    return CreateNodeOfClass<TPlsqlUnavailableStatement>(V);
+__attribute__((weak)) std::unique_ptr<TCustomSqlStatement> NewPlsqlBlockStatement(std::uint8_t Vendor) {
+    return CreateNodeOfClass<TPlsqlUnavailableStatement>(Vendor);
 }

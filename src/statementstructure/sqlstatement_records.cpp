@@ -7,6 +7,7 @@
 
 TSyntaxError& TSyntaxErrorArray::NewError() {
     if (FCount < Capacity) ++FCount;
+    if (FItems.size() < static_cast<std::size_t>(FCount)) FItems.resize(static_cast<std::size_t>(FCount));
     TSyntaxError& R = FItems[static_cast<std::size_t>(FCount - 1)];
     R = TSyntaxError{};  // a reused slot must not show an older error's token or type
     return R;

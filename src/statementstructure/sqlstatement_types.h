@@ -4,10 +4,10 @@
 // parser library can include it without include cycles.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class TSourceToken;
 class TSourceTokenList;
@@ -105,9 +105,10 @@ struct TSyntaxError {
     std::uint8_t ErrorType = 0;
 };
 
-// The 100 error records of a front end or statement with their count.  At
-// the cap the 100th record is reused for the latest error.  Records are
-// indexed 1..100 as hosts know them.
+// The (at most) 100 error records of a front end or statement with their
+// count.  At the cap the 100th record is reused for the latest error.
+// Records are indexed 1..100 as hosts know them.  Storage grows with use:
+// most statements never hold a record.
 class TSyntaxErrorArray {
 public:
     static constexpr int Capacity = 100;
@@ -123,7 +124,7 @@ public:
     TSyntaxError& Get(int Index);
 
 private:
-    std::array<TSyntaxError, Capacity> FItems{};
+    std::vector<TSyntaxError> FItems;
     int FCount = 0;
 };
 

@@ -223,6 +223,7 @@ void TCustomSqlStatement::ClearAnalysis() {
     SubStatements.clear();
     Fields->Clear();
     Tables->Clear();
+    DbObjects.clear();
 }
 
 int TCustomSqlStatement::AnalyzeParseTree() {

@@ -18,6 +18,7 @@ class TRkParserFactory;
 class TRkVisitorAbs;
 class TRk_List;
 class TRk_DummyNode;
+class TRkInspectDBObj;
 class TSelectSqlStatement;
 class TCustomMarlSqlParser;
 
@@ -114,6 +115,7 @@ public:
     TSourceToken* TerminatorToken = nullptr;
     TSourceToken* TrailingToken = nullptr;
     bool EndsWithSemicolon = false;
+    std::vector<std::unique_ptr<TRkInspectDBObj>> DbObjects;
 
     // Virtual operations added by the statement base.
     virtual void BuildSqlText() = 0;  // writes TextCache
@@ -125,6 +127,9 @@ public:
     virtual int AnalyzeParseTree();
     virtual std::string GetTextByVisitor();
     virtual void CollectFieldsInExprToList(TRk_Node* Expr, std::vector<std::string>& List);
+    // Fills DbObjects with the database objects the statement names, sorted
+    // by kind.
+    virtual void InspectDBObjects();
 
     // Node operations.
     const char* ClassName() const override { return "TCustomSqlStatement"; }

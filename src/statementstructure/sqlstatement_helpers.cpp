@@ -2,11 +2,14 @@
 // the statement analyses, and the services the parser runtime asks of the
 // statement model (wrapping sub-selects, recording variables, re-parsing a
 // condition text).
+#include <algorithm>
+
 #include "formatter/rkbasetype.h"
 #include "frontend/marlsqlparser.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
 #include "parse/rkyacclib.h"
+#include "process/gettextvisitor_search.h"
 #include "statementstructure/rkexpression.h"
 #include "statementstructure/sqlstatement.h"
 
@@ -280,89 +283,31 @@ void InstallStatementModelHooks() {
 }
 
 // ---------------------------------------------------------------------------
-// Column references inside an expression: marked and reported (mode 1) or
-// collected as texts (mode 2).
-
-namespace {
-
-class TFieldSearchWalk : public TRkVisitorAbs {
-public:
-    int Mode = 1;
-    TCustomSqlStatement* Statement = nullptr;
-    std::vector<std::string>* Target = nullptr;
-    std::vector<TCustomSqlStatement*> StatementStack;  // entered sub-queries, innermost last
-    TRk_Node* CurrentName = nullptr;
-
-    const char* ClassName() const override { return "TFieldSearchWalk"; }
-    bool CanVisit() override { return Current && Current->AsToken(); }
-
-    void PreVisit(TRkVisitedAbs* Obj) override {
-        TRk_Node* N = Obj ? Obj->AsNode() : nullptr;
-        if (!N) return;
-        if (N->NodeKind == TRkCustomParser::SelectStatementKind) {
-            if (Mode != 1) return;
-            Enabled = true;
-            auto* S = static_cast<TCustomSqlStatement*>(N);
-            S->SetParentStatement(StatementStack.empty() ? Statement : StatementStack.back());
-            StatementStack.push_back(S);
-        } else if (N->NodeKind == 3) {
-            auto* A = static_cast<TRk_Attr*>(N);
-            CurrentName = A;
-            if (A->IsFunctionName) return;
-            if (Mode == 1)
-                A->MarkColumnParts(Statement);
-            else if (Target && A->HasColumnPart())
-                Target->push_back(A->AsText());
-        } else if (N->NodeKind == 54) {
-            auto* I = static_cast<TRk_Ident*>(N);
-            CurrentName = I;
-            if (Mode == 1)
-                I->MarkAsColumn();
-            else if (Target && I->IsColumnToken())
-                Target->push_back(I->AsText());
-        }
-    }
-
-    void Visit(TRkVisitedAbs* Obj) override {
-        TRkVisitorAbs::Visit(Obj);
-        if (Mode != 1 || !CanVisit() || !Statement) return;
-        TSourceToken* T = Obj->AsToken();
-        TCustomSqlStatement* S = StatementStack.empty() ? Statement : StatementStack.back();
-        TRk_Node* Sender = CurrentName;
-        if (T->DbObjKind == okField || T->DbObjKind == okFieldAlias) {
-            if (Statement->OnFieldTokenEvent) Statement->OnFieldTokenEvent(Sender, T, S);
-        } else if (T->DbObjKind == okTable || T->DbObjKind == okTableAlias) {
-            if (Statement->OnTableTokenEvent) Statement->OnTableTokenEvent(Sender, T, S);
-        }
-    }
-
-    void PostVisit(TRkVisitedAbs* Obj) override {
-        TRk_Node* N = Obj ? Obj->AsNode() : nullptr;
-        if (!N) return;
-        if (N->NodeKind == TRkCustomParser::SelectStatementKind) {
-            if (!StatementStack.empty()) StatementStack.pop_back();
-            Enabled = true;
-        } else if (N->NodeKind == 3 || N->NodeKind == 54) {
-            CurrentName = nullptr;
-        }
-    }
-};
-
-}  // namespace
+// Name searches over the statement's tree
 
 void TCustomSqlStatement::CollectFieldsInExpr(TRk_Node* Expr) {
-    if (!Expr) return;
-    TFieldSearchWalk W;
-    W.Statement = this;
-    Expr->Accept(&W);
+    TRkFldInExprVisitor V;
+    V.Mode = 1;
+    V.Root = Expr;
+    V.Statement = this;
+    V.Execute();
 }
 
 void TCustomSqlStatement::CollectFieldsInExprToList(TRk_Node* Expr, std::vector<std::string>& List) {
-    if (!Expr) return;
-    TFieldSearchWalk W;
-    W.Mode = 2;
-    W.Statement = this;
-    W.Target = &List;
-    List.clear();
-    Expr->Accept(&W);
+    TRkFldInExprVisitor V;
+    V.Mode = 2;
+    V.Root = Expr;
+    V.Statement = this;
+    V.Target = &List;
+    V.Execute();
+}
+
+void TCustomSqlStatement::InspectDBObjects() {
+    DbObjects.clear();
+    TRkInspectDBObjVisitor V;
+    V.Root = this;
+    V.Objects = &DbObjects;
+    V.Execute();
+    std::stable_sort(DbObjects.begin(), DbObjects.end(),
+                     [](const auto& A, const auto& B) { return A->Kind < B->Kind; });
 }

@@ -56,8 +56,12 @@ std::string NodeNameText(TRk_Node* Node) {
     TSourceToken* First = Node->GetStartToken();
     TSourceToken* Last = Node->GetEndToken();
     if (First && Last && First->OwnerList && First->OwnerList == Last->OwnerList && First->PosInList >= 0 &&
-        First->PosInList <= Last->PosInList)
-        return TokenRangeText(First->OwnerList, First->PosInList, Last->PosInList, rtNoTrailing);
+        First->PosInList <= Last->PosInList && Last->PosInList < First->OwnerList->Count()) {
+        // The source text as written, from the first token to the last.
+        std::string R;
+        for (std::int32_t i = First->PosInList; i <= Last->PosInList; ++i) R += First->OwnerList->TokenAt(i)->Text;
+        return R;
+    }
     return TrimTrailingBlanks(Node->AsText());
 }
 

@@ -165,6 +165,7 @@ private:
     bool FOwns = false;
 };
 
-// The text of a name node without what trails it (blanks, comments, line
-// breaks): an index or constraint name as the wizard shows it.
+// The source text of a name node as written, without what trails it
+// (blanks, comments, line breaks): an index or referenced table name as the
+// wizard shows it.
 std::string NodeNameText(TRk_Node* Node);

@@ -169,3 +169,42 @@ TEST(SchemaObjects, WizardFlagBits) {
     F.Flags |= FieldFlagNotNull | FieldFlagPrimaryKey | FieldFlagForeignKey;
     EXPECT_EQ(F.Flags, 2 + 16 + 32);
 }
+
+TEST(SchemaObjects, NameNodeTextIsTheSourceTextWithoutWhatTrailsIt) {
+    Script S;
+    TSourceToken* Schema = S.Add("Scott", ttIdentifier);
+    TSourceToken* Dot = S.Add(".", ttPeriod);
+    TSourceToken* Name = S.Add("IX_Emp", ttIdentifier);
+    S.Add(" ", ttBlanks);
+    S.Add("/* unique */", ttBlockComment);
+    S.Add("\r\n", ttLineBreak);
+    auto Parts = CreateNodeOfClass<TRk_List>();
+    Name->SeparatorToken = Dot;
+    Parts->Add(Name);
+    auto Attr = CreateNodeOfClass<TRk_Attr>();
+    Attr->NameToken = Schema;
+    Attr->NameParts = Parts.get();
+    Attr->DotToken = Dot;
+    EXPECT_EQ(NodeNameText(Attr.get()), "Scott.IX_Emp");
+    EXPECT_EQ(NodeNameText(nullptr), "");
+    Attr->TextOverride = "given";
+    EXPECT_EQ(NodeNameText(Attr.get()), "given");
+}
+
+// Items of a constraint list that are no constraints (DEFERRABLE states a
+// grammar may leave there) are skipped by the field's texts.
+TEST(SchemaObjects, NonConstraintItemsInAColumnsListAreSkipped) {
+    Script S;
+    TSourceToken* Name = S.Add("id", ttIdentifier);
+    auto State = CreateNodeOfClass<TRk_DummyNode>();
+    State->TextOverride = "deferrable";
+    auto C = CreateNodeOfClass<TRkConstraint>();
+    C->TextOverride = "not null";
+    TRkField F;
+    F.IsColumnDef = 1;
+    F.NameToken = Name;
+    F.Constraints->Add(State.get());
+    F.Constraints->Add(C.get());
+    EXPECT_EQ(F.AsText(), "id not null");
+    EXPECT_EQ(F.Constraints->GetConstraint(0), nullptr);
+}

@@ -173,3 +173,39 @@ TEST(StatementList, OwnershipAndIndexes) {
     }
     EXPECT_EQ(Kept->StatementType, sstUnknown);
 }
+
+TEST(StatementBase, SqlplusCommandOfOneSlashToken) {
+    auto S = CreateNodeOfClass<TSqlplusCmdStatement>(1);
+    EXPECT_EQ(S->GetTrimmedSqlText(), "");
+    auto Slash = MakeSourceToken("/", ttSlash, 6, 0, 1, 2);
+    S->SourceTokens->Add(Slash.get());
+    EXPECT_EQ(S->GetTrimmedSqlText(), "/");
+    auto Semi = MakeSourceToken(";", ttSemicolon, 6, 0, 1, 3);
+    S->SourceTokens->Add(Semi.get());
+    EXPECT_EQ(S->GetTrimmedSqlText(), "/");
+    S->SourceTokens->Clear();
+}
+
+TEST(StatementBase, StringsTokenizeIntoAnOwningList) {
+    if (!HaveScanner()) GTEST_SKIP();
+    TMarlSqlParser P(1);
+    TSourceTokenList Owning(true);
+    P.ParseStrToTokenList(nullptr, "select a from b", Owning);
+    ASSERT_GT(Owning.Count(), 5);
+    for (int i = 0; i < Owning.Count(); ++i) {
+        EXPECT_EQ(Owning.GetToken(i)->PosInList, i);
+        EXPECT_EQ(Owning.GetToken(i)->OwnerList, &Owning);
+    }
+    // The text is followed by one line break, as every input line is.
+    EXPECT_EQ(Owning.GetToken(Owning.Count() - 1)->TokenType, ttLineBreak);
+    int Before = Owning.Count();
+    P.ParseStrToTokenList(nullptr, "", Owning);
+    EXPECT_EQ(Owning.Count(), Before);
+    TSourceTokenList View(false);
+    try {
+        P.ParseStrToTokenList(nullptr, "select 1", View);
+        FAIL();
+    } catch (const ERkError& E) {
+        EXPECT_EQ(std::string(E.what()).rfind("In ParseStrToTokenList:", 0), 0u);
+    }
+}

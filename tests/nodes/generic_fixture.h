@@ -12,6 +12,9 @@
 #include "nodes/token_builder.h"
 #include "nodes/u_nodes.h"
 #include "nodes/u_nodes_generic.h"
+#include "statementstructure/schemaobjects.h"
+#include "statementstructure/sqlstatement.h"
+#include "statementstructure/sqlstatement_select.h"
 
 namespace gentest {
 
@@ -88,6 +91,39 @@ inline TRk_Attr* Name(TScript& S, TSourceToken* T) {
     auto* a = S.Make<TRk_Attr>();
     a->NameToken = T;
     return a;
+}
+
+// Statements whose walk is one body node, standing in for analyzed
+// statements of a given type.
+template <class Base>
+class TBodyStatement : public Base {
+public:
+    TRk_Node* Body = nullptr;
+    TBodyStatement(TSqlStatementType Type) : Base(1) { this->StatementType = Type; }
+    void BuildSqlText() override {}
+    void DoAccept(TRkVisitorAbs& V) override {
+        V.PreVisit(this);
+        AcceptPart(Body, V);
+        V.PostVisit(this);
+    }
+};
+using TTestStatement = TBodyStatement<TCustomSqlStatement>;
+using TTestSelect = TBodyStatement<TSelectSqlStatement>;
+
+// A named table of Statement (owned by its table list), with an optional
+// alias token.
+inline TRkTable* AddTable(TScript& S, TCustomSqlStatement& Statement, TSourceToken* NameTok,
+                          TSourceToken* AliasTok = nullptr) {
+    auto t = CreateNodeOfClass<TRkTable>();
+    t->TableKind = 1;
+    t->NameNode = Name(S, NameTok);
+    if (AliasTok) {
+        t->AliasNode = S.Make<TRk_AliasClause>();
+        t->AliasNode->AliasToken = AliasTok;
+    }
+    TRkTable* raw = t.get();
+    Statement.Tables->Add(t.release());
+    return raw;
 }
 
 }  // namespace gentest

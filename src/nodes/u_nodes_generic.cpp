@@ -4,9 +4,8 @@
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
 #include "process/pptextvisitor.h"
-#include "statementstructure/schemaobjects.h"
-#include "statementstructure/sqlstatement.h"
 
+TRkStatementHooks RkStatementHooks;
 TRkPrinterHooks RkPrinterHooks;
 
 // ---------------------------------------------------------------------------
@@ -119,9 +118,11 @@ bool TRk_Attr::HasColumnPart() {
 }
 
 void TRk_Attr::MarkColumnParts(TRk_Node* Statement) {
-    auto* st = dynamic_cast<TCustomSqlStatement*>(Statement);
     auto qualifierKind = [&](TSourceToken* t) -> uint8_t {
-        return st ? TableOrAliasKind(t->Text, st->Tables.get()) : okTable;
+        int k = 0;
+        if (Statement && RkStatementHooks.TableOrAliasKind)
+            k = RkStatementHooks.TableOrAliasKind(t->Text, Statement);
+        return static_cast<uint8_t>(k == 0 ? 1 : k);
     };
     const int n = PartCount();
     if (n == 0) {
@@ -158,11 +159,8 @@ void TRk_Attr::MarkTableParts(TRk_Node* Statement, TRkVisitedAbs* Sender) {
     if (!Markable(t)) return;
     t->DbObjKind = 1;
     TableToken = t;
-    auto* st = dynamic_cast<TCustomSqlStatement*>(Statement);
-    if (st && st->OnTableTokenEvent) {
-        TRk_Node* sender = Sender ? Sender->AsNode() : this;
-        st->OnTableTokenEvent(sender, t, st);
-    }
+    if (Statement && RkStatementHooks.FireTableTokenEvent)
+        RkStatementHooks.FireTableTokenEvent(Statement, Sender ? Sender : this, t);
 }
 
 // ---------------------------------------------------------------------------

@@ -25,6 +25,19 @@ class TRk_DummyNode;
 class TRkConstraint;
 
 // ---------------------------------------------------------------------------
+// Hook points filled by the statement model, which lives in the same library
+// but is built on top of these nodes.  An unset hook means "no statement
+// model": names are marked as tables, selects are not wrapped, and so on.
+struct TRkStatementHooks {
+    // Qualifier kind of a name for a statement: 1 table or 4 table alias;
+    // 0 when Statement is not a statement object.
+    int (*TableOrAliasKind)(const std::string& Text, TRk_Node* Statement) = nullptr;
+    // Fires the statement's table-token event (Sender, Token, Statement) when set.
+    void (*FireTableTokenEvent)(TRk_Node* Statement, TRkVisitedAbs* Sender,
+                                TSourceToken* Token) = nullptr;
+};
+extern TRkStatementHooks RkStatementHooks;
+
 // Printer factories of the node classes that have printers of their own.
 // The formatter registers them; without one a node prints its plain text.
 using TRkPPFactory = std::unique_ptr<TCustomPP> (*)(TRk_Node* Owner);

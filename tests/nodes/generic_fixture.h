@@ -99,7 +99,7 @@ template <class Base>
 class TBodyStatement : public Base {
 public:
     TRk_Node* Body = nullptr;
-    TBodyStatement(TSqlStatementType Type) : Base(1) { this->StatementType = Type; }
+    explicit TBodyStatement(TSqlStatementType Type) : Base(1) { this->StatementType = Type; }
     void BuildSqlText() override {}
     void DoAccept(TRkVisitorAbs& V) override {
         V.PreVisit(this);

@@ -27,12 +27,28 @@ TRk_Attr* Dotted(TScript& s, std::initializer_list<const char*> parts) {
     return a;
 }
 
+// Statement hooks standing in for the statement model: "e" is an alias.
+struct FakeStatementHooks {
+    TRkStatementHooks saved = RkStatementHooks;
+    static inline std::vector<std::string> fired;
+    FakeStatementHooks() {
+        fired.clear();
+        RkStatementHooks.TableOrAliasKind = [](const std::string& text, TRk_Node*) {
+            return text == "e" ? 4 : 1;
+        };
+        RkStatementHooks.FireTableTokenEvent = [](TRk_Node*, TRkVisitedAbs*, TSourceToken* t) {
+            fired.push_back(t->Text);
+        };
+    }
+    ~FakeStatementHooks() { RkStatementHooks = saved; }
+};
+
 TEST(Attr, ThreePartColumnMarksColumnAndTableOnly) {
-    TScript s("s.t.c from t");
+    FakeStatementHooks hooks;
+    TScript s("s.t.c");
     TRk_Attr* a = Dotted(s, {"s", "t", "c"});
-    auto statement = CreateNodeOfClass<gentest::TTestStatement>(sstSelect);
-    gentest::AddTable(s, *statement, s.T("t", 1));
-    a->MarkColumnParts(statement.get());
+    TRk_Node statement;
+    a->MarkColumnParts(&statement);
     EXPECT_EQ(s.T("c")->DbObjKind, okField);
     EXPECT_EQ(s.T("t")->DbObjKind, okTable);
     EXPECT_EQ(s.T("s")->DbObjKind, okUnknown);
@@ -43,15 +59,15 @@ TEST(Attr, ThreePartColumnMarksColumnAndTableOnly) {
     EXPECT_EQ(a->LastPartText(), "c");
     EXPECT_TRUE(a->HasColumnPart());
     EXPECT_EQ(Walk(a), "s . t . c");
-    EXPECT_EQ(a->AsText(), "s.t.c ");
+    EXPECT_EQ(a->AsText(), "s.t.c");
 }
 
 TEST(Attr, QualifierMarkedAsAliasWhenTheStatementSaysSo) {
-    TScript s("e.sal from emp e");
+    FakeStatementHooks hooks;
+    TScript s("e.sal");
     TRk_Attr* a = Dotted(s, {"e", "sal"});
-    auto statement = CreateNodeOfClass<gentest::TTestStatement>(sstSelect);
-    gentest::AddTable(s, *statement, s.T("emp"), s.T("e", 1));
-    a->MarkColumnParts(statement.get());
+    TRk_Node statement;
+    a->MarkColumnParts(&statement);
     EXPECT_EQ(s.T("e")->DbObjKind, okTableAlias);
     EXPECT_EQ(s.T("sal")->DbObjKind, okField);
     EXPECT_EQ(a->QualifiedText(), "e");
@@ -63,6 +79,7 @@ TEST(Attr, QualifierMarkedAsAliasWhenTheStatementSaysSo) {
 }
 
 TEST(Attr, VariablesAndMarkedTokensAreNotMarkedAgain) {
+    FakeStatementHooks hooks;
     TScript s("@x y");
     TRk_Attr* v = Dotted(s, {"@x"});
     v->MarkColumnParts(nullptr);
@@ -77,21 +94,16 @@ TEST(Attr, VariablesAndMarkedTokensAreNotMarkedAgain) {
 }
 
 TEST(Attr, TablePartsMarkTheLastPartAndFireTheEvent) {
+    FakeStatementHooks hooks;
     TScript s("hr.emp");
     TRk_Attr* a = Dotted(s, {"hr", "emp"});
-    auto statement = CreateNodeOfClass<gentest::TTestStatement>(sstSelect);
-    std::vector<std::string> fired;
-    statement->SetOnTableTokenEvent([&](TRk_Node* sender, TSourceToken* t, TRk_Node* st) {
-        EXPECT_EQ(sender, a);
-        EXPECT_EQ(st, statement.get());
-        fired.push_back(t->Text);
-    });
-    a->MarkTableParts(statement.get(), nullptr);
+    TRk_Node statement;
+    a->MarkTableParts(&statement, nullptr);
     EXPECT_EQ(s.T("emp")->DbObjKind, okTable);
     EXPECT_EQ(s.T("hr")->DbObjKind, okUnknown);
-    EXPECT_EQ(fired, std::vector<std::string>{"emp"});
-    a->MarkTableParts(statement.get(), nullptr);  // already marked: no second event
-    EXPECT_EQ(fired.size(), 1u);
+    EXPECT_EQ(FakeStatementHooks::fired, std::vector<std::string>{"emp"});
+    a->MarkTableParts(&statement, nullptr);  // already marked: no second event
+    EXPECT_EQ(FakeStatementHooks::fired.size(), 1u);
 }
 
 TEST(Attr, PrettyTextJoinsFormattedPartsWithoutBlanks) {

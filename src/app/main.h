@@ -136,7 +136,6 @@ class Tfrmmain : public QWidget {
   TDotOptions DotOptions() const;
   TDotTable DiagramTable(TRkTable& Table) const;
   std::vector<TDotTable> DiagramTables();
-  TRkTable* FindCollectedTable(const std::string& Name);
 
   std::unique_ptr<TRkTableList, TTableListDeleter> TableList;
   std::array<std::unique_ptr<TMarlSqlParser, TParserDeleter>, 5> Parsers;

@@ -16,6 +16,8 @@
 
 #include <sys/stat.h>
 
+#include <unordered_map>
+
 namespace {
 
 // The vendor codes in the order the parsers are made.
@@ -72,15 +74,6 @@ Tfrmmain::~Tfrmmain() {
   for (auto& p : Parsers) p.reset();
 }
 
-TRkTable* Tfrmmain::FindCollectedTable(const std::string& Name) {
-  const std::string Key = NameKey(Name);
-  for (int i = 0; i < TableList->Count(); ++i) {
-    TRkTable* t = TableList->GetTable(i);
-    if (t != nullptr && NameKey(t->GetTableNameText()) == Key) return t;
-  }
-  return nullptr;
-}
-
 int Tfrmmain::LoadSqlFile() {
   const QString Name = edsqlfile->text();
   const std::string Path = QFile::encodeName(Name).toStdString();
@@ -97,6 +90,14 @@ int Tfrmmain::LoadSqlFile() {
   Parser.SetSqlfilename(Path);
   Parser.Parse();  // syntax errors only cost the statements that have them
 
+  // CREATE INDEX and ALTER TABLE attach to the first table of their name.
+  std::unordered_map<std::string, TRkTable*> FirstByName;
+  auto Collected = [&FirstByName](TRkTable* t) -> TRkTable* {
+    if (t == nullptr) return nullptr;
+    auto it = FirstByName.find(NameKey(t->GetTableNameText()));
+    return it == FirstByName.end() ? nullptr : it->second;
+  };
+
   TRkStatementList& Statements = Parser.Statements();
   for (int i = 0; i < Statements.Count(); ++i) {
     TCustomSqlStatement* s = Statements.GetStatement(i);
@@ -104,14 +105,16 @@ int Tfrmmain::LoadSqlFile() {
     switch (s->StatementType) {
       case sstCreateTable: {
         auto* c = dynamic_cast<TCreateTableSqlStatement*>(s);
-        if (c != nullptr && c->GetRootNode() != nullptr && c->TargetTable != nullptr)
+        if (c != nullptr && c->GetRootNode() != nullptr && c->TargetTable != nullptr) {
           TableList->Add(c->TargetTable);
+          FirstByName.emplace(NameKey(c->TargetTable->GetTableNameText()), c->TargetTable);
+        }
         break;
       }
       case sstCreateIndex: {
         auto* c = dynamic_cast<TCreateIndexSqlStatement*>(s);
-        if (c == nullptr || !c->IndexTable) break;
-        TRkTable* t = FindCollectedTable(c->IndexTable->GetTableNameText());
+        if (c == nullptr) break;
+        TRkTable* t = Collected(c->IndexTable.get());
         if (t == nullptr) break;
         std::string Columns;
         for (int k = 0; c->Fields && k < c->Fields->Count(); ++k) {
@@ -123,8 +126,8 @@ int Tfrmmain::LoadSqlFile() {
       }
       case sstAlterTable: {
         auto* a = dynamic_cast<TAlterTableStatement*>(s);
-        if (a == nullptr || a->TargetTable == nullptr) break;
-        TRkTable* t = FindCollectedTable(a->TargetTable->GetTableNameText());
+        if (a == nullptr) break;
+        TRkTable* t = Collected(a->TargetTable);
         if (t == nullptr) break;
         for (int k = 0; k < a->Constraints->Count(); ++k)
           if (TRk_Node* c = a->Constraints->GetItem(k)) t->Constraints->Add(c);
@@ -156,6 +159,11 @@ int Tfrmmain::LoadSqlFile() {
 }
 
 void Tfrmmain::MarkKeys(TRkTableList& Tables) {
+  // Every table of a name gets the referenced-by entry, duplicates included.
+  std::unordered_map<std::string, std::vector<TRkTable*>> ByName;
+  for (int t = 0; t < Tables.Count(); ++t)
+    if (TRkTable* T = Tables.GetTable(t)) ByName[NameKey(T->GetTableNameText())].push_back(T);
+
   for (int t = 0; t < Tables.Count(); ++t) {
     TRkTable* T = Tables.GetTable(t);
     if (T == nullptr) continue;
@@ -167,14 +175,11 @@ void Tfrmmain::MarkKeys(TRkTableList& Tables) {
       } else if (c->ConstraintType == 5) {
         MarkColumns(*T, c->ColumnList, FlagForeignKey);
         if (c->RefClause == nullptr || c->RefClause->RefTable == nullptr) continue;
-        const std::string Referenced = NameKey(NodeNameText(c->RefClause->RefTable));
+        auto Referenced = ByName.find(NameKey(NodeNameText(c->RefClause->RefTable)));
+        if (Referenced == ByName.end()) continue;
         const std::string Referencing = T->GetTableNameText();
-        for (int u = 0; u < Tables.Count(); ++u) {
-          TRkTable* U = Tables.GetTable(u);
-          if (U != nullptr && NameKey(U->GetTableNameText()) == Referenced &&
-              !U->IsReferencedBy(Referencing))
-            U->ReferencedBy.push_back(Referencing);
-        }
+        for (TRkTable* U : Referenced->second)
+          if (!U->IsReferencedBy(Referencing)) U->ReferencedBy.push_back(Referencing);
       }
     }
     for (int k = 0; T->Columns && k < T->Columns->Count(); ++k) {

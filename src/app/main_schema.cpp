@@ -5,6 +5,7 @@
 #include "app/common.h"
 #include "frontend/marlsqlparser.h"
 #include "nodes/u_nodes.h"
+#include "nodes/u_nodes_generic.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
 #include "statementstructure/sqlstatement.h"

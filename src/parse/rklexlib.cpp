@@ -42,6 +42,7 @@ void TRkCustomLexer::yyclear() {
     inpos_ = inlen_ = 0;
     instream_ = nullptr;
     instreamDone_ = false;
+    ++resets_;
 }
 
 // ---------------------------------------------------------------- input
@@ -260,6 +261,19 @@ bool TRkCustomLexer::yydefault() {
         yyreturn(0);
     }
     return false;
+}
+
+bool TRkCustomLexer::yyreplay(std::string_view text) {
+    yyleng = 0;
+    for (char want : text) {
+        yyscan();
+        if (yyactchar != want) {
+            yyless(0);
+            return false;
+        }
+    }
+    yylastchar = yyleng > 0 ? yytextbuf[static_cast<size_t>(yyleng)] : 0;
+    return true;
 }
 
 int TRkCustomLexer::yywalk(const TRkLexTables& t) {

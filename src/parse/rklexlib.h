@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TSourceToken;
@@ -119,6 +120,12 @@ protected:
     // the rule listed first; RuleAction runs for the rule found.
     int yywalk(const TRkLexTables& tables);
     virtual void RuleAction(int32_t rule) = 0;
+    // Reads exactly `text` as the next match (a match decided earlier),
+    // with the counters moving as in a walk.  When the input differs it
+    // gives back what it read and returns false.
+    bool yyreplay(std::string_view text);
+    // Counts yyclear calls: a decision taken for one input is void after it.
+    uint32_t yyresets() const { return resets_; }
 
 private:
     char GetCharSlow();
@@ -136,4 +143,5 @@ private:
     // End-of-input characters given back: read again as the end, not as
     // bytes, so that a NUL byte inside the text never ends the input.
     int32_t eofBack_ = 0;
+    uint32_t resets_ = 0;
 };

@@ -348,3 +348,93 @@ TEST(OracleKeywords, CodesGivenForKnownKeywords) {
     EXPECT_FALSE(IsOracleKeyword("s\xc3\xa9lect", code));
     EXPECT_EQ(OracleKeywordSearch(1, 0, "SELECT", code), -1);
 }
+
+namespace {
+
+std::vector<Tok> ScanWith(const std::string& input, bool bulk, bool sqlPlus) {
+    std::istringstream in(input);
+    TRkLexerOracle lx;
+    lx.InputStream = &in;
+    lx.BulkOperatorRuns = bulk;
+    lx.InSqlPlusCmd = sqlPlus;
+    lx.yyclear();
+    std::vector<Tok> toks;
+    for (;;) {
+        TSourceToken t;
+        int code = lx.NextToken(t);
+        if (code == 0) break;
+        toks.push_back({code, t.TokenCode, t.Text, t.TokenType, t.TokenGroup, t.TokenSubKind, t.Line,
+                        t.Column});
+    }
+    return toks;
+}
+
+bool SameTokens(const std::vector<Tok>& a, const std::vector<Tok>& b, std::string& why) {
+    if (a.size() != b.size()) {
+        why = "count " + std::to_string(a.size()) + " vs " + std::to_string(b.size());
+    }
+    for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+        const Tok& x = a[i];
+        const Tok& y = b[i];
+        if (x.code != y.code || x.tokenCode != y.tokenCode || x.text != y.text || x.type != y.type ||
+            x.line != y.line || x.col != y.col) {
+            why = "token " + std::to_string(i) + ": " + std::to_string(x.code) + "[" + Escape(x.text) +
+                  "]@" + std::to_string(x.col) + " vs " + std::to_string(y.code) + "[" + Escape(y.text) +
+                  "]@" + std::to_string(y.col);
+            return false;
+        }
+    }
+    return a.size() == b.size();
+}
+
+}  // namespace
+
+// Operator runs decided in one pass give exactly the tokens of the
+// match-by-match scan, on inputs made of the characters that interact.
+TEST(OracleScanner, OperatorRunsInOnePassMatchTheTableScan) {
+    const std::string alphabet = "**//+-+-#$@.:=<>!?|~&%^`a1 \n'\"(),;*/";
+    uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fff;
+    };
+    for (int round = 0; round < 4000; ++round) {
+        std::string s;
+        size_t len = 1 + next() % 40;
+        if (round % 3 == 0) s = "/* ";
+        for (size_t k = 0; k < len; ++k) s += alphabet[next() % alphabet.size()];
+        for (bool sqlPlus : {false, true}) {
+            std::string why;
+            ASSERT_TRUE(SameTokens(ScanWith(s, true, sqlPlus), ScanWith(s, false, sqlPlus), why))
+                << Escape(s) << ": " << why;
+        }
+    }
+}
+
+// Long operator runs, inside comments and out, take linear time (quadratic
+// work would not finish here in any reasonable time).
+TEST(OracleScanner, LongOperatorRunsAreScannedOnce) {
+    const size_t n = 200000;
+    std::string plusMinus;
+    for (size_t i = 0; i < n / 2; ++i) plusMinus += "+-";
+    std::string openers;
+    for (size_t i = 0; i < n / 2; ++i) openers += "/*";
+    std::string closers;
+    for (size_t i = 0; i < n / 5; ++i) closers += "/**/+";
+    struct Case {
+        std::string input;
+        size_t tokens;
+    } cases[] = {
+        {"/* " + std::string(n, '*') + " */", 2},      // comment, line break
+        {"/* " + std::string(n, '*') + "x */", 2},
+        {plusMinus, n + 1},                           // one character token each
+        {"a" + std::string(n, '+') + "1", n + 3},
+        {openers, 0},                                 // an unclosed comment is dropped
+        {closers, 2 * (n / 5) + 1},
+        {std::string(n, '@'), n + 1},
+    };
+    for (const Case& c : cases) {
+        std::vector<Tok> t = Scan(c.input);
+        EXPECT_EQ(t.size(), c.tokens);
+    }
+}

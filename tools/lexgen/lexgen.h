@@ -3,6 +3,23 @@
 // states in pairs (2k anywhere, 2k+1 at a line start), per state the rules
 // to mark and the rules that match (ascending rule number, marks equal
 // matches) and disjoint 256-bit transition sets that never hold byte 0.
+//
+// Rule file format:
+//   definitions            one per line, until a line "%%":
+//     %option prefix="ns"    C++ namespace of the generated names
+//     %s A B                 inclusive start conditions (unprefixed rules apply)
+//     %x C                   exclusive start conditions (only their own rules)
+//     NAME  pattern          a definition, used as {NAME}
+//     // comment
+//   rules                  one per line, until "%%" or the end:
+//     [<A,B>][^]pattern   { RULE_NAME }   // comment
+//   The action only names the rule: the constant RULE_NAME (the rule's number,
+//   1..R in file order) is emitted; the action itself is hand-written C++.
+// Patterns: "literal", \n \r \t \f \v \a \b \e \xHH \ooo escapes, [a-z] and
+// [^...] classes (a negated class never holds byte 0), . (any byte but NUL
+// and LF), {NAME}, ( ), |, *, +, ?; a leading ^ anchors at a line start.
+// Rejected: byte 0 anywhere, a rule that matches the empty string, trailing
+// context ('/'), '$' anchors and counted repetition.
 #pragma once
 
 #include <array>

@@ -88,8 +88,10 @@ TEST(HostileInput, ByteOrderMarksAndUtf16) {
 
 TEST(HostileInput, TwentyMegabyteLine) {
     REQUIRE_SCANNER();
+    // Long names keep the token count (and the memory) moderate.
+    const std::string Name(99, 'a');
     std::string Line = "select ";
-    while (Line.size() < 20u * 1024 * 1024) Line += "a+";
+    while (Line.size() < 20u * 1024 * 1024) Line += Name + "+";
     Line += "1 from dual;";
     ExpectReported(1, Line, "20 MB line");
 }

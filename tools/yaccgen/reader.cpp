@@ -633,7 +633,10 @@ private:
             // unless %prec names another symbol.
             if (rr.prec >= 0) {
                 r.precSym = map[rr.prec];
-                if (r.precSym < 0) Error(rr.line, "%prec names a symbol that is not a token");
+                if (r.precSym < 0 || !g_.isToken(r.precSym)) {
+                    Error(rr.line, "%prec names " + raw_[rr.prec].name + ", which is not a token");
+                    r.precSym = -1;
+                }
             } else {
                 for (int x : r.rhs) if (g_.isToken(x)) r.precSym = x;
             }

@@ -71,6 +71,12 @@ bool ReadGrammar(const std::string& text, const std::string& fileName,
 struct Pair { int sym = 0; int act = 0; };
 
 // Parser tables in the drivers' layout (yya/yyg/yyr 1-based, entry 0 unused).
+// Within a state the action entries come in this order: shifts by
+// ascending token code (the accept entry (0, 0), which stands for the shift
+// of end of input, comes first), then reductions by ascending token code.
+// A state with a default reduction (yyd = -rule) has no entries: that is a
+// state whose only item set action is one reduction.  Gotos of a state are
+// in nonterminal order (-2, -3, ...).
 struct Tables {
     std::vector<Pair> yya{Pair{}};
     std::vector<Pair> yyg{Pair{}};

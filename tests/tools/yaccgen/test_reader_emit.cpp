@@ -59,6 +59,8 @@ TEST(YaccgenReader, RejectedGrammars) {
         {"%{ int x;\n%%\ns: 'a' ;\n", "unterminated %{"},
         {"%token A 300\n%%\ns: A { if (x) { ;\n", "unterminated code block"},
         {"%token A 256\n%%\ns: A ;\n", "reserved for the error token"},
+        {"%token A 300\n%%\ns: A %prec t | t ;\nt: A A ;\n", "%prec names t, which is not a token"},
+        {"%token A 300\n%%\ns: A %prec Q ;\n", "%prec names Q, which is not a token"},
     };
     for (const Case& c : cases) {
         Outcome o = Gen(c.grammar);

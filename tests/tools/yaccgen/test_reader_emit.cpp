@@ -70,6 +70,17 @@ TEST(YaccgenReader, RejectedGrammars) {
     }
 }
 
+// The drivers keep states, rules and targets in 16 bits: a grammar that
+// needs more fails with a message instead of wrapping around.
+TEST(YaccgenReader, TablesBeyondSixteenBitsAreRefused) {
+    std::string g = "%%\ns:";
+    for (int i = 0; i < 33000; ++i) g += " 'x'";
+    g += " ;\n";
+    Outcome o = Gen(g);
+    EXPECT_FALSE(o.ok);
+    EXPECT_NE(o.Errors().find("states do not fit 16-bit tables"), std::string::npos) << o.Errors();
+}
+
 TEST(YaccgenReader, WarningsForUnusedSymbolsAndUselessRules) {
     Outcome o = Gen(
         "%token A 300 B 301 UNUSED 302\n%left P\n%%\n"

@@ -597,6 +597,61 @@ TEST_F(WindowTest, TemporaryFileIsPrivateAndRemoved) {
   EXPECT_FALSE(fs::exists(W->GetTempFileName()));
 }
 
+// The sample scripts that come with the program draw in their dialects.
+TEST_F(WindowTest, SamplesDraw) {
+  struct TSample {
+    const char* File;
+    int Vendor;
+    bool Built;
+    int Tables;
+    int Edges;
+  };
+  const TSample Samples[] = {
+#ifdef ORRERY_HAVE_MSSQL
+      {"mssql_projects.sql", 0, true, 3, 4},
+#else
+      {"mssql_projects.sql", 0, false, 3, 4},
+#endif
+#ifdef ORRERY_HAVE_ORACLE
+      {"oracle_hr.sql", 1, true, 4, 6},
+      {"generic_library.sql", 4, true, 4, 3},
+#else
+      {"oracle_hr.sql", 1, false, 4, 6},
+      {"generic_library.sql", 4, false, 4, 3},
+#endif
+#ifdef ORRERY_HAVE_MYSQL
+      {"mysql_shop.sql", 2, true, 4, 3},
+#else
+      {"mysql_shop.sql", 2, false, 4, 3},
+#endif
+#ifdef ORRERY_HAVE_MSACCESS
+      {"access_contacts.sql", 3, true, 3, 2},
+#else
+      {"access_contacts.sql", 3, false, 3, 2},
+#endif
+  };
+  int Drawn = 0;
+  for (const TSample& x : Samples) {
+    if (!x.Built) continue;
+    SCOPED_TRACE(x.File);
+    while (Page() != 0) Click(W->btnback);
+    const fs::path Script = fs::path(ORRERY_APP_DIR) / "samples" / x.File;
+    ASSERT_TRUE(fs::exists(Script));
+    W->ederfile->clear();
+    OpenScript(Script, x.Vendor);
+    ASSERT_EQ(Page(), 1) << W->lbschemahint->text().toStdString();
+    EXPECT_EQ(W->lbschema->text().toStdString(),
+              "Tables found in sql file: " + std::to_string(x.Tables));
+    const fs::path Out = Dir / (fs::path(x.File).stem().string() + ".png");
+    Draw(Out, 2);
+    ASSERT_EQ(Page(), 3);
+    EXPECT_EQ(W->lbendinfo->text().toStdString(), "File created successfuly: " + Out.string());
+    EXPECT_EQ(Count(W->GetDotText(), " -- "), x.Edges) << W->GetDotText();
+    ++Drawn;
+  }
+  if (Drawn == 0) GTEST_SKIP() << "no dialect is built yet";
+}
+
 // Every script of the shared Oracle corpus draws at level Full.
 TEST_F(WindowTest, CorpusScriptsDraw) {
   REQUIRE_ORACLE();

@@ -300,6 +300,10 @@ int TCustomMarlSqlParser::PrepareInput() {
     if (FParser) {
         FParser->TokenList = FTokens.get();
         FParser->TokenPos = 0;
+        FParser->SetOnParserToken(OnParserToken);
+        FParser->SetOnParserTokenError(OnParserTokenError);
+        FParser->SetOnBindVar(OnBindVar);
+        FParser->SetOnSqlVar(OnSqlVar);
         FParser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
                                               std::int32_t L, std::int32_t C) { return AddSyntaxError(T, E, Tok, L, C); };
     }

@@ -113,3 +113,25 @@ TEST(FrontEndParse, GenericVendorUsesTheOracleGrammarWithoutSqlplus) {
     ASSERT_EQ(P.Statements().Count(), 1);
     EXPECT_TRUE(P.Statements().GetStatement(0)->Parsed);
 }
+
+TEST(FrontEndParse, VariableAndTokenEventsComeFromTheStatementsParsers) {
+    REQUIRE_GRAMMAR();
+    TMarlSqlParser P(1);
+    std::vector<std::string> Binds;
+    int Tokens = 0;
+    P.OnBindVar = [&](void*, const std::string& Name, std::string& Replace) {
+        Binds.push_back(Name);
+        Replace = ":v_" + Name;
+    };
+    P.OnParserToken = [&](void*, TSourceToken*& T, int Vendor) {
+        EXPECT_EQ(Vendor, 1);
+        if (T) ++Tokens;
+    };
+    EXPECT_EQ(ParseText(P, "select a from t where b = :x and c = :y;\n"), 0);
+    EXPECT_EQ(Binds, (std::vector<std::string>{"x", "y"}));
+    EXPECT_GT(Tokens, 10);
+    TCustomSqlStatement* S = P.Statements().GetStatement(0);
+    ASSERT_EQ(S->BindVars->Count(), 2);
+    EXPECT_EQ(S->BindVars->GetItem(0)->Str1, "x");
+    EXPECT_EQ(S->BindVars->GetItem(1)->Str2, ":v_y");
+}

@@ -28,10 +28,6 @@ class TRkCustomParser;
 using TRkSyntaxErrorCallback = std::function<bool(std::uint8_t ErrorType, const std::string& ExpectedText,
                                                   const std::string& TokenText, std::int32_t Line,
                                                   std::int32_t Column)>;
-// (node, statement type, start position, end position); fired by the
-// SQL Server grammar for each statement it recognises.
-using TRkRawStatementEvent =
-    std::function<void(TRk_Node* Node, int StatementType, int StartPos, int EndPos)>;
 
 // What the runtime needs of the statement model, which is built on top of
 // it.  Unset hooks: selects are not wrapped, variables are not recorded.
@@ -65,7 +61,9 @@ public:
     TOnParserTokenErrorEvent OnParserTokenError;
     TOnParserTokenEvent OnParserToken;
     TOnSqlVarEvent OnSqlVar;
-    TRkRawStatementEvent OnGetRawSqlStatement;
+    // Fired by the SQL Server grammar for each statement it recognises, with
+    // the statement's node as sender and StatementStartPos/StatementEndPos.
+    TOnGetRawSqlStatementEvent OnGetRawSqlStatement;
     std::int32_t yyerrflag = 0;
     std::uint8_t yyflag = 0;          // set by actions: 1 accept, 2 and 3 fail
     std::vector<std::unique_ptr<TRk_Node>> NodePool;
@@ -102,7 +100,7 @@ public:
     void SetOnParserTokenError(TOnParserTokenErrorEvent E) { OnParserTokenError = std::move(E); }
     void SetOnParserToken(TOnParserTokenEvent E) { OnParserToken = std::move(E); }
     void SetOnSqlVar(TOnSqlVarEvent E) { OnSqlVar = std::move(E); }
-    void SetOnGetRawSqlStatement(TRkRawStatementEvent E) { OnGetRawSqlStatement = std::move(E); }
+    void SetOnGetRawSqlStatement(TOnGetRawSqlStatementEvent E) { OnGetRawSqlStatement = std::move(E); }
 
     // A new node of class T for the current statement, vendor and parser,
     // owned by the node pool.  Register is kept for the grammars' sake: a

@@ -188,6 +188,18 @@ TEST(ToyGrammar, DeepNestingGivesAnErrorRecord) {
     }
 }
 
+// M2: an action that aborts the parse leaves an error record too.
+TEST(ToyGrammar, AnActionThatGivesUpLeavesARecord) {
+    ToyRun r("select a, ? from t");
+    EXPECT_EQ(r.Parse(), 1);
+    ASSERT_EQ(r.reports.size(), 1u);
+    EXPECT_EQ(r.reports[0].expected, "yyparse aborted");
+    // Its rule is the state's default reduction: no lookahead was fetched.
+    EXPECT_EQ(r.reports[0].token, "?");
+    EXPECT_EQ(r.parser.ErrorMessage, "yyparse aborted");
+    EXPECT_EQ(r.parser.RootNode, nullptr);
+}
+
 TEST(ToyGrammar, NestingWithinTheLimitsParsesAndReadsBack) {
     const int n = 1500;
     const std::string parens = Repeat("(", n) + "a" + Repeat(")", n);

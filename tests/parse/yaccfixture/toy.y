@@ -86,6 +86,12 @@ expr
             a->NameToken = $1;
             $$ = a;
         }
+    | '?'
+        {
+            // An action that gives the parse up.
+            yyflag = 2;
+            $$ = nullptr;
+        }
     | NUMBER
         {
             TRk_A_Const* c = NewNode<TRk_A_Const>(true);

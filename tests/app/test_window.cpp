@@ -570,7 +570,7 @@ TEST_F(WindowTest, MissingRendererShowsAMessageBoxAndStays) {
 
 // The temporary DOT file: in the user's temporary folder, a new
 // unpredictable name per drawing ending ".$$$", gone afterwards.
-TEST_F(WindowTest, TemporaryFileIsPrivateAndRemoved) {
+TEST_F(WindowTest, TemporaryFileIsUnpredictableAndRemoved) {
   REQUIRE_ORACLE();
   WriteFile(Dir / "scott.sql", kScript);
   OpenScript(Dir / "scott.sql");

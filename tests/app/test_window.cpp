@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -694,10 +695,11 @@ TEST_F(WindowTest, CorpusScriptsDraw) {
     EXPECT_EQ(W->lbendinfo->text().toStdString(), "File created successfuly: " + Out.string());
     EXPECT_TRUE(fs::exists(Out));
     const std::string Dot = W->GetDotText();
-    std::printf("[corpus] %s: %d tables, %d edges%s\n", s.filename().c_str(),
-                Count(Dot, "\" [label= <<TABLE"), Count(Dot, " -- "),
-                s == Largest ? (", " + std::to_string(Ms) + " ms from Next on page 0 to the image").c_str()
-                             : "");
+    std::printf("[corpus] %s (%ju bytes%s): %d tables, %d edges, %lld ms from Next on "
+                "page 0 to the image\n",
+                s.filename().c_str(), static_cast<std::uintmax_t>(fs::file_size(s)),
+                s == Largest ? ", the largest" : "", Count(Dot, "\" [label= <<TABLE"),
+                Count(Dot, " -- "), static_cast<long long>(Ms));
   }
 }
 

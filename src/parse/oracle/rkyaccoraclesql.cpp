@@ -1,0 +1,688 @@
+#include "parse/oracle/rkyaccoraclesql.h"
+
+#include <charconv>
+
+#include "oracle_yacc.h"
+#include "parse/oracle/oracletokens.h"
+
+namespace {
+
+struct TNameRec {
+    const char* Name;
+    int Code;
+};
+
+// Names of characters, classes and some keywords for expected-token texts;
+// searched from the first row ("-" has two rows, the first is found).
+const TNameRec TokenNames[] = {
+    {"Identifier", 262}, {"Select", 465},   {"Insert", 424},     {"Update", 482},    {"Delete", 404},
+    {"From", 414},       {"Where", 490},    {"Group", 416},      {"Having", 417},    {"Order", 451},
+    {"And", 385},        {"Or", 450},       {"Not", 441},        {"Is", 428},        {"Null", 443},
+    {"Distinct", 406},   {"Any", 386},      {"All", 383},        {"As", 387},        {",", 44},
+    {"By", 391},         {"Asc", 388},      {"Desc", 405},       {"In", 420},        {"Like", 430},
+    {"Minus", 434},      {"Union", 480},    {"intersect", 426},  {"CREATE", 399},    {"DROP", 407},
+    {"INDEX", 422},      {"INTO", 427},     {"JOIN", 819},       {"CASCADE", 516},   {"UNIQUE", 481},
+    {"ON", 447},         {"REVOKE", 459},   {"TABLE", 475},      {"TRIGGER", 478},   {"USER", 483},
+    {"VALUES", 485},     {"CASE", 289},     {"CAST", 517},       {"CLOSE", 291},     {"COMMIT", 533},
+    {"CONSTRAINT", 541}, {"CONSTRAINTS", 542}, {"COUNT", 548},   {"CURSOR", 297},    {"FUNCTION", 318},
+    {"OVERLAPS", 831},   {"PACKAGE", 338},  {"PASSWORD", 701},   {"SEQUENCE", 756},  {"TIMESTAMP", 789},
+    {"TOP", 853},        {"TRANSACTION", 793}, {"TRIGGERS", 795}, {"TRIM", 846},     {"TRUNCATE", 796},
+    {"TYPE", 372},       {"(", 40},         {")", 41},           {"[", 91},          {"]", 93},
+    {".", 46},           {":", 58},         {"-", 45},           {"/", 47},          {"*", 42},
+    {"+", 43},           {"-", 45},         {"=", 61},           {">", 62},          {"<", 60},
+    {"@", 64},
+};
+
+// Keywords named in expected-token texts, in this (unsorted) order.
+const TNameRec KeywordNames[] = {
+    {"ACCESS", oracletok::RW_ACCESS}, {"ACTION", oracletok::RW_ACTION}, {"ADD", oracletok::RW_ADD}, {"ALTER", oracletok::RW_ALTER},
+    {"BETWEEN", oracletok::RW_BETWEEN}, {"BYTE", oracletok::RW_BYTE}, {"CHAR", oracletok::RW_CHAR}, {"CHECK", oracletok::RW_CHECK},
+    {"COMMENT", oracletok::RW_COMMENT}, {"CONNECT", oracletok::RW_CONNECT}, {"CONSTANT", oracletok::RW_CONSTANT}, {"CROSS", oracletok::RW_CROSS},
+    {"CURRENT", oracletok::RW_CURRENT}, {"DATE", oracletok::RW_DATE}, {"DAY", oracletok::RW_DAY}, {"DECIMAL", oracletok::RW_DECIMAL},
+    {"DEFAULT", oracletok::RW_DEFAULT}, {"ELSE", oracletok::RW_ELSE}, {"ELSIF", oracletok::RW_ELSIF}, {"EXISTS", oracletok::RW_EXISTS},
+    {"EXIT", oracletok::RW_EXIT}, {"EXTRACT", oracletok::RW_EXTRACT}, {"FILE", oracletok::RW_FILE}, {"FIRST", oracletok::RW_FIRST},
+    {"FETCH", oracletok::RW_FETCH}, {"FLOAT", oracletok::RW_FLOAT}, {"FOR", oracletok::RW_FOR}, {"FOREIGN", oracletok::RW_FOREIGN},
+    {"FORALL", oracletok::RW_FORALL}, {"GRANT", oracletok::RW_GRANT}, {"GOTO", oracletok::RW_GOTO}, {"IMMEDIATE", oracletok::RW_IMMEDIATE},
+    {"INNER", oracletok::RW_INNER}, {"INT", oracletok::RW_INT}, {"INTERVAL", oracletok::RW_INTERVAL}, {"INCREMENT", oracletok::RW_INCREMENT},
+    {"INITIAL", oracletok::RW_INITIAL}, {"INTEGER", oracletok::RW_INTEGER}, {"LEVEL", oracletok::RW_LEVEL}, {"LEFT", oracletok::RW_LEFT},
+    {"LOCK", oracletok::RW_LOCK}, {"LONG", oracletok::RW_LONG}, {"LOOP", oracletok::RW_LOOP}, {"MATCH", oracletok::RW_MATCH},
+    {"MATCHED", oracletok::RW_MATCHED}, {"MAP", oracletok::RW_MAP}, {"MODE", oracletok::RW_MODE}, {"MODIFY", oracletok::RW_MODIFY},
+    {"MONITORING", oracletok::RW_MONITORING}, {"MONTH", oracletok::RW_MONTH}, {"NATURAL", oracletok::RW_NATURAL}, {"NATURALN", oracletok::RW_NATURALN},
+    {"NOMONITORING", oracletok::RW_NOMONITORING}, {"NOTHING", oracletok::RW_NOTHING}, {"NOWAIT", oracletok::RW_NOWAIT}, {"NULLS", oracletok::RW_NULLS},
+    {"NUMBER", oracletok::RW_NUMBER}, {"OF", oracletok::RW_OF}, {"OTHERS", oracletok::RW_OTHERS}, {"OPTION", oracletok::RW_OPTION},
+    {"PARTIAL", oracletok::RW_PARTIAL}, {"PARTITION", oracletok::RW_PARTITION}, {"PRAGMA", oracletok::RW_PRAGMA}, {"PRIOR", oracletok::RW_PRIOR},
+    {"PRIVILEGES", oracletok::RW_PRIVILEGES}, {"PUBLIC", oracletok::RW_PUBLIC}, {"RAW", oracletok::RW_RAW}, {"RAISE", oracletok::RW_RAISE},
+    {"RIGHT", oracletok::RW_RIGHT}, {"RENAME", oracletok::RW_RENAME}, {"REVERSE", oracletok::RW_REVERSE}, {"RECORD", oracletok::RW_RECORD},
+    {"ROW", oracletok::RW_ROW}, {"ROWTYPE", oracletok::RW_ROWTYPE}, {"ROWCOUNT", oracletok::RW_ROWCOUNT}, {"ROWNUM", oracletok::RW_ROWNUM},
+    {"SECOND", oracletok::RW_SECOND}, {"SHARE", oracletok::RW_SHARE}, {"SERIALLY_REUSABLE", oracletok::RW_SERIALLY_REUSABLE}, {"SESSION", oracletok::RW_SESSION},
+    {"SET", oracletok::RW_SET}, {"SIZE", oracletok::RW_SIZE}, {"START", oracletok::RW_START}, {"SMALLINT", oracletok::RW_SMALLINT},
+    {"SUCCESSFUL", oracletok::RW_SUCCESSFUL}, {"SYNONYM", oracletok::RW_SYNONYM}, {"SYSDATE", oracletok::RW_SYSDATE}, {"TIES", oracletok::RW_TIES},
+    {"THEN", oracletok::RW_THEN}, {"TO", oracletok::RW_TO}, {"UID", oracletok::RW_UID}, {"VALIDATE", oracletok::RW_VALIDATE},
+    {"VARCHAR", oracletok::RW_VARCHAR}, {"VARCHAR2", oracletok::RW_VARCHAR2}, {"VIEW", oracletok::RW_VIEW}, {"WAIT", oracletok::RW_WAIT},
+    {"WHENEVER", oracletok::RW_WHENEVER}, {"WHILE", oracletok::RW_WHILE}, {"WITH", oracletok::RW_WITH}, {"YEAR", oracletok::RW_YEAR},
+    {"ACCOUNT", oracletok::RW_ACCOUNT}, {"AFTER", oracletok::RW_AFTER}, {"ARRAY", oracletok::RW_ARRAY}, {"AT", oracletok::RW_AT},
+    {"BEFORE", oracletok::RW_BEFORE}, {"BEGIN", oracletok::RW_BEGIN}, {"BFILE", oracletok::RW_BFILE}, {"BITMAP", oracletok::RW_BITMAP},
+    {"BINARY_INTEGER", oracletok::RW_BINARY_INTEGER}, {"BLOB", oracletok::RW_BLOB}, {"BLOCK", oracletok::RW_BLOCK}, {"BODY", oracletok::RW_BODY},
+    {"BOTH", oracletok::RW_BOTH}, {"BOOLEAN", oracletok::RW_BOOLEAN}, {"CACHE", oracletok::RW_CACHE}, {"CHAINED", oracletok::RW_CHAINED},
+    {"CHARACTER", oracletok::RW_CHARACTER}, {"CHECKPOINT", oracletok::RW_CHECKPOINT}, {"CLOB", oracletok::RW_CLOB}, {"COMMITTED", oracletok::RW_COMMITTED},
+    {"COST", oracletok::RW_COST}, {"CYCLE", oracletok::RW_CYCLE}, {"DATABASE", oracletok::RW_DATABASE}, {"DEC", oracletok::RW_DEC},
+    {"DECLARE", oracletok::RW_DECLARE}, {"DECODE", oracletok::RW_DECODE}, {"DEFERRABLE", oracletok::RW_DEFERRABLE}, {"DEFERRED", oracletok::RW_DEFERRED},
+    {"DOUBLE", oracletok::RW_DOUBLE}, {"DUMP", oracletok::RW_DUMP}, {"EACH", oracletok::RW_EACH}, {"EXCEPTION_INIT", oracletok::RW_EXCEPTION_INIT},
+    {"END", oracletok::RW_END}, {"ESCAPE", oracletok::RW_ESCAPE}, {"EXCEPT", oracletok::RW_EXCEPT}, {"EXCEPTION", oracletok::RW_EXCEPTION},
+    {"EXECUTE", oracletok::RW_EXECUTE}, {"EXPLAIN", oracletok::RW_EXPLAIN}, {"EXTEND", oracletok::RW_EXTEND}, {"EXTERNALLY", oracletok::RW_EXTERNALLY},
+    {"FORCE", oracletok::RW_FORCE}, {"FULL", oracletok::RW_FULL}, {"GLOBAL", oracletok::RW_GLOBAL}, {"GLOBALLY", oracletok::RW_GLOBALLY},
+    {"GLOBAL_NAME", oracletok::RW_GLOBAL_NAME}, {"HOUR", oracletok::RW_HOUR}, {"IF", oracletok::RW_IF}, {"INSTEAD", oracletok::RW_INSTEAD},
+    {"ISOLATION", oracletok::RW_ISOLATION}, {"ISOPEN", oracletok::RW_ISOPEN}, {"KEY", oracletok::RW_KEY}, {"LAST", oracletok::RW_LAST},
+    {"LEADING", oracletok::RW_LEADING}, {"LOB", oracletok::RW_LOB}, {"LOCAL", oracletok::RW_LOCAL}, {"LOCATOR", oracletok::RW_LOCATOR},
+    {"LOG", oracletok::RW_LOG}, {"MAX", oracletok::RW_MAX}, {"MAXVALUE", oracletok::RW_MAXVALUE}, {"MEMBER", oracletok::RW_MEMBER},
+    {"MERGE", oracletok::RW_MERGE}, {"MIN", oracletok::RW_MIN}, {"MINUTE", oracletok::RW_MINUTE}, {"MINVALUE", oracletok::RW_MINVALUE},
+    {"MOVE", oracletok::RW_MOVE}, {"MOVEMENT", oracletok::RW_MOVEMENT}, {"NAME", oracletok::RW_NAME}, {"NATIONAL", oracletok::RW_NATIONAL},
+    {"NCHAR", oracletok::RW_NCHAR}, {"NCLOB", oracletok::RW_NCLOB}, {"NESTED", oracletok::RW_NESTED}, {"NO", oracletok::RW_NO},
+    {"NOCACHE", oracletok::RW_NOCACHE}, {"NOCYCLE", oracletok::RW_NOCYCLE}, {"NOFORCE", oracletok::RW_NOFORCE}, {"NOMAXVALUE", oracletok::RW_NOMAXVALUE},
+    {"NOMINVALUE", oracletok::RW_NOMINVALUE}, {"NOORDER", oracletok::RW_NOORDER}, {"NORELY", oracletok::RW_NORELY}, {"NOTFOUND", oracletok::RW_NOTFOUND},
+    {"FOUND", oracletok::RW_FOUND}, {"NUMERIC", oracletok::RW_NUMERIC}, {"NVARCHAR2", oracletok::RW_NVARCHAR2}, {"OBJECT", oracletok::RW_OBJECT},
+    {"ONLY", oracletok::RW_ONLY}, {"OPEN", oracletok::RW_OPEN}, {"OUT", oracletok::RW_OUT}, {"OUTER", oracletok::RW_OUTER},
+    {"OVER", oracletok::RW_OVER}, {"PERCENT", oracletok::RW_PERCENT}, {"PLS_INTEGER", oracletok::RW_PLS_INTEGER}, {"POSITIVE", oracletok::RW_POSITIVE},
+    {"POSITIVEN", oracletok::RW_POSITIVEN}, {"PRECISION", oracletok::RW_PRECISION}, {"PRIMARY", oracletok::RW_PRIMARY}, {"PROCEDURE", oracletok::RW_PROCEDURE},
+    {"PURGE", oracletok::RW_PURGE}, {"READ", oracletok::RW_READ}, {"REAL", oracletok::RW_REAL}, {"REF", oracletok::RW_REF},
+    {"REFERENCES", oracletok::RW_REFERENCES}, {"REPLACE", oracletok::RW_REPLACE}, {"RESET", oracletok::RW_RESET}, {"RESTRICT", oracletok::RW_RESTRICT},
+    {"RESTRICTED", oracletok::RW_RESTRICTED}, {"RESTRICT_REFERENCES", oracletok::RW_RESTRICT_REFERENCES}, {"RETURN", oracletok::RW_RETURN}, {"RETURNING", oracletok::RW_RETURNING},
+    {"ROLE", oracletok::RW_ROLE}, {"ROLES", oracletok::RW_ROLES}, {"ROLLBACK", oracletok::RW_ROLLBACK}, {"ROWLABEL", oracletok::RW_ROWLABEL},
+    {"RULE", oracletok::RW_RULE}, {"SAVEPOINT", oracletok::RW_SAVEPOINT}, {"SCHEMA", oracletok::RW_SCHEMA}, {"SERIALIZABLE", oracletok::RW_SERIALIZABLE},
+    {"SNAPSHOT", oracletok::RW_SNAPSHOT}, {"SOME", oracletok::RW_SOME}, {"SORT", oracletok::RW_SORT}, {"SQL", oracletok::RW_SQL},
+    {"SQLCODE", oracletok::RW_SQLCODE}, {"SQLERROR", oracletok::RW_SQLERROR}, {"SQLERRM", oracletok::RW_SQLERRM}, {"STATISTICS", oracletok::RW_STATISTICS},
+    {"STORE", oracletok::RW_STORE}, {"SUBTYPE", oracletok::RW_SUBTYPE}, {"SUM", oracletok::RW_SUM}, {"TEMPORARY", oracletok::RW_TEMPORARY},
+    {"TIME", oracletok::RW_TIME}, {"TRAILING", oracletok::RW_TRAILING}, {"TYPECAST", oracletok::RW_TYPECAST}, {"UNTIL", oracletok::RW_UNTIL},
+    {"USAGE", oracletok::RW_USAGE}, {"USE", oracletok::RW_USE}, {"USING", oracletok::RW_USING}, {"UROWID", oracletok::RW_UROWID},
+    {"VALUE", oracletok::RW_VALUE}, {"VARRAY", oracletok::RW_VARRAY}, {"VARYING", oracletok::RW_VARYING}, {"WHEN", oracletok::RW_WHEN},
+    {"WITHOUT", oracletok::RW_WITHOUT}, {"WORK", oracletok::RW_WORK}, {"WRITE", oracletok::RW_WRITE}, {"BULK", oracletok::RW_BULK},
+    {"COLLECT", oracletok::RW_COLLECT}, {"DETERMINISTIC", oracletok::RW_DETERMINISTIC}, {"PARALLEL_ENABLE", oracletok::RW_PARALLEL_ENABLE}, {"INDICATOR", oracletok::RW_INDICATOR},
+    {"ZONE", oracletok::RW_ZONE},
+};
+
+bool FindName(const TNameRec* Begin, const TNameRec* End, int Code, std::string& Name) {
+    for (const TNameRec* r = Begin; r != End; ++r)
+        if (r->Code == Code) {
+            Name = r->Name;
+            return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+TRkParserOracleSql::TRkParserOracleSql() { DialectCode = 1; }
+
+const TRkYaccTables& TRkParserOracleSql::Tables() { return oracle::tables; }
+
+bool TRkParserOracleSql::TokenName(int Code, std::string& Name) {
+    return FindName(std::begin(TokenNames), std::end(TokenNames), Code, Name);
+}
+
+bool TRkParserOracleSql::KeywordName(int Code, std::string& Name) {
+    return FindName(std::begin(KeywordNames), std::end(KeywordNames), Code, Name);
+}
+
+bool TRkParserOracleSql::yyact(int State, int Sym, int16_t& Action) {
+    const TRkYaccTables& t = Tables();
+    if (State < 0 || State >= t.yynstates) return false;
+    for (int i = t.yyal[State]; i <= t.yyah[State]; ++i)
+        if (t.yya[i].sym == Sym) {
+            Action = t.yya[i].act;
+            return true;
+        }
+    return false;
+}
+
+bool TRkParserOracleSql::yygoto(int State, int Sym, int16_t& Target) {
+    const TRkYaccTables& t = Tables();
+    if (State < 0 || State >= t.yynstates) return false;
+    for (int i = t.yygl[State]; i <= t.yygh[State]; ++i)
+        if (t.yyg[i].sym == Sym) {
+            Target = t.yyg[i].act;
+            return true;
+        }
+    return false;
+}
+
+std::string TRkParserOracleSql::ExpectedTokens(int State) {
+    const TRkYaccTables& t = Tables();
+    std::vector<std::string> names;
+    int nameable = 0;
+    int16_t act = 0;
+    if (yyact(State, ';', act) && act < 0) {
+        names.emplace_back(";");
+        ++nameable;
+    }
+    if (State >= 0 && State < t.yynstates) {
+        std::string name;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int i = t.yyal[State]; i <= t.yyah[State]; ++i) {
+                const int sym = t.yya[i].sym;
+                if (!(pass == 0 ? TokenName(sym, name) : KeywordName(sym, name))) continue;
+                ++nameable;
+                if (static_cast<int>(names.size()) < MaxExpectedNames) names.push_back(name);
+            }
+    }
+    if (names.empty()) return "Unknown";
+    std::string s;
+    for (const std::string& n : names) s += UpperCase(n) + " ";
+    if (nameable > static_cast<int>(names.size())) s += "...";
+    return s;
+}
+
+void TRkParserOracleSql::ReportSyntaxError(int State, int Lookahead) {
+    if (!SyntaxErrorCallback) return;
+    const bool end = Lookahead == 0 || CurToken == nullptr;
+    SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : CurToken->Text,
+                        CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
+}
+
+int TRkParserOracleSql::NextToken() {
+    if (!TokenList) return 0;
+    TSourceToken* t = GetNextToken(true);
+    if (t == nullptr || t->TokenCode == 0) return 0;
+    yylval.token = t;
+    t->OriginalCode = 0;
+    return t->TokenCode;
+}
+
+void TRkParserOracleSql::Fetch() {
+    do {
+        yychar = NextToken();
+        if (yychar < 0) yychar = 0;
+    } while (yychar >= tcBlockComment && yychar <= tcSqlplusCmd);
+    if (yychar == 0) yylval.token = MakeEndToken();
+    CurToken = yylval.token;
+}
+
+bool TRkParserOracleSql::Push() {
+    if (yysp + 1 >= MaxStackDepth) return false;
+    ++yysp;
+    if (static_cast<size_t>(yysp) >= yys.size()) {
+        const size_t n = yys.size() * 2;
+        yys.resize(n);
+        yyv.resize(n);
+    }
+    yys[static_cast<size_t>(yysp)] = static_cast<int16_t>(FState);
+    yyv[static_cast<size_t>(yysp)] = yyval;
+    return true;
+}
+
+int TRkParserOracleSql::Reduce(int Rule) {
+    const TRkYaccTables& t = Tables();
+    yyflag = 0;
+    yyaction(Rule);
+    FLastAction = laReduce;
+    yysp -= t.yyr[Rule].len;
+    int16_t target = 0;
+    if (yysp >= 1 && yygoto(yys[static_cast<size_t>(yysp)], t.yyr[Rule].sym, target)) FState = target;
+    if (yyflag == 1) return 1;
+    if (yyflag == 2 || yyflag == 3) {
+        // An action gave up: never a silent failure.
+        ReportFatalError(ErrorMessage.empty() ? std::string("yyparse aborted") : ErrorMessage);
+        return 2;
+    }
+    return 0;
+}
+
+int TRkParserOracleSql::yyparse() {
+    if (Prologue() == -1) return 1;
+    const TRkYaccTables& t = Tables();
+    FState = 0;
+    yysp = 0;
+    yychar = -1;
+    yyerrflag = 0;
+    FLastAction = laNone;
+    FEventCount = 0;
+    FResumed = false;
+    yyval = oracleYYSType{};
+    yylval = oracleYYSType{};
+    FSavedVal = oracleYYSType{};
+    FSavedState = 0;
+    FSavedSp = 0;
+    yys.assign(InitialStackSize, 0);
+    yyv.assign(InitialStackSize, oracleYYSType{});
+
+    enum { stPush, stFetch, stDecide, stError, stRecover } step = stPush;
+    int16_t act = 0;
+    for (;;) {
+        switch (step) {
+            case stPush:
+                if (!Push()) {
+                    ReportFatalError("yyparse stack overflow");
+                    return 1;
+                }
+                step = stFetch;
+                break;
+
+            case stFetch:
+                if (t.yyd[FState] == 0 && yychar == -1) {
+                    Fetch();
+                    if (yychar == oracletok::FORCED_ERROR) {
+                        step = stRecover;
+                        break;
+                    }
+                }
+                step = stDecide;
+                break;
+
+            case stDecide: {
+                int rule = 0;
+                if (t.yyd[FState] != 0) {
+                    rule = -t.yyd[FState];
+                } else if (!yyact(FState, yychar, act)) {
+                    step = stError;
+                    break;
+                } else if (act == 0) {
+                    return 0;
+                } else if (act > 0) {
+                    FSavedState = FState;
+                    FSavedSp = yysp;
+                    FSavedVal = yyval;
+                    FLastAction = laShift;
+                    FState = act;
+                    yychar = -1;
+                    yyval = yylval;
+                    if (yyerrflag > 0) --yyerrflag;
+                    if (FEventCount > 0) --FEventCount;
+                    step = stPush;
+                    break;
+                } else {
+                    rule = -act;
+                }
+                const int r = Reduce(rule);
+                if (r == 1) return 0;
+                if (r == 2) return 1;
+                step = stPush;
+                break;
+            }
+
+            case stError: {
+                TActionOnParseError action = aopAbort;
+                int rollbackTokens = 0;
+                bool rollbackState = false;
+                if (OnParserTokenError && FEventCount < 1) {
+                    PushedBackToken = nullptr;
+                    ++FEventCount;
+                    try {
+                        TSourceToken* tok = yylval.token;
+                        OnParserTokenError(this, tok, DbVendor, ExpectedTokens(FState), action, rollbackTokens,
+                                           rollbackState);
+                    } catch (...) {
+                        action = aopAbort;
+                    }
+                }
+                if (action != aopContinue) {
+                    step = stRecover;
+                    break;
+                }
+                // A retry at the end of the tokens that changes nothing
+                // would loop: it is reported as if there were no handler.
+                const TSourceToken* la = yylval.token;
+                if (PushedBackToken == nullptr && yychar == 0 &&
+                    (la == nullptr || la->OwnerList == nullptr || la->OwnerList->Count() - 1 < TokenPos)) {
+                    step = stRecover;
+                    break;
+                }
+                if (rollbackTokens > 0) TokenPos = std::max(0, TokenPos - rollbackTokens);
+                if (rollbackState && FLastAction == laReduce) {
+                    FState = FSavedState;
+                    yyval = FSavedVal;
+                    yysp = std::max(0, FSavedSp - 1);
+                    yychar = -1;
+                    FLastAction = laNone;
+                    step = stPush;
+                    break;
+                }
+                if (rollbackState && FLastAction == laShift) {
+                    FState = FSavedState;
+                    if (yysp > 1) --yysp;
+                }
+                FLastAction = laNone;
+                yychar = -1;
+                step = stFetch;
+                break;
+            }
+
+            case stRecover: {
+                if (!FResumed) ReportSyntaxError(FState, yychar);
+                for (;;) {
+                    if (yysp <= 0 || FResumed) return 1;
+                    const int s = yys[static_cast<size_t>(yysp)];
+                    if (yyact(s, ';', act) && act < 0) break;
+                    --yysp;
+                }
+                // Resume once, as if a ";" had ended the statement here.
+                FResumed = true;
+                FState = yys[static_cast<size_t>(yysp)];
+                const int r = Reduce(-act);
+                if (r == 1) return 0;
+                if (r == 2) return 1;
+                step = stPush;
+                break;
+            }
+        }
+    }
+}
+
+// ---- Helpers of the grammar actions ------------------------------------
+
+void TRkParserOracleSql::AddOwnToken(TRk_Node* Node, TSourceToken* Token) {
+    if (Node != nullptr && Token != nullptr) Node->TokenList->Add(Token);
+}
+
+void TRkParserOracleSql::AddOwnTokens(TRk_Node* Node, TRk_Node* From) {
+    if (Node == nullptr || From == nullptr) return;
+    for (TSourceToken* tok : From->TokenList->Items()) Node->TokenList->Add(tok);
+}
+
+void TRkParserOracleSql::Sep(TRkVisitedAbs* Item, TSourceToken* Separator) {
+    if (Item == nullptr) return;
+    if (TRk_Node* n = Item->AsNode())
+        n->SeparatorToken = Separator;
+    else if (TSourceToken* tok = Item->AsToken())
+        tok->SeparatorToken = Separator;
+}
+
+int32_t TRkParserOracleSql::IntOf(const TSourceToken* Token) {
+    if (Token == nullptr) return 0;
+    const std::string& s = Token->Text;
+    int32_t v = 0;
+    const char* b = s.data();
+    const char* e = b + s.size();
+    if (b != e && *b == '+') ++b;   // a leading sign converts as well
+    const auto [p, ec] = std::from_chars(b, e, v);
+    if (ec != std::errc() || p != e || b == e) return 0;
+    return v;
+}
+
+void TRkParserOracleSql::SetRootOnce(TRk_Node* Node) {
+    // Error recovery reduces an empty statement after a statement that had
+    // already parsed whole; that must not take its tree away.
+    if (RootNode == nullptr) RootNode = Node;
+}
+
+TRk_Node* TRkParserOracleSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
+    TRk_SelectStmt* q = Sel(Query);
+    if (q == nullptr) return Query;
+    TSourceTokenList* own = q->TokenList.get();
+    const int32_t at = std::min(own->Count(), 2 * (q->ParenCount + q->InnerParenCount));
+    if (Close) own->Insert(at, Close);
+    if (Open) own->Insert(0, Open);
+    ++q->ParenCount;
+    return q;
+}
+
+TRk_Attr* TRkParserOracleSql::DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail) {
+    auto* a = New<TRk_Attr>();
+    a->NameToken = First;
+    a->DotToken = Dot;
+    a->NameParts = Tail;
+    return a;
+}
+
+TRk_Node* TRkParserOracleSql::MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target,
+                                         TRk_Node* Rest, TRk_Node* Returning) {
+    auto* i = New<TRk_InsertStmt>();
+    auto* rest = static_cast<TRkinsert_rest*>(Rest);
+    i->TargetTable = NC(Target);
+    i->InsertRest = rest;
+    if (rest) {
+        i->ValuesList = rest->ValuesList;
+        i->ColumnList = rest->ColumnList;
+        i->SubSelect = rest->SubSelect;
+    }
+    i->ReturningClause = NC(Returning);
+    Tk(i, Insert, Into);
+    return i;
+}
+
+TRk_Node* TRkParserOracleSql::MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning,
+                                         uint8_t FromOmitted) {
+    auto* d = New<TRk_DeleteStmt>();
+    d->TargetTable = NC(Target);
+    d->WhereCondition = Where ? Where->Sub1 : nullptr;
+    d->WhereClause = Where;
+    d->ReturningClause = NC(Returning);
+    d->FromOmitted = FromOmitted;
+    return d;
+}
+
+TRkCustomExpression* TRkParserOracleSql::Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
+    if (E && Quantifier) {
+        E->Modifier = static_cast<uint8_t>(Quantifier->Int1);
+        E->QuantifierToken = Quantifier->Tok1;
+    }
+    return E;
+}
+
+TRkCustomExpression* TRkParserOracleSql::Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close) {
+    TRkCustomExpression* e = Ex(Expr_Parenthesis, nullptr, Inner, nullptr);
+    Tk(e, Open, Close);
+    return e;
+}
+
+TRkCustomExpression* TRkParserOracleSql::IdentExpr(TSourceToken* Token) {
+    auto* i = New<TRk_Ident>();
+    i->IdentToken = Token;
+    return Ex(Expr_Ident, nullptr, i, nullptr);
+}
+
+TRk_AnalyticFunction* TRkParserOracleSql::NewAnalytic() {
+    // Kept in the pool like every other node (statement, vendor and parser
+    // stay unset), so that it is freed with the parse.
+    return Adopt(CreateNodeOfClass<TRk_AnalyticFunction>());
+}
+
+TRk_FuncCall* TRkParserOracleSql::Special(TSourceToken* Keyword) {
+    auto* f = New<TRk_FuncCall>();
+    f->KeywordToken = Keyword;
+    return f;
+}
+
+TRk_A_Const* TRkParserOracleSql::Const(uint8_t Kind, TSourceToken* Token) {
+    auto* c = New<TRk_A_Const>();
+    c->ConstKind = Kind;
+    c->ValueToken = Token;
+    Tk(c, Token);
+    return c;
+}
+
+TRk_A_Const* TRkParserOracleSql::IntervalConst(uint8_t Kind, TSourceToken* Interval, TSourceToken* Value,
+                                               TSourceToken* Unit, TRk_DummyNode* Precision,
+                                               TRk_DummyNode* Qualifier) {
+    auto* c = New<TRk_A_Const>();
+    c->ConstKind = Kind;
+    c->LeadingPrecision = Precision;
+    c->TrailingQualifier = Qualifier;
+    Tk(c, Interval, Value, Unit);
+    AddOwnTokens(c, Precision);
+    AddOwnTokens(c, Qualifier);
+    return c;
+}
+
+TRk_CreateTableStmt* TRkParserOracleSql::NewCreateTable(TRk_DummyNode* Kind, TRk_Attr* Name) {
+    auto* c = New<TRk_CreateTableStmt>();
+    c->TableKind = Kind ? Kind->Int1 : 0;
+    c->TableKindNode = Kind;
+    c->TableName = Name;
+    return c;
+}
+
+TRk_DummyNode* TRkParserOracleSql::KindNode(int32_t Code, TSourceToken* T1, TSourceToken* T2) {
+    auto* h = Holder();
+    h->Int1 = Code;
+    h->Tok1 = T1;
+    h->Tok2 = T2;
+    return h;
+}
+
+TRk_DummyNode* TRkParserOracleSql::Attr(int32_t Code, TSourceToken* T1, TSourceToken* T2, TSourceToken* T3) {
+    auto* h = Holder();
+    h->Int1 = Code;
+    h->Tok1 = T1;
+    h->Tok2 = T2;
+    h->Tok3 = T3;
+    return h;
+}
+
+TRkColumnDef* TRkParserOracleSql::ColumnDef(TSourceToken* Name, TRk_TypeName* Type, TRk_List* Constraints) {
+    auto* c = New<TRkColumnDef>();
+    c->ColumnNameToken = Name;
+    c->SetDataType(Type);
+    c->ConstraintNodes = Constraints;
+    Tk(c, Name);
+    return c;
+}
+
+TRk_Node* TRkParserOracleSql::Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
+    auto* c = static_cast<TRkConstraint*>(Constraint);
+    if (c) {
+        c->Name = Name ? Name->Text : std::string();
+        c->ConstraintToken = ConstraintToken;
+        c->NameToken = Name;
+    }
+    return c;
+}
+
+TRkConstraint* TRkParserOracleSql::Constraint(uint8_t SeparatorFollows, uint8_t Type) {
+    auto* c = New<TRkConstraint>();
+    c->SeparatorFollows = SeparatorFollows;
+    c->ConstraintType = Type;
+    return c;
+}
+
+TRkConstraintRefClause* TRkParserOracleSql::RefClause(TSourceToken* References, TRk_Attr* Table,
+                                                      TRk_DummyNode* Columns, TRk_DummyNode* Match,
+                                                      TRk_DummyNode* Actions) {
+    auto* r = New<TRkConstraintRefClause>();
+    Tk(r, References);
+    r->RefTable = Table;
+    r->RefColumns = Columns ? Columns->List1 : nullptr;
+    r->RefColumnsNode = Columns;
+    r->SetFlag1(Match ? Match->Int1 : 0);
+    r->MatchClause = Match;
+    r->SetFlag2(Actions ? Actions->Int1 : 0);
+    r->ActionsClause = Actions;
+    // The low bytes: an action that is not written (-9999) gives 241.
+    r->SetFlag3(static_cast<uint8_t>((Actions ? Actions->Int2 : -9999) & 0xFF));
+    r->SetFlag4(static_cast<uint8_t>((Actions ? Actions->Int3 : -9999) & 0xFF));
+    return r;
+}
+
+TRk_DummyNode* TRkParserOracleSql::RefActions(int32_t Presence, TRk_DummyNode* First, TRk_DummyNode* Second) {
+    // The clause nodes hold their action words in Tok1/Tok2 and ON plus
+    // DELETE or UPDATE in Tok3/Tok4; here they go in source order.
+    auto* h = Holder();
+    h->Int1 = Presence;
+    if (First) {
+        h->Tok1 = First->Tok3;
+        h->Tok2 = First->Tok4;
+        h->Tok3 = First->Tok1;
+        h->Tok4 = First->Tok2;
+    }
+    if (Second) {
+        h->Tok5 = Second->Tok3;
+        h->Tok6 = Second->Tok4;
+        h->Tok7 = Second->Tok1;
+        h->Tok8 = Second->Tok2;
+    }
+    return h;
+}
+
+TRk_TypeName* TRkParserOracleSql::TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params) {
+    auto* t = New<TRk_TypeName>();
+    t->TypeForm = Form;
+    t->TypeNameToken = Keyword;
+    Tk(t, Keyword);
+    if (Params) {
+        t->Param1 = Params->Int1;
+        t->Param2 = Params->Int2;
+        AddOwnTokens(t, Params);
+    }
+    return t;
+}
+
+TRk_TypeName* TRkParserOracleSql::CharType(TRk_DummyNode* Word) {
+    auto* t = New<TRk_TypeName>();
+    t->TypeForm = static_cast<uint8_t>(Word->Int1);
+    t->VaryingFlag = Word->Int2;
+    AddOwnTokens(t, Word);
+    return t;
+}
+
+TRk_DummyNode* TRkParserOracleSql::CharWord(int32_t Form, TSourceToken* T1, TSourceToken* T2,
+                                            TRk_DummyNode* Varying) {
+    auto* h = Holder();
+    h->Int1 = Form;
+    Tk(h, T1, T2);
+    if (Varying) {
+        h->Int2 = Varying->Int1;
+        if (Varying->Int1 != -9999) Tk(h, Varying->Tok1);
+    }
+    return h;
+}
+
+void TRkParserOracleSql::Charset(TRk_TypeName* Type, TRk_DummyNode* Clause) {
+    if (Clause == nullptr || Clause->Int1 == -9999) return;
+    Type->CharsetCode = 0;
+    Tk(Type, Clause->Tok1, Clause->Tok2, Clause->Tok3);
+}
+
+TRk_CreateViewSqlStatement* TRkParserOracleSql::MakeView(uint8_t OrReplace, TRk_DummyNode* Force, TRk_Attr* Name,
+                                                         TRk_DummyNode* Columns, TRk_Node* Query,
+                                                         TRk_DummyNode* Restriction) {
+    auto* v = New<TRk_CreateViewSqlStatement>();
+    v->OrReplace = OrReplace;
+    v->ForceKind = static_cast<uint8_t>(Force->Int1);
+    v->ForceToken = Force->Tok1;
+    v->ViewName = Name;
+    v->ColumnList = Columns->List1;
+    v->ColumnListNode = Columns;
+    v->Query = Query;
+    v->Restriction = Restriction->Int1;
+    v->RestrictionNode = Restriction;
+    v->RestrictionConstraintName = Restriction->Str1;
+    return v;
+}
+
+TRk_alterTableStmt* TRkParserOracleSql::AlterTable(TSourceToken* Alter, TSourceToken* Table, TRk_Attr* Name,
+                                                   TRk_List* EnableDisable) {
+    auto* a = New<TRk_alterTableStmt>();
+    a->AlterToken = Alter;
+    a->TableToken = Table;
+    a->TableName = Name;
+    a->EnableDisableList = EnableDisable;
+    return a;
+}
+
+TRk_MergeStmt* TRkParserOracleSql::MakeMerge(TSourceToken* Merge, TSourceToken* Into, TRk_Attr* Target,
+                                             TRk_Node* TargetAlias, TSourceToken* Using, TRk_Node* SourceAlias,
+                                             TSourceToken* On, TSourceToken* Open, TRk_Node* Condition,
+                                             TSourceToken* Close, TSourceToken* When1, TSourceToken* Matched1,
+                                             TSourceToken* Then1, TRk_DummyNode* Update, TSourceToken* When2,
+                                             TSourceToken* Not2, TSourceToken* Matched2, TSourceToken* Then2,
+                                             TRk_DummyNode* Insert) {
+    auto* m = New<TRk_MergeStmt>();
+    m->MergeToken = Merge;
+    m->IntoToken = Into;
+    m->UsingToken = Using;
+    m->OnToken = On;
+    m->TargetTable = Target;
+    m->TargetAlias = TargetAlias;
+    m->SourceAlias = SourceAlias;
+    m->OnPart->Tok1 = Open;
+    m->OnPart->Sub1 = Condition;
+    m->OnPart->Tok2 = Close;
+    m->MatchedPart->Tok1 = When1;
+    m->MatchedPart->Tok2 = Matched1;
+    m->MatchedPart->Tok3 = Then1;
+    m->MatchedPart->Sub1 = Update;
+    m->NotMatchedPart->Tok1 = When2;
+    m->NotMatchedPart->Tok2 = Not2;
+    m->NotMatchedPart->Tok3 = Matched2;
+    m->NotMatchedPart->Tok4 = Then2;
+    m->NotMatchedPart->Sub1 = Insert;
+    return m;
+}

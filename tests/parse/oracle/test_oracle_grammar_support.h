@@ -192,3 +192,67 @@ T* As(TRkVisitedAbs* N) {
 }
 
 }  // namespace oracle_test
+
+namespace oracle_test {
+
+// A compact picture of an expression tree: names and literals as written,
+// "(op left right)" for operators ("_" for a missing operand), "[a,b]" for
+// lists, "{q}" for a query operand.
+inline std::string Sx(TRkVisitedAbs* V);
+
+inline std::string SxList(TRk_List* L) {
+    std::string s = "[";
+    for (int32_t i = 0; L && i < L->Count(); ++i) {
+        if (i) s += ",";
+        s += Sx(L->GetItem(i));
+    }
+    return s + "]";
+}
+
+inline std::string AttrText(TRk_Attr* A) {
+    std::string s = TokText(A->NameToken);
+    if (A->NameParts)
+        for (int32_t i = 0; i < A->NameParts->Count(); ++i) s += "." + Sx(A->NameParts->GetItem(i));
+    if (A->LinkedName) s += "@" + AttrText(A->LinkedName);
+    return s;
+}
+
+inline std::string Sx(TRkVisitedAbs* V) {
+    if (V == nullptr) return "_";
+    if (TSourceToken* t = V->AsToken()) return t->Text;
+    if (auto* e = dynamic_cast<TRkCustomExpression*>(V)) {
+        switch (e->ExprType) {
+            case Expr_Attr:
+            case Expr_Const:
+            case Expr_Ident:
+            case Expr_FuncCall:
+                if (e->OperatorToken) return Sx(e->LeftOperand) + "." + e->OperatorToken->Text;
+                return Sx(e->LeftOperand);
+            case Expr_subquery: return "{q}";
+            case Expr_Parenthesis: return "(" + Sx(e->LeftOperand) + ")";
+            case Expr_IsNull: return "(isnull " + Sx(e->LeftOperand) + ")";
+            case Expr_IsNotNull: return "(isnotnull " + Sx(e->LeftOperand) + ")";
+            default: break;
+        }
+        std::string op = e->OperatorToken ? e->OperatorToken->Text : std::string("?");
+        for (char& c : op) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (e->ExprType == Expr_NotLike) op = "notlike";
+        if (e->ExprType == Expr_NotIn) op = "notin";
+        if (e->ExprType == Expr_NotBetween) op = "notbetween";
+        if (e->ExprType == Expr_OuterJoin) op = "(+)";
+        if (e->Modifier) op += e->Modifier == 1 ? "any" : e->Modifier == 2 ? "some" : "all";
+        return "(" + op + " " + Sx(e->LeftOperand) + " " + Sx(e->RightOperand) + ")";
+    }
+    if (auto* a = dynamic_cast<TRk_Attr*>(V)) return AttrText(a);
+    if (auto* c = dynamic_cast<TRk_A_Const*>(V)) return c->ValueToken ? c->ValueToken->Text : OwnTokens(c);
+    if (auto* i = dynamic_cast<TRk_Ident*>(V)) return TokText(i->IdentToken);
+    if (auto* l = dynamic_cast<TRk_List*>(V)) return SxList(l);
+    if (auto* f = dynamic_cast<TRk_FuncCall*>(V))
+        return (f->NameAttr ? AttrText(f->NameAttr) : TokText(f->KeywordToken)) + SxList(f->ArgList);
+    if (auto* q = dynamic_cast<TRk_SelectStmt*>(V)) { (void)q; return "{q}"; }
+    if (auto* t = dynamic_cast<TRk_TypeName*>(V)) return OwnTokens(t);
+    if (TRk_Node* n = V->AsNode()) return std::string("<") + n->ClassName() + ">";
+    return "?";
+}
+
+}  // namespace oracle_test

@@ -17,17 +17,17 @@ namespace {
 
 // Every token name of the grammar is the shared token code.
 #define ORACLE_DRIVER_SAME_CODE(word, code) \
-    static_assert(oracle::RW_##word == oracletok::RW_##word, #word);
+    static_assert(static_cast<int>(oracle::RW_##word) == static_cast<int>(oracletok::RW_##word), #word);
 ORACLE_KEYWORD_LIST(ORACLE_DRIVER_SAME_CODE)
 #undef ORACLE_DRIVER_SAME_CODE
-static_assert(oracle::IDENT == oracletok::IDENT);
-static_assert(oracle::NUMBER_LIT == oracletok::NUMBER_LIT);
-static_assert(oracle::STRING_LIT == oracletok::STRING_LIT);
-static_assert(oracle::INTEGER_LIT == oracletok::INTEGER_LIT);
-static_assert(oracle::OPERATOR == oracletok::OPERATOR);
-static_assert(oracle::BIND_NAME == oracletok::BIND_NAME);
-static_assert(oracle::FORCED_ERROR == oracletok::FORCED_ERROR);
-static_assert(oracle::OUTER_JOIN_MARK == oracletok::OUTER_JOIN_MARK);
+static_assert(static_cast<int>(oracle::IDENT) == static_cast<int>(oracletok::IDENT));
+static_assert(static_cast<int>(oracle::NUMBER_LIT) == static_cast<int>(oracletok::NUMBER_LIT));
+static_assert(static_cast<int>(oracle::STRING_LIT) == static_cast<int>(oracletok::STRING_LIT));
+static_assert(static_cast<int>(oracle::INTEGER_LIT) == static_cast<int>(oracletok::INTEGER_LIT));
+static_assert(static_cast<int>(oracle::OPERATOR) == static_cast<int>(oracletok::OPERATOR));
+static_assert(static_cast<int>(oracle::BIND_NAME) == static_cast<int>(oracletok::BIND_NAME));
+static_assert(static_cast<int>(oracle::FORCED_ERROR) == static_cast<int>(oracletok::FORCED_ERROR));
+static_assert(static_cast<int>(oracle::OUTER_JOIN_MARK) == static_cast<int>(oracletok::OUTER_JOIN_MARK));
 
 class OracleDriver : public OracleParseFixture {};
 

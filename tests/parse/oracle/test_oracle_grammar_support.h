@@ -1,132 +1,35 @@
-// Shared by the Oracle grammar and driver tests: a small tokenizer that
-// builds the token list the Oracle scanner would (codes, types, lines and
-// columns of the tokens the grammar reads, plus blanks, line breaks and
-// comments), and a fixture that parses one text with TRkParserOracleSql.
+// Shared by the Oracle grammar and driver tests: the token list of a text as
+// the Oracle scanner makes it, a fixture that parses one text with
+// TRkParserOracleSql, and small pictures of trees for the assertions.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "nodes/u_nodes.h"
 #include "parse/oracle/oracletokens.h"
+#include "parse/oracle/rklexoracle.h"
 #include "parse/oracle/rkyaccoraclesql.h"
 
 namespace oracle_test {
 
-inline int KeywordCode(const std::string& Word) {
-    std::string up;
-    for (unsigned char c : Word) up += static_cast<char>(std::toupper(c));
-#define ORACLE_TEST_KEYWORD(w, code) \
-    if (up == #w) return code;
-    ORACLE_KEYWORD_LIST(ORACLE_TEST_KEYWORD)
-#undef ORACLE_TEST_KEYWORD
-    return 0;
-}
-
-// Owning token list of Text.
+// Owning token list of Text, as the Oracle scanner delivers it.
 inline std::unique_ptr<TSourceTokenList> Tokenize(const std::string& Text) {
     auto list = std::make_unique<TSourceTokenList>(true);
-    int line = 1, col = 1;
-    size_t i = 0;
-    const size_t n = Text.size();
-    auto at = [&](size_t k) -> unsigned char { return k < n ? static_cast<unsigned char>(Text[k]) : 0; };
-    auto idStart = [](unsigned char c) { return std::isalpha(c) || c == '_' || c == '#' || c == '$' || c >= 128; };
-    auto idChar = [&](unsigned char c) { return idStart(c) || std::isdigit(c); };
-    while (i < n) {
-        const size_t start = i;
-        int code = 0;
-        uint8_t type = ttUnclassified;
-        const unsigned char c = at(i);
-        if (c == '\n' || c == '\r') {
-            i += (c == '\r' && at(i + 1) == '\n') ? 2 : 1;
-            code = tcLineBreak;
-            type = ttLineBreak;
-        } else if (c == ' ' || c == '\t') {
-            while (at(i) == ' ' || at(i) == '\t') ++i;
-            code = tcBlanks;
-            type = ttBlanks;
-        } else if (c == '-' && at(i + 1) == '-') {
-            while (i < n && at(i) != '\n' && at(i) != '\r') ++i;
-            code = tcLineComment;
-            type = ttLineComment;
-        } else if (c == '/' && at(i + 1) == '*') {
-            i += 2;
-            while (i < n && !(at(i) == '*' && at(i + 1) == '/')) ++i;
-            i = std::min(n, i + 2);
-            code = tcBlockComment;
-            type = ttBlockComment;
-        } else if (idStart(c)) {
-            while (idChar(at(i))) ++i;
-            const int kw = KeywordCode(Text.substr(start, i - start));
-            code = kw ? kw : oracletok::IDENT;
-            type = kw ? ttKeyword : ttIdentifier;
-        } else if (c == '"') {
-            ++i;
-            while (i < n && at(i) != '"') ++i;
-            i = std::min(n, i + 1);
-            code = oracletok::IDENT;
-            type = ttQuotedName;
-        } else if (c == '\'') {
-            ++i;
-            for (;;) {
-                if (i >= n) break;
-                if (at(i) == '\'') {
-                    if (at(i + 1) == '\'') { i += 2; continue; }
-                    ++i;
-                    break;
-                }
-                ++i;
-            }
-            code = oracletok::STRING_LIT;
-            type = ttString;
-        } else if (std::isdigit(c) || (c == '.' && std::isdigit(at(i + 1)))) {
-            bool real = false;
-            while (std::isdigit(at(i))) ++i;
-            if (at(i) == '.' && at(i + 1) != '.') {
-                real = true;
-                ++i;
-                while (std::isdigit(at(i))) ++i;
-            }
-            if ((at(i) == 'e' || at(i) == 'E') &&
-                (std::isdigit(at(i + 1)) || ((at(i + 1) == '+' || at(i + 1) == '-') && std::isdigit(at(i + 2))))) {
-                real = true;
-                i += 2;
-                while (std::isdigit(at(i))) ++i;
-            }
-            code = real ? oracletok::NUMBER_LIT : oracletok::INTEGER_LIT;
-            type = ttNumber;
-        } else if (c == ':' && idStart(at(i + 1))) {
-            ++i;
-            while (idChar(at(i))) ++i;
-            code = oracletok::BIND_NAME;
-            type = ttBindVar;
-        } else if (c == '(' && at(i + 1) == '+' && at(i + 2) == ')') {
-            i += 3;
-            code = oracletok::OUTER_JOIN_MARK;
-            type = ttKeyword;
-        } else if (std::string("<>=!|").find(static_cast<char>(c)) != std::string::npos &&
-                   std::string("<>=|").find(static_cast<char>(at(i + 1))) != std::string::npos && at(i + 1) != 0) {
-            i += 2;
-            code = oracletok::OPERATOR;
-            type = ttOperator;
-        } else {
-            ++i;
-            code = c;
-            type = ttOtherChar;
-        }
+    std::istringstream in(Text);
+    std::ostringstream echo;
+    TRkLexerOracle lx;
+    lx.InputStream = &in;
+    lx.OutputStream = &echo;
+    lx.yyclear();
+    for (;;) {
         auto tok = std::make_unique<TSourceToken>();
-        tok->Text = Text.substr(start, i - start);
-        tok->TokenCode = code;
-        tok->TokenType = type;
-        for (size_t k = start; k < i; ++k) {
-            if (Text[k] == '\n') { ++line; col = 1; } else { ++col; }
-        }
-        tok->Line = line;
-        tok->Column = col;
+        if (lx.NextToken(*tok) == 0) break;
         tok->OwnerList = list.get();
         tok->PosInList = list->Count();
         list->Add(std::move(tok));

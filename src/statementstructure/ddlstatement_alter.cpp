@@ -42,11 +42,11 @@ struct AlterPartWalk {
     }
     // Name tokens with their separators; the text puts no blank before a
     // separator.
-    void names(TRk_List* list, bool withSeparators) {
+    void names(TRk_List* list) {
         for (int i = 0; i < ItemCount(list); ++i) {
             TSourceToken* t = TokenItem(list, i);
             if (!t) continue;
-            if (i > 0 && withSeparators && t->SeparatorToken) {
+            if (i > 0 && t->SeparatorToken) {
                 if (V) Tok(t->SeparatorToken, V);
                 else Text += stmtwalk::Text(t->SeparatorToken);
             }
@@ -331,12 +331,12 @@ void WalkOracleParts(TAlterTableStatement* st, TRk_alterTableStmt* root, AlterPa
             case 1:
             case 2:
                 w.toks({c->Tok1, c->Tok2, c->Tok3});
-                w.names(c->List1, true);
+                w.names(c->List1);
                 w.tok(c->Tok4);
                 break;
             case 4:
                 w.toks({c->Tok1, c->Tok2});
-                w.names(c->List1, true);
+                w.names(c->List1);
                 w.tok(c->Tok3);
                 break;
             case 3:
@@ -380,7 +380,8 @@ void WalkOracleParts(TAlterTableStatement* st, TRk_alterTableStmt* root, AlterPa
             break;
         case 5:
             w.toks({c->Tok1, c->Tok2, c->Tok3});
-            w.names(c->List1, false);
+            // the commas too, so that the walk and the text give the list back
+            w.names(c->List1);
             w.tok(c->Tok4);
             IndexHandling(w, c->Sub1);
             break;

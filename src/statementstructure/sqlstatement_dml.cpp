@@ -151,6 +151,11 @@ int TInsertSqlStatement::AnalyzeParseTree() {
         auto* ref = dynamic_cast<TRk_TableRef*>(root->TargetTable);
         if (ref && ref->HasColumnList && ref->ColumnList) {
             AddFieldsFromList(ref->ColumnList);
+            // each column keeps the comma written before it
+            for (int i = 0; i < Fields->Count(); ++i) {
+                TRkField* f = Fields->GetField(i);
+                if (!f->SeparatorToken && f->SourceNode) f->SeparatorToken = f->SourceNode->SeparatorToken;
+            }
             if (TargetTable) {
                 AddOwnToken(TargetTable, TokAt(ref, 0));
                 AddOwnToken(TargetTable, TokAt(ref, 1));

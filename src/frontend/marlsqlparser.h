@@ -127,6 +127,12 @@ public:
     using TCustomMarlSqlParser::TCustomMarlSqlParser;
 };
 
+// Tokenizes AText (followed by a line break) with a fresh scanner of the
+// vendor, appending the tokens, numbered by their place, to ATokenList,
+// which must own its tokens.  Raises ERkError "In ParseStrToTokenList:..."
+// when that fails; the tokens made so far stay in the list.
+void TokenizeString(std::uint8_t Vendor, const std::string& AText, TSourceTokenList& ATokenList);
+
 // Is Word (any case) one of the SQL*Plus command names?
 bool IsSqlplusCmd(const std::string& Word);
 // ASCII case-insensitive equality.

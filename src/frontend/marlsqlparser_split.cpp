@@ -163,14 +163,11 @@ void TCustomMarlSqlParser::TokenizeOracle() {
     if (SlashCandidate) SlashCandidate->TokenCode = tcSqlplusCmd;
 }
 
-void TCustomMarlSqlParser::ParseStrToTokenList(void* AOwner, const std::string& AText,
-                                               TSourceTokenList& ATokenList) {
-    (void)AOwner;  // the list that takes the tokens is their owner
+void TokenizeString(std::uint8_t Vendor, const std::string& AText, TSourceTokenList& ATokenList) {
     if (AText.empty()) return;
     try {
         if (!ATokenList.OwnsObjects()) throw ERkError("the token list does not own its tokens");
-        std::unique_ptr<TRkCustomLexer> Lexer = FFactory->CreateLexer();
-        Lexer->QuestionMarkIdent = QuestionMarkIdent;
+        std::unique_ptr<TRkCustomLexer> Lexer = TRkParserFactory(Vendor).CreateLexer();
         std::istringstream In;
         std::ostringstream Out, Err;
         std::string Text = AText + "\r\n";
@@ -190,6 +187,12 @@ void TCustomMarlSqlParser::ParseStrToTokenList(void* AOwner, const std::string& 
     } catch (const std::exception& E) {
         throw ERkError(std::string("In ParseStrToTokenList:") + E.what());
     }
+}
+
+void TCustomMarlSqlParser::ParseStrToTokenList(void* AOwner, const std::string& AText,
+                                               TSourceTokenList& ATokenList) {
+    (void)AOwner;  // the list that takes the tokens is their owner
+    TokenizeString(FVendor, AText, ATokenList);
 }
 
 // ---------------------------------------------------------------------------

@@ -133,7 +133,13 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
         int r = DoParse();
         if (r != 0 || RootNode == nullptr) return r;
     }
-    int r = AnalyzeParseTree();
+    int r = -1;
+    try {
+        r = AnalyzeParseTree();
+    } catch (const std::exception&) {
+        // An analysis that fails leaves the statement unparsed.
+        r = -1;
+    }
     Parsed = (r == 0);
     return r;
 }
@@ -153,7 +159,6 @@ int TCustomSqlStatement::DoParse() {
         if (SourceTokens->Count() == 0 && !SqlText.empty()) {
             // Tokens made from the text replace those of an earlier parse.
             TextTokens->Clear();
-            TCustomMarlSqlParser Front(DbVendor);
             std::string Text = SqlText;
             if (HasPlsqlParser && OnSubstitutionVar) {
                 TSubStitutionVarProcess P;
@@ -162,7 +167,7 @@ int TCustomSqlStatement::DoParse() {
                 P.Execute();
                 Text = P.Text;
             }
-            Front.ParseStrToTokenList(this, Text, *TextTokens);
+            TokenizeString(DbVendor, Text, *TextTokens);
         }
         DropEndTokens(*TextTokens);
         if (SourceTokens->Count() == 0 && TextTokens->Count() == 0) return -1;

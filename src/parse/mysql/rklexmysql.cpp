@@ -1,0 +1,491 @@
+#include "parse/mysql/rklexmysql.h"
+
+#include <algorithm>
+
+#include "mysql_lex.h"
+#include "nodes/u_nodes.h"
+#include "parse/mysql/mysqltokens.h"
+
+using namespace mysqllex;
+
+// The actions test the start state by these values.
+static_assert(INITIAL == 0 && ST_NORMAL == 2 && ST_COMMENT == 4 && ST_QNAME == 6 &&
+              ST_STRING == 8 && ST_BQNAME == 10 && ST_BRNAME == 12);
+
+// ---------------------------------------------------------------- keywords
+
+const TRkMySQLKeywordRec MySQLKeywordTable[MySQLKeywordCount] = {
+#define MYSQL_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
+    MYSQL_KEYWORD_LIST(MYSQL_KEYWORD_RECORD)
+#undef MYSQL_KEYWORD_RECORD
+};
+
+namespace {
+
+inline unsigned char AsciiLower(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + 32) : u;
+}
+
+constexpr size_t kLongestKeyword = 19;   // RESTRICT_REFERENCES
+constexpr int32_t kLongestName = 255;    // quoted and bracketed names are cut here
+
+}  // namespace
+
+int MySQLKeywordCompare(std::string_view a, std::string_view b) {
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        unsigned char ca = AsciiLower(a[i]), cb = AsciiLower(b[i]);
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+int32_t MySQLKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code) {
+    Lo = std::max(Lo, 1);
+    Hi = std::min(Hi, MySQLKeywordCount);
+    while (Lo <= Hi) {
+        int32_t mid = (Lo + Hi) / 2;
+        const TRkMySQLKeywordRec& rec = MySQLKeywordTable[mid - 1];
+        int c = MySQLKeywordCompare(Text, std::string_view(rec.Name, rec.Length));
+        if (c == 0) {
+            Code = rec.Code;
+            return 0;
+        }
+        if (c > 0) Lo = mid + 1;
+        else Hi = mid - 1;
+    }
+    return -1;
+}
+
+bool IsMySQLKeyword(std::string_view Text, int32_t& Code) {
+    if (Text.size() > kLongestKeyword) return false;
+    return MySQLKeywordSearch(1, MySQLKeywordCount, Text, Code) == 0;
+}
+
+// ---------------------------------------------------------------- literal buffer
+
+void TRkLexerMySQL::ClearBuffer() {
+    LiteralBuffer.clear();
+    LiteralLength = 0;
+}
+
+void TRkLexerMySQL::AppendText(const std::string& S, int32_t N) {
+    if (N < 1) return;
+    size_t n = std::min(static_cast<size_t>(N), S.size());
+    LiteralBuffer.append(S, 0, n);
+    LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
+}
+
+void TRkLexerMySQL::AppendChar(char C) {
+    LiteralBuffer += C;
+    LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
+}
+
+std::string TRkLexerMySQL::BufferText() const {
+    return LiteralBuffer.substr(0, static_cast<size_t>(LiteralLength));
+}
+
+bool TRkLexerMySQL::IsOperatorChar(char C) {
+    return C != '\0' && std::string_view("~!@#^&|`?$%").find(C) != std::string_view::npos;
+}
+
+bool TRkLexerMySQL::IsDelimiterChar(char C) {
+    return C != '\0' && std::string_view(",()[].;$:+-*/%^<>=").find(C) != std::string_view::npos;
+}
+
+// ---------------------------------------------------------------- operator runs
+
+namespace {
+
+inline bool IsSign(char c) { return c == '+' || c == '-'; }
+
+// The token that the operator-run rule makes of each suffix T[i..] of one
+// run of operator characters (outside comments), for non-decreasing i.  The
+// searches move forward only, so a whole run costs linear time.
+class TRunSplitter {
+public:
+    explicit TRunSplitter(std::string_view t) : T(t), n(static_cast<int32_t>(t.size())) {}
+
+    // Characters the token keeps and its code.
+    std::pair<int32_t, int32_t> At(int32_t i) {
+        // The run ends before a comment opener, keeping at least one character.
+        int32_t p = std::max(1, NextOpener(i) - i);
+        // Trailing signs belong to what follows, unless an operator
+        // character comes before them.
+        if (p > 1 && IsSign(Ch(i + p - 1)) && NextOperatorChar(i) - i + 2 > p)
+            p = std::max(1, SignRunStart(i + p - 1) - i);
+        const char c0 = Ch(i);
+        const char c1 = n - i > 1 ? Ch(i + 1) : '\0';
+        const int32_t code = static_cast<unsigned char>(c0);
+        if (p == 1 && (TRkLexerMySQL::IsDelimiterChar(c0) || c0 == '@')) return {1, code};
+        if (p == 2 && std::string_view("*+-/=").find(c0) != std::string_view::npos && c1 == ':')
+            return {1, code};
+        if (p == 2 && c0 == '.' && c1 == '*') return {1, code};
+        if (p >= 2 && c0 == '@') return {1, code};
+        return {p, mysqltok::OPERATOR};
+    }
+
+private:
+    char Ch(int32_t k) const { return T[static_cast<size_t>(k)]; }
+    int32_t NextOpener(int32_t i) {
+        if (opener_ >= i) return opener_;
+        int32_t j = std::max(i, opener_ + 1);
+        while (j + 1 < n && !((Ch(j) == '/' && Ch(j + 1) == '*') || (Ch(j) == '-' && Ch(j + 1) == '-'))) ++j;
+        opener_ = j + 1 < n ? j : n;
+        return opener_;
+    }
+    int32_t NextOperatorChar(int32_t i) {
+        if (opChar_ >= i) return opChar_;
+        int32_t j = i;
+        while (j < n && !TRkLexerMySQL::IsOperatorChar(Ch(j))) ++j;
+        opChar_ = j;
+        return j;
+    }
+    int32_t SignRunStart(int32_t j) {
+        if (j != signEnd_) {
+            int32_t k = j;
+            while (k > 0 && IsSign(Ch(k - 1))) --k;
+            signEnd_ = j;
+            signStart_ = k;
+        }
+        return signStart_;
+    }
+
+    std::string_view T;
+    int32_t n = 0;
+    int32_t opener_ = -1;
+    int32_t opChar_ = -1;
+    int32_t signEnd_ = -1;
+    int32_t signStart_ = 0;
+};
+
+}  // namespace
+
+// Outside comments: the first token of the run is this match; the following
+// ones are planned now.  Planning stops where another rule could take the
+// rest of the run together with what follows it (one character left, a
+// comment opener, a name of '#', '$' and '@').
+void TRkLexerMySQL::OperatorRun() {
+    const std::string T = yytext.substr(0, static_cast<size_t>(yyleng));
+    const int32_t n = static_cast<int32_t>(T.size());
+    TRunSplitter split(T);
+    RunPlan.clear();
+    auto [len0, code0] = split.At(0);
+    int32_t i = len0;
+    while (i < n) {
+        std::string_view S(T.data() + i, static_cast<size_t>(n - i));
+        if (S.size() == 1 || S.starts_with("--") || S.starts_with("/*") ||
+            S.find_first_not_of("#$@") == std::string_view::npos)
+            break;
+        auto [len, code] = split.At(i);
+        RunPlan.push_back({len, code});
+        i += len;
+    }
+    RunChars = T;
+    RunPos = static_cast<size_t>(len0);
+    RunResets = yyresets();
+    yyless(len0);
+    yytext.resize(static_cast<size_t>(len0));
+    yyreturn(code0);
+}
+
+// Inside a comment a run adds to the comment text; "/*" opens a nested
+// comment and "*/" closes one.  The whole run is taken in this one match up
+// to the close of the outermost comment.
+void TRkLexerMySQL::CommentOperatorRun(int32_t Start) {
+    const int32_t n = yyleng;
+    int32_t i = Start;
+    while (i < n) {
+        const char c = yytext[static_cast<size_t>(i)];
+        const char c1 = i + 1 < n ? yytext[static_cast<size_t>(i) + 1] : '\0';
+        if (c == '*' && c1 == '/') {
+            AppendText("*/", 2);
+            i += 2;
+            if (CommentDepth == 0) {
+                yyless(i);
+                CloseComment();
+                return;
+            }
+            --CommentDepth;
+            continue;
+        }
+        if (c == '/' && c1 == '*') {
+            ++CommentDepth;
+            AppendText("/*", 2);
+            i += 2;
+            continue;
+        }
+        AppendChar(c);
+        ++i;
+    }
+}
+
+// ---------------------------------------------------------------- rule actions
+
+int TRkLexerMySQL::yylex() {
+    while (!RunPlan.empty()) {
+        if (RunResets != yyresets() || (yysstate != INITIAL && yysstate != ST_NORMAL)) {
+            RunPlan.clear();
+            break;
+        }
+        const TRunStep step = RunPlan.front();
+        RunPlan.pop_front();
+        std::string_view text = std::string_view(RunChars).substr(RunPos, static_cast<size_t>(step.Length));
+        if (!yyreplay(text)) {
+            RunPlan.clear();
+            break;
+        }
+        RunPos += static_cast<size_t>(step.Length);
+        yytext.assign(text);
+        yyreturn(step.Code);
+        return step.Code;
+    }
+    return yywalk(tables);
+}
+
+void TRkLexerMySQL::CloseComment() {
+    if (CommentDepth > 0) {   // one nesting level closes; the comment goes on
+        --CommentDepth;
+        return;
+    }
+    yystart(ST_NORMAL);
+    yytext = BufferText();
+    yyreturn(mysqltok::BLOCK_COMMENT);
+}
+
+// Text of a string or of a quoted or bracketed name; a line feed right after
+// it joins the literal.
+void TRkLexerMySQL::BodyRun() {
+    AppendText(yytext, yyleng);
+    char c = GetChar();
+    if (c == '\n') AppendChar(c);
+    else UngetChar(c);
+}
+
+void TRkLexerMySQL::CloseName(bool Cut) {
+    yystart(ST_NORMAL);
+    AppendText(yytext, yyleng);
+    if (Cut && LiteralLength > kLongestName) {
+        LiteralBuffer.resize(static_cast<size_t>(kLongestName));
+        LiteralLength = kLongestName;
+    }
+    yytext = BufferText();
+    yyreturn(mysqltok::IDENT);
+}
+
+void TRkLexerMySQL::RuleAction(int32_t Rule) {
+    using namespace mysqltok;
+    GetYYText(yytext);
+    switch (Rule) {
+        case R_COMMENT_CLOSE:
+            AppendText(yytext, yyleng);
+            CloseComment();
+            break;
+        case R_COMMENT_NESTED_OPEN:
+            CommentOperatorRun(0);
+            break;
+        case R_COMMENT_OPEN:
+            CommentDepth = 0;
+            yystart(ST_COMMENT);
+            ClearBuffer();
+            AppendText("/*", 2);
+            CommentOperatorRun(2);
+            break;
+        case R_COMMENT_TEXT:
+        case R_BQNAME_DOUBLED:
+        case R_BQNAME_TEXT:
+        case R_STRING_LINEBREAK:
+        case R_STRING_DOUBLED_QUOTE:
+        case R_STRING_ESCAPE:
+            AppendText(yytext, yyleng);
+            break;
+        case R_COMMENT_OPCHAR:
+            AppendChar(yytext[0]);
+            break;
+        case R_NSTRING_OPEN:
+        case R_STRING_OPEN:
+            yystart(ST_STRING);
+            ClearBuffer();
+            AppendText(yytext, yyleng);
+            break;
+        case R_BQNAME_OPEN:
+            yystart(ST_BQNAME);
+            ClearBuffer();
+            AppendText(yytext, yyleng);
+            break;
+        case R_BQNAME_CLOSE:
+            CloseName(false);
+            break;
+        case R_STRING_CLOSE:
+            yystart(ST_NORMAL);
+            AppendText(yytext, yyleng);
+            yytext = BufferText();
+            yyreturn(STRING_LIT);
+            break;
+        case R_STRING_TEXT:
+        case R_QNAME_TEXT:
+        case R_BRNAME_TEXT:
+            BodyRun();
+            break;
+        case R_QNAME_CLOSE:
+        case R_BRNAME_CLOSE:
+            CloseName(true);
+            break;
+        case R_QNAME_DOUBLED_QUOTE:
+            AppendChar('"');
+            break;
+        case R_QNAME_OPEN:
+            yystart(ST_QNAME);
+            ClearBuffer();
+            AppendText(yytext, yyleng);
+            break;
+        case R_BRNAME_OPEN:
+            yystart(ST_BRNAME);
+            ClearBuffer();
+            AppendText(yytext, yyleng);
+            break;
+        case R_LINEBREAK:
+            yyreturn(LINE_BREAK);
+            break;
+        case R_BLANKS:
+            yyreturn(BLANKS);
+            break;
+        case R_LINE_COMMENT:
+            yyreturn(LINE_COMMENT);
+            break;
+        case R_SINGLE_CHAR:
+            yyreturnc(yytext[0]);
+            break;
+        case R_OPERATOR_RUN:
+            if (yysstate == ST_COMMENT) CommentOperatorRun(0);
+            else OperatorRun();
+            break;
+        case R_SPACED_OPERATOR:
+            yyreturn(OPERATOR);
+            break;
+        case R_INTEGER:
+            yyreturn(INTEGER_LIT);
+            break;
+        case R_DECIMAL:
+            if (yytext.back() == '.') {   // «1..5» is 1, "..", 5
+                char c = GetChar();
+                UngetChar(c);
+                if (c == '.') {
+                    yyless(yyleng - 1);
+                    yytext.resize(static_cast<size_t>(yyleng));
+                    yyreturn(INTEGER_LIT);
+                    break;
+                }
+            }
+            yyreturn(NUMBER_LIT);
+            break;
+        case R_EXPONENT:
+            yyreturn(NUMBER_LIT);
+            break;
+        case R_WORD: {
+            int32_t code = 0;
+            yyreturn(IsMySQLKeyword(yytext, code) ? code : IDENT);
+            break;
+        }
+        case R_AT_NAME:
+            yyreturn(AT_NAME);
+            break;
+        case R_BIND_NAME:
+            yyreturn(BIND_NAME);
+            break;
+        case R_OTHER_CHAR:
+            yyreturn(OTHER_CHAR);
+            break;
+        default:
+            break;
+    }
+}
+
+// ---------------------------------------------------------------- tokens
+
+namespace {
+
+uint8_t CharTokenType(char c) {
+    switch (c) {
+        case '$': return ttDollar;
+        case '(': return ttLeftParen;
+        case ')': return ttRightParen;
+        case '*': return ttStar;
+        case '+': return ttPlus;
+        case ',': return ttComma;
+        case '-': return ttMinus;
+        case '.': return ttPeriod;
+        case '/': return ttSlash;
+        case ':': return ttColon;
+        case ';': return ttSemicolon;
+        case '<': return ttLess;
+        case '=': return ttEqual;
+        case '>': return ttGreater;
+        case '@': return ttAt;
+        case '[': return ttLeftBracket;
+        case ']': return ttRightBracket;
+        case '^': return ttCaret;
+        default: return ttOtherChar;
+    }
+}
+
+void Classify(TSourceToken& Token, uint8_t Group, uint8_t Type) {
+    Token.TokenGroup = Group;
+    Token.TokenType = Type;
+}
+
+}  // namespace
+
+int TRkLexerMySQL::NextToken(TSourceToken& Token) {
+    using namespace mysqltok;
+    int code = yylex();
+    int result = code;
+    Token.TokenCode = code;
+    Token.Text = yytext;
+    switch (code) {
+        case BLOCK_COMMENT:
+            Classify(Token, 3, ttBlockComment);
+            Token.TokenSubKind = 5;
+            break;
+        case LINE_COMMENT:
+            Classify(Token, 3, ttLineComment);
+            Token.TokenSubKind = 6;
+            break;
+        case BLANKS: Classify(Token, 2, ttBlanks); break;
+        case LINE_BREAK: Classify(Token, 2, ttLineBreak); break;
+        case BIND_NAME: Classify(Token, 2, ttBindVar); break;
+        case AT_NAME: Classify(Token, 2, ttAtVar); break;
+        case OPERATOR:
+            Classify(Token, 6, ttOperator);
+            if (QuestionMarkIdent && yytext == "?") result = IDENT;
+            else if (yytext == "<<") result = DOUBLE_LT;
+            else if (yytext == ">>") result = DOUBLE_GT;
+            else if (yytext == ":=") result = ASSIGN_OP;
+            else if (yytext == "..") result = DOUBLE_DOT;
+            Token.TokenCode = result;
+            break;
+        case NUMBER_LIT:
+        case INTEGER_LIT: Classify(Token, 3, ttNumber); break;
+        case STRING_LIT: Classify(Token, 3, ttString); break;
+        case IDENT: {
+            const char c = yytext.empty() ? '\0' : yytext[0];
+            Classify(Token, 5, c == '"' ? ttQuotedName : c == '[' ? ttBracketedName : ttIdentifier);
+            break;
+        }
+        case END_OF_INPUT:
+            break;
+        default:
+            if (code >= 255) {
+                Classify(Token, 1, ttKeyword);
+            } else {
+                Token.Text = yytext.substr(0, 1);
+                Classify(Token, 6, CharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]));
+            }
+            break;
+    }
+    Token.Line = yylineno;
+    Token.Column = yycolno;
+    return result;
+}

@@ -526,6 +526,28 @@ TEST_F(WindowTest, CollectionFollowsTheScriptOrderAndMatchesNamesLoosely) {
   EXPECT_NE(Dot.find("parent NUMBER fk"), std::string::npos) << Dot;
 }
 
+// Names that DOT or its HTML-like labels would take for markup still draw,
+// and so does an output name holding a comma.
+TEST_F(WindowTest, HostileNamesDraw) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "h.sql",
+            "CREATE TABLE \"R&D <lab>\" (\"a&b\" NUMBER PRIMARY KEY, \"c\\\" NUMBER);\n"
+            "CREATE TABLE t2 (x NUMBER, CONSTRAINT f FOREIGN KEY (x) REFERENCES \"R&D <lab>\" (\"a&b\"));\n"
+            "CREATE TABLE \"caf\xE9\" (n NUMBER);\n");  // Latin-1
+  OpenScript(Dir / "h.sql");
+  ASSERT_EQ(Page(), 1) << W->lbschemahint->text().toStdString();
+  W->edoutputtitle->setText("Q&A \"draft\" \\ v2");
+  const fs::path Out = Dir / "a,b.png";
+  Draw(Out, 2);
+  ASSERT_EQ(Page(), 3);
+  EXPECT_EQ(W->lbendinfo->text().toStdString(), "File created successfuly: " + Out.string());
+  EXPECT_TRUE(fs::exists(Out));
+  const std::string Dot = W->GetDotText();
+  EXPECT_NE(Dot.find("R&amp;D &lt;lab&gt;"), std::string::npos) << Dot;
+  EXPECT_NE(Dot.find(" -- \"t2\""), std::string::npos) << Dot;
+  EXPECT_NE(Dot.find("caf\xC3\xA9"), std::string::npos) << Dot;
+}
+
 TEST_F(WindowTest, TooLongACommandIsRefused) {
   REQUIRE_ORACLE();
   WriteFile(Dir / "scott.sql", kScript);

@@ -241,8 +241,12 @@ int TRkParserOracleSql::yyparse() {
     FSavedVal = oracleYYSType{};
     FSavedState = 0;
     FSavedSp = 0;
-    yys.assign(InitialStackSize, 0);
-    yyv.assign(InitialStackSize, oracleYYSType{});
+    // The stacks keep what an earlier parse grew them to; entries above the
+    // stack pointer are overwritten before they are read.
+    if (yys.size() < static_cast<size_t>(InitialStackSize)) {
+        yys.resize(InitialStackSize);
+        yyv.resize(InitialStackSize);
+    }
 
     enum { stPush, stFetch, stDecide, stError, stRecover } step = stPush;
     int16_t act = 0;

@@ -125,7 +125,9 @@ TEST_F(OracleDriver, ExpectedTokenTextRules) {
         std::vector<std::string> names;
         for (std::string w; in >> w;) names.push_back(w);
         EXPECT_LE(names.size(), 20u) << s;
-        if (e.size() >= 3 && e.compare(e.size() - 3, 3, "...") == 0) EXPECT_EQ(names.size(), 20u) << s;
+        if (e.size() >= 3 && e.compare(e.size() - 3, 3, "...") == 0) {
+            EXPECT_EQ(names.size(), 20u) << s;
+        }
         for (size_t i = 1; i < names.size(); ++i) EXPECT_NE(names[i], ";") << s;
         if (names[0] == ";") ++withSemicolon;
     }
@@ -385,7 +387,9 @@ TEST(OracleGrammarTables, TablePropertiesTheDriverReliesOn) {
     const TRkYaccTables& t = TRkParserOracleSql::Tables();
     int accepts = 0;
     for (int s = 0; s < t.yynstates; ++s) {
-        if (t.yyd[s] != 0) EXPECT_GT(t.yyal[s], t.yyah[s]) << "default reduction with entries in " << s;
+        if (t.yyd[s] != 0) {
+            EXPECT_GT(t.yyal[s], t.yyah[s]) << "default reduction with entries in " << s;
+        }
         for (int i = t.yyal[s]; i <= t.yyah[s]; ++i) {
             EXPECT_NE(t.yya[i].sym, 256) << s;
             if (t.yya[i].act == 0) {

@@ -43,7 +43,7 @@ class TRkParserOracleSql : public TRkCustomParser {
 public:
     // Entries of the value and state stacks a parse starts with; both grow
     // up to MaxStackDepth.
-    static constexpr int InitialStackSize = 256;
+    static constexpr int InitialStackSize = 64;
     static constexpr int MaxExpectedNames = 20;
 
     TRkParserOracleSql();

@@ -245,6 +245,68 @@ TEST(DdlScripts, DropTableWalkStillVisitsCascadeWords) {
     EXPECT_NE(plain.find("cascade constraints"), std::string::npos) << plain;
 }
 
+// Token texts of a walk, joined by single blanks.
+class Words : public TRkVisitorAbs {
+public:
+    std::string Text;
+    void Visit(TRkVisitedAbs* Obj) override {
+        TRkVisitorAbs::Visit(Obj);
+        if (TSourceToken* t = Obj->AsToken()) Text += (Text.empty() ? "" : " ") + t->Text;
+    }
+};
+
+TEST(DdlScripts, EveryStatementWalksItsTokensInSourceOrder) {
+    const char* sqls[] = {
+        "create table t (a int not null primary key, b number(10,2) default 0, "
+        "constraint fk foreign key (b) references u (x) on delete cascade, unique (a, b)) "
+        "tablespace users pctfree 10 storage (initial 10 k next 1 m) nologging",
+        "create global temporary table t (a int)",
+        "create table t (a, b) as select x, y from u",
+        "create table t as select * from u",
+        "create unique index ix on t (a, upper(b) desc)",
+        "create or replace force view v (a, b) as select x, y from t with check option constraint ck",
+        "create view v as select * from t",
+        "drop table t cascade constraints",
+        "drop index ix force",
+        "alter table t add constraint pk primary key (a)",
+        "alter table t add (c int, d date, constraint u unique (c))",
+        "alter table t modify (c varchar2(20) not null)",
+        "alter table t drop (a, b) cascade constraints checkpoint 100",
+        "alter table t set unused column c",
+        "alter table t rename column a to b",
+        "alter table t drop primary key cascade",
+        "alter table t drop unique (a, b) keep index",
+        "alter table t rename constraint a to b",
+        "alter table t drop constraint c cascade",
+        "alter table t pctfree 10 nocache",
+        "alter table t disable all triggers",
+        "alter table t enable novalidate constraint c exceptions into ex",
+        "insert into t (a, b) values (1, 2)",
+        "insert into t select * from u",
+        "update t set a = 1, b = 2 where c = 3 returning a into :x",
+        "delete from t where a = 1",
+        "merge into t a using s b on (a.id = b.id) when matched then update set a.x = b.x "
+        "when not matched then insert (id, x) values (b.id, b.x)",
+    };
+    for (const char* sql : sqls) {
+        Script s(std::string(sql) + ";");
+        ASSERT_EQ(s.Count(), 1) << sql;
+        TCustomSqlStatement* st = s.Parser.Statements().GetStatement(0);
+        ASSERT_NE(st->GetRootNode(), nullptr) << sql;
+        ASSERT_TRUE(st->Parsed) << sql;
+        std::string expected;
+        for (int i = 0; i < st->SourceTokens->Count(); ++i) {
+            TSourceToken* t = st->SourceTokens->GetToken(i);
+            if (!t->IsSignificant() || t->TokenType == ttSemicolon || t->TokenCode == 0) continue;
+            expected += (expected.empty() ? "" : " ") + t->Text;
+        }
+        Words w;
+        st->Accept(&w);
+        EXPECT_EQ(w.Text, expected) << sql;
+        EXPECT_FALSE(st->GetText().empty()) << sql;
+    }
+}
+
 TEST(DdlScripts, ReparsingGivesTheSameModel) {
     Script s(
         "create table t (a int primary key, b int);\n"

@@ -81,10 +81,20 @@ void SetItemField(TCustomSqlStatement* st, TRk_Node* item, TRkFieldList* into, b
     if (fireEvent && st->OnFieldEvent) st->OnFieldEvent(st, st, raw);
 }
 
-void WhereClauseWalk(TRk_Node* whereClause, TRk_Node* whereNode, TRkVisitorAbs* v) {
-    if (!whereNode) return;
-    OwnTokensOf(whereClause, v);
-    Node(whereNode, v);
+// The clauses that close an UPDATE or DELETE walk: FROM joins, WHERE,
+// RETURNING and the trailing token.
+void WalkFromWhereReturning(TCustomSqlStatement* st, TRk_Node* fromClause, TrkJoinList* fromJoins,
+                            TRk_Node* whereClause, TRk_Node* returning, TRkVisitorAbs* v) {
+    if (fromJoins->Count() > 0) {
+        Tok(TokAt(fromClause, 0), v);
+        fromJoins->Accept(v);
+    }
+    if (st->WhereNode) {
+        OwnTokensOf(whereClause, v);
+        Node(st->WhereNode, v);
+    }
+    Node(returning, v);
+    Tok(st->TrailingToken, v);
 }
 
 }  // namespace
@@ -386,13 +396,8 @@ void TUpdateSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
         else TargetJoins->Accept(Visitor);
         Tok(TokAt(root, 1), Visitor);
         Node(Fields.get(), Visitor);
-        if (FromJoins->Count() > 0) {
-            Tok(TokAt(root->FromClause, 0), Visitor);
-            FromJoins->Accept(Visitor);
-        }
-        WhereClauseWalk(root->WhereClause, WhereNode, Visitor);
-        Node(ReturningNode, Visitor);
-        Tok(TrailingToken, Visitor);
+        WalkFromWhereReturning(this, root->FromClause, FromJoins.get(), root->WhereClause, ReturningNode,
+                               Visitor);
     });
 }
 
@@ -479,13 +484,8 @@ void TDeleteSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
         Tok(TokAt(root, 0), Visitor);
         if (HasFrom) Tok(TokAt(root, 1), Visitor);
         Node(DeleteTable, Visitor);
-        if (FromJoins->Count() > 0) {
-            Tok(TokAt(root->FromClause, 0), Visitor);
-            FromJoins->Accept(Visitor);
-        }
-        WhereClauseWalk(root->WhereClause, WhereNode, Visitor);
-        Node(ReturningNode, Visitor);
-        Tok(TrailingToken, Visitor);
+        WalkFromWhereReturning(this, root->FromClause, FromJoins.get(), root->WhereClause, ReturningNode,
+                               Visitor);
     });
 }
 

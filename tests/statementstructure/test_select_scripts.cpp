@@ -167,3 +167,29 @@ TEST(DmlScripts, InsertUpdateDeleteMerge) {
 }
 
 }  // namespace
+
+namespace {
+
+// A query made from a tree that its creator handed over has no tokens of
+// its own: rebuilding its text analyzes that tree again instead of losing
+// it, and the analysis does not collect anything twice.
+TEST(SelectScripts, QueryFromACreatorsTreeKeepsItOnReparse) {
+    Script s("create table c as select a, b from u where a > 1;");
+    auto* ct = dynamic_cast<TCreateTableSqlStatement*>(s.Parser.Statements().GetStatement(0));
+    ASSERT_NE(ct, nullptr);
+    TSelectSqlStatement* q = ct->SubQuery.get();
+    ASSERT_NE(q, nullptr);
+    ASSERT_TRUE(q->Parsed);
+    TRk_Node* root = q->RootNode;
+    q->Parsed = false;
+    const std::string text = q->GetText();
+    EXPECT_EQ(q->RootNode, root);
+    EXPECT_TRUE(q->Parsed);
+    EXPECT_EQ(q->Fields->Count(), 2);
+    EXPECT_EQ(q->Tables->Count(), 1);
+    EXPECT_EQ(text.rfind("Select a,\r\nb\r\nFrom u\r\nWhere a > 1", 0), 0u) << text;
+    ASSERT_EQ(q->Parse(false), 0);
+    EXPECT_EQ(q->Fields->Count(), 2);
+}
+
+}  // namespace

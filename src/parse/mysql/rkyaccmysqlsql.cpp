@@ -1,0 +1,684 @@
+#include "parse/mysql/rkyaccmysqlsql.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "mysql_yacc.h"
+#include "parse/mysql/mysqltokens.h"
+
+namespace {
+
+struct TNameRec {
+    const char* Name;
+    int Code;
+};
+
+// Names of characters, classes and some keywords for expected-token texts;
+// searched from the first row.
+const TNameRec TokenNames[] = {
+    {"Identifier", mysqltok::IDENT}, {"Select", mysqltok::MY_SELECT}, {"Insert", mysqltok::MY_INSERT}, {"Update", mysqltok::MY_UPDATE},
+    {"Delete", mysqltok::MY_DELETE}, {"From", mysqltok::MY_FROM}, {"Where", mysqltok::MY_WHERE}, {"Group", mysqltok::MY_GROUP},
+    {"Having", mysqltok::MY_HAVING}, {"Order", mysqltok::MY_ORDER}, {"And", mysqltok::MY_AND}, {"Or", mysqltok::MY_OR},
+    {"Not", mysqltok::MY_NOT}, {"Is", mysqltok::MY_IS}, {"Null", mysqltok::MY_NULL}, {"Distinct", mysqltok::MY_DISTINCT},
+    {"Any", mysqltok::MY_ANY}, {"All", mysqltok::MY_ALL}, {"As", mysqltok::MY_AS}, {",", 44},
+    {"By", mysqltok::MY_BY}, {"Asc", mysqltok::MY_ASC}, {"Desc", mysqltok::MY_DESC}, {"In", mysqltok::MY_IN},
+    {"Like", mysqltok::MY_LIKE}, {"Minus", mysqltok::MY_MINUS}, {"Union", mysqltok::MY_UNION}, {"intersect", mysqltok::MY_INTERSECT},
+    {"CREATE", mysqltok::MY_CREATE}, {"DROP", mysqltok::MY_DROP}, {"INDEX", mysqltok::MY_INDEX}, {"INTO", mysqltok::MY_INTO},
+    {"JOIN", mysqltok::MY_JOIN}, {"CASCADE", mysqltok::MY_CASCADE}, {"UNIQUE", mysqltok::MY_UNIQUE}, {"ON", mysqltok::MY_ON},
+    {"REVOKE", mysqltok::MY_REVOKE}, {"TABLE", mysqltok::MY_TABLE}, {"TRIGGER", mysqltok::MY_TRIGGER}, {"USER", mysqltok::MY_USER},
+    {"VALUES", mysqltok::MY_VALUES}, {"CASE", mysqltok::MY_CASE}, {"CAST", mysqltok::MY_CAST}, {"CLOSE", mysqltok::MY_CLOSE},
+    {"COMMIT", mysqltok::MY_COMMIT}, {"CONSTRAINT", mysqltok::MY_CONSTRAINT}, {"CONSTRAINTS", mysqltok::MY_CONSTRAINTS}, {"COUNT", mysqltok::MY_COUNT},
+    {"CURSOR", mysqltok::MY_CURSOR}, {"FUNCTION", mysqltok::MY_FUNCTION}, {"OVERLAPS", mysqltok::OVERLAPS_WORD}, {"PACKAGE", mysqltok::MY_PACKAGE},
+    {"PASSWORD", mysqltok::MY_PASSWORD}, {"SEQUENCE", mysqltok::MY_SEQUENCE}, {"TIMESTAMP", mysqltok::MY_TIMESTAMP}, {"TOP", mysqltok::MY_TOP},
+    {"TRANSACTION", mysqltok::MY_TRANSACTION}, {"TRIGGERS", mysqltok::MY_TRIGGERS}, {"TRIM", mysqltok::MY_TRIM}, {"TRUNCATE", mysqltok::MY_TRUNCATE},
+    {"TYPE", mysqltok::MY_TYPE}, {"(", 40}, {")", 41}, {"[", 91},
+    {"]", 93}, {".", 46}, {":", 58}, {"-", 45},
+    {"/", 47}, {"*", 42}, {"+", 43}, {"=", 61},
+    {">", 62}, {"<", 60}, {"@", 64},
+};
+
+// Keywords named in expected-token texts, in this (unsorted) order.
+const TNameRec KeywordNames[] = {
+    {"ACCESS", mysqltok::MY_ACCESS}, {"ACTION", mysqltok::MY_ACTION}, {"ADD", mysqltok::MY_ADD},
+    {"ALTER", mysqltok::MY_ALTER}, {"BETWEEN", mysqltok::MY_BETWEEN}, {"BYTE", mysqltok::MY_BYTE},
+    {"CHAR", mysqltok::MY_CHAR}, {"CHECK", mysqltok::MY_CHECK}, {"COMMENT", mysqltok::MY_COMMENT},
+    {"CONNECT", mysqltok::MY_CONNECT}, {"CONSTANT", mysqltok::MY_CONSTANT}, {"CROSS", mysqltok::MY_CROSS},
+    {"CURRENT", mysqltok::MY_CURRENT}, {"DATE", mysqltok::MY_DATE}, {"DAY", mysqltok::MY_DAY},
+    {"DECIMAL", mysqltok::MY_DECIMAL}, {"DEFAULT", mysqltok::MY_DEFAULT}, {"ELSE", mysqltok::MY_ELSE},
+    {"ELSIF", mysqltok::MY_ELSIF}, {"EXISTS", mysqltok::MY_EXISTS}, {"EXIT", mysqltok::MY_EXIT},
+    {"EXTRACT", mysqltok::MY_EXTRACT}, {"FILE", mysqltok::MY_FILE}, {"FIRST", mysqltok::MY_FIRST},
+    {"FETCH", mysqltok::MY_FETCH}, {"FLOAT", mysqltok::MY_FLOAT}, {"FOR", mysqltok::MY_FOR},
+    {"FOREIGN", mysqltok::MY_FOREIGN}, {"FORALL", mysqltok::MY_FORALL}, {"GRANT", mysqltok::MY_GRANT},
+    {"GOTO", mysqltok::MY_GOTO}, {"IMMEDIATE", mysqltok::MY_IMMEDIATE}, {"INNER", mysqltok::MY_INNER},
+    {"INT", mysqltok::MY_INT}, {"INTERVAL", mysqltok::MY_INTERVAL}, {"INCREMENT", mysqltok::MY_INCREMENT},
+    {"INITIAL", mysqltok::MY_INITIAL}, {"INTEGER", mysqltok::MY_INTEGER}, {"LEVEL", mysqltok::MY_LEVEL},
+    {"LEFT", mysqltok::MY_LEFT}, {"LOCK", mysqltok::MY_LOCK}, {"LONG", mysqltok::MY_LONG},
+    {"LOOP", mysqltok::MY_LOOP}, {"MATCH", mysqltok::MY_MATCH}, {"MATCHED", mysqltok::MY_MATCHED},
+    {"MAP", mysqltok::MY_MAP}, {"MODE", mysqltok::MY_MODE}, {"MODIFY", mysqltok::MY_MODIFY},
+    {"MONITORING", mysqltok::MY_MONITORING}, {"MONTH", mysqltok::MY_MONTH}, {"NATURAL", mysqltok::MY_NATURAL},
+    {"NATURALN", mysqltok::MY_NATURALN}, {"NOMONITORING", mysqltok::MY_NOMONITORING}, {"NOTHING", mysqltok::MY_NOTHING},
+    {"NOWAIT", mysqltok::MY_NOWAIT}, {"NUMBER", mysqltok::MY_NUMBER}, {"OF", mysqltok::MY_OF},
+    {"OTHERS", mysqltok::MY_OTHERS}, {"OPTION", mysqltok::MY_OPTION}, {"PARTIAL", mysqltok::MY_PARTIAL},
+    {"PARTITION", mysqltok::PARTITION_WORD}, {"PRAGMA", mysqltok::MY_PRAGMA}, {"PRIOR", mysqltok::MY_PRIOR},
+    {"PRIVILEGES", mysqltok::MY_PRIVILEGES}, {"PUBLIC", mysqltok::MY_PUBLIC}, {"RAW", mysqltok::MY_RAW},
+    {"RAISE", mysqltok::MY_RAISE}, {"RIGHT", mysqltok::MY_RIGHT}, {"RENAME", mysqltok::MY_RENAME},
+    {"REVERSE", mysqltok::MY_REVERSE}, {"RECORD", mysqltok::MY_RECORD}, {"ROW", mysqltok::MY_ROW},
+    {"ROWTYPE", mysqltok::MY_ROWTYPE}, {"ROWCOUNT", mysqltok::MY_ROWCOUNT}, {"ROWNUM", mysqltok::MY_ROWNUM},
+    {"SECOND", mysqltok::MY_SECOND}, {"SHARE", mysqltok::MY_SHARE}, {"SERIALLY_REUSABLE", mysqltok::MY_SERIALLY_REUSABLE},
+    {"SESSION", mysqltok::MY_SESSION}, {"SET", mysqltok::MY_SET}, {"SIZE", mysqltok::MY_SIZE},
+    {"START", mysqltok::MY_START}, {"SMALLINT", mysqltok::MY_SMALLINT}, {"SUCCESSFUL", mysqltok::MY_SUCCESSFUL},
+    {"SYNONYM", mysqltok::MY_SYNONYM}, {"SYSDATE", mysqltok::MY_SYSDATE}, {"TIES", mysqltok::MY_TIES},
+    {"THEN", mysqltok::MY_THEN}, {"TO", mysqltok::MY_TO}, {"UID", mysqltok::MY_UID},
+    {"VALIDATE", mysqltok::MY_VALIDATE}, {"VARCHAR", mysqltok::MY_VARCHAR}, {"VARCHAR2", mysqltok::MY_VARCHAR2},
+    {"VIEW", mysqltok::MY_VIEW}, {"WAIT", mysqltok::MY_WAIT}, {"WHENEVER", mysqltok::MY_WHENEVER},
+    {"WHILE", mysqltok::MY_WHILE}, {"WITH", mysqltok::MY_WITH}, {"YEAR", mysqltok::MY_YEAR},
+    {"ACCOUNT", mysqltok::MY_ACCOUNT}, {"AFTER", mysqltok::MY_AFTER}, {"ARRAY", mysqltok::MY_ARRAY},
+    {"AT", mysqltok::MY_AT}, {"BEFORE", mysqltok::MY_BEFORE}, {"BEGIN", mysqltok::MY_BEGIN},
+    {"BFILE", mysqltok::MY_BFILE}, {"BITMAP", mysqltok::MY_BITMAP}, {"BINARY_INTEGER", mysqltok::MY_BINARY_INTEGER},
+    {"BLOB", mysqltok::MY_BLOB}, {"BLOCK", mysqltok::MY_BLOCK}, {"BODY", mysqltok::MY_BODY},
+    {"BOTH", mysqltok::MY_BOTH}, {"BOOLEAN", mysqltok::MY_BOOLEAN}, {"CACHE", mysqltok::MY_CACHE},
+    {"CHAINED", mysqltok::MY_CHAINED}, {"CHARACTER", mysqltok::MY_CHARACTER}, {"CHECKPOINT", mysqltok::MY_CHECKPOINT},
+    {"CLOB", mysqltok::MY_CLOB}, {"COMMITTED", mysqltok::MY_COMMITTED}, {"COST", mysqltok::MY_COST},
+    {"CYCLE", mysqltok::MY_CYCLE}, {"DATABASE", mysqltok::MY_DATABASE}, {"DEC", mysqltok::MY_DEC},
+    {"DECLARE", mysqltok::MY_DECLARE}, {"DECODE", mysqltok::MY_DECODE}, {"DEFERRABLE", mysqltok::MY_DEFERRABLE},
+    {"DEFERRED", mysqltok::MY_DEFERRED}, {"DOUBLE", mysqltok::MY_DOUBLE}, {"DUMP", mysqltok::MY_DUMP},
+    {"EACH", mysqltok::MY_EACH}, {"END", mysqltok::MY_END}, {"ESCAPE", mysqltok::MY_ESCAPE},
+    {"EXCEPT", mysqltok::MY_EXCEPT}, {"EXCEPTION", mysqltok::MY_EXCEPTION}, {"EXECUTE", mysqltok::MY_EXECUTE},
+    {"EXPLAIN", mysqltok::MY_EXPLAIN}, {"EXTEND", mysqltok::MY_EXTEND}, {"EXTERNALLY", mysqltok::MY_EXTERNALLY},
+    {"FORCE", mysqltok::MY_FORCE}, {"FULL", mysqltok::MY_FULL}, {"GLOBAL", mysqltok::MY_GLOBAL},
+    {"GLOBALLY", mysqltok::MY_GLOBALLY}, {"GLOBAL_NAME", mysqltok::MY_GLOBAL_NAME}, {"HOUR", mysqltok::MY_HOUR},
+    {"IF", mysqltok::MY_IF}, {"INSTEAD", mysqltok::MY_INSTEAD}, {"ISOLATION", mysqltok::MY_ISOLATION},
+    {"ISOPEN", mysqltok::MY_ISOPEN}, {"KEY", mysqltok::MY_KEY}, {"LAST", mysqltok::MY_LAST},
+    {"LEADING", mysqltok::MY_LEADING}, {"LOB", mysqltok::MY_LOB}, {"LOCAL", mysqltok::MY_LOCAL},
+    {"LOCATOR", mysqltok::MY_LOCATOR}, {"LOG", mysqltok::MY_LOG}, {"MAX", mysqltok::MY_MAX},
+    {"MAXVALUE", mysqltok::MY_MAXVALUE}, {"MEMBER", mysqltok::MY_MEMBER}, {"MERGE", mysqltok::MY_MERGE},
+    {"MIN", mysqltok::MY_MIN}, {"MINUTE", mysqltok::MY_MINUTE}, {"MINVALUE", mysqltok::MY_MINVALUE},
+    {"MOVE", mysqltok::MY_MOVE}, {"MOVEMENT", mysqltok::MY_MOVEMENT}, {"NATIONAL", mysqltok::MY_NATIONAL},
+    {"NCHAR", mysqltok::MY_NCHAR}, {"NCLOB", mysqltok::MY_NCLOB}, {"NESTED", mysqltok::MY_NESTED},
+    {"NO", mysqltok::MY_NO}, {"NOCACHE", mysqltok::MY_NOCACHE}, {"NOCYCLE", mysqltok::MY_NOCYCLE},
+    {"NOFORCE", mysqltok::MY_NOFORCE}, {"NOMAXVALUE", mysqltok::MY_NOMAXVALUE}, {"NOMINVALUE", mysqltok::MY_NOMINVALUE},
+    {"NOORDER", mysqltok::MY_NOORDER}, {"NORELY", mysqltok::MY_NORELY}, {"NOTFOUND", mysqltok::MY_NOTFOUND},
+    {"FOUND", mysqltok::MY_FOUND}, {"NUMERIC", mysqltok::MY_NUMERIC}, {"NVARCHAR2", mysqltok::MY_NVARCHAR2},
+    {"OBJECT", mysqltok::MY_OBJECT}, {"ONLY", mysqltok::MY_ONLY}, {"OPEN", mysqltok::MY_OPEN},
+    {"OUT", mysqltok::MY_OUT}, {"OUTER", mysqltok::MY_OUTER}, {"PERCENT", mysqltok::MY_PERCENT},
+    {"PLS_INTEGER", mysqltok::MY_PLS_INTEGER}, {"POSITIVE", mysqltok::MY_POSITIVE}, {"POSITIVEN", mysqltok::MY_POSITIVEN},
+    {"PRECISION", mysqltok::MY_PRECISION}, {"PRIMARY", mysqltok::MY_PRIMARY}, {"PROCEDURE", mysqltok::MY_PROCEDURE},
+    {"PURGE", mysqltok::MY_PURGE}, {"READ", mysqltok::MY_READ}, {"REAL", mysqltok::MY_REAL},
+    {"REF", mysqltok::MY_REF}, {"REFERENCES", mysqltok::MY_REFERENCES}, {"REPLACE", mysqltok::MY_REPLACE},
+    {"RESET", mysqltok::MY_RESET}, {"RESTRICT", mysqltok::MY_RESTRICT}, {"RESTRICTED", mysqltok::MY_RESTRICTED},
+    {"RESTRICT_REFERENCES", mysqltok::MY_RESTRICT_REFERENCES}, {"RETURN", mysqltok::MY_RETURN}, {"RETURNING", mysqltok::MY_RETURNING},
+    {"ROLE", mysqltok::MY_ROLE}, {"ROLES", mysqltok::MY_ROLES}, {"ROLLBACK", mysqltok::MY_ROLLBACK},
+    {"ROWLABEL", mysqltok::MY_ROWLABEL}, {"RULE", mysqltok::MY_RULE}, {"SAVEPOINT", mysqltok::MY_SAVEPOINT},
+    {"SCHEMA", mysqltok::MY_SCHEMA}, {"SERIALIZABLE", mysqltok::MY_SERIALIZABLE}, {"SNAPSHOT", mysqltok::MY_SNAPSHOT},
+    {"SOME", mysqltok::MY_SOME}, {"SORT", mysqltok::MY_SORT}, {"SQL", mysqltok::MY_SQL},
+    {"SQLCODE", mysqltok::MY_SQLCODE}, {"SQLERROR", mysqltok::MY_SQLERROR}, {"SQLERRM", mysqltok::MY_SQLERRM},
+    {"STATISTICS", mysqltok::MY_STATISTICS}, {"STORE", mysqltok::MY_STORE}, {"SUBTYPE", mysqltok::MY_SUBTYPE},
+    {"SUM", mysqltok::MY_SUM}, {"TEMPORARY", mysqltok::MY_TEMPORARY}, {"TIME", mysqltok::MY_TIME},
+    {"TRAILING", mysqltok::MY_TRAILING}, {"TYPECAST", mysqltok::TYPECAST_WORD}, {"UNTIL", mysqltok::MY_UNTIL},
+    {"USAGE", mysqltok::MY_USAGE}, {"USE", mysqltok::MY_USE}, {"USING", mysqltok::MY_USING},
+    {"UROWID", mysqltok::MY_UROWID}, {"VALUE", mysqltok::MY_VALUE}, {"VARRAY", mysqltok::MY_VARRAY},
+    {"VARYING", mysqltok::MY_VARYING}, {"WHEN", mysqltok::MY_WHEN}, {"WITHOUT", mysqltok::MY_WITHOUT},
+    {"WORK", mysqltok::MY_WORK}, {"WRITE", mysqltok::MY_WRITE}, {"BULK", mysqltok::MY_BULK},
+    {"COLLECT", mysqltok::MY_COLLECT}, {"INDICATOR", mysqltok::INDICATOR_WORD}, {"ZONE", mysqltok::MY_ZONE},
+};
+
+bool FindName(const TNameRec* Begin, const TNameRec* End, int Code, std::string& Name) {
+    for (const TNameRec* r = Begin; r != End; ++r)
+        if (r->Code == Code) {
+            Name = r->Name;
+            return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+TRkParserMySQLSql::TRkParserMySQLSql() { DialectCode = 7; }
+
+const TRkYaccTables& TRkParserMySQLSql::Tables() { return mysql::tables; }
+
+bool TRkParserMySQLSql::TokenName(int Code, std::string& Name) {
+    return FindName(std::begin(TokenNames), std::end(TokenNames), Code, Name);
+}
+
+bool TRkParserMySQLSql::KeywordName(int Code, std::string& Name) {
+    return FindName(std::begin(KeywordNames), std::end(KeywordNames), Code, Name);
+}
+
+bool TRkParserMySQLSql::yyact(int State, int Sym, int16_t& Action) {
+    const TRkYaccTables& t = Tables();
+    if (State < 0 || State >= t.yynstates) return false;
+    for (int i = t.yyal[State]; i <= t.yyah[State]; ++i)
+        if (t.yya[i].sym == Sym) {
+            Action = t.yya[i].act;
+            return true;
+        }
+    return false;
+}
+
+bool TRkParserMySQLSql::yygoto(int State, int Sym, int16_t& Target) {
+    const TRkYaccTables& t = Tables();
+    if (State < 0 || State >= t.yynstates) return false;
+    for (int i = t.yygl[State]; i <= t.yygh[State]; ++i)
+        if (t.yyg[i].sym == Sym) {
+            Target = t.yyg[i].act;
+            return true;
+        }
+    return false;
+}
+
+std::string TRkParserMySQLSql::ExpectedTokens(int State) {
+    const TRkYaccTables& t = Tables();
+    std::vector<std::string> names;
+    int nameable = 0;
+    int16_t act = 0;
+    if (yyact(State, ';', act) && act < 0) {
+        names.emplace_back(";");
+        ++nameable;
+    }
+    if (State >= 0 && State < t.yynstates) {
+        std::string name;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int i = t.yyal[State]; i <= t.yyah[State]; ++i) {
+                const int sym = t.yya[i].sym;
+                if (!(pass == 0 ? TokenName(sym, name) : KeywordName(sym, name))) continue;
+                ++nameable;
+                if (static_cast<int>(names.size()) < MaxExpectedNames) names.push_back(name);
+            }
+    }
+    if (names.empty()) return "Unknown";
+    std::string s;
+    for (const std::string& n : names) s += UpperCase(n) + " ";
+    if (nameable > static_cast<int>(names.size())) s += "...";
+    return s;
+}
+
+void TRkParserMySQLSql::ReportSyntaxError(int State, int Lookahead) {
+    if (!SyntaxErrorCallback) return;
+    const bool end = Lookahead == 0 || CurToken == nullptr;
+    SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : CurToken->Text,
+                        CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
+}
+
+int TRkParserMySQLSql::NextToken() {
+    if (!TokenList) return 0;
+    TSourceToken* t = GetNextToken(true);
+    if (t == nullptr || t->TokenCode == 0) return 0;
+    // A ":name" reaches the grammar as an identifier.
+    if (t->TokenCode == mysqltok::BIND_NAME) t->TokenCode = mysqltok::IDENT;
+    yylval.token = t;
+    t->OriginalCode = 0;
+    return t->TokenCode;
+}
+
+void TRkParserMySQLSql::Fetch() {
+    do {
+        yychar = NextToken();
+        if (yychar < 0) yychar = 0;
+    } while (yychar >= tcBlockComment && yychar <= tcSqlplusCmd);
+    if (yychar == 0) yylval.token = MakeEndToken();
+    CurToken = yylval.token;
+}
+
+bool TRkParserMySQLSql::Push() {
+    if (yysp + 1 >= MaxStackDepth) return false;
+    ++yysp;
+    if (static_cast<size_t>(yysp) >= yys.size()) {
+        const size_t n = yys.size() * 2;
+        yys.resize(n);
+        yyv.resize(n);
+    }
+    yys[static_cast<size_t>(yysp)] = static_cast<int16_t>(FState);
+    yyv[static_cast<size_t>(yysp)] = yyval;
+    return true;
+}
+
+int TRkParserMySQLSql::Reduce(int Rule) {
+    const TRkYaccTables& t = Tables();
+    yyflag = 0;
+    yyaction(Rule);
+    FLastAction = laReduce;
+    yysp -= t.yyr[Rule].len;
+    int16_t target = 0;
+    if (yysp >= 1 && yygoto(yys[static_cast<size_t>(yysp)], t.yyr[Rule].sym, target)) FState = target;
+    if (yyflag == 1) return 1;
+    if (yyflag == 2 || yyflag == 3) {
+        // An action gave up: never a silent failure.
+        ReportFatalError(ErrorMessage.empty() ? std::string("yyparse aborted") : ErrorMessage);
+        return 2;
+    }
+    return 0;
+}
+
+int TRkParserMySQLSql::yyparse() {
+    if (Prologue() == -1) return 1;
+    const TRkYaccTables& t = Tables();
+    FState = 0;
+    yysp = 0;
+    yychar = -1;
+    yyerrflag = 0;
+    FLastAction = laNone;
+    FEventCount = 0;
+    FResumed = false;
+    yyval = mysqlYYSType{};
+    yylval = mysqlYYSType{};
+    FSavedVal = mysqlYYSType{};
+    FSavedState = 0;
+    FSavedSp = 0;
+    yys.assign(InitialStackSize, 0);
+    yyv.assign(InitialStackSize, mysqlYYSType{});
+
+    enum { stPush, stFetch, stDecide, stError, stRecover } step = stPush;
+    int16_t act = 0;
+    for (;;) {
+        switch (step) {
+            case stPush:
+                if (!Push()) {
+                    ReportFatalError("yyparse stack overflow");
+                    return 1;
+                }
+                step = stFetch;
+                break;
+
+            case stFetch:
+                if (t.yyd[FState] == 0 && yychar == -1) {
+                    Fetch();
+                }
+                step = stDecide;
+                break;
+
+            case stDecide: {
+                int rule = 0;
+                if (t.yyd[FState] != 0) {
+                    rule = -t.yyd[FState];
+                } else if (!yyact(FState, yychar, act)) {
+                    step = stError;
+                    break;
+                } else if (act == 0) {
+                    return 0;
+                } else if (act > 0) {
+                    FSavedState = FState;
+                    FSavedSp = yysp;
+                    FSavedVal = yyval;
+                    FLastAction = laShift;
+                    FState = act;
+                    yychar = -1;
+                    yyval = yylval;
+                    if (yyerrflag > 0) --yyerrflag;
+                    if (FEventCount > 0) --FEventCount;
+                    step = stPush;
+                    break;
+                } else {
+                    rule = -act;
+                }
+                const int r = Reduce(rule);
+                if (r == 1) return 0;
+                if (r == 2) return 1;
+                step = stPush;
+                break;
+            }
+
+            case stError: {
+                TActionOnParseError action = aopAbort;
+                int rollbackTokens = 0;
+                bool rollbackState = false;
+                if (OnParserTokenError && FEventCount < 1) {
+                    PushedBackToken = nullptr;
+                    ++FEventCount;
+                    try {
+                        TSourceToken* tok = yylval.token;
+                        OnParserTokenError(this, tok, DbVendor, ExpectedTokens(FState), action, rollbackTokens,
+                                           rollbackState);
+                    } catch (...) {
+                        action = aopAbort;
+                    }
+                }
+                if (action != aopContinue) {
+                    step = stRecover;
+                    break;
+                }
+                // A retry at the end of the tokens that changes nothing
+                // would loop: it is reported as if there were no handler.
+                const TSourceToken* la = yylval.token;
+                if (PushedBackToken == nullptr && yychar == 0 &&
+                    (la == nullptr || la->OwnerList == nullptr || la->OwnerList->Count() - 1 < TokenPos)) {
+                    step = stRecover;
+                    break;
+                }
+                if (rollbackTokens > 0) TokenPos = std::max(0, TokenPos - rollbackTokens);
+                if (rollbackState && FLastAction == laReduce) {
+                    FState = FSavedState;
+                    yyval = FSavedVal;
+                    yysp = std::max(0, FSavedSp - 1);
+                    yychar = -1;
+                    FLastAction = laNone;
+                    step = stPush;
+                    break;
+                }
+                if (rollbackState && FLastAction == laShift) {
+                    FState = FSavedState;
+                    if (yysp > 1) --yysp;
+                }
+                FLastAction = laNone;
+                yychar = -1;
+                step = stFetch;
+                break;
+            }
+
+            case stRecover: {
+                if (!FResumed) ReportSyntaxError(FState, yychar);
+                for (;;) {
+                    if (yysp <= 0 || FResumed) return 1;
+                    const int s = yys[static_cast<size_t>(yysp)];
+                    if (yyact(s, ';', act) && act < 0) break;
+                    --yysp;
+                }
+                // Resume once, as if a ";" had ended the statement here.
+                FResumed = true;
+                FState = yys[static_cast<size_t>(yysp)];
+                const int r = Reduce(-act);
+                if (r == 1) return 0;
+                if (r == 2) return 1;
+                step = stPush;
+                break;
+            }
+        }
+    }
+}
+
+// ---- Helpers of the grammar actions ------------------------------------
+
+void TRkParserMySQLSql::AddOwnToken(TRk_Node* Node, TSourceToken* Token) {
+    if (Node != nullptr && Token != nullptr) Node->TokenList->Add(Token);
+}
+
+void TRkParserMySQLSql::AddOwnTokens(TRk_Node* Node, TRk_Node* From) {
+    if (Node == nullptr || From == nullptr) return;
+    for (TSourceToken* tok : From->TokenList->Items()) Node->TokenList->Add(tok);
+}
+
+void TRkParserMySQLSql::Sep(TRkVisitedAbs* Item, TSourceToken* Separator) {
+    if (Item == nullptr) return;
+    if (TRk_Node* n = Item->AsNode())
+        n->SeparatorToken = Separator;
+    else if (TSourceToken* tok = Item->AsToken())
+        tok->SeparatorToken = Separator;
+}
+
+int32_t TRkParserMySQLSql::IntOf(const TSourceToken* Token) {
+    if (Token == nullptr) return 0;
+    const std::string& s = Token->Text;
+    int32_t v = 0;
+    const char* b = s.data();
+    const char* e = b + s.size();
+    if (b != e && *b == '+') ++b;   // a leading sign converts as well
+    const auto [p, ec] = std::from_chars(b, e, v);
+    if (ec != std::errc() || p != e || b == e) return 0;
+    return v;
+}
+
+void TRkParserMySQLSql::SetRootOnce(TRk_Node* Node) {
+    // Error recovery reduces an empty statement after a statement that had
+    // already parsed whole; that must not take its tree away.
+    if (RootNode == nullptr) RootNode = Node;
+}
+
+TRk_Node* TRkParserMySQLSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
+    TRk_SelectStmt* q = Sel(Query);
+    if (q == nullptr) return Query;
+    TSourceTokenList* own = q->TokenList.get();
+    const int32_t at = std::min(own->Count(), 2 * (q->ParenCount + q->InnerParenCount));
+    if (Close) own->Insert(at, Close);
+    if (Open) own->Insert(0, Open);
+    ++q->ParenCount;
+    return q;
+}
+
+TRk_Attr* TRkParserMySQLSql::DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail) {
+    auto* a = New<TRk_Attr>();
+    a->NameToken = First;
+    a->DotToken = Dot;
+    a->NameParts = Tail;
+    return a;
+}
+
+TRk_Node* TRkParserMySQLSql::MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target,
+                                         TRk_Node* Rest, TRk_Node* Returning) {
+    auto* i = New<TRk_InsertStmt>();
+    auto* rest = static_cast<TRkinsert_rest*>(Rest);
+    i->TargetTable = NC(Target);
+    i->InsertRest = rest;
+    if (rest) {
+        i->ValuesList = rest->ValuesList;
+        i->ColumnList = rest->ColumnList;
+        i->SubSelect = rest->SubSelect;
+    }
+    i->ReturningClause = NC(Returning);
+    Tk(i, Insert, Into);
+    return i;
+}
+
+TRk_Node* TRkParserMySQLSql::MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning,
+                                         uint8_t FromOmitted) {
+    auto* d = New<TRk_DeleteStmt>();
+    d->TargetTable = NC(Target);
+    d->WhereCondition = Where ? Where->Sub1 : nullptr;
+    d->WhereClause = Where;
+    d->ReturningClause = NC(Returning);
+    d->FromOmitted = FromOmitted;
+    return d;
+}
+
+TRkCustomExpression* TRkParserMySQLSql::Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
+    if (E && Quantifier) {
+        E->Modifier = static_cast<uint8_t>(Quantifier->Int1);
+        E->QuantifierToken = Quantifier->Tok1;
+    }
+    return E;
+}
+
+TRkCustomExpression* TRkParserMySQLSql::Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close) {
+    TRkCustomExpression* e = Ex(Expr_Parenthesis, nullptr, Inner, nullptr);
+    Tk(e, Open, Close);
+    return e;
+}
+
+TRkCustomExpression* TRkParserMySQLSql::IdentExpr(TSourceToken* Token, bool OwnToken) {
+    auto* i = New<TRk_Ident>();
+    i->IdentToken = Token;
+    if (OwnToken) Tk(i, Token);
+    return Ex(Expr_Ident, nullptr, i, nullptr);
+}
+
+
+TRk_FuncCall* TRkParserMySQLSql::Special(TSourceToken* Keyword) {
+    auto* f = New<TRk_FuncCall>();
+    f->KeywordToken = Keyword;
+    return f;
+}
+
+TRk_A_Const* TRkParserMySQLSql::Const(uint8_t Kind, TSourceToken* Token) {
+    auto* c = New<TRk_A_Const>();
+    c->ConstKind = Kind;
+    c->ValueToken = Token;
+    Tk(c, Token);
+    return c;
+}
+
+
+TRk_DummyNode* TRkParserMySQLSql::KindNode(int32_t Code, TSourceToken* T1, TSourceToken* T2) {
+    auto* h = Holder();
+    h->Int1 = Code;
+    h->Tok1 = T1;
+    h->Tok2 = T2;
+    return h;
+}
+
+
+TRkColumnDef* TRkParserMySQLSql::ColumnDef(TSourceToken* Name, TRk_TypeName* Type, TRk_List* Constraints) {
+    auto* c = New<TRkColumnDef>();
+    c->ColumnNameToken = Name;
+    c->SetDataType(Type);
+    c->ConstraintNodes = Constraints;
+    Tk(c, Name);
+    return c;
+}
+
+TRk_Node* TRkParserMySQLSql::Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
+    auto* c = static_cast<TRkConstraint*>(Constraint);
+    if (c) {
+        c->Name = Name ? Name->Text : std::string();
+        c->ConstraintToken = ConstraintToken;
+        c->NameToken = Name;
+    }
+    return c;
+}
+
+TRkConstraint* TRkParserMySQLSql::Constraint(uint8_t TableLevel, uint8_t Type) {
+    auto* c = New<TRkConstraint>();
+    c->SeparatorFollows = TableLevel;
+    c->ConstraintType = Type;
+    return c;
+}
+
+TRkConstraintRefClause* TRkParserMySQLSql::RefClause(TSourceToken* References, TRk_Attr* Table,
+                                                      TRk_DummyNode* Columns, TRk_DummyNode* Match,
+                                                      TRk_DummyNode* Actions) {
+    auto* r = New<TRkConstraintRefClause>();
+    Tk(r, References);
+    r->RefTable = Table;
+    r->RefColumns = Columns ? Columns->List1 : nullptr;
+    r->RefColumnsNode = Columns;
+    r->SetFlag1(Match ? Match->Int1 : 0);
+    r->MatchClause = Match;
+    r->SetFlag2(Actions ? Actions->Int1 : 0);
+    r->ActionsClause = Actions;
+    // The low bytes: an action that is not written (-9999) gives 241.
+    r->SetFlag3(static_cast<uint8_t>((Actions ? Actions->Int2 : -9999) & 0xFF));
+    r->SetFlag4(static_cast<uint8_t>((Actions ? Actions->Int3 : -9999) & 0xFF));
+    return r;
+}
+
+TRk_DummyNode* TRkParserMySQLSql::RefActions(int32_t Presence, TRk_DummyNode* First, TRk_DummyNode* Second) {
+    // The clause nodes hold their action words in Tok1/Tok2 and ON plus
+    // DELETE or UPDATE in Tok3/Tok4; here they go in source order.
+    auto* h = Holder();
+    h->Int1 = Presence;
+    if (First) {
+        h->Tok1 = First->Tok3;
+        h->Tok2 = First->Tok4;
+        h->Tok3 = First->Tok1;
+        h->Tok4 = First->Tok2;
+    }
+    if (Second) {
+        h->Tok5 = Second->Tok3;
+        h->Tok6 = Second->Tok4;
+        h->Tok7 = Second->Tok1;
+        h->Tok8 = Second->Tok2;
+    }
+    return h;
+}
+
+TRk_TypeName* TRkParserMySQLSql::TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params,
+                                          TSourceToken* Unsigned, TSourceToken* Zerofill) {
+    auto* t = New<TRk_TypeName>();
+    t->TypeForm = Form;
+    t->TypeNameToken = Keyword;
+    Tk(t, Keyword);
+    if (Params) {
+        t->Param1 = Params->Int1;
+        AddOwnTokens(t, Params);
+    }
+    Tk(t, Unsigned, Zerofill);
+    return t;
+}
+
+TRk_DummyNode* TRkParserMySQLSql::Precision(TSourceToken* Open, TSourceToken* P, TSourceToken* Comma,
+                                            TSourceToken* S, TSourceToken* Close) {
+    auto* h = Holder();
+    h->Int1 = IntOf(P);
+    if (S) h->Int2 = IntOf(S);
+    Tk(h, Open, P, Comma, S, Close);
+    return h;
+}
+
+TRk_CreateTableStmt* TRkParserMySQLSql::CreateTable(TSourceToken* Create, TRk_DummyNode* Temp, TSourceToken* Table,
+                                                    TRk_DummyNode* IfNotExists, TRk_Attr* Name) {
+    auto* c = New<TRk_CreateTableStmt>();
+    c->TableKind = Temp ? static_cast<uint8_t>(Temp->Int1 & 0xFF) : 0;
+    c->TableKindNode = Temp;
+    c->IfNotExists = IfNotExists;
+    c->TableName = Name;
+    Tk(c, Create, Table);
+    return c;
+}
+
+void TRkParserMySQLSql::CreateQuery(TRk_CreateTableStmt* C, TRk_DummyNode* Query) {
+    C->QueryPrefix = Query;
+    if (Query) C->Query = Query->Sub1;
+}
+
+TRk_DummyNode* TRkParserMySQLSql::QueryPart(TRk_Node* Query, int32_t Mode, int32_t As, TSourceToken* T1,
+                                            TSourceToken* T2) {
+    auto* h = Holder();
+    h->Sub1 = Query;
+    h->Int1 = Mode;
+    h->Int2 = As;
+    Tk(h, T1, T2);
+    return h;
+}
+
+TRk_DummyNode* TRkParserMySQLSql::TableOption(TSourceToken* Keyword, TSourceToken* Equal, TSourceToken* Value) {
+    auto* h = Holder();
+    Tk(h, Keyword, Equal, Value);
+    return h;
+}
+
+TRk_CreateViewSqlStatement* TRkParserMySQLSql::MakeView(uint8_t OrReplace, TRk_DummyNode* Force, TRk_Attr* Name,
+                                                        TRk_DummyNode* Columns, TRk_Node* Query,
+                                                        TRk_DummyNode* Check) {
+    auto* v = New<TRk_CreateViewSqlStatement>();
+    v->OrReplace = OrReplace;
+    v->ForceKind = static_cast<uint8_t>(Force->Int1 & 0xFF);
+    v->ForceToken = Force->Tok1;
+    v->ViewName = Name;
+    v->ColumnList = Columns->List1;
+    v->ColumnListNode = Columns;
+    v->Query = Query;
+    v->Restriction = Check->Int1;
+    v->RestrictionNode = Check;
+    v->RestrictionConstraintName = Check->Str1;
+    return v;
+}
+
+TRk_DummyNode* TRkParserMySQLSql::CheckOption(int32_t Kind, TSourceToken* T1, TSourceToken* T2, TSourceToken* T3,
+                                              TSourceToken* Constraint, TSourceToken* Name) {
+    auto* h = Holder();
+    h->Int1 = Kind;
+    if (Name) h->Str1 = Name->Text;
+    Tk(h, T1, T2, T3, Constraint, Name);
+    return h;
+}
+
+TRkAlterTableOption* TRkParserMySQLSql::AlterOption(uint8_t Kind, TSourceToken* Add) {
+    auto* o = New<TRkAlterTableOption>();
+    o->Kind = Kind;
+    Tk(o, Add);
+    return o;
+}
+
+TRk_SelectLimitClause* TRkParserMySQLSql::Limit(TSourceToken* Keyword) {
+    // Its statement, vendor and parser links stay unset; the pool frees it
+    // with the rest of the parse.
+    auto* l = Adopt(CreateNodeOfClass<TRk_SelectLimitClause>());
+    l->LimitKeyword = Keyword;
+    return l;
+}
+
+TRkTopClause* TRkParserMySQLSql::Top(TSourceToken* Number, bool Percent, bool WithTies) {
+    auto* t = New<TRkTopClause>();
+    t->NumberToken = Number;
+    t->Setpercent(Percent ? 1 : 0);
+    t->Setwithties(WithTies ? 1 : 0);
+    return t;
+}

@@ -366,7 +366,21 @@ int TRkParserMySQLSql::yyparse() {
             }
 
             case stRecover: {
-                if (!FResumed) ReportSyntaxError(FState, yychar);
+                if (!FResumed) {
+                    ReportSyntaxError(FState, yychar);
+                } else {
+                    // The one resumption failed too.  Before giving up, go on
+                    // reducing as a ";" would, so that a statement that is
+                    // complete up to the error keeps its tree.
+                    if (yysp > 0 && yyact(yys[static_cast<size_t>(yysp)], ';', act) && act < 0) {
+                        FState = yys[static_cast<size_t>(yysp)];
+                        const int r = Reduce(-act);
+                        if (r == 2) return 1;
+                        step = stPush;
+                        break;
+                    }
+                    return 1;
+                }
                 for (;;) {
                     if (yysp <= 0 || FResumed) return 1;
                     const int s = yys[static_cast<size_t>(yysp)];

@@ -604,7 +604,7 @@ index_stmt
     : MY_CREATE opt_index_kind MY_INDEX qualified_name MY_ON qualified_name '(' index_params ')'
         { auto* i = New<TRk_CreateIndexSqlStatement>(); i->IndexKind = static_cast<uint8_t>($2->Int1 & 0xFF);
           i->IndexKindToken = $2->Tok1; i->IndexName = NC($4); i->TableName = NC($6); i->ColumnList = NC($8);
-          Tk(i, $1); $$ = i; }
+          Tk(i, $1, $3, $5, $7, $9); $$ = i; }
     ;
 
 opt_index_kind

@@ -178,6 +178,7 @@ TEST_F(MySQLDdl, DataTypes) {
 TEST_F(MySQLDdl, IndexViewDropTransactions) {
     auto* i = Root<TRk_CreateIndexSqlStatement>("CREATE UNIQUE INDEX i ON t (a DESC, b)");
     EXPECT_EQ(i->IndexKind, 1);
+    EXPECT_EQ(Own(i), "CREATE|INDEX|ON|(|)");
     ASSERT_EQ(i->ColumnList->Count(), 2);
     EXPECT_EQ(As<TRk_DummyNode>(i->ColumnList->GetItem(0))->Int1, 2);
     EXPECT_EQ(Txt(As<TRk_Node>(i->ColumnList->GetItem(1))->SeparatorToken), ",");

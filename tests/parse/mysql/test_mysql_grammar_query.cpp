@@ -1,6 +1,7 @@
 // MySQL grammar: queries, clauses, joins, names, expressions and calls.
 #include "mysql_parse.h"
 
+#include "nodes/rkexceptions.h"
 #include "statementstructure/sqlstatement_select.h"
 
 using namespace mysql_test;
@@ -234,6 +235,27 @@ TEST_F(MySQLQuery, CaseExpression) {
     EXPECT_EQ(c->WhenList->Count(), 1);
     ASSERT_NE(c->ElseClause, nullptr);
     EXPECT_EQ(Own(c), "CASE|END");
+}
+
+}  // namespace
+
+namespace {
+
+class MySQLQueryOptions : public MySQLParseFixture {};
+
+// A second ORDER BY on one query leaves the parse with its message; the
+// statement that runs the parser turns it into an error record.
+TEST_F(MySQLQueryOptions, SecondOrderByLeavesTheParse) {
+    try {
+        Parse("(SELECT a FROM t ORDER BY a) ORDER BY b");
+        FAIL() << "no exception";
+    } catch (const ERkError& e) {
+        EXPECT_STREQ(e.what(), "Multiple ORDER BY clauses not allowed");
+    }
+    // A second LIMIT replaces the first without a message.
+    auto* q = Root<TRk_SelectStmt>("(SELECT a FROM t LIMIT 1) LIMIT 2");
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(Txt(q->LimitClause->RowCount), "2");
 }
 
 }  // namespace

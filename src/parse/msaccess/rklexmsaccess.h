@@ -1,0 +1,74 @@
+// The MS Access scanner: Access SQL text to tokens.  The DFA tables come
+// from msaccess.l; the rule actions, the keyword table and the token
+// classification are here.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+
+#include "parse/oracle/rklexoracle.h"   // TRkKeywordRec
+#include "parse/rklexlib.h"
+
+inline constexpr int MsaccessKeywordCount = 119;
+// The keywords in ascending order of OracleKeywordCompare, indexes 0..118.
+extern const TRkKeywordRec MsaccessKeywordTable[MsaccessKeywordCount];
+
+// Binary search over records Lo..Hi (1-based): 0 and Code set when found,
+// -1 when not.
+int32_t MsaccessKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code);
+bool IsMsaccessKeyword(std::string_view Text, int32_t& Code);
+
+class TRkLexerMsaccess : public TRkCustomLexer {
+public:
+    TRkLexerMsaccess() = default;
+    const char* ClassName() const { return "TRkLexerMsaccess"; }
+
+    int yylex() override;
+    int NextToken(TSourceToken& Token) override;
+
+    int32_t CommentDepth = 0;       // open nested comments beyond the outermost
+    std::string LiteralBuffer;      // the comment, string or quoted name being collected
+    int32_t LiteralLength = 0;
+
+    void ClearBuffer();
+    void AppendText(const std::string& S, int32_t N);
+    void AppendChar(char C);
+    std::string BufferText() const;
+    static bool IsOperatorChar(char C);
+    static bool IsDelimiterChar(char C);
+
+    // Runs of operator characters are decided in one pass (the matches that
+    // follow inside a run are planned, not scanned again), so that a long
+    // run costs linear time.  False takes every match through the tables;
+    // the tokens are the same either way.
+    bool BulkOperatorRuns = true;
+
+protected:
+    void RuleAction(int32_t Rule) override;
+
+private:
+    // One planned match inside an operator run and what it leaves behind.
+    struct TRunStep {
+        int32_t Length = 0;         // characters consumed
+        int32_t Code = 0;           // token code, 0 when the step yields none
+        std::string Text;           // token text
+        int32_t State = 0;          // start state after the step
+        int32_t Depth = 0;          // CommentDepth after the step
+        bool Clear = false;         // literal buffer cleared, then Append added
+        std::string Append;
+    };
+    void CloseComment();
+    void OperatorRun();
+    void PlanOperatorRun(int32_t Rule);
+    void ApplyStep(const TRunStep& Step);
+    void LiteralRun();
+    void CloseName();
+
+    std::deque<TRunStep> RunPlan;
+    std::string RunChars;           // the run the plan covers
+    size_t RunPos = 0;              // characters of it consumed so far
+    int32_t RunState = 0;           // start state the next step expects
+    uint32_t RunResets = 0;
+};

@@ -239,3 +239,53 @@ TEST_F(MySQLDdl, AlterTableAdd) {
 }
 
 }  // namespace
+
+namespace {
+
+class MySQLNames : public MySQLParseFixture {};
+
+TEST_F(MySQLNames, KeywordsAcceptedAsNames) {
+    // DECODE read as a name is marked on its token.
+    auto* q = Root<TRk_SelectStmt>("select decode from t");
+    ASSERT_NE(q, nullptr);
+    const TSourceToken* decode = Tokens->TokenAt(2);
+    EXPECT_EQ(decode->TokenType, ttDecodeName);
+    // Type keywords name columns; END (an alias word only) does not.
+    EXPECT_NE(Root<TRk_CreateTableStmt>("create table t (date date, text text, `year` year)"), nullptr);
+    Parse("create table t (end int)");
+    EXPECT_EQ(Errors.size(), 1u);
+}
+
+// A dump-style script, statement by statement, as the front end hands it over.
+TEST_F(MySQLNames, DumpStyleStatements) {
+    const char* stmts[] = {
+        "DROP TABLE IF EXISTS `users`",
+        "CREATE TABLE `users` (\n  `id` int(11) unsigned NOT NULL AUTO_INCREMENT,\n"
+        "  `name` varchar(255) DEFAULT NULL,\n  `price` decimal(10,2) NOT NULL DEFAULT '0.00',\n"
+        "  `kind` enum('a','b'),\n  `created` datetime NOT NULL DEFAULT CURRENT_TIMESTAMP,\n  `note` text,\n"
+        "  PRIMARY KEY (`id`),\n  KEY `idx_name` (`name`),\n  INDEX (`kind`),\n"
+        "  CONSTRAINT `fk` FOREIGN KEY (`id`) REFERENCES `other` (`id`) ON DELETE CASCADE ON UPDATE NO ACTION\n"
+        ") ENGINE=InnoDB AUTO_INCREMENT=5 DEFAULT CHARSET=utf8 COMMENT='It\\'s x'",
+        "CREATE UNIQUE INDEX ux ON users (name)",
+    };
+    for (const char* s : stmts) {
+        Parse(s);
+        EXPECT_EQ(Result, 0) << s;
+        EXPECT_TRUE(Errors.empty()) << s << ": " << (Errors.empty() ? "" : Errors[0].Token + " " + Errors[0].Expected);
+        EXPECT_NE(Parser->RootNode, nullptr) << s;
+    }
+    // Outside the grammar: the error comes at the word it cannot take.
+    const std::pair<const char*, const char*> rejected[] = {
+        {"CREATE TABLE t (a int, UNIQUE KEY k (a))", "KEY"},
+        {"CREATE TABLE t (a int) COLLATE=utf8_bin", "COLLATE"},
+        {"ALTER TABLE t MODIFY a int", "MODIFY"},
+        {"INSERT INTO t VALUES (1),(2)", ","},
+    };
+    for (auto [s, tok] : rejected) {
+        Parse(s);
+        ASSERT_EQ(Errors.size(), 1u) << s;
+        EXPECT_EQ(Errors[0].Token, tok) << s;
+    }
+}
+
+}  // namespace

@@ -225,3 +225,47 @@ TEST(MySQLGrammarTables, GrammarTokenCodesMatchTheScanner) {
 }
 
 }  // namespace
+
+namespace {
+
+// Bytes of every value, cut into statements at ";": the scanner and the
+// parser finish every piece without crashing, and every error is reported
+// once at most.
+TEST(MySQLHostileInput, RandomBytesScanAndParse) {
+    std::string text;
+    uint32_t x = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        x = x * 1103515245u + 12345u;
+        text += static_cast<char>((x >> 16) & 0xFF);
+        if (i % 97 == 0) text += ';';
+    }
+    auto all = Tokenize(text);
+    ASSERT_GT(all->Count(), 0);
+    std::vector<TSourceToken*> piece;
+    TRkParserMySQLSql parser;
+    int reports = 0, parses = 0;
+    parser.SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string&, int32_t, int32_t) {
+        ++reports;
+        return true;
+    };
+    auto run = [&] {
+        TSourceTokenList list(false);
+        for (TSourceToken* t : piece) list.Add(t);
+        parser.TokenList = &list;
+        parser.TokenPos = 0;
+        const int before = reports;
+        parser.yyparse();
+        EXPECT_LE(reports - before, 1);
+        ++parses;
+        parser.TokenList = nullptr;
+        piece.clear();
+    };
+    for (TSourceToken* t : all->Items()) {
+        piece.push_back(t);
+        if (t->TokenCode == ';') run();
+    }
+    run();
+    EXPECT_GT(parses, 10) << parses;
+}
+
+}  // namespace

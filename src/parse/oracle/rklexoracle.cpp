@@ -305,8 +305,18 @@ void TRkLexerOracle::ApplyStep(const TRunStep& Step) {
 // and the tables take over again.
 void TRkLexerOracle::PlanOperatorRun(int32_t Rule) {
     using namespace oracletok;
-    const std::string T = yytext.substr(0, static_cast<size_t>(yyleng));
+    // yytext holds the run until the first step below replaces it.
+    const std::string_view T = std::string_view(yytext).substr(0, static_cast<size_t>(yyleng));
     const int32_t n = static_cast<int32_t>(T.size());
+    if (Rule == R_OPERATOR_RUN && yysstate != ST_COMMENT) {
+        // The usual case: the rule keeps the whole run, nothing to plan.
+        TOpResult r = TRunScanner(T).At(0);
+        if (r.Consume == n) {
+            yytext.resize(static_cast<size_t>(r.TextLength));
+            yyreturn(r.Code);
+            return;
+        }
+    }
     std::vector<TRunStep> steps;
     int32_t state = yysstate, depth = CommentDepth;
     int32_t i = 0, stepStart = 0;
@@ -391,15 +401,15 @@ void TRkLexerOracle::PlanOperatorRun(int32_t Rule) {
 
     // The first step is this match; the others wait for the next calls.
     TRunStep& s0 = steps.front();
+    RunPlan.assign(std::make_move_iterator(steps.begin() + 1), std::make_move_iterator(steps.end()));
+    if (!RunPlan.empty()) RunChars.assign(T);
+    RunPos = static_cast<size_t>(s0.Length);
     yyless(s0.Length);
     ApplyStep(s0);
     if (s0.Code != 0) {
         yytext = std::move(s0.Text);
         yyreturn(s0.Code);
     }
-    RunPlan.assign(std::make_move_iterator(steps.begin() + 1), std::make_move_iterator(steps.end()));
-    RunChars = T;
-    RunPos = static_cast<size_t>(s0.Length);
     RunState = yysstate;
     RunResets = yyresets();
 }

@@ -283,17 +283,26 @@ int TRkCustomLexer::yywalk(const TRkLexTables& t) {
         yynew();
         for (;;) {
             const int32_t s = yystate;
-            for (int32_t i = t.yykl[s]; i <= t.yykh[s]; ++i) yymark(t.yyk[i]);
-            for (int32_t i = t.yymh[s]; i >= t.yyml[s]; --i) yymatch(t.yym[i]);
+            // yymark and yymatch, inline: the rule numbers come from the
+            // tables, within the positions sized above.
+            for (int32_t i = t.yykl[s]; i <= t.yykh[s]; ++i) yypos[static_cast<size_t>(t.yyk[i])] = yyleng;
+            for (int32_t i = t.yymh[s]; i >= t.yyml[s]; --i) {
+                if (static_cast<size_t>(yymatches) == yystack.size()) CompactStack();
+                yystack[static_cast<size_t>(yymatches++)] = t.yym[i];
+            }
             const int32_t lo = t.yytl[s], hi = t.yyth[s];
             if (lo > hi) break;
             yyscan();
             const unsigned char c = static_cast<unsigned char>(yyactchar);
             int32_t next = -1;
-            for (int32_t i = lo; i <= hi; ++i) {
-                if (t.yyt[i].Holds(c)) {
-                    next = t.yyt[i].next;
-                    break;
+            if (t.yynext) {
+                next = t.yynext[static_cast<size_t>(s) * 256 + c];
+            } else {
+                for (int32_t i = lo; i <= hi; ++i) {
+                    if (t.yyt[i].Holds(c)) {
+                        next = t.yyt[i].next;
+                        break;
+                    }
                 }
             }
             if (next < 0) break;

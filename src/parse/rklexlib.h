@@ -40,6 +40,9 @@ struct TRkLexTables {
     int yynstates;
     int yynrules;
     int yynconditions;
+    // Derived from yyt for speed: per state 256 entries, the next state for
+    // each byte or -1 (nullptr: search yyt).
+    const int16_t* yynext;
 };
 
 class TRkCustomLexer {

@@ -747,6 +747,21 @@ std::string EmitSource(const Spec& spec, const Tables& tables, const std::string
     o << "};\n";
     EmitIntArray(o, "yytl", yytl);
     EmitIntArray(o, "yyth", yyth);
+    // The same transitions as a byte-indexed table per state, for the walk.
+    const bool dense = tables.states.size() < 32768;
+    if (dense) {
+        o << "\n// Next state per state and byte (-1: none), the same as yyt.\n"
+          << "const int16_t yynext[] = {\n";
+        for (const State& st : tables.states) {
+            std::array<int, 256> row;
+            row.fill(-1);
+            for (const Transition& tr : st.transitions)
+                for (int b = 0; b < 256; ++b)
+                    if (tr.set.test(b) && row[b] < 0) row[b] = tr.next;
+            for (int b = 0; b < 256; ++b) o << (b % 32 == 0 ? "    " : "") << row[b] << (b % 32 == 31 ? ",\n" : ",");
+        }
+        o << "};\n";
+    }
     o << "\n}  // namespace\n\n"
       << "extern const TRkLexTables tables = {\n"
       << "    yyk, " << yyk.size() - 1 << ",\n"
@@ -754,7 +769,7 @@ std::string EmitSource(const Spec& spec, const Tables& tables, const std::string
       << "    yyt, " << trans.size() << ",\n"
       << "    yykl, yykh, yykl, yykh, yytl, yyth,\n"
       << "    " << tables.states.size() << ", " << spec.rules.size() << ", " << tables.conditions
-      << ",\n};\n\n}  // namespace " << spec.prefix << "\n";
+      << ",\n    " << (dense ? "yynext" : "nullptr") << ",\n};\n\n}  // namespace " << spec.prefix << "\n";
     return o.str();
 }
 

@@ -46,10 +46,28 @@ int OracleKeywordCompare(std::string_view a, std::string_view b) {
 int32_t OracleKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code) {
     Lo = std::max(Lo, 1);
     Hi = std::min(Hi, OracleKeywordCount);
+    // Lower-case the text once; the names are upper-case ASCII.
+    char lowered[kLongestKeyword + 1];
+    const bool shortText = Text.size() <= kLongestKeyword;
+    if (shortText) {
+        for (size_t i = 0; i < Text.size(); ++i) lowered[i] = static_cast<char>(AsciiLower(Text[i]));
+    }
     while (Lo <= Hi) {
         int32_t mid = (Lo + Hi) / 2;
         const TRkKeywordRec& rec = OracleKeywordTable[mid - 1];
-        int c = OracleKeywordCompare(Text, std::string_view(rec.Name, rec.Length));
+        int c;
+        if (shortText) {
+            c = 0;
+            size_t n = std::min(Text.size(), static_cast<size_t>(rec.Length));
+            for (size_t i = 0; i < n && c == 0; ++i) {
+                unsigned char a = static_cast<unsigned char>(lowered[i]);
+                unsigned char b = AsciiLower(rec.Name[i]);
+                if (a != b) c = a < b ? -1 : 1;
+            }
+            if (c == 0 && Text.size() != rec.Length) c = Text.size() < rec.Length ? -1 : 1;
+        } else {
+            c = OracleKeywordCompare(Text, std::string_view(rec.Name, rec.Length));
+        }
         if (c == 0) {
             Code = rec.Code;
             return 0;

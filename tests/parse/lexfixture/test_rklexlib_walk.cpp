@@ -17,7 +17,8 @@ namespace {
 
 class TFixtureLexer : public TRkCustomLexer {
 public:
-    int yylex() override { return yywalk(tables); }
+    const TRkLexTables* Tables = &tables;
+    int yylex() override { return yywalk(*Tables); }
     int NextToken(TSourceToken& Token) override {
         int code = yylex();
         Token.TokenCode = code;
@@ -63,10 +64,11 @@ struct ScanResult {
     std::string echo;
 };
 
-ScanResult Scan(const std::string& input) {
+ScanResult Scan(const std::string& input, const TRkLexTables* t = &tables) {
     std::istringstream in(input);
     std::ostringstream out;
     TFixtureLexer lx;
+    lx.Tables = t;
     lx.InputStream = &in;
     lx.OutputStream = &out;
     lx.yyclear();
@@ -230,4 +232,16 @@ TEST(LexWalk, FiveMegabyteMatchesOnOneLine) {
     EXPECT_EQ(lengths[2], n);
     EXPECT_EQ(lengths[4], n);
     EXPECT_EQ(lx.yylineno, 0);   // cleared at the end
+}
+
+TEST(LexWalk, TransitionSearchWithoutTheByteIndexedTable) {
+    // Tables without the derived next-state array are walked through the
+    // transition sets, with the same result.
+    TRkLexTables sets = tables;
+    sets.yynext = nullptr;
+    for (const char* input : {"iffy if iff 12.5 <<= 'a b' {x\ny} #d\n#e @", "->123 x\r\n\r#y"}) {
+        ScanResult a = Scan(input), b = Scan(input, &sets);
+        EXPECT_EQ(a.toks, b.toks) << input;
+        EXPECT_EQ(a.echo, b.echo) << input;
+    }
 }

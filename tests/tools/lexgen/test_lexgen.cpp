@@ -65,6 +65,15 @@ void AuditTables(const TRkLexTables& t, const char* name) {
                 EXPECT_LT(t.yym[j - 1], t.yym[j]) << s;
             }
         }
+        // The byte-indexed next states agree with the transition sets.
+        if (t.yynext) {
+            for (int c = 0; c < 256; ++c) {
+                int want = -1;
+                for (int i = t.yytl[s]; i <= t.yyth[s]; ++i)
+                    if (t.yyt[i].Holds(static_cast<unsigned char>(c))) want = t.yyt[i].next;
+                ASSERT_EQ(t.yynext[s * 256 + c], want) << s << " " << c;
+            }
+        }
         // No rule matches the empty string: start states accept nothing.
         if (s < 2 * t.yynconditions) {
             EXPECT_GT(t.yyml[s], t.yymh[s]) << s;
@@ -92,6 +101,7 @@ void AuditTables(const TRkLexTables& t, const char* name) {
 }  // namespace
 
 TEST(LexgenTables, OracleAndFixtureTablesPassTheAudit) {
+    ASSERT_NE(oraclelex::tables.yynext, nullptr);
     AuditTables(oraclelex::tables, "oracle");
     AuditTables(fixturelex::tables, "fixture");
     EXPECT_EQ(oraclelex::RuleCount, 30);

@@ -140,7 +140,11 @@ inline std::string Sx(TRkVisitedAbs* V) {
     if (auto* f = dynamic_cast<TRk_FuncCall*>(V))
         return (f->NameAttr ? Sx(f->NameAttr) : Txt(f->KeywordToken)) + SxList(f->ArgList);
     if (dynamic_cast<TRk_SelectStmt*>(V)) return "{q}";
-    if (TRk_Node* n = V->AsNode()) return std::string("<") + n->ClassName() + ">";
+    if (TRk_Node* n = V->AsNode()) {
+        // A query operand may come wrapped in its statement object.
+        if (std::string(n->ClassName()) == "TSelectSqlStatement") return "{q}";
+        return std::string("<") + n->ClassName() + ">";
+    }
     return "?";
 }
 

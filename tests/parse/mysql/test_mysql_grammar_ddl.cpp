@@ -32,6 +32,7 @@ TEST_F(MySQLDml, InsertForms) {
 TEST_F(MySQLDml, UpdateAndDelete) {
     auto* u = Root<TRk_UpdateStmt>("UPDATE t SET a = 1, b = 2 WHERE c = 3");
     ASSERT_NE(u, nullptr);
+    EXPECT_EQ(Sx(As<TRk_TableRef>(u->TargetTable)->Source), "t");
     ASSERT_EQ(u->SetList->Count(), 2);
     auto* second = As<TRkCustomExpression>(u->SetList->GetItem(1));
     EXPECT_EQ(second->ExprType, Expr_Comparison);
@@ -51,6 +52,10 @@ TEST_F(MySQLDml, UpdateAndDelete) {
     EXPECT_EQ(d->WhereCondition, nullptr);
     d = Root<TRk_DeleteStmt>("DELETE FROM t RETURNING a, b BULK COLLECT INTO x");
     EXPECT_EQ(d->ReturningClause->ReturningKind, 2);
+    // Several tables to update stay a list.
+    u = Root<TRk_UpdateStmt>("UPDATE t, u SET a = 1");
+    EXPECT_EQ(u->TargetTable, nullptr);
+    EXPECT_EQ(u->FromList->Count(), 2);
 }
 
 TEST_F(MySQLDdl, CreateTableWithElementsAndOptions) {

@@ -4,6 +4,7 @@
 
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
+#include "statementstructure/sqlstatement_dml.h"
 
 using namespace mysql_test;
 
@@ -64,6 +65,21 @@ TEST(MySQLStatements, AlterTableAddOptionsAndIndexStatements) {
     EXPECT_TRUE(index.Errors.empty());
     EXPECT_EQ(index.Stmt->IndexKind, 1);
     EXPECT_EQ(index.Stmt->IndexTable->GetTableText(), "t");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MySQLStatements, UpdateTargetAndDeleteTarget) {
+    TStatementRun<TUpdateSqlStatement> update("UPDATE `t` SET a = 1 WHERE b = 2");
+    EXPECT_EQ(update.Stmt->Parse(false), 0);
+    ASSERT_NE(update.Stmt->TargetTable, nullptr);
+    EXPECT_EQ(update.Stmt->TargetTable->GetTableText(), "`t`");
+    TStatementRun<TDeleteSqlStatement> del("DELETE FROM t WHERE a = 1");
+    EXPECT_EQ(del.Stmt->Parse(false), 0);
+    ASSERT_NE(del.Stmt->DeleteTable, nullptr);
+    EXPECT_EQ(del.Stmt->DeleteTable->GetTableText(), "t");
 }
 
 }  // namespace

@@ -59,7 +59,14 @@ std::string Tok(const TRk_Node* N, int32_t I) {
     return N && N->TokenList ? Fmt(N->TokenList->TokenAt(I)) : std::string();
 }
 
-std::string Pretty(TRk_Node* N) { return N ? N->GetPrettyText() : std::string(); }
+std::string Pretty(TRk_Node* N) {
+    if (!N) return {};
+    // A statement made where no printer was chosen for it (a query inside an
+    // expression) gets the printer of its class now.
+    if (!N->PP && RkStatementPPFactory && dynamic_cast<TCustomSqlStatement*>(N))
+        N->PP = RkStatementPPFactory(N);
+    return N->GetPrettyText();
+}
 std::string Plain(TRk_Node* N) { return N ? N->AsText() : std::string(); }
 
 std::string Blanks(int32_t N) { return N > 0 ? std::string(static_cast<size_t>(N), ' ') : std::string(); }

@@ -39,6 +39,11 @@ std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner) {
     if (dynamic_cast<TUpdateSqlStatement*>(Owner)) return Make<TUpdateSqlStatementPP>(Owner);
     if (dynamic_cast<TRkJoin*>(Owner)) return Make<TrkJoinPP>(Owner);
     if (dynamic_cast<TRkJoinItem*>(Owner)) return Make<TRkJoinItemPP>(Owner);
+    if (dynamic_cast<TMergeSqlStatement*>(Owner)) return Make<TMergeSqlStatementPP>(Owner);
+    if (dynamic_cast<TCreateTableSqlStatement*>(Owner)) return Make<TCreateTableSqlStatementPP>(Owner);
+    if (dynamic_cast<TAlterTableStatement*>(Owner)) return Make<TAlterTableStatementPP>(Owner);
+    if (dynamic_cast<TCreateIndexSqlStatement*>(Owner)) return Make<TCreateIndexSqlStatementPP>(Owner);
+    if (dynamic_cast<TCreateViewSqlStatement*>(Owner)) return Make<TCreateViewSqlStatementPP>(Owner);
     if (dynamic_cast<TDropViewSqlStatement*>(Owner)) return Make<TDropViewSqlStatementPP>(Owner);
     if (dynamic_cast<TDropIndexSqlStatement*>(Owner)) return Make<TDropIndexSqlStatementPP>(Owner);
     if (dynamic_cast<TDropTableSqlStatement*>(Owner)) return Make<TDropTableSqlStatementPP>(Owner);
@@ -90,6 +95,12 @@ void AttachStatementPrinters(TCustomSqlStatement* S) {
         AttachJoins(u->TargetJoins.get());
     } else if (auto* ins = dynamic_cast<TInsertSqlStatement*>(S)) {
         AttachStatementPrinters(ins->SubSelect.get());
+    } else if (auto* m = dynamic_cast<TMergeSqlStatement*>(S)) {
+        AttachStatementPrinters(m->UsingSelect.get());
+    } else if (auto* c = dynamic_cast<TCreateTableSqlStatement*>(S)) {
+        AttachStatementPrinters(c->SubQuery.get());
+    } else if (auto* v = dynamic_cast<TCreateViewSqlStatement*>(S)) {
+        AttachStatementPrinters(v->Query.get());
     }
 }
 

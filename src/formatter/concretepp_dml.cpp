@@ -38,6 +38,14 @@ struct TClauses {
     }
 };
 
+// The separator before a field: the field's own, else the one its source
+// node carries in the parsed list.
+TSourceToken* FieldSeparator(TRkField* F) {
+    if (!F) return nullptr;
+    if (F->SeparatorToken) return F->SeparatorToken;
+    return F->SourceNode ? F->SourceNode->SeparatorToken : nullptr;
+}
+
 }  // namespace
 
 std::string TDeleteSqlStatementPP::GetPrettyText() {
@@ -103,7 +111,7 @@ std::string TInsertSqlStatementPP::GetPrettyText() {
         for (int32_t i = 0; i < n; ++i) {
             L += At(L, Pretty(s->Fields->GetField(i)));
             if (i + 1 >= n) break;
-            const std::string S = Fmt(s->Fields->GetField(i + 1)->SeparatorToken);
+            const std::string S = Fmt(FieldSeparator(s->Fields->GetField(i + 1)));
             if (FmtOpt.InsertColumnListOneLine == 1) { L += S; continue; }
             switch (FmtOpt.SeparatorStyle) {
             case 0: L = EnsureLineBreak(L + S); break;
@@ -129,4 +137,47 @@ std::string TInsertSqlStatementPP::GetPrettyText() {
     if (s->ReturningNode) c.R = EnsureLineBreak(c.R) + Pretty(s->ReturningNode);
     c.End(s);
     return c.R;
+}
+
+// ---------------------------------------------------------------------------
+// MERGE
+
+std::string TMergeSqlStatementPP::GetPrettyText() {
+    auto* s = dynamic_cast<TMergeSqlStatement*>(OwnerNode());
+    if (!s) return WrongOwner("TMergeSqlStatement", Owner);
+    if (!EnsureParsed(s)) return {};
+    auto* m = dynamic_cast<TRk_MergeStmt*>(s->GetRootNode());
+    if (!m) return {};
+    s->PrettyMode = 1;
+    std::string R = Fmt(m->MergeToken) + " " + Fmt(m->IntoToken) + " " + Pretty(m->TargetTable);
+    if (m->TargetAlias) R += " " + Pretty(m->TargetAlias);
+    R = EnsureLineBreak(R) + Fmt(m->UsingToken);
+    if (m->SourceTable) R += " " + Pretty(m->SourceTable);
+    if (s->UsingSelect) R += " " + IndentText(Pretty(s->UsingSelect.get()), LastLineLength(R) + 1);
+    if (m->SourceAlias) R += " " + Pretty(m->SourceAlias);
+    if (TRk_DummyNode* on = m->OnPart.get(); on && on->Sub1)
+        R = EnsureLineBreak(R) + Fmt(m->OnToken) + " " + Fmt(on->Tok1) + " " + Pretty(on->Sub1) + " " +
+            Fmt(on->Tok2);
+    // Either branch may be missing: a MERGE with one WHEN branch prints that
+    // one only.
+    if (TRk_DummyNode* w = m->MatchedPart.get(); w && w->Tok1) {
+        auto* u = dynamic_cast<TRk_DummyNode*>(w->Sub1);
+        R = EnsureLineBreak(R) + Fmt(w->Tok1) + " " + Fmt(w->Tok2) + " " + Fmt(w->Tok3) + " " +
+            Fmt(u ? u->Tok1 : nullptr) + " " + Fmt(u ? u->Tok2 : nullptr);
+        R += " " + IndentText(Pretty(s->UpdateSetFields.get()), LastLineLength(R));
+    }
+    if (TRk_DummyNode* w = m->NotMatchedPart.get(); w && w->Tok1) {
+        auto* ins = dynamic_cast<TRk_DummyNode*>(w->Sub1);
+        R = EnsureLineBreak(R) + Fmt(w->Tok1) + " " + Fmt(w->Tok2) + " " + Fmt(w->Tok3) + " " + Fmt(w->Tok4);
+        const int32_t C = LastLineLength(R);
+        if (ins) {
+            R += " " + Fmt(ins->Tok1) + " " + Fmt(ins->Tok2);
+            R += At(R, Pretty(s->InsertColumnFields.get())) + Fmt(ins->Tok3);
+            R = EnsureLineBreak(R) + Blanks(C + 1) + IndentText(Fmt(ins->Tok4), C + 1) + " " + Fmt(ins->Tok5);
+            R += At(R, Pretty(s->InsertValueFields.get())) + Fmt(ins->Tok6);
+        }
+    }
+    if (s->TrailingToken) R += Fmt(s->TrailingToken);
+    s->PrettyMode = 0;
+    return R;
 }

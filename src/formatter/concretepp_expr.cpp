@@ -31,7 +31,7 @@ TSourceToken* ItemSep(TRkVisitedAbs* Item) {
 
 std::string ItemText(TRkVisitedAbs* Item) {
     if (!Item) return {};
-    if (TRk_Node* n = Item->AsNode()) return n->GetPrettyText();
+    if (TRk_Node* n = Item->AsNode()) return Pretty(n);
     if (TSourceToken* t = Item->AsToken()) return t->GetFormattedText();
     return {};
 }

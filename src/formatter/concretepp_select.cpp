@@ -45,8 +45,10 @@ std::string SetOperation(TSelectSqlStatement* s, TRk_SelectStmt* root) {
 
 std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     const int32_t A = s->OuterParens, I = s->InnerParens, B = A + I;
-    const bool hasOrderBy = s->OrderByList || root->OrderByClause;
-    const int32_t W = (s->GroupByExpr || root->GroupByClause || hasOrderBy) ? 8 : 6;
+    // The grammar leaves an empty holder for an absent clause.
+    const bool hasOrderBy =
+        (s->OrderByList && s->OrderByList->Count() > 0) || TokCount(root->OrderByClause) > 0;
+    const int32_t W = (TokCount(root->GroupByClause) > 0 || hasOrderBy) ? 8 : 6;
     const bool left = FmtOpt.KeywordAlign == 0;
     s->SetBaseIndent(B);
     std::string R = Toks(root, 0, B) + PadKeyword(W, Tok(root, 2 * B), left) + " ";
@@ -71,8 +73,10 @@ std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
         R = ClauseLine(R, B, W, ClauseKeyword(root->WhereClause), left, s->GetWherePrettyText(),
                        bodyIndent - D);
     }
-    if (root->HierarchicalClause)
-        R = EnsureLineBreak(R) + Blanks(B) + IndentText(Pretty(root->HierarchicalClause), B);
+    if (root->HierarchicalClause) {
+        const std::string h = Pretty(root->HierarchicalClause);
+        if (!h.empty()) R = EnsureLineBreak(R) + Blanks(B) + IndentText(h, B);
+    }
     if (Present(s->GetGroupByText()))
         R = ClauseLine(R, B, W, ClauseKeyword(root->GroupByClause, true), left,
                        s->GetGroupByPrettyText(), bodyIndent);

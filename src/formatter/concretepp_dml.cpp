@@ -129,7 +129,13 @@ std::string TInsertSqlStatementPP::GetPrettyText() {
         c.R = EnsureLineBreak(c.R) + c.Pad(Tok(rest, 0)) + Tok(rest, 1) +
               c.Ind(s->GetValuesPrettyText()) + Tok(rest, 2);
         break;
-    case 2: c.R = EnsureLineBreak(c.R) + s->GetValuesPrettyText(); break;
+    case 2: {
+        // The values text of a query insert is the owned query's text.
+        std::string v = s->GetValuesPrettyText();
+        if (v.empty()) v = Pretty(s->SubSelect.get());
+        c.R = EnsureLineBreak(c.R) + v;
+        break;
+    }
     case 3: c.R = EnsureLineBreak(c.R) + Tok(rest, 0) + " " + Tok(rest, 1); break;
     case 4: c.R = EnsureLineBreak(c.R) + Pretty(root->SubSelect); break;
     default: break;

@@ -2,6 +2,9 @@
 
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes.h"
+#include "statementstructure/sqlstatement.h"
+
+TRkStatementPPFactory RkStatementPPFactory = nullptr;
 
 TCustomPP::TCustomPP(TRkVisitedAbs* AOwner) : Owner(AOwner) {}
 
@@ -9,8 +12,10 @@ std::string TCustomPP::GetPrettyText() {
     return "Abstract class of Pretty printer can not return pretty text";
 }
 
+TRk_Node* TCustomPP::OwnerNode() const { return Owner ? Owner->AsNode() : nullptr; }
+
 std::string TDummyPP::GetPrettyText() {
-    TRk_Node* node = Owner ? Owner->AsNode() : nullptr;
+    TRk_Node* node = OwnerNode();
     if (node) return node->AsText();
     return std::string("Pretty printer owner class is wrong: ") +
            (Owner ? Owner->ClassName() : "nil");
@@ -34,3 +39,68 @@ void TFmtOptPP::RestoreOptions() {
     AndOrPlacement = BackupAndOrPlacement;
     ExprListOneLine = BackupExprListOneLine;
 }
+
+namespace pp {
+
+std::string Fmt(TSourceToken* T) { return T ? T->GetFormattedText() : std::string(); }
+
+std::string Span(TSourceToken* T, int32_t Count) {
+    if (!T) return {};
+    const int32_t saved = T->RangeLength;
+    T->RangeLength = Count < 1 ? 1 : Count;
+    std::string s = T->GetFormattedText();
+    T->RangeLength = saved;
+    return s;
+}
+
+int32_t TokCount(const TRk_Node* N) { return N && N->TokenList ? N->TokenList->Count() : 0; }
+
+std::string Tok(const TRk_Node* N, int32_t I) {
+    return N && N->TokenList ? Fmt(N->TokenList->TokenAt(I)) : std::string();
+}
+
+std::string Pretty(TRk_Node* N) {
+    if (!N) return {};
+    // A statement made where no printer was chosen for it (a query inside an
+    // expression) gets the printer of its class now.
+    if (!N->PP && RkStatementPPFactory && dynamic_cast<TCustomSqlStatement*>(N))
+        N->PP = RkStatementPPFactory(N);
+    return N->GetPrettyText();
+}
+std::string Plain(TRk_Node* N) { return N ? N->AsText() : std::string(); }
+
+std::string Blanks(int32_t N) { return N > 0 ? std::string(static_cast<size_t>(N), ' ') : std::string(); }
+
+std::string At(const std::string& R, const std::string& T) {
+    return IndentText(T, LastLineLength(R));
+}
+
+bool Present(const std::string& S) { return !S.empty() && S != " "; }
+
+std::string WrongOwner(const char* Expected, const TRkVisitedAbs* Owner) {
+    return std::string("Owner class should be ") + Expected + ", error classtype:" +
+           (Owner ? Owner->ClassName() : "nil");
+}
+
+std::string ClauseLine(const std::string& R, int32_t B, int32_t W, const std::string& K,
+                       bool LeftJustify, const std::string& Body, int32_t Indent) {
+    return EnsureLineBreak(R) + Blanks(B) + PadKeyword(W, K, LeftJustify) + " " +
+           IndentText(Body, Indent);
+}
+
+std::string Toks(const TRk_Node* N, int32_t From, int32_t To, std::string_view Sep) {
+    std::string s;
+    for (int32_t i = From; i < To; ++i) {
+        if (i > From) s += Sep;
+        s += Tok(N, i);
+    }
+    return s;
+}
+
+bool EnsureParsed(TCustomSqlStatement* S) {
+    if (!S) return false;
+    if (!S->Parsed) S->Parse(false);
+    return S->Parsed;
+}
+
+}  // namespace pp

@@ -1,12 +1,17 @@
 // Printer base.  A printable node owns one printer (TRk_Node::PP), made by
 // the node's CreatePP with the node as owner; GetPrettyText gives the
-// owner's pretty text.
+// owner's pretty text.  Also the layout steps that every printer shares.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 class TRkVisitedAbs;
+class TRk_Node;
+class TSourceToken;
+class TCustomSqlStatement;
 
 class TCustomPP {
 public:
@@ -24,6 +29,10 @@ public:
     // "Abstract class of Pretty printer can not return pretty text" here;
     // every concrete printer overrides it.
     virtual std::string GetPrettyText();
+
+protected:
+    // The owner as a node, nullptr when it is none.
+    TRk_Node* OwnerNode() const;
 };
 
 // Prints its owner as written (the owner's plain text).
@@ -51,3 +60,46 @@ public:
     void SaveOptions();
     void RestoreOptions();
 };
+
+// ---------------------------------------------------------------------------
+// Printer choice for statement classes.  The statement model's CreatePP
+// calls RkStatementPPFactory (when set) so that its statements, joins and
+// join items get their printers; InstallPrinterHooks (formatter/concretepp.h)
+// sets it together with the node printer hooks.
+using TRkStatementPPFactory = std::unique_ptr<TCustomPP> (*)(TRk_Node* Owner);
+extern TRkStatementPPFactory RkStatementPPFactory;
+
+// ---------------------------------------------------------------------------
+// Layout steps shared by the printers.
+namespace pp {
+
+// Formatted text of a token; empty for nullptr.
+std::string Fmt(TSourceToken* T);
+// Formatted text of Count tokens starting at T, as one text; the token's
+// range length is put back afterwards so later readers see the token alone.
+std::string Span(TSourceToken* T, int32_t Count);
+// Formatted text of own token i of N; empty when there is none.
+std::string Tok(const TRk_Node* N, int32_t I);
+int32_t TokCount(const TRk_Node* N);
+// Pretty text of a node; empty for nullptr.
+std::string Pretty(TRk_Node* N);
+std::string Plain(TRk_Node* N);
+std::string Blanks(int32_t N);
+// T placed at the current column of R: IndentText(T, LastLineLength(R)).
+std::string At(const std::string& R, const std::string& T);
+// Present: neither empty nor the single blank.
+bool Present(const std::string& S);
+// "Owner class should be <Expected>, error classtype:<owner class>"
+std::string WrongOwner(const char* Expected, const TRkVisitedAbs* Owner);
+// EnsureLineBreak(R) + B blanks + PadKeyword(W, K, LeftJustify) + " " +
+// IndentText(Body, Indent).
+std::string ClauseLine(const std::string& R, int32_t B, int32_t W, const std::string& K,
+                       bool LeftJustify, const std::string& Body, int32_t Indent);
+// Own tokens From..To-1 of N, formatted and joined by Sep.
+std::string Toks(const TRk_Node* N, int32_t From, int32_t To, std::string_view Sep = "");
+
+// Steps 2 to 4 of a statement printer: parses the statement once when it has
+// not parsed yet; true when it is parsed now.
+bool EnsureParsed(TCustomSqlStatement* S);
+
+}  // namespace pp

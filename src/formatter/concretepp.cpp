@@ -1,0 +1,168 @@
+// Printer choice, and the printers of the statements that print (nearly) as
+// written.
+#include "formatter/concretepp.h"
+
+#include "formatter/rkbasetype.h"
+#include "nodes/u_nodes_generic.h"
+#include "nodes/u_parsenodes.h"
+#include "statementstructure/schemaobjects.h"
+#include "statementstructure/ddlstatement.h"
+#include "statementstructure/rkexpression.h"
+#include "statementstructure/sqlstatement_dml.h"
+#include "statementstructure/sqlstatement_select.h"
+
+using namespace pp;
+
+namespace {
+
+template <class P>
+std::unique_ptr<TCustomPP> Make(TRk_Node* Owner) {
+    return std::make_unique<P>(Owner);
+}
+
+}  // namespace
+
+void InstallPrinterHooks() {
+    RkPrinterHooks.FuncCallPP = Make<TRk_FuncCallPP>;
+    RkPrinterHooks.AttrPP = Make<TRk_AttrPP>;
+    RkPrinterHooks.ConstraintRefClausePP = Make<TRkConstraintRefClausePP>;
+    RkPrinterHooks.CustomExpressionPP = Make<TRkCustomExpressionPP>;
+    RkStatementPPFactory = CreateStatementPP;
+}
+
+std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner) {
+    if (!Owner) return nullptr;
+    // Most derived classes first.
+    if (dynamic_cast<TSelectSqlStatement*>(Owner)) return Make<TSelectSqlStatementPP>(Owner);
+    if (dynamic_cast<TDeleteSqlStatement*>(Owner)) return Make<TDeleteSqlStatementPP>(Owner);
+    if (dynamic_cast<TInsertSqlStatement*>(Owner)) return Make<TInsertSqlStatementPP>(Owner);
+    if (dynamic_cast<TUpdateSqlStatement*>(Owner)) return Make<TUpdateSqlStatementPP>(Owner);
+    if (dynamic_cast<TRkJoin*>(Owner)) return Make<TrkJoinPP>(Owner);
+    if (dynamic_cast<TRkJoinItem*>(Owner)) return Make<TRkJoinItemPP>(Owner);
+    if (dynamic_cast<TMergeSqlStatement*>(Owner)) return Make<TMergeSqlStatementPP>(Owner);
+    if (dynamic_cast<TCreateTableSqlStatement*>(Owner)) return Make<TCreateTableSqlStatementPP>(Owner);
+    if (dynamic_cast<TAlterTableStatement*>(Owner)) return Make<TAlterTableStatementPP>(Owner);
+    if (dynamic_cast<TCreateIndexSqlStatement*>(Owner)) return Make<TCreateIndexSqlStatementPP>(Owner);
+    if (dynamic_cast<TCreateViewSqlStatement*>(Owner)) return Make<TCreateViewSqlStatementPP>(Owner);
+    if (dynamic_cast<TDropViewSqlStatement*>(Owner)) return Make<TDropViewSqlStatementPP>(Owner);
+    if (dynamic_cast<TDropIndexSqlStatement*>(Owner)) return Make<TDropIndexSqlStatementPP>(Owner);
+    if (dynamic_cast<TDropTableSqlStatement*>(Owner)) return Make<TDropTableSqlStatementPP>(Owner);
+    if (dynamic_cast<TAlterSessionStatement*>(Owner)) return Make<TAlterSessionStatementPP>(Owner);
+    if (dynamic_cast<TSqlplusCmdStatement*>(Owner)) return Make<TSqlplusCmdStatementPP>(Owner);
+    if (dynamic_cast<TUnknownSqlStatement*>(Owner) || dynamic_cast<TRollbackSqlStatement*>(Owner) ||
+        dynamic_cast<TSavepointSqlStatement*>(Owner))
+        return Make<TDummyPP>(Owner);
+    return nullptr;
+}
+
+namespace {
+
+void AttachJoin(TRkJoin* J);
+
+void Attach(TRk_Node* N) {
+    if (N && !N->PP) N->PP = CreateStatementPP(N);
+}
+
+void AttachJoin(TRkJoin* J) {
+    if (!J) return;
+    Attach(J);
+    AttachJoin(J->NestedJoin.get());
+    for (int32_t i = 0; J->Items && i < J->Items->Count(); ++i) {
+        TRkJoinItem* item = J->Items->GetJoinItem(i);
+        Attach(item);
+        if (item) AttachJoin(item->NestedJoin.get());
+    }
+}
+
+void AttachJoins(TrkJoinList* L) {
+    for (int32_t i = 0; L && i < L->Count(); ++i) AttachJoin(L->GetJoin(i));
+}
+
+}  // namespace
+
+void AttachStatementPrinters(TCustomSqlStatement* S) {
+    if (!S) return;
+    Attach(S);
+    for (auto& sub : S->SubStatements) AttachStatementPrinters(sub.get());
+    if (auto* q = dynamic_cast<TSelectSqlStatement*>(S)) {
+        AttachStatementPrinters(q->LeftStatement.get());
+        AttachStatementPrinters(q->RightStatement.get());
+        AttachJoins(q->JoinList.get());
+    } else if (auto* d = dynamic_cast<TDeleteSqlStatement*>(S)) {
+        AttachJoins(d->FromJoins.get());
+    } else if (auto* u = dynamic_cast<TUpdateSqlStatement*>(S)) {
+        AttachJoins(u->FromJoins.get());
+        AttachJoins(u->TargetJoins.get());
+    } else if (auto* ins = dynamic_cast<TInsertSqlStatement*>(S)) {
+        AttachStatementPrinters(ins->SubSelect.get());
+    } else if (auto* m = dynamic_cast<TMergeSqlStatement*>(S)) {
+        AttachStatementPrinters(m->UsingSelect.get());
+    } else if (auto* c = dynamic_cast<TCreateTableSqlStatement*>(S)) {
+        AttachStatementPrinters(c->SubQuery.get());
+    } else if (auto* v = dynamic_cast<TCreateViewSqlStatement*>(S)) {
+        AttachStatementPrinters(v->Query.get());
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+std::string TDropViewSqlStatementPP::GetPrettyText() {
+    auto* s = dynamic_cast<TDropViewSqlStatement*>(OwnerNode());
+    if (!s) return WrongOwner("TDropViewSqlStatement", Owner);
+    if (!EnsureParsed(s)) return {};
+    std::string R = "drop view " + s->ViewName;
+    if (s->CascadeConstraints) R += " cascade constraints";
+    return R;
+}
+
+std::string TDropIndexSqlStatementPP::GetPrettyText() {
+    auto* s = dynamic_cast<TDropIndexSqlStatement*>(OwnerNode());
+    if (!s) return WrongOwner("TDropIndexSqlStatement", Owner);
+    if (!EnsureParsed(s)) return {};
+    s->PrettyMode = 1;
+    std::string R = "drop index " + s->IndexName;
+    if (s->Force) R += " force";
+    return R;
+}
+
+std::string TDropTableSqlStatementPP::GetPrettyText() {
+    auto* s = dynamic_cast<TDropTableSqlStatement*>(OwnerNode());
+    if (!s) return WrongOwner("TDropTableSqlStatement", Owner);
+    if (!EnsureParsed(s)) return {};
+    // Only the MySQL tree carries the parts laid out below.
+    if (s->DbVendor != 2) return s->AsText();
+    // Own tokens: DROP, TABLE, then IF EXISTS when written, then RESTRICT or
+    // CASCADE last; the TEMPORARY kind words are the tokens of the Extra node.
+    auto* root = dynamic_cast<TRk_DropTableStmt*>(s->GetRootNode());
+    if (!root) return s->AsText();
+    std::string R = Tok(root, 0);
+    for (int32_t i = 0; i < 2 && i < TokCount(root->Extra); ++i) R += " " + Tok(root->Extra, i);
+    R += " " + Tok(root, 1);
+    int32_t next = 2;
+    if (s->IfExists && TokCount(root) >= next + 2) {
+        R += " " + Toks(root, next, next + 2, " ");
+        next += 2;
+    }
+    const int32_t n = s->Tables ? s->Tables->Count() : 0;
+    for (int32_t i = 0; i < n; ++i) {
+        R += " " + Pretty(s->Tables->GetTable(i));
+        if (i + 1 < n) R += ",";
+    }
+    if ((s->Restrict || s->Cascade) && TokCount(root) > next) R += " " + Tok(root, TokCount(root) - 1);
+    return R;
+}
+
+std::string TAlterSessionStatementPP::GetPrettyText() {
+    auto* s = dynamic_cast<TAlterSessionStatement*>(OwnerNode());
+    if (!s) return WrongOwner("TAlterSessionStatement", Owner);
+    if (EnsureParsed(s)) s->PrettyMode = 1;
+    return s->GetTrimmedSqlText();
+}
+
+std::string TSqlplusCmdStatementPP::GetPrettyText() {
+    auto* s = dynamic_cast<TSqlplusCmdStatement*>(OwnerNode());
+    if (!s) return WrongOwner("TSqlplusCmdStatement", Owner);
+    if (!EnsureParsed(s)) return {};
+    s->PrettyMode = 1;
+    return s->GetSqlText();
+}

@@ -1,0 +1,63 @@
+// The printers of the generic SQL statements and nodes.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "formatter/basepp.h"
+
+class TCustomSqlStatement;
+
+// Registers the node printers in RkPrinterHooks and the statement printer
+// factory in RkStatementPPFactory.  Idempotent.
+void InstallPrinterHooks();
+
+// The printer of a statement, join or join item by its class, nullptr for a
+// class without one (it then prints its plain text).
+std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner);
+
+// Gives S, its sub-statements and their joins the printers their classes
+// have, where a node was made before the factory was registered.
+void AttachStatementPrinters(TCustomSqlStatement* S);
+
+#define RK_DECLARE_PP(Name, Base)                                        \
+    class Name : public Base {                                           \
+    public:                                                              \
+        using Base::Base;                                                \
+        const char* ClassName() const override { return #Name; }         \
+        std::string GetPrettyText() override;                            \
+    };
+
+class TRkCustomExpressionPP : public TFmtOptPP {
+public:
+    using TFmtOptPP::TFmtOptPP;
+    const char* ClassName() const override { return "TRkCustomExpressionPP"; }
+    std::string GetPrettyText() override;
+    // Item + Sep placed by the list options (refreshed from FmtOpt first).
+    std::string JoinListItem(const std::string& Item, const std::string& Sep);
+};
+
+RK_DECLARE_PP(TRk_FuncCallPP, TFmtOptPP)
+RK_DECLARE_PP(TRk_AttrPP, TCustomPP)
+RK_DECLARE_PP(TRkConstraintRefClausePP, TCustomPP)
+RK_DECLARE_PP(TSelectSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TrkJoinPP, TCustomPP)
+RK_DECLARE_PP(TRkJoinItemPP, TCustomPP)
+RK_DECLARE_PP(TDeleteSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TInsertSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TUpdateSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TDropTableSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TCreateTableSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TAlterTableStatementPP, TCustomPP)
+RK_DECLARE_PP(TCreateIndexSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TCreateViewSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TMergeSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TDropViewSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TDropIndexSqlStatementPP, TCustomPP)
+RK_DECLARE_PP(TAlterSessionStatementPP, TCustomPP)
+RK_DECLARE_PP(TSqlplusCmdStatementPP, TCustomPP)
+
+#undef RK_DECLARE_PP
+
+// TrkJoinPP's join items, each from a new line at the entry's column.
+std::string JoinItemsText(class TRkJoin* Join);

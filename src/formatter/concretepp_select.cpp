@@ -84,10 +84,11 @@ std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     if (Present(having))
         R = ClauseLine(R, B, W, ClauseKeyword(root->HavingClause), left, having, bodyIndent);
     const std::string orderBy = s->GetOrderByText();
-    if (Present(orderBy)) {
-        if (I > 0) R += Toks(root, A + I, A + 2 * I);
+    // The inner closing parentheses end the inner clauses; without an ORDER
+    // BY they still close them (they would be lost otherwise).
+    if (I > 0) R += Toks(root, A + I, A + 2 * I);
+    if (Present(orderBy))
         R = ClauseLine(R, A, W, ClauseKeyword(root->OrderByClause, true), left, orderBy, A + W + 1);
-    }
     const std::string limit = s->GetLimitText();
     if (Present(limit))
         R = ClauseLine(R, B, W, Fmt(root->LimitClause ? root->LimitClause->LimitKeyword : nullptr),

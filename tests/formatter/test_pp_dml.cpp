@@ -31,6 +31,8 @@ TEST_F(DmlPrinter, GoldenTextsUnderTheDefaults) {
         {"insert into t (a, b) values (1, 2);",
          "INSERT INTO t(a,\r\n              b)\r\nVALUES     (1,\r\n            2)"},
         {"insert into t select a from u;", "INSERT INTO t\r\nSELECT a\r\nFROM   u"},
+        {"insert into t (select a from u);", "INSERT INTO t\r\n(SELECT a\r\n FROM   u)"},
+        {"update t set a = 1 returning a into :b;", "UPDATE t\r\nSET    a = 1\r\nRETURNING a  INTO :b"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Sql);

@@ -70,6 +70,16 @@ const Golden kDefaults[] = {
      "SELECT a\r\nFROM   t\r\n       LEFT JOIN u\r\n         ON t.id = u.id\r\n            AND t.x = u.x"},
     {"select a from (t join u using (id)) x;",
      "SELECT a\r\nFROM   (t\r\n        JOIN u\r\n          USING(id)) x"},
+    // Parenthesised queries: the clause lines move in by the parentheses.
+    {"select a from t union (select b from u) order by 1;",
+     "SELECT a\r\nFROM   t\r\nUNION \r\n(SELECT b\r\n FROM   u)\r\nORDER BY 1"},
+    {"select a from (select a from t order by a);",
+     "SELECT a\r\nFROM   (SELECT   a\r\n        FROM     t\r\n        ORDER BY a)"},
+    {"select a from t where exists (select 1 from u);",
+     "SELECT a\r\nFROM   t\r\nWHERE  EXISTS (SELECT 1\r\n               FROM   u)"},
+    {"select distinct a from t;", "SELECT DISTINCT a\r\nFROM   t"},
+    // A comment after a word stays with it.
+    {"select a from t -- note\nwhere x = 1;", "SELECT a\r\nFROM   t -- note\r\nWHERE  x = 1"},
     {"select a from t, u where t.id = u.id;",
      "SELECT a\r\nFROM   t,\r\n       u\r\nWHERE  t.id = u.id"},
 };

@@ -110,3 +110,28 @@ TEST_F(PrinterBase2, StatementWithoutTokensPrintsEmptyText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PrinterBase2, JoinEntriesWithoutTheirObject) {
+    // A table entry without its table prints nothing.
+    auto join = CreateNodeOfClass<TRkJoin>();
+    join->JoinKind = 0;
+    EXPECT_EQ(TrkJoinPP(join.get()).GetPrettyText(), "");
+    auto item = CreateNodeOfClass<TRkJoinItem>();
+    item->ItemKind = 1;
+    EXPECT_EQ(TRkJoinItemPP(item.get()).GetPrettyText(), "");
+    // A nested item without its join still prints (its keywords and a blank).
+    item->ItemKind = 2;
+    EXPECT_EQ(TRkJoinItemPP(item.get()).GetPrettyText(), " ");
+}
+
+TEST_F(PrinterBase2, HooksInstalledTwiceStayTheSame) {
+    InstallPrinterHooks();
+    const auto f = RkPrinterHooks.FuncCallPP;
+    InstallPrinterHooks();
+    EXPECT_EQ(RkPrinterHooks.FuncCallPP, f);
+    EXPECT_EQ(RkStatementPPFactory, &CreateStatementPP);
+}
+
+}  // namespace

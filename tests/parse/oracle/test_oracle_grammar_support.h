@@ -153,6 +153,10 @@ inline std::string Sx(TRkVisitedAbs* V) {
     if (auto* f = dynamic_cast<TRk_FuncCall*>(V))
         return (f->NameAttr ? AttrText(f->NameAttr) : TokText(f->KeywordToken)) + SxList(f->ArgList);
     if (auto* q = dynamic_cast<TRk_SelectStmt*>(V)) { (void)q; return "{q}"; }
+    // A sub-query is wrapped into a select statement once the statement
+    // model is linked in (as soon as a test of the executable uses the
+    // front end); either way it is a query operand.
+    if (TRk_Node* n = V->AsNode(); n && std::string(n->ClassName()) == "TSelectSqlStatement") return "{q}";
     if (auto* t = dynamic_cast<TRk_TypeName*>(V)) return OwnTokens(t);
     if (TRk_Node* n = V->AsNode()) return std::string("<") + n->ClassName() + ">";
     return "?";

@@ -372,7 +372,7 @@ void TCreateIndexSqlStatement::Reset() {
 }
 
 std::string TCreateIndexSqlStatement::GetIndexNameText() {
-    return NameText(IndexNameNode);
+    return NodeNameText(IndexNameNode);
 }
 
 int TCreateIndexSqlStatement::AnalyzeParseTree() {
@@ -472,7 +472,7 @@ void TCreateViewSqlStatement::Reset() {
     TCustomSqlStatement::Reset();
 }
 
-std::string TCreateViewSqlStatement::GetViewNameText() { return NameText(ViewNameNode); }
+std::string TCreateViewSqlStatement::GetViewNameText() { return NodeNameText(ViewNameNode); }
 
 int TCreateViewSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_CreateViewSqlStatement*>(RootNode);
@@ -640,7 +640,7 @@ int TDropIndexSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_DropIndexSqlStatement*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 39 || !root) return -1;
     try {
-        IndexName = NameText(root->IndexName);
+        IndexName = NodeNameText(root->IndexName);
         NameNode = root->IndexName;
         Force = root->Force;
         return 0;
@@ -669,7 +669,7 @@ int TDropViewSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_DropViewSqlStatement*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 40 || !root) return -1;
     try {
-        ViewName = NameText(root->ViewName);
+        ViewName = NodeNameText(root->ViewName);
         NameNode = root->ViewName;
         CascadeConstraints = root->CascadeConstraints;
         return 0;

@@ -231,7 +231,7 @@ int TAlterTableStatement::AnalyzeParseTree() {
         FMadeConstraints.clear();
 
         auto* name = dynamic_cast<TRk_Attr*>(root->TableName);
-        TableName = NameText(root->TableName);
+        TableName = NodeNameText(root->TableName);
         FTable->TableKind = 1;
         FTable->NameNode = name;
         if (name) name->MarkTableParts(this, FTable.get());

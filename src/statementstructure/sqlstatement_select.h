@@ -45,10 +45,6 @@ void Frame(TRkVisitedAbs* Self, TRkVisitorAbs* V, F&& Body) {
     V->PostVisit(Self);
 }
 
-// A name's tokens as written, without the blanks and comments that follow.
-std::string CleanNameText(TRk_Attr* attr);
-// CleanNameText of a name node; the plain text of any other node.
-std::string NameText(TRk_Node* n);
 
 bool IsBlankText(const std::string& s);     // empty or the single blank
 std::int32_t IntOf(const std::string& s);   // 0 when not an integer

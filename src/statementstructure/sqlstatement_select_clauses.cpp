@@ -54,30 +54,6 @@ void OwnTokensOf(const TRk_Node* n, TRkVisitorAbs* v) {
     for (int i = 0; i < OwnTokenCount(n); ++i) Tok(TokAt(n, i), v);
 }
 
-std::string CleanNameText(TRk_Attr* attr) {
-    std::string s;
-    for (int depth = 0; attr && depth < 64; ++depth) {
-        s += Text(attr->NameToken);
-        int n = ItemCount(attr->NameParts);
-        if (n > 0) s += Text(attr->DotToken);
-        for (int i = 0; i < n; ++i) {
-            TSourceToken* part = TokenItem(attr->NameParts, i);
-            if (!part) continue;
-            if (i > 0) s += Text(part->SeparatorToken);
-            s += Text(part);
-        }
-        if (!attr->LinkedName) break;
-        s += Text(attr->AtToken);
-        attr = attr->LinkedName;
-    }
-    return s;
-}
-
-std::string NameText(TRk_Node* n) {
-    if (auto* attr = dynamic_cast<TRk_Attr*>(n)) return CleanNameText(attr);
-    return Plain(n);
-}
-
 std::string Text(TSourceToken* t) { return t ? t->GetText() : std::string(); }
 std::string Fmt(TSourceToken* t) { return t ? t->GetFormattedText() : std::string(); }
 std::string Plain(TRk_Node* n) { return n ? n->AsText() : std::string(); }

@@ -116,7 +116,7 @@ TCreateTableSqlStatement::TCreateTableSqlStatement(std::uint8_t Vendor)
 
 TCreateTableSqlStatement::~TCreateTableSqlStatement() = default;
 
-void TCreateTableSqlStatement::CreatePP() {}
+void TCreateTableSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TCreateTableSqlStatement::Reset() {
     FTable->Reset();
@@ -361,7 +361,7 @@ TCreateIndexSqlStatement::TCreateIndexSqlStatement(std::uint8_t Vendor) : TCusto
 
 TCreateIndexSqlStatement::~TCreateIndexSqlStatement() = default;
 
-void TCreateIndexSqlStatement::CreatePP() {}
+void TCreateIndexSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TCreateIndexSqlStatement::Reset() {
     IndexTable->Reset();
@@ -459,7 +459,7 @@ TCreateViewSqlStatement::TCreateViewSqlStatement(std::uint8_t Vendor) : TCustomS
 
 TCreateViewSqlStatement::~TCreateViewSqlStatement() = default;
 
-void TCreateViewSqlStatement::CreatePP() {}
+void TCreateViewSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TCreateViewSqlStatement::Reset() {
     Query.reset();
@@ -542,7 +542,7 @@ TDropTableSqlStatement::TDropTableSqlStatement(std::uint8_t Vendor) : TCustomSql
 
 TDropTableSqlStatement::~TDropTableSqlStatement() = default;
 
-void TDropTableSqlStatement::CreatePP() {}
+void TDropTableSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TDropTableSqlStatement::Reset() {
     TCustomSqlStatement::Reset();   // frees the tables that refer to the names
@@ -629,7 +629,7 @@ TDropIndexSqlStatement::TDropIndexSqlStatement(std::uint8_t Vendor) : TCustomSql
     StatementType = sstDropIndex;
 }
 
-void TDropIndexSqlStatement::CreatePP() {}
+void TDropIndexSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TDropIndexSqlStatement::Reset() {
     NameNode = nullptr;
@@ -658,7 +658,7 @@ TDropViewSqlStatement::TDropViewSqlStatement(std::uint8_t Vendor) : TCustomSqlSt
     StatementType = sstDropView;
 }
 
-void TDropViewSqlStatement::CreatePP() {}
+void TDropViewSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TDropViewSqlStatement::Reset() {
     NameNode = nullptr;

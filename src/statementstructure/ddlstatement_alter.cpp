@@ -187,7 +187,7 @@ TAlterTableStatement::~TAlterTableStatement() {
     Options->Clear();
 }
 
-void TAlterTableStatement::CreatePP() {}
+void TAlterTableStatement::CreatePP() { UsePrinter(this); }
 
 void TAlterTableStatement::Reset() {
     TCustomSqlStatement::Reset();

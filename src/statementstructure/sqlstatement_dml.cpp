@@ -131,7 +131,7 @@ TInsertSqlStatement::TInsertSqlStatement(std::uint8_t Vendor) : TCustomSqlStatem
 
 TInsertSqlStatement::~TInsertSqlStatement() = default;
 
-void TInsertSqlStatement::CreatePP() {}
+void TInsertSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TInsertSqlStatement::ClearModel() {
     ValuesKind = 0;
@@ -292,7 +292,7 @@ TUpdateSqlStatement::TUpdateSqlStatement(std::uint8_t Vendor) : TCustomSqlStatem
 
 TUpdateSqlStatement::~TUpdateSqlStatement() = default;
 
-void TUpdateSqlStatement::CreatePP() {}
+void TUpdateSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TUpdateSqlStatement::ClearModel() {
     FromJoins->Clear();
@@ -410,7 +410,7 @@ TDeleteSqlStatement::TDeleteSqlStatement(std::uint8_t Vendor) : TCustomSqlStatem
 
 TDeleteSqlStatement::~TDeleteSqlStatement() = default;
 
-void TDeleteSqlStatement::CreatePP() {}
+void TDeleteSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TDeleteSqlStatement::ClearModel() {
     if (DeleteTable) DeleteTable->Reset();
@@ -498,7 +498,7 @@ TMergeSqlStatement::TMergeSqlStatement(std::uint8_t Vendor) : TCustomSqlStatemen
 
 TMergeSqlStatement::~TMergeSqlStatement() = default;
 
-void TMergeSqlStatement::CreatePP() {}
+void TMergeSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TMergeSqlStatement::Reset() {
     TCustomSqlStatement::Reset();

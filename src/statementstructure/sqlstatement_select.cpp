@@ -577,7 +577,7 @@ void TSelectSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
     });
 }
 
-void TSelectSqlStatement::CreatePP() {}
+void TSelectSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TSelectSqlStatement::AppendPrettyTextTo(TRk_Node* Target) {
     if (!Target) return;

@@ -46,6 +46,9 @@ void Frame(TRkVisitedAbs* Self, TRkVisitorAbs* V, F&& Body) {
 }
 
 
+// The printer that the formatter gives this node's class, when there is one.
+void UsePrinter(TRk_Node* n);
+
 bool IsBlankText(const std::string& s);     // empty or the single blank
 std::int32_t IntOf(const std::string& s);   // 0 when not an integer
 

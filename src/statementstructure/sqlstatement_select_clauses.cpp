@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "formatter/basepp.h"
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
 #include "statementstructure/sqlstatement_select.h"
@@ -38,6 +39,10 @@ void Tok(TSourceToken* t, TRkVisitorAbs* v) {
 }
 void Node(TRkVisitedAbs* n, TRkVisitorAbs* v) {
     if (n) n->Accept(v);
+}
+
+void UsePrinter(TRk_Node* n) {
+    if (n && !n->PP && RkStatementPPFactory) n->PP = RkStatementPPFactory(n);
 }
 
 bool IsBlankText(const std::string& s) { return s.empty() || s == " "; }
@@ -126,7 +131,7 @@ void TrkJoinList::DoAccept(TRkVisitorAbs& VisitorRef) {
 
 TRkJoin::TRkJoin() = default;
 TRkJoin::~TRkJoin() = default;
-void TRkJoin::CreatePP() {}
+void TRkJoin::CreatePP() { UsePrinter(this); }
 
 std::string TRkJoin::AsText() {
     if (!TextOverride.empty()) return TextOverride;
@@ -160,7 +165,7 @@ void TRkJoin::DoAccept(TRkVisitorAbs& VisitorRef) {
 
 TRkJoinItem::TRkJoinItem() = default;
 TRkJoinItem::~TRkJoinItem() = default;
-void TRkJoinItem::CreatePP() {}
+void TRkJoinItem::CreatePP() { UsePrinter(this); }
 
 std::string TRkJoinItem::AsText() {
     if (!TextOverride.empty()) return TextOverride;

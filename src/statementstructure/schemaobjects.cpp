@@ -208,48 +208,36 @@ void TRkField::DoAccept(TRkVisitorAbs& Visitor) {
 // ---------------------------------------------------------------------------
 // TRkFieldList
 
-TRkFieldList::TRkFieldList(bool OwnsObjects) : FOwns(OwnsObjects) {}
-TRkFieldList::~TRkFieldList() { Clear(); }
-
-void TRkFieldList::Add(TRkField* Field) { FItems.push_back(Field); }
-
-void TRkFieldList::Clear() {
-    if (FOwns)
-        for (TRkField* F : FItems) delete F;
-    FItems.clear();
-}
-
-TRkField* TRkFieldList::GetField(int Index) const {
-    if (Index < 0 || Index >= Count()) throw ERkListError(Index);
-    return FItems[static_cast<std::size_t>(Index)];
-}
+TRkFieldList::TRkFieldList(bool OwnsObjects) : FItems(OwnsObjects) {}
+TRkFieldList::~TRkFieldList() = default;
 
 std::string TRkFieldList::GetPrettyText() {
+    const int N = Count();
     int Width = 0, Extra = 0;
-    if (!FItems.empty() && FmtOpt.ColumnDefListOneLine == 0) {
-        Width = static_cast<int>(FItems[0]->GetFieldText().size());
+    if (N > 0 && FmtOpt.ColumnDefListOneLine == 0) {
+        Width = static_cast<int>(GetField(0)->GetFieldText().size());
         Extra = FmtOpt.ColumnDefSeparatorStyle == 1 ? 1 : FmtOpt.ColumnDefSeparatorStyle == 2 ? 2 : 0;
-        for (std::size_t i = 1; i < FItems.size(); ++i) {
-            int L = static_cast<int>(FItems[i]->GetFieldText().size()) + Extra;
+        for (int i = 1; i < N; ++i) {
+            int L = static_cast<int>(GetField(i)->GetFieldText().size()) + Extra;
             if (L > Width) Width = L;
         }
     }
     std::string Text;
-    for (std::size_t i = 0; i < FItems.size(); ++i) {
-        FItems[i]->AlignWidth = i == 0 ? Width : Width - Extra;
-        Text += IndentText(FItems[i]->GetPrettyText(), LastLineLength(Text));
-        if (i + 1 < FItems.size()) {
-            std::string Sep = FormattedText(FItems[i + 1]->SeparatorToken);
-            if (FmtOpt.ColumnDefListOneLine == 1) {
-                Text += Sep;
-            } else {
-                switch (FmtOpt.ColumnDefSeparatorStyle) {
-                    case 0: Text = EnsureLineBreak(Text + Sep); break;
-                    case 1: Text = EnsureLineBreak(Text) + Sep; break;
-                    case 2: Text = EnsureLineBreak(Text) + Sep + " "; break;
-                    default: Text += Sep; break;
-                }
-            }
+    for (int i = 0; i < N; ++i) {
+        TRkField* F = GetField(i);
+        F->AlignWidth = i == 0 ? Width : Width - Extra;
+        Text += IndentText(F->GetPrettyText(), LastLineLength(Text));
+        if (i + 1 == N) break;
+        std::string Sep = FormattedText(GetField(i + 1)->SeparatorToken);
+        if (FmtOpt.ColumnDefListOneLine == 1) {
+            Text += Sep;
+            continue;
+        }
+        switch (FmtOpt.ColumnDefSeparatorStyle) {
+            case 0: Text = EnsureLineBreak(Text + Sep); break;
+            case 1: Text = EnsureLineBreak(Text) + Sep; break;
+            case 2: Text = EnsureLineBreak(Text) + Sep + " "; break;
+            default: Text += Sep; break;
         }
     }
     return Text;
@@ -257,9 +245,9 @@ std::string TRkFieldList::GetPrettyText() {
 
 void TRkFieldList::DoAccept(TRkVisitorAbs& Visitor) {
     Visitor.PreVisit(this);
-    for (std::size_t i = 0; i < FItems.size(); ++i) {
-        if (i > 0) AcceptPart(FItems[i]->SeparatorToken, Visitor);
-        FItems[i]->Accept(&Visitor);
+    for (int i = 0; i < Count(); ++i) {
+        if (i > 0) AcceptPart(GetField(i)->SeparatorToken, Visitor);
+        GetField(i)->Accept(&Visitor);
     }
     Visitor.PostVisit(this);
 }
@@ -443,24 +431,5 @@ void TRkTable::DoAccept(TRkVisitorAbs& Visitor) {
 // ---------------------------------------------------------------------------
 // TRkTableList
 
-TRkTableList::TRkTableList(bool OwnsObjects) : FOwns(OwnsObjects) {}
-TRkTableList::~TRkTableList() { Clear(); }
-
-void TRkTableList::Add(TRkTable* Table) { FItems.push_back(Table); }
-
-void TRkTableList::Clear() {
-    if (FOwns)
-        for (TRkTable* T : FItems) delete T;
-    FItems.clear();
-}
-
-TRkTable* TRkTableList::GetTable(int Index) const {
-    if (Index < 0 || Index >= Count()) throw ERkListError(Index);
-    return FItems[static_cast<std::size_t>(Index)];
-}
-
-TRkTable* TRkTableList::Extract(int Index) {
-    TRkTable* T = GetTable(Index);
-    FItems.erase(FItems.begin() + Index);
-    return T;
-}
+TRkTableList::TRkTableList(bool OwnsObjects) : FItems(OwnsObjects) {}
+TRkTableList::~TRkTableList() = default;

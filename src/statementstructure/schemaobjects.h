@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "nodes/rkexceptions.h"
 #include "nodes/u_nodes.h"
 
 class TRkVisitorAbs;
@@ -22,6 +23,42 @@ class TRkJoin;
 class TRkJoinItem;
 class TSelectSqlStatement;
 class TSourceToken;
+
+// A list of objects that either owns them or only refers to them, as chosen
+// at creation.  Indexes are 0-based; a bad index raises ERkListError.
+template <class T>
+class TRkPtrList {
+public:
+    explicit TRkPtrList(bool OwnsObjects) : FOwns(OwnsObjects) {}
+    ~TRkPtrList() { Clear(); }
+    TRkPtrList(const TRkPtrList&) = delete;
+    TRkPtrList& operator=(const TRkPtrList&) = delete;
+
+    void Add(T* Item) { FItems.push_back(Item); }
+    void Clear() {
+        if (FOwns)
+            for (T* Item : FItems) delete Item;
+        FItems.clear();
+    }
+    int Count() const { return static_cast<int>(FItems.size()); }
+    T* Get(int Index) const {
+        if (Index < 0 || Index >= Count()) throw ERkListError(Index);
+        return FItems[static_cast<std::size_t>(Index)];
+    }
+    // Takes the item out without freeing it.
+    T* Extract(int Index) {
+        T* Item = Get(Index);
+        FItems.erase(FItems.begin() + Index);
+        return Item;
+    }
+    bool OwnsObjects() const { return FOwns; }
+    auto begin() const { return FItems.begin(); }
+    auto end() const { return FItems.end(); }
+
+private:
+    std::vector<T*> FItems;
+    bool FOwns = false;
+};
 
 // Field flag bits the application sets.
 inline constexpr std::uint16_t FieldFlagNotNull = 2;
@@ -76,19 +113,18 @@ public:
     const char* ClassName() const override { return "TRkFieldList"; }
     ~TRkFieldList() override;
 
-    void Add(TRkField* Field);  // an owning list takes ownership
-    void Clear();
-    int Count() const { return static_cast<int>(FItems.size()); }
+    void Add(TRkField* Field) { FItems.Add(Field); }  // an owning list takes ownership
+    void Clear() { FItems.Clear(); }
+    int Count() const { return FItems.Count(); }
     // 0-based; a bad index raises ERkListError.
-    TRkField* GetField(int Index) const;
-    bool OwnsObjects() const { return FOwns; }
+    TRkField* GetField(int Index) const { return FItems.Get(Index); }
+    bool OwnsObjects() const { return FItems.OwnsObjects(); }
 
     std::string GetPrettyText() override;
     void DoAccept(TRkVisitorAbs& Visitor) override;
 
 private:
-    std::vector<TRkField*> FItems;
-    bool FOwns = false;
+    TRkPtrList<TRkField> FItems;
 };
 
 class TRkTable : public TRk_Node {
@@ -151,18 +187,17 @@ public:
     const char* ClassName() const override { return "TRkTableList"; }
     ~TRkTableList() override;
 
-    void Add(TRkTable* Table);  // an owning list takes ownership
-    void Clear();
-    int Count() const { return static_cast<int>(FItems.size()); }
+    void Add(TRkTable* Table) { FItems.Add(Table); }  // an owning list takes ownership
+    void Clear() { FItems.Clear(); }
+    int Count() const { return FItems.Count(); }
     // 0-based; a bad index raises ERkListError.
-    TRkTable* GetTable(int Index) const;
+    TRkTable* GetTable(int Index) const { return FItems.Get(Index); }
     // Removes the table at Index without freeing it; the caller owns it then.
-    TRkTable* Extract(int Index);
-    bool OwnsObjects() const { return FOwns; }
+    TRkTable* Extract(int Index) { return FItems.Extract(Index); }
+    bool OwnsObjects() const { return FItems.OwnsObjects(); }
 
 private:
-    std::vector<TRkTable*> FItems;
-    bool FOwns = false;
+    TRkPtrList<TRkTable> FItems;
 };
 
 // The source text of a name node as written, without what trails it

@@ -12,25 +12,6 @@
 #include "process/gettextvisitor.h"
 
 // ---------------------------------------------------------------------------
-// Statement list
-
-TRkStatementList::~TRkStatementList() { Clear(); }
-
-void TRkStatementList::Add(TCustomSqlStatement* Statement) { FItems.push_back(Statement); }
-
-void TRkStatementList::Clear() {
-    if (FOwns)
-        for (TCustomSqlStatement* S : FItems) delete S;
-    FItems.clear();
-}
-
-TCustomSqlStatement* TRkStatementList::GetStatement(int Index) const {
-    if (Index < 0 || Index >= Count()) throw ERkListError(Index);
-    return FItems[static_cast<std::size_t>(Index)];
-}
-
-
-// ---------------------------------------------------------------------------
 // Statement base
 
 TCustomSqlStatement::TCustomSqlStatement(std::uint8_t Vendor)

@@ -267,26 +267,22 @@ public:
 
 class TRkStatementList {
 public:
-    explicit TRkStatementList(bool OwnsObjects) : FOwns(OwnsObjects) {}
-    ~TRkStatementList();
-    TRkStatementList(const TRkStatementList&) = delete;
-    TRkStatementList& operator=(const TRkStatementList&) = delete;
+    explicit TRkStatementList(bool OwnsObjects) : FItems(OwnsObjects) {}
 
     // Appends; an owning list takes ownership.
-    void Add(TCustomSqlStatement* Statement);
-    void Add(std::unique_ptr<TCustomSqlStatement> Statement) { Add(Statement.release()); }
-    void Clear();
-    int Count() const { return static_cast<int>(FItems.size()); }
+    void Add(TCustomSqlStatement* Statement) { FItems.Add(Statement); }
+    void Add(std::unique_ptr<TCustomSqlStatement> Statement) { FItems.Add(Statement.release()); }
+    void Clear() { FItems.Clear(); }
+    int Count() const { return FItems.Count(); }
     // 0-based; a bad index raises ERkListError ("List index out of bounds (%d)").
-    TCustomSqlStatement* GetStatement(int Index) const;
-    bool OwnsObjects() const { return FOwns; }
+    TCustomSqlStatement* GetStatement(int Index) const { return FItems.Get(Index); }
+    bool OwnsObjects() const { return FItems.OwnsObjects(); }
 
     auto begin() const { return FItems.begin(); }
     auto end() const { return FItems.end(); }
 
 private:
-    std::vector<TCustomSqlStatement*> FItems;
-    bool FOwns = true;
+    TRkPtrList<TCustomSqlStatement> FItems;
 };
 
 // ---------------------------------------------------------------------------

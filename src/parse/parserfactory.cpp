@@ -7,16 +7,17 @@
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
 #include "parse/oracle/oracletokens.h"
+#include "parse/oracle/rklexoracle.h"
+#include "parse/oracle/rkyaccoraclesql.h"
 #include "parse/rklexlib.h"
 #include "parse/rkyacclib.h"
-#if __has_include("parse/oracle/rklexoracle.h")
-#include "parse/oracle/rklexoracle.h"
-#define ORRERY_HAS_ORACLE_LEXER 1
-#endif
-#if __has_include("parse/oracle/rkyaccoraclesql.h")
-#include "parse/oracle/rkyaccoraclesql.h"
-#define ORRERY_HAS_ORACLE_PARSER 1
-#endif
+
+// Each dialect's parser header is read in a file of its own (the headers of
+// two dialects do not go into one translation unit together).
+namespace parserfactory_detail {
+std::unique_ptr<TRkCustomLexer> CreateMySQLLexer();
+std::unique_ptr<TRkCustomParser> CreateMySQLParser();
+}  // namespace parserfactory_detail
 
 namespace {
 
@@ -30,36 +31,28 @@ constexpr TKeywordEntry OracleKeywords[] = {ORACLE_KEYWORD_LIST(ORACLE_FACTORY_K
 #undef ORACLE_FACTORY_KEYWORD
 static_assert(std::size(OracleKeywords) == oracletok::KeywordCount);
 
-// The dialects of vendors 0, 2 and 3 are separate subsystems; until they
-// are part of the build their vendors get a clear failure.
+// The SQL Server and MS Access dialects are separate subsystems; until
+// they are part of the build their vendors get a clear failure.
 [[noreturn]] void MissingDialect(std::uint8_t Vendor) {
     throw ERkError(std::string("The ") + DbVendorNames[Vendor] + " dialect is not available in this build");
 }
 
-bool OwnDialect(std::uint8_t Vendor) {
-    return Vendor == VendorMssql || Vendor == VendorMySQL || Vendor == VendorMsaccess;
-}
+bool MissingFromBuild(std::uint8_t Vendor) { return Vendor == VendorMssql || Vendor == VendorMsaccess; }
 
 }  // namespace
 
-bool TRkParserFactory::DialectAvailable() const { return !OwnDialect(FVendor); }
+bool TRkParserFactory::DialectAvailable() const { return !MissingFromBuild(FVendor); }
 
 std::unique_ptr<TRkCustomLexer> TRkParserFactory::CreateLexer() const {
-    if (OwnDialect(FVendor)) MissingDialect(FVendor);
-#ifdef ORRERY_HAS_ORACLE_LEXER
+    if (MissingFromBuild(FVendor)) MissingDialect(FVendor);
+    if (FVendor == VendorMySQL) return parserfactory_detail::CreateMySQLLexer();
     return std::make_unique<TRkLexerOracle>();
-#else
-    throw ERkError("The Oracle scanner is not available in this build");
-#endif
 }
 
 std::unique_ptr<TRkCustomParser> TRkParserFactory::CreateParser() const {
-    if (OwnDialect(FVendor)) MissingDialect(FVendor);
-#ifdef ORRERY_HAS_ORACLE_PARSER
+    if (MissingFromBuild(FVendor)) MissingDialect(FVendor);
+    if (FVendor == VendorMySQL) return parserfactory_detail::CreateMySQLParser();
     return std::make_unique<TRkParserOracleSql>();
-#else
-    throw ERkError("The Oracle grammar is not available in this build");
-#endif
 }
 
 std::unique_ptr<TRkCustomParser> TRkParserFactory::CreatePlsqlParser() const {

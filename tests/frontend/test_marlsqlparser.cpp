@@ -69,8 +69,8 @@ TEST(FrontEnd, InputFailuresGiveTheirRecordAndResult) {
 }
 
 TEST(FrontEnd, VendorsWithoutTheirDialectGetARecordNotACrash) {
-    const char* Names[] = {"MSSQL", "", "MySQL", "MSaccess"};
-    for (std::uint8_t V : {0, 2, 3}) {
+    const char* Names[] = {"MSSQL", "", "", "MSaccess"};
+    for (std::uint8_t V : {0, 3}) {
         TMarlSqlParser P(V);
         P.SetSqlTextString("create table t (a int);");
         EXPECT_EQ(P.Parse(), -1);
@@ -127,9 +127,17 @@ TEST(ParserFactory, VendorsMapToTheirDialects) {
     for (std::uint8_t V : {1, 4, 5, 6, 7, 8, 9, 42}) {
         TRkParserFactory F(V);
         EXPECT_TRUE(F.DialectAvailable());
+        EXPECT_STREQ(F.CreateParser()->ClassName(), TRkParserFactory(1).CreateParser()->ClassName());
+        EXPECT_EQ(F.CreateParser()->DialectCode, 1);
         EXPECT_EQ(F.CreatePlsqlParser(), nullptr);
     }
-    for (std::uint8_t V : {0, 2, 3}) {
+    {
+        TRkParserFactory F(2);
+        EXPECT_TRUE(F.DialectAvailable());
+        EXPECT_EQ(F.CreateParser()->DialectCode, 7);
+        EXPECT_EQ(F.CreatePlsqlParser(), nullptr);
+    }
+    for (std::uint8_t V : {0, 3}) {
         TRkParserFactory F(V);
         EXPECT_FALSE(F.DialectAvailable());
         EXPECT_THROW(F.CreateLexer(), ERkError);

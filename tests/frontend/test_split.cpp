@@ -149,10 +149,28 @@ TEST(Splitting, SetStartsAStatementOnlyForMySQL) {
     ASSERT_EQ(P.Statements().Count(), 1);
     EXPECT_EQ(P.Statements().GetStatement(0)->StatementType, sstSqlplusCmd);
     TSourceToken* Set = P.Tokens().GetToken(0);
-    auto MySql = P.NewSqlStatement(Set, 0, 2);
-    ASSERT_NE(MySql, nullptr);
-    EXPECT_EQ(MySql->StatementType, sstSet);
     EXPECT_EQ(P.NewSqlStatement(Set, 0, 4), nullptr);
+
+    TMarlSqlParser M(2);
+    DoSplit(M, "set x = 1;\ncreate table t (a int);\n");
+    ASSERT_EQ(M.Statements().Count(), 2);
+    EXPECT_EQ(M.Statements().GetStatement(0)->StatementType, sstSet);
+    EXPECT_STREQ(M.Statements().GetStatement(0)->ClassName(), "TUnknownSqlStatement");
+    EXPECT_EQ(M.Statements().GetStatement(1)->StatementType, sstCreateTable);
+}
+
+// A MySQL script with a procedure body: its statements end at ";" and the
+// tables after it are still found.
+TEST(Splitting, MySqlBlockWordsStartOrdinaryStatements) {
+    REQUIRE_SCANNER();
+    TMarlSqlParser M(2);
+    DoSplit(M, "create procedure p() begin select 1; end;\ncreate table t (a int);\n");
+    bool Table = false;
+    for (TCustomSqlStatement* S : M.Statements()) {
+        EXPECT_NE(S->StatementType, sstplsql_createprocedure);
+        Table |= S->StatementType == sstCreateTable;
+    }
+    EXPECT_TRUE(Table);
 }
 
 // Outside Oracle scripts a block never ends with "/", so its words start

@@ -61,6 +61,8 @@ TSourceToken* TSourceTokenList::GetToken(int32_t i) const {
 }
 
 int32_t TSourceTokenList::Add(TSourceToken* t) {
+    // Most lists are a node's own few tokens: skip the growth steps 1, 2.
+    if (FItems.capacity() == 0) FItems.reserve(4);
     FItems.push_back(t);
     return Count() - 1;
 }

@@ -95,23 +95,25 @@ inline constexpr int rtNoTrailing = 32;
 // ---------------------------------------------------------------------------
 class TSourceToken : public TRkVisitedAbs {
 public:
-    int32_t PosInList = -1;         // index in its owning list, -1 in none
-    int32_t SeqNo = -1;             // numbered by TRkGetTextVisitor
-    std::string Text;               // exactly as scanned
+    // Byte fields first, then the integers, then text and pointers: they
+    // pack into the base's tail, and a script holds a token per ~2 bytes.
     uint8_t TokenType = ttUnclassified;
     uint8_t DbObjKind = okUnknown;
-    int32_t TokenCode = 0;
     uint8_t TokenStatus = 0;        // 0 normal, 1 removed by a handler, 2 consumed
     uint8_t SkipParserEvent = 0;
     uint8_t TokenGroup = 0;
     uint8_t TokenSubKind = 0;
+    uint8_t SqlplusCmdPart = 0;
+    int32_t PosInList = -1;         // index in its owning list, -1 in none
+    int32_t SeqNo = -1;             // numbered by TRkGetTextVisitor
+    int32_t TokenCode = 0;
     int32_t Line = -1;
     int32_t Column = -1;
-    uint8_t SqlplusCmdPart = 0;
     int32_t OriginalCode = 0;
+    int32_t RangeLength = 1;        // significant tokens GetFormattedText prints
+    std::string Text;               // exactly as scanned
     TSourceToken* SeparatorToken = nullptr;    // '.' or ',' before it in a name (list)
     TSourceTokenList* OwnerList = nullptr;     // not owned
-    int32_t RangeLength = 1;        // significant tokens GetFormattedText prints
 
     TSourceToken() = default;
 
@@ -214,6 +216,22 @@ std::string TokenSpanText(const TSourceTokenList* List, const TSourceToken* Toke
                           int Flags = 0);
 
 // ---------------------------------------------------------------------------
+// A node's own token list (non-owning), kept inside the node: nodes are
+// made by the thousand per script, and a separate list object was one more
+// allocation each.  Reads like the pointer it replaces.
+class TRkOwnTokenList {
+public:
+    TSourceTokenList* operator->() const { return &FList; }
+    TSourceTokenList& operator*() const { return FList; }
+    TSourceTokenList* get() const { return &FList; }
+    explicit operator bool() const { return true; }
+    friend bool operator==(const TRkOwnTokenList&, std::nullptr_t) { return false; }
+
+private:
+    mutable TSourceTokenList FList{false};
+};
+
+// ---------------------------------------------------------------------------
 // Base of every syntax-tree node and of every statement.
 //
 // Construction is two-phase: create nodes with CreateNodeOfClass<T>(...),
@@ -230,7 +248,7 @@ public:
     std::string TextOverride;
     std::unique_ptr<TCustomPP> PP;
     uint8_t PrettyMode = 0;
-    std::unique_ptr<TSourceTokenList> TokenList;   // own tokens, non-owning list
+    TRkOwnTokenList TokenList;                       // own tokens, non-owning list
     TSourceToken* SeparatorToken = nullptr;
     TRk_Node* SourceNode = nullptr;
     std::string PrettyBuffer;

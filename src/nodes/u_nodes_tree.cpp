@@ -10,7 +10,7 @@
 // ---------------------------------------------------------------------------
 // TRk_Node
 
-TRk_Node::TRk_Node() : TokenList(std::make_unique<TSourceTokenList>(false)) {}
+TRk_Node::TRk_Node() = default;
 
 TRk_Node::~TRk_Node() = default;
 

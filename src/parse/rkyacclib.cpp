@@ -169,10 +169,11 @@ TSourceToken* TRkCustomParser::GetNextToken(bool SkipBlanks) {
             t = PushedBackToken;
             PushedBackToken = nullptr;
         } else {
-            const int32_t n = TokenList->Count();
+            const std::vector<TSourceToken*>& items = TokenList->Items();
+            const int32_t n = static_cast<int32_t>(items.size());
             int32_t i = std::max<int32_t>(TokenPos, 0);
             for (; i < n; ++i) {
-                TSourceToken* c = TokenList->GetToken(i);
+                const TSourceToken* c = items[static_cast<size_t>(i)];
                 if (c->TokenStatus == 1 || c->TokenStatus == 2) continue;
                 if (SkipBlanks && (c->TokenType == ttBlanks || c->TokenType == ttLineBreak ||
                                    c->TokenCode == tcLineComment || c->TokenCode == tcBlockComment))
@@ -180,7 +181,7 @@ TSourceToken* TRkCustomParser::GetNextToken(bool SkipBlanks) {
                 break;
             }
             if (i >= n) return nullptr;
-            t = TokenList->GetToken(i);
+            t = items[static_cast<size_t>(i)];
             TokenPos = i + 1;
         }
         if (DbVendor != 0 && t->TokenStatus != 1) {
@@ -201,13 +202,15 @@ TSourceToken* TRkCustomParser::GetNextToken(bool SkipBlanks) {
 
 TSourceToken* TRkCustomParser::MakeEndToken() {
     // One end token per list: a list parsed again keeps the one it has.
+    // A parser reused over many lists keeps many end tokens: look the last
+    // token up by address, not by a scan over all of them.
     if (TokenList && TokenList->Count() > 0) {
-        TSourceToken* last = TokenList->GetToken(TokenList->Count() - 1);
-        for (const auto& e : FEndTokens)
-            if (e.get() == last) return last;
+        TSourceToken* last = TokenList->Items().back();
+        if (FEndTokenSet.count(last) != 0) return last;
     }
     FEndTokens.push_back(MakeSourceToken("", ttUnclassified, 0, 0, -1, -1));
     TSourceToken* t = FEndTokens.back().get();
+    FEndTokenSet.insert(t);
     if (TokenList) {
         TokenList->Add(t);
         t->OwnerList = TokenList;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "formatter/rkbasetype.h"
@@ -155,6 +156,7 @@ protected:
 
 private:
     std::vector<std::unique_ptr<TSourceToken>> FEndTokens;
+    std::unordered_set<const TSourceToken*> FEndTokenSet;   // the same tokens, for look-up
     TRkVisitedAbs* WrapItem(TRkVisitedAbs* Item, bool WrapSelect);
     TRk_Node* WrapSelectNode(TRk_Node* SelectNode);
     TRk_Node* ConvertOperand(TRk_Node* Operand);

@@ -73,7 +73,11 @@ TRk_List* TRkCustomParser::MakeList2(TRkVisitedAbs* First, TRkVisitedAbs* Second
 }
 
 TRk_List* TRkCustomParser::AppendToList(TRk_List* List, TRkVisitedAbs* Item, bool WrapSelect) {
-    return ConcatLists(List, MakeList(Item, WrapSelect));
+    if (!List) return MakeList(Item, WrapSelect);
+    // Straight onto the list: a one-item list per append only to empty it
+    // again was a node per list item.
+    List->Add(WrapItem(Item, WrapSelect));
+    return List;
 }
 
 TRk_List* TRkCustomParser::ConcatLists(TRk_List* A, TRk_List* B) {

@@ -46,13 +46,15 @@ std::unique_ptr<TSourceToken> MakeSourceToken(std::string_view AText, uint8_t AT
 // ---------------------------------------------------------------------------
 // TSourceTokenList: storage
 
-TSourceTokenList::TSourceTokenList(bool AOwnsObjects) : FOwnsObjects(AOwnsObjects) {}
+TSourceTokenList::TSourceTokenList(bool AOwnsObjects) {
+    if (AOwnsObjects) FOwned = std::make_unique<std::vector<std::unique_ptr<TSourceToken>>>();
+}
 
 TSourceTokenList::~TSourceTokenList() = default;
 
 void TSourceTokenList::Clear() {
     FItems.clear();
-    FOwned.clear();
+    if (FOwned) FOwned->clear();
 }
 
 TSourceToken* TSourceTokenList::GetToken(int32_t i) const {
@@ -68,9 +70,9 @@ int32_t TSourceTokenList::Add(TSourceToken* t) {
 }
 
 int32_t TSourceTokenList::Add(std::unique_ptr<TSourceToken> t) {
-    RK_ASSERT(FOwnsObjects, "Token list does not own its tokens", kUnit);
+    RK_ASSERT(FOwned != nullptr, "Token list does not own its tokens", kUnit);
     FItems.push_back(t.get());
-    FOwned.push_back(std::move(t));
+    FOwned->push_back(std::move(t));
     return Count() - 1;
 }
 
@@ -80,10 +82,10 @@ void TSourceTokenList::Insert(int32_t i, TSourceToken* t) {
 }
 
 void TSourceTokenList::Insert(int32_t i, std::unique_ptr<TSourceToken> t) {
-    RK_ASSERT(FOwnsObjects, "Token list does not own its tokens", kUnit);
+    RK_ASSERT(FOwned != nullptr, "Token list does not own its tokens", kUnit);
     if (i < 0 || i > Count()) throw ERkListError(i);
     FItems.insert(FItems.begin() + i, t.get());
-    FOwned.push_back(std::move(t));
+    FOwned->push_back(std::move(t));
 }
 
 int32_t TSourceTokenList::IndexOf(const TSourceToken* t) const {

@@ -161,7 +161,7 @@ public:
 
     const char* ClassName() const override { return "TSourceTokenList"; }
 
-    bool OwnsObjects() const { return FOwnsObjects; }
+    bool OwnsObjects() const { return FOwned != nullptr; }
     void Clear();
     int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
     // Raises ERkListError for an index outside 0..Count-1.
@@ -203,9 +203,10 @@ protected:
     const char* AssertUnit() const override { return "nodes/u_nodes"; }
 
 private:
-    bool FOwnsObjects = false;
     std::vector<TSourceToken*> FItems;
-    std::vector<std::unique_ptr<TSourceToken>> FOwned;    // tokens this list frees
+    // The tokens this list frees; present in owning lists only (every node
+    // has a non-owning list, and an empty vector there was 24 bytes each).
+    std::unique_ptr<std::vector<std::unique_ptr<TSourceToken>>> FOwned;
 };
 
 // Text of the tokens From..To of List (case options, flags), followed by the
@@ -239,20 +240,22 @@ private:
 // complete, so overrides of the virtual set-up of derived classes run.
 class TRk_Node : public TRkVisitedAbs {
 public:
+    // Byte and integer fields first (they pack into the base's tail), then
+    // pointers, texts and the own token list.
     uint8_t NodeKind = 0;
-    int32_t BaseIndent = 0;
-    TCustomSqlStatement* Statement = nullptr;
-    int32_t EndPos = -1;
-    TRkCustomParser* Parser = nullptr;
     uint8_t DbVendor = 0;
-    std::string TextOverride;
-    std::unique_ptr<TCustomPP> PP;
     uint8_t PrettyMode = 0;
-    TRkOwnTokenList TokenList;                       // own tokens, non-owning list
+    int32_t BaseIndent = 0;
+    int32_t EndPos = -1;
+    int32_t WalkDepth = 0;
+    TCustomSqlStatement* Statement = nullptr;
+    TRkCustomParser* Parser = nullptr;
+    std::unique_ptr<TCustomPP> PP;
     TSourceToken* SeparatorToken = nullptr;
     TRk_Node* SourceNode = nullptr;
+    std::string TextOverride;
     std::string PrettyBuffer;
-    int32_t WalkDepth = 0;
+    TRkOwnTokenList TokenList;                       // own tokens, non-owning list
 
     TRk_Node();
     ~TRk_Node() override;

@@ -1,21 +1,21 @@
 -- MS Access sample: contacts and their calls.
 
 CREATE TABLE Companies (
-  CompanyID COUNTER CONSTRAINT PK_Companies PRIMARY KEY,
-  CompanyName TEXT(80) NOT NULL,
-  City TEXT(40)
+  CompanyID INTEGER CONSTRAINT PK_Companies PRIMARY KEY,
+  CompanyName VARCHAR(80) NOT NULL,
+  City VARCHAR(40)
 );
 
 CREATE TABLE Contacts (
-  ContactID COUNTER CONSTRAINT PK_Contacts PRIMARY KEY,
+  ContactID INTEGER CONSTRAINT PK_Contacts PRIMARY KEY,
   CompanyID LONG,
-  FullName TEXT(80) NOT NULL,
-  Phone TEXT(30),
+  FullName VARCHAR(80) NOT NULL,
+  Phone VARCHAR(30),
   CONSTRAINT FK_Contacts_Companies FOREIGN KEY (CompanyID) REFERENCES Companies (CompanyID)
 );
 
 CREATE TABLE Calls (
-  CallID COUNTER CONSTRAINT PK_Calls PRIMARY KEY,
+  CallID INTEGER CONSTRAINT PK_Calls PRIMARY KEY,
   ContactID LONG NOT NULL,
   CalledAt DATETIME NOT NULL,
   Notes MEMO,

@@ -5,7 +5,7 @@ CREATE TABLE `customers` (
   `email` VARCHAR(120) NOT NULL,
   `name` VARCHAR(80) NOT NULL,
   PRIMARY KEY (`customer_id`),
-  UNIQUE KEY `customers_email_uk` (`email`)
+  UNIQUE (`email`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8;
 
 CREATE TABLE `products` (

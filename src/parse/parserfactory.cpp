@@ -17,27 +17,19 @@
 namespace parserfactory_detail {
 std::unique_ptr<TRkCustomLexer> CreateMySQLLexer();
 std::unique_ptr<TRkCustomParser> CreateMySQLParser();
+std::unique_ptr<TRkCustomLexer> CreateMsaccessLexer();
+std::unique_ptr<TRkCustomParser> CreateMsaccessParser();
 }  // namespace parserfactory_detail
 
 namespace {
 
-struct TKeywordEntry {
-    std::string_view Name;
-    int Code;
-};
-
-#define ORACLE_FACTORY_KEYWORD(word, code) {#word, code},
-constexpr TKeywordEntry OracleKeywords[] = {ORACLE_KEYWORD_LIST(ORACLE_FACTORY_KEYWORD)};
-#undef ORACLE_FACTORY_KEYWORD
-static_assert(std::size(OracleKeywords) == oracletok::KeywordCount);
-
-// The SQL Server and MS Access dialects are separate subsystems; until
-// they are part of the build their vendors get a clear failure.
+// The SQL Server dialect is a separate subsystem; until it is part of the
+// build its vendor gets a clear failure.
 [[noreturn]] void MissingDialect(std::uint8_t Vendor) {
     throw ERkError(std::string("The ") + DbVendorNames[Vendor] + " dialect is not available in this build");
 }
 
-bool MissingFromBuild(std::uint8_t Vendor) { return Vendor == VendorMssql || Vendor == VendorMsaccess; }
+bool MissingFromBuild(std::uint8_t Vendor) { return Vendor == VendorMssql; }
 
 }  // namespace
 
@@ -46,12 +38,14 @@ bool TRkParserFactory::DialectAvailable() const { return !MissingFromBuild(FVend
 std::unique_ptr<TRkCustomLexer> TRkParserFactory::CreateLexer() const {
     if (MissingFromBuild(FVendor)) MissingDialect(FVendor);
     if (FVendor == VendorMySQL) return parserfactory_detail::CreateMySQLLexer();
+    if (FVendor == VendorMsaccess) return parserfactory_detail::CreateMsaccessLexer();
     return std::make_unique<TRkLexerOracle>();
 }
 
 std::unique_ptr<TRkCustomParser> TRkParserFactory::CreateParser() const {
     if (MissingFromBuild(FVendor)) MissingDialect(FVendor);
     if (FVendor == VendorMySQL) return parserfactory_detail::CreateMySQLParser();
+    if (FVendor == VendorMsaccess) return parserfactory_detail::CreateMsaccessParser();
     return std::make_unique<TRkParserOracleSql>();
 }
 
@@ -61,10 +55,8 @@ std::unique_ptr<TRkCustomParser> TRkParserFactory::CreatePlsqlParser() const {
 }
 
 bool FindKeyword(const std::string& Text, int& Code) {
-    for (const TKeywordEntry& K : OracleKeywords)
-        if (SameText(Text, K.Name)) {
-            Code = K.Code;
-            return true;
-        }
-    return false;
+    int32_t Found = 0;
+    if (!IsOracleKeyword(Text, Found)) return false;
+    Code = Found;
+    return true;
 }

@@ -8,15 +8,10 @@
 
 namespace {
 
-struct TNameRec {
-    const char* Name;
-    int Code;
-};
-
 // Names of characters, the identifier class and some keywords for
 // expected-token texts.  Some carry grammar words that the scanner never
 // yields (intersect, Minus, CASCADE, ...).
-const TNameRec TokenNames[] = {
+const TRkNameRec TokenNames[] = {
     {"Identifier", 262}, {"Select", 366}, {"Insert", 324}, {"Update", 385}, {"Delete", 299},
     {"From", 312}, {"Where", 393}, {"Group", 314}, {"Having", 316}, {"Order", 355}, {"And", 279},
     {"Or", 354}, {"Not", 347}, {"Is", 331}, {"Null", 348}, {"Distinct", 302}, {"Any", 280},
@@ -30,7 +25,7 @@ const TNameRec TokenNames[] = {
 };
 
 // Keywords named in expected-token texts, in this (unsorted) order.
-const TNameRec KeywordNames[] = {
+const TRkNameRec KeywordNames[] = {
     {"ACTION", 408}, {"ADD", 275}, {"ALTER", 278}, {"BETWEEN", 285}, {"CHAR", 289}, {"CHECK", 411},
     {"CROSS", 435}, {"DATE", 298}, {"DAY", 431}, {"DEFAULT", 406}, {"ELSE", 427}, {"EXISTS", 307},
     {"EXTRACT", 421}, {"FLOAT", 308}, {"FOR", 400}, {"FOREIGN", 311}, {"INNER", 323}, {"INT", 325},
@@ -49,15 +44,6 @@ const TNameRec KeywordNames[] = {
     {"BULK", 447}, {"ZONE", 418},
 };
 
-bool FindName(const TNameRec* Begin, const TNameRec* End, int Code, std::string& Name) {
-    for (const TNameRec* r = Begin; r != End; ++r)
-        if (r->Code == Code) {
-            Name = r->Name;
-            return true;
-        }
-    return false;
-}
-
 }  // namespace
 
 TRkParserMsaccessSql::TRkParserMsaccessSql() { DialectCode = 8; }
@@ -65,66 +51,11 @@ TRkParserMsaccessSql::TRkParserMsaccessSql() { DialectCode = 8; }
 const TRkYaccTables& TRkParserMsaccessSql::Tables() { return msaccess::tables; }
 
 bool TRkParserMsaccessSql::TokenName(int Code, std::string& Name) {
-    return FindName(std::begin(TokenNames), std::end(TokenNames), Code, Name);
+    return RkFindName(TokenNames, Code, Name);
 }
 
 bool TRkParserMsaccessSql::KeywordName(int Code, std::string& Name) {
-    return FindName(std::begin(KeywordNames), std::end(KeywordNames), Code, Name);
-}
-
-bool TRkParserMsaccessSql::yyact(int State, int Sym, int16_t& Action) {
-    const TRkYaccTables& t = Tables();
-    if (State < 0 || State >= t.yynstates) return false;
-    for (int i = t.yyal[State]; i <= t.yyah[State]; ++i)
-        if (t.yya[i].sym == Sym) {
-            Action = t.yya[i].act;
-            return true;
-        }
-    return false;
-}
-
-bool TRkParserMsaccessSql::yygoto(int State, int Sym, int16_t& Target) {
-    const TRkYaccTables& t = Tables();
-    if (State < 0 || State >= t.yynstates) return false;
-    for (int i = t.yygl[State]; i <= t.yygh[State]; ++i)
-        if (t.yyg[i].sym == Sym) {
-            Target = t.yyg[i].act;
-            return true;
-        }
-    return false;
-}
-
-std::string TRkParserMsaccessSql::ExpectedTokens(int State) {
-    const TRkYaccTables& t = Tables();
-    std::vector<std::string> names;
-    int nameable = 0;
-    int16_t act = 0;
-    if (yyact(State, ';', act) && act < 0) {
-        names.emplace_back(";");
-        ++nameable;
-    }
-    if (State >= 0 && State < t.yynstates) {
-        std::string name;
-        for (int pass = 0; pass < 2; ++pass)
-            for (int i = t.yyal[State]; i <= t.yyah[State]; ++i) {
-                const int sym = t.yya[i].sym;
-                if (!(pass == 0 ? TokenName(sym, name) : KeywordName(sym, name))) continue;
-                ++nameable;
-                if (static_cast<int>(names.size()) < MaxExpectedNames) names.push_back(name);
-            }
-    }
-    if (names.empty()) return "Unknown";
-    std::string s;
-    for (const std::string& n : names) s += UpperCase(n) + " ";
-    if (nameable > static_cast<int>(names.size())) s += "...";
-    return s;
-}
-
-void TRkParserMsaccessSql::ReportSyntaxError(int State, int Lookahead) {
-    if (!SyntaxErrorCallback) return;
-    const bool end = Lookahead == 0 || CurToken == nullptr;
-    SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : CurToken->Text,
-                        CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
+    return RkFindName(KeywordNames, Code, Name);
 }
 
 int TRkParserMsaccessSql::NextToken() {
@@ -137,223 +68,7 @@ int TRkParserMsaccessSql::NextToken() {
     return t->TokenCode;
 }
 
-void TRkParserMsaccessSql::Fetch() {
-    do {
-        yychar = NextToken();
-        if (yychar < 0) yychar = 0;
-    } while (yychar >= tcBlockComment && yychar <= tcSqlplusCmd);
-    if (yychar == 0) yylval.token = MakeEndToken();
-    CurToken = yylval.token;
-}
-
-bool TRkParserMsaccessSql::Push() {
-    if (yysp + 1 >= MaxStackDepth) return false;
-    ++yysp;
-    if (static_cast<size_t>(yysp) >= yys.size()) {
-        const size_t n = yys.size() * 2;
-        yys.resize(n);
-        yyv.resize(n);
-    }
-    yys[static_cast<size_t>(yysp)] = static_cast<int16_t>(FState);
-    yyv[static_cast<size_t>(yysp)] = yyval;
-    return true;
-}
-
-int TRkParserMsaccessSql::Reduce(int Rule) {
-    const TRkYaccTables& t = Tables();
-    yyflag = 0;
-    try {
-        yyaction(Rule);
-    } catch (const ERkError& e) {
-        // An action refused the input (a second ORDER BY, ...): the parse
-        // ends with an error record, never with the exception.
-        ReportFatalError(e.what());
-        return 2;
-    }
-    FLastAction = laReduce;
-    yysp -= t.yyr[Rule].len;
-    int16_t target = 0;
-    if (yysp >= 1 && yygoto(yys[static_cast<size_t>(yysp)], t.yyr[Rule].sym, target)) FState = target;
-    if (yyflag == 1) return 1;
-    if (yyflag == 2 || yyflag == 3) {
-        // An action gave up: never a silent failure.
-        ReportFatalError(ErrorMessage.empty() ? std::string("yyparse aborted") : ErrorMessage);
-        return 2;
-    }
-    return 0;
-}
-
-int TRkParserMsaccessSql::yyparse() {
-    if (Prologue() == -1) return 1;
-    const TRkYaccTables& t = Tables();
-    FState = 0;
-    yysp = 0;
-    yychar = -1;
-    yyerrflag = 0;
-    FLastAction = laNone;
-    FEventCount = 0;
-    FResumed = false;
-    yyval = accessYYSType{};
-    yylval = accessYYSType{};
-    FSavedVal = accessYYSType{};
-    FSavedState = 0;
-    FSavedSp = 0;
-    yys.assign(InitialStackSize, 0);
-    yyv.assign(InitialStackSize, accessYYSType{});
-
-    enum { stPush, stFetch, stDecide, stError, stRecover } step = stPush;
-    int16_t act = 0;
-    for (;;) {
-        switch (step) {
-            case stPush:
-                if (!Push()) {
-                    ReportFatalError("yyparse stack overflow");
-                    return 1;
-                }
-                step = stFetch;
-                break;
-
-            case stFetch:
-                if (t.yyd[FState] == 0 && yychar == -1) Fetch();
-                step = stDecide;
-                break;
-
-            case stDecide: {
-                int rule = 0;
-                if (t.yyd[FState] != 0) {
-                    rule = -t.yyd[FState];
-                } else if (!yyact(FState, yychar, act)) {
-                    step = stError;
-                    break;
-                } else if (act == 0) {
-                    return 0;
-                } else if (act > 0) {
-                    FSavedState = FState;
-                    FSavedSp = yysp;
-                    FSavedVal = yyval;
-                    FLastAction = laShift;
-                    FState = act;
-                    yychar = -1;
-                    yyval = yylval;
-                    if (yyerrflag > 0) --yyerrflag;
-                    if (FEventCount > 0) --FEventCount;
-                    step = stPush;
-                    break;
-                } else {
-                    rule = -act;
-                }
-                const int r = Reduce(rule);
-                if (r == 1) return 0;
-                if (r == 2) return 1;
-                step = stPush;
-                break;
-            }
-
-            case stError: {
-                TActionOnParseError action = aopAbort;
-                int rollbackTokens = 0;
-                bool rollbackState = false;
-                if (OnParserTokenError && FEventCount < 1) {
-                    PushedBackToken = nullptr;
-                    ++FEventCount;
-                    try {
-                        TSourceToken* tok = yylval.token;
-                        OnParserTokenError(this, tok, DbVendor, ExpectedTokens(FState), action, rollbackTokens,
-                                           rollbackState);
-                    } catch (...) {
-                        action = aopAbort;
-                    }
-                }
-                if (action != aopContinue) {
-                    step = stRecover;
-                    break;
-                }
-                // A retry at the end of the tokens that changes nothing
-                // would loop: it is reported as if there were no handler.
-                const TSourceToken* la = yylval.token;
-                if (PushedBackToken == nullptr && yychar == 0 &&
-                    (la == nullptr || la->OwnerList == nullptr || la->OwnerList->Count() - 1 < TokenPos)) {
-                    step = stRecover;
-                    break;
-                }
-                if (rollbackTokens > 0) TokenPos = std::max(0, TokenPos - rollbackTokens);
-                if (rollbackState && FLastAction == laReduce) {
-                    FState = FSavedState;
-                    yyval = FSavedVal;
-                    yysp = std::max(0, FSavedSp - 1);
-                    yychar = -1;
-                    FLastAction = laNone;
-                    step = stPush;
-                    break;
-                }
-                if (rollbackState && FLastAction == laShift) {
-                    FState = FSavedState;
-                    if (yysp > 1) --yysp;
-                }
-                FLastAction = laNone;
-                yychar = -1;
-                step = stFetch;
-                break;
-            }
-
-            case stRecover: {
-                if (!FResumed) ReportSyntaxError(FState, yychar);
-                for (;;) {
-                    if (yysp <= 0 || FResumed) return 1;
-                    const int s = yys[static_cast<size_t>(yysp)];
-                    if (yyact(s, ';', act) && act < 0) break;
-                    --yysp;
-                }
-                // Resume once, as if a ";" had ended the statement here.
-                FResumed = true;
-                FState = yys[static_cast<size_t>(yysp)];
-                const int r = Reduce(-act);
-                if (r == 1) return 0;
-                if (r == 2) return 1;
-                step = stPush;
-                break;
-            }
-        }
-    }
-}
-
-
 // ---- Helpers of the grammar actions ------------------------------------
-
-void TRkParserMsaccessSql::AddOwnToken(TRk_Node* Node, TSourceToken* Token) {
-    if (Node != nullptr && Token != nullptr) Node->TokenList->Add(Token);
-}
-
-void TRkParserMsaccessSql::AddOwnTokens(TRk_Node* Node, TRk_Node* From) {
-    if (Node == nullptr || From == nullptr) return;
-    for (TSourceToken* tok : From->TokenList->Items()) Node->TokenList->Add(tok);
-}
-
-void TRkParserMsaccessSql::Sep(TRkVisitedAbs* Item, TSourceToken* Separator) {
-    if (Item == nullptr) return;
-    if (TRk_Node* n = Item->AsNode())
-        n->SeparatorToken = Separator;
-    else if (TSourceToken* tok = Item->AsToken())
-        tok->SeparatorToken = Separator;
-}
-
-int32_t TRkParserMsaccessSql::IntOf(const TSourceToken* Token) {
-    if (Token == nullptr) return 0;
-    const std::string& s = Token->Text;
-    int32_t v = 0;
-    const char* b = s.data();
-    const char* e = b + s.size();
-    if (b != e && *b == '+') ++b;   // a leading sign converts as well
-    const auto [p, ec] = std::from_chars(b, e, v);
-    if (ec != std::errc() || p != e || b == e) return 0;
-    return v;
-}
-
-void TRkParserMsaccessSql::SetRootOnce(TRk_Node* Node) {
-    // Error recovery reduces an empty statement after a statement that had
-    // already parsed whole; that must not take its tree away.
-    if (RootNode == nullptr) RootNode = Node;
-}
 
 TRk_Node* TRkParserMsaccessSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
     TRk_SelectStmt* q = Sel(Query);

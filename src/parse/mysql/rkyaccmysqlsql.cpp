@@ -8,14 +8,9 @@
 
 namespace {
 
-struct TNameRec {
-    const char* Name;
-    int Code;
-};
-
 // Names of characters, classes and some keywords for expected-token texts;
 // searched from the first row.
-const TNameRec TokenNames[] = {
+const TRkNameRec TokenNames[] = {
     {"Identifier", mysqltok::IDENT}, {"Select", mysqltok::MY_SELECT}, {"Insert", mysqltok::MY_INSERT}, {"Update", mysqltok::MY_UPDATE},
     {"Delete", mysqltok::MY_DELETE}, {"From", mysqltok::MY_FROM}, {"Where", mysqltok::MY_WHERE}, {"Group", mysqltok::MY_GROUP},
     {"Having", mysqltok::MY_HAVING}, {"Order", mysqltok::MY_ORDER}, {"And", mysqltok::MY_AND}, {"Or", mysqltok::MY_OR},
@@ -38,7 +33,7 @@ const TNameRec TokenNames[] = {
 };
 
 // Keywords named in expected-token texts, in this (unsorted) order.
-const TNameRec KeywordNames[] = {
+const TRkNameRec KeywordNames[] = {
     {"ACCESS", mysqltok::MY_ACCESS}, {"ACTION", mysqltok::MY_ACTION}, {"ADD", mysqltok::MY_ADD},
     {"ALTER", mysqltok::MY_ALTER}, {"BETWEEN", mysqltok::MY_BETWEEN}, {"BYTE", mysqltok::MY_BYTE},
     {"CHAR", mysqltok::MY_CHAR}, {"CHECK", mysqltok::MY_CHECK}, {"COMMENT", mysqltok::MY_COMMENT},
@@ -122,15 +117,6 @@ const TNameRec KeywordNames[] = {
     {"COLLECT", mysqltok::MY_COLLECT}, {"INDICATOR", mysqltok::INDICATOR_WORD}, {"ZONE", mysqltok::MY_ZONE},
 };
 
-bool FindName(const TNameRec* Begin, const TNameRec* End, int Code, std::string& Name) {
-    for (const TNameRec* r = Begin; r != End; ++r)
-        if (r->Code == Code) {
-            Name = r->Name;
-            return true;
-        }
-    return false;
-}
-
 }  // namespace
 
 TRkParserMySQLSql::TRkParserMySQLSql() { DialectCode = 7; }
@@ -138,66 +124,11 @@ TRkParserMySQLSql::TRkParserMySQLSql() { DialectCode = 7; }
 const TRkYaccTables& TRkParserMySQLSql::Tables() { return mysql::tables; }
 
 bool TRkParserMySQLSql::TokenName(int Code, std::string& Name) {
-    return FindName(std::begin(TokenNames), std::end(TokenNames), Code, Name);
+    return RkFindName(TokenNames, Code, Name);
 }
 
 bool TRkParserMySQLSql::KeywordName(int Code, std::string& Name) {
-    return FindName(std::begin(KeywordNames), std::end(KeywordNames), Code, Name);
-}
-
-bool TRkParserMySQLSql::yyact(int State, int Sym, int16_t& Action) {
-    const TRkYaccTables& t = Tables();
-    if (State < 0 || State >= t.yynstates) return false;
-    for (int i = t.yyal[State]; i <= t.yyah[State]; ++i)
-        if (t.yya[i].sym == Sym) {
-            Action = t.yya[i].act;
-            return true;
-        }
-    return false;
-}
-
-bool TRkParserMySQLSql::yygoto(int State, int Sym, int16_t& Target) {
-    const TRkYaccTables& t = Tables();
-    if (State < 0 || State >= t.yynstates) return false;
-    for (int i = t.yygl[State]; i <= t.yygh[State]; ++i)
-        if (t.yyg[i].sym == Sym) {
-            Target = t.yyg[i].act;
-            return true;
-        }
-    return false;
-}
-
-std::string TRkParserMySQLSql::ExpectedTokens(int State) {
-    const TRkYaccTables& t = Tables();
-    std::vector<std::string> names;
-    int nameable = 0;
-    int16_t act = 0;
-    if (yyact(State, ';', act) && act < 0) {
-        names.emplace_back(";");
-        ++nameable;
-    }
-    if (State >= 0 && State < t.yynstates) {
-        std::string name;
-        for (int pass = 0; pass < 2; ++pass)
-            for (int i = t.yyal[State]; i <= t.yyah[State]; ++i) {
-                const int sym = t.yya[i].sym;
-                if (!(pass == 0 ? TokenName(sym, name) : KeywordName(sym, name))) continue;
-                ++nameable;
-                if (static_cast<int>(names.size()) < MaxExpectedNames) names.push_back(name);
-            }
-    }
-    if (names.empty()) return "Unknown";
-    std::string s;
-    for (const std::string& n : names) s += UpperCase(n) + " ";
-    if (nameable > static_cast<int>(names.size())) s += "...";
-    return s;
-}
-
-void TRkParserMySQLSql::ReportSyntaxError(int State, int Lookahead) {
-    if (!SyntaxErrorCallback) return;
-    const bool end = Lookahead == 0 || CurToken == nullptr;
-    SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : CurToken->Text,
-                        CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
+    return RkFindName(KeywordNames, Code, Name);
 }
 
 int TRkParserMySQLSql::NextToken() {
@@ -211,231 +142,7 @@ int TRkParserMySQLSql::NextToken() {
     return t->TokenCode;
 }
 
-void TRkParserMySQLSql::Fetch() {
-    do {
-        yychar = NextToken();
-        if (yychar < 0) yychar = 0;
-    } while (yychar >= tcBlockComment && yychar <= tcSqlplusCmd);
-    if (yychar == 0) yylval.token = MakeEndToken();
-    CurToken = yylval.token;
-}
-
-bool TRkParserMySQLSql::Push() {
-    if (yysp + 1 >= MaxStackDepth) return false;
-    ++yysp;
-    if (static_cast<size_t>(yysp) >= yys.size()) {
-        const size_t n = yys.size() * 2;
-        yys.resize(n);
-        yyv.resize(n);
-    }
-    yys[static_cast<size_t>(yysp)] = static_cast<int16_t>(FState);
-    yyv[static_cast<size_t>(yysp)] = yyval;
-    return true;
-}
-
-int TRkParserMySQLSql::Reduce(int Rule) {
-    const TRkYaccTables& t = Tables();
-    yyflag = 0;
-    yyaction(Rule);
-    FLastAction = laReduce;
-    yysp -= t.yyr[Rule].len;
-    int16_t target = 0;
-    if (yysp >= 1 && yygoto(yys[static_cast<size_t>(yysp)], t.yyr[Rule].sym, target)) FState = target;
-    if (yyflag == 1) return 1;
-    if (yyflag == 2 || yyflag == 3) {
-        // An action gave up: never a silent failure.
-        ReportFatalError(ErrorMessage.empty() ? std::string("yyparse aborted") : ErrorMessage);
-        return 2;
-    }
-    return 0;
-}
-
-int TRkParserMySQLSql::yyparse() {
-    if (Prologue() == -1) return 1;
-    const TRkYaccTables& t = Tables();
-    FState = 0;
-    yysp = 0;
-    yychar = -1;
-    yyerrflag = 0;
-    FLastAction = laNone;
-    FEventCount = 0;
-    FResumed = false;
-    yyval = mysqlYYSType{};
-    yylval = mysqlYYSType{};
-    FSavedVal = mysqlYYSType{};
-    FSavedState = 0;
-    FSavedSp = 0;
-    yys.assign(InitialStackSize, 0);
-    yyv.assign(InitialStackSize, mysqlYYSType{});
-
-    enum { stPush, stFetch, stDecide, stError, stRecover } step = stPush;
-    int16_t act = 0;
-    for (;;) {
-        switch (step) {
-            case stPush:
-                if (!Push()) {
-                    ReportFatalError("yyparse stack overflow");
-                    return 1;
-                }
-                step = stFetch;
-                break;
-
-            case stFetch:
-                if (t.yyd[FState] == 0 && yychar == -1) {
-                    Fetch();
-                }
-                step = stDecide;
-                break;
-
-            case stDecide: {
-                int rule = 0;
-                if (t.yyd[FState] != 0) {
-                    rule = -t.yyd[FState];
-                } else if (!yyact(FState, yychar, act)) {
-                    step = stError;
-                    break;
-                } else if (act == 0) {
-                    return 0;
-                } else if (act > 0) {
-                    FSavedState = FState;
-                    FSavedSp = yysp;
-                    FSavedVal = yyval;
-                    FLastAction = laShift;
-                    FState = act;
-                    yychar = -1;
-                    yyval = yylval;
-                    if (yyerrflag > 0) --yyerrflag;
-                    if (FEventCount > 0) --FEventCount;
-                    step = stPush;
-                    break;
-                } else {
-                    rule = -act;
-                }
-                const int r = Reduce(rule);
-                if (r == 1) return 0;
-                if (r == 2) return 1;
-                step = stPush;
-                break;
-            }
-
-            case stError: {
-                TActionOnParseError action = aopAbort;
-                int rollbackTokens = 0;
-                bool rollbackState = false;
-                if (OnParserTokenError && FEventCount < 1) {
-                    PushedBackToken = nullptr;
-                    ++FEventCount;
-                    try {
-                        TSourceToken* tok = yylval.token;
-                        OnParserTokenError(this, tok, DbVendor, ExpectedTokens(FState), action, rollbackTokens,
-                                           rollbackState);
-                    } catch (...) {
-                        action = aopAbort;
-                    }
-                }
-                if (action != aopContinue) {
-                    step = stRecover;
-                    break;
-                }
-                // A retry at the end of the tokens that changes nothing
-                // would loop: it is reported as if there were no handler.
-                const TSourceToken* la = yylval.token;
-                if (PushedBackToken == nullptr && yychar == 0 &&
-                    (la == nullptr || la->OwnerList == nullptr || la->OwnerList->Count() - 1 < TokenPos)) {
-                    step = stRecover;
-                    break;
-                }
-                if (rollbackTokens > 0) TokenPos = std::max(0, TokenPos - rollbackTokens);
-                if (rollbackState && FLastAction == laReduce) {
-                    FState = FSavedState;
-                    yyval = FSavedVal;
-                    yysp = std::max(0, FSavedSp - 1);
-                    yychar = -1;
-                    FLastAction = laNone;
-                    step = stPush;
-                    break;
-                }
-                if (rollbackState && FLastAction == laShift) {
-                    FState = FSavedState;
-                    if (yysp > 1) --yysp;
-                }
-                FLastAction = laNone;
-                yychar = -1;
-                step = stFetch;
-                break;
-            }
-
-            case stRecover: {
-                if (!FResumed) {
-                    ReportSyntaxError(FState, yychar);
-                } else {
-                    // The one resumption failed too.  Before giving up, go on
-                    // reducing as a ";" would, so that a statement that is
-                    // complete up to the error keeps its tree.
-                    if (yysp > 0 && yyact(yys[static_cast<size_t>(yysp)], ';', act) && act < 0) {
-                        FState = yys[static_cast<size_t>(yysp)];
-                        const int r = Reduce(-act);
-                        if (r == 2) return 1;
-                        step = stPush;
-                        break;
-                    }
-                    return 1;
-                }
-                for (;;) {
-                    if (yysp <= 0 || FResumed) return 1;
-                    const int s = yys[static_cast<size_t>(yysp)];
-                    if (yyact(s, ';', act) && act < 0) break;
-                    --yysp;
-                }
-                // Resume once, as if a ";" had ended the statement here.
-                FResumed = true;
-                FState = yys[static_cast<size_t>(yysp)];
-                const int r = Reduce(-act);
-                if (r == 1) return 0;
-                if (r == 2) return 1;
-                step = stPush;
-                break;
-            }
-        }
-    }
-}
-
 // ---- Helpers of the grammar actions ------------------------------------
-
-void TRkParserMySQLSql::AddOwnToken(TRk_Node* Node, TSourceToken* Token) {
-    if (Node != nullptr && Token != nullptr) Node->TokenList->Add(Token);
-}
-
-void TRkParserMySQLSql::AddOwnTokens(TRk_Node* Node, TRk_Node* From) {
-    if (Node == nullptr || From == nullptr) return;
-    for (TSourceToken* tok : From->TokenList->Items()) Node->TokenList->Add(tok);
-}
-
-void TRkParserMySQLSql::Sep(TRkVisitedAbs* Item, TSourceToken* Separator) {
-    if (Item == nullptr) return;
-    if (TRk_Node* n = Item->AsNode())
-        n->SeparatorToken = Separator;
-    else if (TSourceToken* tok = Item->AsToken())
-        tok->SeparatorToken = Separator;
-}
-
-int32_t TRkParserMySQLSql::IntOf(const TSourceToken* Token) {
-    if (Token == nullptr) return 0;
-    const std::string& s = Token->Text;
-    int32_t v = 0;
-    const char* b = s.data();
-    const char* e = b + s.size();
-    if (b != e && *b == '+') ++b;   // a leading sign converts as well
-    const auto [p, ec] = std::from_chars(b, e, v);
-    if (ec != std::errc() || p != e || b == e) return 0;
-    return v;
-}
-
-void TRkParserMySQLSql::SetRootOnce(TRk_Node* Node) {
-    // Error recovery reduces an empty statement after a statement that had
-    // already parsed whole; that must not take its tree away.
-    if (RootNode == nullptr) RootNode = Node;
-}
 
 TRk_Node* TRkParserMySQLSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
     TRk_SelectStmt* q = Sel(Query);

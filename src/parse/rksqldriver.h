@@ -1,0 +1,406 @@
+// The LALR driver the table-driven SQL parsers share: the push, fetch,
+// decide, error and recover loop over the yaccgen tables, the
+// expected-token text, the error-event retry/rewind/undo handling and the
+// growing stacks, plus the small node-building helpers every grammar's
+// actions call.  A dialect parser derives from TRkSqlDriver<itself, its
+// value record> and supplies its tables, name tables and token fetch.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "formatter/rkbasetype.h"
+#include "nodes/rkexceptions.h"
+#include "nodes/u_nodes.h"
+#include "nodes/u_nodes_generic.h"
+#include "nodes/u_parsenodes.h"
+#include "parse/rkyacclib.h"
+#include "parse/rkyacctables.h"
+#include "statementstructure/rkexpression.h"
+
+// Converts a node reference to the field type it is assigned to (the node
+// fields are typed more narrowly than the value cells).  The grammar only
+// stores values whose class matches the field.
+template <class P>
+struct TRkNodeCast {
+    P* Ptr = nullptr;
+    template <class T>
+    operator T*() const {   // NOLINT(google-explicit-constructor)
+        return static_cast<T*>(Ptr);
+    }
+};
+
+// One row of a dialect's name table for expected-token texts.
+struct TRkNameRec {
+    const char* Name;
+    int Code;
+};
+
+// The first row with Code wins.
+template <std::size_t N>
+bool RkFindName(const TRkNameRec (&Table)[N], int Code, std::string& Name) {
+    for (const TRkNameRec& r : Table)
+        if (r.Code == Code) {
+            Name = r.Name;
+            return true;
+        }
+    return false;
+}
+
+// The helpers the grammar actions of every dialect call.
+class TRkSqlActions : public TRkCustomParser {
+protected:
+    template <class T>
+    T* New() {
+        return NewNode<T>(true);
+    }
+    TRk_DummyNode* Holder() { return NewNode<TRk_DummyNode>(true); }
+    template <class P>
+    static TRkNodeCast<P> NC(P* p) {
+        return TRkNodeCast<P>{p};
+    }
+    template <class V>
+    static V NC(V v) {
+        return v;
+    }
+    // Appends the given tokens (nil ones skipped) to Node's own tokens.
+    template <class... Ts>
+    static void Tk(TRk_Node* Node, Ts*... Tokens) {
+        (AddOwnToken(Node, Tokens), ...);
+    }
+    static void AddOwnToken(TRk_Node* Node, TSourceToken* Token);
+    static void AddOwnTokens(TRk_Node* Node, TRk_Node* From);
+    TRk_List* L1(TRkVisitedAbs* Item) { return MakeList(Item, true); }
+    TRk_List* Ap(TRk_List* List, TRkVisitedAbs* Item) { return AppendToList(List, Item, true); }
+    static void Sep(TRkVisitedAbs* Item, TSourceToken* Separator);
+    TRkCustomExpression* Ex(TRkOpType Kind, TSourceToken* Op, TRk_Node* Left, TRk_Node* Right) {
+        return MakeExpression(static_cast<uint8_t>(Kind), Op, Left, Right);
+    }
+    static TRk_SelectStmt* Sel(TRk_Node* N) { return static_cast<TRk_SelectStmt*>(N); }
+    static int32_t IntOf(const TSourceToken* Token);
+    void SetRootOnce(TRk_Node* Node);
+};
+
+// Derived supplies (public):
+//   static const TRkYaccTables& Tables();
+//   static bool TokenName(int, std::string&), KeywordName(int, std::string&);
+//   int NextToken();           the next grammar token's code, 0 at the end
+//   void yyaction(int);        generated from the grammar
+//   static constexpr int InitialStackSize;
+//   static constexpr bool KeepStacks;          stacks keep their grown size
+//   static constexpr int ForcedErrorCode;      token that forces recovery, -1 none
+//   static constexpr bool ReduceAfterFailedResume;
+//   static constexpr bool CatchActionErrors;   ERkError from an action ends the parse
+template <class Derived, class YYSType>
+class TRkSqlDriver : public TRkSqlActions {
+public:
+    static constexpr int MaxExpectedNames = 20;
+
+    // 0 accepted, 1 failed.
+    int yyparse() override;
+
+    // The action (or goto) of the first entry of State's range for Sym.
+    static bool yyact(int State, int Sym, int16_t& Action) {
+        const TRkYaccTables& t = Derived::Tables();
+        if (State < 0 || State >= t.yynstates) return false;
+        for (int i = t.yyal[State]; i <= t.yyah[State]; ++i)
+            if (t.yya[i].sym == Sym) {
+                Action = t.yya[i].act;
+                return true;
+            }
+        return false;
+    }
+    static bool yygoto(int State, int Sym, int16_t& Target) {
+        const TRkYaccTables& t = Derived::Tables();
+        if (State < 0 || State >= t.yynstates) return false;
+        for (int i = t.yygl[State]; i <= t.yygh[State]; ++i)
+            if (t.yyg[i].sym == Sym) {
+                Target = t.yyg[i].act;
+                return true;
+            }
+        return false;
+    }
+
+    // ";" first when State reduces on it, then at most 20 token names and
+    // keyword names in table order, each followed by a blank; "..." when
+    // names were left out, "Unknown" when none is known.
+    static std::string ExpectedTokens(int State);
+    void ReportSyntaxError(int State, int Lookahead) {
+        if (!SyntaxErrorCallback) return;
+        const bool end = Lookahead == 0 || CurToken == nullptr;
+        SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : CurToken->Text,
+                            CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
+    }
+    void SetErrorMessage(const std::string& Text) { ErrorMessage = Text; }
+
+    // Read by the generated actions (and by tests).
+    YYSType yylval{};               // lookahead record
+    YYSType yyval{};                // value of the last shift or reduce
+    std::vector<YYSType> yyv;       // value stack, yyv[yysp] on top
+    std::vector<int16_t> yys;       // state stack
+    int yysp = 0;
+
+private:
+    enum TLastAction : uint8_t { laNone, laShift, laReduce };
+
+    // Driver state of one parse.
+    int FState = 0;
+    int FSavedState = 0;            // undo record, taken at shifts
+    int FSavedSp = 0;
+    YYSType FSavedVal{};
+    TLastAction FLastAction = laNone;
+    int FEventCount = 0;
+    bool FResumed = false;
+
+    Derived& Self() { return static_cast<Derived&>(*this); }
+    bool Push();
+    // 0 go on, 1 accept, 2 fail.
+    int Reduce(int Rule);
+    void Fetch();
+};
+
+template <class Derived, class YYSType>
+std::string TRkSqlDriver<Derived, YYSType>::ExpectedTokens(int State) {
+    const TRkYaccTables& t = Derived::Tables();
+    std::vector<std::string> names;
+    int nameable = 0;
+    int16_t act = 0;
+    if (yyact(State, ';', act) && act < 0) {
+        names.emplace_back(";");
+        ++nameable;
+    }
+    if (State >= 0 && State < t.yynstates) {
+        std::string name;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int i = t.yyal[State]; i <= t.yyah[State]; ++i) {
+                const int sym = t.yya[i].sym;
+                if (!(pass == 0 ? Derived::TokenName(sym, name) : Derived::KeywordName(sym, name))) continue;
+                ++nameable;
+                if (static_cast<int>(names.size()) < MaxExpectedNames) names.push_back(name);
+            }
+    }
+    if (names.empty()) return "Unknown";
+    std::string s;
+    for (const std::string& n : names) s += UpperCase(n) + " ";
+    if (nameable > static_cast<int>(names.size())) s += "...";
+    return s;
+}
+
+template <class Derived, class YYSType>
+void TRkSqlDriver<Derived, YYSType>::Fetch() {
+    do {
+        yychar = Self().NextToken();
+        if (yychar < 0) yychar = 0;
+    } while (yychar >= tcBlockComment && yychar <= tcSqlplusCmd);
+    if (yychar == 0) yylval.token = MakeEndToken();
+    CurToken = yylval.token;
+}
+
+template <class Derived, class YYSType>
+bool TRkSqlDriver<Derived, YYSType>::Push() {
+    if (yysp + 1 >= MaxStackDepth) return false;
+    ++yysp;
+    if (static_cast<size_t>(yysp) >= yys.size()) {
+        const size_t n = yys.size() * 2;
+        yys.resize(n);
+        yyv.resize(n);
+    }
+    yys[static_cast<size_t>(yysp)] = static_cast<int16_t>(FState);
+    yyv[static_cast<size_t>(yysp)] = yyval;
+    return true;
+}
+
+template <class Derived, class YYSType>
+int TRkSqlDriver<Derived, YYSType>::Reduce(int Rule) {
+    const TRkYaccTables& t = Derived::Tables();
+    yyflag = 0;
+    if constexpr (Derived::CatchActionErrors) {
+        try {
+            Self().yyaction(Rule);
+        } catch (const ERkError& e) {
+            // An action refused the input (a second ORDER BY, ...): the parse
+            // ends with an error record, never with the exception.
+            ReportFatalError(e.what());
+            return 2;
+        }
+    } else {
+        Self().yyaction(Rule);
+    }
+    FLastAction = laReduce;
+    yysp -= t.yyr[Rule].len;
+    int16_t target = 0;
+    if (yysp >= 1 && yygoto(yys[static_cast<size_t>(yysp)], t.yyr[Rule].sym, target)) FState = target;
+    if (yyflag == 1) return 1;
+    if (yyflag == 2 || yyflag == 3) {
+        // An action gave up: never a silent failure.
+        ReportFatalError(ErrorMessage.empty() ? std::string("yyparse aborted") : ErrorMessage);
+        return 2;
+    }
+    return 0;
+}
+
+template <class Derived, class YYSType>
+int TRkSqlDriver<Derived, YYSType>::yyparse() {
+    if (Prologue() == -1) return 1;
+    const TRkYaccTables& t = Derived::Tables();
+    FState = 0;
+    yysp = 0;
+    yychar = -1;
+    yyerrflag = 0;
+    FLastAction = laNone;
+    FEventCount = 0;
+    FResumed = false;
+    yyval = YYSType{};
+    yylval = YYSType{};
+    FSavedVal = YYSType{};
+    FSavedState = 0;
+    FSavedSp = 0;
+    if constexpr (Derived::KeepStacks) {
+        // The stacks keep what an earlier parse grew them to; entries above
+        // the stack pointer are overwritten before they are read.
+        if (yys.size() < static_cast<size_t>(Derived::InitialStackSize)) {
+            yys.resize(Derived::InitialStackSize);
+            yyv.resize(Derived::InitialStackSize);
+        }
+    } else {
+        yys.assign(Derived::InitialStackSize, 0);
+        yyv.assign(Derived::InitialStackSize, YYSType{});
+    }
+
+    enum { stPush, stFetch, stDecide, stError, stRecover } step = stPush;
+    int16_t act = 0;
+    for (;;) {
+        switch (step) {
+            case stPush:
+                if (!Push()) {
+                    ReportFatalError("yyparse stack overflow");
+                    return 1;
+                }
+                step = stFetch;
+                break;
+
+            case stFetch:
+                if (t.yyd[FState] == 0 && yychar == -1) {
+                    Fetch();
+                    if (Derived::ForcedErrorCode >= 0 && yychar == Derived::ForcedErrorCode) {
+                        step = stRecover;
+                        break;
+                    }
+                }
+                step = stDecide;
+                break;
+
+            case stDecide: {
+                int rule = 0;
+                if (t.yyd[FState] != 0) {
+                    rule = -t.yyd[FState];
+                } else if (!yyact(FState, yychar, act)) {
+                    step = stError;
+                    break;
+                } else if (act == 0) {
+                    return 0;
+                } else if (act > 0) {
+                    FSavedState = FState;
+                    FSavedSp = yysp;
+                    FSavedVal = yyval;
+                    FLastAction = laShift;
+                    FState = act;
+                    yychar = -1;
+                    yyval = yylval;
+                    if (yyerrflag > 0) --yyerrflag;
+                    if (FEventCount > 0) --FEventCount;
+                    step = stPush;
+                    break;
+                } else {
+                    rule = -act;
+                }
+                const int r = Reduce(rule);
+                if (r == 1) return 0;
+                if (r == 2) return 1;
+                step = stPush;
+                break;
+            }
+
+            case stError: {
+                TActionOnParseError action = aopAbort;
+                int rollbackTokens = 0;
+                bool rollbackState = false;
+                if (OnParserTokenError && FEventCount < 1) {
+                    PushedBackToken = nullptr;
+                    ++FEventCount;
+                    try {
+                        TSourceToken* tok = yylval.token;
+                        OnParserTokenError(this, tok, DbVendor, ExpectedTokens(FState), action, rollbackTokens,
+                                           rollbackState);
+                    } catch (...) {
+                        action = aopAbort;
+                    }
+                }
+                if (action != aopContinue) {
+                    step = stRecover;
+                    break;
+                }
+                // A retry at the end of the tokens that changes nothing
+                // would loop: it is reported as if there were no handler.
+                const TSourceToken* la = yylval.token;
+                if (PushedBackToken == nullptr && yychar == 0 &&
+                    (la == nullptr || la->OwnerList == nullptr || la->OwnerList->Count() - 1 < TokenPos)) {
+                    step = stRecover;
+                    break;
+                }
+                if (rollbackTokens > 0) TokenPos = std::max(0, TokenPos - rollbackTokens);
+                if (rollbackState && FLastAction == laReduce) {
+                    FState = FSavedState;
+                    yyval = FSavedVal;
+                    yysp = std::max(0, FSavedSp - 1);
+                    yychar = -1;
+                    FLastAction = laNone;
+                    step = stPush;
+                    break;
+                }
+                if (rollbackState && FLastAction == laShift) {
+                    FState = FSavedState;
+                    if (yysp > 1) --yysp;
+                }
+                FLastAction = laNone;
+                yychar = -1;
+                step = stFetch;
+                break;
+            }
+
+            case stRecover: {
+                if (!FResumed) {
+                    ReportSyntaxError(FState, yychar);
+                } else if constexpr (Derived::ReduceAfterFailedResume) {
+                    // The one resumption failed too.  Before giving up, go on
+                    // reducing as a ";" would, so that a statement that is
+                    // complete up to the error keeps its tree.
+                    if (yysp > 0 && yyact(yys[static_cast<size_t>(yysp)], ';', act) && act < 0) {
+                        FState = yys[static_cast<size_t>(yysp)];
+                        const int r = Reduce(-act);
+                        if (r == 2) return 1;
+                        step = stPush;
+                        break;
+                    }
+                    return 1;
+                }
+                for (;;) {
+                    if (yysp <= 0 || FResumed) return 1;
+                    const int s = yys[static_cast<size_t>(yysp)];
+                    if (yyact(s, ';', act) && act < 0) break;
+                    --yysp;
+                }
+                // Resume once, as if a ";" had ended the statement here.
+                FResumed = true;
+                FState = yys[static_cast<size_t>(yysp)];
+                const int r = Reduce(-act);
+                if (r == 1) return 0;
+                if (r == 2) return 1;
+                step = stPush;
+                break;
+            }
+        }
+    }
+}

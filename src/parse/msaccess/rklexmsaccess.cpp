@@ -29,69 +29,12 @@ constexpr size_t kLongestKeyword = 13;   // ALPHANUMBERIC, OWNERACCESS
 }  // namespace
 
 int32_t MsaccessKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code) {
-    Lo = std::max(Lo, 1);
-    Hi = std::min(Hi, MsaccessKeywordCount);
-    while (Lo <= Hi) {
-        int32_t mid = (Lo + Hi) / 2;
-        const TRkKeywordRec& rec = MsaccessKeywordTable[mid - 1];
-        int c = OracleKeywordCompare(Text, std::string_view(rec.Name, rec.Length));
-        if (c == 0) {
-            Code = rec.Code;
-            return 0;
-        }
-        if (c > 0) Lo = mid + 1;
-        else Hi = mid - 1;
-    }
-    return -1;
+    return RkKeywordSearch(MsaccessKeywordTable, MsaccessKeywordCount, Lo, Hi, Text, Code);
 }
 
 bool IsMsaccessKeyword(std::string_view Text, int32_t& Code) {
     if (Text.size() > kLongestKeyword) return false;
     return MsaccessKeywordSearch(1, MsaccessKeywordCount, Text, Code) == 0;
-}
-
-// ---------------------------------------------------------------- literal buffer
-
-void TRkLexerMsaccess::ClearBuffer() {
-    LiteralBuffer.clear();
-    LiteralLength = 0;
-}
-
-void TRkLexerMsaccess::AppendText(const std::string& S, int32_t N) {
-    if (N < 1) return;
-    size_t n = std::min(static_cast<size_t>(N), S.size());
-    LiteralBuffer.append(S, 0, n);
-    LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
-}
-
-void TRkLexerMsaccess::AppendChar(char C) {
-    LiteralBuffer += C;
-    LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
-}
-
-std::string TRkLexerMsaccess::BufferText() const {
-    return LiteralBuffer.substr(0, static_cast<size_t>(LiteralLength));
-}
-
-bool TRkLexerMsaccess::IsOperatorChar(char C) {
-    switch (C) {
-        case '~': case '!': case '@': case '#': case '^': case '&':
-        case '|': case '`': case '?': case '$': case '%':
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool TRkLexerMsaccess::IsDelimiterChar(char C) {
-    switch (C) {
-        case ',': case '(': case ')': case '[': case ']': case '.': case ';':
-        case '$': case ':': case '+': case '-': case '*': case '/': case '%':
-        case '^': case '<': case '>': case '=':
-            return true;
-        default:
-            return false;
-    }
 }
 
 // ---------------------------------------------------------------- rule actions

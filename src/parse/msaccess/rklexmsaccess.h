@@ -8,8 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "parse/oracle/rklexoracle.h"   // TRkKeywordRec
+#include "parse/oracle/rklexoracle.h"   // OracleKeywordCompare
 #include "parse/rklexlib.h"
+#include "parse/rklexsql.h"
 
 inline constexpr int MsaccessKeywordCount = 119;
 // The keywords in ascending order of OracleKeywordCompare, indexes 0..118.
@@ -20,7 +21,7 @@ extern const TRkKeywordRec MsaccessKeywordTable[MsaccessKeywordCount];
 int32_t MsaccessKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code);
 bool IsMsaccessKeyword(std::string_view Text, int32_t& Code);
 
-class TRkLexerMsaccess : public TRkCustomLexer {
+class TRkLexerMsaccess : public TRkCustomLexer, public TRkLiteralText {
 public:
     TRkLexerMsaccess() = default;
     const char* ClassName() const { return "TRkLexerMsaccess"; }
@@ -29,15 +30,6 @@ public:
     int NextToken(TSourceToken& Token) override;
 
     int32_t CommentDepth = 0;       // open nested comments beyond the outermost
-    std::string LiteralBuffer;      // the comment, string or quoted name being collected
-    int32_t LiteralLength = 0;
-
-    void ClearBuffer();
-    void AppendText(const std::string& S, int32_t N);
-    void AppendChar(char C);
-    std::string BufferText() const;
-    static bool IsOperatorChar(char C);
-    static bool IsDelimiterChar(char C);
 
     // Runs of operator characters are decided in one pass (the matches that
     // follow inside a run are planned, not scanned again), so that a long

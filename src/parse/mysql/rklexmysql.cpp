@@ -22,77 +22,20 @@ const TRkMySQLKeywordRec MySQLKeywordTable[MySQLKeywordCount] = {
 
 namespace {
 
-inline unsigned char AsciiLower(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + 32) : u;
-}
-
 constexpr size_t kLongestKeyword = 19;   // RESTRICT_REFERENCES
 constexpr int32_t kLongestName = 255;    // quoted and bracketed names are cut here
 
 }  // namespace
 
-int MySQLKeywordCompare(std::string_view a, std::string_view b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char ca = AsciiLower(a[i]), cb = AsciiLower(b[i]);
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
+int MySQLKeywordCompare(std::string_view a, std::string_view b) { return RkKeywordCompare(a, b); }
 
 int32_t MySQLKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code) {
-    Lo = std::max(Lo, 1);
-    Hi = std::min(Hi, MySQLKeywordCount);
-    while (Lo <= Hi) {
-        int32_t mid = (Lo + Hi) / 2;
-        const TRkMySQLKeywordRec& rec = MySQLKeywordTable[mid - 1];
-        int c = MySQLKeywordCompare(Text, std::string_view(rec.Name, rec.Length));
-        if (c == 0) {
-            Code = rec.Code;
-            return 0;
-        }
-        if (c > 0) Lo = mid + 1;
-        else Hi = mid - 1;
-    }
-    return -1;
+    return RkKeywordSearch(MySQLKeywordTable, MySQLKeywordCount, Lo, Hi, Text, Code);
 }
 
 bool IsMySQLKeyword(std::string_view Text, int32_t& Code) {
     if (Text.size() > kLongestKeyword) return false;
     return MySQLKeywordSearch(1, MySQLKeywordCount, Text, Code) == 0;
-}
-
-// ---------------------------------------------------------------- literal buffer
-
-void TRkLexerMySQL::ClearBuffer() {
-    LiteralBuffer.clear();
-    LiteralLength = 0;
-}
-
-void TRkLexerMySQL::AppendText(const std::string& S, int32_t N) {
-    if (N < 1) return;
-    size_t n = std::min(static_cast<size_t>(N), S.size());
-    LiteralBuffer.append(S, 0, n);
-    LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
-}
-
-void TRkLexerMySQL::AppendChar(char C) {
-    LiteralBuffer += C;
-    LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
-}
-
-std::string TRkLexerMySQL::BufferText() const {
-    return LiteralBuffer.substr(0, static_cast<size_t>(LiteralLength));
-}
-
-bool TRkLexerMySQL::IsOperatorChar(char C) {
-    return C != '\0' && std::string_view("~!@#^&|`?$%").find(C) != std::string_view::npos;
-}
-
-bool TRkLexerMySQL::IsDelimiterChar(char C) {
-    return C != '\0' && std::string_view(",()[].;$:+-*/%^<>=").find(C) != std::string_view::npos;
 }
 
 // ---------------------------------------------------------------- operator runs

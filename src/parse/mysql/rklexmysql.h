@@ -10,13 +10,9 @@
 #include <string_view>
 
 #include "parse/rklexlib.h"
+#include "parse/rklexsql.h"
 
-// One keyword: its upper-case name and token code.
-struct TRkMySQLKeywordRec {
-    const char* Name;
-    uint8_t Length;
-    int16_t Code;
-};
+using TRkMySQLKeywordRec = TRkKeywordRec;
 
 inline constexpr int MySQLKeywordCount = 333;
 // The keywords in ascending order of MySQLKeywordCompare, indexes 0..332.
@@ -29,7 +25,7 @@ int MySQLKeywordCompare(std::string_view a, std::string_view b);
 int32_t MySQLKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code);
 bool IsMySQLKeyword(std::string_view Text, int32_t& Code);
 
-class TRkLexerMySQL : public TRkCustomLexer {
+class TRkLexerMySQL : public TRkCustomLexer, public TRkLiteralText {
 public:
     TRkLexerMySQL() = default;
 
@@ -37,15 +33,6 @@ public:
     int NextToken(TSourceToken& Token) override;
 
     int32_t CommentDepth = 0;       // open nested comments beyond the outermost
-    std::string LiteralBuffer;      // the comment, string or name being collected
-    int32_t LiteralLength = 0;
-
-    void ClearBuffer();
-    void AppendText(const std::string& S, int32_t N);
-    void AppendChar(char C);
-    std::string BufferText() const;
-    static bool IsOperatorChar(char C);
-    static bool IsDelimiterChar(char C);
 
 protected:
     void RuleAction(int32_t Rule) override;

@@ -9,13 +9,7 @@
 #include <string_view>
 
 #include "parse/rklexlib.h"
-
-// One keyword: its upper-case name and token code.
-struct TRkKeywordRec {
-    const char* Name;
-    uint8_t Length;
-    int16_t Code;
-};
+#include "parse/rklexsql.h"
 
 inline constexpr int OracleKeywordCount = 348;
 // The keywords in ascending order of OracleKeywordCompare, indexes 0..347.
@@ -30,7 +24,7 @@ int OracleKeywordCompare(std::string_view a, std::string_view b);
 int32_t OracleKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code);
 bool IsOracleKeyword(std::string_view Text, int32_t& Code);
 
-class TRkLexerOracle : public TRkCustomLexer {
+class TRkLexerOracle : public TRkCustomLexer, public TRkLiteralText {
 public:
     TRkLexerOracle() = default;
 
@@ -38,15 +32,6 @@ public:
     int NextToken(TSourceToken& Token) override;
 
     int32_t CommentDepth = 0;       // open nested comments beyond the outermost
-    std::string LiteralBuffer;      // the comment, string or quoted name being collected
-    int32_t LiteralLength = 0;
-
-    void ClearBuffer();
-    void AppendText(const std::string& S, int32_t N);
-    void AppendChar(char C);
-    std::string BufferText() const;
-    static bool IsOperatorChar(char C);
-    static bool IsDelimiterChar(char C);
 
     // Runs of operator characters are decided in one pass (the matches that
     // follow inside a run are planned, not scanned again), so that a long

@@ -2,6 +2,8 @@
 // written.
 #include "formatter/concretepp.h"
 
+#include <span>
+
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
@@ -20,6 +22,37 @@ std::unique_ptr<TCustomPP> Make(TRk_Node* Owner) {
     return std::make_unique<P>(Owner);
 }
 
+// Printer choice of the generic statements and nodes; a class comes before
+// its base classes.
+const TRkPPChoice GenericChoices[] = {
+    PPChoice<TSelectSqlStatement, TSelectSqlStatementPP>(),
+    PPChoice<TDeleteSqlStatement, TDeleteSqlStatementPP>(),
+    PPChoice<TInsertSqlStatement, TInsertSqlStatementPP>(),
+    PPChoice<TUpdateSqlStatement, TUpdateSqlStatementPP>(),
+    PPChoice<TRkJoin, TrkJoinPP>(),
+    PPChoice<TRkJoinItem, TRkJoinItemPP>(),
+    PPChoice<TMergeSqlStatement, TMergeSqlStatementPP>(),
+    PPChoice<TCreateTableSqlStatement, TCreateTableSqlStatementPP>(),
+    PPChoice<TAlterTableStatement, TAlterTableStatementPP>(),
+    PPChoice<TCreateIndexSqlStatement, TCreateIndexSqlStatementPP>(),
+    PPChoice<TCreateViewSqlStatement, TCreateViewSqlStatementPP>(),
+    PPChoice<TDropViewSqlStatement, TDropViewSqlStatementPP>(),
+    PPChoice<TDropIndexSqlStatement, TDropIndexSqlStatementPP>(),
+    PPChoice<TDropTableSqlStatement, TDropTableSqlStatementPP>(),
+    PPChoice<TAlterSessionStatement, TAlterSessionStatementPP>(),
+    PPChoice<TSqlplusCmdStatement, TSqlplusCmdStatementPP>(),
+    // Printed as written.
+    PPChoice<TUnknownSqlStatement, TDummyPP>(),
+    PPChoice<TRollbackSqlStatement, TDummyPP>(),
+    PPChoice<TSavepointSqlStatement, TDummyPP>(),
+};
+
+// Every printer family's choices.  The families' classes are disjoint, so
+// their order does not matter.
+const std::span<const TRkPPChoice> Families[] = {
+    GenericChoices,
+};
+
 }  // namespace
 
 void InstallPrinterHooks() {
@@ -32,26 +65,9 @@ void InstallPrinterHooks() {
 
 std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner) {
     if (!Owner) return nullptr;
-    // Most derived classes first.
-    if (dynamic_cast<TSelectSqlStatement*>(Owner)) return Make<TSelectSqlStatementPP>(Owner);
-    if (dynamic_cast<TDeleteSqlStatement*>(Owner)) return Make<TDeleteSqlStatementPP>(Owner);
-    if (dynamic_cast<TInsertSqlStatement*>(Owner)) return Make<TInsertSqlStatementPP>(Owner);
-    if (dynamic_cast<TUpdateSqlStatement*>(Owner)) return Make<TUpdateSqlStatementPP>(Owner);
-    if (dynamic_cast<TRkJoin*>(Owner)) return Make<TrkJoinPP>(Owner);
-    if (dynamic_cast<TRkJoinItem*>(Owner)) return Make<TRkJoinItemPP>(Owner);
-    if (dynamic_cast<TMergeSqlStatement*>(Owner)) return Make<TMergeSqlStatementPP>(Owner);
-    if (dynamic_cast<TCreateTableSqlStatement*>(Owner)) return Make<TCreateTableSqlStatementPP>(Owner);
-    if (dynamic_cast<TAlterTableStatement*>(Owner)) return Make<TAlterTableStatementPP>(Owner);
-    if (dynamic_cast<TCreateIndexSqlStatement*>(Owner)) return Make<TCreateIndexSqlStatementPP>(Owner);
-    if (dynamic_cast<TCreateViewSqlStatement*>(Owner)) return Make<TCreateViewSqlStatementPP>(Owner);
-    if (dynamic_cast<TDropViewSqlStatement*>(Owner)) return Make<TDropViewSqlStatementPP>(Owner);
-    if (dynamic_cast<TDropIndexSqlStatement*>(Owner)) return Make<TDropIndexSqlStatementPP>(Owner);
-    if (dynamic_cast<TDropTableSqlStatement*>(Owner)) return Make<TDropTableSqlStatementPP>(Owner);
-    if (dynamic_cast<TAlterSessionStatement*>(Owner)) return Make<TAlterSessionStatementPP>(Owner);
-    if (dynamic_cast<TSqlplusCmdStatement*>(Owner)) return Make<TSqlplusCmdStatementPP>(Owner);
-    if (dynamic_cast<TUnknownSqlStatement*>(Owner) || dynamic_cast<TRollbackSqlStatement*>(Owner) ||
-        dynamic_cast<TSavepointSqlStatement*>(Owner))
-        return Make<TDummyPP>(Owner);
+    for (const auto& family : Families)
+        for (const TRkPPChoice& c : family)
+            if (c.Matches(Owner)) return c.Make(Owner);
     return nullptr;
 }
 

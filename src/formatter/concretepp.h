@@ -12,9 +12,25 @@ class TCustomSqlStatement;
 // factory in RkStatementPPFactory.  Idempotent.
 void InstallPrinterHooks();
 
-// The printer of a statement, join or join item by its class, nullptr for a
-// class without one (it then prints its plain text).
+// The printer of a statement, join, join item or dialect element by its
+// class, nullptr for a class without one (it then prints its plain text).
+// The choice is one table of TRkPPChoice entries, a part per printer family.
 std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner);
+
+// One entry of the printer choice: owners of class Node (or a descendant)
+// get a Printer.
+struct TRkPPChoice {
+    bool (*Matches)(TRk_Node* Owner) = nullptr;
+    TRkStatementPPFactory Make = nullptr;
+};
+
+template <class Node, class Printer>
+constexpr TRkPPChoice PPChoice() {
+    return {[](TRk_Node* Owner) { return dynamic_cast<Node*>(Owner) != nullptr; },
+            [](TRk_Node* Owner) -> std::unique_ptr<TCustomPP> {
+                return std::make_unique<Printer>(Owner);
+            }};
+}
 
 // Gives S, its sub-statements and their joins the printers their classes
 // have, where a node was made before the factory was registered.

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "formatter/concretepp.h"
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
 #include "parse/parserfactory.h"
@@ -116,6 +117,7 @@ TCustomMarlSqlParser::TCustomMarlSqlParser(std::uint8_t Vendor)
       FPendingTokens(std::make_unique<TSourceTokenList>(false)),
       FTokens(std::make_unique<TSourceTokenList>(true)) {
     InstallStatementModelHooks();
+    InstallPrinterHooks();  // statements get their printers from birth
     VersionMsg = "Marl sql parser ver" + VersionId + " for Oracle,MSSQL,MySQL,Access";
     SqlplusMode = Vendor == VendorOracle;
     SubstitutionMode = Vendor == VendorOracle;

@@ -326,9 +326,3 @@ int TCustomMarlSqlParser::BuildStatements() {
     if (FVendor == VendorMssql) return ParseMssqlScript();
     return SplitStatements();
 }
-
-int TCustomMarlSqlParser::ParseMssqlScript() {
-    // The whole-script parse belongs to the SQL Server dialect, which this
-    // build does not hold (tokenizing has already failed for vendor 0).
-    throw ERkError(FFactoryError.empty() ? std::string("The MSSQL dialect is not available") : FFactoryError);
-}

@@ -7,6 +7,7 @@
 #include "formatter/rkbasetype.h"
 #include "frontend/marlsqlparser.h"
 #include "nodes/rkexceptions.h"
+#include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/parserfactory.h"
 #include "parse/rklexlib.h"
 #include "parse/rkyacclib.h"
@@ -263,6 +264,8 @@ std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewSqlStatement(TSour
         S->StatementType = Type;
         return std::unique_ptr<TCustomSqlStatement>(std::move(S));
     };
+    if (Vendor == VendorMssql)
+        if (auto S = NewMssqlStatementForWord(W, Vendor)) return S;
     if (W == "select") return NewSelectSqlStatement(Vendor);
     if (W == "insert") return NewInsertSqlStatement(Vendor);
     if (W == "update") return NewUpdateSqlStatement(Vendor);

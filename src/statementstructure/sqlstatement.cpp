@@ -7,6 +7,7 @@
 #include "frontend/marlsqlparser.h"
 #include "nodes/rkexceptions.h"
 #include "nodes/u_nodes_generic.h"
+#include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/parserfactory.h"
 #include "parse/rkyacclib.h"
 #include "process/gettextvisitor.h"
@@ -166,9 +167,15 @@ int TCustomSqlStatement::DoParse() {
 
         Result = Parser->yyparse();
         if (Result == 0 && SyntaxErrors.Count() == 0) {
-            // (Vendor 0 gets no parser in this build: its statements come from
-            // the whole-script parse of the SQL Server dialect.)
-            RootNode = Parser->RootNode;
+            if (DbVendor != VendorMssql) {
+                RootNode = Parser->RootNode;
+                return Result;
+            }
+            // The SQL Server grammar leaves statement elements in its result
+            // list: the first one's statement node is the root.
+            if (Parser->ResultList.empty()) throw ERkError("No sql found in mssql parser");
+            TRk_Node* First = Parser->ResultList.front();
+            if (First && First->NodeKind == mnkStmt) RootNode = static_cast<_TMssqlStmt*>(First)->InnerNode;
             return Result;
         }
         // A driver that gave up without reporting (stack overflow, an action

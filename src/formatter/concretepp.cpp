@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "formatter/concretepp_mssql.h"
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
@@ -47,12 +48,6 @@ const TRkPPChoice GenericChoices[] = {
     PPChoice<TSavepointSqlStatement, TDummyPP>(),
 };
 
-// Every printer family's choices.  The families' classes are disjoint, so
-// their order does not matter.
-const std::span<const TRkPPChoice> Families[] = {
-    GenericChoices,
-};
-
 }  // namespace
 
 void InstallPrinterHooks() {
@@ -65,6 +60,12 @@ void InstallPrinterHooks() {
 
 std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner) {
     if (!Owner) return nullptr;
+    // Every printer family's choices.  The families' classes are disjoint,
+    // so their order does not matter.
+    static const std::span<const TRkPPChoice> Families[] = {
+        GenericChoices,
+        MssqlPPChoices(),
+    };
     for (const auto& family : Families)
         for (const TRkPPChoice& c : family)
             if (c.Matches(Owner)) return c.Make(Owner);

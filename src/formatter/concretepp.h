@@ -73,7 +73,5 @@ RK_DECLARE_PP(TDropIndexSqlStatementPP, TCustomPP)
 RK_DECLARE_PP(TAlterSessionStatementPP, TCustomPP)
 RK_DECLARE_PP(TSqlplusCmdStatementPP, TCustomPP)
 
-#undef RK_DECLARE_PP
-
 // TrkJoinPP's join items, each from a new line at the entry's column.
 std::string JoinItemsText(class TRkJoin* Join);

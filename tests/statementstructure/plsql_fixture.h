@@ -29,12 +29,14 @@ class TFakePlsqlParser : public TRkCustomParser {
 public:
     std::function<TRk_Node*(TFakePlsqlParser&)> Build;
     int Runs = 0;
+    // A unit that parses without a tree (CREATE TYPE) is accepted.
+    bool AcceptWithoutTree = false;
 
     int yyparse() override {
         ++Runs;
         if (Prologue() == -1) return 1;
         RootNode = Build ? Build(*this) : nullptr;
-        return RootNode ? 0 : 1;
+        return RootNode || AcceptWithoutTree ? 0 : 1;
     }
 
     // The N-th (1-based) significant token with this text in the parser's list.

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "formatter/concretepp_mssql.h"
+#include "formatter/concretepp_plsql.h"
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
@@ -65,6 +66,7 @@ std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner) {
     static const std::span<const TRkPPChoice> Families[] = {
         GenericChoices,
         MssqlPPChoices(),
+        PlsqlPPChoices(),
     };
     for (const auto& family : Families)
         for (const TRkPPChoice& c : family)

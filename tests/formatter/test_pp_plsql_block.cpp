@@ -1,0 +1,265 @@
+// Layout of blocks, declaration and statement sections, exception handlers,
+// NULL and recovered statements, on trees built by hand.
+#include <gtest/gtest.h>
+
+#include "test_pp_plsql_fixture.h"
+
+using plsqltest::PlsqlTreeTest;
+
+namespace {
+
+class BlockPrinter : public PlsqlTreeTest {
+protected:
+    // x NUMBER := 1;  (a plain variable with a default)
+    TRkPlsql_VarDecl* Var(const char* Name, const char* Type, const char* Value = nullptr) {
+        auto* v = New<TRkPlsql_VarDecl>();
+        v->DeclKind = 1;
+        v->NameToken = Tk(Name);
+        v->DataType = Text(Type);
+        if (Value) {
+            auto* d = New<TRkPlsql_opt_declaration_expr>();
+            Own(d, {Tk(":=")});
+            d->Expression = Text(Value);
+            v->Value = d;
+        }
+        v->Terminator = Tk(";");
+        return v;
+    }
+
+    TRkPlsql_ProcBasicStmt* Call(const char* Word) {
+        auto* s = New<TRkPlsql_ProcBasicStmt>();
+        s->CallExpr = Text(Word);
+        Tk(Word);
+        s->Terminator = Tk(";");
+        return s;
+    }
+};
+
+TEST_F(BlockPrinter, DeclareBlockUnderTheDefaults) {
+    Scan("declare x number := 1; begin null; end;");
+    auto* b = Block();
+    b->DeclSection->DeclareToken = Tk("declare");
+    b->DeclSection->Declarations = List({Var("x", "NUMBER", "1")});
+    Own(b, {Tk("begin")});
+    b->Statements = List({Call("NULL")});
+    Own(b, {Tk("end")});
+    b->Terminator = Tk(";");
+    b->Analyze();
+    EXPECT_EQ(Print(b), "DECLARE\r\n  x  NUMBER := 1;\r\nBEGIN\r\n  NULL;\r\nEND;");
+}
+
+TEST_F(BlockPrinter, BlockWithoutDeclarationsStartsWithBegin) {
+    Scan("begin a; b; c; end blk;");
+    auto* b = Block();
+    Own(b, {Tk("begin")});
+    auto* s1 = Call("a");
+    auto* s2 = Call("b");
+    auto* s3 = Call("c");
+    b->Statements = List({s1, s2, s3});
+    Own(b, {Tk("end")});
+    b->EndLabel = Tk("blk");
+    b->Terminator = Tk(";");
+    b->Analyze();
+    // One empty line between statements; the END name after a blank.
+    EXPECT_EQ(Print(b), "BEGIN\r\n  a;\r\n  \r\n  b;\r\n  \r\n  c;\r\nEND blk;");
+}
+
+TEST_F(BlockPrinter, MultiLineStatementsKeepTheirIndentInTheSection) {
+    Scan("begin f; g; end;");
+    auto* b = Block();
+    Own(b, {Tk("begin")});
+    auto* s1 = New<TRkPlsql_ProcBasicStmt>();
+    s1->CallExpr = Text("F(a,\r\n  b)");
+    Tk("f");
+    s1->Terminator = Tk(";");
+    b->Statements = List({s1, Call("g")});
+    Own(b, {Tk("end")});
+    b->Terminator = Tk(";");
+    b->Analyze();
+    EXPECT_EQ(Print(b), "BEGIN\r\n  F(a,\r\n    b);\r\n  \r\n  g;\r\nEND;");
+}
+
+TEST_F(BlockPrinter, HandlersUnderException) {
+    Scan("begin a; exception when no_data_found then b; c; when others then d; end;");
+    auto* b = Block();
+    Own(b, {Tk("begin")});
+    b->Statements = List({Call("a")});
+    b->ExceptionToken = Tk("exception");
+
+    auto* h1 = New<TRkPlsql_Exceptionhandler>();
+    h1->HandlerKind = 2;
+    Own(h1, {Tk("when")});
+    h1->ExceptionNames = List({Tk("no_data_found")});
+    Own(h1, {Tk("then")});
+    h1->Statements = List({Call("b"), Call("c")});
+
+    auto* h2 = New<TRkPlsql_Exceptionhandler>();
+    h2->HandlerKind = 1;
+    Own(h2, {Tk("when"), Tk("others"), Tk("then")});
+    h2->Statements = List({Call("d")});
+
+    b->Handlers = List({h1, h2});
+    Own(b, {Tk("end")});
+    b->Terminator = Tk(";");
+    b->Analyze();
+    EXPECT_EQ(Print(b),
+              "BEGIN\r\n  a;\r\nEXCEPTION\r\n"
+              "  WHEN no_data_found THEN\r\n    b;\r\n    \r\n    c;\r\n"
+              "  WHEN OTHERS THEN\r\n    d;\r\nEND;");
+}
+
+TEST_F(BlockPrinter, LabelledBlockPrintsItsLabelBeforeDeclare) {
+    Scan("<<lbl>> declare n number; begin null; end lbl;");
+    auto* b = Block();
+    auto* label = Dummy();
+    Own(label, {Tk("<<")});
+    b->DeclSection->BlockLabel = Tk("lbl");
+    Own(label, {Tk(">>")});
+    b->DeclSection->LabelNode = label;
+    b->DeclSection->DeclareToken = Tk("declare");
+    b->DeclSection->Declarations = List({Var("n", "NUMBER")});
+    Own(b, {Tk("begin")});
+    b->Statements = List({Call("NULL")});
+    Own(b, {Tk("end")});
+    b->EndLabel = Tk("lbl");
+    b->Terminator = Tk(";");
+    b->Analyze();
+    EXPECT_EQ(Print(b),
+              "<<lbl>>\r\nDECLARE\r\n  n  NUMBER;\r\nBEGIN\r\n  NULL;\r\nEND lbl;");
+}
+
+// Three plain variables of different name lengths and an exception.
+class DeclSection : public BlockPrinter {
+protected:
+    TRkPlsql_Decl* Build() {
+        Scan("declare a number; bbb varchar2; e exception; cc date;");
+        auto* d = New<TRkPlsql_Decl>();
+        d->DeclareToken = Tk("declare");
+        auto* a = Var("a", "NUMBER");
+        auto* bbb = Var("bbb", "VARCHAR2");
+        auto* e = New<TRkPlsql_VarDecl>();
+        e->DeclKind = 5;
+        e->NameToken = Tk("e");
+        Own(e, {Tk("exception")});
+        e->Terminator = Tk(";");
+        auto* cc = Var("cc", "DATE");
+        d->Declarations = List({a, bbb, e, cc});
+        d->Analyze();
+        return d;
+    }
+};
+
+TEST_F(DeclSection, NamesPadToTheLongestPlainVariable) {
+    // The first item starts in column 2, the later ones in column 3.
+    EXPECT_EQ(Build()->GetPrettyText(),
+              "DECLARE\r\n"
+              "  a    NUMBER;\r\n"
+              "   bbb  VARCHAR2;\r\n"
+              "   e  EXCEPTION;\r\n"
+              "   cc   DATE;");
+}
+
+TEST_F(DeclSection, OneLineListsDoNotPad) {
+    FmtOpt.SetDeclListOneLine(1);
+    EXPECT_EQ(Build()->GetPrettyText(),
+              "DECLARE\r\n"
+              "  a  NUMBER;\r\n"
+              "   bbb  VARCHAR2;\r\n"
+              "   e  EXCEPTION;\r\n"
+              "   cc  DATE;");
+}
+
+TEST_F(DeclSection, SeparatorStyleOneLinesTheTypesUp) {
+    // The later names are padded one less, which their leading blank makes up.
+    FmtOpt.SetDeclSeparatorStyle(1);
+    EXPECT_EQ(Build()->GetPrettyText(),
+              "DECLARE\r\n"
+              "  a     NUMBER;\r\n"
+              "   bbb  VARCHAR2;\r\n"
+              "   e  EXCEPTION;\r\n"
+              "   cc   DATE;");
+}
+
+TEST_F(DeclSection, RightJustifiedNames) {
+    FmtOpt.SetVarDeclAlign(1);
+    EXPECT_EQ(Build()->GetPrettyText(),
+              "DECLARE\r\n"
+              "    a  NUMBER;\r\n"
+              "   bbb  VARCHAR2;\r\n"
+              "   e  EXCEPTION;\r\n"
+              "    cc  DATE;");
+}
+
+TEST_F(DeclSection, ADeclareBetweenDeclarationsIsTheNextOnesSeparator) {
+    Scan("declare a number; declare b number;");
+    auto* d = New<TRkPlsql_Decl>();
+    d->DeclareToken = Tk("declare");
+    auto* a = Var("a", "NUMBER");
+    TSourceToken* second = Tk("declare");
+    auto* b = Var("b", "NUMBER");
+    d->Declarations = List({a, b}, {second});
+    d->Analyze();
+    EXPECT_EQ(Print(d), "DECLARE\r\n  a  NUMBER;\r\n  DECLARE b  NUMBER;");
+}
+
+TEST_F(BlockPrinter, EmptySectionsPrintNothing) {
+    auto* d = New<TRkPlsql_Decl>();
+    EXPECT_EQ(Print(d), "");
+    auto* s = New<TrkPlsql_ProcSect>();
+    EXPECT_EQ(Print(s), "");
+}
+
+TEST_F(BlockPrinter, LabelledNullKeepsItsTerminator) {
+    Scan("begin <<l>> null; end;");
+    auto* b = Block();
+    Own(b, {Tk("begin")});
+    auto* n = New<TRkPlsql_NullStmt>();
+    n->LabelOpen = Tk("<<");
+    n->LabelToken = Tk("l");
+    n->LabelClose = Tk(">>");
+    Own(n, {Tk("null")});
+    n->Terminator = Tk(";");
+    b->Statements = List({n});
+    Own(b, {Tk("end")});
+    b->Terminator = Tk(";");
+    b->Analyze();
+    EXPECT_EQ(Print(b), "BEGIN\r\n  <<l>>\r\n  NULL;\r\nEND;");
+}
+
+TEST_F(BlockPrinter, RecoveredStatementPrintsEachCommentOnce) {
+    Scan("x := := 1 -- why\n;");
+    auto* s = New<TRkPlsql_DummyStmt>();
+    for (int32_t i = 0; i < Toks.Count(); ++i)
+        if (Toks.TokenAt(i)->TokenCode != 0) s->SkippedTokens->Add(Toks.TokenAt(i));
+    EXPECT_EQ(Print(s), "x := := 1 -- why\n;\r\n");
+}
+
+TEST_F(BlockPrinter, WrongOwnerMessagesNameTheElementClass) {
+    Scan("begin end;");
+    auto* b = Block();
+    auto* sect = New<TrkPlsql_ProcSect>();
+    EXPECT_EQ(TRk_PlsqlPP(sect).GetPrettyText(),
+              "Owner class should be TRk_Plsql, error classtype:TrkPlsql_ProcSect");
+    EXPECT_EQ(TRkPlsql_ProcSectPP(b).GetPrettyText(),
+              "Owner class should be TRkPlsql_ProcSect, error classtype:TRk_Plsql");
+    EXPECT_EQ(TRkPlsql_ExceptionhandlerPP(b).GetPrettyText(),
+              "Owner class should be TRkPlsql_Exceptionhandler, error classtype:TRk_Plsql");
+    EXPECT_EQ(TRkPlsql_TriggerPP(b).GetPrettyText(),
+              "Owner class should be TRkPlsql_trigger, error classtype:TRk_Plsql");
+    EXPECT_EQ(TRkPlsql_DeclPP(nullptr).GetPrettyText(),
+              "Owner class should be TRkPlsql_Decl, error classtype:nil");
+}
+
+TEST_F(BlockPrinter, EveryElementGetsItsPrinterFromTheSharedFactory) {
+    auto* b = Block();
+    ASSERT_NE(b->PP, nullptr);
+    EXPECT_STREQ(b->PP->ClassName(), "TRk_PlsqlPP");
+    EXPECT_STREQ(CreateStatementPP(b->Section.get())->ClassName(), "TRkPlsql_ProcSectPP");
+    EXPECT_STREQ(CreateStatementPP(New<TRkPlsql_PragmaDecl>())->ClassName(), "TRkPlsql_PragmaDeclPP");
+    EXPECT_STREQ(CreateStatementPP(New<TRkPlsql_Trigger>())->ClassName(), "TRkPlsql_TriggerPP");
+    // The bases and other classes of that kind range have none.
+    EXPECT_EQ(CreatePlsqlPP(New<TRkPlsql_Stmt>()), nullptr);
+    EXPECT_EQ(CreatePlsqlPP(Text("x")), nullptr);
+}
+
+}  // namespace

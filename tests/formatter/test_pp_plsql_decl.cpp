@@ -1,31 +1,14 @@
 // Layout of the PL/SQL declarations, on trees built by hand.
 #include <gtest/gtest.h>
 
-#include "statementstructure/sqlstatement.h"
 #include "test_pp_plsql_fixture.h"
 
 using plsqltest::PlsqlTreeTest;
 
 namespace {
 
-// A statement object that prints a fixed text as if it had parsed.
-class TTextStatement : public TUnknownSqlStatement {
-public:
-    std::string Text;
-    TTextStatement() : TUnknownSqlStatement(1) { Parsed = true; }
-    std::string GetPrettyText() override { return Text; }
-};
-
 class DeclPrinter : public PlsqlTreeTest {
 protected:
-    std::vector<std::unique_ptr<TTextStatement>> Statements;
-
-    TTextStatement* Query(const std::string& Text) {
-        Statements.push_back(CreateNodeOfClass<TTextStatement>());
-        Statements.back()->Text = Text;
-        return Statements.back().get();
-    }
-
     // ":=" value (the assignment token comes next from the scan)
     TRkPlsql_opt_declaration_expr* Default(const std::string& Value) {
         auto* d = New<TRkPlsql_opt_declaration_expr>();

@@ -17,6 +17,7 @@
 #include "nodes/u_nodes.h"
 #include "nodes/u_nodes_generic.h"
 #include "statementstructure/plsqlstatement.h"
+#include "statementstructure/sqlstatement.h"
 
 namespace plsqltest {
 
@@ -29,12 +30,21 @@ public:
     std::string AsText() override { return Text; }
 };
 
+// A statement object that prints a fixed text; it counts as parsed.
+class TTextStatement : public TUnknownSqlStatement {
+public:
+    std::string Text;
+    TTextStatement() : TUnknownSqlStatement(1) { Parsed = true; }
+    std::string GetPrettyText() override { return Text; }
+};
+
 class PlsqlTreeTest : public ::testing::Test {
 protected:
     TSourceTokenList Toks{true};
     std::vector<TSourceToken*> Solid;
     size_t Cursor = 0;
     std::vector<std::unique_ptr<TRk_Node>> Pool;
+    std::vector<std::unique_ptr<TTextStatement>> Statements;
 
     void SetUp() override {
         FmtOpt = TRkFmtOpt();
@@ -92,6 +102,12 @@ protected:
             ++i;
         }
         return l;
+    }
+
+    TTextStatement* Query(const std::string& Text) {
+        Statements.push_back(CreateNodeOfClass<TTextStatement>());
+        Statements.back()->Text = Text;
+        return Statements.back().get();
     }
 
     static void Own(TRk_Node* N, std::initializer_list<TSourceToken*> Tokens) {

@@ -104,6 +104,16 @@ std::unique_ptr<TCustomPP> CreatePlsqlPP(TRk_Node* Owner) {
 
 namespace ppl {
 
+TCustomPP* PrinterOf(TRk_Node* N) {
+    if (N && !N->PP) N->PP = CreatePlsqlPP(N);
+    return N ? N->PP.get() : nullptr;
+}
+
+std::string P(TRk_Node* N) {
+    PrinterOf(N);
+    return Pretty(N);
+}
+
 std::string Brk(const std::string& S) { return EnsureLineBreak(S); }
 std::string Ind(const std::string& S, int32_t N) { return IndentText(S, N); }
 int32_t L(const std::string& S) { return LastLineLength(S); }
@@ -142,7 +152,7 @@ std::string HandlersText(TRk_List* Handlers) {
     std::string H;
     for (int32_t i = 0; i < Count(Handlers); ++i) {
         if (i > 0) H += CRLF;
-        H += Pretty(NodeAt(Handlers, i));
+        H += P(NodeAt(Handlers, i));
     }
     return H;
 }
@@ -174,16 +184,16 @@ std::string TPlsqlStatementPP::GetPrettyText() {
     if (!s) return WrongOwner("TPlsqlStatement", Owner);
     if (!EnsureParsed(s)) return {};
     if (s->StatementType < sstplsql_block || s->StatementType > sstplsql_createtrigger) return {};
-    return Pretty(s->GetRootNode());
+    return P(s->GetRootNode());
 }
 
 std::string TRk_PlsqlPP::GetPrettyText() {
     auto* b = dynamic_cast<TRk_Plsql*>(OwnerNode());
     if (!b) return WrongOwner("TRk_Plsql", Owner);
-    std::string R = Pretty(b->DeclSection);
+    std::string R = P(b->DeclSection);
     if (!R.empty()) R += CRLF;
     R += Tok(b, 0);
-    R = Brk(R) + "  " + Ind(Pretty(b->Section.get()), 2);
+    R = Brk(R) + "  " + Ind(P(b->Section.get()), 2);
     if (b->Handlers)
         R += CRLF + Fmt(b->ExceptionToken) + CRLF + "  " + Ind(HandlersText(b->Handlers), 2);
     R += CRLF + Tok(b, 1);
@@ -237,8 +247,8 @@ std::string TRkPlsql_DeclPP::GetPrettyText() {
     std::string D;
     for (int32_t i = 0; i < n; ++i) {
         TRkPlsql_Stmt* item = items->Items(i);
-        if (auto* v = AlignedVar(item); v && v->PP) v->PP->PadWidth = i == F ? W : W - E;
-        D += Ind(Pretty(item), L(D));
+        if (auto* v = AlignedVar(item); v && PrinterOf(v)) v->PP->PadWidth = i == F ? W : W - E;
+        D += Ind(P(item), L(D));
         if (i + 1 < n) {
             // The raw list carries the separators (a DECLARE between two).
             std::string S = d->Declarations ? SepOf(d->Declarations, i + 1)
@@ -258,7 +268,7 @@ std::string TRkPlsql_ProcSectPP::GetPrettyText() {
     const int32_t n = items ? items->Count() : 0;
     std::string R;
     for (int32_t i = 0; i < n; ++i) {
-        R += Pretty(items->Items(i));
+        R += P(items->Items(i));
         if (i + 1 < n) R = Brk(R) + CRLF;
     }
     return R;
@@ -269,8 +279,8 @@ std::string TRkPlsql_ExceptionhandlerPP::GetPrettyText() {
     if (!h) return WrongOwner("TRkPlsql_Exceptionhandler", Owner);
     std::string R = Tok(h, 0);
     if (h->HandlerKind == 1) R += " " + Tok(h, 1) + " " + Tok(h, 2);
-    else R += " " + Pretty(h->NameExpr.get()) + " " + Tok(h, 1);
-    return R + CRLF + "  " + Ind(Pretty(h->Section.get()), 2);
+    else R += " " + P(h->NameExpr.get()) + " " + Tok(h, 1);
+    return R + CRLF + "  " + Ind(P(h->Section.get()), 2);
 }
 
 std::string TRkPlsql_NullStmtPP::GetPrettyText() {

@@ -93,6 +93,10 @@ namespace ppl {
 
 inline const std::string CRLF = "\r\n";
 
+// The printer of N, made now when N is an element that has none yet.
+TCustomPP* PrinterOf(TRk_Node* N);
+// Pretty text of a child node (PrinterOf first); empty for nullptr.
+std::string P(TRk_Node* N);
 std::string Brk(const std::string& S);                 // EnsureLineBreak
 std::string Ind(const std::string& S, int32_t N);      // IndentText
 int32_t L(const std::string& S);                       // LastLineLength

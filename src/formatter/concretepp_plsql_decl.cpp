@@ -21,7 +21,7 @@ std::string NotNull(bool Flag, TRk_Node* Node) {
 
 // R + " " + the default clause at the current column.
 std::string WithDefault(const std::string& R, TRk_Node* Default) {
-    return Default ? R + " " + Ind(Pretty(Default), L(R) + 1) : R;
+    return Default ? R + " " + Ind(P(Default), L(R) + 1) : R;
 }
 
 }  // namespace
@@ -33,13 +33,13 @@ std::string TRkPlsql_VarDeclPP::GetPrettyText() {
     std::string R;
     if (v->DeclKind == 6) {
         // PRAGMA EXCEPTION_INIT(name, number)
-        R = Tok(v, 0) + " " + Tok(v, 1) + Tok(v, 2) + name + Tok(v, 3) + Pretty(v->Value) + Tok(v, 4);
+        R = Tok(v, 0) + " " + Tok(v, 1) + Tok(v, 2) + name + Tok(v, 3) + P(v->Value) + Tok(v, 4);
         return R + Term(v);
     }
     if (v->DeclKind == 3) R = Tok(v, 0) + " " + name + " " + Tok(v, 1);
     else R = PadKeyword(PadWidth, name, FmtOpt.VarDeclAlign == 0) + " ";
     if (v->DeclKind == 5 || v->DeclKind == 2) R += " " + Tok(v, 0);
-    if (TRk_Node* dt = v->GetDataTypeNode()) R += " " + Pretty(dt);
+    if (TRk_Node* dt = v->GetDataTypeNode()) R += " " + P(dt);
     R += NotNull(v->GetConstraintFlag() != 0, v->NotNullNode);
     R = WithDefault(R, v->Value);
     return R + Term(v);
@@ -56,7 +56,7 @@ std::string TRkPlsql_CursorParamDeclPP::GetPrettyText() {
     if (!p) return WrongOwner("TRkPlsql_CursorParamDecl", Owner);
     std::string R = Fmt(p->NameToken);
     if (p->InToken) R += " " + Fmt(p->InToken);
-    R += " " + Pretty(p->DataType);
+    R += " " + P(p->DataType);
     return WithDefault(R, p->Default);
 }
 
@@ -65,9 +65,9 @@ std::string TRkPlsql_CursorDeclPP::GetPrettyText() {
     if (!c) return WrongOwner("TRkPlsql_CursorDecl", Owner);
     std::string R = Tok(c, 0);
     if (c->RefCursor) {
-        R += " " + Pretty(c->TypeName) + " " + Fmt(c->IsToken) + " " + Fmt(c->RefToken) + " " +
+        R += " " + P(c->TypeName) + " " + Fmt(c->IsToken) + " " + Fmt(c->RefToken) + " " +
              Fmt(c->CursorToken);
-        if (c->ReturnType) R += " " + Fmt(c->ReturnToken) + " " + Pretty(c->ReturnType);
+        if (c->ReturnType) R += " " + Fmt(c->ReturnToken) + " " + P(c->ReturnType);
         return R + Term(c);
     }
     R += " " + Fmt(c->CursorName);
@@ -77,14 +77,14 @@ std::string TRkPlsql_CursorDeclPP::GetPrettyText() {
         std::string D;
         const int32_t n = Count(part->List1);
         for (int32_t i = 0; i < n; ++i) {
-            D += Ind(Pretty(NodeAt(part->List1, i)), L(D));
+            D += Ind(P(NodeAt(part->List1, i)), L(D));
             if (i + 1 < n) D = JoinDeclItem(D, SepOf(part->List1, i + 1));
         }
         R += Ind(D, L(R) + 1) + Tok(part, 1);
     }
-    if (c->ReturnType) R += " " + Fmt(c->ReturnToken) + " " + Pretty(c->ReturnType);
+    if (c->ReturnType) R += " " + Fmt(c->ReturnToken) + " " + P(c->ReturnType);
     // The blank before the line break is part of the layout.
-    if (c->Query) R += " " + Fmt(c->IsToken) + " " + CRLF + "  " + Ind(Pretty(c->Query), 2);
+    if (c->Query) R += " " + Fmt(c->IsToken) + " " + CRLF + "  " + Ind(P(c->Query), 2);
     return R + Term(c);
 }
 
@@ -110,8 +110,8 @@ std::string TRkPlsql_PragmaDeclPP::GetPrettyText() {
 std::string TRkPlsql_TableTypeDefPP::GetPrettyText() {
     auto* t = dynamic_cast<TRkPlsql_TableTypeDef*>(OwnerNode());
     if (!t) return WrongOwner("TRkPlsql_TableTypeDef", Owner);
-    std::string R = Tok(t, 0) + " " + Pretty(t->TypeName) + " " + Fmt(t->IsToken) + " " + Tok(t, 1) +
-                    " " + Tok(t, 2) + " " + Pretty(t->ElementType);
+    std::string R = Tok(t, 0) + " " + P(t->TypeName) + " " + Fmt(t->IsToken) + " " + Tok(t, 1) +
+                    " " + Tok(t, 2) + " " + P(t->ElementType);
     R += NotNull(t->NotNull != 0, t->NotNullNode);
     TRk_DummyNode* ix = t->IndexBy;
     if (ix && ix->Int1 == 1)
@@ -122,13 +122,13 @@ std::string TRkPlsql_TableTypeDefPP::GetPrettyText() {
 std::string TRkPlsql_VarrayTypeDefPP::GetPrettyText() {
     auto* t = dynamic_cast<TRkPlsql_VarrayTypeDef*>(OwnerNode());
     if (!t) return WrongOwner("TRkPlsql_VarrayTypeDef", Owner);
-    std::string R = Tok(t, 0) + " " + Pretty(t->TypeName) + " " + Fmt(t->IsToken);
+    std::string R = Tok(t, 0) + " " + P(t->TypeName) + " " + Fmt(t->IsToken);
     if (t->ArrayForm == 1)
         R += " " + Tok(t, 1) + Tok(t, 2) + Fmt(t->LimitToken) + Tok(t, 3) + " " + Tok(t, 4);
     else if (t->ArrayForm == 2)
         R += " " + Tok(t, 1) + " " + Tok(t, 2) + Tok(t, 3) + Fmt(t->LimitToken) + Tok(t, 4) + " " +
              Tok(t, 5);
-    R += " " + Pretty(t->ElementType);
+    R += " " + P(t->ElementType);
     R += NotNull(t->NotNull != 0, t->NotNullNode);
     return R + Term(t);
 }
@@ -136,11 +136,11 @@ std::string TRkPlsql_VarrayTypeDefPP::GetPrettyText() {
 std::string TRkPlsql_RecordTypeDefPP::GetPrettyText() {
     auto* t = dynamic_cast<TRkPlsql_RecordTypeDef*>(OwnerNode());
     if (!t) return WrongOwner("TRkPlsql_RecordTypeDef", Owner);
-    std::string R = Tok(t, 0) + " " + Pretty(t->TypeName) + " " + Tok(t, 1) + " " + Tok(t, 2) + Tok(t, 3);
+    std::string R = Tok(t, 0) + " " + P(t->TypeName) + " " + Tok(t, 1) + " " + Tok(t, 2) + Tok(t, 3);
     std::string D;
     const int32_t n = Count(t->FieldList);
     for (int32_t i = 0; i < n; ++i) {
-        D += Pretty(NodeAt(t->FieldList, i));
+        D += P(NodeAt(t->FieldList, i));
         if (i + 1 < n) D = Brk(D + SepOf(t->FieldList, i + 1));
     }
     R += Ind(D, L(R) + 1) + Tok(t, 4);
@@ -150,7 +150,7 @@ std::string TRkPlsql_RecordTypeDefPP::GetPrettyText() {
 std::string TRkPlsql_FieldDeclPP::GetPrettyText() {
     auto* f = dynamic_cast<TRkPlsql_FieldDecl*>(OwnerNode());
     if (!f) return WrongOwner("TRkPlsql_FieldDecl", Owner);
-    std::string R = Fmt(f->NameToken) + " " + Pretty(f->DataType);
+    std::string R = Fmt(f->NameToken) + " " + P(f->DataType);
     R += NotNull(f->NotNull != 0, f->NotNullNode);
     return WithDefault(R, f->Default);
 }

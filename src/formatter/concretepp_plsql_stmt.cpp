@@ -15,7 +15,7 @@ using namespace ppl;
 namespace {
 
 // A nested statement section on the following lines, indented 2.
-std::string Body(TRk_Node* Section) { return "  " + Ind(Pretty(Section), 2); }
+std::string Body(TRk_Node* Section) { return "  " + Ind(P(Section), 2); }
 
 // Keyword and an optional name token: GOTO, RAISE, CLOSE.
 template <class E>
@@ -36,7 +36,7 @@ std::string TRkPlsql_ProcBasicStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_ProcBasicStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_ProcBasicStmt", Owner);
     if (!s->CallExpr) return {};
-    return Pretty(s->CallExpr) + Term(s);
+    return P(s->CallExpr) + Term(s);
 }
 
 std::string TRkPlsql_ExprLeftSidePP::GetPrettyText() {
@@ -49,15 +49,15 @@ std::string TRkPlsql_ExprLeftSidePP::GetPrettyText() {
     }
     if (t->DotToken) D += Fmt(t->DotToken);
     if (t->Bracket) return D + Tok(t, 0) + Fmt(t->NameToken) + Tok(t, 1);
-    if (t->Attr) return D + Pretty(t->Attr);
+    if (t->Attr) return D + P(t->Attr);
     return D + Fmt(t->NameToken);
 }
 
 std::string TRkPlsql_AssignStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_AssignStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_AssignStmt", Owner);
-    std::string R = Label(s) + Pretty(s->Target) + " " + Tok(s, 0);
-    R += " " + Ind(Pretty(s->Value), L(R) + 1);
+    std::string R = Label(s) + P(s->Target) + " " + Tok(s, 0);
+    R += " " + Ind(P(s->Value), L(R) + 1);
     return R + Term(s);
 }
 
@@ -67,7 +67,7 @@ std::string TRkPlsql_SqlStmtPP::GetPrettyText() {
     std::string R = Label(s);
     if (TCustomSqlStatement* q = s->SqlStatement) {
         // A statement that does not parse still shows, as its source text.
-        if (EnsureParsed(q)) R += Pretty(q);
+        if (EnsureParsed(q)) R += P(q);
         else R += q->GetTextWithoutComments();
     }
     return R;
@@ -80,7 +80,7 @@ std::string TRkPlsql_ExitStmtPP::GetPrettyText() {
     if (s->LabelName) R += " " + Fmt(s->LabelName);
     if (s->Condition) {
         const int32_t col = L(R) + 6;
-        R += " " + Tok(s, 1) + " " + Ind(Pretty(s->Condition), col);
+        R += " " + Tok(s, 1) + " " + Ind(P(s->Condition), col);
     }
     return R + Term(s);
 }
@@ -101,7 +101,7 @@ std::string TRkPlsql_ReturnStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_ReturnStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_ReturnStmt", Owner);
     std::string R = Label(s) + Tok(s, 0);
-    if (s->Expression) R += " " + Ind(Pretty(s->Expression), L(R) + 1);
+    if (s->Expression) R += " " + Ind(P(s->Expression), L(R) + 1);
     return R + Term(s);
 }
 
@@ -109,8 +109,8 @@ std::string TRkPlsql_OpenStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_OpenStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_OpenStmt", Owner);
     std::string R = Label(s) + Tok(s, 0);
-    if (s->Cursor) R += " " + Pretty(s->Cursor);
-    if (s->Arguments) R += Tok(s, 1) + Pretty(s->ArgumentExpr.get()) + Tok(s, 2);
+    if (s->Cursor) R += " " + P(s->Cursor);
+    if (s->Arguments) R += Tok(s, 1) + P(s->ArgumentExpr.get()) + Tok(s, 2);
     return R + Term(s);
 }
 
@@ -118,8 +118,8 @@ std::string TRkPlsql_FetchStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_FetchStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_FetchStmt", Owner);
     std::string R = Label(s) + Tok(s, 0);
-    if (s->Cursor) R += " " + Pretty(s->Cursor);
-    if (s->IntoList) R += " " + Tok(s, 1) + " " + Pretty(s->IntoExpr.get());
+    if (s->Cursor) R += " " + P(s->Cursor);
+    if (s->IntoList) R += " " + Tok(s, 1) + " " + P(s->IntoExpr.get());
     return R + Term(s);
 }
 
@@ -129,10 +129,10 @@ std::string TRkPlsql_OpenforStmtPP::GetPrettyText() {
     std::string R = Label(s) + Tok(s, 0);
     if (s->CursorVar) R += " " + Fmt(s->CursorVar);
     R += " " + Tok(s, 1);
-    if (s->QueryExpr) R += " " + Ind(Pretty(s->QueryExpr), L(R) + 1);
+    if (s->QueryExpr) R += " " + Ind(P(s->QueryExpr), L(R) + 1);
     // The bind list indent is fixed.
-    if (s->Binds) R += " " + Tok(s, 2) + " " + Ind(Pretty(s->BindExpr.get()), 7);
-    if (s->Query) R = Brk(R) + "  " + Ind(Pretty(s->Query), 2);
+    if (s->Binds) R += " " + Tok(s, 2) + " " + Ind(P(s->BindExpr.get()), 7);
+    if (s->Query) R = Brk(R) + "  " + Ind(P(s->Query), 2);
     return R + Term(s);
 }
 
@@ -140,10 +140,10 @@ std::string TRkPlsql_ExecImmeStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_ExecImmeStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_ExecImmeStmt", Owner);
     // 18: the two keywords with their blanks.
-    std::string R = Tok(s, 0) + " " + Tok(s, 1) + " " + Ind(Pretty(s->SqlExpr), 18);
+    std::string R = Tok(s, 0) + " " + Tok(s, 1) + " " + Ind(P(s->SqlExpr), 18);
     if (s->IntoList) {
         const int32_t col = L(R) + 5;
-        R += " " + Fmt(s->IntoToken) + " " + Ind(Pretty(s->IntoExpr.get()), col);
+        R += " " + Fmt(s->IntoToken) + " " + Ind(P(s->IntoExpr.get()), col);
     }
     if (s->UsingList) {
         R += CRLF;
@@ -165,7 +165,7 @@ std::string TRkPlsql_ExecImmeStmtPP::GetPrettyText() {
     }
     TRk_DummyNode* ret = s->Returning;
     if (ret && ret->List1)
-        R = Brk(R) + Fmt(ret->Tok1) + " " + Fmt(ret->Tok2) + " " + Pretty(s->ReturningExpr.get());
+        R = Brk(R) + Fmt(ret->Tok1) + " " + Fmt(ret->Tok2) + " " + P(s->ReturningExpr.get());
     return R + Term(s);
 }
 
@@ -176,13 +176,13 @@ std::string TRkPlsql_IfStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_IfStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_IfStmt", Owner);
     // 3: IF and its blank, so continuation lines stand under the condition.
-    std::string R = Label(s) + Tok(s, 0) + " " + Ind(Pretty(s->Condition), 3);
+    std::string R = Label(s) + Tok(s, 0) + " " + Ind(P(s->Condition), 3);
     R += " " + Tok(s, 1) + CRLF + Body(s->ThenSection.get());
     if (s->ElsifList) {
         std::string E;
         const int32_t n = Count(s->ElsifList);
         for (int32_t i = 0; i < n; ++i) {
-            E += Pretty(NodeAt(s->ElsifList, i));
+            E += P(NodeAt(s->ElsifList, i));
             if (i + 1 < n) E = Brk(E);
         }
         R = Brk(R) + E;
@@ -200,7 +200,7 @@ std::string TRkPlsql_IfStmtPP::GetPrettyText() {
 std::string TRkPlsql_ElsifStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_ElsifStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_ElsifStmt", Owner);
-    return Tok(s, 0) + " " + Ind(Pretty(s->Condition), 6) + " " + Tok(s, 1) + CRLF +
+    return Tok(s, 0) + " " + Ind(P(s->Condition), 6) + " " + Tok(s, 1) + CRLF +
            Body(s->Section.get());
 }
 
@@ -220,32 +220,32 @@ std::string TRkPlsql_LoopStmtPP::GetPrettyText() {
         R += Brk(t(0)) + Body(s->Section.get()) + CRLF + t(1) + " " + t(2);
         break;
     case 2:
-        R += t(0) + " " + Pretty(s->WhileCondition) + " " + t(1);
+        R += t(0) + " " + P(s->WhileCondition) + " " + t(1);
         R = Brk(R) + Body(s->Section.get()) + CRLF + t(2) + " " + t(3);
         break;
     case 3:  // the range token is followed by a blank
-        R += t(0) + " " + idx + " " + t(1) + " " + Pretty(s->LowerBound) + t(2) + " " + Pretty(s->UpperBound) +
+        R += t(0) + " " + idx + " " + t(1) + " " + P(s->LowerBound) + t(2) + " " + P(s->UpperBound) +
              " " + t(3);
         R = tail(R, 4);
         break;
     case 4:  // REVERSE: no blank after the range token
-        R += t(0) + " " + idx + " " + t(1) + " " + t(2) + " " + Pretty(s->LowerBound) + t(3) +
-             Pretty(s->UpperBound) + " " + t(4);
+        R += t(0) + " " + idx + " " + t(1) + " " + t(2) + " " + P(s->LowerBound) + t(3) +
+             P(s->UpperBound) + " " + t(4);
         R = tail(R, 5);
         break;
     case 5:
         R += t(0) + " " + idx + " " + t(1);
-        R += " " + Ind(Pretty(s->Query), L(R) + 1);
+        R += " " + Ind(P(s->Query), L(R) + 1);
         R = Brk(R) + t(2);
         R = tail(R, 3);
         break;
     case 6:
     case 8:
-        R += t(0) + " " + idx + " " + t(1) + " " + Pretty(s->Cursor) + " " + t(2);
+        R += t(0) + " " + idx + " " + t(1) + " " + P(s->Cursor) + " " + t(2);
         R = tail(R, 3);
         break;
     case 7:
-        R += t(0) + " " + idx + " " + t(1) + " " + Pretty(s->Cursor) + t(2) +
+        R += t(0) + " " + idx + " " + t(1) + " " + P(s->Cursor) + t(2) +
              ListItemsPrettyText(s->CursorArgs) + t(3) + " " + t(4);
         R = tail(R, 5);
         break;
@@ -260,14 +260,14 @@ std::string TRkPlsql_ForallStmtPP::GetPrettyText() {
     if (!s) return WrongOwner("TRkPlsql_ForallStmt", Owner);
     std::string R = Tok(s, 0) + " " + Fmt(s->IndexToken) + " " + Tok(s, 1);
     if (s->LowerBound || s->UpperBound)
-        R += " " + Pretty(s->LowerBound) + Tok(s, 2) + Pretty(s->UpperBound);
-    return Brk(R) + "  " + Ind(Pretty(s->DmlStmt), 2);
+        R += " " + P(s->LowerBound) + Tok(s, 2) + P(s->UpperBound);
+    return Brk(R) + "  " + Ind(P(s->DmlStmt), 2);
 }
 
 std::string TRkPlsql_CaseStmtPP::GetPrettyText() {
     auto* s = dynamic_cast<TRkPlsql_CaseStmt*>(OwnerNode());
     if (!s) return WrongOwner("TRkPlsql_CaseStmt", Owner);
-    std::string R = Label(s) + Pretty(s->Body) + " " + Tok(s, 0);
+    std::string R = Label(s) + P(s->Body) + " " + Tok(s, 0);
     if (s->EndLabel) R += " " + Ind(Fmt(s->EndLabel), L(R) + 1);
     return R + Term(s);
 }
@@ -276,18 +276,18 @@ std::string TRkPlsql_CaseExprPP::GetPrettyText() {
     auto* c = dynamic_cast<TRkPlsql_CaseExpr*>(OwnerNode());
     if (!c) return WrongOwner("TRkPlsql_CaseExpr", Owner);
     std::string R = Tok(c, 0);
-    if (c->Selector) R += " " + Ind(Pretty(c->Selector), L(R) + 1);
+    if (c->Selector) R += " " + Ind(P(c->Selector), L(R) + 1);
     std::string W;
     const int32_t n = Count(c->WhenClauses);
     for (int32_t i = 0; i < n; ++i) {
-        W += Pretty(NodeAt(c->WhenClauses, i));
+        W += P(NodeAt(c->WhenClauses, i));
         if (i + 1 < n) W = Brk(W);
     }
     R = Brk(R) + "  " + Ind(W, 2);
     if (TRk_DummyNode* e = c->ElsePart) {
         R = Brk(R) + "  " + Fmt(e->Tok1);
-        if (c->ElseStmts) R += " " + Ind(Pretty(c->Section.get()), L(R) + 1);
-        else if (c->ElseExpr) R += " " + Ind(Pretty(c->ElseExpr), L(R) + 1);
+        if (c->ElseStmts) R += " " + Ind(P(c->Section.get()), L(R) + 1);
+        else if (c->ElseExpr) R += " " + Ind(P(c->ElseExpr), L(R) + 1);
     }
     return Brk(R) + Tok(c, 1);
 }
@@ -296,10 +296,10 @@ std::string TRkPlsql_CaseExprWhenClausePP::GetPrettyText() {
     auto* w = dynamic_cast<TRkPlsql_CaseExprWhenClause*>(OwnerNode());
     if (!w) return WrongOwner("TRkPlsql_CaseExprWhenClause", Owner);
     // 5: WHEN and its blank.
-    std::string R = Tok(w, 0) + " " + Ind(Pretty(w->Condition), 5) + " " + Tok(w, 1);
+    std::string R = Tok(w, 0) + " " + Ind(P(w->Condition), 5) + " " + Tok(w, 1);
     // The first statement or the result stays on the WHEN line.
     const int32_t col = L(R) + 2;
-    if (w->Statements) R += "  " + Ind(Pretty(w->Section.get()), col);
-    else if (w->Result) R += "  " + Ind(Pretty(w->Result), col);
+    if (w->Statements) R += "  " + Ind(P(w->Section.get()), col);
+    else if (w->Result) R += "  " + Ind(P(w->Result), col);
     return R;
 }

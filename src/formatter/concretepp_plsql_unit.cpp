@@ -40,8 +40,8 @@ std::string ParameterBlock(TRk_List* Params, TRk_Node* Part) {
     std::string D;
     for (int32_t i = 0; i < n; ++i) {
         TRk_Node* item = NodeAt(Params, i);
-        if (item && item->PP) item->PP->PadWidth = i == 0 ? W : W - E;
-        D += Ind(Pretty(item), L(D));
+        if (PrinterOf(item)) item->PP->PadWidth = i == 0 ? W : W - E;
+        D += Ind(P(item), L(D));
         if (i + 1 == n) break;
         const std::string S = SepOf(Params, i + 1);
         if (FmtOpt.DeclListOneLine == 1) {
@@ -63,10 +63,10 @@ std::string ParameterBlock(TRk_List* Params, TRk_Node* Part) {
 std::string TRkPlsql_ProcedureDeclPP::GetPrettyText() {
     auto* p = dynamic_cast<TRkPlsql_ProcedureDecl*>(OwnerNode());
     if (!p) return WrongOwner("TRkPlsql_ProcedureDecl", Owner);
-    std::string R = CreatePrefix(p->CreateKind, p->CreateNode) + Tok(p, 0) + " " + Pretty(p->Name);
+    std::string R = CreatePrefix(p->CreateKind, p->CreateNode) + Tok(p, 0) + " " + P(p->Name);
     if (Count(p->Params) > 0) R = Brk(R) + ParameterBlock(p->Params, p->ParamPart);
     if (p->IsFunction) {
-        R = Brk(R) + Fmt(p->ReturnToken) + " " + Pretty(p->ReturnType);
+        R = Brk(R) + Fmt(p->ReturnToken) + " " + P(p->ReturnType);
         for (int32_t i = 0; i < TokCount(p->FuncAttrs); ++i) R += " " + Tok(p->FuncAttrs, i);
     }
     R = Brk(R) + Fmt(p->IsAsToken);
@@ -81,14 +81,14 @@ std::string TRkPlsql_ProcedureDeclPP::GetPrettyText() {
         std::string D;
         for (int32_t i = 0; i < n; ++i) {
             TRk_Node* item = NodeAt(p->Declarations, i);
-            if (item && item->PP) item->PP->PadWidth = W;
-            D += Pretty(item);
+            if (PrinterOf(item)) item->PP->PadWidth = W;
+            D += P(item);
             if (i + 1 < n) D = Brk(D);
         }
         R = Brk(R) + "  " + Ind(D, 2);
     }
     R += CRLF + Tok(p, 1);
-    if (p->Statements) R += CRLF + "  " + Ind(Pretty(p->Section.get()), 2);
+    if (p->Statements) R += CRLF + "  " + Ind(P(p->Section.get()), 2);
     if (p->Handlers)
         R += CRLF + Fmt(p->ExceptionToken) + CRLF + "  " + Ind(HandlersText(p->Handlers), 2);
     R += CRLF + Tok(p, 2);
@@ -104,25 +104,25 @@ std::string TRkPlsql_ParameterDeclPP::GetPrettyText() {
     std::string R = PadKeyword(PadWidth, Fmt(p->NameToken), FmtOpt.ParamDeclAlign == 0) + " ";
     if (p->Mode == 2 || p->Mode == 3) R += " " + Tok(p, 0);
     else if (p->Mode == 4) R += " " + Tok(p, 0) + " " + Tok(p, 1);
-    R += " " + Pretty(p->DataType);
-    if (p->Default) R += " " + Ind(Pretty(p->Default), L(R) + 1);
+    R += " " + P(p->DataType);
+    if (p->Default) R += " " + Ind(P(p->Default), L(R) + 1);
     return R;
 }
 
 std::string TRkPlsql_ProcedureSpecPP::GetPrettyText() {
     auto* p = dynamic_cast<TRkPlsql_ProcedureSpec*>(OwnerNode());
     if (!p) return WrongOwner("TRkPlsql_ProcedureSpec", Owner);
-    std::string R = Tok(p, 0) + " " + Pretty(p->Name);
+    std::string R = Tok(p, 0) + " " + P(p->Name);
     if (p->Params) {
         R += Tok(p->ParamPart, 0);
         std::string D;
         for (int32_t i = 0; i < Count(p->Params); ++i) {
             if (i > 0) D += SepOf(p->Params, i);
-            D += Pretty(NodeAt(p->Params, i));
+            D += P(NodeAt(p->Params, i));
         }
         R += Ind(D, L(R) + 1) + Tok(p->ParamPart, 1);
     }
-    if (p->IsFunction) R += " " + Fmt(p->ReturnToken) + " " + Pretty(p->ReturnType);
+    if (p->IsFunction) R += " " + Fmt(p->ReturnToken) + " " + P(p->ReturnType);
     return R + Term(p);
 }
 
@@ -131,17 +131,17 @@ std::string TRkPlsql_PackagePP::GetPrettyText() {
     if (!p) return WrongOwner("TRkPlsql_Package", Owner);
     std::string R = CreatePrefix(p->CreateKind, p->CreateNode) + Tok(p, 0);
     if (p->IsBody) R += " " + Tok(p, 2);
-    R += " " + Pretty(p->Name);
+    R += " " + P(p->Name);
     R = Brk(R) + Fmt(p->IsAsToken);
     // An empty line between items.
     std::string D;
     const int32_t n = Count(p->PackageItems);
     for (int32_t i = 0; i < n; ++i) {
-        D += Pretty(NodeAt(p->PackageItems, i));
+        D += P(NodeAt(p->PackageItems, i));
         if (i + 1 < n) D = Brk(D) + CRLF;
     }
     if (!D.empty()) R += CRLF + "  " + Ind(D, 2);
-    if (p->Statements) R += CRLF + Tok(p, 3) + CRLF + "  " + Ind(Pretty(p->Section.get()), 2);
+    if (p->Statements) R += CRLF + Tok(p, 3) + CRLF + "  " + Ind(P(p->Section.get()), 2);
     if (p->Handlers)
         R += CRLF + Fmt(p->ExceptionToken) + CRLF + "  " + Ind(HandlersText(p->Handlers), 2);
     R = Brk(R) + Tok(p, 1);
@@ -178,7 +178,7 @@ std::string EventText(TRk_DummyNode* Ev) {
         // ON NESTED TABLE column OF
         if (Ev->Tok2)
             A += " " + Fmt(Ev->Tok2) + " " + Fmt(Ev->Tok3) + " " + Fmt(Ev->Tok4) + " " + Fmt(Ev->Tok5);
-        A += " " + Pretty(Ev->Sub1);
+        A += " " + P(Ev->Sub1);
         if (auto* row = dynamic_cast<TRk_DummyNode*>(Ev->Sub3))
             A += CRLF + "    " + Fmt(row->Tok1) + " " + Fmt(row->Tok2) + " " + Fmt(row->Tok3);
     } else if (Ev->Int1 == 2 || Ev->Int1 == 3) {
@@ -203,7 +203,7 @@ std::string TRkPlsql_TriggerPP::GetPrettyText() {
     auto* t = dynamic_cast<TRkPlsql_Trigger*>(OwnerNode());
     if (!t) return WrongOwner("TRkPlsql_trigger", Owner);
     std::string R = CreatePrefix(t->CreateKind, t->CreateNode) + Fmt(t->TriggerToken) + " " +
-                    Pretty(t->TriggerName);
+                    P(t->TriggerName);
     if (auto* timing = dynamic_cast<TRk_DummyNode*>(t->Timing)) {
         std::string X = Fmt(timing->Tok1);
         if (timing->Tok2) X += " " + timing->Tok2->Text;
@@ -212,10 +212,10 @@ std::string TRkPlsql_TriggerPP::GetPrettyText() {
     R += " " + TrimBlanks(EventText(dynamic_cast<TRk_DummyNode*>(t->Event)));
     if (TRk_DummyNode* w = t->WhenClause) {
         std::string X = Fmt(w->Tok1) + " " + Fmt(w->Tok2);
-        X += " " + Ind(Pretty(w->Sub1), L(X) + 1) + " " + Fmt(w->Tok3);
+        X += " " + Ind(P(w->Sub1), L(X) + 1) + " " + Fmt(w->Tok3);
         R += CRLF + "    " + X;
     }
-    if (t->Body) R += CRLF + "    " + Ind(Pretty(t->Body), 4);
-    if (t->CallStatement) R += CRLF + "    " + Ind(Pretty(t->CallStatement), 4);
+    if (t->Body) R += CRLF + "    " + Ind(P(t->Body), 4);
+    if (t->CallStatement) R += CRLF + "    " + Ind(P(t->CallStatement), 4);
     return R + Term(t);
 }

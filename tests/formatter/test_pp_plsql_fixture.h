@@ -116,30 +116,9 @@ protected:
 
     TRk_DummyNode* Dummy() { return New<TRk_DummyNode>(); }
 
-    // Pretty text of N.  The sections that elements make for themselves get
-    // their printers here too, should their class not ask for one.
-    std::string Print(TRk_Node* N) {
-        for (auto& n : Pool) {
-            TRk_Node* p = n.get();
-            if (auto* x = dynamic_cast<TRk_Plsql*>(p)) Attach(x->Section.get());
-            if (auto* x = dynamic_cast<TRkPlsql_IfStmt*>(p)) {
-                Attach(x->ThenSection.get());
-                Attach(x->ElseSection.get());
-            }
-            if (auto* x = dynamic_cast<TRkPlsql_ElsifStmt*>(p)) Attach(x->Section.get());
-            if (auto* x = dynamic_cast<TRkPlsql_LoopStmt*>(p)) Attach(x->Section.get());
-            if (auto* x = dynamic_cast<TRkPlsql_CaseExpr*>(p)) Attach(x->Section.get());
-            if (auto* x = dynamic_cast<TRkPlsql_CaseExprWhenClause*>(p)) Attach(x->Section.get());
-            if (auto* x = dynamic_cast<TRkPlsql_Exceptionhandler*>(p)) Attach(x->Section.get());
-            if (auto* x = dynamic_cast<TRkPlsql_ProcedureDecl*>(p)) Attach(x->Section.get());
-            if (auto* x = dynamic_cast<TRkPlsql_Package*>(p)) Attach(x->Section.get());
-        }
-        return N->GetPrettyText();
-    }
-
-    static void Attach(TRk_Node* N) {
-        if (N && !N->PP) N->PP = CreatePlsqlPP(N);
-    }
+    // Pretty text of N.  (Sections and other children get their printers
+    // from the parent printers when their class did not ask for one.)
+    static std::string Print(TRk_Node* N) { return N->GetPrettyText(); }
 
     // A block with an empty declaration section, as the grammar makes it.
     TRk_Plsql* Block() {

@@ -1,0 +1,648 @@
+#include "parse/mssql/rklexmssql.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+#include "mssql_lex.h"
+#include "nodes/u_nodes.h"
+#include "parse/mssql/mssqltokens.h"
+
+using namespace mssqllex;
+
+// The actions test the start state by these values.
+static_assert(INITIAL == 0 && ST_NORMAL == 2 && ST_COMMENT == 4 && ST_QNAME == 6 && ST_STRING == 8 &&
+              ST_BRNAME == 10);
+
+// ---------------------------------------------------------------- tables
+
+const TRkKeywordRec MssqlKeywordTable[MssqlKeywordCount] = {
+#define MSSQL_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
+    MSSQL_KEYWORD_LIST(MSSQL_KEYWORD_RECORD)
+#undef MSSQL_KEYWORD_RECORD
+};
+
+const TRkMssqlSysVarRec MssqlSystemVariableTable[MssqlSystemVariableCount] = {
+#define MSSQL_SYSVAR_RECORD(name, text, code) {text, code},
+    MSSQL_SYSVAR_LIST(MSSQL_SYSVAR_RECORD)
+#undef MSSQL_SYSVAR_RECORD
+};
+
+namespace {
+
+constexpr size_t kLongestKeyword = 12;   // FAST_FORWARD, SCROLL_LOCKS, TEXTIMAGE_ON, ...
+constexpr int32_t kLongestName = 255;    // quoted and bracketed names are cut here
+
+inline bool IsSign(char c) { return c == '+' || c == '-'; }
+
+// A character that, after "@" or "@@", makes a variable name of them.
+inline bool IsNameLetter(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == '_' || u >= 128;
+}
+
+}  // namespace
+
+int32_t MssqlKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code) {
+    return RkKeywordSearch(MssqlKeywordTable, MssqlKeywordCount, Lo, Hi, Text, Code);
+}
+
+bool IsMssqlKeyword(std::string_view Text, int32_t& Code) {
+    if (Text.size() > kLongestKeyword) return false;
+    return MssqlKeywordSearch(1, MssqlKeywordCount, Text, Code) == 0;
+}
+
+bool LookupMssqlSystemVariable(std::string_view Text, int32_t& Code) {
+    if (Text.size() < 3 || Text[0] != '@' || Text[1] != '@') return false;
+    const std::string_view name = Text.substr(2);
+    for (const TRkMssqlSysVarRec& r : MssqlSystemVariableTable)
+        if (RkKeywordCompare(name, r.Name) == 0) {
+            Code = r.Code;
+            return true;
+        }
+    return false;
+}
+
+// ---------------------------------------------------------------- operator runs
+
+namespace {
+
+// The token that the operator-run rule makes of each suffix T[i..] of one
+// run of operator characters (outside comments), for non-decreasing i.  The
+// searches move forward only, so a whole run costs linear time.  After is
+// the input character that follows the run.
+class TRunSplitter {
+public:
+    TRunSplitter(std::string_view t, char after) : T(t), n(static_cast<int32_t>(t.size())), After(after) {}
+
+    // Characters the token keeps (its text) and its code.
+    std::pair<int32_t, int32_t> At(int32_t i) {
+        // The run ends before a comment opener and before the "@" or "@@"
+        // of a variable written right after it, keeping at least one
+        // character.
+        const int32_t variable = VariableStart() > i ? VariableStart() : n;
+        int32_t p = std::max(1, std::min(NextOpener(i), variable) - i);
+        // Trailing signs belong to what follows, unless an operator
+        // character comes before them.
+        if (p > 1 && IsSign(Ch(i + p - 1)) && NextOperatorChar(i) - i + 2 > p)
+            p = std::max(1, SignRunStart(i + p - 1) - i);
+        const char c0 = Ch(i);
+        const char c1 = p > 1 ? Ch(i + 1) : '\0';
+        const int32_t code = static_cast<unsigned char>(c0);
+        const bool arith = std::string_view("*+-/=").find(c0) != std::string_view::npos;
+        if (p == 1 && (TRkLiteralText::IsDelimiterChar(c0) || c0 == '@')) return {1, code};
+        if (p == 2 && arith && c1 == ':') return {1, code};
+        if (p >= 2 && arith && c1 == '@') return {1, code};
+        if (p == 2 && c0 == '.' && c1 == '*') return {1, code};
+        return {p, mssqltok::OPERATOR};
+    }
+
+private:
+    char Ch(int32_t k) const { return T[static_cast<size_t>(k)]; }
+    int32_t NextOpener(int32_t i) {
+        if (opener_ >= i) return opener_;
+        int32_t j = std::max(i, opener_ + 1);
+        while (j + 1 < n && !((Ch(j) == '/' && Ch(j + 1) == '*') || (Ch(j) == '-' && Ch(j + 1) == '-'))) ++j;
+        opener_ = j + 1 < n ? j : n;
+        return opener_;
+    }
+    // Where the run's trailing "@"s begin when they start a variable name
+    // with the character after the run (n when they do not).
+    int32_t VariableStart() {
+        if (variable_ < 0) {
+            int32_t k = n;
+            while (k > 0 && Ch(k - 1) == '@') --k;
+            variable_ = k < n && k > 0 && IsNameLetter(After) ? k : n;
+        }
+        return variable_;
+    }
+    int32_t NextOperatorChar(int32_t i) {
+        if (opChar_ >= i) return opChar_;
+        int32_t j = std::max(i, opChar_ + 1);
+        while (j < n && !TRkLiteralText::IsOperatorChar(Ch(j))) ++j;
+        opChar_ = j;
+        return j;
+    }
+    int32_t SignRunStart(int32_t j) {
+        if (j != signEnd_) {
+            int32_t k = j;
+            while (k > 0 && IsSign(Ch(k - 1))) --k;
+            signEnd_ = j;
+            signStart_ = k;
+        }
+        return signStart_;
+    }
+
+    std::string_view T;
+    int32_t n = 0;
+    char After = '\0';
+    int32_t opener_ = -1;
+    int32_t variable_ = -1;
+    int32_t opChar_ = -1;
+    int32_t signEnd_ = -1;
+    int32_t signStart_ = 0;
+};
+
+}  // namespace
+
+// A rule matched a whole run of operator characters: the operator run
+// itself, a comment opener outside a comment, or an opener, closer or
+// single character inside one.  Taken one match at a time, most of the run
+// would be given back and scanned again, which is quadratic on a long run.
+// Instead every match inside the run is decided here in one pass: inside a
+// comment "/*" nests, "*/" closes (also where operator characters follow)
+// and anything else is comment text; outside, "/*" opens a comment and each
+// suffix goes to the operator-run rule.  Where what follows the run could
+// change the outcome (one character left, "--", a name of '#', '$' and
+// '@'), planning stops and the tables take over again.
+void TRkLexerMssql::PlanOperatorRun(int32_t Rule) {
+    using namespace mssqltok;
+    const std::string T = yytext.substr(0, static_cast<size_t>(yyleng));
+    const int32_t n = static_cast<int32_t>(T.size());
+    const char after = GetChar();
+    UngetChar(after);
+    TRunSplitter split(T, after);
+
+    std::vector<TRunStep> steps;
+    int32_t state = yysstate == ST_COMMENT ? ST_COMMENT : ST_NORMAL;
+    int32_t depth = CommentDepth;
+    int32_t i = 0, stepStart = 0;
+    bool stepClear = false;
+    std::string stepAppend;
+    bool ownBuffer = false;     // the comment being collected began inside the run
+    std::string litAppend;      // added to the real literal buffer (ownBuffer false)
+    std::string simBuffer;      // the comment begun inside the run
+    auto add = [&](std::string_view a) {
+        stepAppend += a;
+        (ownBuffer ? simBuffer : litAppend) += a;
+    };
+    auto emit = [&](int32_t code, std::string text) {
+        TRunStep st;
+        st.Length = i - stepStart;
+        st.Code = code;
+        st.Text = std::move(text);
+        st.State = state;
+        st.Depth = depth;
+        st.Clear = stepClear;
+        st.Append = std::move(stepAppend);
+        steps.push_back(std::move(st));
+        stepStart = i;
+        stepClear = false;
+        stepAppend.clear();
+    };
+    if (state == ST_NORMAL && Rule == R_OPERATOR_RUN) {
+        // The usual case: the rule keeps the whole run, nothing to plan.
+        auto [len, code] = split.At(0);
+        if (len == n) {
+            RunPlan.clear();
+            yyreturn(code);
+            return;
+        }
+    }
+    while (i < n) {
+        std::string_view S(T.data() + i, static_cast<size_t>(n - i));
+        if (state == ST_COMMENT) {
+            if (S.starts_with("*/")) {
+                add("*/");
+                i += 2;
+                if (depth > 0) {
+                    --depth;
+                    continue;
+                }
+                state = ST_NORMAL;
+                emit(BLOCK_COMMENT, ownBuffer ? simBuffer : BufferText() + litAppend);
+                continue;
+            }
+            if (S.starts_with("/*")) {
+                ++depth;
+                add("/*");
+                i += 2;
+                continue;
+            }
+            add(S.substr(0, 1));
+            ++i;
+            continue;
+        }
+        if (S.starts_with("/*")) {
+            state = ST_COMMENT;
+            depth = 0;
+            stepClear = true;
+            stepAppend.clear();
+            ownBuffer = true;
+            simBuffer.clear();
+            add("/*");
+            i += 2;
+            continue;
+        }
+        if (i > 0 && (S.size() == 1 || S.starts_with("--") || S.find_first_not_of("#$@") == std::string_view::npos))
+            break;
+        auto [len, code] = split.At(i);
+        i += len;
+        emit(code, std::string(S.substr(0, static_cast<size_t>(len))));
+    }
+    if (i > stepStart || stepClear || !stepAppend.empty()) emit(0, std::string());
+
+    // The first step is this match; the others wait for the next calls.
+    TRunStep s0 = std::move(steps.front());
+    RunPlan.assign(std::make_move_iterator(steps.begin() + 1), std::make_move_iterator(steps.end()));
+    if (!RunPlan.empty()) RunChars = T;
+    RunPos = static_cast<size_t>(s0.Length);
+    yyless(s0.Length);
+    ApplyStep(s0);
+    RunState = yysstate;
+    RunResets = yyresets();
+}
+
+void TRkLexerMssql::ApplyStep(TRunStep& Step) {
+    if (Step.Clear) {
+        ClearBuffer();
+        OpenLiteralCode = mssqltok::BLOCK_COMMENT;
+    }
+    if (!Step.Append.empty()) {
+        LiteralBuffer += Step.Append;
+        LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
+        MarkLiteralEnd();
+    }
+    yystart(Step.State);
+    CommentDepth = Step.Depth;
+    if (Step.Code == 0) return;
+    if (Step.Code == mssqltok::BLOCK_COMMENT) OpenLiteralCode = 0;
+    yytext = std::move(Step.Text);
+    yyreturn(Step.Code);
+}
+
+// ---------------------------------------------------------------- literals
+
+void TRkLexerMssql::OpenLiteral(int32_t State, int32_t Code) {
+    yystart(State);
+    ClearBuffer();
+    OpenLiteralCode = Code;
+}
+
+void TRkLexerMssql::CloseLiteral(int32_t Code) {
+    yystart(ST_NORMAL);
+    OpenLiteralCode = 0;
+    yytext = BufferText();
+    yyreturn(Code);
+}
+
+// Appends the first N characters of the match; the literal so far ends here.
+void TRkLexerMssql::Append(int32_t N) {
+    AppendText(yytext, N);
+    MarkLiteralEnd();
+}
+
+void TRkLexerMssql::MarkLiteralEnd() {
+    LiteralEndLine = yylineno;
+    LiteralEndColumn = yycolno;
+}
+
+// A piece of a string or name: a line feed right after it joins the text.
+void TRkLexerMssql::AppendPiece() {
+    Append(yyleng);
+    const char c = GetChar();
+    if (c != '\n') {
+        UngetChar(c);
+        return;
+    }
+    AppendChar('\n');
+    MarkLiteralEnd();
+}
+
+bool TRkLexerMssql::InName() const { return yysstate == ST_QNAME || yysstate == ST_BRNAME; }
+
+// Inside a quoted or bracketed name, a rule meant for the text outside it
+// (comment openers, quotes, line breaks) matched at the start of a piece:
+// its characters are name text, up to the closing character.
+void TRkLexerMssql::ForeignInName(int32_t Rule) {
+    if (Rule == R_LINE_COMMENT) {
+        const char closer = yysstate == ST_QNAME ? '"' : ']';
+        const size_t p = std::string_view(yytext).substr(0, static_cast<size_t>(yyleng)).find(closer);
+        if (p != std::string_view::npos) yyless(static_cast<int32_t>(p));
+    }
+    Append(yyleng);
+}
+
+// ---------------------------------------------------------------- rule actions
+
+int TRkLexerMssql::yylex() {
+    // Matches already decided inside an operator run come first, as long
+    // as nothing has moved the scanner since.
+    while (!RunPlan.empty()) {
+        if (RunResets != yyresets() || RunState != yysstate) {
+            RunPlan.clear();
+            break;
+        }
+        TRunStep step = std::move(RunPlan.front());
+        RunPlan.pop_front();
+        if (!yyreplay(std::string_view(RunChars).substr(RunPos, static_cast<size_t>(step.Length)))) {
+            RunPlan.clear();
+            break;
+        }
+        RunPos += static_cast<size_t>(step.Length);
+        yydone = false;
+        ApplyStep(step);
+        RunState = yysstate;
+        if (yydone) return yyretval;
+    }
+    const int code = yywalk(tables);
+    if (code != 0 || OpenLiteralCode == 0) return code;
+    // The input ended inside a comment, string or name: what was collected
+    // is still its token, never dropped.
+    const int open = OpenLiteralCode;
+    OpenLiteralCode = 0;
+    CommentDepth = 0;
+    yytext = BufferText();
+    yylineno = LiteralEndLine;
+    yycolno = LiteralEndColumn;
+    yyreturn(open);
+    return open;
+}
+
+void TRkLexerMssql::RuleAction(int32_t Rule) {
+    using namespace mssqltok;
+    GetYYText(yytext);
+    const int32_t cond = yysstate;
+    const bool literal = cond == ST_COMMENT || cond == ST_QNAME || cond == ST_STRING || cond == ST_BRNAME;
+    switch (Rule) {
+        case R_COMMENT_CLOSE:
+        case R_COMMENT_NESTED_OPEN:
+        case R_COMMENT_OPCHAR:
+            PlanOperatorRun(Rule);
+            break;
+        case R_COMMENT_OPEN:
+            if (cond == ST_STRING) {   // string text; the last character comes again
+                yyless(yyleng - 1);
+                Append(yyleng);
+            } else if (InName()) {
+                ForeignInName(Rule);
+            } else {
+                PlanOperatorRun(Rule);
+            }
+            break;
+        case R_COMMENT_TEXT:
+        case R_STRING_LINEBREAK:
+        case R_STRING_DOUBLED_QUOTE:
+        case R_STRING_BACKSLASH:
+            Append(yyleng);
+            break;
+        case R_STRING_CLOSE:
+            Append(yyleng);
+            CloseLiteral(STRING_LIT);
+            break;
+        case R_NSTRING_OPEN:
+            if (cond == ST_STRING) {   // the letter is string text; the quote comes again
+                yyless(1);
+                Append(1);
+            } else if (InName()) {
+                ForeignInName(Rule);
+            } else {
+                OpenLiteral(ST_STRING, STRING_LIT);
+                Append(yyleng);
+            }
+            break;
+        case R_STRING_OPEN: {
+            if (literal) {
+                Append(yyleng);
+                break;
+            }
+            OpenLiteral(ST_STRING, STRING_LIT);
+            Append(1);
+            // quote, backslash, quote is a whole string
+            const char c = GetChar();
+            if (c != '\\') {
+                UngetChar(c);
+                break;
+            }
+            const char c2 = GetChar();
+            if (c2 != '\'') {
+                UngetChar(c2);
+                UngetChar(c);
+                break;
+            }
+            AppendText("\\'", 2);
+            MarkLiteralEnd();
+            CloseLiteral(STRING_LIT);
+            break;
+        }
+        case R_STRING_TEXT:
+        case R_QNAME_TEXT:
+        case R_BRNAME_TEXT:
+            AppendPiece();
+            break;
+        case R_QNAME_CLOSE:
+        case R_BRNAME_CLOSE:
+            Append(yyleng);
+            if (LiteralLength >= kLongestName) {
+                LiteralBuffer.resize(static_cast<size_t>(kLongestName));
+                LiteralLength = kLongestName;
+            }
+            CloseLiteral(IDENT);
+            break;
+        case R_QNAME_DOUBLED_QUOTE:   // two double quotes stand for one
+            AppendChar('"');
+            MarkLiteralEnd();
+            break;
+        case R_QNAME_OPEN:
+            if (literal) {
+                Append(yyleng);
+                break;
+            }
+            OpenLiteral(ST_QNAME, IDENT);
+            Append(yyleng);
+            break;
+        case R_BRNAME_OPEN:
+            if (literal) {
+                Append(yyleng);
+                break;
+            }
+            OpenLiteral(ST_BRNAME, IDENT);
+            Append(yyleng);
+            break;
+        case R_LINEBREAK:
+            if (literal) Append(yyleng);
+            else yyreturn(LINE_BREAK);
+            break;
+        case R_LINE_COMMENT:
+            if (InName()) {
+                ForeignInName(Rule);
+            } else if (literal) {
+                // Comment or string text up to the first character that
+                // means something there.
+                const std::string_view specials = cond == ST_COMMENT ? "*/" : "'";
+                const size_t p = std::string_view(yytext).substr(0, static_cast<size_t>(yyleng)).find_first_of(specials);
+                if (p != std::string_view::npos) yyless(static_cast<int32_t>(p));
+                Append(yyleng);
+            } else {
+                yyreturn(LINE_COMMENT);
+            }
+            break;
+        case R_OPERATOR_RUN:
+            if (literal && cond != ST_COMMENT) Append(yyleng);
+            else PlanOperatorRun(Rule);
+            break;
+        default:
+            // The rules below never beat a literal's own rules; should one
+            // match there all the same, its text belongs to the literal.
+            if (literal) {
+                Append(yyleng);
+                break;
+            }
+            switch (Rule) {
+                case R_BLANKS:
+                    yyreturn(BLANKS);
+                    break;
+                case R_SINGLE_CHAR:
+                    yyreturnc(yytext[0]);
+                    break;
+                case R_SPACED_OPERATOR:
+                    yyreturn(OPERATOR);
+                    break;
+                case R_INTEGER:
+                    yyreturn(INTEGER_LIT);
+                    break;
+                case R_DECIMAL:
+                    if (yytext.back() == '.') {   // «1..5» is 1, "..", 5
+                        const char c = GetChar();
+                        UngetChar(c);
+                        if (c == '.') {
+                            yyless(yyleng - 1);
+                            yytext.resize(static_cast<size_t>(yyleng));
+                            yyreturn(INTEGER_LIT);
+                            break;
+                        }
+                    }
+                    yyreturn(NUMBER_LIT);
+                    break;
+                case R_HEX_OR_EXPONENT:
+                    yyreturn(NUMBER_LIT);
+                    break;
+                case R_WORD: {
+                    int32_t code = 0;
+                    yyreturn(IsMssqlKeyword(yytext, code) ? code : IDENT);
+                    break;
+                }
+                case R_AT_NAME: {
+                    int32_t code = 0;
+                    yyreturn(LookupMssqlSystemVariable(yytext, code) ? code : VARIABLE);
+                    break;
+                }
+                case R_BIND_NAME:
+                    yyreturn(BIND_NAME);
+                    break;
+                case R_LABEL:
+                    yyreturn(LABEL);
+                    break;
+                case R_OTHER_CHAR:
+                    yyreturn(OTHER_CHAR);
+                    break;
+                default:
+                    break;
+            }
+            break;
+    }
+}
+
+// ---------------------------------------------------------------- tokens
+
+namespace {
+
+uint8_t CharTokenType(char c) {
+    switch (c) {
+        case '$': return ttDollar;
+        case '(': return ttLeftParen;
+        case ')': return ttRightParen;
+        case '*': return ttStar;
+        case '+': return ttPlus;
+        case ',': return ttComma;
+        case '-': return ttMinus;
+        case '.': return ttPeriod;
+        case '/': return ttSlash;
+        case ':': return ttColon;
+        case ';': return ttSemicolon;
+        case '<': return ttLess;
+        case '=': return ttEqual;
+        case '>': return ttGreater;
+        case '@': return ttAt;
+        case '[': return ttLeftBracket;
+        case ']': return ttRightBracket;
+        case '^': return ttCaret;
+        default: return ttOtherChar;
+    }
+}
+
+}  // namespace
+
+int TRkLexerMssql::NextToken(TSourceToken& Token) {
+    using namespace mssqltok;
+    const int code = yylex();
+    int result = code;
+    Token.TokenCode = code;
+    Token.Text = yytext;
+    switch (code) {
+        case LINE_COMMENT:
+            Token.TokenGroup = 3;
+            Token.TokenType = ttLineComment;
+            Token.TokenSubKind = 6;
+            break;
+        case BLOCK_COMMENT:
+            Token.TokenGroup = 3;
+            Token.TokenType = ttBlockComment;
+            Token.TokenSubKind = 5;
+            break;
+        case BLANKS:
+            Token.TokenGroup = 2;
+            Token.TokenType = ttBlanks;
+            break;
+        case LINE_BREAK:
+            Token.TokenGroup = 2;
+            Token.TokenType = ttLineBreak;
+            break;
+        case BIND_NAME:
+            Token.TokenGroup = 2;
+            Token.TokenType = ttBindVar;
+            break;
+        case VARIABLE:
+            Token.TokenGroup = 2;
+            Token.TokenType = ttAtVar;
+            break;
+        case OPERATOR:
+            Token.TokenGroup = 6;
+            Token.TokenType = ttOperator;
+            if (QuestionMarkIdent && yytext == "?") result = IDENT;
+            else if (yytext == "<<") result = SHL;
+            else if (yytext == ">>") result = SHR;
+            else if (yytext == ":=") result = ASSIGN;
+            else if (yytext == "..") result = DOTDOT;
+            Token.TokenCode = result;
+            break;
+        case NUMBER_LIT:
+        case INTEGER_LIT:
+            Token.TokenGroup = 3;
+            Token.TokenType = ttNumber;
+            break;
+        case STRING_LIT:
+            Token.TokenGroup = 3;
+            Token.TokenType = ttString;
+            break;
+        case IDENT:
+            Token.TokenGroup = 5;
+            Token.TokenType = yytext.starts_with('"')   ? ttQuotedName
+                              : yytext.starts_with('[') ? ttBracketedName
+                                                        : ttIdentifier;
+            break;
+        default:
+            if (code >= 255) {
+                Token.TokenGroup = 1;
+                Token.TokenType = ttKeyword;
+            } else {
+                Token.Text = yytext.substr(0, 1);
+                Token.TokenGroup = 6;
+                Token.TokenType = CharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]);
+            }
+            break;
+    }
+    Token.Line = yylineno;
+    Token.Column = yycolno;
+    return result;
+}

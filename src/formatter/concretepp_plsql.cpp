@@ -190,8 +190,9 @@ std::string TPlsqlStatementPP::GetPrettyText() {
 std::string TRk_PlsqlPP::GetPrettyText() {
     auto* b = dynamic_cast<TRk_Plsql*>(OwnerNode());
     if (!b) return WrongOwner("TRk_Plsql", Owner);
+    // A label alone already ends its line: no empty line before BEGIN.
     std::string R = P(b->DeclSection);
-    if (!R.empty()) R += CRLF;
+    if (!R.empty()) R = Brk(R);
     R += Tok(b, 0);
     R = Brk(R) + "  " + Ind(P(b->Section.get()), 2);
     if (b->Handlers)
@@ -296,10 +297,18 @@ std::string TRkPlsql_DummyStmtPP::GetPrettyText() {
     if (!s) return WrongOwner("TRkPlsql_DummyStmt", Owner);
     // The list holds every token of the skipped range, blanks and comments
     // included, so each is printed as written: a formatted text would repeat
-    // the comments that follow it.
+    // the comments that follow it.  Only the last one's formatted text is
+    // taken, for the comment after the range, which no other token carries.
+    // The blanks and line breaks before its first word are where the range
+    // began, not part of the statement, which starts at the current column.
     std::string R;
     const TSourceTokenList* toks = s->SkippedTokens.get();
-    for (int32_t i = 0; toks && i < toks->Count(); ++i)
-        if (TSourceToken* t = toks->TokenAt(i)) R += t->Text;
+    const int32_t n = toks ? toks->Count() : 0;
+    int32_t i = 0;
+    while (i < n && toks->TokenAt(i) &&
+           (toks->TokenAt(i)->TokenType == ttBlanks || toks->TokenAt(i)->TokenType == ttLineBreak))
+        ++i;
+    for (; i < n; ++i)
+        if (TSourceToken* t = toks->TokenAt(i)) R += i + 1 < n ? t->Text : Fmt(t);
     return R;
 }

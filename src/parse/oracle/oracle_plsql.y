@@ -69,12 +69,14 @@ TRk_Node* TRkParserOraclePlsql::Embedded(TSourceToken* Keyword) {
 %token <token> RW_TRUE 371
 %token <token> '(' ')' ',' '.' ';' '*' '+' '-' '/' '%' '^' '<' '>' '=' '@' '[' ']'
 
-/* Binding, loosest first.  AND and OR share one level. */
+/* Binding, loosest first.  AND and OR share one level.  ESCAPE binds
+ * tighter than LIKE, so that the pattern of LIKE can take its escape. */
 %left RW_AND RW_OR
 %right RW_NOT
 %right '='
 %nonassoc '<' '>'
-%nonassoc RW_LIKE RW_ESCAPE
+%nonassoc RW_LIKE
+%nonassoc RW_ESCAPE
 %left RW_BETWEEN RW_IN
 %left OPERATOR
 %left RW_IS

@@ -1,0 +1,342 @@
+// The PL/SQL parser's driver: the generated tables, keyword demotion, error
+// reports with their expected-token texts, recovery by the error rules, the
+// token collection of embedded SQL statements and the limits.
+#include <algorithm>
+#include <set>
+
+#include "test_plsql_support.h"
+
+using namespace plsql_test;
+
+namespace {
+
+// ---- Tables -----------------------------------------------------------------
+
+struct TTableFacts {
+    int States = 0, ActionPairs = 0, GotoPairs = 0, Defaults = 0, ErrorShifts = 0, Accepts = 0;
+};
+
+TTableFacts Facts() {
+    const TRkYaccTables& t = TRkParserOraclePlsql::Tables();
+    TTableFacts f;
+    f.States = t.yynstates;
+    f.ActionPairs = t.yyna;
+    f.GotoPairs = t.yyng;
+    for (int s = 0; s < t.yynstates; ++s) {
+        if (t.yyd[s] != 0) {
+            ++f.Defaults;
+            EXPECT_GT(t.yyal[s], t.yyah[s]) << "a default-reduction state with actions: " << s;
+        }
+        for (int i = t.yyal[s]; i <= t.yyah[s]; ++i) {
+            if (t.yya[i].sym == tcError && t.yya[i].act > 0) ++f.ErrorShifts;
+            if (t.yya[i].act == 0) {
+                ++f.Accepts;
+                EXPECT_EQ(t.yya[i].sym, 0);
+            }
+        }
+    }
+    return f;
+}
+
+TEST(PlsqlTables, AutomatonSizeIsPinned) {
+    const TTableFacts f = Facts();
+    EXPECT_EQ(f.States, 1517);
+    EXPECT_EQ(f.ActionPairs, 41735);
+    EXPECT_EQ(f.GotoPairs, 6622);
+    EXPECT_EQ(f.Defaults, 580);
+    // Inside statement lists and declaration lists only.
+    EXPECT_EQ(f.ErrorShifts, 63);
+    EXPECT_EQ(f.Accepts, 1);
+}
+
+// The rule of an embedded statement must run before a lookahead is read, or
+// the statement's first token would be taken from it.  Checked where a
+// statement can start (the states that shift the error token) and for
+// SELECT everywhere.
+TEST(PlsqlTables, EmbeddedStatementKeywordsReduceWithoutLookahead) {
+    const TRkYaccTables& t = TRkParserOraclePlsql::Tables();
+    auto shifts = [&](int s, int sym) {
+        for (int i = t.yyal[s]; i <= t.yyah[s]; ++i)
+            if (t.yya[i].sym == sym && t.yya[i].act > 0) return true;
+        return false;
+    };
+    const int keywords[] = {oracletok::RW_SELECT,   oracletok::RW_INSERT, oracletok::RW_UPDATE,
+                            oracletok::RW_DELETE,   oracletok::RW_COMMIT, oracletok::RW_ROLLBACK,
+                            oracletok::RW_SAVEPOINT, oracletok::RW_SET,   oracletok::RW_LOCK};
+    for (int kw : keywords) {
+        int seen = 0;
+        for (int s = 0; s < t.yynstates; ++s) {
+            if (kw != oracletok::RW_SELECT && !shifts(s, tcError)) continue;
+            for (int i = t.yyal[s]; i <= t.yyah[s]; ++i)
+                if (t.yya[i].sym == kw && t.yya[i].act > 0) {
+                    ++seen;
+                    EXPECT_NE(t.yyd[t.yya[i].act], 0) << "keyword " << kw << " from state " << s;
+                }
+        }
+        EXPECT_GT(seen, 0) << kw;
+    }
+}
+
+TEST(PlsqlTables, KeywordTableIsSortedForTheSearch) {
+    ASSERT_EQ(TRkParserOraclePlsql::PlsqlKeywordCount(), 206);
+    for (int i = 1; i < TRkParserOraclePlsql::PlsqlKeywordCount(); ++i) {
+        std::string a = LowerCase(TRkParserOraclePlsql::PlsqlKeywordText(i - 1));
+        std::string b = LowerCase(TRkParserOraclePlsql::PlsqlKeywordText(i));
+        EXPECT_LT(a, b) << i;
+    }
+    int code = 0;
+    for (const char* w : {"ADD", "zone", "Exception_Init", "BINARY_INTEGER", "ROWID", "TRUE"}) {
+        EXPECT_TRUE(TRkParserOraclePlsql::IsPlsqlKeyword(w, code)) << w;
+    }
+    EXPECT_TRUE(TRkParserOraclePlsql::IsPlsqlKeyword("select", code));
+    EXPECT_EQ(code, oracletok::RW_SELECT);
+    for (const char* w : {"WHERE", "CAST", "TRIM", "NAME", "VALUE", "", "ZONES", "A", "_"}) {
+        EXPECT_FALSE(TRkParserOraclePlsql::IsPlsqlKeyword(w, code)) << w;
+    }
+}
+
+// ---- Demotion ---------------------------------------------------------------
+
+class PlsqlDriver : public PlsqlParseFixture {};
+
+TEST_F(PlsqlDriver, WordsOutsideThePlsqlKeywordsAreNames) {
+    Parse("DECLARE name VARCHAR2(10); value NUMBER; BEGIN name := value; END;");
+    EXPECT_EQ(Result, 0);
+    EXPECT_TRUE(Errors.empty());
+    ASSERT_NE(Parser->RootNode, nullptr);
+    for (TSourceToken* t : Tokens->Items())
+        if (t->Text == "name" || t->Text == "value") {
+            EXPECT_EQ(t->TokenCode, tcIdent) << t->Text;
+            EXPECT_NE(t->OriginalCode, 0) << t->Text;
+        }
+}
+
+TEST_F(PlsqlDriver, CastIsAnOrdinaryNameSoItsAsIsAnError) {
+    Parse("BEGIN x := CAST(y AS NUMBER); END;");
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Token, "AS");
+}
+
+TEST_F(PlsqlDriver, ParsingTheSameTokensTwiceGivesTheSameResult) {
+    Parse("BEGIN SELECT a INTO b FROM t WHERE c = name; x := name; END;");
+    ASSERT_EQ(Result, 0);
+    std::vector<int> first;
+    for (TSourceToken* t : Tokens->Items()) first.push_back(t->TokenCode);
+    ParseTokens();
+    EXPECT_EQ(Result, 0);
+    EXPECT_TRUE(Errors.empty());
+    std::vector<int> second;
+    for (TSourceToken* t : Tokens->Items()) second.push_back(t->TokenCode);
+    EXPECT_EQ(first, second);
+    // One end token, not one per parse.
+    EXPECT_EQ(std::count_if(Tokens->Items().begin(), Tokens->Items().end(),
+                            [](TSourceToken* t) { return t->TokenCode == 0; }),
+              1);
+}
+
+// ---- Reports and recovery ---------------------------------------------------
+
+TEST_F(PlsqlDriver, OnlyCommentsAndBlanksAreRejectedWithoutReport) {
+    Parse("  -- nothing\n /* at all */ \n");
+    EXPECT_EQ(Result, 1);
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(PlsqlDriver, AWordNoUnitStartsWithNamesTheUnitKeywords) {
+    Parse("foo bar;");
+    EXPECT_EQ(Result, 1);
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Expected, "CREATE FUNCTION PACKAGE TYPE TRIGGER BEGIN DECLARE PROCEDURE ");
+    EXPECT_EQ(Errors[0].Token, "foo");
+    EXPECT_EQ(Errors[0].Line, Tokens->TokenAt(0)->Line);
+    EXPECT_EQ(Errors[0].Column, Tokens->TokenAt(0)->Column);
+    EXPECT_EQ(Errors[0].Type, 1);
+}
+
+TEST_F(PlsqlDriver, BlockWithoutSemicolonAtTheEndReportsAtEndOfInput) {
+    Parse("BEGIN x := 1; END");
+    EXPECT_EQ(Result, 1);
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Expected, "Unknown");
+    EXPECT_EQ(Errors[0].Token, "");
+    EXPECT_EQ(Errors[0].Line, -1);
+    EXPECT_EQ(Errors[0].Column, -1);
+}
+
+TEST_F(PlsqlDriver, ProcedureNeedsNoSemicolonAfterEnd) {
+    Parse("CREATE PROCEDURE p IS BEGIN x := 1; END");
+    EXPECT_EQ(Result, 0);
+    EXPECT_TRUE(Errors.empty());
+    EXPECT_NE(dynamic_cast<TRkPlsql_ProcedureDecl*>(Parser->RootNode), nullptr);
+}
+
+TEST_F(PlsqlDriver, AssignmentRunIntoEndIsReducedThenReportedOnce) {
+    Parse("BEGIN\n  x := 1\nEND;");
+    ASSERT_EQ(Errors.size(), 1u);
+    // The state that needs the ";" only shifts it, and ";" is not named.
+    EXPECT_EQ(Errors[0].Expected, "Unknown");
+    EXPECT_EQ(Errors[0].Token, "END");
+    EXPECT_EQ(Errors[0].Line, 3);
+    // The skip took everything through the ";"; at the end of the tokens a
+    // second skip finds nothing more and ends the parse as accepted,
+    // without a unit.
+    EXPECT_EQ(Result, 0);
+    EXPECT_EQ(Parser->RootNode, nullptr);
+    std::vector<TRkPlsql_DummyStmt*> d = All<TRkPlsql_DummyStmt>();
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(Significant(d[0]->SkippedTokens.get()), "BEGIN x := 1 END ;");
+    EXPECT_EQ(Significant(d[1]->SkippedTokens.get()), "");
+}
+
+TEST_F(PlsqlDriver, BrokenStatementInALoopBecomesADummyAndParsingGoesOn) {
+    Parse("BEGIN\n  LOOP\n    x := 1;\n    MERGE INTO t USING s ON (a = b);\n    y := 2;\n  END LOOP;\nEND;");
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Token, "INTO");
+    EXPECT_EQ(Result, 0);
+    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
+    ASSERT_NE(block, nullptr);
+    auto* loop = Item<TRkPlsql_LoopStmt>(block->Statements, 0);
+    ASSERT_NE(loop, nullptr);
+    ASSERT_EQ(Count(loop->Statements), 3);
+    EXPECT_NE(Item<TRkPlsql_AssignStmt>(loop->Statements, 0), nullptr);
+    auto* dummy = Item<TRkPlsql_DummyStmt>(loop->Statements, 1);
+    ASSERT_NE(dummy, nullptr);
+    EXPECT_EQ(Significant(dummy->SkippedTokens.get()), "MERGE INTO t USING s ON ( a = b ) ;");
+    EXPECT_NE(Item<TRkPlsql_AssignStmt>(loop->Statements, 2), nullptr);
+}
+
+TEST_F(PlsqlDriver, BrokenFirstDeclarationTakesTheUnitStart) {
+    Parse("DECLARE\n  x NUMBER;\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;");
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Result, 0);
+    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
+    ASSERT_NE(block, nullptr);
+    ASSERT_NE(block->DeclSection, nullptr);
+    TRk_List* decls = block->DeclSection->Declarations;
+    ASSERT_EQ(Count(decls), 3);
+    auto* dummy = Item<TRkPlsql_DummyStmt>(decls, 1);
+    ASSERT_NE(dummy, nullptr);
+    EXPECT_EQ(Significant(dummy->SkippedTokens.get()), "y INDEX BY PLS_INTEGER ;");
+    EXPECT_EQ(Item<TRkPlsql_VarDecl>(decls, 2)->NameToken->Text, "z");
+
+    // With no complete declaration before it, the skip starts at the unit.
+    Parse("DECLARE\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;");
+    ASSERT_EQ(Errors.size(), 1u);
+    dummy = One<TRkPlsql_DummyStmt>();
+    ASSERT_NE(dummy, nullptr);
+    EXPECT_EQ(Significant(dummy->SkippedTokens.get()), "DECLARE y INDEX BY PLS_INTEGER ;");
+}
+
+TEST_F(PlsqlDriver, TwoErrorsWithoutAShiftBetweenThemReportOnce) {
+    // The skip after the first error drops the ")" and reads through ";";
+    // the next statement is again broken, but a token was shifted between.
+    Parse("BEGIN x := ); y := ); END;");
+    EXPECT_EQ(Errors.size(), 2u);
+    // The offending ";" is dropped and the skip runs through the next one.
+    Parse("BEGIN x := ; y := 1; z := 2; END;");
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Token, ";");
+    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(Count(block->Statements), 2);
+    EXPECT_EQ(Significant(Item<TRkPlsql_DummyStmt>(block->Statements, 0)->SkippedTokens.get()),
+              "BEGIN x := ; y := 1 ;");
+}
+
+TEST_F(PlsqlDriver, ComparisonsChainThroughTheSemicolonShortcut) {
+    // "<" does not associate, but the error state reduces on ";" first and
+    // then shifts the second "<": the chain is read as (a < b) < c.
+    Parse("BEGIN x := a < b < c; END;");
+    EXPECT_EQ(Result, 0);
+    EXPECT_TRUE(Errors.empty());
+    auto* assign = One<TRkPlsql_AssignStmt>();
+    ASSERT_NE(assign, nullptr);
+    EXPECT_EQ(oracle_test::Sx(assign->Value), "(< (< a b) c)");
+}
+
+TEST_F(PlsqlDriver, SqlplusCommandTokenInsideABlockIsAnError) {
+    Tokens = oracle_test::Tokenize("BEGIN x := 1; y := 2; END;");
+    for (TSourceToken* t : Tokens->Items())
+        if (t->Text == "y") t->TokenCode = tcSqlplusCmd;
+    ParseTokens();
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Token, "y");
+}
+
+TEST_F(PlsqlDriver, DeepNestingEndsWithAnErrorRecordNotACrash) {
+    std::string text;
+    for (int i = 0; i < 6000; ++i) text += "BEGIN ";
+    text += "NULL;";
+    for (int i = 0; i < 6000; ++i) text += " END;";
+    Parse(text);
+    EXPECT_EQ(Result, 1);
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Expected, "yyparse stack overflow");
+}
+
+// ---- Embedded SQL -----------------------------------------------------------
+
+TEST_F(PlsqlDriver, EmbeddedSelectTakesEveryTokenThroughItsSemicolon) {
+    Parse("BEGIN\n  SELECT a -- the a\n    INTO b FROM t\n   WHERE c IN (SELECT d FROM u WHERE e = (1));\n  x := 1;\nEND;");
+    ASSERT_EQ(Result, 0);
+    ASSERT_TRUE(Errors.empty());
+    std::vector<TRkPlsql_SqlStmt*> sql = All<TRkPlsql_SqlStmt>();
+    ASSERT_EQ(sql.size(), 1u);
+    TCustomSqlStatement* s = sql[0]->SqlStatement;
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->ClassName(), std::string("TSelectSqlStatement"));
+    EXPECT_EQ(AllText(s->SourceTokens.get()),
+              "SELECT a -- the a\n    INTO b FROM t\n   WHERE c IN (SELECT d FROM u WHERE e = (1));");
+    ASSERT_NE(s->TrailingToken, nullptr);
+    EXPECT_EQ(s->TrailingToken->Text, ";");
+    EXPECT_EQ(s->TerminatorToken, nullptr);
+    // Keywords outside the PL/SQL table are keywords again for the SQL grammar.
+    for (TSourceToken* t : s->SourceTokens->Items())
+        if (t->Text == "WHERE") {
+            EXPECT_EQ(t->TokenCode, oracletok::RW_WHERE);
+        }
+    // The grammar never saw that ";": the statement itself has no terminator.
+    EXPECT_EQ(sql[0]->Terminator, nullptr);
+    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(Count(block->Statements), 2);
+}
+
+TEST_F(PlsqlDriver, EachEmbeddedKeywordMakesItsStatementClass) {
+    Parse("BEGIN INSERT INTO t VALUES (1); UPDATE t SET a = 1; DELETE FROM t; COMMIT; ROLLBACK; "
+          "SAVEPOINT s; SET TRANSACTION READ ONLY; LOCK TABLE t IN EXCLUSIVE MODE; END;");
+    ASSERT_EQ(Result, 0);
+    ASSERT_TRUE(Errors.empty());
+    std::vector<std::string> classes;
+    for (TRkPlsql_SqlStmt* s : All<TRkPlsql_SqlStmt>()) classes.push_back(s->SqlStatement->ClassName());
+    EXPECT_EQ(classes, (std::vector<std::string>{"TInsertSqlStatement", "TUpdateSqlStatement",
+                                                 "TDeleteSqlStatement", "TCommitSqlStatement",
+                                                 "TRollbackSqlStatement", "TSavepointSqlStatement",
+                                                 "TSetTranscationSqlStatement", "TLockTableSqlStatement"}));
+}
+
+TEST_F(PlsqlDriver, BracketedQueryGivesBackTheClosingBracket) {
+    Parse("BEGIN IF EXISTS (SELECT 1 FROM t) THEN x := 1; END IF; END;");
+    ASSERT_EQ(Result, 0);
+    ASSERT_TRUE(Errors.empty());
+    auto* iff = One<TRkPlsql_IfStmt>();
+    ASSERT_NE(iff, nullptr);
+    auto* e = dynamic_cast<TRkCustomExpression*>(iff->Condition);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->ExprType, Expr_Exists);
+    auto* q = dynamic_cast<TCustomSqlStatement*>(e->RightOperand);
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(Significant(q->SourceTokens.get()), "( SELECT 1 FROM t )");
+    EXPECT_EQ(q->TrailingToken, nullptr);
+}
+
+TEST_F(PlsqlDriver, StatementWithoutSemicolonTakesTheRest) {
+    Parse("BEGIN UPDATE t SET a = 1");
+    EXPECT_EQ(Errors.size(), 1u);
+    auto* s = One<TRkPlsql_SqlStmt>();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(Significant(s->SqlStatement->SourceTokens.get()), "UPDATE t SET a = 1");
+    EXPECT_EQ(s->SqlStatement->TrailingToken, nullptr);
+}
+
+}  // namespace

@@ -187,14 +187,15 @@ TEST(MssqlBlock, ThreeChildrenInOrderWithTheirBuiltText) {
     auto* Brk = t.Own(t.Dummy(73), {t.Tok("BREAK")});
     auto* Lbl = t.Own(t.Dummy(101), {t.Tok("here:"), t.Blank(), t.Comment("-- c")});
     auto* B = t.Own(t.New<_TMssqlBlock>(), {t.Tok("BEGIN")});
-    B->StmtList = t.List({t.Wrap(Lbl), t.Wrap(Brk), t.New<TRk_DummyNode>(), t.Wrap(Go)});
+    // A plain node and a wrapper without a statement add no child.
+    B->StmtList = t.List({t.Wrap(Lbl), t.Wrap(Brk), t.New<TRk_DummyNode>(), t.Wrap(nullptr), t.Wrap(Go)});
     t.Own(B, {t.Tok("END")});
     _TMssqlStmt* W = t.Wrap(B);
     int TokenEvents = 0;
     W->SetOnTableTokenEvent([&](TRk_Node*, TSourceToken*, TRk_Node*) { ++TokenEvents; });
     auto* S = Built<TMssqlBlock>(W);
     ASSERT_NE(S, nullptr);
-    ASSERT_EQ(S->Children->Count(), 3);  // the plain node is passed over
+    ASSERT_EQ(S->Children->Count(), 3);
     EXPECT_STREQ(S->Children->GetStatement(0)->ClassName(), "TMssqlDummyStmt");
     EXPECT_EQ(S->Children->GetStatement(0)->StatementType, sstMssqlLabel);
     EXPECT_EQ(S->Children->GetStatement(1)->StatementType, sstMssqlBreak);

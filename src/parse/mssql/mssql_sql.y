@@ -84,6 +84,13 @@
 %token <token> SV_VERSION 992
 %token <token> '(' ')' ',' '.' ';' '*' '+' '-' '/' '%' '^' '<' '>' '=' '[' ']'
 
+/* A table reference ends before VALUES: "INSERT INTO t VALUES (...)" and
+ * "INSERT INTO t (a, b) VALUES (...)" read VALUES as the start of the
+ * inserted rows, not as an alias of t (VALUES is also a keyword usable as a
+ * name).  P_TABLE_REF gives rules 283 and 284 the upper hand over VALUES. */
+%nonassoc RW_VALUES
+%nonassoc P_TABLE_REF
+
 /* Operator binding, loosest first.  AND and OR share one level (so
  * "a OR b AND c" groups to the left); NOT binds below every comparison; "="
  * groups to the right; "<", ">" and LIKE do not chain.  P_POSTFIX_OP,
@@ -780,8 +787,8 @@ from_list
     ;
 
 table_ref
-    : table_name                                            /* 283 */ { $$ = TableRef($1, nullptr); }
-    | table_name '(' expr_list ')'                          /* 284 */ { $$ = TableArgs($1, $2, $3, $4, nullptr); }
+    : table_name %prec P_TABLE_REF                          /* 283 */ { $$ = TableRef($1, nullptr); }
+    | table_name '(' expr_list ')' %prec P_TABLE_REF        /* 284 */ { $$ = TableArgs($1, $2, $3, $4, nullptr); }
     | table_name '(' expr_list ')' alias_clause             /* 285 */ { $$ = TableArgs($1, $2, $3, $4, $5); }
     /* 286, a WITH table hint, is never reduced. */
     | table_name alias_clause                               /* 287 */ { $$ = TableRef($1, $2); }

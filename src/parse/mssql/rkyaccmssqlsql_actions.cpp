@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "parse/mssql/mssqlsqlstatement.h"
+#include "parse/mssql/mssqltokens.h"
 #include "statementstructure/sqlstatement_select.h"
 
 // ---- Script and statement wrappers ---------------------------------------
@@ -33,12 +34,27 @@ _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
     _TMssqlDummyStmt* d = DummyStmt(mnkErrorStmt);
     ErrorStatementNode = d;
     w->InnerNode = d;
-    // The rest of the line, its line break included.
+    // The rest of the line, its line break included; but an END, an ELSE or
+    // a ";" outside parentheses is left to the statement around: swallowed,
+    // it would leave a block or an IF open and hide every later statement.
     TSourceToken* t = nullptr;
-    do {
+    int depth = 0;
+    for (;;) {
         t = GetNextToken(false);
-        CurToken = t != nullptr ? t : CurToken;
-    } while (t != nullptr && t->TokenType != ttLineBreak);
+        if (t == nullptr) break;
+        const int code = t->TokenCode;
+        if (depth <= 0 && (code == mssqltok::RW_END || code == mssqltok::RW_ELSE || code == ';')) {
+            if (TokenPos > 0 && TokenList != nullptr && TokenList->TokenAt(TokenPos - 1) == t)
+                --TokenPos;
+            else
+                PushedBackToken = t;
+            break;
+        }
+        CurToken = t;
+        if (code == '(') ++depth;
+        else if (code == ')') --depth;
+        if (t->TokenType == ttLineBreak) break;
+    }
     StatementEndPos = TokenPos - 1;
     if (StatementStartPos >= 0 && TokenList != nullptr) {
         const std::vector<TSourceToken*>& items = TokenList->Items();

@@ -153,6 +153,19 @@ TEST_F(PlsqlDriver, AWordNoUnitStartsWithNamesTheUnitKeywords) {
     EXPECT_EQ(Errors[0].Type, 1);
 }
 
+TEST_F(PlsqlDriver, ExpectedTextNamesAtMostTwentyTokens) {
+    Parse("BEGIN x := 1 + ; END;");
+    ASSERT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Errors[0].Token, ";");
+    const std::string& e = Errors[0].Expected;
+    ASSERT_FALSE(e.empty());
+    EXPECT_EQ(e.back(), ' ');
+    EXPECT_EQ(std::count(e.begin(), e.end(), ' '), 20) << e;
+    // Token names come first, in table order (shifts by ascending code),
+    // upper-cased.
+    EXPECT_EQ(e.rfind("( + - IDENTIFIER CASE ", 0), 0u) << e;
+}
+
 TEST_F(PlsqlDriver, BlockWithoutSemicolonAtTheEndReportsAtEndOfInput) {
     Parse("BEGIN x := 1; END");
     EXPECT_EQ(Result, 1);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "formatter/concretepp_mssql.h"
 #include "formatter/rkbasetype.h"
@@ -22,62 +23,46 @@ protected:
     void TearDown() override { FmtOpt = TRkFmtOpt(); }
 };
 
+// One object of every class that has a printer, with its class name.
+struct PrintedClasses {
+    TMssqlBlock Block{0};
+    TMssqlIfElse IfElse{0};
+    TMssqlCreateProcedure Proc{0};
+    TMssqlCreateFunction Func{0};
+    TMssqlReturn Ret{0};
+    TMssqlUse Use{0};
+    TMssqlGo Go{0};
+    TMssqlPrint Print{0};
+    TMssqlDeclare Declare{0};
+    TMssqlFetch Fetch{0};
+    TMssqlWithas Withas{0};
+    TMssqlSet Set{0};
+    TMssqlExecute Exec{0};
+    TMssqlDummyStmt Dummy{0};
+
+    std::vector<TRk_Node*> All(Tree& t) {
+        return {t.New<_TMssqlStmt>(), t.New<_TMssql_ParameterDecl>(), t.New<_TMssql_declare_var>(),
+                t.New<_TMssql_opt_declaration_expr>(), &Block, &IfElse, &Proc, &Func, &Ret, &Use,
+                &Go, &Print, &Declare, &Fetch, &Withas, &Set, &Exec, &Dummy};
+    }
+};
+
 TEST_F(MssqlTreePrinter, EveryClassGetsItsPrinterAndOthersNone) {
     Tree t;
-    struct Row {
-        TRk_Node* Owner;
-        const char* Printer;  // nullptr: none
-    };
-    TMssqlBlock block(0);
-    TMssqlIfElse ifElse(0);
-    TMssqlCreateProcedure proc(0);
-    TMssqlCreateFunction func(0);
-    TMssqlReturn ret(0);
-    TMssqlUse use(0);
-    TMssqlGo go(0);
-    TMssqlPrint print(0);
-    TMssqlDeclare declare(0);
-    TMssqlFetch fetch(0);
-    TMssqlWithas withas(0);
-    TMssqlSet set(0);
-    TMssqlExecute exec(0);
-    TMssqlDummyStmt dummy(0);
-    const Row Rows[] = {
-        {t.New<_TMssqlStmt>(), "_TMssqlStmtPP"},
-        {t.New<_TMssql_ParameterDecl>(), "_TMssql_ParameterDeclPP"},
-        {t.New<_TMssql_declare_var>(), "_TMssql_declare_varPP"},
-        {t.New<_TMssql_opt_declaration_expr>(), "_TMssql_opt_declaration_exprPP"},
-        {&block, "TMssqlBlockPP"},
-        {&ifElse, "TMssqlIfElsePP"},
-        {&proc, "TMssqlCreateProcedurePP"},
-        {&func, "TMssqlCreateFunctionPP"},
-        {&ret, "TMssqlReturnPP"},
-        {&use, "TMssqlUsePP"},
-        {&go, "TMssqlGoPP"},
-        {&print, "TMssqlPrintPP"},
-        {&declare, "TMssqlDeclarePP"},
-        {&fetch, "TMssqlFetchPP"},
-        {&withas, "TMssqlWithasPP"},
-        {&set, "TMssqlSetPP"},
-        {&exec, "TMssqlExecutePP"},
-        {&dummy, "TMssqlDummyStmtPP"},
-        // Element classes without a layout of their own print as written.
-        {t.New<_TMssqlBlock>(), nullptr},
-        {t.New<_TMssqlIfElse>(), nullptr},
-        {t.New<_TMssqlDummyStmt>(), nullptr},
-        {t.New<_TMssqlCreateProcedure>(), nullptr},
-    };
-    for (const Row& r : Rows) {
-        SCOPED_TRACE(r.Owner->ClassName());
-        std::unique_ptr<TCustomPP> pp = CreateStatementPP(r.Owner);
-        if (!r.Printer) {
-            EXPECT_EQ(pp, nullptr);
-            continue;
-        }
+    PrintedClasses c;
+    for (TRk_Node* owner : c.All(t)) {
+        SCOPED_TRACE(owner->ClassName());
+        std::unique_ptr<TCustomPP> pp = CreateStatementPP(owner);
         ASSERT_NE(pp, nullptr);
-        EXPECT_STREQ(pp->ClassName(), r.Printer);
-        EXPECT_EQ(pp->Owner, r.Owner);
+        EXPECT_EQ(std::string(pp->ClassName()), std::string(owner->ClassName()) + "PP");
+        EXPECT_EQ(pp->Owner, owner);
     }
+    // Element classes without a layout of their own print as written.
+    for (TRk_Node* owner : {static_cast<TRk_Node*>(t.New<_TMssqlBlock>()),
+                            static_cast<TRk_Node*>(t.New<_TMssqlIfElse>()),
+                            static_cast<TRk_Node*>(t.New<_TMssqlDummyStmt>()),
+                            static_cast<TRk_Node*>(t.New<_TMssqlCreateProcedure>())})
+        EXPECT_EQ(CreateStatementPP(owner), nullptr) << owner->ClassName();
     // Nodes made by the parser's factory have theirs from birth.
     auto* param = t.New<_TMssql_ParameterDecl>();
     ASSERT_NE(param->PP, nullptr);
@@ -87,41 +72,13 @@ TEST_F(MssqlTreePrinter, EveryClassGetsItsPrinterAndOthersNone) {
 TEST_F(MssqlTreePrinter, APrinterGivenAnotherClassNamesBoth) {
     Tree t;
     auto* stranger = t.New<_TMssqlGo>();
-    struct Row {
-        TRk_Node* Owner;
-        const char* Expected;
-    };
-    TMssqlBlock block(0);
-    TMssqlIfElse ifElse(0);
-    TMssqlCreateProcedure proc(0);
-    TMssqlCreateFunction func(0);
-    TMssqlReturn ret(0);
-    TMssqlUse use(0);
-    TMssqlGo go(0);
-    TMssqlPrint print(0);
-    TMssqlDeclare declare(0);
-    TMssqlFetch fetch(0);
-    TMssqlWithas withas(0);
-    TMssqlSet set(0);
-    TMssqlExecute exec(0);
-    TMssqlDummyStmt dummy(0);
-    const Row Rows[] = {
-        {t.New<_TMssqlStmt>(), "_TMssqlStmt"},
-        {t.New<_TMssql_ParameterDecl>(), "_TMssql_ParameterDecl"},
-        {t.New<_TMssql_declare_var>(), "_TMssql_declare_var"},
-        {t.New<_TMssql_opt_declaration_expr>(), "_TMssql_opt_declaration_expr"},
-        {&block, "TMssqlBlock"},     {&ifElse, "TMssqlIfElse"}, {&proc, "TMssqlCreateProcedure"},
-        {&func, "TMssqlCreateFunction"}, {&ret, "TMssqlReturn"}, {&use, "TMssqlUse"},
-        {&go, "TMssqlGo"},           {&print, "TMssqlPrint"},   {&declare, "TMssqlDeclare"},
-        {&fetch, "TMssqlFetch"},     {&withas, "TMssqlWithas"}, {&set, "TMssqlSet"},
-        {&exec, "TMssqlExecute"},    {&dummy, "TMssqlDummyStmt"},
-    };
-    for (const Row& r : Rows) {
-        std::unique_ptr<TCustomPP> pp = CreateStatementPP(r.Owner);
-        ASSERT_NE(pp, nullptr) << r.Expected;
+    PrintedClasses c;
+    for (TRk_Node* owner : c.All(t)) {
+        std::unique_ptr<TCustomPP> pp = CreateStatementPP(owner);
+        ASSERT_NE(pp, nullptr) << owner->ClassName();
         pp->Owner = stranger;
         EXPECT_EQ(pp->GetPrettyText(),
-                  std::string("Owner class should be ") + r.Expected + ", error classtype:_TMssqlGo");
+                  std::string("Owner class should be ") + owner->ClassName() + ", error classtype:_TMssqlGo");
     }
 }
 

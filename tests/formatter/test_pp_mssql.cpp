@@ -108,8 +108,9 @@ TEST_F(MssqlPrinter, ExecuteListsArgumentsUnderTheFirst) {
     ExpectAll({
         {"exec p", "EXEC p"},
         {"execute dbo.p 1, 'x'", "EXECUTE dbo.p  1 ,\r\n               'x'"},
-        {"exec p @a = 1, @b = @c output, @d = default",
-         "EXEC p  @a = 1 ,\r\n        @b = @c OUTPUT ,\r\n        @d = DEFAULT"},
+        {"exec p @a = 1, @b = @c output, @d = null",
+         "EXEC p  @a = 1 ,\r\n        @b = @c OUTPUT ,\r\n        @d = NULL"},
+        {"exec p 'x', @b out", "EXEC p  'x' ,\r\n        @b OUT"},
         {"exec @rc = p -1", "EXEC @rc = p  -1"},
         {"exec @proc", "EXEC @proc"},
         {"exec p with recompile", "EXEC p WITH RECOMPILE"},
@@ -134,7 +135,8 @@ TEST_F(MssqlPrinter, RecognisedStatementsPrintTheirWords) {
         {"commit tran t1", "COMMIT TRAN t1"},
         {"rollback work", "ROLLBACK WORK"},
         {"save transaction sp1", "SAVE TRANSACTION sp1"},
-        {"done:", "done:"},
+        // A label is a word of the keyword class.
+        {"done:", "DONE:"},
     });
     ExpectAll({{"while 1 = 1 break", "WHILE 1 = 1\r\n  BREAK"},
                {"while 1 = 1 continue", "WHILE 1 = 1\r\n  CONTINUE"}});

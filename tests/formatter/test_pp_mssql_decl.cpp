@@ -57,7 +57,7 @@ TEST_F(MssqlDeclPrinter, CursorDeclarationPutsTheQueryAfterFor) {
     EXPECT_EQ(Pretty0("declare c scroll cursor for select a from t"),
               "DECLARE c SCROLL CURSOR  FOR\r\nSELECT a\r\nFROM   t");
     EXPECT_EQ(Pretty0("declare c cursor local fast_forward for select a from t"),
-              "DECLARE c CURSOR local fast_forward FOR\r\nSELECT a\r\nFROM   t");
+              "DECLARE c CURSOR LOCAL FAST_FORWARD FOR\r\nSELECT a\r\nFROM   t");
 }
 
 TEST_F(MssqlDeclPrinter, ProcedureHeaderParametersOptionsAndBody) {
@@ -72,8 +72,8 @@ TEST_F(MssqlDeclPrinter, ProcedureHeaderParametersOptionsAndBody) {
               "  ");
     EXPECT_EQ(Pretty0("create proc p (@a int, @b as int) as print 1 print 2 return"),
               "CREATE PROC p(\r\n"
-              "             @a INT,\r\n"
-              "             @b  AS INT)\r\n"
+              "           @a INT,\r\n"
+              "           @b  AS INT)\r\n"
               "AS\r\n"
               "  PRINT 1\r\n"
               "  PRINT 2\r\n"
@@ -134,6 +134,32 @@ TEST_F(MssqlDeclPrinter, FunctionHeaderReturnsAndBody) {
               "WITH ENCRYPTION\r\n"
               "AS\r\n"
               "  RETURN @a");
+    // RETURN puts its operand after one blank as it comes: a query's later
+    // lines keep the operand's own indent.
+    EXPECT_EQ(Pretty0("create function f() returns table return (select a from t)"),
+              "CREATE FUNCTION f\r\n"
+              "               ()\r\n"
+              "RETURNS TABLE\r\n"
+              "  RETURN (SELECT a\r\n"
+              "   FROM   t)");
+}
+
+TEST_F(MssqlDeclPrinter, ScriptOfBatches) {
+    REQUIRE_DIALECT(Mssql);
+    const char* sql =
+        "create procedure p as select 1\n"
+        "go\n"
+        "if exists (select * from t) drop table t\n"
+        "declare @t table (a int)\n";
+    const char* texts[] = {
+        "CREATE PROCEDURE p\r\nAS\r\n  SELECT 1\r\n  ",
+        "GO",
+        "IF EXISTS (SELECT *\r\n           FROM   t)\r\n  DROP TABLE t",
+        // A table variable is a CREATE TABLE statement with its own printer.
+        "DECLARE @t TABLE (\r\n  a INT)",
+    };
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Pretty0(sql, i), texts[i]) << i;
+    EXPECT_EQ(Parser->Statements().Count(), 4);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "formatter/rkbasetype.h"
 #include "frontend/marlsqlparser.h"
 #include "nodes/u_nodes_generic.h"
+#include "parse/mssql/mssqlsqlstatement.h"
 #include "statementstructure/sqlstatement_select.h"
 #include "test_pp_fixture.h"
 
@@ -51,6 +52,31 @@ TEST_F(PrinterWiring, FrontEndStatementsPrintThroughTheirPrinters) {
     TCustomSqlStatement* c = p.Statements().GetStatement(1);
     EXPECT_EQ(c->PP, nullptr);
     EXPECT_EQ(c->GetPrettyText(), c->AsText());
+}
+
+TEST_F(PrinterWiring, SqlServerStatementsAndTheirChildrenHavePrinters) {
+    REQUIRE_DIALECT(0);
+    TMarlSqlParser p(0);
+    p.SetSqlTextString("begin\n  declare @a int\n  if @a = 1 print 'x'\nend");
+    p.Parse();
+    ASSERT_EQ(p.Statements().Count(), 1);
+    auto* block = dynamic_cast<TMssqlBlock*>(p.Statements().GetStatement(0));
+    ASSERT_NE(block, nullptr);
+    ASSERT_NE(block->PP, nullptr);
+    EXPECT_STREQ(block->PP->ClassName(), "TMssqlBlockPP");
+    ASSERT_EQ(block->Children->Count(), 2);
+    for (TCustomSqlStatement* c : *block->Children) {
+        ASSERT_NE(c->PP, nullptr) << c->ClassName();
+        EXPECT_EQ(std::string(c->PP->ClassName()), std::string(c->ClassName()) + "PP");
+    }
+    EXPECT_EQ(block->GetPrettyText(),
+              "BEGIN\r\n"
+              "  DECLARE\r\n"
+              "    @a INT\r\n"
+              "  IF @a = 1\r\n"
+              "    PRINT 'x'\r\n"
+              "  \r\n"
+              "END");
 }
 
 TEST_F(PrinterWiring, EveryParserRegistersTheSameHooksOnce) {

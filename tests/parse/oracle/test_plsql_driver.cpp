@@ -242,9 +242,15 @@ TEST_F(PlsqlDriver, BrokenFirstDeclarationTakesTheUnitStart) {
 
 TEST_F(PlsqlDriver, TwoErrorsWithoutAShiftBetweenThemReportOnce) {
     // The skip after the first error drops the ")" and reads through ";";
-    // the next statement is again broken, but a token was shifted between.
+    // the next statement is broken too, after tokens were shifted.
     Parse("BEGIN x := ); y := ); END;");
     EXPECT_EQ(Errors.size(), 2u);
+    // Here the second broken statement starts right after the skip: nothing
+    // was shifted in between, so it is not reported again.
+    Parse("BEGIN x := ); ) y := 1; END;");
+    EXPECT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Result, 0);
+    EXPECT_EQ(All<TRkPlsql_DummyStmt>().size(), 2u);
     // The offending ";" is dropped and the skip runs through the next one.
     Parse("BEGIN x := ; y := 1; z := 2; END;");
     ASSERT_EQ(Errors.size(), 1u);

@@ -340,7 +340,9 @@ public:
 // Statement classes
 
 // Base of the batch-model statements: the walk frame's unit name and the
-// Reset that AnalyzeParseTree starts with.
+// Reset that AnalyzeParseTree starts with.  Every Reset clears each
+// reference into the parse tree that an analysis filled (the root stays: it
+// came from the wrapper).
 class TMssqlStatement : public TCustomSqlStatement {
 public:
     explicit TMssqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {}
@@ -463,6 +465,7 @@ public:
     explicit TMssqlGo(std::uint8_t Vendor);
     const char* ClassName() const override { return "TMssqlGo"; }
     void CreatePP() override;
+    void Reset() override;
     int AnalyzeParseTree() override;
     void DoAccept(TRkVisitorAbs& Visitor) override;
 };
@@ -492,6 +495,7 @@ public:
     ~TMssqlDeclare() override;
     const char* ClassName() const override { return "TMssqlDeclare"; }
     void CreatePP() override;
+    void Reset() override;
     int AnalyzeParseTree() override;
     void DoAccept(TRkVisitorAbs& Visitor) override;
 };

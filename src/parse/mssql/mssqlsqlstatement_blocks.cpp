@@ -126,6 +126,7 @@ void TMssqlIfElse::Reset() {
     ThenStmt = nullptr;
     ElseStmt = nullptr;
     HasElse = 0;
+    IsLoop = 0;
 }
 
 int TMssqlIfElse::AnalyzeParseTree() {
@@ -171,6 +172,8 @@ void TMssqlCreateProcedure::CreatePP() { stmtwalk::UsePrinter(this); }
 
 void TMssqlCreateProcedure::Reset() {
     TMssqlStatement::Reset();
+    ProcToken = nullptr;
+    CreateToken = nullptr;
     Name = nullptr;
     OptionCode = MssqlOptNone;
     ForReplication = 0;
@@ -273,6 +276,7 @@ void TMssqlCreateFunction::Reset() {
     BlockBody->Reset();
     ReturnBody->Reset();
     AsToken = nullptr;
+    CreateToken = nullptr;
 }
 
 int TMssqlCreateFunction::AnalyzeParseTree() {

@@ -92,6 +92,11 @@ TMssqlGo::TMssqlGo(std::uint8_t Vendor) : TMssqlStatement(Vendor) { StatementTyp
 
 void TMssqlGo::CreatePP() { stmtwalk::UsePrinter(this); }
 
+void TMssqlGo::Reset() {
+    TMssqlStatement::Reset();
+    Node = nullptr;
+}
+
 int TMssqlGo::AnalyzeParseTree() {
     TMssqlStatement::AnalyzeParseTree();
     auto* R = static_cast<_TMssqlGo*>(RootOfKind(mnkGo));
@@ -151,6 +156,15 @@ TMssqlDeclare::~TMssqlDeclare() = default;
 
 void TMssqlDeclare::CreatePP() { stmtwalk::UsePrinter(this); }
 
+void TMssqlDeclare::Reset() {
+    TMssqlStatement::Reset();
+    Vars = nullptr;
+    CursorName = nullptr;
+    CursorOption = nullptr;
+    CursorOptions = nullptr;
+    CursorQuery->Reset();
+}
+
 int TMssqlDeclare::AnalyzeParseTree() {
     TMssqlStatement::AnalyzeParseTree();
     auto* R = static_cast<_TMssqlDeclare*>(RootOfKind(mnkDeclare));
@@ -199,6 +213,7 @@ void TMssqlDummyStmt::CreatePP() { stmtwalk::UsePrinter(this); }
 
 void TMssqlDummyStmt::Reset() {
     TranName = nullptr;
+    CursorName = nullptr;
     TMssqlStatement::Reset();
 }
 

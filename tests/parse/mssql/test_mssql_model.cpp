@@ -734,3 +734,53 @@ TEST(MssqlStatements, UseAndGoForTheirFirstWord) {
     EXPECT_STREQ(NewMssqlStatementForWord("go", 0)->ClassName(), "TMssqlGo");
     EXPECT_EQ(NewMssqlStatementForWord("select", 0), nullptr);
 }
+
+// Reset leaves no reference into the tree that the analysis filled, so a
+// statement never points into nodes of an earlier parse.
+TEST(MssqlStatements, ResetDropsEveryReferenceIntoTheTree) {
+    Tree t;
+    auto* D = t.Own(t.New<_TMssqlDeclare>(), {t.Tok("DECLARE"), t.Tok("CURSOR"), t.Tok("FOR")});
+    D->Kind = 2;
+    D->CursorName = t.Tok("c");
+    D->CursorOption = t.Tok("SCROLL");
+    D->CursorOptions = t.List({t.Tok("LOCAL")});
+    D->Query = t.New<TRk_SelectStmt>();
+    auto* Decl = Built<TMssqlDeclare>(t.Wrap(D));
+    ASSERT_NE(Decl, nullptr);
+    Decl->Reset();
+    EXPECT_EQ(Decl->CursorName, nullptr);
+    EXPECT_EQ(Decl->CursorOption, nullptr);
+    EXPECT_EQ(Decl->CursorOptions, nullptr);
+    EXPECT_EQ(Decl->Vars, nullptr);
+
+    auto* G = t.Own(t.New<_TMssqlGo>(), {t.Tok("GO")});
+    G->Node = t.Words({"5"});
+    auto* Go = Built<TMssqlGo>(t.Wrap(G));
+    ASSERT_NE(Go, nullptr);
+    EXPECT_EQ(Go->Node, G->Node);
+    Go->Reset();
+    EXPECT_EQ(Go->Node, nullptr);
+
+    auto* O = t.Dummy(91, {t.Tok("CLOSE")});
+    O->CursorName = t.Tok("c");
+    auto* Close = Built<TMssqlDummyStmt>(t.Wrap(O));
+    ASSERT_NE(Close, nullptr);
+    Close->Reset();
+    EXPECT_EQ(Close->CursorName, nullptr);
+
+    auto* P = t.Own(t.New<_TMssqlCreateProcedure>(), {t.Tok("AS")});
+    P->CreateToken = t.Tok("CREATE");
+    P->ProcToken = t.Tok("PROC");
+    auto* Proc = Built<TMssqlCreateProcedure>(t.Wrap(P));
+    ASSERT_NE(Proc, nullptr);
+    Proc->Reset();
+    EXPECT_EQ(Proc->CreateToken, nullptr);
+    EXPECT_EQ(Proc->ProcToken, nullptr);
+
+    auto* F = t.New<_TMssqlCreateFunction>();
+    F->CreateToken = t.Tok("ALTER");
+    auto* Fn = Built<TMssqlCreateFunction>(t.Wrap(F));
+    ASSERT_NE(Fn, nullptr);
+    Fn->Reset();
+    EXPECT_EQ(Fn->CreateToken, nullptr);
+}

@@ -15,6 +15,7 @@
 #include "parse/parserfactory.h"
 #include "parse/mssql/mssqlsqlstatement.h"
 #include "process/gettextvisitor.h"
+#include "nodes/u_nodes_generic.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
 #include "statementstructure/sqlstatement_select.h"
@@ -163,6 +164,17 @@ TEST(MssqlScripts, GeneratedDdlGivesTheWizardItsTablesKeysAndIndexes) {
     ASSERT_EQ(T->Columns->Count(), 3);
     EXPECT_EQ(T->Columns->GetField(0)->GetFieldText(), "[CID]");
     EXPECT_EQ(T->Columns->GetField(2)->GetFieldText(), "[Created]");
+    // Column constraints as the wizard reads them: IDENTITY 12, COLLATE 13,
+    // NOT NULL 1, DEFAULT 7.
+    auto Types = [&](int i) {
+        std::vector<int> R;
+        TRkField* F = T->Columns->GetField(i);
+        for (int k = 0; k < F->Constraints->Count(); ++k) R.push_back(F->Constraints->GetConstraint(k)->ConstraintType);
+        return R;
+    };
+    EXPECT_EQ(Types(0), (std::vector<int>{12, 1}));
+    EXPECT_EQ(Types(1), (std::vector<int>{13, 1}));
+    EXPECT_EQ(Types(2), (std::vector<int>{1, 7}));
 
     auto* Pk = s.As<TAlterTableStatement>(10);
     ASSERT_NE(Pk, nullptr);

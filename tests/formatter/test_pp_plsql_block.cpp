@@ -9,7 +9,14 @@ using plsqltest::PlsqlTreeTest;
 namespace {
 
 class BlockPrinter : public PlsqlTreeTest {
-protected:
+public:
+    using PlsqlTreeTest::Block;
+    using PlsqlTreeTest::Dummy;
+    using PlsqlTreeTest::List;
+    using PlsqlTreeTest::Own;
+    using PlsqlTreeTest::Scan;
+    using PlsqlTreeTest::Tk;
+
     // x NUMBER := 1;  (a plain variable with a default)
     TRkPlsql_VarDecl* Var(const char* Name, const char* Type, const char* Value = nullptr) {
         auto* v = New<TRkPlsql_VarDecl>();
@@ -108,40 +115,33 @@ TEST_F(BlockPrinter, HandlersUnderException) {
               "  WHEN OTHERS THEN\r\n    d;\r\nEND;");
 }
 
-TEST_F(BlockPrinter, LabelledBlockPrintsItsLabelBeforeDeclare) {
-    Scan("<<lbl>> declare n number; begin null; end lbl;");
-    auto* b = Block();
-    auto* label = Dummy();
-    Own(label, {Tk("<<")});
-    b->DeclSection->BlockLabel = Tk("lbl");
-    Own(label, {Tk(">>")});
+// <<lbl>> [DECLARE n NUMBER;] BEGIN NULL; END lbl;
+TRk_Plsql* LabelledBlock(BlockPrinter& T, bool Declare) {
+    T.Scan(Declare ? "<<lbl>> declare n number; begin null; end lbl;" : "<<lbl>> begin null; end lbl;");
+    auto* b = T.Block();
+    auto* label = T.Dummy();
+    T.Own(label, {T.Tk("<<")});
+    b->DeclSection->BlockLabel = T.Tk("lbl");
+    T.Own(label, {T.Tk(">>")});
     b->DeclSection->LabelNode = label;
-    b->DeclSection->DeclareToken = Tk("declare");
-    b->DeclSection->Declarations = List({Var("n", "NUMBER")});
-    Own(b, {Tk("begin")});
-    b->Statements = List({Call("NULL")});
-    Own(b, {Tk("end")});
-    b->EndLabel = Tk("lbl");
-    b->Terminator = Tk(";");
+    if (Declare) {
+        b->DeclSection->DeclareToken = T.Tk("declare");
+        b->DeclSection->Declarations = T.List({T.Var("n", "NUMBER")});
+    }
+    T.Own(b, {T.Tk("begin")});
+    b->Statements = T.List({T.Call("NULL")});
+    T.Own(b, {T.Tk("end")});
+    b->EndLabel = T.Tk("lbl");
+    b->Terminator = T.Tk(";");
     b->Analyze();
-    EXPECT_EQ(Print(b),
-              "<<lbl>>\r\nDECLARE\r\n  n  NUMBER;\r\nBEGIN\r\n  NULL;\r\nEND lbl;");
+    return b;
 }
 
-TEST_F(BlockPrinter, LabelWithoutDeclareIsFollowedByBegin) {
-    Scan("<<lbl>> begin null; end;");
-    auto* b = Block();
-    auto* label = Dummy();
-    Own(label, {Tk("<<")});
-    b->DeclSection->BlockLabel = Tk("lbl");
-    Own(label, {Tk(">>")});
-    b->DeclSection->LabelNode = label;
-    Own(b, {Tk("begin")});
-    b->Statements = List({Call("NULL")});
-    Own(b, {Tk("end")});
-    b->Terminator = Tk(";");
-    b->Analyze();
-    EXPECT_EQ(Print(b), "<<lbl>>\r\nBEGIN\r\n  NULL;\r\nEND;");
+TEST_F(BlockPrinter, LabelledBlocks) {
+    EXPECT_EQ(Print(LabelledBlock(*this, true)),
+              "<<lbl>>\r\nDECLARE\r\n  n  NUMBER;\r\nBEGIN\r\n  NULL;\r\nEND lbl;");
+    // A label alone is followed by BEGIN, no empty line between.
+    EXPECT_EQ(Print(LabelledBlock(*this, false)), "<<lbl>>\r\nBEGIN\r\n  NULL;\r\nEND lbl;");
 }
 
 // Three plain variables of different name lengths and an exception.

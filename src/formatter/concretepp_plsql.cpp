@@ -109,8 +109,36 @@ TCustomPP* PrinterOf(TRk_Node* N) {
     return N ? N->PP.get() : nullptr;
 }
 
+namespace {
+
+// Elements being laid out, outermost first.  Every level indents the whole
+// text of the levels inside it again, so the time grows with the cube of
+// the depth; past this depth an element is printed as written instead.
+thread_local int32_t ElementDepth = 0;
+constexpr int32_t kMaxElementDepth = 240;
+
+struct TDepthGuard {
+    TDepthGuard() { ++ElementDepth; }
+    ~TDepthGuard() { --ElementDepth; }
+    TDepthGuard(const TDepthGuard&) = delete;
+    TDepthGuard& operator=(const TDepthGuard&) = delete;
+};
+
+// Plain text without the blanks and line breaks after its last word.
+std::string AsWritten(TRk_Node* N) {
+    std::string S = N->AsText();
+    size_t e = S.find_last_not_of(" \t\r\n");
+    S.resize(e == std::string::npos ? 0 : e + 1);
+    return S;
+}
+
+}  // namespace
+
 std::string P(TRk_Node* N) {
     PrinterOf(N);
+    if (!dynamic_cast<TRkPlsql_Element*>(N)) return Pretty(N);
+    if (ElementDepth >= kMaxElementDepth) return AsWritten(N);
+    TDepthGuard guard;
     return Pretty(N);
 }
 
@@ -157,14 +185,23 @@ std::string HandlersText(TRk_List* Handlers) {
     return H;
 }
 
-std::string JoinDeclItem(const std::string& D, const std::string& S) {
-    if (FmtOpt.DeclListOneLine == 1) return D + S;
-    switch (FmtOpt.DeclSeparatorStyle) {
-    case 0: return Brk(D + S);
-    case 1: return Brk(D) + S;
-    case 2: return Brk(D) + S + " ";
-    default: return D + S;
+void BrkIn(std::string& S) {
+    if (TrailingLineBreakCount(S) == 0) {
+        S += CRLF;
+        return;
     }
+    // As EnsureLineBreak: the blanks after the last line break go.
+    size_t n = S.size();
+    while (n > 0 && (S[n - 1] == ' ' || static_cast<unsigned char>(S[n - 1]) < '\n')) --n;
+    S.resize(n);
+}
+
+void JoinDeclItem(std::string& D, const std::string& S) {
+    const int32_t style = FmtOpt.DeclListOneLine == 1 ? 3 : FmtOpt.DeclSeparatorStyle;
+    if (style == 0) D += S;
+    if (style <= 2) BrkIn(D);
+    if (style != 0) D += S;
+    if (style == 2) D += " ";
 }
 
 int32_t DeclSeparatorExtra() {
@@ -255,7 +292,8 @@ std::string TRkPlsql_DeclPP::GetPrettyText() {
             std::string S = d->Declarations ? SepOf(d->Declarations, i + 1)
                                         : (items->Items(i + 1) ? Fmt(items->Items(i + 1)->SeparatorToken)
                                                                : std::string());
-            D = Brk(D) + S + " ";
+            BrkIn(D);
+            D += S + " ";
         }
     }
     if (!D.empty()) R = Brk(R) + "  " + Ind(D, 2);
@@ -270,7 +308,9 @@ std::string TRkPlsql_ProcSectPP::GetPrettyText() {
     std::string R;
     for (int32_t i = 0; i < n; ++i) {
         R += P(items->Items(i));
-        if (i + 1 < n) R = Brk(R) + CRLF;
+        if (i + 1 == n) break;
+        BrkIn(R);
+        R += CRLF;
     }
     return R;
 }

@@ -113,9 +113,12 @@ TRk_Node* NodeAt(TRk_List* List, int32_t I);
 std::string SepOf(TRk_List* List, int32_t I);
 // Pretty texts of the handlers of a block or unit, one per line.
 std::string HandlersText(TRk_List* Handlers);
+// Brk of S in place: lists are joined item by item, and copying the text
+// so far for every item would take time quadratic in the list's length.
+void BrkIn(std::string& S);
 // D after an item of a declaration list that is not the last, S the
 // formatted separator of the next item, by the declaration-list options.
-std::string JoinDeclItem(const std::string& D, const std::string& S);
+void JoinDeclItem(std::string& D, const std::string& S);
 // Width added to a declared name by the separator placement (1 or 2).
 int32_t DeclSeparatorExtra();
 

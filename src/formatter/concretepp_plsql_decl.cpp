@@ -78,7 +78,7 @@ std::string TRkPlsql_CursorDeclPP::GetPrettyText() {
         const int32_t n = Count(part->List1);
         for (int32_t i = 0; i < n; ++i) {
             D += Ind(P(NodeAt(part->List1, i)), L(D));
-            if (i + 1 < n) D = JoinDeclItem(D, SepOf(part->List1, i + 1));
+            if (i + 1 < n) JoinDeclItem(D, SepOf(part->List1, i + 1));
         }
         R += Ind(D, L(R) + 1) + Tok(part, 1);
     }
@@ -141,7 +141,9 @@ std::string TRkPlsql_RecordTypeDefPP::GetPrettyText() {
     const int32_t n = Count(t->FieldList);
     for (int32_t i = 0; i < n; ++i) {
         D += P(NodeAt(t->FieldList, i));
-        if (i + 1 < n) D = Brk(D + SepOf(t->FieldList, i + 1));
+        if (i + 1 == n) break;
+        D += SepOf(t->FieldList, i + 1);
+        BrkIn(D);
     }
     R += Ind(D, L(R) + 1) + Tok(t, 4);
     return R + Term(t);

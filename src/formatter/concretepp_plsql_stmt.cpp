@@ -183,7 +183,7 @@ std::string TRkPlsql_IfStmtPP::GetPrettyText() {
         const int32_t n = Count(s->ElsifList);
         for (int32_t i = 0; i < n; ++i) {
             E += P(NodeAt(s->ElsifList, i));
-            if (i + 1 < n) E = Brk(E);
+            if (i + 1 < n) BrkIn(E);
         }
         R = Brk(R) + E;
     }
@@ -281,7 +281,7 @@ std::string TRkPlsql_CaseExprPP::GetPrettyText() {
     const int32_t n = Count(c->WhenClauses);
     for (int32_t i = 0; i < n; ++i) {
         W += P(NodeAt(c->WhenClauses, i));
-        if (i + 1 < n) W = Brk(W);
+        if (i + 1 < n) BrkIn(W);
     }
     R = Brk(R) + "  " + Ind(W, 2);
     if (TRk_DummyNode* e = c->ElsePart) {

@@ -83,7 +83,7 @@ std::string TRkPlsql_ProcedureDeclPP::GetPrettyText() {
             TRk_Node* item = NodeAt(p->Declarations, i);
             if (PrinterOf(item)) item->PP->PadWidth = W;
             D += P(item);
-            if (i + 1 < n) D = Brk(D);
+            if (i + 1 < n) BrkIn(D);
         }
         R = Brk(R) + "  " + Ind(D, 2);
     }
@@ -138,7 +138,9 @@ std::string TRkPlsql_PackagePP::GetPrettyText() {
     const int32_t n = Count(p->PackageItems);
     for (int32_t i = 0; i < n; ++i) {
         D += P(NodeAt(p->PackageItems, i));
-        if (i + 1 < n) D = Brk(D) + CRLF;
+        if (i + 1 == n) break;
+        BrkIn(D);
+        D += CRLF;
     }
     if (!D.empty()) R += CRLF + "  " + Ind(D, 2);
     if (p->Statements) R += CRLF + Tok(p, 3) + CRLF + "  " + Ind(P(p->Section.get()), 2);

@@ -254,6 +254,45 @@ TEST_F(BlockPrinter, RecoveredStatementPrintsEachCommentOnce) {
     EXPECT_EQ(Print(s), "x := /* in */ := 1; -- after\r\n");
 }
 
+TEST_F(BlockPrinter, VeryDeepNestingIsPrintedWholeInsideALaidOutFrame) {
+    // Each level indents all levels inside it again; far inside, the
+    // elements print as written so the time stays near linear.
+    const int depth = 400;
+    std::string sql;
+    for (int i = 0; i < depth; ++i) sql += "begin\n";
+    sql += "null;\n";
+    for (int i = 0; i < depth; ++i) sql += "end;\n";
+    Scan(sql);
+    std::vector<TRk_Plsql*> blocks;
+    for (int i = 0; i < depth; ++i) {
+        blocks.push_back(Block());
+        Own(blocks.back(), {Tk("begin")});
+    }
+    // Words only: the plain text of the inner levels comes from the tokens.
+    auto* null = New<TRkPlsql_NullStmt>();
+    Own(null, {Tk("null")});
+    null->Terminator = Tk(";");
+    TRkVisitedAbs* inner = null;
+    for (int i = depth - 1; i >= 0; --i) {
+        blocks[static_cast<size_t>(i)]->Statements = List({inner});
+        Own(blocks[static_cast<size_t>(i)], {Tk("end")});
+        blocks[static_cast<size_t>(i)]->Terminator = Tk(";");
+        inner = blocks[static_cast<size_t>(i)];
+    }
+    blocks[0]->Analyze();
+    const std::string text = Print(blocks[0]);
+    auto count = [&](const std::string& word) {
+        size_t n = 0;
+        for (size_t p = text.find(word); p != std::string::npos; p = text.find(word, p + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("BEGIN") + count("begin"), static_cast<size_t>(depth));
+    EXPECT_EQ(count("END;") + count("end;"), static_cast<size_t>(depth));
+    EXPECT_EQ(count("NULL;") + count("null;"), 1u);
+    EXPECT_EQ(text.substr(0, 25), "BEGIN\r\n  BEGIN\r\n    BEGIN");
+    EXPECT_EQ(text.substr(text.size() - 12), "  END;\r\nEND;");
+}
+
 TEST_F(BlockPrinter, WrongOwnerMessagesNameTheElementClass) {
     Scan("begin end;");
     auto* b = Block();

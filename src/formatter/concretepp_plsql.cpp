@@ -319,8 +319,19 @@ std::string TRkPlsql_ExceptionhandlerPP::GetPrettyText() {
     auto* h = dynamic_cast<TRkPlsql_Exceptionhandler*>(OwnerNode());
     if (!h) return WrongOwner("TRkPlsql_Exceptionhandler", Owner);
     std::string R = Tok(h, 0);
-    if (h->HandlerKind == 1) R += " " + Tok(h, 1) + " " + Tok(h, 2);
-    else R += " " + P(h->NameExpr.get()) + " " + Tok(h, 1);
+    if (h->HandlerKind == 1) {
+        R += " " + Tok(h, 1) + " " + Tok(h, 2);
+    } else {
+        // The names are joined here, with a blank on each side of OR: the
+        // name-list expression puts its separators directly between names,
+        // which glues OR to them ("aOR").
+        std::string names;
+        for (int32_t i = 0; i < Count(h->ExceptionNames); ++i) {
+            if (i > 0) names += " " + SepOf(h->ExceptionNames, i) + " ";
+            names += ItemPrettyText(h->ExceptionNames->Items[static_cast<size_t>(i)]);
+        }
+        R += " " + names + " " + Tok(h, 1);
+    }
     return R + CRLF + "  " + Ind(P(h->Section.get()), 2);
 }
 

@@ -87,7 +87,7 @@ TEST_F(BlockPrinter, MultiLineStatementsKeepTheirIndentInTheSection) {
 }
 
 TEST_F(BlockPrinter, HandlersUnderException) {
-    Scan("begin a; exception when no_data_found then b; c; when others then d; end;");
+    Scan("begin a; exception when no_data_found or too_many_rows then b; c; when others then d; end;");
     auto* b = Block();
     Own(b, {Tk("begin")});
     b->Statements = List({Call("a")});
@@ -96,7 +96,9 @@ TEST_F(BlockPrinter, HandlersUnderException) {
     auto* h1 = New<TRkPlsql_Exceptionhandler>();
     h1->HandlerKind = 2;
     Own(h1, {Tk("when")});
-    h1->ExceptionNames = List({Tk("no_data_found")});
+    TSourceToken* name1 = Tk("no_data_found");
+    TSourceToken* orTok = Tk("or");
+    h1->ExceptionNames = List({name1, Tk("too_many_rows")}, {orTok});
     Own(h1, {Tk("then")});
     h1->Statements = List({Call("b"), Call("c")});
 
@@ -111,7 +113,7 @@ TEST_F(BlockPrinter, HandlersUnderException) {
     b->Analyze();
     EXPECT_EQ(Print(b),
               "BEGIN\r\n  a;\r\nEXCEPTION\r\n"
-              "  WHEN no_data_found THEN\r\n    b;\r\n    \r\n    c;\r\n"
+              "  WHEN no_data_found OR too_many_rows THEN\r\n    b;\r\n    \r\n    c;\r\n"
               "  WHEN OTHERS THEN\r\n    d;\r\nEND;");
 }
 

@@ -1,7 +1,13 @@
 // Pretty text of PL/SQL units parsed from script text through the front end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "formatter/concretepp_plsql.h"
 #include "statementstructure/plsqlstatement.h"
@@ -327,6 +333,86 @@ TEST_F(PlsqlScript, StatementTextIsItsPrettyTextAndCreateTypeIsEmpty) {
     s = Stmt("create or replace type ty as object (a number);");
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->GetPrettyText(), "");
+}
+
+// The pretty text of every PL/SQL unit of Sql parses again and prints the
+// same: nothing of the unit is lost or garbled by the layout.
+void ExpectRoundTrip(const std::string& Sql, const std::string& Where) {
+    TMarlSqlParser first(1);
+    first.SetSqlTextString(Sql);
+    first.Parse();
+    int units = 0;
+    for (int i = 0; i < first.Statements().Count(); ++i) {
+        TCustomSqlStatement* s = first.Statements().GetStatement(i);
+        if (!dynamic_cast<TPlsqlStatement*>(s) || !s->Parsed) continue;
+        if (s->StatementType < sstplsql_block || s->StatementType > sstplsql_createtrigger) continue;
+        ++units;
+        AttachStatementPrinters(s);
+        const std::string pretty = s->GetPrettyText();
+        SCOPED_TRACE(Where + ", unit " + std::to_string(units) + ":\n" + pretty);
+        TMarlSqlParser again(1);
+        again.SetSqlTextString(pretty + "\n/\n");
+        again.Parse();
+        ASSERT_GE(again.Statements().Count(), 1);
+        TCustomSqlStatement* r = again.Statements().GetStatement(0);
+        ASSERT_TRUE(r->Parsed) << r->ErrorMessages();
+        AttachStatementPrinters(r);
+        EXPECT_EQ(r->GetPrettyText(), pretty);
+    }
+}
+
+TEST_F(PlsqlScript, PrettyTextParsesAgainToTheSameText) {
+    ExpectRoundTrip(
+        "declare\n"
+        "  v number(10,2) := 0; c constant number := 3; e exception;\n"
+        "  pragma exception_init(e, -20001);\n"
+        "  cursor cur(p_id number, p_x in varchar2 := 'a') is select a, b from t where id = p_id;\n"
+        "  type tt is table of number index by binary_integer; type va is varray(10) of number;\n"
+        "  type r is record (a number, b date);\n"
+        "begin\n"
+        "  if v > 1 and v is not null then v := 2; elsif v = 0 then null; else raise e; end if;\n"
+        "  case v when 1 then v := 1; else null; end case;\n"
+        "  <<l>> loop exit l when v > 1; end loop l;\n"
+        "  while v < 10 loop v := v + 1; end loop;\n"
+        "  for i in 1 .. 10 loop null; end loop;\n"
+        "  for i in reverse 1 .. 3 loop null; end loop;\n"
+        "  for x in cur(1, 'b') loop null; end loop;\n"
+        "  for x in (select a from t) loop null; end loop;\n"
+        "  forall i in 1 .. n delete from t where a = i;\n"
+        "  open cur(1, 'a'); fetch cur into v, v; close cur;\n"
+        "  open c for select a from t;\n"
+        "  execute immediate 'x' into v using in out v returning into v;\n"
+        "  update t set a = 1 where b = 2 and c = 3;\n"
+        "exception when no_data_found or too_many_rows then null; when others then raise;\n"
+        "end;\n/\n"
+        "create or replace procedure p(a in number, b out varchar2, c in out date := sysdate) is\n"
+        "  x number;\nbegin\n  x := a;\nend p;\n/\n"
+        "create or replace function f(a number) return number deterministic is begin return a * 2; end;\n/\n"
+        "create or replace package pk is procedure q(a number); function g return number; end pk;\n/\n"
+        "create or replace package body pk is\n"
+        "  procedure q(a number) is begin null; end;\n"
+        "  function g return number is begin return 1; end;\n"
+        "begin\n  null;\nend pk;\n/\n"
+        "create or replace trigger trg before insert or update of a, b on t for each row\n"
+        "when (new.a > 0)\nbegin\n  :new.b := sysdate;\nend;\n/\n",
+        "hand-written units");
+}
+
+TEST_F(PlsqlScript, CorpusUnitsParseAgainToTheSameText) {
+    const char* dir = std::getenv("ORRERY_SHARED_DIR");
+    const std::filesystem::path corpus = std::filesystem::path(dir ? dir : "") / "corpus" / "oracle";
+    std::error_code ec;
+    if (!dir || !std::filesystem::is_directory(corpus, ec)) GTEST_SKIP() << "no corpus at " << corpus;
+    std::vector<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::directory_iterator(corpus, ec))
+        if (e.path().extension() == ".sql") files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    for (const auto& path : files) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        ExpectRoundTrip(text.str(), path.filename().string());
+    }
 }
 
 TEST_F(PlsqlScript, WrongOwner) {

@@ -334,6 +334,18 @@ TEST_F(PlsqlDriver, EachEmbeddedKeywordMakesItsStatementClass) {
                                                  "TSetTranscationSqlStatement", "TLockTableSqlStatement"}));
 }
 
+TEST_F(PlsqlDriver, AnySetStartsASetTransactionObjectAndLabelsStandBeforeSql) {
+    Parse("BEGIN SET ROLE ALL; <<l>> SELECT 1 INTO x FROM dual; END;");
+    ASSERT_EQ(Result, 0);
+    ASSERT_TRUE(Errors.empty());
+    std::vector<TRkPlsql_SqlStmt*> s = All<TRkPlsql_SqlStmt>();
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[0]->SqlStatement->ClassName(), std::string("TSetTranscationSqlStatement"));
+    EXPECT_EQ(Significant(s[0]->SqlStatement->SourceTokens.get()), "SET ROLE ALL ;");
+    EXPECT_EQ(oracle_test::TokText(s[1]->LabelToken), "l");
+    EXPECT_EQ(s[1]->Terminator, nullptr);
+}
+
 TEST_F(PlsqlDriver, BracketedQueryGivesBackTheClosingBracket) {
     Parse("BEGIN IF EXISTS (SELECT 1 FROM t) THEN x := 1; END IF; END;");
     ASSERT_EQ(Result, 0);

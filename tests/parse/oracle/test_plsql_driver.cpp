@@ -346,6 +346,30 @@ TEST_F(PlsqlDriver, AnySetStartsASetTransactionObjectAndLabelsStandBeforeSql) {
     EXPECT_EQ(s[1]->Terminator, nullptr);
 }
 
+TEST_F(PlsqlDriver, EmbeddedStatementsBelongToTheStatementBeingParsed) {
+    std::unique_ptr<TUnknownSqlStatement> owner = CreateNodeOfClass<TUnknownSqlStatement>(1);
+    Tokens = oracle_test::Tokenize("BEGIN COMMIT; IF EXISTS (SELECT 1 FROM t) THEN DELETE FROM t; END IF; END;");
+    Parser = std::make_unique<TRkParserOraclePlsql>();
+    Parser->CurStatement = owner.get();
+    ParseTokens();
+    ASSERT_EQ(Result, 0);
+    ASSERT_EQ(owner->SubStatements.size(), 3u);
+    EXPECT_EQ(owner->SubStatements[0]->ClassName(), std::string("TCommitSqlStatement"));
+    EXPECT_EQ(owner->SubStatements[1]->ClassName(), std::string("TSelectSqlStatement"));
+    EXPECT_EQ(owner->SubStatements[2]->ClassName(), std::string("TDeleteSqlStatement"));
+    for (const auto& sub : owner->SubStatements) {
+        EXPECT_EQ(sub->ParentStatement, owner.get());
+        EXPECT_EQ(sub->DbVendor, 1);
+    }
+    // None of them is also in the node pool.
+    EXPECT_TRUE(All<TCustomSqlStatement>().empty());
+    // A new parse frees the tree but not the objects the statement owns.
+    ParseTokens();
+    EXPECT_EQ(Result, 0);
+    EXPECT_EQ(owner->SubStatements.size(), 6u);
+    Parser.reset();
+}
+
 TEST_F(PlsqlDriver, BracketedQueryGivesBackTheClosingBracket) {
     Parse("BEGIN IF EXISTS (SELECT 1 FROM t) THEN x := 1; END IF; END;");
     ASSERT_EQ(Result, 0);

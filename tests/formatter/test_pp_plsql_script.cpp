@@ -398,6 +398,30 @@ TEST_F(PlsqlScript, PrettyTextParsesAgainToTheSameText) {
         "hand-written units");
 }
 
+TEST_F(PlsqlScript, CommentsNestedUnitsAndCaseExpressionsParseAgainToTheSameText) {
+    ExpectRoundTrip(
+        "-- a unit with comments\n"
+        "declare\n"
+        "  a number; -- the count\n"
+        "  /* a block comment */ b varchar2(10) default 'x';\n"
+        "  procedure inner(p in out nocopy number) is begin p := p + 1; end inner;\n"
+        "  function twice(p number default 2) return number is begin return p * 2; end;\n"
+        "begin\n"
+        "  <<first>> a := case when b = 'x' then 1 when b is null then 2 else 3 end;\n"
+        "  case\n    when a > 1 then b := 'y'; -- set\n    else b := 'z';\n  end case;\n"
+        "  inner(a); -- call\n"
+        "  a := twice(a) + twice;\n"
+        "  begin\n    null;\n  exception\n    when others then null;\n  end;\n"
+        "end;\n/\n"
+        "create or replace package pk2 as\n"
+        "  cursor c return t%rowtype;\n"
+        "  type rc is ref cursor return t%rowtype;\n"
+        "  g_x constant number := 10;\n"
+        "  pragma serially_reusable;\n"
+        "end;\n/\n",
+        "units with comments");
+}
+
 TEST_F(PlsqlScript, CorpusUnitsParseAgainToTheSameText) {
     const char* dir = std::getenv("ORRERY_SHARED_DIR");
     const std::filesystem::path corpus = std::filesystem::path(dir ? dir : "") / "corpus" / "oracle";

@@ -71,6 +71,29 @@ TEST_F(BlockPrinter, BlockWithoutDeclarationsStartsWithBegin) {
     EXPECT_EQ(Print(b), "BEGIN\r\n  a;\r\n  \r\n  b;\r\n  \r\n  c;\r\nEND blk;");
 }
 
+TEST_F(BlockPrinter, TabsForLeadingBlanks) {
+    FmtOpt.SetUseTab(1);
+    Scan("begin begin f; end; end;");
+    auto* outer = Block();
+    Own(outer, {Tk("begin")});
+    auto* inner = Block();
+    Own(inner, {Tk("begin")});
+    auto* f = New<TRkPlsql_ProcBasicStmt>();
+    f->CallExpr = Text("F(a,\r\n  b)");
+    Tk("f");
+    f->Terminator = Tk(";");
+    inner->Statements = List({f});
+    Own(inner, {Tk("end")});
+    inner->Terminator = Tk(";");
+    outer->Statements = List({inner});
+    Own(outer, {Tk("end")});
+    outer->Terminator = Tk(";");
+    outer->Analyze();
+    // The two blanks before a body's first line are written after the
+    // indentation, so that line keeps them.
+    EXPECT_EQ(Print(outer), "BEGIN\r\n  BEGIN\r\n\t\tF(a,\r\n\t\t\tb);\r\n\tEND;\r\nEND;");
+}
+
 TEST_F(BlockPrinter, MultiLineStatementsKeepTheirIndentInTheSection) {
     Scan("begin f; g; end;");
     auto* b = Block();

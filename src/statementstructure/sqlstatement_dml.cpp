@@ -6,6 +6,7 @@
 
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
+#include "parse/mssql/mssqlsqlstatement.h"
 
 using namespace stmtwalk;
 
@@ -149,6 +150,20 @@ void TInsertSqlStatement::Reset() {
     TCustomSqlStatement::Reset();
 }
 
+// The statement that fills the table instead of a VALUES list: one the
+// grammar built, or the one an SQL Server statement element builds
+// (INSERT ... EXEC).
+static TCustomSqlStatement* SourceStatementOf(TRk_Node* Clause, const TCustomSqlStatement* Owner) {
+    if (auto* S = dynamic_cast<TCustomSqlStatement*>(Clause)) return S;
+    auto* W = dynamic_cast<_TMssqlStmt*>(Clause);
+    if (!W) return nullptr;
+    if (!W->SqlStatement) {
+        W->InheritTokenEvents(Owner);
+        W->Analyze();
+    }
+    return W->SqlStatement.get();
+}
+
 int TInsertSqlStatement::AnalyzeParseTree() {
     auto* root = dynamic_cast<TRk_InsertStmt*>(RootNode);
     if (!RootNode || RootNode->NodeKind != 57 || !root) return -1;
@@ -174,7 +189,7 @@ int TInsertSqlStatement::AnalyzeParseTree() {
         if (root->SubSelect) {
             SubSelect = NewSubSelect(this, root->SubSelect);
             ValuesKind = 2;
-        } else if (auto* src = dynamic_cast<TCustomSqlStatement*>(root->ExecuteClause)) {
+        } else if (TCustomSqlStatement* src = SourceStatementOf(root->ExecuteClause, this)) {
             FSourceStatement = src;
             src->BuildSqlText();
             ValuesKind = 4;

@@ -18,6 +18,7 @@
 #include "nodes/u_nodes_generic.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
+#include "statementstructure/sqlstatement_dml.h"
 #include "statementstructure/sqlstatement_select.h"
 
 using namespace mssqltest;
@@ -459,4 +460,22 @@ TEST(MssqlScripts, CorpusScriptsParseWithoutLosingTokens) {
         EXPECT_TRUE(Lost == 0 || P.ErrorCount() > 0) << Lost << " tokens in no statement";
     }
     EXPECT_GT(Files, 0);
+}
+
+// INSERT ... EXEC: the procedure call fills the table; the insert takes the
+// call's statement as its source instead of claiming DEFAULT VALUES.
+TEST(MssqlScripts, InsertFromAProcedureCall) {
+    REQUIRE_MSSQL();
+    Script s("INSERT INTO #t EXEC dbo.GetOrders 1, @x = 2\nINSERT #t (a) EXECUTE ('select 1')\n");
+    EXPECT_EQ(s.P.ErrorCount(), 0) << s.P.GetErrorMessages();
+    ASSERT_EQ(s.Count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        auto* Ins = s.As<TInsertSqlStatement>(i);
+        ASSERT_NE(Ins, nullptr);
+        EXPECT_EQ(Ins->ValuesKind, 4);
+        EXPECT_EQ(Ins->AsText().find("default values"), std::string::npos) << Ins->AsText();
+        EXPECT_EQ(Visited(Ins), Given(Ins));
+    }
+    EXPECT_NE(s.At(0)->AsText().find("EXEC"), std::string::npos) << s.At(0)->AsText();
 }

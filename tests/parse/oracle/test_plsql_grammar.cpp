@@ -624,3 +624,53 @@ TEST_F(PlsqlGrammar, ObjectTypesParseWithoutATree) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sentences the grammar accepts or rejects, with the token a rejection
+// reports first.
+TEST_F(PlsqlGrammar, AcceptedAndRejectedForms) {
+    const struct {
+        const char* Text;
+        const char* ErrorAt;   // nullptr: accepted without a report
+    } cases[] = {
+        {";", ";"},
+        {"BEGIN RAISE pkg.err; END;", "."},
+        {"BEGIN RAISE; RAISE e; END;", nullptr},
+        {"BEGIN x := :v INDICATOR :i; y := :a :b; END;", nullptr},
+        {"BEGIN x := y * * 2; END;", nullptr},
+        {"DECLARE TYPE c IS REF CURSOR; BEGIN NULL; END;", nullptr},
+        {"DECLARE TYPE c AS REF CURSOR; BEGIN NULL; END;", "REF"},
+        // OUT is a name where a type may stand; the type after it is the error.
+        {"DECLARE CURSOR c (a OUT NUMBER) IS SELECT 1 FROM dual; BEGIN NULL; END;", "NUMBER"},
+        // ROW is no type name, only the start of a name%TYPE.
+        {"DECLARE v ROW; BEGIN NULL; END;", ";"},
+        {"DECLARE :v NUMBER; BEGIN :v := 1; END;", nullptr},
+        {"BEGIN EXIT; EXIT WHEN a; EXIT l; EXIT l WHEN a OR b; END;", nullptr},
+        {"CREATE TRIGGER t AFTER INSERT ON NESTED TABLE c OF v BEGIN NULL; END;", "TABLE"},
+        {"CREATE TRIGGER t AFTER GRANT ON SCHEMA BEGIN NULL; END;", nullptr},
+        {"BEGIN x := TRIM(a); END;", nullptr},
+        {"BEGIN x := a MOD b; END;", "MOD"},
+    };
+    for (const auto& c : cases) {
+        Parse(c.Text);
+        if (c.ErrorAt == nullptr) {
+            EXPECT_TRUE(Errors.empty()) << c.Text << ": " << (Errors.empty() ? "" : Errors[0].Token);
+            EXPECT_EQ(Result, 0) << c.Text;
+        } else {
+            ASSERT_FALSE(Errors.empty()) << c.Text;
+            EXPECT_EQ(Errors[0].Token, c.ErrorAt) << c.Text;
+        }
+    }
+    // "* *" written apart is the exponent form; "**" is one operator run.
+    ExprOf("y * * 2");
+    EXPECT_EQ(All<TRkCustomExpression>().back()->ExprType, Expr_DoubleStar);
+    ExprOf("y ** 2");
+    EXPECT_EQ(All<TRkCustomExpression>().back()->ExprType, Expr_OP);
+    // A GRANT event is a name to this grammar: a database event.
+    auto* t = Unit<TRkPlsql_Trigger>("CREATE TRIGGER t AFTER GRANT ON SCHEMA BEGIN NULL; END;");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(dynamic_cast<TRk_DummyNode*>(t->Event)->Int1, 3);
+}
+
+}  // namespace

@@ -78,18 +78,25 @@ void _TMssqlStmt::InheritTokenEvents(const TCustomSqlStatement* Statement) {
     OnFieldTokenEvent = Statement->OnFieldTokenEvent;
 }
 
+// Analysis recurses once per nesting level of blocks, IF and WHILE, which
+// the parser allows thousands deep: what the recursion does not need stays
+// out of its frames (here and in the statements' analyses).
+[[gnu::noinline]] void _TMssqlStmt::BuildStatement() {
+    SqlStatement = StatementForKind(InnerNode->NodeKind);
+    TCustomSqlStatement* S = SqlStatement.get();
+    S->RootNode = InnerNode;
+    S->SetOnFieldEvent(OnStatementField);
+    S->SetOnTableEvent(OnStatementTable);
+    S->SetOnTableTokenEvent(OnTableTokenEvent);
+    S->SetOnFieldTokenEvent(OnFieldTokenEvent);
+}
+
 void _TMssqlStmt::Analyze() {
     _TMssqlElement::Analyze();
     if (!InnerNode) return;
     try {
-        SqlStatement = StatementForKind(InnerNode->NodeKind);
-        TCustomSqlStatement* S = SqlStatement.get();
-        S->RootNode = InnerNode;
-        S->SetOnFieldEvent(OnStatementField);
-        S->SetOnTableEvent(OnStatementTable);
-        S->SetOnTableTokenEvent(OnTableTokenEvent);
-        S->SetOnFieldTokenEvent(OnFieldTokenEvent);
-        if (S->AnalyzeParseTree() == 0) S->Parsed = true;
+        BuildStatement();
+        if (SqlStatement->AnalyzeParseTree() == 0) SqlStatement->Parsed = true;
     } catch (const std::exception&) {
         // The statement stays as far as it was built, unparsed.
         if (SqlStatement) SqlStatement->Parsed = false;

@@ -103,6 +103,8 @@ public:
 
     // Builds SqlStatement from InnerNode; never raises.
     void Analyze() override;
+    // The statement for InnerNode with the wrapper's events, not analyzed.
+    void BuildStatement();
     void Clear() override;
     void CreatePP() override;
     void DoAccept(TRkVisitorAbs& Visitor) override;

@@ -25,9 +25,9 @@ TRk_Node* TMssqlStatement::RootOfKind(std::uint8_t Kind) const {
 namespace {
 
 // Each item of a wrapper list that is a wrapper: it takes Owner's token
-// events and builds its statement, which Take receives when there is one.
-template <class F>
-void BuildWrapped(TRk_List* List, const TCustomSqlStatement* Owner, F&& Take) {
+// events and builds its statement, which goes into Into when there is one.
+// (Analysis recurses through here: the frame holds no more than the loop.)
+void BuildWrapped(TRk_List* List, const TCustomSqlStatement* Owner, TRkStatementList* Into) {
     if (!List) return;
     for (TRkVisitedAbs* Item : List->Items) {
         TRk_Node* N = Item ? Item->AsNode() : nullptr;
@@ -35,8 +35,19 @@ void BuildWrapped(TRk_List* List, const TCustomSqlStatement* Owner, F&& Take) {
         auto* W = static_cast<_TMssqlStmt*>(N);
         W->InheritTokenEvents(Owner);
         W->Analyze();
-        if (W->SqlStatement) Take(W->SqlStatement.get());
+        if (W->SqlStatement) Into->Add(W->SqlStatement.get());
     }
+}
+
+// A block's child gets the block as owner and the block's events.
+[[gnu::noinline]] void AdoptChild(TCustomSqlStatement* Child, TMssqlBlock* Block) {
+    Child->SetOwnerObject(Block);
+    Child->SetOnParserToken(Block->OnParserToken);
+    Child->SetOnBindVar(Block->OnBindVar);
+    Child->SetOnSqlVar(Block->OnSqlVar);
+    Child->SetOnParserTokenError(Block->OnParserTokenError);
+    Child->SetOnFieldEvent(Block->OnFieldEvent);
+    Child->SetOnTableEvent(Block->OnTableEvent);
 }
 
 // Builds the statement of a wrapper with Owner's token events.
@@ -88,18 +99,10 @@ int TMssqlBlock::AnalyzeParseTree() {
     TMssqlStatement::AnalyzeParseTree();
     auto* R = static_cast<_TMssqlBlock*>(RootOfKind(mnkBlock));
     if (!R) return -1;
-    BuildWrapped(R->StmtList, this, [this](TCustomSqlStatement* Child) {
-        Children->Add(Child);
-        // Only the token events act during the child's analysis; these
-        // reach it afterwards.
-        Child->SetOwnerObject(this);
-        Child->SetOnParserToken(OnParserToken);
-        Child->SetOnBindVar(OnBindVar);
-        Child->SetOnSqlVar(OnSqlVar);
-        Child->SetOnParserTokenError(OnParserTokenError);
-        Child->SetOnFieldEvent(OnFieldEvent);
-        Child->SetOnTableEvent(OnTableEvent);
-    });
+    BuildWrapped(R->StmtList, this, Children.get());
+    // Only the token events act during a child's analysis; these reach it
+    // afterwards.
+    for (TCustomSqlStatement* Child : *Children) AdoptChild(Child, this);
     return 0;
 }
 
@@ -195,7 +198,7 @@ int TMssqlCreateProcedure::AnalyzeParseTree() {
     Params = R->Params;
     CreateToken = R->CreateToken;
     HasParens = R->HasParens;
-    BuildWrapped(R->BodyList, this, [this](TCustomSqlStatement* S) { BodyStatements->Add(S); });
+    BuildWrapped(R->BodyList, this, BodyStatements.get());
     return 0;
 }
 

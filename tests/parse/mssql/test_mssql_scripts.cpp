@@ -479,3 +479,47 @@ TEST(MssqlScripts, InsertFromAProcedureCall) {
     }
     EXPECT_NE(s.At(0)->AsText().find("EXEC"), std::string::npos) << s.At(0)->AsText();
 }
+
+// Blocks and IFs nested as deep as the parser's stack allows are analyzed,
+// walked and printed without running out of stack.
+TEST(MssqlScripts, DeepNestingIsAnalyzedAndWalked) {
+    REQUIRE_MSSQL();
+    struct Case {
+        const char* Open;
+        const char* Close;
+        int Depth;
+    };
+    for (const Case& C : {Case{"BEGIN\n", "END\n", 9000}, Case{"IF @a = 1 ", "", 4900}}) {
+        SCOPED_TRACE(C.Open);
+        std::string Text;
+        for (int i = 0; i < C.Depth; ++i) Text += C.Open;
+        Text += "PRINT 1\n";
+        for (int i = 0; i < C.Depth; ++i) Text += C.Close;
+        Script s(Text);
+        EXPECT_EQ(s.P.ErrorCount(), 0) << s.P.GetErrorMessages().substr(0, 300);
+        ASSERT_EQ(s.Count(), 1);
+        TRkGetTextVisitor V;
+        V.Root = s.At(0);
+        V.Execute();
+        std::string Crlf;  // the front end reads lines and ends each with CR LF
+        for (char Ch : Text) Crlf += Ch == '\n' ? std::string("\r\n") : std::string(1, Ch);
+        EXPECT_TRUE(V.Result == Crlf) << V.Result.size() << " " << Crlf.size();
+        // Down to the innermost PRINT.
+        TCustomSqlStatement* S = s.At(0);
+        int Levels = 0;
+        for (;;) {
+            if (auto* B = dynamic_cast<TMssqlBlock*>(S)) {
+                ASSERT_EQ(B->Children->Count(), 1);
+                S = B->Children->GetStatement(0);
+            } else if (auto* I = dynamic_cast<TMssqlIfElse*>(S)) {
+                ASSERT_NE(I->ThenStmt->SqlStatement, nullptr);
+                S = I->ThenStmt->SqlStatement.get();
+            } else {
+                break;
+            }
+            ++Levels;
+        }
+        EXPECT_EQ(Levels, C.Depth);
+        EXPECT_EQ(S->StatementType, sstMssqlPrint);
+    }
+}

@@ -1,0 +1,67 @@
+// Runs the SQL Server scanner and parser over a whole script, recording
+// what the parser reports and announces.
+#pragma once
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "nodes/u_nodes.h"
+#include "parse/mssql/rklexmssql.h"
+#include "parse/mssql/rkyaccmssqlsql.h"
+
+struct MsError {
+    std::string message, token;
+    int line = 0, column = 0;
+};
+
+struct MsAnnounced {
+    int type = 0, start = 0, end = 0;
+};
+
+struct MsRun {
+    std::unique_ptr<TSourceTokenList> tokens = std::make_unique<TSourceTokenList>(true);
+    std::unique_ptr<TRkParserMssqlSql> parser = std::make_unique<TRkParserMssqlSql>();
+    std::vector<MsError> errors;
+    std::vector<MsAnnounced> announced;
+    int result = -1;
+
+    explicit MsRun(const std::string& text) {
+        std::istringstream in(text);
+        std::ostringstream out;
+        TRkLexerMssql lx;
+        lx.InputStream = &in;
+        lx.OutputStream = &out;
+        lx.yyclear();
+        for (;;) {
+            auto t = std::make_unique<TSourceToken>();
+            const int code = lx.NextToken(*t);
+            if (code == 0) break;
+            t->OwnerList = tokens.get();
+            t->PosInList = tokens->Count();
+            tokens->Add(std::move(t));
+        }
+        parser->TokenList = tokens.get();
+        parser->SyntaxErrorCallback = [this](std::uint8_t, const std::string& m, const std::string& tok, int l,
+                                             int c) {
+            errors.push_back({m, tok, l, c});
+            return true;
+        };
+        parser->SetOnGetRawSqlStatement([this](void*, TSqlStatementType type, int s, int e) {
+            announced.push_back({static_cast<int>(type), s, e});
+        });
+    }
+    int Parse() { return result = parser->yyparse(); }
+    // Text of the tokens from..to of the script.
+    std::string Text(int from, int to) const {
+        std::string s;
+        for (int i = from; i <= to && i < tokens->Count(); ++i) s += tokens->TokenAt(i)->Text;
+        return s;
+    }
+    std::string ListText(const TSourceTokenList* l) const {
+        std::string s;
+        for (const TSourceToken* t : l->Items()) s += t->Text + "|";
+        return s;
+    }
+};

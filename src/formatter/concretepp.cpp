@@ -3,6 +3,9 @@
 #include "formatter/concretepp.h"
 
 #include <span>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
 
 #include "formatter/concretepp_mssql.h"
 #include "formatter/concretepp_plsql.h"
@@ -68,10 +71,19 @@ std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner) {
         MssqlPPChoices(),
         PlsqlPPChoices(),
     };
-    for (const auto& family : Families)
-        for (const TRkPPChoice& c : family)
-            if (c.Matches(Owner)) return c.Make(Owner);
-    return nullptr;
+    // The walk over the families costs a failed cast per entry; its answer
+    // depends on the class alone, so it is made once per class (and thread).
+    thread_local std::unordered_map<std::type_index, const TRkPPChoice*> Known;
+    const std::type_index Type(typeid(*Owner));
+    auto it = Known.find(Type);
+    if (it == Known.end()) {
+        const TRkPPChoice* Found = nullptr;
+        for (const auto& family : Families)
+            for (const TRkPPChoice& c : family)
+                if (!Found && c.Matches(Owner)) Found = &c;
+        it = Known.emplace(Type, Found).first;
+    }
+    return it->second ? it->second->Make(Owner) : nullptr;
 }
 
 namespace {

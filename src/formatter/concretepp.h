@@ -18,7 +18,8 @@ void InstallPrinterHooks();
 std::unique_ptr<TCustomPP> CreateStatementPP(TRk_Node* Owner);
 
 // One entry of the printer choice: owners of class Node (or a descendant)
-// get a Printer.
+// get a Printer.  Matches answers by the owner's class alone (the choice is
+// remembered per class); Make may look at the owner itself.
 struct TRkPPChoice {
     bool (*Matches)(TRk_Node* Owner) = nullptr;
     TRkStatementPPFactory Make = nullptr;

@@ -68,7 +68,7 @@ void BM_FormatMssqlScript(benchmark::State& State) {
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations()) * static_cast<int64_t>(Script.size()));
     State.counters["out_bytes"] = static_cast<double>(Out);
 }
-BENCHMARK(BM_FormatMssqlScript)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatMssqlScript)->Arg(10)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // The choice walks the table of every printer family: the cost per made
 // statement or node, for a class early and late in it and for one with none.

@@ -573,74 +573,51 @@ uint8_t CharTokenType(char c) {
 
 }  // namespace
 
+// Group, type and sub-kind of the token classes.
+struct TClassRec {
+    int16_t Code;
+    uint8_t Group, Type, SubKind;
+};
+constexpr TClassRec kClasses[] = {
+    {mssqltok::LINE_COMMENT, 3, ttLineComment, 6}, {mssqltok::BLOCK_COMMENT, 3, ttBlockComment, 5},
+    {mssqltok::BLANKS, 2, ttBlanks, 0},            {mssqltok::LINE_BREAK, 2, ttLineBreak, 0},
+    {mssqltok::BIND_NAME, 2, ttBindVar, 0},        {mssqltok::VARIABLE, 2, ttAtVar, 0},
+    {mssqltok::OPERATOR, 6, ttOperator, 0},        {mssqltok::NUMBER_LIT, 3, ttNumber, 0},
+    {mssqltok::INTEGER_LIT, 3, ttNumber, 0},       {mssqltok::STRING_LIT, 3, ttString, 0},
+    {mssqltok::IDENT, 5, ttIdentifier, 0},
+};
+
 int TRkLexerMssql::NextToken(TSourceToken& Token) {
     using namespace mssqltok;
     const int code = yylex();
     int result = code;
     Token.TokenCode = code;
     Token.Text = yytext;
-    switch (code) {
-        case LINE_COMMENT:
-            Token.TokenGroup = 3;
-            Token.TokenType = ttLineComment;
-            Token.TokenSubKind = 6;
-            break;
-        case BLOCK_COMMENT:
-            Token.TokenGroup = 3;
-            Token.TokenType = ttBlockComment;
-            Token.TokenSubKind = 5;
-            break;
-        case BLANKS:
-            Token.TokenGroup = 2;
-            Token.TokenType = ttBlanks;
-            break;
-        case LINE_BREAK:
-            Token.TokenGroup = 2;
-            Token.TokenType = ttLineBreak;
-            break;
-        case BIND_NAME:
-            Token.TokenGroup = 2;
-            Token.TokenType = ttBindVar;
-            break;
-        case VARIABLE:
-            Token.TokenGroup = 2;
-            Token.TokenType = ttAtVar;
-            break;
-        case OPERATOR:
-            Token.TokenGroup = 6;
-            Token.TokenType = ttOperator;
-            if (QuestionMarkIdent && yytext == "?") result = IDENT;
-            else if (yytext == "<<") result = SHL;
-            else if (yytext == ">>") result = SHR;
-            else if (yytext == ":=") result = ASSIGN;
-            else if (yytext == "..") result = DOTDOT;
-            Token.TokenCode = result;
-            break;
-        case NUMBER_LIT:
-        case INTEGER_LIT:
-            Token.TokenGroup = 3;
-            Token.TokenType = ttNumber;
-            break;
-        case STRING_LIT:
-            Token.TokenGroup = 3;
-            Token.TokenType = ttString;
-            break;
-        case IDENT:
-            Token.TokenGroup = 5;
-            Token.TokenType = yytext.starts_with('"')   ? ttQuotedName
-                              : yytext.starts_with('[') ? ttBracketedName
-                                                        : ttIdentifier;
-            break;
-        default:
-            if (code >= 255) {
-                Token.TokenGroup = 1;
-                Token.TokenType = ttKeyword;
-            } else {
-                Token.Text = yytext.substr(0, 1);
-                Token.TokenGroup = 6;
-                Token.TokenType = CharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]);
-            }
-            break;
+    const TClassRec* cls = nullptr;
+    for (const TClassRec& c : kClasses)
+        if (c.Code == code) cls = &c;
+    if (cls) {
+        Token.TokenGroup = cls->Group;
+        Token.TokenType = cls->Type;
+        Token.TokenSubKind = cls->SubKind;
+    } else if (code >= 255) {   // keywords, other characters, labels, system variables
+        Token.TokenGroup = 1;
+        Token.TokenType = ttKeyword;
+    } else {
+        Token.Text = yytext.substr(0, 1);
+        Token.TokenGroup = 6;
+        Token.TokenType = CharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]);
+    }
+    if (code == IDENT) {
+        if (yytext.starts_with('"')) Token.TokenType = ttQuotedName;
+        else if (yytext.starts_with('[')) Token.TokenType = ttBracketedName;
+    } else if (code == OPERATOR) {   // re-coded; the token stays an operator
+        if (QuestionMarkIdent && yytext == "?") result = IDENT;
+        else if (yytext == "<<") result = SHL;
+        else if (yytext == ">>") result = SHR;
+        else if (yytext == ":=") result = ASSIGN;
+        else if (yytext == "..") result = DOTDOT;
+        Token.TokenCode = result;
     }
     Token.Line = yylineno;
     Token.Column = yycolno;

@@ -4,6 +4,7 @@
 // whose words are not parsed.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "mssql_parse.h"
@@ -317,6 +318,35 @@ TEST(MssqlDriver, AnActionErrorLosesOnlyItsStatement) {
     EXPECT_EQ(Item(r, 0)->InnerNode->NodeKind, 170);
     EXPECT_EQ(Item(r, 1)->InnerNode->NodeKind, mnkErrorStmt);
     EXPECT_EQ(Item(r, 2)->InnerNode->NodeKind, 170);
+}
+
+}  // namespace
+
+namespace {
+
+// Word soup and random bytes: every run ends, accepted or failed with its
+// pair, and the records are never more than one per shifted token.
+TEST(MssqlDriver, HostileInputNeverBreaksTheRun) {
+    const char* words[] = {"select", "from", "(", ")", "begin", "end", "if", "else", "create", "table",
+                           "procedure", "as", ";", ",", "drop", "set", "x", "1", "'s'", "@v",
+                           "case", "when", "then", "go", "\n", "exec", "declare", "cursor", "for", "where"};
+    std::mt19937 rng(11);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int n = 1 + static_cast<int>(rng() % 60);
+        for (int i = 0; i < n; ++i) {
+            if (round % 3 == 2) text += static_cast<char>(1 + rng() % 255);
+            else text += std::string(words[rng() % (sizeof words / sizeof *words)]) + " ";
+        }
+        MsRun r(text);
+        const int result = r.Parse();
+        ASSERT_TRUE(result == 0 || result == 1) << text;
+        if (result == 1) {
+            ASSERT_GE(r.errors.size(), 2u) << text;
+            EXPECT_EQ(r.errors.back().message, "abort !!! ") << text;
+        }
+        for (TRk_Node* item : r.parser->ResultList) ASSERT_NE(item, nullptr);
+    }
 }
 
 }  // namespace

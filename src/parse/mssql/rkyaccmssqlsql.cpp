@@ -112,18 +112,37 @@ void TRkMssqlSqlDriver::FetchLookahead() {
     CurToken = yylval.token;
 }
 
-// The first significant token after the one read last, nullptr at the end;
-// LineBreak tells whether a line break comes before it.
-static TSourceToken* SolidAfterRead(const TSourceTokenList* List, int32_t ReadPos, bool* LineBreak = nullptr) {
-    if (LineBreak) *LineBreak = false;
-    if (!List) return nullptr;
-    const std::vector<TSourceToken*>& items = List->Items();
-    for (size_t i = static_cast<size_t>(std::max(ReadPos, 0)); i < items.size(); ++i) {
-        if (items[i]->IsSignificant()) return items[i];
-        if (LineBreak && items[i]->TokenType == ttLineBreak) *LineBreak = true;
+// The first significant token at or after a read position, nullptr at the
+// end; LineBreak tells whether a line break comes before it.  Asked again
+// from a later position before that token, it answers from what it found,
+// so a long run of comments and line breaks is passed over once.
+class TSolidCursor {
+public:
+    explicit TSolidCursor(const TSourceTokenList* List) : FList(List) {}
+
+    TSourceToken* Next(int32_t From, bool* LineBreak = nullptr) {
+        if (!FList) return nullptr;
+        const std::vector<TSourceToken*>& items = FList->Items();
+        const int32_t n = static_cast<int32_t>(items.size());
+        From = std::max(From, 0);
+        if (From < FFrom || From > FAt) {
+            FFrom = From;
+            FLastBreak = -1;
+            int32_t i = From;
+            for (; i < n && !items[static_cast<size_t>(i)]->IsSignificant(); ++i)
+                if (items[static_cast<size_t>(i)]->TokenType == ttLineBreak) FLastBreak = i;
+            FAt = i;
+        }
+        if (LineBreak) *LineBreak = FLastBreak >= From;
+        return FAt < n ? items[static_cast<size_t>(FAt)] : nullptr;
     }
-    return nullptr;
-}
+
+private:
+    const TSourceTokenList* FList = nullptr;
+    int32_t FFrom = 0;
+    int32_t FAt = -1;          // index of the significant token found (n: none)
+    int32_t FLastBreak = -1;   // last line break in [FFrom, FAt)
+};
 
 // ---------------------------------------------------------------- reports
 
@@ -232,6 +251,7 @@ void TRkMssqlSqlDriver::SkipRaw(TSourceTokenList* Target, bool SetMode, TSourceT
     int depth = 0;
     int words = FirstToken ? 1 : 0;   // significant tokens so far
     int32_t lastPos = StatementEndPos;
+    TSolidCursor solid(TokenList);
     auto stops = [&](const TSourceToken* next, bool lineBreak) {
         if (!next) return false;
         const int c = next->TokenCode;
@@ -255,7 +275,7 @@ void TRkMssqlSqlDriver::SkipRaw(TSourceTokenList* Target, bool SetMode, TSourceT
         }
         TSourceToken* t = yylval.token;
         bool lineBreak = false;
-        TSourceToken* next = SolidAfterRead(TokenList, TokenPos, &lineBreak);
+        TSourceToken* next = solid.Next(TokenPos, &lineBreak);
         if (code == LINE_BREAK) {
             if (SetMode) {
                 Target->Add(t);
@@ -310,7 +330,7 @@ int TRkMssqlSqlDriver::Reduce(int Rule) {
 // ends as at a ";".
 bool TRkMssqlSqlDriver::ForcedRoutineEnd(int& Rule) {
     if (yychar != RW_CREATE && yychar != RW_ALTER) return false;
-    const TSourceToken* next = SolidAfterRead(TokenList, TokenPos);
+    const TSourceToken* next = TSolidCursor(TokenList).Next(TokenPos);
     if (!next) return false;
     const int c = next->TokenCode;
     if (c != RW_PROCEDURE && c != RW_PROC && c != RW_FUNCTION) return false;

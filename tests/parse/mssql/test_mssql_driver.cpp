@@ -350,3 +350,30 @@ TEST(MssqlDriver, HostileInputNeverBreaksTheRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// A long commented-out block: inside a skipped statement it is passed
+// over once (the statement keeps the comments, not the line breaks), after
+// one it stays outside; the next batch parses either way.
+TEST(MssqlDriver, LongCommentBlocksAndSkippedStatements) {
+    std::string block;
+    for (int i = 0; i < 20000; ++i) block += "-- insert into t values (" + std::to_string(i) + ")\n";
+    MsRun inside("drop table t\n" + block + ", u\nGO\ncreate table t (a int)\n");
+    EXPECT_EQ(inside.Parse(), 0);
+    EXPECT_TRUE(inside.errors.empty());
+    ASSERT_EQ(inside.parser->ResultList.size(), 3u);
+    EXPECT_EQ(static_cast<_TMssqlDummyStmt*>(Item(inside, 0)->InnerNode)->StmtTokens->Count(), 5 + 20000 + 4);
+
+    std::string text = "drop table t\n" + block;
+    text += "GO\ncreate table t (a int)\n";
+    MsRun r(text);
+    EXPECT_EQ(r.Parse(), 0);
+    EXPECT_TRUE(r.errors.empty());
+    ASSERT_EQ(r.parser->ResultList.size(), 3u);
+    auto* d = static_cast<_TMssqlDummyStmt*>(Item(r, 0)->InnerNode);
+    EXPECT_EQ(r.ListText(d->StmtTokens.get()), "drop| |table| |t|\n|");
+    EXPECT_EQ(Item(r, 2)->InnerNode->NodeKind, 21);
+}
+
+}  // namespace

@@ -62,14 +62,68 @@ std::string AppendAt(std::string R, const std::string& T) {
     return R + At(R, T);
 }
 
+// Statements being laid out inside other statements.
+thread_local int32_t NestingDepth = 0;
+constexpr int32_t kMaxNestingDepth = 200;
+
+// The last token of S, found down its last branch without recursion.
+TSourceToken* LastToken(TCustomSqlStatement* S) {
+    while (S) {
+        TRk_Node* root = S->GetRootNode();
+        if (auto* i = dynamic_cast<TMssqlIfElse*>(S)) {
+            _TMssqlStmt* w = i->HasElse ? i->ElseStmt : i->ThenStmt;
+            S = w ? w->SqlStatement.get() : nullptr;
+        } else if (auto* p = dynamic_cast<TMssqlCreateProcedure*>(S)) {
+            const int n = p->BodyStatements->Count();
+            if (n == 0) return root && root->TokenList ? root->TokenList->TokenAt(TokCount(root) - 1) : nullptr;
+            S = p->BodyStatements->GetStatement(n - 1);
+        } else if (auto* f = dynamic_cast<TMssqlCreateFunction*>(S)) {
+            S = f->BodyKind == 1 ? static_cast<TCustomSqlStatement*>(f->BlockBody.get()) : f->ReturnBody.get();
+        } else if (dynamic_cast<TMssqlBlock*>(S)) {
+            return root && root->TokenList ? root->TokenList->TokenAt(1) : nullptr;  // END
+        } else {
+            return S->GetEndToken();  // a statement without nested ones
+        }
+    }
+    return nullptr;
+}
+
+// The first token of S; its own walk only where it holds no statements.
+TSourceToken* FirstToken(TCustomSqlStatement* S) {
+    if (auto* p = dynamic_cast<TMssqlCreateProcedure*>(S)) return p->CreateToken;
+    if (auto* f = dynamic_cast<TMssqlCreateFunction*>(S)) return f->CreateToken;
+    if (dynamic_cast<TMssqlBlock*>(S) || dynamic_cast<TMssqlIfElse*>(S)) {
+        TRk_Node* root = S->GetRootNode();
+        return root && root->TokenList ? root->TokenList->TokenAt(0) : nullptr;  // BEGIN, IF, WHILE
+    }
+    return S->GetStartToken();
+}
+
+std::string AsWritten(TCustomSqlStatement* S) {
+    TSourceToken* first = FirstToken(S);
+    TSourceToken* last = LastToken(S);
+    if (!first || !last || first->OwnerList != last->OwnerList) return {};
+    return TrimTrailingBlanks(TokenRangeText(first->OwnerList, first->PosInList, last->PosInList, rtNoTrailing));
+}
+
 }  // namespace
+
+std::string mssqlpp::Nested(TCustomSqlStatement* S) {
+    if (!S) return {};
+    if (NestingDepth >= kMaxNestingDepth) return AsWritten(S);
+    ++NestingDepth;
+    struct TLeave {
+        ~TLeave() { --NestingDepth; }
+    } leave;
+    return Pretty(S);
+}
 
 std::span<const TRkPPChoice> MssqlPPChoices() { return MssqlChoices; }
 
 std::string _TMssqlStmtPP::GetPrettyText() {
     auto* w = dynamic_cast<_TMssqlStmt*>(OwnerNode());
     if (!w) return WrongOwner("_TMssqlStmt", Owner);
-    return Pretty(w->SqlStatement.get());
+    return mssqlpp::Nested(w->SqlStatement.get());
 }
 
 std::string TMssqlBlockPP::GetPrettyText() {
@@ -80,7 +134,7 @@ std::string TMssqlBlockPP::GetPrettyText() {
     R = Tok(root, 0);
     std::string B;
     for (TCustomSqlStatement* child : *s->Children) {
-        std::string X = Pretty(child);
+        std::string X = mssqlpp::Nested(child);
         // An error statement keeps the line break and blanks it ran over.
         if (child && child->StatementType == sstErrorStmt) X = TrimChar(X, ' ');
         B = EnsureLineBreak(B + X);

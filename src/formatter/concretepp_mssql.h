@@ -26,6 +26,12 @@ Stmt* Framed(TRk_Node* Owner, const char* ClassName, const TRkVisitedAbs* Raw, s
     return s;
 }
 
+// Pretty text of a statement nested in another one (a block's child, a
+// routine's body, a branch).  Past a nesting depth that no real script
+// reaches it is the statement's text as written: every level indents all
+// the levels inside it again, and the calls nest as deep as the statements.
+std::string Nested(TCustomSqlStatement* S);
+
 }  // namespace mssqlpp
 
 // Printer choice of the SQL Server classes (a part of CreateStatementPP's table).

@@ -94,7 +94,7 @@ std::string TMssqlCreateProcedurePP::GetPrettyText() {
     if (s->ForReplication != 0 && root->ReplicationNode) R += "\r\n" + OptionWords(root->ReplicationNode);
     R += "\r\n" + Tok(root, TokCount(root) - 1) + "\r\n";
     std::string B;
-    for (TCustomSqlStatement* body : *s->BodyStatements) B += TrimChar(Pretty(body), ' ') + "\r\n";
+    for (TCustomSqlStatement* body : *s->BodyStatements) B += TrimChar(mssqlpp::Nested(body), ' ') + "\r\n";
     return R + "  " + IndentText(B, 2);
 }
 
@@ -117,7 +117,7 @@ std::string TMssqlCreateFunctionPP::GetPrettyText() {
     TCustomSqlStatement* body = s->BodyKind == 1   ? static_cast<TCustomSqlStatement*>(s->BlockBody.get())
                                 : s->BodyKind == 2 ? s->ReturnBody.get()
                                                    : nullptr;
-    if (body) R = EnsureLineBreak(R) + "  " + IndentText(Pretty(body), 2);
+    if (body) R = EnsureLineBreak(R) + "  " + IndentText(mssqlpp::Nested(body), 2);
     return R;
 }
 

@@ -157,3 +157,45 @@ TEST_F(MssqlPrinter, ErrorStatementInABlockIsTrimmed) {
 }
 
 }  // namespace
+
+namespace {
+
+int Occurrences(const std::string& Text, const std::string& Word) {
+    int n = 0;
+    for (size_t p = Text.find(Word); p != std::string::npos; p = Text.find(Word, p + Word.size())) ++n;
+    return n;
+}
+
+TEST_F(MssqlPrinter, DeepNestingPrintsEveryStatementWithoutExhaustingTheStack) {
+    REQUIRE_DIALECT(Mssql);
+    // Blocks: the outer levels are laid out, the levels past the limit come
+    // as written; no word is lost.
+    std::string sql;
+    const int Blocks = 5000;
+    for (int i = 0; i < Blocks; ++i) sql += "begin ";
+    sql += "print 'deepest' ";
+    for (int i = 0; i < Blocks; ++i) sql += "end ";
+    TCustomSqlStatement* s = Stmt(sql, 0, Mssql);
+    ASSERT_NE(s, nullptr);
+    std::string text = s->GetPrettyText();
+    EXPECT_EQ(text.rfind("BEGIN\r\n  BEGIN\r\n    BEGIN\r\n", 0), 0u);
+    EXPECT_EQ(Occurrences(text, "BEGIN"), Blocks);
+    EXPECT_EQ(Occurrences(text, "END"), Blocks);
+    EXPECT_EQ(Occurrences(text, "PRINT 'deepest'"), 1);
+
+    // IF chains nest through the branch wrappers.
+    sql.clear();
+    const int Ifs = 1000;
+    for (int i = 0; i < Ifs; ++i) sql += "if @a = 1 ";
+    sql += "print 'deepest' else print 'other'";
+    s = Stmt(sql, 0, Mssql);
+    ASSERT_NE(s, nullptr);
+    text = s->GetPrettyText();
+    EXPECT_EQ(text.rfind("IF @a = 1\r\n  IF @a = 1\r\n", 0), 0u);
+    EXPECT_EQ(Occurrences(text, "IF @a = 1"), Ifs);
+    EXPECT_EQ(Occurrences(text, "PRINT 'deepest'"), 1);
+    EXPECT_EQ(Occurrences(text, "ELSE"), 1);
+    EXPECT_EQ(Occurrences(text, "PRINT 'other'"), 1);
+}
+
+}  // namespace

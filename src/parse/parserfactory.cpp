@@ -19,31 +19,21 @@ std::unique_ptr<TRkCustomLexer> CreateMySQLLexer();
 std::unique_ptr<TRkCustomParser> CreateMySQLParser();
 std::unique_ptr<TRkCustomLexer> CreateMsaccessLexer();
 std::unique_ptr<TRkCustomParser> CreateMsaccessParser();
+std::unique_ptr<TRkCustomLexer> CreateMssqlLexer();
+std::unique_ptr<TRkCustomParser> CreateMssqlParser();
 }  // namespace parserfactory_detail
 
-namespace {
-
-// The SQL Server dialect is a separate subsystem; until it is part of the
-// build its vendor gets a clear failure.
-[[noreturn]] void MissingDialect(std::uint8_t Vendor) {
-    throw ERkError(std::string("The ") + DbVendorNames[Vendor] + " dialect is not available in this build");
-}
-
-bool MissingFromBuild(std::uint8_t Vendor) { return Vendor == VendorMssql; }
-
-}  // namespace
-
-bool TRkParserFactory::DialectAvailable() const { return !MissingFromBuild(FVendor); }
+bool TRkParserFactory::DialectAvailable() const { return true; }
 
 std::unique_ptr<TRkCustomLexer> TRkParserFactory::CreateLexer() const {
-    if (MissingFromBuild(FVendor)) MissingDialect(FVendor);
+    if (FVendor == VendorMssql) return parserfactory_detail::CreateMssqlLexer();
     if (FVendor == VendorMySQL) return parserfactory_detail::CreateMySQLLexer();
     if (FVendor == VendorMsaccess) return parserfactory_detail::CreateMsaccessLexer();
     return std::make_unique<TRkLexerOracle>();
 }
 
 std::unique_ptr<TRkCustomParser> TRkParserFactory::CreateParser() const {
-    if (MissingFromBuild(FVendor)) MissingDialect(FVendor);
+    if (FVendor == VendorMssql) return parserfactory_detail::CreateMssqlParser();
     if (FVendor == VendorMySQL) return parserfactory_detail::CreateMySQLParser();
     if (FVendor == VendorMsaccess) return parserfactory_detail::CreateMsaccessParser();
     return std::make_unique<TRkParserOracleSql>();

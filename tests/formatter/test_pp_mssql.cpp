@@ -199,3 +199,30 @@ TEST_F(MssqlPrinter, DeepNestingPrintsEveryStatementWithoutExhaustingTheStack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MssqlPrinter, CaseAndTabOptions) {
+    REQUIRE_DIALECT(Mssql);
+    FmtOpt.KeywordCase = 1;
+    FmtOpt.IdentifierCase = 0;
+    EXPECT_EQ(Pretty0("create procedure Load_Orders @Id int as begin set nocount on fetch c end"),
+              "create procedure LOAD_ORDERS\r\n"
+              "                @Id int\r\n"
+              "as\r\n"
+              "  begin\r\n"
+              "    set NOCOUNT on\r\n"
+              "    fetch  C\r\n"
+              "    \r\n"
+              "  end\r\n"
+              "  ");
+    // Tabs replace the leading blanks that the indent routine writes; the
+    // two blanks before a block's first statement are written as they are.
+    FmtOpt = TRkFmtOpt();
+    FmtOpt.UseTab = 1;
+    FmtOpt.TabSize = 2;
+    EXPECT_EQ(Pretty0("begin if @a = 1 begin print 'x' end end"),
+              "BEGIN\r\n  IF @a = 1\r\n\t\tBEGIN\r\n\t\t\tPRINT 'x'\r\n\t\t\t\r\n\t\tEND\r\n\t\r\nEND");
+}
+
+}  // namespace

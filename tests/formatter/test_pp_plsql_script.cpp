@@ -439,6 +439,21 @@ TEST_F(PlsqlScript, CorpusUnitsParseAgainToTheSameText) {
     }
 }
 
+TEST_F(PlsqlScript, FrontEndUnitsHaveTheirPrintersFromBirth) {
+    // No AttachStatementPrinters here: the classes ask for their printers.
+    TMarlSqlParser p(1);
+    p.SetSqlTextString("begin if a then b := 1; end if; end;");
+    p.Parse();
+    ASSERT_EQ(p.Statements().Count(), 1);
+    TCustomSqlStatement* s = p.Statements().GetStatement(0);
+    ASSERT_NE(s->PP, nullptr);
+    EXPECT_STREQ(s->PP->ClassName(), "TPlsqlStatementPP");
+    ASSERT_NE(s->GetRootNode(), nullptr);
+    ASSERT_NE(s->GetRootNode()->PP, nullptr);
+    EXPECT_STREQ(s->GetRootNode()->PP->ClassName(), "TRk_PlsqlPP");
+    EXPECT_EQ(s->GetPrettyText(), "BEGIN\r\n  IF a THEN\r\n    b := 1;\r\n  END IF;\r\nEND;");
+}
+
 TEST_F(PlsqlScript, WrongOwner) {
     TCustomSqlStatement* s = Stmt("select a from t;");
     ASSERT_NE(s, nullptr);

@@ -110,6 +110,27 @@ void TRkMssqlSqlDriver::FetchLookahead() {
     } while (IsSkippable(yychar));
     if (yychar == 0) yylval.token = MakeEndToken();
     CurToken = yylval.token;
+    if (yychar == 0 && !FEndSeen) {
+        FEndSeen = true;
+        if (EndsInOpenLiteral()) ReportSyntaxError(FState, 0);
+    }
+}
+
+// Whether the script ends inside a comment, string or quoted name: the
+// scanner gives such a literal back with the rest of the input, which then
+// ends with the line break the input ends with instead of the literal's
+// closing characters.  Not reporting it would lose the rest of the script
+// without a word.
+bool TRkMssqlSqlDriver::EndsInOpenLiteral() const {
+    if (!TokenList) return false;
+    const std::vector<TSourceToken*>& items = TokenList->Items();
+    for (size_t i = items.size(); i-- > 0;) {
+        const TSourceToken* t = items[i];
+        if (t->TokenCode == 0 && t->Text.empty()) continue;   // the end token
+        if (t->TokenCode != BLOCK_COMMENT && t->TokenCode != STRING_LIT && t->TokenCode != IDENT) return false;
+        return !t->Text.empty() && (t->Text.back() == '\n' || t->Text.back() == '\r');
+    }
+    return false;
 }
 
 // The first significant token at or after a read position, nullptr at the
@@ -357,6 +378,7 @@ int TRkMssqlSqlDriver::yyparse() {
     FSavedSp = 0;
     LastShiftedToken = nullptr;
     FLastShiftPos = -1;
+    FEndSeen = false;
     if (yys.size() < static_cast<size_t>(kInitialStackSize)) {
         yys.resize(kInitialStackSize);
         yyv.resize(kInitialStackSize);

@@ -100,10 +100,12 @@ private:
     TLastMove FLastMove = lmNone;
     int FHandlerCalls = 0;
     int32_t FLastShiftPos = -1;        // read position of the last shifted token
+    bool FEndSeen = false;             // the end of the input was fetched in this run
     bool FReportAllowed = true;
 
     bool Push();
     void FetchLookahead();
+    bool EndsInOpenLiteral() const;
     // 0 go on, 1 accept, 2 fail.
     int Reduce(int Rule);
     bool ForcedRoutineEnd(int& Rule);

@@ -377,3 +377,27 @@ TEST(MssqlDriver, LongCommentBlocksAndSkippedStatements) {
 }
 
 }  // namespace
+
+namespace {
+
+// A comment left open takes the rest of the script: kept in its token, and
+// reported once, never dropped without a word.
+TEST(MssqlDriver, ACommentLeftOpenIsReported) {
+    MsRun r("create table a (x int)\n/* see c:/*.sql */\ncreate table b (y int)\n");
+    EXPECT_EQ(r.Parse(), 0);
+    ASSERT_EQ(r.errors.size(), 1u);
+    EXPECT_EQ(r.errors[0].token, "end of input");
+    ASSERT_EQ(r.parser->ResultList.size(), 1u);
+    const TSourceToken* rest = r.tokens->TokenAt(r.tokens->Count() - 2);
+    EXPECT_EQ(rest->Text, "/* see c:/*.sql */\ncreate table b (y int)\n");
+
+    MsRun s("select 'abc\n");
+    s.Parse();
+    EXPECT_EQ(s.errors.size(), 1u);
+
+    MsRun ok("select 1 /* closed */\n");
+    EXPECT_EQ(ok.Parse(), 0);
+    EXPECT_TRUE(ok.errors.empty());
+}
+
+}  // namespace

@@ -29,11 +29,12 @@ std::string TrimRight(std::string S) {
     return S;
 }
 
-// Each token up to the first end-of-input token, passing over layout.
-void AcceptSignificant(const TSourceTokenList& L, TRkVisitorAbs& V) {
+// Each token up to the first end-of-input token, passing over layout (and
+// Skip).
+void AcceptSignificant(const TSourceTokenList& L, TRkVisitorAbs& V, const TSourceToken* Skip = nullptr) {
     for (TSourceToken* T : L.Items()) {
         if (T->TokenCode == 0) break;
-        if (IsLayout(T)) continue;
+        if (IsLayout(T) || T == Skip) continue;
         T->Accept(&V);
     }
 }
@@ -268,10 +269,18 @@ void TMssqlDummyStmt::DoAccept(TRkVisitorAbs& Visitor) {
     if (TRk_Node* R = RootNode) {
         auto* D = dynamic_cast<_TMssqlDummyStmt*>(R);
         switch (StatementType) {
+            case sstErrorStmt:
+                // A script-level error statement walks the tokens the front
+                // end gave it: its raw tokens can start with the ";" that
+                // ended the statement before, which that statement walks.
+                if (SourceTokens->Count() > 0) {
+                    AcceptSignificant(*SourceTokens, Visitor, TerminatorToken);
+                    break;
+                }
+                [[fallthrough]];
             case sstMssqlDummyStmt:
             case sstDropStmt:
             case sstRaiserrorStmt:
-            case sstErrorStmt:
                 if (D) AcceptSignificant(*D->StmtTokens, Visitor);
                 break;
             case sstMssqlBreak:

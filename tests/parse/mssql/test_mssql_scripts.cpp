@@ -387,6 +387,16 @@ TEST(MssqlScripts, ABrokenLineBecomesAnErrorStatementBetweenGoodOnes) {
     }
     EXPECT_EQ(Tables, (std::vector<std::string>{"a", "c"}));
     EXPECT_GE(Errors, 1);
+
+    // After a ";" the error statement's raw tokens start with it; its walk
+    // leaves it to the statement it ended.
+    Script t("select 1;\nCREATE TABLE b (x int,, y int)\nselect 2\n");
+    ASSERT_EQ(t.Count(), 3);
+    EXPECT_EQ(t.At(1)->StatementType, sstErrorStmt);
+    for (int i = 0; i < t.Count(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Visited(t.At(i)), Given(t.At(i)));
+    }
 }
 
 TEST(MssqlScripts, ParsingAgainGivesTheSameStatements) {

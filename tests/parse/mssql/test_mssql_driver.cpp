@@ -401,3 +401,28 @@ TEST(MssqlDriver, ACommentLeftOpenIsReported) {
 }
 
 }  // namespace
+
+namespace {
+
+// A handler may drop the offending token and have it read again: the parse
+// goes on as if the token had never been there.
+TEST(MssqlDriver, HandlerDropsTheTokenAndRetries) {
+    MsRun r("select a from t where ) x = 1\nselect 2");
+    int calls = 0;
+    r.parser->SetOnParserTokenError([&](void*, TSourceToken*& token, int vendor, const std::string&,
+                                        TActionOnParseError& action, int& rollbackTokens, bool&) {
+        ++calls;
+        EXPECT_EQ(vendor, 0);
+        ASSERT_NE(token, nullptr);
+        EXPECT_EQ(token->Text, ")");
+        token->TokenStatus = 1;
+        rollbackTokens = 1;
+        action = aopContinue;
+    });
+    EXPECT_EQ(r.Parse(), 0);
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(r.errors.empty());
+    EXPECT_EQ(r.parser->ResultList.size(), 2u);
+}
+
+}  // namespace

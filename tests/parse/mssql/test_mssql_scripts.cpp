@@ -533,3 +533,31 @@ TEST(MssqlScripts, DeepNestingIsAnalyzedAndWalked) {
         EXPECT_EQ(S->StatementType, sstMssqlPrint);
     }
 }
+
+// A statement of the front end parses its own tokens again with a parser of
+// its own; a vendor-0 statement given text parses it alone.
+TEST(MssqlScripts, StatementsParseOnTheirOwn) {
+    REQUIRE_MSSQL();
+    Script s("BEGIN\n  SELECT a FROM t\n  PRINT 1\nEND\nGO\nselect b from u;\n");
+    ASSERT_EQ(s.Count(), 3);
+    for (int i = 0; i < s.Count(); ++i) {
+        SCOPED_TRACE(i);
+        TCustomSqlStatement* S = s.At(i);
+        TRk_Node* Before = S->RootNode;
+        EXPECT_EQ(S->Parse(false), 0);
+        EXPECT_TRUE(S->Parsed);
+        EXPECT_EQ(S->GetErrorCount(), 0);
+        ASSERT_NE(S->RootNode, nullptr);
+        EXPECT_NE(S->RootNode, Before);  // the statement's own parse
+        EXPECT_EQ(S->RootNode->NodeKind, Before->NodeKind);
+    }
+    auto* Block = s.As<TMssqlBlock>(0);
+    ASSERT_NE(Block, nullptr);
+    EXPECT_EQ(Block->Children->Count(), 2);
+
+    std::unique_ptr<TCustomSqlStatement> Own = NewSelectSqlStatement(0);
+    Own->SetSqlText("select x from y where z = 1");
+    EXPECT_EQ(Own->Parse(false), 0);
+    EXPECT_TRUE(Own->Parsed);
+    EXPECT_EQ(Own->Tables->Count(), 1);
+}

@@ -561,3 +561,26 @@ TEST(MssqlScripts, StatementsParseOnTheirOwn) {
     EXPECT_TRUE(Own->Parsed);
     EXPECT_EQ(Own->Tables->Count(), 1);
 }
+
+// The host hears of every statement the grammar recognises, nested ones
+// included, with its type and token range; only top-level ones are listed.
+TEST(MssqlScripts, RawStatementAnnouncementsReachTheHost) {
+    REQUIRE_MSSQL();
+    TMarlSqlParser P(0);
+    std::vector<TSqlStatementType> Types;
+    std::vector<std::pair<int, int>> Ranges;
+    P.OnGetRawSqlStatement = [&](void* Sender, TSqlStatementType Type, int Start, int End) {
+        EXPECT_NE(dynamic_cast<_TMssqlStmt*>(static_cast<TRkVisitedAbs*>(Sender)), nullptr);
+        Types.push_back(Type);
+        Ranges.emplace_back(Start, End);
+    };
+    P.SetSqlTextString("IF 1 = 1 PRINT 'a'\nGO\n");
+    EXPECT_EQ(P.Parse(), 0) << P.GetErrorMessages();
+    EXPECT_EQ(P.Statements().Count(), 2);
+    EXPECT_EQ(Types, (std::vector<TSqlStatementType>{sstMssqlPrint, sstMssqlIf, sstMssqlGo}));
+    ASSERT_EQ(Ranges.size(), 3u);
+    EXPECT_EQ(P.Tokens().TokenAt(Ranges[0].first)->Text, "IF");  // from where the previous one ended
+    EXPECT_EQ(P.Tokens().TokenAt(Ranges[0].second)->Text, "'a'");
+    EXPECT_EQ(Ranges[1].first, Ranges[0].second + 1);              // the enclosing IF comes after it
+    EXPECT_EQ(P.Tokens().TokenAt(Ranges[2].second)->Text, "GO");
+}

@@ -584,3 +584,39 @@ TEST(MssqlScripts, RawStatementAnnouncementsReachTheHost) {
     EXPECT_EQ(Ranges[1].first, Ranges[0].second + 1);              // the enclosing IF comes after it
     EXPECT_EQ(P.Tokens().TokenAt(Ranges[2].second)->Text, "GO");
 }
+
+// Word soup of T-SQL keywords, punctuation, comment marks and stray bytes:
+// every statement the front end lists is walked, printed and parsed again
+// without a crash.
+TEST(MssqlScripts, WordSoupNeverBreaksTheModel) {
+    REQUIRE_MSSQL();
+    const char* const Words[] = {
+        "BEGIN", "END", "IF", "ELSE", "WHILE", "CREATE", "PROCEDURE", "FUNCTION", "RETURNS", "TABLE", "AS",
+        "RETURN", "DECLARE", "CURSOR", "FOR", "SELECT", "FROM", "WHERE", "INSERT", "INTO", "VALUES", "EXEC",
+        "SET", "GO", "(", ")", ",", ";", "@a", "=", "1", "'s'", "x", "DROP", "RAISERROR", "FETCH", "OPEN",
+        "TRAN", "COMMIT", "lbl:", "/*", "*/", "--", "[n]", "N'u'", "@@ROWCOUNT", "+", "ALTER", "ADD",
+        "CONSTRAINT", "PRIMARY", "KEY", "INDEX", "ON", "USE", "PRINT", "BREAK", "DEALLOCATE", "WITH",
+        "OUTPUT", "ROLLBACK", "UPDATE", "DELETE", "JOIN", "\x01", "\xff", "\"q"};
+    std::uint32_t Seed = 12345;
+    auto Next = [&Seed] { return Seed = Seed * 1103515245u + 12345u, (Seed >> 8); };
+    for (int Run = 0; Run < 60; ++Run) {
+        std::string Text;
+        const std::uint32_t Len = Next() % 120;
+        for (std::uint32_t i = 0; i < Len; ++i) {
+            Text += Words[Next() % std::size(Words)];
+            Text += Next() % 4 == 0 ? "\n" : " ";
+        }
+        SCOPED_TRACE(Text);
+        TMarlSqlParser P(0);
+        P.SetSqlTextString(Text);
+        P.Parse();
+        for (TCustomSqlStatement* S : P.Statements()) {
+            TRkGetTextVisitor V;
+            V.Root = S;
+            V.Execute();
+            S->AsText();
+            S->GetPrettyText();
+            S->Parse(false);
+        }
+    }
+}

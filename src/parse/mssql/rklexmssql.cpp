@@ -257,6 +257,7 @@ void TRkLexerMssql::ApplyStep(TRunStep& Step) {
     if (Step.Clear) {
         ClearBuffer();
         OpenLiteralCode = mssqltok::BLOCK_COMMENT;
+        LiteralResets = yyresets();
     }
     if (!Step.Append.empty()) {
         LiteralBuffer += Step.Append;
@@ -277,6 +278,7 @@ void TRkLexerMssql::OpenLiteral(int32_t State, int32_t Code) {
     yystart(State);
     ClearBuffer();
     OpenLiteralCode = Code;
+    LiteralResets = yyresets();
 }
 
 void TRkLexerMssql::CloseLiteral(int32_t Code) {
@@ -346,7 +348,12 @@ int TRkLexerMssql::yylex() {
         if (yydone) return yyretval;
     }
     const int code = yywalk(tables);
-    if (code != 0 || OpenLiteralCode == 0) return code;
+    // (The end of the input resets the scanner once; a literal opened
+    // before another reset belonged to an earlier input.)
+    if (code != 0 || OpenLiteralCode == 0 || yyresets() != LiteralResets + 1) {
+        if (code == 0) OpenLiteralCode = 0;
+        return code;
+    }
     // The input ended inside a comment, string or name: what was collected
     // is still its token, never dropped.
     const int open = OpenLiteralCode;

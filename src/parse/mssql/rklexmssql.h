@@ -77,6 +77,7 @@ private:
     // The token a literal still open at the end of the input becomes, 0
     // when none is open; where it ended.
     int32_t OpenLiteralCode = 0;
+    uint32_t LiteralResets = 0;     // scanner resets when it opened
     int32_t LiteralEndLine = 0;
     int32_t LiteralEndColumn = 0;
 

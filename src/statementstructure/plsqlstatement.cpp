@@ -102,6 +102,12 @@ using namespace plsql_detail;
 
 TRkPlsql_Element::TRkPlsql_Element() { NodeKind = nkPlsqlElement; }
 
+// The formatter picks the printer by node kind; without a formatter the
+// element prints its plain text.
+void TRkPlsql_Element::CreatePP() {
+    if (!PP && RkStatementPPFactory) PP = RkStatementPPFactory(this);
+}
+
 std::string TRkPlsql_Element::GetName() {
     if (NameCache.empty() && LabelToken) NameCache = LabelToken->GetFormattedText();
     return NameCache;
@@ -299,6 +305,10 @@ void TPlsqlStatement::DoAccept(TRkVisitorAbs& Visitor) {
     Visitor.PreVisit(this);
     AcceptRequired(RootNode, Visitor);
     Visitor.PostVisit(this);
+}
+
+void TPlsqlStatement::CreatePP() {
+    if (!PP && RkStatementPPFactory) PP = RkStatementPPFactory(this);
 }
 
 void TPlsqlStatement::BuildSqlText() {

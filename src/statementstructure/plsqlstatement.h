@@ -19,6 +19,7 @@ public:
 
     const char* ClassName() const override { return "TPlsqlStatement"; }
     void DoAccept(TRkVisitorAbs& Visitor) override;
+    void CreatePP() override;
     void BuildSqlText() override;
     int DoParse() override;
     void Reset() override;

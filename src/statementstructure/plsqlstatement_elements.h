@@ -95,6 +95,8 @@ public:
     TRkPlsql_Element();
     const char* ClassName() const override { return "TRkPlsql_Element"; }
 
+    // The printer of the element's class (none for the two bases).
+    void CreatePP() override;
     // The label's formatted text, cached.
     virtual std::string GetName();
     // Second phase after the parse: hands token events down, fills sections,

@@ -8,6 +8,7 @@
 #include "nodes/rkexceptions.h"
 #include "parse/oracle/oracletokens.h"
 #include "parse/oracle/rklexoracle.h"
+#include "parse/oracle/rkyaccoracleplsql.h"
 #include "parse/oracle/rkyaccoraclesql.h"
 #include "parse/rklexlib.h"
 #include "parse/rkyacclib.h"
@@ -40,8 +41,9 @@ std::unique_ptr<TRkCustomParser> TRkParserFactory::CreateParser() const {
 }
 
 std::unique_ptr<TRkCustomParser> TRkParserFactory::CreatePlsqlParser() const {
-    // The PL/SQL parser joins here with the PL/SQL dialect (vendor 1 only).
-    return nullptr;
+    // PL/SQL units are Oracle's alone.
+    if (FVendor != VendorOracle) return nullptr;
+    return std::make_unique<TRkParserOraclePlsql>();
 }
 
 bool FindKeyword(const std::string& Text, int& Code) {

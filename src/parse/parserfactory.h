@@ -28,8 +28,7 @@ public:
     // value the Oracle scanner.
     std::unique_ptr<TRkCustomLexer> CreateLexer() const;
     std::unique_ptr<TRkCustomParser> CreateParser() const;
-    // Vendor 1 only (nullptr for every other vendor, and while the PL/SQL
-    // dialect is not part of the build).
+    // The PL/SQL parser: vendor 1 only, nullptr for every other vendor.
     std::unique_ptr<TRkCustomParser> CreatePlsqlParser() const;
 
 private:

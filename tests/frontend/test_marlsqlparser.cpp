@@ -127,7 +127,14 @@ TEST(ParserFactory, VendorsMapToTheirDialects) {
         EXPECT_TRUE(F.DialectAvailable());
         EXPECT_STREQ(F.CreateParser()->ClassName(), TRkParserFactory(1).CreateParser()->ClassName());
         EXPECT_EQ(F.CreateParser()->DialectCode, 1);
-        EXPECT_EQ(F.CreatePlsqlParser(), nullptr);
+        // Only Oracle has PL/SQL units.
+        if (V == 1) {
+            auto P = F.CreatePlsqlParser();
+            ASSERT_NE(P, nullptr);
+            EXPECT_EQ(P->DialectCode, 10);
+        } else {
+            EXPECT_EQ(F.CreatePlsqlParser(), nullptr);
+        }
     }
     {
         TRkParserFactory F(2);

@@ -480,3 +480,90 @@ TEST(PlsqlUnits, CorpusUnitsWalkTheirOwnTokens) {
     // Five triggers in two scripts.
     EXPECT_EQ(Units, 5);
 }
+
+// A unit parsed again keeps its token list as it was: the end-of-input
+// token of each parse belongs to the parser and leaves the list.
+TEST(PlsqlUnits, ParsingAgainKeepsTheTokensAndTheResult) {
+    Script Sc("begin\n  select a into x from t;\n  x := x + 1;\nend;\n/\n");
+    TPlsqlStatement* S = Sc.Unit();
+    ASSERT_TRUE(S->Parsed);
+    auto Real = [&] {
+        int N = 0;
+        for (TSourceToken* t : S->SourceTokens->Items()) N += t->TokenCode != 0 || !t->Text.empty();
+        return N;
+    };
+    const int Tokens = Real();
+    const int Listed = S->SourceTokens->Count();
+    const std::string Text = S->GetTextByVisitor();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+        EXPECT_TRUE(S->Parsed);
+        EXPECT_EQ(S->SubStatements.size(), 1u);
+        EXPECT_EQ(S->GetTextByVisitor(), Text);
+    }
+    EXPECT_EQ(Real(), Tokens);
+    EXPECT_EQ(S->SourceTokens->Count(), Listed);
+}
+
+// A unit given as text (no tokens from a front end) is tokenized like any
+// other statement.
+TEST(PlsqlUnits, AUnitGivenAsTextParses) {
+    auto S = NewPlsqlBlockStatement(VendorOracle);
+    S->SetSqlText("begin\n  null;\nend;");
+    EXPECT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+    EXPECT_TRUE(S->Parsed);
+    ASSERT_NE(S->GetRootNode(), nullptr);
+    EXPECT_EQ(S->GetRootNode()->NodeKind, nkPlsqlBlock);
+}
+
+// Hostile units: nesting deeper than the parser's stack ends with a record
+// and no tree; nesting within it is parsed, analysed and walked; stray bytes
+// and a command line inside a unit are syntax errors, never a crash.
+TEST(PlsqlUnits, HostileUnits) {
+    {
+        // Deeper than the parser's stack.
+        std::string Deep;
+        for (int i = 0; i < 8000; ++i) Deep += "begin ";
+        Deep += "null;";
+        for (int i = 0; i < 8000; ++i) Deep += " end;";
+        Script Sc(Deep + "\n/\n");
+        TPlsqlStatement* S = Sc.Unit();
+        ASSERT_NE(S, nullptr);
+        EXPECT_FALSE(S->Parsed);
+        EXPECT_GE(S->GetErrorCount(), 1);
+        EXPECT_TRUE(S->GetTextByVisitor().empty());
+    }
+    {
+        // Thousands deep within it: parsed, analysed and walked whole.
+        std::string Deep;
+        for (int i = 0; i < 3000; ++i) Deep += "begin ";
+        Deep += "null;";
+        for (int i = 0; i < 3000; ++i) Deep += " end;";
+        Script Sc(Deep + "\n/\n");
+        TPlsqlStatement* S = Sc.Unit();
+        ASSERT_NE(S, nullptr);
+        EXPECT_TRUE(S->Parsed);
+        EXPECT_EQ(S->GetTextByVisitor().size(), Deep.size() + 2);
+    }
+    {
+        std::string Nested;
+        for (int i = 0; i < 150; ++i) Nested += "begin ";
+        Nested += "select a into x from t;";
+        for (int i = 0; i < 150; ++i) Nested += " end;";
+        Script Sc(Nested + "\n/\n");
+        TPlsqlStatement* S = Sc.Unit();
+        ExpectWhole(S, nkPlsqlBlock);
+    }
+    {
+        Script Sc(std::string("begin\n  x := \x01\x02\xff;\n  y := 1;\nend;\n/\n"));
+        TPlsqlStatement* S = Sc.Unit();
+        ASSERT_NE(S, nullptr);
+        EXPECT_GE(S->GetErrorCount(), 1);
+    }
+    {
+        Script Sc("begin\n  x := 1;\nset serveroutput on\n  y := 2;\nend;\n/\n");
+        TPlsqlStatement* S = Sc.Unit();
+        ASSERT_NE(S, nullptr);
+        (void)S->GetTextByVisitor();
+    }
+}

@@ -78,6 +78,33 @@ public:
         auto* a = Name(T);
         return MakeExpression(Expr_Attr, nullptr, a, nullptr);
     }
+    // The CREATE [OR REPLACE] node of kind 1 or 2, from the unit's first words.
+    TRk_DummyNode* Create(int Kind) {
+        auto* c = New<TRk_DummyNode>();
+        c->Int1 = Kind;
+        c->Tok1 = W("create");
+        if (Kind == 2) {
+            c->Tok2 = W("or");
+            c->Tok3 = W("replace");
+        }
+        return c;
+    }
+    // A slot node holding one keyword (timings, trigger events).
+    TRk_DummyNode* Word(const std::string& Text) {
+        auto* d = New<TRk_DummyNode>();
+        d->Tok1 = W(Text);
+        return d;
+    }
+    // CREATE [OR REPLACE] TRIGGER tr <timing>, without its event and body.
+    TRkPlsql_Trigger* Trigger(int CreateKind, const std::string& Timing) {
+        auto* t = New<TRkPlsql_Trigger>();
+        t->CreateNode = Create(CreateKind);
+        t->CreateKind = CreateKind;
+        t->TriggerToken = W("trigger");
+        t->TriggerName = Name(W("tr"));
+        t->Timing = Word(Timing);
+        return t;
+    }
     TRk_TypeName* Type(TSourceToken* T) {
         auto* t = New<TRk_TypeName>();
         t->TypeNameToken = T;

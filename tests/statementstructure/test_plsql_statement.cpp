@@ -260,10 +260,7 @@ TEST(PlsqlStatement, TokenEventsReachThePackageInitialisationButNotItsItems) {
         C->Query = P.Embedded(NewSelectSqlStatement(1), P.W("select"));
         P.Own(C, {P.W("cursor")});
         auto* Pk = P.New<TRkPlsql_Package>();
-        auto* Cr = P.New<TRk_DummyNode>();
-        Cr->Int1 = 1;
-        Cr->Tok1 = P.W("create");
-        Pk->CreateNode = Cr;
+        Pk->CreateNode = P.Create(1);
         Pk->CreateKind = 1;
         Pk->IsBody = 1;
         Pk->Name = P.Name(P.W("pk"));
@@ -287,17 +284,7 @@ TEST(PlsqlStatement, TriggersHandNoEventsAndLeaveACallBodyUnparsed) {
     Log.Install(*U.Stmt);
     TRkPlsql_Trigger* T = nullptr;
     ASSERT_EQ(U.Parse([&](TFakePlsqlParser& P) -> TRk_Node* {
-        T = P.New<TRkPlsql_Trigger>();
-        auto* Cr = P.New<TRk_DummyNode>();
-        Cr->Int1 = 1;
-        Cr->Tok1 = P.W("create");
-        T->CreateNode = Cr;
-        T->CreateKind = 1;
-        T->TriggerToken = P.W("trigger");
-        T->TriggerName = P.Name(P.W("tr"));
-        auto* Timing = P.New<TRk_DummyNode>();
-        Timing->Tok1 = P.W("before");
-        T->Timing = Timing;
+        T = P.Trigger(1, "before");
         auto* Ins = P.New<TRk_DummyNode>();
         Ins->Tok1 = P.W("insert");
         auto* Ev = P.New<TRk_DummyNode>();

@@ -425,12 +425,7 @@ TEST(PlsqlWalk, CreateFunctionWithOptions) {
     Unit U(Src, VendorOracle, sstplsql_createfunction);
     ASSERT_EQ(U.Parse([](TFakePlsqlParser& P) -> TRk_Node* {
         auto* F = P.New<TRkPlsql_ProcedureDecl>();
-        auto* Cr = P.New<TRk_DummyNode>();
-        Cr->Int1 = 2;
-        Cr->Tok1 = P.W("create");
-        Cr->Tok2 = P.W("or");
-        Cr->Tok3 = P.W("replace");
-        F->CreateNode = Cr;
+        F->CreateNode = P.Create(2);
         F->CreateKind = 2;
         F->IsFunction = 1;
         F->Name = P.Name(P.W("f"));
@@ -538,10 +533,7 @@ TEST(PlsqlWalk, PackageBodyWithAnInitialisationPart) {
         q->Terminator = P.W(";", 3);
         P.Own(q, {P.W("procedure"), P.W("begin"), P.W("end")});
         auto* Pk = P.New<TRkPlsql_Package>();
-        auto* Cr = P.New<TRk_DummyNode>();
-        Cr->Int1 = 1;
-        Cr->Tok1 = P.W("create");
-        Pk->CreateNode = Cr;
+        Pk->CreateNode = P.Create(1);
         Pk->CreateKind = 1;
         Pk->IsBody = 1;
         Pk->Name = P.Name(P.W("pk"));
@@ -567,19 +559,7 @@ TEST(PlsqlWalk, RowTriggerWithUpdateOfTwoColumns) {
         "when (new.a > 0) begin null; end;";
     Unit U(Src, VendorOracle, sstplsql_createtrigger);
     ASSERT_EQ(U.Parse([](TFakePlsqlParser& P) -> TRk_Node* {
-        auto* T = P.New<TRkPlsql_Trigger>();
-        auto* Cr = P.New<TRk_DummyNode>();
-        Cr->Int1 = 2;
-        Cr->Tok1 = P.W("create");
-        Cr->Tok2 = P.W("or");
-        Cr->Tok3 = P.W("replace");
-        T->CreateNode = Cr;
-        T->CreateKind = 2;
-        T->TriggerToken = P.W("trigger");
-        T->TriggerName = P.Name(P.W("tr"));
-        auto* Timing = P.New<TRk_DummyNode>();
-        Timing->Tok1 = P.W("before");
-        T->Timing = Timing;
+        auto* T = P.Trigger(2, "before");
         auto* Upd = P.New<TRk_DummyNode>();
         Upd->Tok1 = P.W("update");
         Upd->Tok2 = P.W("of");
@@ -620,17 +600,7 @@ TEST(PlsqlWalk, DatabaseTriggerOnSchemaOfAUser) {
     const std::string Src = "create trigger tr after logon on scott.schema begin null; end;";
     Unit U(Src, VendorOracle, sstplsql_createtrigger);
     ASSERT_EQ(U.Parse([](TFakePlsqlParser& P) -> TRk_Node* {
-        auto* T = P.New<TRkPlsql_Trigger>();
-        auto* Cr = P.New<TRk_DummyNode>();
-        Cr->Int1 = 1;
-        Cr->Tok1 = P.W("create");
-        T->CreateNode = Cr;
-        T->CreateKind = 1;
-        T->TriggerToken = P.W("trigger");
-        T->TriggerName = P.Name(P.W("tr"));
-        auto* Timing = P.New<TRk_DummyNode>();
-        Timing->Tok1 = P.W("after");
-        T->Timing = Timing;
+        auto* T = P.Trigger(1, "after");
         auto* Logon = P.New<TRk_DummyNode>();
         Logon->Tok1 = P.W("logon");
         auto* Ev = P.New<TRk_DummyNode>();
@@ -791,10 +761,7 @@ TEST(PlsqlWalk, PackageSpecificationItems) {
         P.Own(Cs, {P.W("cursor")});
         Cs->Terminator = P.W(";", 4);
         auto* Pk = P.New<TRkPlsql_Package>();
-        auto* Cr = P.New<TRk_DummyNode>();
-        Cr->Int1 = 1;
-        Cr->Tok1 = P.W("create");
-        Pk->CreateNode = Cr;
+        Pk->CreateNode = P.Create(1);
         Pk->CreateKind = 1;
         Pk->Name = P.Name(P.W("pk"));
         Pk->IsAsToken = P.W("is");

@@ -355,6 +355,10 @@ int TPlsqlStatement::DoParse() {
         P.CurStatement = this;
         P.DbVendor = DbVendor;
         P.ErrorMessage.clear();
+        // The host's token events see the unit's tokens as the grammar reads them.
+        P.SetOnParserToken(OnParserToken);
+        P.SetOnBindVar(OnBindVar);
+        P.SetOnSqlVar(OnSqlVar);
         RootNode = nullptr;
         const int R = P.yyparse();
         if (R == 0 && P.RootNode) {

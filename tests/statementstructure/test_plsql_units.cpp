@@ -4,6 +4,7 @@
 // unit meets exactly the unit's own significant tokens in source order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -566,4 +567,20 @@ TEST(PlsqlUnits, HostileUnits) {
         ASSERT_NE(S, nullptr);
         (void)S->GetTextByVisitor();
     }
+}
+
+// The host's parser-token event sees the unit's tokens as the PL/SQL grammar
+// reads them.
+TEST(PlsqlUnits, ParserTokenEventSeesTheUnitsTokens) {
+    Script Sc("begin\n  x := y + 1;\nend;\n/\n");
+    TPlsqlStatement* S = Sc.Unit();
+    ASSERT_NE(S, nullptr);
+    std::vector<std::string> Seen;
+    S->SetOnParserToken([&](void*, TSourceToken*& T, int) {
+        if (T && T->IsSignificant()) Seen.push_back(T->Text);
+    });
+    ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+    ASSERT_GE(Seen.size(), 4u);
+    EXPECT_EQ(Seen[0], "begin");
+    EXPECT_NE(std::find(Seen.begin(), Seen.end(), ":="), Seen.end());
 }

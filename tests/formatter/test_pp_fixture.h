@@ -54,9 +54,6 @@ protected:
     }
 };
 
-#define REQUIRE_DIALECT(v)                                                              \
-    do {                                                                                \
-        if (!pptest::GrammarAvailable(v)) GTEST_SKIP() << "dialect " << v << " not built"; \
-    } while (0)
+#define REQUIRE_DIALECT(v) ASSERT_TRUE(pptest::GrammarAvailable(v)) << "dialect " << (v) << " is missing"
 
 }  // namespace pptest

@@ -33,7 +33,7 @@ class PlsqlScript : public PrinterTest {
 protected:
     void SetUp() override {
         PrinterTest::SetUp();
-        if (!PlsqlAvailable()) GTEST_SKIP() << "no PL/SQL parser in this build";
+        ASSERT_TRUE(PlsqlAvailable()) << "the PL/SQL parser is missing";
     }
 };
 

@@ -32,14 +32,8 @@ inline bool GrammarAvailable(std::uint8_t Vendor = 1) {
     }
 }
 
-#define REQUIRE_SCANNER()                                                         \
-    do {                                                                          \
-        if (!fetest::ScannerAvailable()) GTEST_SKIP() << "no Oracle scanner yet"; \
-    } while (0)
-#define REQUIRE_GRAMMAR()                                                         \
-    do {                                                                          \
-        if (!fetest::GrammarAvailable()) GTEST_SKIP() << "no Oracle grammar yet"; \
-    } while (0)
+#define REQUIRE_SCANNER() ASSERT_TRUE(fetest::ScannerAvailable()) << "the Oracle scanner is missing"
+#define REQUIRE_GRAMMAR() ASSERT_TRUE(fetest::GrammarAvailable()) << "the Oracle grammar is missing"
 
 // A file in a fresh temporary folder, removed with the object.
 class TempFile {

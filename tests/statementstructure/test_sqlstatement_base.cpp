@@ -112,7 +112,7 @@ TEST(StatementBase, FixedTextsOfSimpleStatements) {
 }
 
 TEST(StatementBase, TrimmedTexts) {
-    if (!HaveScanner()) GTEST_SKIP();
+    ASSERT_TRUE(HaveScanner());
     Split A("grant select on t to u; -- why\n");
     ASSERT_EQ(A.P.Statements().Count(), 1);
     TCustomSqlStatement* G = A.At(0);
@@ -134,7 +134,7 @@ TEST(StatementBase, TrimmedTexts) {
 }
 
 TEST(StatementBase, ParsingTextTwiceDoesNotDuplicateItsTokens) {
-    if (!HaveGrammar()) GTEST_SKIP();
+    ASSERT_TRUE(HaveGrammar());
     auto S = CreateNodeOfClass<TCommitSqlStatement>(1);
     S->SetSqlText("commit");
     EXPECT_EQ(S->Parse(false), 0);
@@ -146,7 +146,7 @@ TEST(StatementBase, ParsingTextTwiceDoesNotDuplicateItsTokens) {
 }
 
 TEST(StatementBase, AParserThatGivesUpLeavesARecord) {
-    if (!HaveGrammar()) GTEST_SKIP();
+    ASSERT_TRUE(HaveGrammar());
     auto S = CreateNodeOfClass<TCommitSqlStatement>(1);
     S->SetSqlText("select " + std::string(50000, '(') + "1" + std::string(50000, ')') + " from dual");
     int R = S->Parse(false);
@@ -187,7 +187,7 @@ TEST(StatementBase, SqlplusCommandOfOneSlashToken) {
 }
 
 TEST(StatementBase, StringsTokenizeIntoAnOwningList) {
-    if (!HaveScanner()) GTEST_SKIP();
+    ASSERT_TRUE(HaveScanner());
     TMarlSqlParser P(1);
     TSourceTokenList Owning(true);
     P.ParseStrToTokenList(nullptr, "select a from b", Owning);

@@ -34,8 +34,7 @@ bool DialectBuilt() {
     }
 }
 
-#define REQUIRE_MSSQL() \
-    if (!DialectBuilt()) GTEST_SKIP() << "the SQL Server dialect is not built yet"
+#define REQUIRE_MSSQL() ASSERT_TRUE(DialectBuilt()) << "the SQL Server dialect is missing"
 
 // A parsed script with short accessors.
 struct Script {

@@ -35,7 +35,7 @@ TEST(YaccgenBisonEquality, ProjectGrammars) {
         Counts bison = ygtest::BisonCounts(ygtest::ReduceToPlainYacc(ygtest::ReadFile(path)));
         ExpectSameCounts(bison, ours, path);
     }
-    if (seen == 0) GTEST_SKIP() << "no grammar in src yet";
+    EXPECT_GT(seen, 0) << "no grammar found under src";
 }
 
 TEST(YaccgenBisonEquality, BisonExampleGrammars) {

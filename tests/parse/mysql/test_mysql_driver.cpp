@@ -192,7 +192,9 @@ TEST(MySQLGrammarTables, TablePropertiesTheDriverReliesOn) {
     const TRkYaccTables& t = TRkParserMySQLSql::Tables();
     int accepts = 0;
     for (int s = 0; s < t.yynstates; ++s) {
-        if (t.yyd[s] != 0) EXPECT_GT(t.yyal[s], t.yyah[s]) << s;
+        if (t.yyd[s] != 0) {
+            EXPECT_GT(t.yyal[s], t.yyah[s]) << s;
+        }
         for (int i = t.yyal[s]; i <= t.yyah[s]; ++i) {
             EXPECT_NE(t.yya[i].sym, 256) << s;
             if (t.yya[i].act == 0) {

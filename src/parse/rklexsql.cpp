@@ -1,6 +1,9 @@
 #include "parse/rklexsql.h"
 
 #include <algorithm>
+#include <iterator>
+
+#include "nodes/u_nodes.h"
 
 namespace {
 
@@ -11,6 +14,88 @@ inline unsigned char AsciiLower(char c) {
 
 // Texts up to this length are lower-cased once before the search.
 constexpr size_t kLoweredMax = 32;
+
+struct TOpResult {
+    int32_t Consume = 0;      // characters the match keeps
+    int32_t Code = 0;         // token code
+    int32_t TextLength = 0;   // characters of the token text
+};
+
+inline bool IsSign(char c) { return c == '+' || c == '-'; }
+
+// What the operator-run rule makes of the suffixes T[i..] of one run of
+// operator characters, outside comments, for non-decreasing i; each answer
+// takes amortized constant time, so a whole run is decided in linear time.
+class TRunScanner {
+public:
+    TRunScanner(std::string_view t, const TRkOperatorRunRules& rules)
+        : T(t), n(static_cast<int32_t>(t.size())), Rules(rules) {}
+
+    TOpResult At(int32_t i) {
+        const int32_t m = n - i;
+        // p counts the characters kept: up to a comment opener, if any, so
+        // that the opener starts the next match; at least one.
+        int32_t op = NextOpener(i);
+        int32_t p = op < n ? op - i : m;
+        if (p < 1) p = 1;
+        // Trailing signs belong to what follows, unless an operator
+        // character comes before them.
+        int32_t firstOp = NextOperatorChar(i) - i;
+        if (p > 1 && IsSign(T[static_cast<size_t>(i + p - 1)]) && firstOp + 2 > p)
+            p = std::max(1, SignRunStart(i + p - 1) - i);
+        const char c0 = T[static_cast<size_t>(i)];
+        const char c1 = m > 1 ? T[static_cast<size_t>(i + 1)] : '\0';
+        const int32_t ch = static_cast<unsigned char>(c0);
+        // A character token keeps that one character as its text.
+        if (p == 1 && (TRkLiteralText::IsDelimiterChar(c0) || c0 == '@')) return {1, ch, 1};
+        if (p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') && c1 == ':')
+            return {1, ch, 1};
+        if (Rules.SignBeforeAt && p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') &&
+            c1 == '@')
+            return {1, ch, 1};   // «=@p»: the sign, then the "@" name
+        if (p == 2 && c0 == '.' && c1 == '*') return {1, ch, 1};
+        if (p >= 2 && c0 == '@') return {1, ch, 1};
+        return {p, Rules.Operator, p};
+    }
+
+private:
+    // First "/*" or "--" starting at or after i (n when none).
+    int32_t NextOpener(int32_t i) {
+        if (opener_ >= i) return opener_;
+        int32_t j = i;
+        while (j + 1 < n && !((T[static_cast<size_t>(j)] == '/' && T[static_cast<size_t>(j) + 1] == '*') ||
+                              (T[static_cast<size_t>(j)] == '-' && T[static_cast<size_t>(j) + 1] == '-')))
+            ++j;
+        opener_ = j + 1 < n ? j : n;
+        return opener_;
+    }
+    int32_t NextOperatorChar(int32_t i) {
+        if (opChar_ >= i) return opChar_;
+        int32_t j = i;
+        while (j < n && !TRkLiteralText::IsOperatorChar(T[static_cast<size_t>(j)])) ++j;
+        opChar_ = j;
+        return j;
+    }
+    // Start of the run of signs that ends at j.
+    int32_t SignRunStart(int32_t j) {
+        if (j != signEnd_) {
+            int32_t k = j;
+            while (k > 0 && IsSign(T[static_cast<size_t>(k) - 1])) --k;
+            signEnd_ = j;
+            signStart_ = k;
+        }
+        return signStart_;
+    }
+
+    std::string_view T;
+    int32_t n = 0;
+    int32_t opener_ = -1;
+    int32_t opChar_ = -1;
+    int32_t signEnd_ = -1;
+    int32_t signStart_ = 0;
+    const TRkOperatorRunRules& Rules;
+};
+
 
 }  // namespace
 
@@ -100,4 +185,270 @@ bool TRkLiteralText::IsDelimiterChar(char C) {
         default:
             return false;
     }
+}
+
+uint8_t RkCharTokenType(char c) {
+    switch (c) {
+        case '$': return ttDollar;
+        case '(': return ttLeftParen;
+        case ')': return ttRightParen;
+        case '*': return ttStar;
+        case '+': return ttPlus;
+        case ',': return ttComma;
+        case '-': return ttMinus;
+        case '.': return ttPeriod;
+        case '/': return ttSlash;
+        case ':': return ttColon;
+        case ';': return ttSemicolon;
+        case '<': return ttLess;
+        case '=': return ttEqual;
+        case '>': return ttGreater;
+        case '@': return ttAt;
+        case '[': return ttLeftBracket;
+        case ']': return ttRightBracket;
+        case '^': return ttCaret;
+        default: return ttOtherChar;
+    }
+}
+
+
+void RkDecimalToken(TRkCustomLexer& Lexer, int32_t IntegerCode, int32_t NumberCode) {
+    if (Lexer.yytext.back() == '.') {
+        const char c = Lexer.GetChar();
+        Lexer.UngetChar(c);
+        if (c == '.') {
+            Lexer.yyless(Lexer.yyleng - 1);
+            Lexer.yytext.resize(static_cast<size_t>(Lexer.yyleng));
+            Lexer.yyreturn(IntegerCode);
+            return;
+        }
+    }
+    Lexer.yyreturn(NumberCode);
+}
+
+int32_t RkOperatorCode(const std::string& Text, bool QuestionMarkIdent, int32_t Code,
+                       const TRkOperatorCodes& Codes) {
+    if (QuestionMarkIdent && Text == "?") return Codes.Ident;
+    if (Text == "<<") return Codes.ShiftLeft;
+    if (Text == ">>") return Codes.ShiftRight;
+    if (Text == ":=") return Codes.Assign;
+    if (Text == "..") return Codes.DoubleDot;
+    return Code;
+}
+
+int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Text, bool QuestionMarkIdent,
+                        const TRkTokenClasses& Classes) {
+    int32_t result = Code;
+    Token.TokenCode = Code;
+    Token.Text = Text;
+    const TRkTokenClass* cls = nullptr;
+    for (size_t i = 0; i < Classes.Count && !cls; ++i)
+        if (Classes.Classes[i].Code == Code) cls = &Classes.Classes[i];
+    if (cls) {
+        if (!cls->KeepType) {
+            Token.TokenGroup = cls->Group;
+            Token.TokenType = cls->Type;
+        }
+        if (cls->SubKind >= 0) Token.TokenSubKind = static_cast<uint8_t>(cls->SubKind);
+    } else if (Code >= 255) {
+        Token.TokenGroup = 1;
+        Token.TokenType = ttKeyword;
+    } else {
+        Token.Text = Text.substr(0, 1);
+        Token.TokenGroup = 6;
+        Token.TokenType = RkCharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]);
+    }
+    if (Code == Classes.Ident) {
+        if (Text.starts_with('"')) Token.TokenType = ttQuotedName;
+        else if (Classes.BracketedNames && Text.starts_with('[')) Token.TokenType = ttBracketedName;
+    } else if (Code == Classes.Operator) {   // re-coded; the token stays an operator
+        result = RkOperatorCode(Text, QuestionMarkIdent, result, Classes.OperatorCodes);
+        Token.TokenCode = result;
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------- operator runs
+
+bool TRkSqlLexer::ReplayRunPlan(int& Code) {
+    while (!RunPlan.empty()) {
+        if (RunResets != yyresets() || RunState != yysstate) {
+            RunPlan.clear();
+            break;
+        }
+        TRunStep step = std::move(RunPlan.front());
+        RunPlan.pop_front();
+        if (!yyreplay(std::string_view(RunChars).substr(RunPos, static_cast<size_t>(step.Length)))) {
+            RunPlan.clear();
+            break;
+        }
+        RunPos += static_cast<size_t>(step.Length);
+        yydone = false;
+        ApplyStep(step);
+        RunState = yysstate;
+        if (yydone) {
+            Code = yyretval;
+            return true;
+        }
+    }
+    return false;
+}
+
+void TRkSqlLexer::StartRunPlan(std::vector<TRunStep>& Steps, std::string_view T) {
+    TRunStep& s0 = Steps.front();
+    RunPlan.assign(std::make_move_iterator(Steps.begin() + 1), std::make_move_iterator(Steps.end()));
+    if (!RunPlan.empty()) RunChars.assign(T);
+    RunPos = static_cast<size_t>(s0.Length);
+    yyless(s0.Length);
+    ApplyStep(s0);
+    RunState = yysstate;
+    RunResets = yyresets();
+}
+
+void TRkSqlLexer::ApplyStep(TRunStep& Step) {
+    if (Step.Clear) ClearBuffer();
+    if (!Step.Append.empty()) {
+        LiteralBuffer += Step.Append;
+        LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
+    }
+    yystart(Step.State);
+    CommentDepth = Step.Depth;
+    if (Step.Code != 0) {
+        yytext = std::move(Step.Text);
+        yyreturn(Step.Code);
+    }
+}
+
+void TRkSqlLexer::CloseComment(const TRkOperatorRunRules& Rules) {
+    if (CommentDepth > 0) {   // one nesting level closes; the comment goes on
+        --CommentDepth;
+        return;
+    }
+    yystart(Rules.NormalState);
+    yytext = BufferText();
+    yyreturn(Rules.BlockComment);
+}
+
+void TRkSqlLexer::OperatorRun(const TRkOperatorRunRules& Rules) {
+    if (yysstate == Rules.CommentState) {
+        if (yyleng >= 2 && yytext[0] == '*' && yytext[1] == '/') {
+            yyless(2);
+            AppendText(yytext, yyleng);
+            CloseComment(Rules);
+        } else {
+            yyless(1);
+            AppendText(yytext, yyleng);
+        }
+        return;
+    }
+    TOpResult r = TRunScanner(std::string_view(yytext).substr(0, static_cast<size_t>(yyleng)), Rules).At(0);
+    yyless(r.Consume);
+    yytext.resize(static_cast<size_t>(r.TextLength));
+    yyreturn(r.Code);
+}
+
+// Taking the run one match at a time gives most of it back to be scanned
+// again, which is quadratic on a long run.  Instead the matches inside the
+// run are decided here, in one pass: inside a comment only "*/" and "/*" do
+// anything but add to the comment text; outside, each suffix of the run
+// (two characters or more, not an opener, not all '#'/'$') goes to the
+// operator-run rule.  Where the run's end or what follows it could change
+// the outcome, planning stops and the tables take over again.
+void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules) {
+    // yytext holds the run until the first step below replaces it.
+    const std::string_view T = std::string_view(yytext).substr(0, static_cast<size_t>(yyleng));
+    const int32_t n = static_cast<int32_t>(T.size());
+    if (Rule == Rules.OperatorRunRule && yysstate != Rules.CommentState) {
+        // The usual case: the rule keeps the whole run, nothing to plan.
+        TOpResult r = TRunScanner(T, Rules).At(0);
+        if (r.Consume == n) {
+            yytext.resize(static_cast<size_t>(r.TextLength));
+            yyreturn(r.Code);
+            return;
+        }
+    }
+    std::vector<TRunStep> steps;
+    int32_t state = yysstate, depth = CommentDepth;
+    int32_t i = 0, stepStart = 0;
+    bool stepClear = false;
+    std::string stepAppend;
+    TRunScanner run(T, Rules);
+    bool ownBuffer = false;     // the comment being collected began inside the run
+    std::string litAppend;      // added to the real literal buffer (ownBuffer false)
+    std::string simBuffer;      // the comment begun inside the run
+    auto add = [&](std::string_view a) {
+        stepAppend += a;
+        (ownBuffer ? simBuffer : litAppend) += a;
+    };
+    auto emit = [&](int32_t code, std::string text) {
+        TRunStep st;
+        st.Length = i - stepStart;
+        st.Code = code;
+        st.Text = std::move(text);
+        st.State = state;
+        st.Depth = depth;
+        st.Clear = stepClear;
+        st.Append = std::move(stepAppend);
+        steps.push_back(std::move(st));
+        stepStart = i;
+        stepClear = false;
+        stepAppend.clear();
+    };
+    auto openComment = [&] {
+        state = Rules.CommentState;
+        depth = 0;
+        stepClear = true;
+        stepAppend.clear();
+        ownBuffer = true;
+        simBuffer.clear();
+        add("/*");
+        i += 2;
+    };
+    if (Rule == Rules.NestedCommentOpenRule) {
+        ++depth;
+        add("/*");
+        i = 2;
+    } else if (Rule == Rules.CommentOpenRule) {
+        openComment();
+    }
+    while (i < n) {
+        std::string_view S(T.data() + i, static_cast<size_t>(n - i));
+        if (state == Rules.CommentState) {
+            if (S.starts_with("*/")) {
+                add("*/");
+                i += 2;
+                if (depth > 0) {
+                    --depth;
+                    continue;
+                }
+                state = Rules.NormalState;
+                emit(Rules.BlockComment, ownBuffer ? simBuffer : BufferText() + litAppend);
+                continue;
+            }
+            if (S.starts_with("/*")) {
+                ++depth;
+                add("/*");
+                i += 2;
+                continue;
+            }
+            add(S.substr(0, 1));
+            ++i;
+            continue;
+        }
+        if (i > 0) {   // the matched rule itself always runs at 0
+            if (S.size() == 1 || S.starts_with("--")) break;
+            if (S.find_first_not_of("#$") == std::string_view::npos) break;
+            if (S.starts_with("/*")) {
+                openComment();
+                continue;
+            }
+        }
+        TOpResult r = run.At(i);
+        i += r.Consume;
+        emit(r.Code, std::string(S.substr(0, static_cast<size_t>(r.TextLength))));
+    }
+    if (i > stepStart || stepClear || !stepAppend.empty()) emit(0, std::string());
+
+    // The first step is this match; the others wait for the next calls.
+    StartRunPlan(steps, T);
 }

@@ -1,10 +1,15 @@
 // What the SQL dialect scanners share: the sorted keyword table and its
-// search, and the buffer a comment, string or quoted name is collected in.
+// search, the buffer a comment, string or quoted name is collected in, the
+// one-pass splitting of operator runs and the token classes of characters.
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "parse/rklexlib.h"
 
 // One keyword: its upper-case name and token code.
 struct TRkKeywordRec {
@@ -35,4 +40,106 @@ public:
     std::string BufferText() const;
     static bool IsOperatorChar(char C);
     static bool IsDelimiterChar(char C);
+};
+
+// A decimal number just matched: one that ends in "." right before another
+// "." gives that "." back and is an integer («1..5» is 1, "..", 5).
+void RkDecimalToken(TRkCustomLexer& Lexer, int32_t IntegerCode, int32_t NumberCode);
+
+// Token type of a one-character token.
+uint8_t RkCharTokenType(char C);
+
+// The codes an operator token is given by its text: "?" (when it stands
+// for a name), "<<", ">>", ":=", "..".  Any other text keeps Code.
+struct TRkOperatorCodes {
+    int32_t Ident = 0;
+    int32_t ShiftLeft = 0;
+    int32_t ShiftRight = 0;
+    int32_t Assign = 0;
+    int32_t DoubleDot = 0;
+};
+int32_t RkOperatorCode(const std::string& Text, bool QuestionMarkIdent, int32_t Code,
+                       const TRkOperatorCodes& Codes);
+
+// Group, type and sub-kind of one token code of a dialect.
+struct TRkTokenClass {
+    int32_t Code = 0;
+    uint8_t Group = 0;
+    uint8_t Type = 0;
+    int8_t SubKind = -1;            // -1: the sub-kind is left as it was
+    bool KeepType = false;          // group and type are left as they were
+};
+
+// A dialect's token classes; a code not listed is a keyword (255 and up)
+// or a one-character token.  A name token ("Ident") is quoted when it
+// starts with '"', bracketed when it starts with '[' and BracketedNames.
+struct TRkTokenClasses {
+    const TRkTokenClass* Classes = nullptr;
+    size_t Count = 0;
+    int32_t Ident = 0;
+    int32_t Operator = 0;
+    bool BracketedNames = false;
+    TRkOperatorCodes OperatorCodes;
+};
+
+// Fills Token's code, text and classes for the token Code with text Text
+// just scanned; returns the code the parser is given (operators re-coded).
+int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Text, bool QuestionMarkIdent,
+                        const TRkTokenClasses& Classes);
+
+// A dialect's start states, rules and token codes that operator runs and
+// block comments are decided by.
+struct TRkOperatorRunRules {
+    int32_t NormalState = 0;
+    int32_t CommentState = 0;
+    int32_t OperatorRunRule = 0;
+    int32_t CommentOpenRule = 0;
+    int32_t NestedCommentOpenRule = 0;
+    int32_t BlockComment = 0;
+    int32_t Operator = 0;
+    bool SignBeforeAt = false;      // «=@p» is the sign, then the "@" name
+};
+
+// A SQL scanner whose operator runs are split in one pass: the matches
+// after the first are planned and replayed by the next calls, as long as
+// the input still holds that run and nothing reset the scanner in between,
+// so that a long run costs linear time.
+class TRkSqlLexer : public TRkCustomLexer, public TRkLiteralText {
+public:
+    int32_t CommentDepth = 0;       // open nested comments beyond the outermost
+
+protected:
+    // One planned match inside an operator run and what it leaves behind.
+    struct TRunStep {
+        int32_t Length = 0;         // characters consumed
+        int32_t Code = 0;           // token code, 0 when the step yields none
+        std::string Text;           // token text
+        int32_t State = 0;          // start state after the step
+        int32_t Depth = 0;          // CommentDepth after the step
+        bool Clear = false;         // literal buffer cleared (a comment opens), then Append added
+        std::string Append;
+    };
+
+    // Replays the next planned matches while the plan still holds; true
+    // with Code set when one of them yielded a token.
+    bool ReplayRunPlan(int& Code);
+    // Steps[0] is the match just made, the others wait for the next calls;
+    // T is the whole run.
+    void StartRunPlan(std::vector<TRunStep>& Steps, std::string_view T);
+    virtual void ApplyStep(TRunStep& Step);
+
+    // A block comment's closer: one nesting level closes, or the comment.
+    void CloseComment(const TRkOperatorRunRules& Rules);
+    // One match of the operator-run rule taken through the tables.
+    void OperatorRun(const TRkOperatorRunRules& Rules);
+    // The rule that fired (operator run, comment opener or nested opener)
+    // matched a whole run of operator characters: all its matches decided
+    // in one pass.
+    void PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules);
+
+    std::deque<TRunStep> RunPlan;
+    std::string RunChars;           // the run the plan covers
+    size_t RunPos = 0;              // characters of it consumed so far
+    int32_t RunState = 0;           // start state the next step expects
+    uint32_t RunResets = 0;
 };

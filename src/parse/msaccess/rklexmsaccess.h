@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 
@@ -21,15 +20,13 @@ extern const TRkKeywordRec MsaccessKeywordTable[MsaccessKeywordCount];
 int32_t MsaccessKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code);
 bool IsMsaccessKeyword(std::string_view Text, int32_t& Code);
 
-class TRkLexerMsaccess : public TRkCustomLexer, public TRkLiteralText {
+class TRkLexerMsaccess : public TRkSqlLexer {
 public:
     TRkLexerMsaccess() = default;
     const char* ClassName() const { return "TRkLexerMsaccess"; }
 
     int yylex() override;
     int NextToken(TSourceToken& Token) override;
-
-    int32_t CommentDepth = 0;       // open nested comments beyond the outermost
 
     // Runs of operator characters are decided in one pass (the matches that
     // follow inside a run are planned, not scanned again), so that a long
@@ -41,26 +38,6 @@ protected:
     void RuleAction(int32_t Rule) override;
 
 private:
-    // One planned match inside an operator run and what it leaves behind.
-    struct TRunStep {
-        int32_t Length = 0;         // characters consumed
-        int32_t Code = 0;           // token code, 0 when the step yields none
-        std::string Text;           // token text
-        int32_t State = 0;          // start state after the step
-        int32_t Depth = 0;          // CommentDepth after the step
-        bool Clear = false;         // literal buffer cleared, then Append added
-        std::string Append;
-    };
-    void CloseComment();
-    void OperatorRun();
-    void PlanOperatorRun(int32_t Rule);
-    void ApplyStep(const TRunStep& Step);
     void LiteralRun();
     void CloseName();
-
-    std::deque<TRunStep> RunPlan;
-    std::string RunChars;           // the run the plan covers
-    size_t RunPos = 0;              // characters of it consumed so far
-    int32_t RunState = 0;           // start state the next step expects
-    uint32_t RunResets = 0;
 };

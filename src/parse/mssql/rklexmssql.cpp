@@ -243,14 +243,7 @@ void TRkLexerMssql::PlanOperatorRun(int32_t Rule) {
     if (i > stepStart || stepClear || !stepAppend.empty()) emit(0, std::string());
 
     // The first step is this match; the others wait for the next calls.
-    TRunStep s0 = std::move(steps.front());
-    RunPlan.assign(std::make_move_iterator(steps.begin() + 1), std::make_move_iterator(steps.end()));
-    if (!RunPlan.empty()) RunChars = T;
-    RunPos = static_cast<size_t>(s0.Length);
-    yyless(s0.Length);
-    ApplyStep(s0);
-    RunState = yysstate;
-    RunResets = yyresets();
+    StartRunPlan(steps, T);
 }
 
 void TRkLexerMssql::ApplyStep(TRunStep& Step) {
@@ -330,23 +323,8 @@ void TRkLexerMssql::ForeignInName(int32_t Rule) {
 int TRkLexerMssql::yylex() {
     // Matches already decided inside an operator run come first, as long
     // as nothing has moved the scanner since.
-    while (!RunPlan.empty()) {
-        if (RunResets != yyresets() || RunState != yysstate) {
-            RunPlan.clear();
-            break;
-        }
-        TRunStep step = std::move(RunPlan.front());
-        RunPlan.pop_front();
-        if (!yyreplay(std::string_view(RunChars).substr(RunPos, static_cast<size_t>(step.Length)))) {
-            RunPlan.clear();
-            break;
-        }
-        RunPos += static_cast<size_t>(step.Length);
-        yydone = false;
-        ApplyStep(step);
-        RunState = yysstate;
-        if (yydone) return yyretval;
-    }
+    int planned = 0;
+    if (ReplayRunPlan(planned)) return planned;
     const int code = yywalk(tables);
     // (The end of the input resets the scanner once; a literal opened
     // before another reset belonged to an earlier input.)
@@ -509,17 +487,7 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
                     yyreturn(INTEGER_LIT);
                     break;
                 case R_DECIMAL:
-                    if (yytext.back() == '.') {   // «1..5» is 1, "..", 5
-                        const char c = GetChar();
-                        UngetChar(c);
-                        if (c == '.') {
-                            yyless(yyleng - 1);
-                            yytext.resize(static_cast<size_t>(yyleng));
-                            yyreturn(INTEGER_LIT);
-                            break;
-                        }
-                    }
-                    yyreturn(NUMBER_LIT);
+                    RkDecimalToken(*this, INTEGER_LIT, NUMBER_LIT);
                     break;
                 case R_HEX_OR_EXPONENT:
                     yyreturn(NUMBER_LIT);
@@ -554,38 +522,8 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
 
 namespace {
 
-uint8_t CharTokenType(char c) {
-    switch (c) {
-        case '$': return ttDollar;
-        case '(': return ttLeftParen;
-        case ')': return ttRightParen;
-        case '*': return ttStar;
-        case '+': return ttPlus;
-        case ',': return ttComma;
-        case '-': return ttMinus;
-        case '.': return ttPeriod;
-        case '/': return ttSlash;
-        case ':': return ttColon;
-        case ';': return ttSemicolon;
-        case '<': return ttLess;
-        case '=': return ttEqual;
-        case '>': return ttGreater;
-        case '@': return ttAt;
-        case '[': return ttLeftBracket;
-        case ']': return ttRightBracket;
-        case '^': return ttCaret;
-        default: return ttOtherChar;
-    }
-}
-
-}  // namespace
-
 // Group, type and sub-kind of the token classes.
-struct TClassRec {
-    int16_t Code;
-    uint8_t Group, Type, SubKind;
-};
-constexpr TClassRec kClasses[] = {
+constexpr TRkTokenClass kClasses[] = {
     {mssqltok::LINE_COMMENT, 3, ttLineComment, 6}, {mssqltok::BLOCK_COMMENT, 3, ttBlockComment, 5},
     {mssqltok::BLANKS, 2, ttBlanks, 0},            {mssqltok::LINE_BREAK, 2, ttLineBreak, 0},
     {mssqltok::BIND_NAME, 2, ttBindVar, 0},        {mssqltok::VARIABLE, 2, ttAtVar, 0},
@@ -593,39 +531,14 @@ constexpr TClassRec kClasses[] = {
     {mssqltok::INTEGER_LIT, 3, ttNumber, 0},       {mssqltok::STRING_LIT, 3, ttString, 0},
     {mssqltok::IDENT, 5, ttIdentifier, 0},
 };
+const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), mssqltok::IDENT, mssqltok::OPERATOR, true,
+                                    {mssqltok::IDENT, mssqltok::SHL, mssqltok::SHR, mssqltok::ASSIGN,
+                                     mssqltok::DOTDOT}};
+
+}  // namespace
 
 int TRkLexerMssql::NextToken(TSourceToken& Token) {
-    using namespace mssqltok;
-    const int code = yylex();
-    int result = code;
-    Token.TokenCode = code;
-    Token.Text = yytext;
-    const TClassRec* cls = nullptr;
-    for (const TClassRec& c : kClasses)
-        if (c.Code == code) cls = &c;
-    if (cls) {
-        Token.TokenGroup = cls->Group;
-        Token.TokenType = cls->Type;
-        Token.TokenSubKind = cls->SubKind;
-    } else if (code >= 255) {   // keywords, other characters, labels, system variables
-        Token.TokenGroup = 1;
-        Token.TokenType = ttKeyword;
-    } else {
-        Token.Text = yytext.substr(0, 1);
-        Token.TokenGroup = 6;
-        Token.TokenType = CharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]);
-    }
-    if (code == IDENT) {
-        if (yytext.starts_with('"')) Token.TokenType = ttQuotedName;
-        else if (yytext.starts_with('[')) Token.TokenType = ttBracketedName;
-    } else if (code == OPERATOR) {   // re-coded; the token stays an operator
-        if (QuestionMarkIdent && yytext == "?") result = IDENT;
-        else if (yytext == "<<") result = SHL;
-        else if (yytext == ">>") result = SHR;
-        else if (yytext == ":=") result = ASSIGN;
-        else if (yytext == "..") result = DOTDOT;
-        Token.TokenCode = result;
-    }
+    const int result = RkClassifyToken(Token, yylex(), yytext, QuestionMarkIdent, kTokenClasses);
     Token.Line = yylineno;
     Token.Column = yycolno;
     return result;

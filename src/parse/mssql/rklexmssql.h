@@ -13,7 +13,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 
@@ -39,38 +38,24 @@ bool IsMssqlKeyword(std::string_view Text, int32_t& Code);
 // Text is "@@" and a name of the table, in any case.
 bool LookupMssqlSystemVariable(std::string_view Text, int32_t& Code);
 
-class TRkLexerMssql : public TRkCustomLexer, public TRkLiteralText {
+class TRkLexerMssql : public TRkSqlLexer {
 public:
     TRkLexerMssql() = default;
 
     int yylex() override;
     int NextToken(TSourceToken& Token) override;
 
-    int32_t CommentDepth = 0;       // open nested comments beyond the outermost
-
 protected:
     void RuleAction(int32_t Rule) override;
 
 private:
-    // One match decided in advance inside an operator run and what it
-    // leaves behind.
-    struct TRunStep {
-        int32_t Length = 0;         // characters consumed
-        int32_t Code = 0;           // token code, 0 when the step yields none
-        std::string Text;           // token text
-        int32_t State = 0;          // start state after the step
-        int32_t Depth = 0;          // CommentDepth after the step
-        bool Clear = false;         // literal buffer cleared (a comment opens), then Append added
-        std::string Append;
-    };
-
     void OpenLiteral(int32_t State, int32_t Code);
     void CloseLiteral(int32_t Code);
     void Append(int32_t N);
     void MarkLiteralEnd();
     void AppendPiece();
     void PlanOperatorRun(int32_t Rule);
-    void ApplyStep(TRunStep& Step);
+    void ApplyStep(TRunStep& Step) override;
     bool InName() const;
     void ForeignInName(int32_t Rule);
 
@@ -80,13 +65,4 @@ private:
     uint32_t LiteralResets = 0;     // scanner resets when it opened
     int32_t LiteralEndLine = 0;
     int32_t LiteralEndColumn = 0;
-
-    // An operator run is split into its matches in one pass; the matches
-    // after the first are replayed by the next calls, as long as the input
-    // still holds that run and nothing reset the scanner in between.
-    std::deque<TRunStep> RunPlan;
-    std::string RunChars;
-    size_t RunPos = 0;
-    int32_t RunState = 0;           // start state the next planned step expects
-    uint32_t RunResets = 0;
 };

@@ -312,17 +312,7 @@ void TRkLexerMySQL::RuleAction(int32_t Rule) {
             yyreturn(INTEGER_LIT);
             break;
         case R_DECIMAL:
-            if (yytext.back() == '.') {   // «1..5» is 1, "..", 5
-                char c = GetChar();
-                UngetChar(c);
-                if (c == '.') {
-                    yyless(yyleng - 1);
-                    yytext.resize(static_cast<size_t>(yyleng));
-                    yyreturn(INTEGER_LIT);
-                    break;
-                }
-            }
-            yyreturn(NUMBER_LIT);
+            RkDecimalToken(*this, INTEGER_LIT, NUMBER_LIT);
             break;
         case R_EXPONENT:
             yyreturn(NUMBER_LIT);
@@ -350,84 +340,23 @@ void TRkLexerMySQL::RuleAction(int32_t Rule) {
 
 namespace {
 
-uint8_t CharTokenType(char c) {
-    switch (c) {
-        case '$': return ttDollar;
-        case '(': return ttLeftParen;
-        case ')': return ttRightParen;
-        case '*': return ttStar;
-        case '+': return ttPlus;
-        case ',': return ttComma;
-        case '-': return ttMinus;
-        case '.': return ttPeriod;
-        case '/': return ttSlash;
-        case ':': return ttColon;
-        case ';': return ttSemicolon;
-        case '<': return ttLess;
-        case '=': return ttEqual;
-        case '>': return ttGreater;
-        case '@': return ttAt;
-        case '[': return ttLeftBracket;
-        case ']': return ttRightBracket;
-        case '^': return ttCaret;
-        default: return ttOtherChar;
-    }
-}
+using namespace mysqltok;
 
-void Classify(TSourceToken& Token, uint8_t Group, uint8_t Type) {
-    Token.TokenGroup = Group;
-    Token.TokenType = Type;
-}
+constexpr TRkTokenClass kClasses[] = {
+    {BLOCK_COMMENT, 3, ttBlockComment, 5}, {LINE_COMMENT, 3, ttLineComment, 6},
+    {BLANKS, 2, ttBlanks},                 {LINE_BREAK, 2, ttLineBreak},
+    {BIND_NAME, 2, ttBindVar},             {AT_NAME, 2, ttAtVar},
+    {OPERATOR, 6, ttOperator},             {NUMBER_LIT, 3, ttNumber},
+    {INTEGER_LIT, 3, ttNumber},            {STRING_LIT, 3, ttString},
+    {IDENT, 5, ttIdentifier},              {END_OF_INPUT, 0, 0, -1, true},
+};
+const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), IDENT, OPERATOR, true,
+                                    {IDENT, DOUBLE_LT, DOUBLE_GT, ASSIGN_OP, DOUBLE_DOT}};
 
 }  // namespace
 
 int TRkLexerMySQL::NextToken(TSourceToken& Token) {
-    using namespace mysqltok;
-    int code = yylex();
-    int result = code;
-    Token.TokenCode = code;
-    Token.Text = yytext;
-    switch (code) {
-        case BLOCK_COMMENT:
-            Classify(Token, 3, ttBlockComment);
-            Token.TokenSubKind = 5;
-            break;
-        case LINE_COMMENT:
-            Classify(Token, 3, ttLineComment);
-            Token.TokenSubKind = 6;
-            break;
-        case BLANKS: Classify(Token, 2, ttBlanks); break;
-        case LINE_BREAK: Classify(Token, 2, ttLineBreak); break;
-        case BIND_NAME: Classify(Token, 2, ttBindVar); break;
-        case AT_NAME: Classify(Token, 2, ttAtVar); break;
-        case OPERATOR:
-            Classify(Token, 6, ttOperator);
-            if (QuestionMarkIdent && yytext == "?") result = IDENT;
-            else if (yytext == "<<") result = DOUBLE_LT;
-            else if (yytext == ">>") result = DOUBLE_GT;
-            else if (yytext == ":=") result = ASSIGN_OP;
-            else if (yytext == "..") result = DOUBLE_DOT;
-            Token.TokenCode = result;
-            break;
-        case NUMBER_LIT:
-        case INTEGER_LIT: Classify(Token, 3, ttNumber); break;
-        case STRING_LIT: Classify(Token, 3, ttString); break;
-        case IDENT: {
-            const char c = yytext.empty() ? '\0' : yytext[0];
-            Classify(Token, 5, c == '"' ? ttQuotedName : c == '[' ? ttBracketedName : ttIdentifier);
-            break;
-        }
-        case END_OF_INPUT:
-            break;
-        default:
-            if (code >= 255) {
-                Classify(Token, 1, ttKeyword);
-            } else {
-                Token.Text = yytext.substr(0, 1);
-                Classify(Token, 6, CharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]));
-            }
-            break;
-    }
+    const int result = RkClassifyToken(Token, yylex(), yytext, QuestionMarkIdent, kTokenClasses);
     Token.Line = yylineno;
     Token.Column = yycolno;
     return result;

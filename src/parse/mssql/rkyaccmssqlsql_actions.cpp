@@ -5,6 +5,7 @@
 
 #include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/mssql/mssqltokens.h"
+#include "parse/rksqlconstraints.h"
 #include "statementstructure/sqlstatement_select.h"
 
 // ---- Script and statement wrappers ---------------------------------------
@@ -494,12 +495,7 @@ TRkConstraint* TRkMssqlSqlActions::Constraint(uint8_t TableLevel, uint8_t Type) 
 }
 
 TRk_Node* TRkMssqlSqlActions::Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
-    auto* c = static_cast<TRkConstraint*>(Constraint);
-    if (c == nullptr) return nullptr;
-    c->Name = Name != nullptr ? Name->Text : std::string();
-    c->ConstraintToken = ConstraintToken;
-    c->NameToken = Name;
-    return c;
+    return RkNameConstraint(Constraint, ConstraintToken, Name);
 }
 
 void TRkMssqlSqlActions::FilegroupTokens(TRk_Node* Node, TRk_Node* Filegroup) {

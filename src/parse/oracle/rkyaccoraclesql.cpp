@@ -4,6 +4,7 @@
 
 #include "oracle_yacc.h"
 #include "parse/oracle/oracletokens.h"
+#include "parse/rksqlconstraints.h"
 
 namespace {
 
@@ -254,13 +255,7 @@ TRkColumnDef* TRkParserOracleSql::ColumnDef(TSourceToken* Name, TRk_TypeName* Ty
 }
 
 TRk_Node* TRkParserOracleSql::Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
-    auto* c = static_cast<TRkConstraint*>(Constraint);
-    if (c) {
-        c->Name = Name ? Name->Text : std::string();
-        c->ConstraintToken = ConstraintToken;
-        c->NameToken = Name;
-    }
-    return c;
+    return RkNameConstraint(Constraint, ConstraintToken, Name);
 }
 
 TRkConstraint* TRkParserOracleSql::Constraint(uint8_t SeparatorFollows, uint8_t Type) {
@@ -275,16 +270,7 @@ TRkConstraintRefClause* TRkParserOracleSql::RefClause(TSourceToken* References, 
                                                       TRk_DummyNode* Actions) {
     auto* r = New<TRkConstraintRefClause>();
     Tk(r, References);
-    r->RefTable = Table;
-    r->RefColumns = Columns ? Columns->List1 : nullptr;
-    r->RefColumnsNode = Columns;
-    r->SetFlag1(Match ? Match->Int1 : 0);
-    r->MatchClause = Match;
-    r->SetFlag2(Actions ? Actions->Int1 : 0);
-    r->ActionsClause = Actions;
-    // The low bytes: an action that is not written (-9999) gives 241.
-    r->SetFlag3(static_cast<uint8_t>((Actions ? Actions->Int2 : -9999) & 0xFF));
-    r->SetFlag4(static_cast<uint8_t>((Actions ? Actions->Int3 : -9999) & 0xFF));
+    RkFillRefClause(r, Table, Columns, Match, Actions);
     return r;
 }
 
@@ -293,18 +279,7 @@ TRk_DummyNode* TRkParserOracleSql::RefActions(int32_t Presence, TRk_DummyNode* F
     // DELETE or UPDATE in Tok3/Tok4; here they go in source order.
     auto* h = Holder();
     h->Int1 = Presence;
-    if (First) {
-        h->Tok1 = First->Tok3;
-        h->Tok2 = First->Tok4;
-        h->Tok3 = First->Tok1;
-        h->Tok4 = First->Tok2;
-    }
-    if (Second) {
-        h->Tok5 = Second->Tok3;
-        h->Tok6 = Second->Tok4;
-        h->Tok7 = Second->Tok1;
-        h->Tok8 = Second->Tok2;
-    }
+    RkOrderRefActions(h, First, Second);
     return h;
 }
 

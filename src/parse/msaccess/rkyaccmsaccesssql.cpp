@@ -6,6 +6,7 @@
 #include "msaccess_yacc.h"
 #include "parse/msaccess/msaccesstokens.h"
 #include "parse/rksqlconstraints.h"
+#include "parse/rksqlqueries.h"
 
 namespace {
 
@@ -72,14 +73,7 @@ int TRkParserMsaccessSql::NextToken() {
 // ---- Helpers of the grammar actions ------------------------------------
 
 TRk_Node* TRkParserMsaccessSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
-    TRk_SelectStmt* q = Sel(Query);
-    if (q == nullptr) return Query;
-    TSourceTokenList* own = q->TokenList.get();
-    const int32_t at = std::min(own->Count(), 2 * (q->ParenCount + q->InnerParenCount));
-    if (Close) own->Insert(at, Close);
-    if (Open) own->Insert(0, Open);
-    ++q->ParenCount;
-    return q;
+    return RkWrapParens(Query, Open, Close);
 }
 
 TRk_Attr* TRkParserMsaccessSql::DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail) {
@@ -103,11 +97,7 @@ TRkCustomExpression* TRkParserMsaccessSql::Paren(TSourceToken* Open, TRk_Node* I
 }
 
 TRkCustomExpression* TRkParserMsaccessSql::Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
-    if (E && Quantifier) {
-        E->Modifier = static_cast<uint8_t>(Quantifier->Int1);
-        E->QuantifierToken = Quantifier->Tok1;
-    }
-    return E;
+    return RkQuantify(E, Quantifier);
 }
 
 TRk_A_Const* TRkParserMsaccessSql::Const(uint8_t Kind, TSourceToken* Token) {

@@ -6,6 +6,7 @@
 #include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/mssql/mssqltokens.h"
 #include "parse/rksqlconstraints.h"
+#include "parse/rksqlqueries.h"
 #include "statementstructure/sqlstatement_select.h"
 
 // ---- Script and statement wrappers ---------------------------------------
@@ -214,14 +215,7 @@ TRk_Node* TRkMssqlSqlActions::TranStmt(uint8_t Kind, int32_t Form, TSourceToken*
 // ---- Queries ------------------------------------------------------------------
 
 TRk_Node* TRkMssqlSqlActions::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
-    auto* q = Sel(Query);
-    if (q == nullptr) return Query;
-    TSourceTokenList* own = q->TokenList.get();
-    const int32_t at = std::min(own->Count(), 2 * (q->ParenCount + q->InnerParenCount));
-    if (Close != nullptr) own->Insert(at, Close);
-    if (Open != nullptr) own->Insert(0, Open);
-    ++q->ParenCount;
-    return q;
+    return RkWrapParens(Query, Open, Close);
 }
 
 TRk_Node* TRkMssqlSqlActions::SelectOptions(TRk_Node* Query, TRk_Node* OrderBy, TRk_Node* Compute,
@@ -408,11 +402,7 @@ TRkCustomExpression* TRkMssqlSqlActions::Paren(TSourceToken* Open, TRk_Node* Inn
 }
 
 TRkCustomExpression* TRkMssqlSqlActions::Quantified(TRkCustomExpression* E, TRk_Node* Quantifier) {
-    if (E != nullptr && Quantifier != nullptr) {
-        E->Modifier = static_cast<uint8_t>(D(Quantifier)->Int1);
-        E->QuantifierToken = D(Quantifier)->Tok1;
-    }
-    return E;
+    return RkQuantify(E, D(Quantifier));
 }
 
 TRk_A_Const* TRkMssqlSqlActions::Const(uint8_t Kind, TSourceToken* Token) {

@@ -6,6 +6,7 @@
 #include "mysql_yacc.h"
 #include "parse/mysql/mysqltokens.h"
 #include "parse/rksqlconstraints.h"
+#include "parse/rksqlqueries.h"
 
 namespace {
 
@@ -146,14 +147,7 @@ int TRkParserMySQLSql::NextToken() {
 // ---- Helpers of the grammar actions ------------------------------------
 
 TRk_Node* TRkParserMySQLSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
-    TRk_SelectStmt* q = Sel(Query);
-    if (q == nullptr) return Query;
-    TSourceTokenList* own = q->TokenList.get();
-    const int32_t at = std::min(own->Count(), 2 * (q->ParenCount + q->InnerParenCount));
-    if (Close) own->Insert(at, Close);
-    if (Open) own->Insert(0, Open);
-    ++q->ParenCount;
-    return q;
+    return RkWrapParens(Query, Open, Close);
 }
 
 TRk_Attr* TRkParserMySQLSql::DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail) {
@@ -192,11 +186,7 @@ TRk_Node* TRkParserMySQLSql::MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, 
 }
 
 TRkCustomExpression* TRkParserMySQLSql::Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
-    if (E && Quantifier) {
-        E->Modifier = static_cast<uint8_t>(Quantifier->Int1);
-        E->QuantifierToken = Quantifier->Tok1;
-    }
-    return E;
+    return RkQuantify(E, Quantifier);
 }
 
 TRkCustomExpression* TRkParserMySQLSql::Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close) {

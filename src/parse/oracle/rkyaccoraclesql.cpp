@@ -5,6 +5,7 @@
 #include "oracle_yacc.h"
 #include "parse/oracle/oracletokens.h"
 #include "parse/rksqlconstraints.h"
+#include "parse/rksqlqueries.h"
 
 namespace {
 
@@ -122,14 +123,7 @@ int TRkParserOracleSql::NextToken() {
 // ---- Helpers of the grammar actions ------------------------------------
 
 TRk_Node* TRkParserOracleSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
-    TRk_SelectStmt* q = Sel(Query);
-    if (q == nullptr) return Query;
-    TSourceTokenList* own = q->TokenList.get();
-    const int32_t at = std::min(own->Count(), 2 * (q->ParenCount + q->InnerParenCount));
-    if (Close) own->Insert(at, Close);
-    if (Open) own->Insert(0, Open);
-    ++q->ParenCount;
-    return q;
+    return RkWrapParens(Query, Open, Close);
 }
 
 TRk_Attr* TRkParserOracleSql::DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail) {
@@ -168,11 +162,7 @@ TRk_Node* TRkParserOracleSql::MakeDelete(TRk_Node* Target, TRk_DummyNode* Where,
 }
 
 TRkCustomExpression* TRkParserOracleSql::Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
-    if (E && Quantifier) {
-        E->Modifier = static_cast<uint8_t>(Quantifier->Int1);
-        E->QuantifierToken = Quantifier->Tok1;
-    }
-    return E;
+    return RkQuantify(E, Quantifier);
 }
 
 TRkCustomExpression* TRkParserOracleSql::Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close) {

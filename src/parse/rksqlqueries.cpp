@@ -13,6 +13,16 @@ TRk_Node* RkWrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close)
     return q;
 }
 
+void RkTakeInsertRest(TRk_InsertStmt* Insert, TRk_Node* Rest) {
+    auto* rest = static_cast<TRkinsert_rest*>(Rest);
+    Insert->InsertRest = rest;
+    if (rest) {
+        Insert->ValuesList = rest->ValuesList;
+        Insert->ColumnList = rest->ColumnList;
+        Insert->SubSelect = rest->SubSelect;
+    }
+}
+
 TRkCustomExpression* RkQuantify(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
     if (E && Quantifier) {
         E->Modifier = static_cast<uint8_t>(Quantifier->Int1);

@@ -149,13 +149,7 @@ TRk_Node* TRkParserMsaccessSql::MakeInsert(TSourceToken* Insert, TSourceToken* I
                                            TRk_Node* Rest) {
     auto* i = New<TRk_InsertStmt>();
     i->TargetTable = static_cast<TRk_TableRef*>(Target);
-    auto* r = static_cast<TRkinsert_rest*>(Rest);
-    i->InsertRest = r;
-    if (r) {
-        i->ValuesList = r->ValuesList;
-        i->ColumnList = r->ColumnList;
-        i->SubSelect = r->SubSelect;
-    }
+    RkTakeInsertRest(i, Rest);
     i->HasInto = Into ? 1 : 0;
     Tk(i, Insert, Into);
     return i;

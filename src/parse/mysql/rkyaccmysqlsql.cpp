@@ -161,14 +161,8 @@ TRk_Attr* TRkParserMySQLSql::DottedName(TSourceToken* First, TSourceToken* Dot, 
 TRk_Node* TRkParserMySQLSql::MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target,
                                          TRk_Node* Rest, TRk_Node* Returning) {
     auto* i = New<TRk_InsertStmt>();
-    auto* rest = static_cast<TRkinsert_rest*>(Rest);
     i->TargetTable = NC(Target);
-    i->InsertRest = rest;
-    if (rest) {
-        i->ValuesList = rest->ValuesList;
-        i->ColumnList = rest->ColumnList;
-        i->SubSelect = rest->SubSelect;
-    }
+    RkTakeInsertRest(i, Rest);
     i->ReturningClause = NC(Returning);
     Tk(i, Insert, Into);
     return i;

@@ -103,6 +103,11 @@ public:
     void AddStatement(std::unique_ptr<TCustomSqlStatement> Statement);
 
 private:
+    // The next token from the scanner, made in the owning list's store and
+    // appended to it numbered; nullptr at the end of the input.
+    TSourceToken* NextStoredToken();
+    // The token event, then the token's place in the owning list.
+    void NumberToken(TSourceToken* T);
     TSyntaxError& NewError() { return FErrors.NewError(); }
     void AddMessageError(const std::string& Message) { NewError().Message = Message; }
     // Turns the lines of SqlText into the scanner's input.

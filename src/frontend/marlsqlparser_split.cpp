@@ -73,10 +73,26 @@ bool TCustomMarlSqlParser::IsSqlplusCmdStart(const std::string& Word) const {
 std::unique_ptr<TSourceToken> TCustomMarlSqlParser::NextToken() {
     auto T = ScanToken(*FLexer);
     if (T->TokenCode == 0) return nullptr;
-    if (OnTokenlizerToken) OnTokenlizerToken(this, T.get());
+    NumberToken(T.get());
+    return T;
+}
+
+void TCustomMarlSqlParser::NumberToken(TSourceToken* T) {
+    if (OnTokenlizerToken) OnTokenlizerToken(this, T);
     T->OwnerList = FTokens.get();
     FTokens->SetCurPos(FTokens->CurPos + 1);
     T->PosInList = FTokens->CurPos;
+}
+
+TSourceToken* TCustomMarlSqlParser::NextStoredToken() {
+    TSourceToken* T = FTokens->NewStoredToken();
+    T->TokenCode = FLexer->NextToken(*T);
+    if (T->TokenCode == 0) {
+        FTokens->DropNewestStoredToken();
+        return nullptr;
+    }
+    NumberToken(T);
+    FTokens->Add(T);
     return T;
 }
 
@@ -98,20 +114,21 @@ void TCustomMarlSqlParser::Tokenize() {
         TokenizeOracle();
     else
         TokenizeDefault();
+    // The list is complete: the room its doubling left over goes back.
+    FTokens->ShrinkToFit();
     if (OnTokenListEvent) OnTokenListEvent(this, FTokens.get());
 }
 
 void TCustomMarlSqlParser::TokenizeDefault() {
-    while (auto T = NextToken()) FTokens->Add(std::move(T));
+    while (NextStoredToken()) {
+    }
 }
 
 void TCustomMarlSqlParser::TokenizeOracle() {
     bool InCommand = false, AtStatementStart = true, EndedWithSemicolon = false, Continued = false;
     TSourceToken* SlashCandidate = nullptr;
     FLexer->InSqlPlusCmd = false;
-    while (auto Owned = NextToken()) {
-        TSourceToken* T = Owned.get();
-        FTokens->Add(std::move(Owned));
+    while (TSourceToken* T = NextStoredToken()) {
         switch (T->TokenCode) {
             case tcBlockComment:
             case tcLineComment:
@@ -176,11 +193,15 @@ void TokenizeString(std::uint8_t Vendor, const std::string& AText, TSourceTokenL
             if (C == '\0') C = ' ';
         AttachInput(*Lexer, In, Out, Err, Text);
         for (;;) {
-            auto T = ScanToken(*Lexer);
-            if (T->TokenCode == 0) break;
+            TSourceToken* T = ATokenList.NewStoredToken();
+            T->TokenCode = Lexer->NextToken(*T);
+            if (T->TokenCode == 0) {
+                ATokenList.DropNewestStoredToken();
+                break;
+            }
             T->OwnerList = &ATokenList;
             T->PosInList = ATokenList.Count();
-            ATokenList.Add(std::move(T));
+            ATokenList.Add(T);
         }
         Lexer->InputStream = nullptr;
         Lexer->OutputStream = nullptr;
@@ -433,5 +454,8 @@ int TCustomMarlSqlParser::SplitStatements() {
         }
     }
     if (Cur) Finish();
+    // Every statement has all its tokens now: the room the lists grew into
+    // beyond that goes back before the parses fill the memory with trees.
+    for (TCustomSqlStatement* S : *FStatements) S->SourceTokens->ShrinkToFit();
     return FErrors.Count();
 }

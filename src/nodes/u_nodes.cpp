@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
@@ -44,17 +45,81 @@ std::unique_ptr<TSourceToken> MakeSourceToken(std::string_view AText, uint8_t AT
 }
 
 // ---------------------------------------------------------------------------
+// The tokens an owning list frees: those handed over as unique_ptr, and those
+// made in place in blocks that double in size up to a fixed block size (a
+// short statement's text takes one small block, a script a few hundred
+// large ones).  Tokens never move: their addresses are kept everywhere.
+
+class TRkTokenStore {
+public:
+    TRkTokenStore() = default;
+    TRkTokenStore(const TRkTokenStore&) = delete;
+    TRkTokenStore& operator=(const TRkTokenStore&) = delete;
+    ~TRkTokenStore() { Clear(); }
+
+    void Adopt(std::unique_ptr<TSourceToken> t) { FAdopted.push_back(std::move(t)); }
+
+    TSourceToken* Make() {
+        if (FBlocks.empty() || FBlocks.back().Used == FBlocks.back().Capacity) {
+            const int32_t cap = FBlocks.empty() ? kFirstBlock : std::min(FBlocks.back().Capacity * 2, kMaxBlock);
+            void* raw = ::operator new(static_cast<size_t>(cap) * sizeof(TSourceToken));
+            FBlocks.push_back(TBlock{static_cast<TSourceToken*>(raw), 0, cap});
+        }
+        TBlock& b = FBlocks.back();
+        TSourceToken* t = new (b.Tokens + b.Used) TSourceToken();
+        ++b.Used;
+        return t;
+    }
+
+    void DropNewest() {
+        if (FBlocks.empty() || FBlocks.back().Used == 0) return;
+        TBlock& b = FBlocks.back();
+        --b.Used;
+        b.Tokens[b.Used].~TSourceToken();
+    }
+
+    void Clear() {
+        FAdopted.clear();
+        for (TBlock& b : FBlocks) {
+            for (int32_t i = 0; i < b.Used; ++i) b.Tokens[i].~TSourceToken();
+            ::operator delete(b.Tokens);
+        }
+        FBlocks.clear();
+    }
+
+private:
+    static constexpr int32_t kFirstBlock = 16;
+    static constexpr int32_t kMaxBlock = 1024;
+    struct TBlock {
+        TSourceToken* Tokens = nullptr;
+        int32_t Used = 0;
+        int32_t Capacity = 0;
+    };
+    std::vector<TBlock> FBlocks;
+    std::vector<std::unique_ptr<TSourceToken>> FAdopted;
+};
+
+// ---------------------------------------------------------------------------
 // TSourceTokenList: storage
 
 TSourceTokenList::TSourceTokenList(bool AOwnsObjects) {
-    if (AOwnsObjects) FOwned = std::make_unique<std::vector<std::unique_ptr<TSourceToken>>>();
+    if (AOwnsObjects) FOwned = std::make_unique<TRkTokenStore>();
 }
 
 TSourceTokenList::~TSourceTokenList() = default;
 
 void TSourceTokenList::Clear() {
     FItems.clear();
-    if (FOwned) FOwned->clear();
+    if (FOwned) FOwned->Clear();
+}
+
+TSourceToken* TSourceTokenList::NewStoredToken() {
+    RK_ASSERT(FOwned != nullptr, "Token list does not own its tokens", kUnit);
+    return FOwned->Make();
+}
+
+void TSourceTokenList::DropNewestStoredToken() {
+    if (FOwned) FOwned->DropNewest();
 }
 
 TSourceToken* TSourceTokenList::GetToken(int32_t i) const {
@@ -72,7 +137,7 @@ int32_t TSourceTokenList::Add(TSourceToken* t) {
 int32_t TSourceTokenList::Add(std::unique_ptr<TSourceToken> t) {
     RK_ASSERT(FOwned != nullptr, "Token list does not own its tokens", kUnit);
     FItems.push_back(t.get());
-    FOwned->push_back(std::move(t));
+    FOwned->Adopt(std::move(t));
     return Count() - 1;
 }
 
@@ -85,7 +150,7 @@ void TSourceTokenList::Insert(int32_t i, std::unique_ptr<TSourceToken> t) {
     RK_ASSERT(FOwned != nullptr, "Token list does not own its tokens", kUnit);
     if (i < 0 || i > Count()) throw ERkListError(i);
     FItems.insert(FItems.begin() + i, t.get());
-    FOwned->push_back(std::move(t));
+    FOwned->Adopt(std::move(t));
 }
 
 int32_t TSourceTokenList::IndexOf(const TSourceToken* t) const {

@@ -18,6 +18,7 @@
 #include "process/rkbasevisitor.h"
 
 class TSourceTokenList;
+class TRkTokenStore;
 class TCustomPP;
 class TCustomSqlStatement;
 class TRkCustomParser;
@@ -178,6 +179,16 @@ public:
     // i in 0..Count; raises ERkListError otherwise.
     void Insert(int32_t i, TSourceToken* t);
     void Insert(int32_t i, std::unique_ptr<TSourceToken> t);
+    // Owning lists only (asserts otherwise): a new token, as MakeSourceToken
+    // makes it with no text, kept in the list's own block store but not yet
+    // in the list; Add(TSourceToken*) appends it.  A script makes tokens by
+    // the ten thousand: blocks instead of one allocation and one free each.
+    TSourceToken* NewStoredToken();
+    // Frees the token the last NewStoredToken made, which must not be in the
+    // list (a scanner's end-of-input token).
+    void DropNewestStoredToken();
+    // Gives back the room the list grew into beyond its count.
+    void ShrinkToFit() { FItems.shrink_to_fit(); }
     int32_t IndexOf(const TSourceToken* t) const;
     // Takes the token out without freeing it; an owned token stays alive
     // until the list is destroyed.
@@ -205,8 +216,8 @@ protected:
 private:
     std::vector<TSourceToken*> FItems;
     // The tokens this list frees; present in owning lists only (every node
-    // has a non-owning list, and an empty vector there was 24 bytes each).
-    std::unique_ptr<std::vector<std::unique_ptr<TSourceToken>>> FOwned;
+    // has a non-owning list, and an empty store there was bytes per node).
+    std::unique_ptr<TRkTokenStore> FOwned;
 };
 
 // Text of the tokens From..To of List (case options, flags), followed by the

@@ -83,6 +83,44 @@ protected:
     void SetRootOnce(TRk_Node* Node);
 };
 
+// Value and state stacks lent to one parse at a time.  A script makes a
+// parser per statement and parses them one after another: one grown pair of
+// stacks per thread serves them all, instead of a pair kept by every parser
+// after its parse.  A parse that starts inside another one (an action that
+// parses a sub-query) borrows a second pair.
+template <class YYSType>
+class TRkStackLender {
+public:
+    struct TStacks {
+        std::vector<YYSType> Values;
+        std::vector<int16_t> States;
+    };
+    // Stacks for a parse: a returned pair (contents unspecified), or empty
+    // ones.
+    static TStacks Borrow() {
+        std::vector<TStacks>& f = Free();
+        if (f.empty()) return TStacks{};
+        TStacks s = std::move(f.back());
+        f.pop_back();
+        return s;
+    }
+    // Takes the stacks back for the next parse.  A pair that a hostile input
+    // grew far beyond what scripts need is freed instead of kept.
+    static void Return(TStacks&& S) {
+        std::vector<TStacks>& f = Free();
+        if (S.States.empty() || S.States.size() > MaxKeptEntries || f.size() >= MaxKeptPairs) return;
+        f.push_back(std::move(S));
+    }
+
+private:
+    static constexpr std::size_t MaxKeptEntries = 4096;
+    static constexpr std::size_t MaxKeptPairs = 4;
+    static std::vector<TStacks>& Free() {
+        static thread_local std::vector<TStacks> f;
+        return f;
+    }
+};
+
 // Derived supplies (public):
 //   static const TRkYaccTables& Tables();
 //   static bool TokenName(int, std::string&), KeywordName(int, std::string&);
@@ -98,8 +136,24 @@ class TRkSqlDriver : public TRkSqlActions {
 public:
     static constexpr int MaxExpectedNames = 20;
 
-    // 0 accepted, 1 failed.
-    int yyparse() override;
+    // 0 accepted, 1 failed.  The stacks are borrowed for the parse and
+    // handed back when it ends: nothing reads them afterwards.
+    int yyparse() override {
+        using TLender = TRkStackLender<YYSType>;
+        typename TLender::TStacks s = TLender::Borrow();
+        yyv.swap(s.Values);
+        yys.swap(s.States);
+        struct TGiveBack {
+            TRkSqlDriver& D;
+            ~TGiveBack() {
+                typename TLender::TStacks back;
+                back.Values.swap(D.yyv);
+                back.States.swap(D.yys);
+                TLender::Return(std::move(back));
+            }
+        } giveBack{*this};
+        return Run();
+    }
 
     // The action (or goto) of the first entry of State's range for Sym.
     static bool yyact(int State, int Sym, int16_t& Action) {
@@ -155,6 +209,7 @@ private:
     bool FResumed = false;
 
     Derived& Self() { return static_cast<Derived&>(*this); }
+    int Run();
     bool Push();
     // 0 go on, 1 accept, 2 fail.
     int Reduce(int Rule);
@@ -242,7 +297,7 @@ int TRkSqlDriver<Derived, YYSType>::Reduce(int Rule) {
 }
 
 template <class Derived, class YYSType>
-int TRkSqlDriver<Derived, YYSType>::yyparse() {
+int TRkSqlDriver<Derived, YYSType>::Run() {
     if (Prologue() == -1) return 1;
     const TRkYaccTables& t = Derived::Tables();
     FState = 0;

@@ -207,6 +207,48 @@ TEST(TokenList, StorageAndOwnership) {
     EXPECT_EQ(endToken->OwnerList, nullptr);
 }
 
+TEST(TokenList, StoredTokensAcrossBlocks) {
+    TSourceTokenList owning(true);
+    // Enough tokens for several blocks; long texts own heap memory that the
+    // store must free (LeakSanitizer) exactly once (AddressSanitizer).
+    std::vector<TSourceToken*> made;
+    for (int i = 0; i < 3000; ++i) {
+        TSourceToken* t = owning.NewStoredToken();
+        EXPECT_EQ(t->TokenType, ttUnclassified);
+        EXPECT_EQ(t->Line, -1);
+        EXPECT_EQ(t->Column, -1);
+        EXPECT_EQ(t->PosInList, -1);
+        EXPECT_EQ(t->OwnerList, nullptr);
+        EXPECT_EQ(owning.Count(), i);  // made, not yet in the list
+        t->Text = "a token text long enough for the heap " + std::to_string(i);
+        owning.Add(t);
+        made.push_back(t);
+    }
+    // Tokens never move while more are made.
+    for (int i = 0; i < 3000; ++i) {
+        ASSERT_EQ(owning.GetToken(i), made[static_cast<size_t>(i)]);
+        ASSERT_EQ(made[static_cast<size_t>(i)]->Text, "a token text long enough for the heap " + std::to_string(i));
+    }
+    // The scanner's end-of-input token is dropped again.
+    TSourceToken* end = owning.NewStoredToken();
+    end->Text = "dropped, and its long text freed with it";
+    owning.DropNewestStoredToken();
+    EXPECT_EQ(owning.Count(), 3000);
+    // Stored and handed-over tokens live side by side.
+    owning.Add(MakeSourceToken("adopted", ttIdentifier, 0, 0, 1, 1));
+    owning.ShrinkToFit();
+    EXPECT_EQ(owning.GetToken(3000)->Text, "adopted");
+    owning.Clear();
+    EXPECT_EQ(owning.Count(), 0);
+    // The list makes tokens again after a clear.
+    owning.Add(owning.NewStoredToken());
+    EXPECT_EQ(owning.Count(), 1);
+
+    TSourceTokenList referring(false);
+    EXPECT_THROW(referring.NewStoredToken(), ERkAssertion);
+    referring.DropNewestStoredToken();  // nothing to drop
+}
+
 TEST(TokenList, LookAround) {
     //            0      1 2  3 4 5    6  7 8 9   10
     auto l = Script("create  table\n  x -- c\n/");

@@ -1,0 +1,107 @@
+// Where a script's parse keeps its data: tokens in the owning list's block
+// store, parser stacks lent from one parse to the next.  Every statement
+// keeps its own tree while later statements are parsed, and a parse that
+// starts inside another one does not disturb it.
+#include "frontend_fixture.h"
+#include "statementstructure/ddlstatement.h"
+
+namespace {
+
+// create table tK (c0 int, ..., cK int) for K = 0..N-1: every statement has
+// its own column count, so a tree that ended up in the wrong statement, or
+// stacks shared while in use, shows in the counts.
+std::string Tables(int N) {
+    std::string S;
+    for (int t = 0; t < N; ++t) {
+        S += "create table t" + std::to_string(t) + " (";
+        for (int c = 0; c <= t; ++c) S += (c ? ", c" : "c") + std::to_string(c) + " number(" + std::to_string(c + 1) + ")";
+        S += ");\n";
+    }
+    return S;
+}
+
+void ExpectTables(TMarlSqlParser& P, int N) {
+    ASSERT_EQ(P.Statements().Count(), N);
+    for (int t = 0; t < N; ++t) {
+        auto* C = dynamic_cast<TCreateTableSqlStatement*>(P.Statements().GetStatement(t));
+        ASSERT_NE(C, nullptr) << t;
+        ASSERT_TRUE(C->Parsed) << t;
+        ASSERT_NE(C->TargetTable, nullptr) << t;
+        EXPECT_EQ(C->TargetTable->GetTableNameText(), "t" + std::to_string(t));
+        ASSERT_EQ(C->TargetTable->Columns->Count(), t + 1) << t;
+        EXPECT_EQ(C->TargetTable->Columns->GetField(t)->GetFieldNameText(), "c" + std::to_string(t));
+        ASSERT_NE(C->GetRootNode(), nullptr);
+        EXPECT_NE(C->GetText().find("c" + std::to_string(t) + " number(" + std::to_string(t + 1) + ")"),
+                  std::string::npos)
+            << C->GetText();
+    }
+}
+
+}  // namespace
+
+TEST(FrontEndStorage, EveryStatementKeepsItsTreeWhileLaterOnesParse) {
+    REQUIRE_GRAMMAR();
+    TMarlSqlParser P(1);
+    P.SetSqlTextString(Tables(40));
+    ASSERT_EQ(P.Parse(), 0);
+    ExpectTables(P, 40);
+    // Each token is in the owning list once, at its own place.
+    for (int i = 0; i < P.Tokens().Count(); ++i) {
+        ASSERT_EQ(P.Tokens().GetToken(i)->PosInList, i);
+        ASSERT_EQ(P.Tokens().GetToken(i)->OwnerList, &P.Tokens());
+    }
+    // A second parse frees the first one's tokens and trees and builds the
+    // same again.
+    P.SetSqlTextString(Tables(25));
+    ASSERT_EQ(P.Parse(), 0);
+    ExpectTables(P, 25);
+}
+
+TEST(FrontEndStorage, AParseInsideAParseDoesNotDisturbIt) {
+    REQUIRE_GRAMMAR();
+    TMarlSqlParser Outer(1);
+    int Nested = 0;
+    // Midway through a statement's parse, a host handler parses a script of
+    // its own with the same grammar.
+    Outer.OnParserToken = [&](void*, TSourceToken*& Token, int) {
+        if (!Token || Token->Text != "c3") return;
+        ++Nested;
+        TMarlSqlParser Inner(1);
+        Inner.SetSqlTextString(Tables(6));
+        EXPECT_EQ(Inner.Parse(), 0);
+        ExpectTables(Inner, 6);
+    };
+    Outer.SetSqlTextString(Tables(8));
+    ASSERT_EQ(Outer.Parse(), 0);
+    EXPECT_EQ(Nested, 5);  // tables t3..t7 have a column c3
+    ExpectTables(Outer, 8);
+}
+
+TEST(FrontEndStorage, AStackOverflowLeavesTheNextParsesWhole) {
+    REQUIRE_GRAMMAR();
+    TMarlSqlParser P(1);
+    std::string Deep = "select " + std::string(20000, '(') + "1" + std::string(20000, ')') + " from dual;\n";
+    P.SetSqlTextString(Tables(3) + Deep + Tables(5));
+    EXPECT_GE(P.Parse(), 1);
+    EXPECT_NE(P.GetErrorMessages().find("yyparse stack overflow"), std::string::npos);
+    ASSERT_EQ(P.Statements().Count(), 9);
+    for (int s : {0, 1, 2, 4, 5, 6, 7, 8}) EXPECT_TRUE(P.Statements().GetStatement(s)->Parsed) << s;
+    auto* Last = dynamic_cast<TCreateTableSqlStatement*>(P.Statements().GetStatement(8));
+    ASSERT_NE(Last, nullptr);
+    EXPECT_EQ(Last->TargetTable->Columns->Count(), 5);
+}
+
+TEST(FrontEndStorage, TokensOfAStatementText) {
+    REQUIRE_SCANNER();
+    // A statement made from text tokenizes into its own owning list.
+    TSourceTokenList L(true);
+    TokenizeString(1, "select a, b -- note\nfrom t", L);
+    ASSERT_GE(L.Count(), 10);
+    for (int i = 0; i < L.Count(); ++i) {
+        EXPECT_EQ(L.GetToken(i)->PosInList, i);
+        EXPECT_EQ(L.GetToken(i)->OwnerList, &L);
+    }
+    EXPECT_EQ(L.GetToken(0)->Text, "select");
+    EXPECT_EQ(L.GetToken(L.Count() - 2)->Text, "t");  // then the line break the text gets
+    EXPECT_EQ(L.GetToken(L.Count() - 1)->TokenType, ttLineBreak);
+}

@@ -358,8 +358,16 @@ int TCustomMarlSqlParser::SplitStatements() {
     bool Skipping = false;
     std::unique_ptr<TCustomSqlStatement> Cur;
     TCustomSqlStatement* Prev = nullptr;
+    int CurFirst = 0;  // index of the current statement's first token
 
-    auto Finish = [&]() {
+    // A statement's tokens are the run from its first token to Last: they
+    // go into its list at once, with room for the blanks and comments that
+    // follow it (a list grown a token at a time was several allocations per
+    // statement).
+    auto Finish = [&](int Last) {
+        TSourceTokenList& Own = *Cur->SourceTokens;
+        Own.Reserve(Last - CurFirst + 1 + 4);
+        for (int k = CurFirst; k <= Last; ++k) Own.Add(L.TokenAt(k));
         Prev = Cur.get();
         AddStatement(std::move(Cur));
         State = stNone;
@@ -385,7 +393,7 @@ int TCustomMarlSqlParser::SplitStatements() {
                 }
                 if (T->TokenCode == tcSqlplusCmd) {
                     Cur = CreateNodeOfClass<TSqlplusCmdStatement>(FVendor);
-                    Cur->SourceTokens->Add(T);
+                    CurFirst = i;
                     State = stSqlplus;
                     break;
                 }
@@ -399,7 +407,7 @@ int TCustomMarlSqlParser::SplitStatements() {
                     if (Cur) State = stSql;
                 }
                 if (Cur) {
-                    Cur->SourceTokens->Add(T);
+                    CurFirst = i;
                     break;
                 }
                 if (OnTokenlizerTokenError) OnTokenlizerTokenError(this, T);
@@ -417,17 +425,15 @@ int TCustomMarlSqlParser::SplitStatements() {
                 Prev = nullptr;
                 break;
             case stSqlplus:
-                Cur->SourceTokens->Add(T);
-                if (!T->SqlplusCmdPart) Finish();
+                if (!T->SqlplusCmdPart) Finish(i);
                 break;
             case stSql: {
-                Cur->SourceTokens->Add(T);
                 if (T->TokenType == ttSemicolon) {
                     Cur->TerminatorToken = T;
-                    Finish();
+                    Finish(i);
                 } else {
                     int Nx = NextSignificant[static_cast<std::size_t>(i) + 1];
-                    if (Nx < N && L.TokenAt(Nx)->TokenCode == tcSqlplusCmd) Finish();
+                    if (Nx < N && L.TokenAt(Nx)->TokenCode == tcSqlplusCmd) Finish(i);
                 }
                 break;
             }
@@ -440,22 +446,18 @@ int TCustomMarlSqlParser::SplitStatements() {
                 }
                 if (Ends) {
                     T->TokenStatus = 2;
-                    Finish();
+                    Finish(i - 1);
                     auto Cmd = CreateNodeOfClass<TSqlplusCmdStatement>(FVendor);
+                    Cmd->SourceTokens->Reserve(1 + 4);
                     Cmd->SourceTokens->Add(T);
                     Prev = Cmd.get();
                     AddStatement(std::move(Cmd));
-                } else {
-                    Cur->SourceTokens->Add(T);
                 }
                 Recode(T);
                 break;
             }
         }
     }
-    if (Cur) Finish();
-    // Every statement has all its tokens now: the room the lists grew into
-    // beyond that goes back before the parses fill the memory with trees.
-    for (TCustomSqlStatement* S : *FStatements) S->SourceTokens->ShrinkToFit();
+    if (Cur) Finish(N - 1);
     return FErrors.Count();
 }

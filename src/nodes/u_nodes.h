@@ -187,6 +187,10 @@ public:
     // Frees the token the last NewStoredToken made, which must not be in the
     // list (a scanner's end-of-input token).
     void DropNewestStoredToken();
+    // Room for N tokens in all, so that adding them allocates once.
+    void Reserve(int32_t N) {
+        if (N > 0) FItems.reserve(static_cast<size_t>(N));
+    }
     // Gives back the room the list grew into beyond its count.
     void ShrinkToFit() { FItems.shrink_to_fit(); }
     int32_t IndexOf(const TSourceToken* t) const;

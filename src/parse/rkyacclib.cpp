@@ -210,16 +210,28 @@ TSourceToken* TRkCustomParser::MakeEndToken() {
     // token up by address, not by a scan over all of them.
     if (TokenList && TokenList->Count() > 0) {
         TSourceToken* last = TokenList->Items().back();
-        if (FEndTokenSet.count(last) != 0) return last;
+        if (IsEndToken(last)) return last;
     }
     FEndTokens.push_back(MakeSourceToken("", ttUnclassified, 0, 0, -1, -1));
     TSourceToken* t = FEndTokens.back().get();
-    FEndTokenSet.insert(t);
+    if (FEndTokens.size() > kEndTokensScanned) {
+        if (FEndTokenSet.empty())
+            for (const auto& e : FEndTokens) FEndTokenSet.insert(e.get());
+        else
+            FEndTokenSet.insert(t);
+    }
     if (TokenList) {
         TokenList->Add(t);
         t->OwnerList = TokenList;
     }
     return t;
+}
+
+bool TRkCustomParser::IsEndToken(const TSourceToken* T) const {
+    if (FEndTokens.size() > kEndTokensScanned) return FEndTokenSet.count(T) != 0;
+    for (const auto& e : FEndTokens)
+        if (e.get() == T) return true;
+    return false;
 }
 
 void TRkCustomParser::ReportFatalError(const std::string& Message) {

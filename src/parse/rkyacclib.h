@@ -120,6 +120,8 @@ public:
     template <class T>
     T* Adopt(std::unique_ptr<T> Node) {
         T* raw = Node.get();
+        // A statement's tree is a few dozen nodes: skip the smallest steps.
+        if (NodePool.capacity() == 0) NodePool.reserve(16);
         NodePool.push_back(std::move(Node));
         return raw;
     }
@@ -155,8 +157,12 @@ protected:
     int Prologue();
 
 private:
+    // A statement's parser makes one end token; a parser reused over many
+    // lists makes many, and then looks them up in the set.
+    static constexpr size_t kEndTokensScanned = 8;
     std::vector<std::unique_ptr<TSourceToken>> FEndTokens;
-    std::unordered_set<const TSourceToken*> FEndTokenSet;   // the same tokens, for look-up
+    std::unordered_set<const TSourceToken*> FEndTokenSet;   // the same tokens, once there are many
+    bool IsEndToken(const TSourceToken* T) const;
     TRkVisitedAbs* WrapItem(TRkVisitedAbs* Item, bool WrapSelect);
     TRk_Node* WrapSelectNode(TRk_Node* SelectNode);
     TRk_Node* ConvertOperand(TRk_Node* Operand);

@@ -3,6 +3,7 @@
 // select wrapping, and the node pool.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -246,6 +247,36 @@ TEST(Builders, NodesMadeElsewhereGoToThePool) {
     EXPECT_EQ(p.yyparse(), 0);
     EXPECT_TRUE(p.NodePool.empty());
     EXPECT_EQ(p.StatementEndPos, 0);
+}
+
+TEST(EndTokens, OnePerListWhenOneParserServesMany) {
+    // Few lists are looked up by a scan, many by the set: both ways each
+    // list keeps the one end token it got.
+    TRkCustomParser p;
+    std::vector<std::unique_ptr<TSourceTokenList>> lists;
+    std::vector<TSourceToken*> ends;
+    for (int i = 0; i < 30; ++i) {
+        lists.push_back(testtok::Script("a" + std::to_string(i)));
+        p.TokenList = lists.back().get();
+        const int32_t before = p.TokenList->Count();
+        ends.push_back(p.MakeEndToken());
+        EXPECT_EQ(p.TokenList->Count(), before + 1);
+        EXPECT_EQ(p.MakeEndToken(), ends.back());
+        EXPECT_EQ(p.TokenList->Count(), before + 1);
+    }
+    for (int i = 0; i < 30; ++i) {
+        p.TokenList = lists[static_cast<size_t>(i)].get();
+        const int32_t before = p.TokenList->Count();
+        EXPECT_EQ(p.MakeEndToken(), ends[static_cast<size_t>(i)]) << i;
+        EXPECT_EQ(p.TokenList->Count(), before);
+        EXPECT_EQ(ends[static_cast<size_t>(i)]->OwnerList, p.TokenList);
+        EXPECT_EQ(ends[static_cast<size_t>(i)]->TokenCode, 0);
+    }
+    // A list whose last token is an ordinary one gets an end token of its own.
+    auto other = testtok::Script("b");
+    p.TokenList = other.get();
+    TSourceToken* fresh = p.MakeEndToken();
+    EXPECT_EQ(std::count(ends.begin(), ends.end(), fresh), 0);
 }
 
 TEST(FatalError, IsReportedOnceAtTheCurrentToken) {

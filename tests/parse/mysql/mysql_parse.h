@@ -11,60 +11,21 @@
 #include <vector>
 
 #include "nodes/u_nodes.h"
+#include "parse/sqltest_fixture.h"
 #include "parse/mysql/rklexmysql.h"
 #include "parse/mysql/rkyaccmysqlsql.h"
 
 namespace mysql_test {
 
-// Owning token list of Text, as the MySQL scanner delivers it.
+// Owning token list of Text, as the scanner delivers it.
 inline std::unique_ptr<TSourceTokenList> Tokenize(const std::string& Text) {
-    auto list = std::make_unique<TSourceTokenList>(true);
-    std::istringstream in(Text);
-    std::ostringstream echo;
-    TRkLexerMySQL lx;
-    lx.InputStream = &in;
-    lx.OutputStream = &echo;
-    lx.yyclear();
-    for (;;) {
-        auto tok = std::make_unique<TSourceToken>();
-        if (lx.NextToken(*tok) == 0) break;
-        tok->OwnerList = list.get();
-        tok->PosInList = list->Count();
-        list->Add(std::move(tok));
-    }
-    return list;
+    return sqltest::Tokenize<TRkLexerMySQL>(Text);
 }
 
-struct TErrorRec {
-    int Type = 0;
-    std::string Expected;
-    std::string Token;
-    int Line = 0;
-    int Column = 0;
-};
+using sqltest::TErrorRec;
 
-class MySQLParseFixture : public ::testing::Test {
+class MySQLParseFixture : public sqltest::ParseFixture<TRkLexerMySQL, TRkParserMySQLSql, 2> {
 protected:
-    std::unique_ptr<TSourceTokenList> Tokens;
-    std::unique_ptr<TRkParserMySQLSql> Parser;
-    std::vector<TErrorRec> Errors;
-    int Result = -2;
-
-    TRk_Node* Parse(const std::string& Text) {
-        Tokens = Tokenize(Text);
-        Parser = std::make_unique<TRkParserMySQLSql>();
-        Parser->DbVendor = 2;
-        Parser->TokenList = Tokens.get();
-        Parser->TokenPos = 0;
-        Errors.clear();
-        Parser->SyntaxErrorCallback = [this](uint8_t t, const std::string& e, const std::string& tok, int32_t l,
-                                             int32_t c) {
-            Errors.push_back({t, e, tok, l, c});
-            return true;
-        };
-        Result = Parser->yyparse();
-        return Parser->RootNode;
-    }
     // Parses Text, which must be accepted, and gives its root as T.
     template <class T>
     T* Root(const std::string& Text) {
@@ -77,18 +38,8 @@ protected:
     }
 };
 
-// Own tokens of a node, their texts joined by "|".
-inline std::string Own(const TRk_Node* N) {
-    if (N == nullptr) return "<nil>";
-    std::string s;
-    for (const TSourceToken* t : N->TokenList->Items()) {
-        if (!s.empty()) s += "|";
-        s += t->Text;
-    }
-    return s;
-}
-
-inline std::string Txt(const TSourceToken* T) { return T ? T->Text : std::string("<nil>"); }
+inline std::string Own(const TRk_Node* N) { return sqltest::OwnTokens(N); }
+inline std::string Txt(const TSourceToken* T) { return sqltest::TokText(T); }
 
 template <class T>
 T* As(TRkVisitedAbs* N) {

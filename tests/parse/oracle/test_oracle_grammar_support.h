@@ -12,76 +12,23 @@
 #include <vector>
 
 #include "nodes/u_nodes.h"
+#include "parse/sqltest_fixture.h"
 #include "parse/oracle/oracletokens.h"
 #include "parse/oracle/rklexoracle.h"
 #include "parse/oracle/rkyaccoraclesql.h"
 
 namespace oracle_test {
 
-// Owning token list of Text, as the Oracle scanner delivers it.
+// Owning token list of Text, as the scanner delivers it.
 inline std::unique_ptr<TSourceTokenList> Tokenize(const std::string& Text) {
-    auto list = std::make_unique<TSourceTokenList>(true);
-    std::istringstream in(Text);
-    std::ostringstream echo;
-    TRkLexerOracle lx;
-    lx.InputStream = &in;
-    lx.OutputStream = &echo;
-    lx.yyclear();
-    for (;;) {
-        auto tok = std::make_unique<TSourceToken>();
-        if (lx.NextToken(*tok) == 0) break;
-        tok->OwnerList = list.get();
-        tok->PosInList = list->Count();
-        list->Add(std::move(tok));
-    }
-    return list;
+    return sqltest::Tokenize<TRkLexerOracle>(Text);
 }
 
-struct TErrorRec {
-    int Type = 0;
-    std::string Expected;
-    std::string Token;
-    int Line = 0;
-    int Column = 0;
-};
+using sqltest::TErrorRec;
+using OracleParseFixture = sqltest::ParseFixture<TRkLexerOracle, TRkParserOracleSql, 1>;
 
-// Parses one text.  The parser and the tokens live as long as the fixture.
-class OracleParseFixture : public ::testing::Test {
-protected:
-    std::unique_ptr<TSourceTokenList> Tokens;
-    std::unique_ptr<TRkParserOracleSql> Parser;
-    std::vector<TErrorRec> Errors;
-    int Result = -2;
-
-    TRk_Node* Parse(const std::string& Text) {
-        Tokens = Tokenize(Text);
-        Parser = std::make_unique<TRkParserOracleSql>();
-        Parser->DbVendor = 1;
-        Parser->TokenList = Tokens.get();
-        Parser->TokenPos = 0;
-        Errors.clear();
-        Parser->SyntaxErrorCallback = [this](uint8_t t, const std::string& e, const std::string& tok, int32_t l,
-                                             int32_t c) {
-            Errors.push_back({t, e, tok, l, c});
-            return true;
-        };
-        Result = Parser->yyparse();
-        return Parser->RootNode;
-    }
-};
-
-// Own tokens of a node, their texts joined by "|".
-inline std::string OwnTokens(const TRk_Node* N) {
-    if (N == nullptr) return "<nil>";
-    std::string s;
-    for (const TSourceToken* t : N->TokenList->Items()) {
-        if (!s.empty()) s += "|";
-        s += t->Text;
-    }
-    return s;
-}
-
-inline std::string TokText(const TSourceToken* T) { return T ? T->Text : std::string("<nil>"); }
+inline std::string OwnTokens(const TRk_Node* N) { return sqltest::OwnTokens(N); }
+inline std::string TokText(const TSourceToken* T) { return sqltest::TokText(T); }
 
 // Plain text of a node without what trails its last token.
 inline std::string Trimmed(std::string S) {

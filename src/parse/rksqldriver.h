@@ -67,7 +67,7 @@ protected:
     }
     // Appends the given tokens (nil ones skipped) to Node's own tokens.
     template <class... Ts>
-    static void Tk(TRk_Node* Node, Ts*... Tokens) {
+    static void Tk([[maybe_unused]] TRk_Node* Node, Ts*... Tokens) {
         (AddOwnToken(Node, Tokens), ...);
     }
     static void AddOwnToken(TRk_Node* Node, TSourceToken* Token);

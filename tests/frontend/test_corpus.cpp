@@ -34,7 +34,9 @@ void RunFolder(const std::string& Dialect, std::uint8_t Vendor) {
             if (T->IsSignificant() && !InStatements.count(T)) ++Dropped;
         bool HasStartError = false;
         for (int i = 1; i <= P.ErrorCount(); ++i) HasStartError |= P.SyntaxErrors().Get(i).ErrorType == 2;
-        if (Dropped > 0) EXPECT_TRUE(HasStartError || P.ErrorCount() == 100) << Dropped << " tokens dropped";
+        if (Dropped > 0) {
+            EXPECT_TRUE(HasStartError || P.ErrorCount() == 100) << Dropped << " tokens dropped";
+        }
     }
     EXPECT_GT(Files, 0);
 }

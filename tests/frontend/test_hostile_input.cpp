@@ -17,7 +17,9 @@ void ExpectReported(std::uint8_t Vendor, const std::string& Bytes, const char* W
     int R = P.Parse();
     SCOPED_TRACE(What);
     EXPECT_TRUE(P.Statements().Count() > 0 || P.ErrorCount() > 0);
-    if (R >= 0) EXPECT_EQ(R, P.ErrorCount());
+    if (R >= 0) {
+        EXPECT_EQ(R, P.ErrorCount());
+    }
     EXPECT_GE(R, -100);
 }
 

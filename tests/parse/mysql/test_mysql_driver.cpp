@@ -97,7 +97,9 @@ TEST_F(MySQLDriver, ExpectedTokenTextRules) {
         EXPECT_LE(names.size(), 20u) << s;
         for (size_t i = 0; i < names.size(); ++i) {
             EXPECT_EQ(unnamed.count(names[i]), 0u) << s << ": " << e;
-            if (i > 0) EXPECT_NE(names[i], ";") << s;
+            if (i > 0) {
+                EXPECT_NE(names[i], ";") << s;
+            }
         }
     }
     EXPECT_GT(withDots, 0);

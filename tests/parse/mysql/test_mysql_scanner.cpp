@@ -139,7 +139,9 @@ TEST(MySQLScanner, KeywordTableIsSortedUniqueAndComplete) {
         EXPECT_GE(rec.Code, FirstKeywordCode);
         EXPECT_LE(rec.Code, LastKeywordCode);
         EXPECT_TRUE(codes.insert(rec.Code).second) << rec.Name;
-        if (i > 0) EXPECT_LT(MySQLKeywordCompare(MySQLKeywordTable[i - 1].Name, rec.Name), 0) << rec.Name;
+        if (i > 0) {
+            EXPECT_LT(MySQLKeywordCompare(MySQLKeywordTable[i - 1].Name, rec.Name), 0) << rec.Name;
+        }
         int32_t code = 0;
         EXPECT_TRUE(IsMySQLKeyword(rec.Name, code));
         EXPECT_EQ(code, rec.Code);

@@ -206,8 +206,12 @@ TEST_P(PlsqlUnits, ParsesWhole) {
         const std::vector<TSourceToken*>& items = s->SourceTokens->Items();
         ASSERT_FALSE(items.empty());
         for (size_t i = 1; i < items.size(); ++i)
-            if (items[i]->Line >= 0) EXPECT_EQ(items[i]->PosInList, items[i - 1]->PosInList + 1) << Significant(s->SourceTokens.get());
-        if (s->TrailingToken) EXPECT_EQ(items.back(), s->TrailingToken);
+            if (items[i]->Line >= 0) {
+                EXPECT_EQ(items[i]->PosInList, items[i - 1]->PosInList + 1) << Significant(s->SourceTokens.get());
+            }
+        if (s->TrailingToken) {
+            EXPECT_EQ(items.back(), s->TrailingToken);
+        }
     }
     EXPECT_EQ(embedded, c.Embedded);
 }

@@ -1,5 +1,5 @@
 // Printers of the PL/SQL program units: procedure and function bodies and
-// their parameters, specifications, packages and triggers.
+// their parameters, specs, packages and triggers.
 #include "formatter/concretepp_plsql.h"
 
 #include <algorithm>

@@ -765,7 +765,7 @@ public:
     void Clear() override;
 };
 
-// Package specification or body.  Own tokens: PACKAGE, END [, BODY [, BEGIN]].
+// Package spec or body.  Own tokens: PACKAGE, END [, BODY [, BEGIN]].
 // The name after END is PackageEndLabel.
 class TRkPlsql_Package : public TRkPlsql_Stmt {
 public:

@@ -1,4 +1,4 @@
-// PL/SQL program units: procedure and function bodies and specifications,
+// PL/SQL program units: procedure and function bodies and specs,
 // their parameters, packages and triggers.
 #include "nodes/rkexceptions.h"
 #include "statementstructure/plsqlstatement_elements.h"

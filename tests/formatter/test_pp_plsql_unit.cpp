@@ -1,4 +1,4 @@
-// Layout of procedures, functions, specifications, packages and triggers,
+// Layout of procedures, functions, specs, packages and triggers,
 // on trees built by hand.
 #include <gtest/gtest.h>
 
@@ -167,7 +167,7 @@ TEST_F(UnitPrinter, FunctionWithoutParameters) {
               "FUNCTION f\r\nRETURN NUMBER DETERMINISTIC PARALLEL_ENABLE\r\nIS\r\nBEGIN\r\n  RETURN 1;\r\nEND;");
 }
 
-TEST_F(UnitPrinter, PackageSpecificationWithTwoSpecifications) {
+TEST_F(UnitPrinter, PackageSpecWithTwoSpecs) {
     Scan("create package pk is procedure q(a number, b date); function g return number; end pk;");
     auto* pk = New<TRkPlsql_Package>();
     pk->CreateKind = 1;

@@ -207,7 +207,7 @@ TEST(PlsqlUnits, DeterministicFunction) {
     EXPECT_EQ(F->Section->Items->Items(0)->NodeKind, nkPlsqlReturnStmt);
 }
 
-TEST(PlsqlUnits, PackageSpecification) {
+TEST(PlsqlUnits, PackageSpec) {
     Script Sc(R"(create or replace package emp_pkg as
   type emp_rec is record (id number(6), name varchar2(30) not null := 'x');
   type id_tab is table of number index by binary_integer;

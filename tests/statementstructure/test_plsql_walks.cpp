@@ -717,7 +717,7 @@ TEST(PlsqlWalk, CursorStatementsAndAssignmentTargets) {
     EXPECT_EQ(U.Text(), Src + "\r\n");
 }
 
-TEST(PlsqlWalk, PackageSpecificationItems) {
+TEST(PlsqlWalk, PackageSpecItems) {
     const std::string Src =
         "create package pk is pragma restrict_references(default, wnds, rnds); "
         "procedure p(a number); function f return number; cursor c return t%rowtype; end;";

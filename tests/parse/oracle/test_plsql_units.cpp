@@ -79,7 +79,7 @@ const TUnitCase Units[] = {
      "  RETURN CASE WHEN p_amount > 1000 THEN p_amount * 0.2 ELSE 0 END;\n"
      "END tax;",
      "TRkPlsql_ProcedureDecl", 0},
-    {"package specification with types, constants, exceptions and pragmas",
+    {"package spec with types, constants, exceptions and pragmas",
      "CREATE OR REPLACE PACKAGE emp_pkg AS\n"
      "  TYPE emp_rec IS RECORD (id NUMBER(6), name VARCHAR2(30) NOT NULL := 'x');\n"
      "  TYPE id_tab IS TABLE OF NUMBER INDEX BY BINARY_INTEGER;\n"

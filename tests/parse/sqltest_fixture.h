@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -81,5 +83,22 @@ inline std::string OwnTokens(const TRk_Node* N) {
 }
 
 inline std::string TokText(const TSourceToken* T) { return T ? T->Text : std::string("<nil>"); }
+
+// What bison says of a grammar of the source tree (Grammar relative to it),
+// or nothing when the source tree or bison is not at hand.
+inline bool BisonReport(const std::string& Grammar, std::string& Report) {
+    const char* src = std::getenv("ORRERY_SOURCE_DIR");
+    if (!src || std::system("bison --version > /dev/null 2>&1") != 0) return false;
+    const std::string out = ::testing::TempDir() + "sqltest_bison.c";
+    const std::string cmd = "bison -Wno-other -Wno-empty-rule -Wno-precedence -o " + out + " " + std::string(src) +
+                            "/" + Grammar + " 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return false;
+    char buf[512];
+    while (fgets(buf, sizeof buf, p)) Report += buf;
+    pclose(p);
+    std::remove(out.c_str());
+    return true;
+}
 
 }  // namespace sqltest

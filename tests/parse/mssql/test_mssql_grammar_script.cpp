@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "mssql_grammar_support.h"
+#include "parse/sqltest_fixture.h"
 
 using namespace mssql_test;
 
@@ -279,19 +280,8 @@ TEST_F(MssqlScript, ParserIsReusable) {
 // yaccgen reports the same numbers (tests/tools/yaccgen checks every grammar
 // against bison).
 TEST(MssqlGrammarTables, ConflictCountsArePinned) {
-    const char* src = std::getenv("ORRERY_SOURCE_DIR");
-    if (!src) GTEST_SKIP() << "ORRERY_SOURCE_DIR not set";
-    const std::string grammar = std::string(src) + "/src/parse/mssql/mssql_sql.y";
-    if (std::system("bison --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "bison not installed";
-    const std::string out = ::testing::TempDir() + "mssql_sql_bison.c";
-    const std::string cmd = "bison -Wno-other -Wno-empty-rule -Wno-precedence -o " + out + " " + grammar + " 2>&1";
-    FILE* p = popen(cmd.c_str(), "r");
-    ASSERT_NE(p, nullptr);
     std::string report;
-    char buf[512];
-    while (fgets(buf, sizeof buf, p)) report += buf;
-    pclose(p);
-    std::remove(out.c_str());
+    if (!sqltest::BisonReport("src/parse/mssql/mssql_sql.y", report)) GTEST_SKIP() << "no source tree or no bison";
     EXPECT_NE(report.find("411 shift/reduce conflicts"), std::string::npos) << report;
     EXPECT_EQ(report.find("reduce/reduce"), std::string::npos) << report;
 }

@@ -3,13 +3,13 @@
 #pragma once
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "nodes/u_nodes.h"
 #include "parse/mssql/rklexmssql.h"
 #include "parse/mssql/rkyaccmssqlsql.h"
+#include "parse/sqltest_fixture.h"
 
 struct MsError {
     std::string message, token;
@@ -21,27 +21,13 @@ struct MsAnnounced {
 };
 
 struct MsRun {
-    std::unique_ptr<TSourceTokenList> tokens = std::make_unique<TSourceTokenList>(true);
+    std::unique_ptr<TSourceTokenList> tokens;
     std::unique_ptr<TRkParserMssqlSql> parser = std::make_unique<TRkParserMssqlSql>();
     std::vector<MsError> errors;
     std::vector<MsAnnounced> announced;
     int result = -1;
 
-    explicit MsRun(const std::string& text) {
-        std::istringstream in(text);
-        std::ostringstream out;
-        TRkLexerMssql lx;
-        lx.InputStream = &in;
-        lx.OutputStream = &out;
-        lx.yyclear();
-        for (;;) {
-            auto t = std::make_unique<TSourceToken>();
-            const int code = lx.NextToken(*t);
-            if (code == 0) break;
-            t->OwnerList = tokens.get();
-            t->PosInList = tokens->Count();
-            tokens->Add(std::move(t));
-        }
+    explicit MsRun(const std::string& text) : tokens(sqltest::Tokenize<TRkLexerMssql>(text)) {
         parser->TokenList = tokens.get();
         parser->SyntaxErrorCallback = [this](std::uint8_t, const std::string& m, const std::string& tok, int l,
                                              int c) {

@@ -2,80 +2,18 @@
 // functions, packages and triggers parse into their element trees, every
 // embedded SQL statement parses with the Oracle grammar, and a walk of each
 // unit meets exactly the unit's own significant tokens in source order.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
 #include <vector>
 
-#include "frontend/marlsqlparser.h"
-#include "plsql_fixture.h"
+#include "statement_fixture.h"
 
-using namespace plsqltest;
+using namespace sstest;
 
 namespace {
-
-struct Script {
-    explicit Script(const std::string& Sql, std::uint8_t Vendor = VendorOracle) : P(Vendor) {
-        P.SetSqlTextString(Sql);
-        P.Parse();
-    }
-    // The I-th PL/SQL unit of the script.
-    TPlsqlStatement* Unit(int I = 0) {
-        for (int i = 0; i < P.Statements().Count(); ++i)
-            if (auto* S = dynamic_cast<TPlsqlStatement*>(P.Statements().GetStatement(i)))
-                if (I-- == 0) return S;
-        ADD_FAILURE() << "no PL/SQL unit";
-        return nullptr;
-    }
-    TMarlSqlParser P;
-};
-
-// The unit's significant tokens as the splitter gave them.
-std::string SourceTokens(TCustomSqlStatement* S) {
-    std::string R;
-    for (TSourceToken* t : S->SourceTokens->Items()) {
-        if (!t->IsSignificant() || t->TokenCode == 0) continue;
-        if (!R.empty()) R += ' ';
-        R += t->Text;
-    }
-    return R;
-}
-
-// Parsed without a record, the root of the kind, every embedded statement
-// parsed, and the walk meets the unit's tokens.
-void ExpectWhole(TPlsqlStatement* S, std::uint8_t RootKind) {
-    ASSERT_NE(S, nullptr);
-    EXPECT_TRUE(S->Parsed) << S->ErrorMessages();
-    EXPECT_EQ(S->GetErrorCount(), 0) << S->ErrorMessages();
-    ASSERT_NE(S->GetRootNode(), nullptr);
-    EXPECT_EQ(S->GetRootNode()->NodeKind, RootKind);
-    for (auto& Sub : S->SubStatements) {
-        EXPECT_EQ(Sub->GetErrorCount(), 0) << Sub->ClassName() << ": " << Sub->ErrorMessages();
-        // The grammar builds trees for queries and data changes only
-        // (COMMIT and the like parse without one; a CALL body is not parsed).
-        const std::string Class = Sub->ClassName();
-        if (Class == "TSelectSqlStatement" || Class == "TInsertSqlStatement" || Class == "TUpdateSqlStatement" ||
-            Class == "TDeleteSqlStatement")
-            EXPECT_TRUE(Sub->Parsed) << Class;
-        // A statement's ";" is its trailing token; a bracketed query ends at
-        // its ")" and a CALL body at the end of the unit, without one.
-        const bool Bracketed = Sub->SourceTokens->Count() > 0 && Sub->SourceTokens->GetToken(0)->Text == "(";
-        const bool Call = Sub->StatementType == sstOracleCall;
-        EXPECT_EQ(Sub->TrailingToken != nullptr, !Bracketed && !Call) << Class;
-        EXPECT_EQ(Sub->TerminatorToken, nullptr);
-    }
-    EXPECT_EQ(Walk(S), SourceTokens(S));
-}
-
-template <class T>
-T* ItemOf(TRk_List* L, int I) {
-    return L ? dynamic_cast<T*>(L->GetNode(I)) : nullptr;
-}
 
 const char* const kBlock = R"(declare
   v_name emp.ename%type;
@@ -400,6 +338,9 @@ TEST(PlsqlUnits, SyntaxErrorInsideAnEmbeddedUpdateIsCopied) {
     ASSERT_GE(S->GetErrorCount(), 1);
     EXPECT_EQ(S->SyntaxErrors.Get(1).TokenText, "=");
     EXPECT_EQ(S->SyntaxErrors.Get(1).Line, 2);
+    // A statement object that failed to parse walks no clause, so its text
+    // drops out of the regenerated unit; the rest is walked.
+    EXPECT_EQ(Walk(S), "begin y := 3 ; end ;");
     // The front end counts the copied record too.
     EXPECT_GE(Sc.P.ErrorCount(), 1);
 }
@@ -413,6 +354,7 @@ TEST(PlsqlUnits, CreateTypeUnitsStayUnparsed) {
     EXPECT_EQ(S->GetRootNode(), nullptr);
     EXPECT_FALSE(S->Parsed);
     EXPECT_EQ(S->GetText(), "Desc sql text in pl/sql(type)  is not implemented yet!");
+    EXPECT_EQ(S->GetTextByVisitor(), "");
 }
 
 // Tables around PL/SQL units are still found, each unit ended by its "/".
@@ -496,10 +438,13 @@ TEST(PlsqlUnits, ParsingAgainKeepsTheTokensAndTheResult) {
     const int Tokens = Real();
     const int Listed = S->SourceTokens->Count();
     const std::string Text = S->GetTextByVisitor();
+    const int SubTokens = S->SubStatements.at(0)->SourceTokens->Count();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(S->Parse(false), 0) << S->ErrorMessages();
         EXPECT_TRUE(S->Parsed);
-        EXPECT_EQ(S->SubStatements.size(), 1u);
+        ASSERT_EQ(S->SubStatements.size(), 1u);
+        // A fresh tree: the embedded statement's tokens are its own once.
+        EXPECT_EQ(S->SubStatements[0]->SourceTokens->Count(), SubTokens);
         EXPECT_EQ(S->GetTextByVisitor(), Text);
     }
     EXPECT_EQ(Real(), Tokens);

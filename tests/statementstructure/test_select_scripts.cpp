@@ -1,46 +1,34 @@
 // Queries and DML through the front end: select-list, FROM, joins and
-// clause analyses, the rebuilt texts, and walks that give back the source.
-#include <gtest/gtest.h>
-
+// clause analyses, the rebuilt texts, re-analysis and Reset, and walks that
+// give back the source.
 #include <string>
 #include <vector>
 
-#include "frontend/marlsqlparser.h"
-#include "process/gettextvisitor.h"
+#include "statement_fixture.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/sqlstatement_dml.h"
 #include "statementstructure/sqlstatement_select.h"
 
+using namespace sstest;
+
 namespace {
 
-struct Script {
-    TMarlSqlParser Parser{1};
-    explicit Script(const std::string& sql) {
-        Parser.SetSqlTextString(sql);
-        Result = Parser.Parse();
-    }
-    int Result = -1;
-    template <class T>
-    T* At(int i) {
-        if (i >= Parser.Statements().Count()) return nullptr;
-        return dynamic_cast<T*>(Parser.Statements().GetStatement(i));
+// The only statement of a script, as a T.
+template <class T>
+struct One {
+    Script s;
+    T* st = nullptr;
+    explicit One(const std::string& sql, std::uint8_t vendor = VendorOracle) : s(sql, vendor) {
+        st = s.template At<T>(0);
+        EXPECT_NE(st, nullptr) << sql;
+        if (st) { EXPECT_TRUE(st->Parsed) << sql << ": " << st->ErrorMessages(); }
     }
 };
 
-// Token texts of a walk, joined by single blanks.
-class Words : public TRkVisitorAbs {
-public:
-    std::string Text;
-    void Visit(TRkVisitedAbs* Obj) override {
-        TRkVisitorAbs::Visit(Obj);
-        if (TSourceToken* t = Obj->AsToken()) Text += (Text.empty() ? "" : " ") + t->Text;
-    }
-};
-
-std::string WalkWords(TRkVisitedAbs* root) {
-    Words w;
-    root->Accept(&w);
-    return w.Text;
+std::string OwnWords(TRk_Node* n) {
+    std::string words;
+    for (int i = 0; i < n->TokenList->Count(); ++i) words += (i ? " " : "") + n->TokenList->GetToken(i)->Text;
+    return words;
 }
 
 TEST(SelectScripts, WalkVisitsEveryTokenInSourceOrder) {
@@ -53,24 +41,15 @@ TEST(SelectScripts, WalkVisitsEveryTokenInSourceOrder) {
         "select a from t connect by prior a = b start with a = 1",
     };
     for (const char* sql : sqls) {
-        Script s(std::string(sql) + ";");
-        auto* st = s.At<TSelectSqlStatement>(0);
-        ASSERT_NE(st, nullptr) << sql;
-        ASSERT_TRUE(st->Parsed) << sql;
-        // the walk gives back the statement's words (spacing aside)
-        std::string expected;
-        for (int i = 0; i < st->SourceTokens->Count(); ++i) {
-            TSourceToken* t = st->SourceTokens->GetToken(i);
-            if (!t->IsSignificant() || t->TokenType == ttSemicolon || t->TokenCode == 0) continue;
-            expected += (expected.empty() ? "" : " ") + t->Text;
-        }
-        EXPECT_EQ(WalkWords(st), expected) << sql;
+        One<TSelectSqlStatement> q(std::string(sql) + ";");
+        ASSERT_NE(q.st, nullptr);
+        EXPECT_EQ(Walk(q.st), SourceTokens(q.st, false)) << sql;
     }
 }
 
 TEST(SelectScripts, FieldsTablesAndJoins) {
-    Script s("select e.ename, d.dname dn from emp e join dept d on e.deptno = d.deptno, bonus;");
-    auto* st = s.At<TSelectSqlStatement>(0);
+    One<TSelectSqlStatement> q("select e.ename, d.dname dn from emp e join dept d on e.deptno = d.deptno, bonus;");
+    TSelectSqlStatement* st = q.st;
     ASSERT_NE(st, nullptr);
     ASSERT_EQ(st->Fields->Count(), 2);
     EXPECT_EQ(st->Fields->GetField(0)->GetFieldText(), "ename");
@@ -83,13 +62,189 @@ TEST(SelectScripts, FieldsTablesAndJoins) {
     EXPECT_EQ(j->Items->GetJoinItem(0)->ConditionKind, 2);
     EXPECT_EQ(st->Tables->Count(), 3);
     EXPECT_EQ(st->JoinList->GetJoin(1)->SeparatorToken->Text, ",");
+    EXPECT_EQ(st->JoinList->GetJoin(1)->JoinKind, 0);
+}
+
+TEST(SelectJoins, JoinChainFlattensIntoOneJoinWithItems) {
+    One<TSelectSqlStatement> q("select x from a join b on a.x = b.y join c using (z);");
+    TSelectSqlStatement* st = q.st;
+    ASSERT_NE(st, nullptr);
+    ASSERT_EQ(st->JoinList->Count(), 1);
+    TRkJoin* j = st->JoinList->GetJoin(0);
+    EXPECT_EQ(j->JoinKind, 1);
+    ASSERT_NE(j->Table, nullptr);
+    EXPECT_EQ(j->Table->GetTableText(), "a");
+    EXPECT_EQ(j->Table->Join, j);
+    ASSERT_EQ(j->Items->Count(), 2);
+    TRkJoinItem* ib = j->Items->GetJoinItem(0);
+    TRkJoinItem* ic = j->Items->GetJoinItem(1);
+    EXPECT_EQ(ib->Table->GetTableText(), "b");
+    EXPECT_EQ(ib->JoinType, 3);
+    EXPECT_EQ(ib->ConditionKind, 2);
+    ASSERT_NE(ib->Condition, nullptr);
+    EXPECT_EQ(ib->Condition->ExprType, Expr_Comparison);
+    EXPECT_EQ(ic->Table->GetTableText(), "c");
+    EXPECT_EQ(ic->ConditionKind, 1);
+    ASSERT_NE(ic->Condition, nullptr);
+    EXPECT_EQ(ic->Condition->ExprType, Expr_namelist);
+    EXPECT_NE(dynamic_cast<TRk_joinqual*>(ic->Condition->SourceNode), nullptr);
+    EXPECT_EQ(st->Tables->Count(), 3);
+    EXPECT_EQ(Walk(j), "a join b on a . x = b . y join c using ( z )");
+}
+
+TEST(SelectJoins, JoinTypeKeywordsGoToTheItem) {
+    const struct {
+        const char* words;
+        std::uint8_t itemType;
+    } rows[] = {
+        {"join", 3},       {"cross join", 1},       {"natural join", 2},      {"full join", 7},
+        {"left join", 9},  {"right join", 8},       {"full outer join", 4},   {"left outer join", 6},
+        {"right outer join", 5}, {"inner join", 10},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.words);
+        const std::string words = r.words;
+        const bool on = words.rfind("cross", 0) != 0 && words.rfind("natural", 0) != 0;
+        One<TSelectSqlStatement> q("select x from a " + words + " b" + (on ? " on a.x = b.y" : "") + ";");
+        ASSERT_NE(q.st, nullptr);
+        ASSERT_EQ(q.st->JoinList->Count(), 1);
+        TRkJoinItem* item = q.st->JoinList->GetJoin(0)->Items->GetJoinItem(0);
+        EXPECT_EQ(item->JoinType, r.itemType);
+        EXPECT_EQ(OwnWords(item), words);
+    }
+}
+
+TEST(SelectJoins, DoublyParenthesisedJoinNestsTwice) {
+    One<TSelectSqlStatement> q("select x from ((a join b on a.x = b.y));");
+    ASSERT_NE(q.st, nullptr);
+    ASSERT_EQ(q.st->JoinList->Count(), 1);
+    TRkJoin* top = q.st->JoinList->GetJoin(0);
+    EXPECT_EQ(top->JoinKind, 2);
+    ASSERT_NE(top->NestedJoin, nullptr);
+    TRkJoin* n1 = top->NestedJoin.get();
+    EXPECT_EQ(n1->JoinKind, 2);
+    EXPECT_EQ(n1->ParenCount, 1);
+    ASSERT_NE(n1->NestedJoin, nullptr);
+    TRkJoin* n2 = n1->NestedJoin.get();
+    EXPECT_EQ(n2->ParenCount, 1);
+    EXPECT_EQ(n2->Table->GetTableText(), "a");
+    EXPECT_EQ(n2->Items->Count(), 1);
+    EXPECT_EQ(Walk(top), "( ( a join b on a . x = b . y ) )");
+}
+
+TEST(SelectJoins, CommaSeparatedItemsKeepTheirSeparatorAndAlias) {
+    One<TSelectSqlStatement> q("select x from a, b bb;");
+    ASSERT_NE(q.st, nullptr);
+    ASSERT_EQ(q.st->JoinList->Count(), 2);
+    EXPECT_EQ(q.st->JoinList->GetJoin(1)->SeparatorToken->Text, ",");
+    for (TSourceToken* t : q.st->SourceTokens->Items())
+        if (t->Text == "bb") { EXPECT_EQ(t->DbObjKind, okTableAlias); }
+    EXPECT_EQ(q.st->GetFromText(), "a,b bb");
+}
+
+TEST(SelectJoins, RightOperandWithoutLeadingJoinIsIgnored) {
+    auto j = CreateNodeOfClass<TRk_JoinExpr>();
+    auto b = CreateNodeOfClass<TRk_TableRef>();
+    j->RightRef = b.get();
+    auto st = CreateNodeOfClass<TSelectSqlStatement>(1);
+    std::unique_ptr<TRkJoin> made;
+    EXPECT_EQ(BuildJoin(st.get(), j.get(), nullptr, true, &made), nullptr);
+    EXPECT_EQ(made, nullptr);
+    EXPECT_EQ(st->Tables->Count(), 0);
+}
+
+TEST(SelectClauses, OrderByDirectionAndNulls) {
+    One<TSelectSqlStatement> q("select x from t order by a Desc nulls last, b ASC;");
+    ASSERT_NE(q.st, nullptr);
+    ASSERT_NE(q.st->OrderByList, nullptr);
+    ASSERT_EQ(q.st->OrderByList->Count(), 2);
+    TRkOrderBy* o = q.st->OrderByList->GetOrderBy(0);
+    EXPECT_EQ(o->SortType, srtDesc);
+    EXPECT_EQ(o->SortNulls, srnNullsLast);
+    EXPECT_EQ(o->SortItemType, sitExpression);
+    const std::string text = o->AsText();
+    EXPECT_EQ(text.rfind("a ", 0), 0u) << text;
+    EXPECT_EQ(text.substr(text.size() - 16), " DESC NULLS LAST") << text;
+    EXPECT_EQ(q.st->OrderByList->GetOrderBy(1)->SortType, srtAsc);
+    // An item without a kind prints nothing, whatever its source says.
+    TRkOrderBy none;
+    none.SourceNode = o->SourceNode;
+    none.SortType = srtDesc;
+    EXPECT_EQ(none.AsText(), "");
+}
+
+TEST(SelectClauses, ForUpdateWaitOptions) {
+    const struct {
+        const char* tail;
+        std::uint8_t kind, option;
+        const char* text;
+    } rows[] = {
+        {"for update NoWait", 2, 1, nullptr},
+        {"for update wait 5", 2, 2, "FOR UPDATE WAIT 5"},
+        {"for update of t.a nowait", 0, 1, nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.tail);
+        One<TSelectSqlStatement> q(std::string("select x from t ") + r.tail + ";");
+        ASSERT_NE(q.st, nullptr);
+        ASSERT_NE(q.st->ForUpdate, nullptr);
+        EXPECT_EQ(q.st->ForUpdate->ForUpdateKind, r.kind);
+        EXPECT_EQ(q.st->ForUpdate->WaitOption, r.option);
+        if (r.option == 2) { EXPECT_NE(q.st->ForUpdate->WaitValue, nullptr); }
+        if (r.text) { EXPECT_EQ(q.st->GetForUpdateText(), r.text); }
+    }
+}
+
+TEST(SelectClauses, TopClauseTextsAndNumber) {
+    const struct {
+        const char* top;
+        std::int32_t number;
+    } rows[] = {{"top 10 percent with ties", 10}, {"top 10 with ties", 10}, {"top 7", 7}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.top);
+        One<TSelectSqlStatement> q(std::string("select ") + r.top + " x from t;", VendorMySQL);
+        ASSERT_NE(q.st, nullptr);
+        auto* top = dynamic_cast<TRkTopClause*>(q.st->TopClause);
+        ASSERT_NE(top, nullptr);
+        EXPECT_EQ(top->topnumber, r.number);
+        std::string upper = r.top;
+        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_EQ(top->GetPrettyText(), upper);
+    }
+}
+
+TEST(SelectStatement, SelectListAliasIsMarkedOnceAsFieldAlias) {
+    TMarlSqlParser p(1);
+    int fieldEvents = 0;
+    std::vector<std::string> aliasTokens;
+    p.OnStatementField = [&](TRk_Node*, TCustomSqlStatement*, TRkField*) { ++fieldEvents; };
+    p.OnFieldTokenEvent = [&](TRk_Node*, TSourceToken* t, TRk_Node*) {
+        if (t->DbObjKind == okFieldAlias) aliasTokens.push_back(t->Text);
+    };
+    p.SetSqlTextString("select a yy from t;");
+    ASSERT_EQ(p.Parse(), 0);
+    EXPECT_EQ(fieldEvents, 1);
+    EXPECT_EQ(aliasTokens, (std::vector<std::string>{"yy"}));
+}
+
+TEST(SelectStatement, UnionAnalyzesBothOperands) {
+    One<TSelectSqlStatement> q("select a from t union select b from u;");
+    TSelectSqlStatement* st = q.st;
+    ASSERT_NE(st, nullptr);
+    EXPECT_EQ(st->SetOperator, 1);
+    EXPECT_EQ(st->GetText(), "Select a\r\nFrom t\r\nunion\r\nSelect b\r\nFrom u");
+    ASSERT_NE(st->LeftStatement, nullptr);
+    ASSERT_NE(st->RightStatement, nullptr);
+    EXPECT_EQ(st->LeftStatement->Tables->GetTable(0)->GetTableText(), "t");
+    // Analyzing again keeps one pair of operands and nothing doubled.
+    ASSERT_EQ(st->AnalyzeParseTree(), 0);
+    EXPECT_EQ(st->LeftStatement->Tables->Count(), 1);
 }
 
 TEST(SelectScripts, ParenthesisedQueryWithOrderBy) {
-    Script s("create table c as ((select a from t) order by a) ;");
-    auto* ct = dynamic_cast<TCreateTableSqlStatement*>(s.Parser.Statements().GetStatement(0));
-    ASSERT_NE(ct, nullptr);
-    TSelectSqlStatement* st = ct->SubQuery.get();
+    One<TCreateTableSqlStatement> c("create table c as ((select a from t) order by a) ;");
+    ASSERT_NE(c.st, nullptr);
+    TSelectSqlStatement* st = c.st->SubQuery.get();
     ASSERT_NE(st, nullptr);
     EXPECT_EQ(st->InnerParens, 1);
     EXPECT_EQ(st->OuterParens, 1);
@@ -99,21 +254,12 @@ TEST(SelectScripts, ParenthesisedQueryWithOrderBy) {
     EXPECT_EQ(text.back(), ')') << text;
 }
 
-TEST(SelectScripts, UnionText) {
-    Script s("select a from t union select b from u;");
-    auto* st = s.At<TSelectSqlStatement>(0);
-    ASSERT_NE(st, nullptr);
-    EXPECT_EQ(st->SetOperator, 1);
-    EXPECT_EQ(st->GetText(), "Select a\r\nFrom t\r\nunion\r\nSelect b\r\nFrom u");
-}
-
 TEST(SelectScripts, ClauseTexts) {
-    Script s("select a from t where a = 1 group by a having count(*) > 1 order by a desc;");
-    auto* st = s.At<TSelectSqlStatement>(0);
-    ASSERT_NE(st, nullptr);
+    One<TSelectSqlStatement> q("select a from t where a = 1 group by a having count(*) > 1 order by a desc;");
+    ASSERT_NE(q.st, nullptr);
     // blanks aside (a plain text keeps the blanks after its last token)
     std::string text;
-    for (char c : st->GetText())
+    for (char c : q.st->GetText())
         if (c != ' ' || text.empty() || text.back() != ' ') text += c;
     EXPECT_NE(text.find("\r\nWhere a = 1"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\nGroup by a"), std::string::npos) << text;
@@ -121,63 +267,13 @@ TEST(SelectScripts, ClauseTexts) {
     EXPECT_NE(text.find("\r\nOrder by a DESC"), std::string::npos) << text;
 }
 
-TEST(DmlScripts, InsertUpdateDeleteMerge) {
-    Script s(
-        "insert into t (a, b) values (1, 2);\n"
-        "insert into t select * from u;\n"
-        "update t set a = 1, b = 2 where c = 3 returning a into :x;\n"
-        "delete t where a = 1;\n"
-        "merge into t a using (select * from s) b on (a.id = b.id) "
-        "when matched then update set a.x = b.x when not matched then insert (id, x) values (b.id, b.x);\n");
-    auto* ins = s.At<TInsertSqlStatement>(0);
-    ASSERT_NE(ins, nullptr);
-    EXPECT_EQ(ins->ValuesKind, 1);
-    EXPECT_EQ(ins->Fields->Count(), 2);
-    ASSERT_NE(ins->ValueFields, nullptr);
-    EXPECT_EQ(ins->ValueFields->Count(), 2);
-    EXPECT_EQ(ins->GetText(), "Insert into t(a,b) values (1,2)");
-
-    auto* ins2 = s.At<TInsertSqlStatement>(1);
-    ASSERT_NE(ins2, nullptr);
-    EXPECT_EQ(ins2->ValuesKind, 2);
-    ASSERT_NE(ins2->SubSelect, nullptr);
-
-    auto* upd = s.At<TUpdateSqlStatement>(2);
-    ASSERT_NE(upd, nullptr);
-    EXPECT_EQ(upd->Fields->Count(), 2);
-    EXPECT_NE(upd->ReturningNode, nullptr);
-    EXPECT_EQ(upd->TargetTable->GetTableText(), "t");
-
-    auto* del = s.At<TDeleteSqlStatement>(3);
-    ASSERT_NE(del, nullptr);
-    EXPECT_EQ(del->HasFrom, 0);
-    EXPECT_EQ(del->GetText(), "Delete  t\r\nWhere a = 1");
-
-    auto* merge = s.At<TMergeSqlStatement>(4);
-    ASSERT_NE(merge, nullptr);
-    ASSERT_NE(merge->UsingSelect, nullptr);
-    EXPECT_EQ(merge->UpdateSetFields->Count(), 1);
-    EXPECT_EQ(merge->InsertColumnFields->Count(), 2);
-    EXPECT_EQ(merge->InsertValueFields->Count(), 2);
-    ASSERT_EQ(merge->Parse(false), 0);
-    EXPECT_NE(merge->UsingSelect, nullptr);
-    EXPECT_EQ(merge->InsertColumnFields->Count(), 2);
-    EXPECT_NE(WalkWords(merge).find("when not matched then insert ( id , x ) values"), std::string::npos)
-        << WalkWords(merge);
-}
-
-}  // namespace
-
-namespace {
-
 // A query made from a tree that its creator handed over has no tokens of
 // its own: rebuilding its text analyzes that tree again instead of losing
 // it, and the analysis does not collect anything twice.
 TEST(SelectScripts, QueryFromACreatorsTreeKeepsItOnReparse) {
-    Script s("create table c as select a, b from u where a > 1;");
-    auto* ct = dynamic_cast<TCreateTableSqlStatement*>(s.Parser.Statements().GetStatement(0));
-    ASSERT_NE(ct, nullptr);
-    TSelectSqlStatement* q = ct->SubQuery.get();
+    One<TCreateTableSqlStatement> c("create table c as select a, b from u where a > 1;");
+    ASSERT_NE(c.st, nullptr);
+    TSelectSqlStatement* q = c.st->SubQuery.get();
     ASSERT_NE(q, nullptr);
     ASSERT_TRUE(q->Parsed);
     TRk_Node* root = q->RootNode;
@@ -190,6 +286,115 @@ TEST(SelectScripts, QueryFromACreatorsTreeKeepsItOnReparse) {
     EXPECT_EQ(text.rfind("Select a,\r\nb\r\nFrom u\r\nWhere a > 1", 0), 0u) << text;
     ASSERT_EQ(q->Parse(false), 0);
     EXPECT_EQ(q->Fields->Count(), 2);
+}
+
+TEST(DmlScripts, InsertTextsByIntoFlagAndValuesKind) {
+    const struct {
+        std::uint8_t vendor;
+        const char* sql;
+        std::uint8_t valuesKind;
+        const char *text, *walk;
+    } rows[] = {
+        {VendorOracle, "insert into t values (a, b)", 1, "Insert into t values (a,b)", "insert into t values ( a , b )"},
+        {VendorMsaccess, "insert t values (a, b)", 1, "Insert  t values (a,b)", "insert t values ( a , b )"},
+        {VendorOracle, "insert into t (a, b) values (1, 2)", 1, "Insert into t(a,b) values (1,2)",
+         "insert into t ( a , b ) values ( 1 , 2 )"},
+        {VendorOracle, "insert into t select * from u", 2, nullptr, "insert into t select * from u"},
+        {VendorMssql, "insert into t default values", 3, "Insert into t default values",
+         "insert into t default values"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.sql);
+        auto st = CreateNodeOfClass<TInsertSqlStatement>(r.vendor);
+        int tableEvents = 0;
+        st->SetOnTableEvent([&](TRk_Node*, TCustomSqlStatement*, TRkTable*) { ++tableEvents; });
+        st->SetSqlText(r.sql);
+        ASSERT_EQ(st->Parse(false), 0) << st->ErrorMessages();
+        EXPECT_EQ(st->ValuesKind, r.valuesKind);
+        if (r.text) { EXPECT_EQ(st->GetText(), r.text); }
+        EXPECT_EQ(Walk(st.get()), r.walk);
+        if (r.valuesKind == 2) {
+            EXPECT_NE(st->SubSelect, nullptr);
+            continue;
+        }
+        // once inside the table helper and once by the analysis itself
+        EXPECT_EQ(tableEvents, 2);
+        ASSERT_EQ(st->AnalyzeParseTree(), 0);
+        EXPECT_EQ(st->Tables->Count(), 1);
+        st->Reset();
+        EXPECT_EQ(st->TargetTable, nullptr);
+        EXPECT_EQ(st->ValueFields, nullptr);
+        EXPECT_EQ(st->ValuesKind, 0);
+    }
+    // A blank column-list override drops the parentheses.
+    auto st = CreateNodeOfClass<TInsertSqlStatement>(VendorMssql);
+    st->SetSqlText("insert into t (a) default values");
+    ASSERT_EQ(st->Parse(false), 0) << st->ErrorMessages();
+    EXPECT_EQ(st->Fields->Count(), 1);
+    EXPECT_EQ(st->GetText(), "Insert into t(a) default values");
+    st->ColumnListOverride = " ";
+    EXPECT_EQ(st->GetText(), "Insert into t default values");
+}
+
+TEST(DmlScripts, UpdateWithFromAndVendorTwoDropsIt) {
+    One<TUpdateSqlStatement> u("update t set a = x, b = y from u where c;", VendorMsaccess);
+    ASSERT_NE(u.st, nullptr);
+    ASSERT_EQ(u.st->Fields->Count(), 2);
+    EXPECT_EQ(u.st->FromJoins->Count(), 1);
+    EXPECT_EQ(u.st->GetText(), "update t set a = x,b = y \r\nFrom u\r\nwhere c");
+    EXPECT_EQ(Walk(u.st), "update t set a = x , b = y from u where c");
+    // The same tree analyzed for vendor 2 leaves FROM out of the text.
+    auto my = CreateNodeOfClass<TUpdateSqlStatement>(VendorMySQL);
+    my->RootNode = u.st->RootNode;
+    ASSERT_EQ(my->Parse(true), 0);
+    EXPECT_EQ(my->GetText(), "update t set a = x,b = y \r\nwhere c");
+}
+
+TEST(DmlScripts, InsertUpdateDeleteMerge) {
+    Script s(
+        "update t set a = 1, b = 2 where c = 3 returning a into :x;\n"
+        "delete t where a = 1;\n"
+        "merge into t a using (select * from s) b on (a.id = b.id) "
+        "when matched then update set a.x = b.x when not matched then insert (id, x) values (b.id, b.x);\n");
+    auto* upd = s.At<TUpdateSqlStatement>(0);
+    ASSERT_NE(upd, nullptr);
+    EXPECT_EQ(upd->Fields->Count(), 2);
+    EXPECT_NE(upd->ReturningNode, nullptr);
+    EXPECT_EQ(upd->TargetTable->GetTableText(), "t");
+
+    auto* del = s.At<TDeleteSqlStatement>(1);
+    ASSERT_NE(del, nullptr);
+    EXPECT_EQ(del->HasFrom, 0);
+    EXPECT_EQ(del->GetText(), "Delete  t\r\nWhere a = 1");
+    del->Reset();
+    EXPECT_EQ(del->DeleteTable, nullptr);
+    EXPECT_EQ(del->Tables->Count(), 0);
+
+    auto* merge = s.At<TMergeSqlStatement>(2);
+    ASSERT_NE(merge, nullptr);
+    ASSERT_NE(merge->UsingSelect, nullptr);
+    EXPECT_EQ(merge->UpdateSetFields->Count(), 1);
+    EXPECT_EQ(merge->InsertColumnFields->Count(), 2);
+    EXPECT_EQ(merge->InsertValueFields->Count(), 2);
+    // Parsed twice: one USING query, nothing collected twice.
+    ASSERT_EQ(merge->Parse(false), 0);
+    EXPECT_NE(merge->UsingSelect, nullptr);
+    EXPECT_EQ(merge->InsertColumnFields->Count(), 2);
+    EXPECT_NE(Walk(merge).find("when not matched then insert ( id , x ) values"), std::string::npos)
+        << Walk(merge);
+
+    // Without a NOT MATCHED branch (no grammar of ours leaves it out) the
+    // text has no INSERT part.
+    static_cast<TRk_MergeStmt*>(merge->RootNode)->NotMatchedPart->Sub1 = nullptr;
+    ASSERT_EQ(merge->AnalyzeParseTree(), 0);
+    EXPECT_EQ(merge->InsertColumnFields->Count(), 0);
+    const std::string text = merge->GetText();
+    EXPECT_EQ(text.rfind("MERGE into t a\r\nusing (Select ", 0), 0u) << text;
+    EXPECT_NE(text.find(" on ( a.id = b.id )\r\nwhen matched then update set a.x = b.x"), std::string::npos) << text;
+    EXPECT_EQ(text.find("insert"), std::string::npos) << text;
+    merge->Reset();
+    EXPECT_EQ(merge->UsingSelect, nullptr);
+    EXPECT_EQ(merge->UpdateSetFields->Count(), 0);
 }
 
 }  // namespace

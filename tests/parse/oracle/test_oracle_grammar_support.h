@@ -9,6 +9,7 @@
 #include <sstream>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "nodes/u_nodes.h"
@@ -40,6 +41,45 @@ template <class T>
 T* As(TRkVisitedAbs* N) {
     return dynamic_cast<T*>(N);
 }
+
+inline int Count(const TRk_List* L) { return L ? L->Count() : 0; }
+
+// One field as text: a token's text, "nil"/"set" for other pointers, numbers.
+template <class T>
+std::string Str(const T& V) {
+    if constexpr (std::is_convertible_v<T, const TSourceToken*>) return TokText(V);
+    else if constexpr (std::is_convertible_v<T, std::string>) return std::string(V);
+    else if constexpr (std::is_pointer_v<T>) return V ? "set" : "nil";
+    else if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>) return std::to_string(static_cast<long long>(V));
+}
+
+// Fields joined by blanks, so that one assertion pins several fields of a node.
+template <class... A>
+std::string Fields(const A&... V) {
+    std::string s;
+    bool first = true;
+    ((s += (first ? "" : " ") + Str(V), first = false), ...);
+    return s;
+}
+
+// Parses statements that must be accepted without a report.
+class OracleGrammar : public OracleParseFixture {
+protected:
+    template <class T>
+    T* Stmt(const std::string& Text) {
+        TRk_Node* root = Parse(Text);
+        EXPECT_EQ(Result, 0) << Text;
+        EXPECT_TRUE(Errors.empty()) << Text << ": " << FirstError();
+        return As<T>(root);
+    }
+    bool Accepted(const std::string& Text) {
+        Parse(Text);
+        return Result == 0 && Errors.empty();
+    }
+    std::string FirstError() const {
+        return Errors.empty() ? std::string() : Errors[0].Expected + " at " + Errors[0].Token;
+    }
+};
 
 }  // namespace oracle_test
 

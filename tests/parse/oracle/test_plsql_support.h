@@ -87,6 +87,6 @@ T* Item(TRk_List* L, int I) {
     return L && I < L->Count() ? dynamic_cast<T*>(L->GetItem(I)) : nullptr;
 }
 
-inline int Count(const TRk_List* L) { return L ? L->Count() : 0; }
+using oracle_test::Count;
 
 }  // namespace plsql_test

@@ -191,7 +191,7 @@ TEST_F(DdlGrammar, ColumnConstraints) {
     TRkConstraintRefClause* r = k->RefClause;
     EXPECT_EQ(Fields(k->ConstraintType, OwnTokens(k), OwnTokens(r), Sx(r->RefTable), SxList(r->RefColumns),
                      OwnTokens(r->RefColumnsNode), r->MatchKind, r->ActionKinds, r->OnDeleteAction, r->OnUpdateAction),
-              "8  references b [id] (|) 0 1 2 241");
+              "8 - references b [id] (|) 0 1 2 241");
 
     k = ColumnConstraint("a int references b match full on update set null on delete no action");
     ASSERT_NE(k, nullptr);
@@ -312,7 +312,7 @@ TEST_F(DdlGrammar, AlterTable) {
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(Fields(a->NodeKind, a->PropertyList, a->ColumnClauseList, a->EnableDisableList, OwnTokens(a),
                      a->AlterToken, a->TableToken),
-              "8 nil nil nil  alter table");
+              "8 nil nil nil - alter table");
     auto* k = As<TRk_DummyNode>(a->ConstraintClause);
     ASSERT_NE(k, nullptr);
     auto* fk = As<TRkConstraint>(k->Sub1);

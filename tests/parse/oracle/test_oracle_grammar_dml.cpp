@@ -30,7 +30,7 @@ TEST_F(DmlGrammar, Delete) {
     d = Stmt<TRk_DeleteStmt>("delete from t");
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(Fields(d->FromOmitted, OwnTokens(d), OwnTokens(d->WhereClause), d->WhereCondition, d->ReturningClause),
-              "0 delete|from  nil nil");
+              "0 delete|from - nil nil");
     d = Stmt<TRk_DeleteStmt>("delete from (select * from t) x returning a, b bulk collect into :p, :q");
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(Fields(As<TRk_SelectStmt>(d->TargetTable->Source), d->TargetTable->Alias->AliasToken,

@@ -109,7 +109,7 @@ TEST_F(ExprGrammar, KindsOperatorsAndOwnTokens) {
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(Fields(e->ExprType == Expr_Comparison, OwnTokens(e),
                      As<TRkCustomExpression>(e->RightOperand)->ExprType == Expr_Escape),
-              "1  1");
+              "1 - 1");
 
     e = Where("x not in (1, 2)");
     auto* p = As<TRkCustomExpression>(e->RightOperand);
@@ -154,7 +154,7 @@ TEST_F(ExprGrammar, CaseExpressions) {
     EXPECT_EQ(c->ExprType, Expr_Case);
     EXPECT_EQ(Fields(c->InputExpr, OwnTokens(As<TRkCaseWhen>(c->WhenList->GetItem(0))), OwnTokens(c->ElseClause),
                      c->ElseExpr, OwnTokens(c)),
-              "nil when|then  nil case|end");
+              "nil when|then - nil case|end");
     c = As<TRkCaseExpression>(Where("case x when 1 then 'a' when 2 then 'b' else 'c' end = y")->LeftOperand);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(Fields(Sx(c->InputExpr), Count(c->WhenList), Sx(c->ElseExpr), OwnTokens(c->ElseClause)), "x 2 'c' else");

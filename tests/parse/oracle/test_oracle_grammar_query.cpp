@@ -31,7 +31,7 @@ TEST_F(QueryGrammar, PlainSelectBuildsEveryHolder) {
     EXPECT_EQ(Fields(q->NodeKind, OwnTokens(q), q->SelectToken, d->DistinctKind, OwnTokens(d), OwnTokens(q->IntoClause),
                      q->IntoList, OwnTokens(q->FromClause), OwnTokens(q->WhereClause), OwnTokens(q->GroupByClause),
                      OwnTokens(q->HavingClause), q->HierarchicalClause),
-              "170 select select 0   nil from where   nil");
+              "170 select select 0 - - nil from where - - nil");
     TRkCustomExpression* e = ItemExpr(q, 0);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->ExprType, Expr_Attr);
@@ -67,7 +67,7 @@ TEST_F(QueryGrammar, SetOperationsGroupFromTheLeft) {
     ASSERT_NE(left, nullptr);
     EXPECT_EQ(Fields(q->SetOperation, q->SetAllToken, q->SetOperatorToken, OwnTokens(q), left->SetOperation,
                      left->SetAllToken),
-              "4 <nil> intersect  2 all");
+              "4 <nil> intersect - 2 all");
     q = Select("select a from t minus all select b from u");
     EXPECT_EQ(Fields(q->SetOperation, q->SetAllToken), "3 all");
     q = Select("select a from t union select b from u minus select c from v");
@@ -136,7 +136,7 @@ TEST_F(QueryGrammar, OrderByItems) {
     auto* s1 = At<TRk_SortGroupBy>(q->SortList, 1);
     EXPECT_EQ(Fields(s0->SortToken, s0->NullsOrder, s1->SeparatorToken, s1->NullsOrder, OwnTokens(s1->NullsClause),
                      At<TRk_SortGroupBy>(q->SortList, 2)->SortToken),
-              "desc 1 , 0  using");
+              "desc 1 , 0 - using");
 }
 
 TEST_F(QueryGrammar, ForUpdateClauses) {
@@ -246,7 +246,7 @@ TEST_F(QueryGrammar, NamesAndAliases) {
     EXPECT_EQ(Fields(i2->AliasClause->AliasToken, i2->AliasClause->NameParts), "'z' nil");
     auto* a3 = As<TRk_Attr>(ItemExpr(q, 3)->LeftOperand);
     auto* a4 = As<TRk_Attr>(ItemExpr(q, 4)->LeftOperand);
-    EXPECT_EQ(Fields(AttrText(a3), a3->DotToken, OwnTokens(a3)), "t.* . ");
+    EXPECT_EQ(Fields(AttrText(a3), a3->DotToken, OwnTokens(a3)), "t.* . -");
     EXPECT_EQ(Fields(AttrText(a4), a4->NameParts->GetItem(1)->AsToken()->SeparatorToken), "s.t.* .");
     auto* from = As<TRk_Attr>(At<TRk_TableRef>(q->FromList, 0)->Source);
     EXPECT_EQ(Fields(from->AtToken, AttrText(from)), "@ u@link");

@@ -53,12 +53,13 @@ std::string Str(const T& V) {
     else if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>) return std::to_string(static_cast<long long>(V));
 }
 
-// Fields joined by blanks, so that one assertion pins several fields of a node.
+// Fields joined by blanks ("-" for an empty one), so that one assertion pins
+// several fields of a node.
 template <class... A>
 std::string Fields(const A&... V) {
     std::string s;
-    bool first = true;
-    ((s += (first ? "" : " ") + Str(V), first = false), ...);
+    auto add = [&s](const std::string& F) { s += (s.empty() ? "" : " ") + (F.empty() ? std::string("-") : F); };
+    (add(Str(V)), ...);
     return s;
 }
 

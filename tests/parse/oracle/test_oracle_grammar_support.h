@@ -63,6 +63,18 @@ std::string Fields(const A&... V) {
     return s;
 }
 
+// Every report as "token@line:column expected", joined by " / " (the type is
+// named only when it is not 1, a syntax error).
+inline std::string Reports(const std::vector<TErrorRec>& Errors) {
+    std::string s;
+    for (const TErrorRec& e : Errors) {
+        if (!s.empty()) s += " / ";
+        if (e.Type != 1) s += "type " + std::to_string(e.Type) + " ";
+        s += e.Token + "@" + std::to_string(e.Line) + ":" + std::to_string(e.Column) + " " + e.Expected;
+    }
+    return s;
+}
+
 // Parses statements that must be accepted without a report.
 class OracleGrammar : public OracleParseFixture {
 protected:

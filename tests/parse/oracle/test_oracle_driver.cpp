@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "oracle_yacc.h"
@@ -29,48 +29,66 @@ static_assert(static_cast<int>(oracle::BIND_NAME) == static_cast<int>(oracletok:
 static_assert(static_cast<int>(oracle::FORCED_ERROR) == static_cast<int>(oracletok::FORCED_ERROR));
 static_assert(static_cast<int>(oracle::OUTER_JOIN_MARK) == static_cast<int>(oracletok::OUTER_JOIN_MARK));
 
-class OracleDriver : public OracleParseFixture {};
+class OracleDriver : public OracleParseFixture {
+protected:
+    // What the host's error event sees: the handler decides for each offer.
+    using THandler = std::function<void(TSourceToken*& Token, TActionOnParseError& Action, int& Rollback)>;
+    std::string Offers;
 
-TEST_F(OracleDriver, CreatedForTheOracleDialect) {
-    TRkParserOracleSql p;
-    EXPECT_EQ(p.DialectCode, 1);
-    EXPECT_STREQ(p.ClassName(), "TRkParserOracleSql");
-}
+    std::string Events;
+
+    // A parser over Text with Handler as the error event; the offers and
+    // reports are written to Events as " offer <token>" and " report <token>".
+    void Prepare(const std::string& Text, const THandler& Handler) {
+        Tokens = Tokenize(Text);
+        Parser = std::make_unique<TRkParserOracleSql>();
+        Parser->TokenList = Tokens.get();
+        Parser->DbVendor = 1;
+        Events.clear();
+        Parser->OnParserTokenError = [this, Handler](void* Sender, TSourceToken*& Tok, int, const std::string& Expected,
+                                                     TActionOnParseError& Action, int& Rollback, bool& State) {
+            EXPECT_EQ(Sender, Parser.get());
+            Events += " offer " + TokText(Tok);
+            Offers = Expected;
+            Action = aopContinue;
+            Rollback = 0;
+            State = false;
+            Handler(Tok, Action, Rollback);
+        };
+        Parser->SyntaxErrorCallback = [this](uint8_t, const std::string&, const std::string& Tok, int32_t, int32_t) {
+            Events += " report " + Tok;
+            return true;
+        };
+    }
+    // The result, then the events.
+    std::string WithHandler(const std::string& Text, const THandler& Handler) {
+        Prepare(Text, Handler);
+        return std::to_string(Parser->yyparse()) + Events;
+    }
+};
 
 TEST_F(OracleDriver, OnlyCommentsAndBlanksFailAtOnce) {
-    EXPECT_EQ(Parse("  /* c */ -- line\n\t\n"), nullptr);
-    EXPECT_EQ(Result, 1);
-    EXPECT_TRUE(Errors.empty());
-    EXPECT_EQ(Parse(""), nullptr);
-    EXPECT_EQ(Result, 1);
-    EXPECT_TRUE(Errors.empty());
-}
-
-TEST_F(OracleDriver, CommentsBetweenTokensArePassedOver) {
-    auto* q = As<TRk_SelectStmt>(Parse("select /*+ hint */ a -- x\n from\n t"));
-    ASSERT_NE(q, nullptr);
-    EXPECT_EQ(Result, 0);
-    EXPECT_TRUE(Errors.empty());
+    for (const char* text : {"  /* c */ -- line\n\t\n", ""}) {
+        EXPECT_EQ(Parse(text), nullptr);
+        EXPECT_EQ(Result, 1);
+        EXPECT_TRUE(Errors.empty());
+    }
+    // Comments between tokens are passed over.
+    EXPECT_NE(As<TRk_SelectStmt>(Parse("select /*+ hint */ a -- x\n from\n t")), nullptr);
+    EXPECT_EQ(Fields(Result, Errors.size()), "0 0");
 }
 
 TEST_F(OracleDriver, CutOffStatementReportsEndOfInput) {
     Parse("select a from");
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0].Type, 1);
-    EXPECT_EQ(Errors[0].Token, "end of input");
-    EXPECT_EQ(Errors[0].Line, -1);
-    EXPECT_EQ(Errors[0].Column, -1);
-    EXPECT_EQ(Errors[0].Expected,
-              "( IDENTIFIER CLOSE FUNCTION PACKAGE TYPE BY INSERT REVOKE TABLE TRIGGER USER COMMIT CONSTRAINTS "
-              "COUNT PASSWORD SEQUENCE TIMESTAMP TRANSACTION TRIGGERS ...");
+    EXPECT_EQ(Reports(Errors),
+              "end of input@-1:-1 ( IDENTIFIER CLOSE FUNCTION PACKAGE TYPE BY INSERT REVOKE TABLE TRIGGER USER COMMIT "
+              "CONSTRAINTS COUNT PASSWORD SEQUENCE TIMESTAMP TRANSACTION TRIGGERS ...");
     // The end token is appended once to the token list, whatever the
     // number of parses over it.
     const int32_t count = Tokens->Count();
     TSourceToken* end = Tokens->TokenAt(count - 1);
     ASSERT_NE(end, nullptr);
-    EXPECT_EQ(end->TokenCode, 0);
-    EXPECT_EQ(end->Text, "");
-    EXPECT_EQ(end->Line, -1);
+    EXPECT_EQ(Fields(end->TokenCode, end->Text, end->Line), "0 - -1");
     Parser->TokenPos = 0;
     Parser->yyparse();
     EXPECT_EQ(Tokens->Count(), count);
@@ -93,11 +111,8 @@ TEST_F(OracleDriver, ErrorPositionAndExpectedTexts) {
     };
     for (const auto& c : cases) {
         Parse(c.Text);
-        ASSERT_EQ(Errors.size(), 1u) << c.Text;
-        EXPECT_EQ(Errors[0].Token, c.Token) << c.Text;
-        EXPECT_EQ(Errors[0].Line, c.Line) << c.Text;
-        EXPECT_EQ(Errors[0].Column, c.Column) << c.Text;
-        EXPECT_EQ(Errors[0].Expected, c.Expected) << c.Text;
+        EXPECT_EQ(Reports(Errors), std::string(c.Token) + "@" + std::to_string(c.Line) + ":" + std::to_string(c.Column) +
+                                       " " + c.Expected);
     }
 }
 
@@ -137,20 +152,16 @@ TEST_F(OracleDriver, ExpectedTokenTextRules) {
 }
 
 TEST_F(OracleDriver, NameTables) {
-    std::string n;
-    EXPECT_TRUE(TRkParserOracleSql::TokenName(262, n));
-    EXPECT_EQ(n, "Identifier");
-    EXPECT_TRUE(TRkParserOracleSql::TokenName(45, n));
-    EXPECT_EQ(n, "-");
-    EXPECT_TRUE(TRkParserOracleSql::TokenName(426, n));
-    EXPECT_EQ(n, "intersect");
-    EXPECT_FALSE(TRkParserOracleSql::TokenName(oracletok::STRING_LIT, n));
-    EXPECT_FALSE(TRkParserOracleSql::TokenName('%', n));
-    EXPECT_TRUE(TRkParserOracleSql::KeywordName(oracletok::RW_ZONE, n));
-    EXPECT_EQ(n, "ZONE");
-    EXPECT_TRUE(TRkParserOracleSql::KeywordName(oracletok::RW_ACCESS, n));
-    EXPECT_EQ(n, "ACCESS");
-    EXPECT_FALSE(TRkParserOracleSql::KeywordName(oracletok::RW_SELECT, n));
+    const struct { bool Keyword; int Code; const char* Name; } cases[] = {
+        {false, 262, "Identifier"}, {false, 45, "-"}, {false, 426, "intersect"}, {false, oracletok::STRING_LIT, nullptr},
+        {false, '%', nullptr}, {true, oracletok::RW_ZONE, "ZONE"}, {true, oracletok::RW_ACCESS, "ACCESS"},
+        {true, oracletok::RW_SELECT, nullptr},
+    };
+    for (const auto& c : cases) {
+        std::string n;
+        const bool found = c.Keyword ? TRkParserOracleSql::KeywordName(c.Code, n) : TRkParserOracleSql::TokenName(c.Code, n);
+        EXPECT_EQ(found ? n : "<none>", c.Name ? c.Name : "<none>") << c.Code;
+    }
 }
 
 TEST_F(OracleDriver, OneReportThenRecoveryThenSilentFailure) {
@@ -181,171 +192,59 @@ TEST_F(OracleDriver, OneReportThenRecoveryThenSilentFailure) {
     }
 }
 
-TEST_F(OracleDriver, HandlerContinueAtEndOfInputDoesNotLoop) {
-    Tokens = Tokenize("select a from");
-    Parser = std::make_unique<TRkParserOracleSql>();
-    Parser->TokenList = Tokens.get();
-    int offers = 0;
-    Parser->OnParserTokenError = [&](void*, TSourceToken*&, int, const std::string& expected,
-                                     TActionOnParseError& action, int& rollback, bool& state) {
-        ++offers;
-        EXPECT_NE(expected.find("IDENTIFIER"), std::string::npos);
-        action = aopContinue;
-        rollback = 0;
-        state = false;
-    };
-    int reports = 0;
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string& tok, int32_t, int32_t) {
-        ++reports;
-        EXPECT_EQ(tok, "end of input");
-        return true;
-    };
-    Parser->yyparse();
-    EXPECT_EQ(offers, 1);
-    EXPECT_EQ(reports, 1);   // the retry was refused: reported as without a handler
-}
-
-TEST_F(OracleDriver, HandlerThatThrowsCountsAsAbort) {
-    Tokens = Tokenize("select a from t 1");
-    Parser = std::make_unique<TRkParserOracleSql>();
-    Parser->TokenList = Tokens.get();
-    Parser->OnParserTokenError = [&](void*, TSourceToken*&, int, const std::string&, TActionOnParseError& action,
-                                     int&, bool&) {
-        action = aopContinue;
-        throw std::runtime_error("handler failed");
-    };
-    int reports = 0;
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string& tok, int32_t, int32_t) {
-        ++reports;
-        EXPECT_EQ(tok, "1");
-        return true;
-    };
-    EXPECT_EQ(Parser->yyparse(), 1);
-    EXPECT_EQ(reports, 1);
-}
-
-TEST_F(OracleDriver, HandlerSkipsTheTokenAndIsOfferedOncePerShift) {
+TEST_F(OracleDriver, HostErrorEvent) {
+    const THandler skip = [](TSourceToken*&, TActionOnParseError&, int&) {};
+    // Continue at the end of the input is refused: reported as without a handler.
+    WithHandler("select a from", skip);
+    EXPECT_EQ(Events, " offer  report end of input");
+    EXPECT_NE(Offers.find("IDENTIFIER"), std::string::npos);
+    // A handler that throws counts as abort.
+    EXPECT_EQ(WithHandler("select a from t 1", [](TSourceToken*&, TActionOnParseError&, int&) {
+                  throw std::runtime_error("handler failed");
+              }),
+              "1 offer 1 report 1");
     // Continue without changes: the offending token is passed over.
-    Tokens = Tokenize("select a from t 1");
-    Parser = std::make_unique<TRkParserOracleSql>();
-    Parser->TokenList = Tokens.get();
-    int offers = 0, reports = 0;
-    Parser->OnParserTokenError = [&](void* sender, TSourceToken*& tok, int vendor, const std::string&,
-                                     TActionOnParseError& action, int& rollback, bool& state) {
-        ++offers;
-        EXPECT_EQ(sender, Parser.get());
-        EXPECT_EQ(TokText(tok), "1");
-        action = aopContinue;
-        rollback = 0;
-        state = false;
-    };
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string&, int32_t, int32_t) {
-        ++reports;
-        return true;
-    };
-    EXPECT_EQ(Parser->yyparse(), 0);
-    EXPECT_EQ(offers, 1);
-    EXPECT_EQ(reports, 0);
-    ASSERT_NE(As<TRk_SelectStmt>(Parser->RootNode), nullptr);
-
+    EXPECT_EQ(WithHandler("select a from t 1", skip), "0 offer 1");
+    EXPECT_NE(As<TRk_SelectStmt>(Parser->RootNode), nullptr);
     // Two bad tokens in a row: no shift between them, so the second error
     // is not offered again but reported.
-    Tokens = Tokenize("select a from t 1 2");
-    Parser->TokenList = Tokens.get();
-    Parser->TokenPos = 0;
-    offers = 0;
-    std::string reported;
-    Parser->OnParserTokenError = [&](void*, TSourceToken*&, int, const std::string&, TActionOnParseError& action,
-                                     int&, bool&) {
-        ++offers;
-        action = aopContinue;
-    };
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string& tok, int32_t, int32_t) {
-        reported += tok + ";";
-        return true;
-    };
-    EXPECT_EQ(Parser->yyparse(), 1);
-    EXPECT_EQ(offers, 1);
-    EXPECT_EQ(reported, "2;");
-}
-
-TEST_F(OracleDriver, HandlerRewindsAndRetriesARecodedToken) {
-    Tokens = Tokenize("select a from t 1");
-    Parser = std::make_unique<TRkParserOracleSql>();
-    Parser->TokenList = Tokens.get();
-    Parser->OnParserTokenError = [&](void*, TSourceToken*& tok, int, const std::string&,
-                                     TActionOnParseError& action, int& rollback, bool& state) {
-        tok->TokenCode = oracletok::IDENT;   // read it as an alias
-        action = aopContinue;
-        rollback = 1;
-        state = false;
-    };
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string&, int32_t, int32_t) {
-        ADD_FAILURE() << "reported";
-        return true;
-    };
-    EXPECT_EQ(Parser->yyparse(), 0);
+    EXPECT_EQ(WithHandler("select a from t 1 2", skip), "1 offer 1 report 2");
+    // Rewind and retry a recoded token: read as an alias.
+    EXPECT_EQ(WithHandler("select a from t 1",
+                          [](TSourceToken*& Tok, TActionOnParseError&, int& Rollback) {
+                              Tok->TokenCode = oracletok::IDENT;
+                              Rollback = 1;
+                          }),
+              "0 offer 1");
     auto* q = As<TRk_SelectStmt>(Parser->RootNode);
     ASSERT_NE(q, nullptr);
-    auto* ref = As<TRk_TableRef>(q->FromList->GetItem(0));
-    ASSERT_NE(ref->Alias, nullptr);
-    EXPECT_EQ(TokText(ref->Alias->AliasToken), "1");
-
+    EXPECT_EQ(TokText(As<TRk_TableRef>(q->FromList->GetItem(0))->Alias->AliasToken), "1");
     // A rewind further than the start of the list stays at the start.
-    Tokens = Tokenize("select a from t 1");
-    Parser->TokenList = Tokens.get();
-    Parser->TokenPos = 0;
-    int offers = 0;
-    Parser->OnParserTokenError = [&](void*, TSourceToken*&, int, const std::string&, TActionOnParseError& action,
-                                     int& rollback, bool& state) {
-        ++offers;
-        action = aopContinue;
-        rollback = 1000;
-        state = false;
-    };
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string&, int32_t, int32_t) {
-        return true;
-    };
-    EXPECT_EQ(Parser->yyparse(), 1);
-    EXPECT_EQ(offers, 1);
+    EXPECT_EQ(WithHandler("select a from t 1", [](TSourceToken*&, TActionOnParseError&, int& Rollback) {
+                  Rollback = 1000;
+              }).substr(0, 9),
+              "1 offer 1");
+    EXPECT_EQ(Events.find(" offer", 1), std::string::npos) << Events;
 }
 
 TEST_F(OracleDriver, ForcedErrorSkipsTheHandler) {
-    Tokens = Tokenize("select a from t where x = 1");
-    Parser = std::make_unique<TRkParserOracleSql>();
-    Parser->TokenList = Tokens.get();
-    Parser->DbVendor = 1;
-    Parser->OnParserToken = [](void*, TSourceToken*& tok, int) {
-        if (tok->Text == "x") tok->TokenCode = oracletok::FORCED_ERROR;
-    };
-    // The forced error is reported at once, before any offer of the event
-    // (the recovery that follows may meet the token again and offer that).
-    std::vector<std::string> events;
-    Parser->OnParserTokenError = [&](void*, TSourceToken*&, int, const std::string&, TActionOnParseError&, int&,
-                                     bool&) { events.push_back("offer"); };
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string& tok, int32_t, int32_t) {
-        events.push_back("report " + tok);
-        return true;
+    Prepare("select a from t where x = 1", [](TSourceToken*&, TActionOnParseError& Action, int&) { Action = aopAbort; });
+    Parser->OnParserToken = [](void*, TSourceToken*& Tok, int) {
+        if (Tok->Text == "x") Tok->TokenCode = oracletok::FORCED_ERROR;
     };
     EXPECT_EQ(Parser->yyparse(), 1);
-    ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events[0], "report x");
-    EXPECT_EQ(std::count(events.begin(), events.end(), "report x"), 1);
-}
-
-TEST_F(OracleDriver, DeepNestingGrowsTheStacks) {
-    std::string cond(400, '(');
-    cond += "1";
-    cond += std::string(400, ')');
-    auto* q = As<TRk_SelectStmt>(Parse("select a from t where x = " + cond));
-    EXPECT_EQ(Result, 0);
-    EXPECT_TRUE(Errors.empty());
-    ASSERT_NE(q, nullptr);
+    // The forced error is reported at once, before any offer of the event
+    // (the recovery that follows may meet the token again and offer that).
+    EXPECT_EQ(Events.rfind(" report x", 0), 0u) << Events;
+    EXPECT_EQ(Events.find(" report x", 1), std::string::npos) << Events;
 }
 
 TEST_F(OracleDriver, StackOverflowIsAnErrorNeverASilentSuccess) {
-    std::string text = "select a from t where x = " + std::string(30000, '(') + "1";
-    EXPECT_EQ(Parse(text), nullptr);
+    // Nesting within the limits grows the stacks.
+    const std::string cond = std::string(400, '(') + "1" + std::string(400, ')');
+    EXPECT_NE(As<TRk_SelectStmt>(Parse("select a from t where x = " + cond)), nullptr);
+    EXPECT_EQ(Fields(Result, Errors.size()), "0 0");
+    EXPECT_EQ(Parse("select a from t where x = " + std::string(30000, '(') + "1"), nullptr);
     EXPECT_EQ(Result, 1);
     ASSERT_EQ(Errors.size(), 1u);
     EXPECT_EQ(Errors[0].Expected, "yyparse stack overflow");

@@ -8,7 +8,6 @@
 
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "nodes/u_nodes.h"
@@ -37,22 +36,6 @@ T* As(TRkVisitedAbs* N) {
 
 using sqltest::OwnTokens;
 using sqltest::TokText;
-
-// The values joined by " ": one string to compare where a test pins many
-// fields of one node (numbers, enums and flags as digits).
-template <class... V>
-std::string Pic(const V&... Values) {
-    std::string s;
-    auto add = [&s](const auto& X) {
-        if (!s.empty()) s += " ";
-        using T = std::decay_t<decltype(X)>;
-        if constexpr (std::is_enum_v<T>) s += std::to_string(static_cast<long long>(X));
-        else if constexpr (std::is_arithmetic_v<T>) s += std::to_string(+X);
-        else s += X;
-    };
-    (add(Values), ...);
-    return s;
-}
 
 // "a.b.c" of a name node (its first token and its further parts).
 inline std::string NameText(const TRk_Node* N) {
@@ -223,10 +206,7 @@ protected:
         Parse(Text);
         return !Errors.empty();
     }
-    std::string TokenAt(int I) const {
-        if (I < 0 || I >= Tokens->Count()) return "<out>";
-        return Tokens->GetToken(I)->Text;
-    }
+    std::string Kinds() const { return Run->Kinds(); }
 };
 
 }  // namespace mssql_test

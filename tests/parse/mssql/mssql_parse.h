@@ -4,12 +4,32 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "nodes/u_nodes.h"
+#include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/mssql/rklexmssql.h"
 #include "parse/mssql/rkyaccmssqlsql.h"
 #include "parse/sqltest_fixture.h"
+
+// The values joined by " ": one string to compare where a test pins many
+// fields of one node (numbers, enums and flags as digits).
+template <class... V>
+std::string Pic(const V&... Values) {
+    std::string s;
+    bool first = true;
+    auto add = [&](const auto& X) {
+        if (!first) s += " ";
+        first = false;
+        using T = std::decay_t<decltype(X)>;
+        if constexpr (std::is_enum_v<T>) s += std::to_string(static_cast<long long>(X));
+        else if constexpr (std::is_arithmetic_v<T>) s += std::to_string(+X);
+        else s += X;
+    };
+    (add(Values), ...);
+    return s;
+}
 
 struct MsError {
     std::string message, token;
@@ -48,6 +68,17 @@ struct MsRun {
     std::string ListText(const TSourceTokenList* l) const {
         std::string s;
         for (const TSourceToken* t : l->Items()) s += t->Text + "|";
+        return s;
+    }
+    // The inner node of each listed statement by class, a recognised-only
+    // or error statement with its kind ("_TMssqlDummyStmt:45").
+    std::string Kinds() const {
+        std::string s;
+        for (TRk_Node* item : parser->ResultList) {
+            const TRk_Node* n = static_cast<_TMssqlStmt*>(item)->InnerNode;
+            s += (s.empty() ? "" : " ") + std::string(n ? n->ClassName() : "<nil>");
+            if (n && std::string(n->ClassName()) == "_TMssqlDummyStmt") s += ":" + std::to_string(n->NodeKind);
+        }
         return s;
     }
 };

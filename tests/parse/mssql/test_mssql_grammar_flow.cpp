@@ -19,12 +19,6 @@ protected:
         for (const TAnnounced& a : Announced) s += (s.empty() ? "" : ",") + std::to_string(static_cast<int>(a.Type));
         return s;
     }
-    // Class of the inner node of each top-level item.
-    std::string Kinds() const {
-        std::string s;
-        for (int i = 0; i < Items(); ++i) s += (i ? " " : "") + std::string(Item(i)->InnerNode->ClassName());
-        return s;
-    }
 };
 
 TEST_F(MssqlFlow, BlocksHoldStatementsWithoutSeparators) {
@@ -331,7 +325,7 @@ TEST_F(MssqlFlow, Procedures) {
 TEST_F(MssqlFlow, WhereAProcedureBodyEnds) {
     const struct {
         const char* Text;
-        const char* Kinds;
+        const char* Want;
     } cases[] = {
         // At ";" the next statement stands alone; at GO; before the next
         // CREATE PROCEDURE or FUNCTION.
@@ -347,7 +341,7 @@ TEST_F(MssqlFlow, WhereAProcedureBodyEnds) {
     for (const auto& c : cases) {
         Parse(c.Text);
         EXPECT_TRUE(Errors.empty()) << c.Text;
-        EXPECT_EQ(Kinds(), c.Kinds) << c.Text;
+        EXPECT_EQ(Kinds(), c.Want) << c.Text;
     }
     Parse(cases[0].Text);
     EXPECT_EQ(Inner<_TMssqlCreateProcedure>(0)->BodyList->Count(), 1);

@@ -110,207 +110,147 @@ TEST_F(MssqlExpr, ChainedComparisonsCloseTheFirstOne) {
     for (const TShapeCase& c : cases) EXPECT_EQ(Where(c.Expr), c.Shape) << c.Expr;
 }
 
-TEST_F(MssqlExpr, PrefixAndPostfixOperandsAreMissing) {
+TEST_F(MssqlExpr, PrefixOperandsAreMissingAndQuantifiersKept) {
     auto* minus = As<TRkCustomExpression>(One<TRk_SelectStmt>("SELECT 1 WHERE - 5 = 1")->WhereCondition);
     ASSERT_NE(minus, nullptr);
     auto* neg = As<TRkCustomExpression>(minus->LeftOperand);
     ASSERT_NE(neg, nullptr);
-    EXPECT_EQ(neg->ExprType, Expr_Arithmetic);
-    EXPECT_EQ(neg->LeftOperand, nullptr);
-    EXPECT_EQ(TokText(neg->OperatorToken), "-");
-    EXPECT_NE(As<TRkCustomExpression>(neg->RightOperand), nullptr);
+    EXPECT_EQ(Pic(neg->ExprType, neg->LeftOperand == nullptr, TokText(neg->OperatorToken),
+                  As<TRkCustomExpression>(neg->RightOperand) != nullptr),
+              Pic(Expr_Arithmetic, "1 - 1"));
+
+    const struct {
+        const char* Expr;
+        const char* Want;  // modifier, quantifier, operator, right operand
+    } quantified[] = {
+        {"a = ANY (SELECT b FROM t)", "1 ANY = SELECT"},
+        {"a > ALL (1, 2)", "3 ALL > (1,2)"},
+        {"(a, b) <> SOME (SELECT 1, 2)", "2 SOME <> SELECT"},
+    };
+    for (const auto& q : quantified) {
+        auto* e = As<TRkCustomExpression>(One<TRk_SelectStmt>(std::string("SELECT 1 WHERE ") + q.Expr)->WhereCondition);
+        ASSERT_NE(e, nullptr) << q.Expr;
+        EXPECT_EQ(e->ExprType, Expr_AllOp) << q.Expr;
+        EXPECT_EQ(Pic(e->Modifier, TokText(e->QuantifierToken), TokText(e->OperatorToken), Shape(e->RightOperand)), q.Want);
+    }
+    // A row compared with a row, and a row with a query (no quantifier); a
+    // single parenthesised expression is never a row.
+    EXPECT_EQ(Where("(a, b) = (1, 2)"), "AllOp[=]((a,b),(1,2))");
+    EXPECT_EQ(Where("(a, b) <> SOME (SELECT 1, 2)"), "AllOp[<>]((a,b),SELECT)");
+    EXPECT_EQ(Where("(a) = 1"), "Cmp[=]((a),1)");
 }
 
 TEST_F(MssqlExpr, KeywordOperatorsKeepTheirWordsAsOwnTokens) {
     const TShapeCase cases[] = {
-        {"a NOT LIKE b", "NOT|LIKE"},
-        {"a IS NULL", "IS|NULL"},
-        {"a IS NOT NULL", "IS|NOT|NULL"},
-        {"x NOT BETWEEN 1 AND 2", "NOT|BETWEEN"},
-        {"x NOT IN (1, 2)", "NOT|IN"},
-        {"x BETWEEN 1 AND 2", ""},
-        {"a = b", ""},
-        {"EXISTS (SELECT 1)", "EXISTS"},
+        {"a NOT LIKE b", "NOT|LIKE"},         {"a IS NULL", "IS|NULL"},       {"a IS NOT NULL", "IS|NOT|NULL"},
+        {"x NOT BETWEEN 1 AND 2", "NOT|BETWEEN"}, {"x NOT IN (1, 2)", "NOT|IN"}, {"x BETWEEN 1 AND 2", ""},
+        {"a = b", ""},                        {"EXISTS (SELECT 1)", "EXISTS"},
     };
-    for (const TShapeCase& c : cases) {
-        auto* s = One<TRk_SelectStmt>(std::string("SELECT 1 WHERE ") + c.Expr);
-        ASSERT_NE(s, nullptr);
-        EXPECT_EQ(OwnTokens(s->WhereCondition), c.Shape) << c.Expr;
-    }
-}
-
-TEST_F(MssqlExpr, QuantifiedComparisons) {
-    auto* e = As<TRkCustomExpression>(One<TRk_SelectStmt>("SELECT 1 WHERE a = ANY (SELECT b FROM t)")->WhereCondition);
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->ExprType, Expr_AllOp);
-    EXPECT_EQ(e->Modifier, 1);
-    EXPECT_EQ(TokText(e->QuantifierToken), "ANY");
-    EXPECT_EQ(TokText(e->OperatorToken), "=");
-
-    e = As<TRkCustomExpression>(One<TRk_SelectStmt>("SELECT 1 WHERE a > ALL (1, 2)")->WhereCondition);
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->Modifier, 3);
-    EXPECT_EQ(Shape(e->RightOperand), "(1,2)");
-
-    // A row compared with a row, and a row with a query (no quantifier).
-    EXPECT_EQ(Where("(a, b) = (1, 2)"), "AllOp[=]((a,b),(1,2))");
-    EXPECT_EQ(Where("(a, b) <> SOME (SELECT 1, 2)"), "AllOp[<>]((a,b),SELECT)");
-    e = As<TRkCustomExpression>(One<TRk_SelectStmt>("SELECT 1 WHERE (a, b) <> SOME (SELECT 1, 2)")->WhereCondition);
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->Modifier, 2);
-    // A single parenthesised expression is never a row.
-    EXPECT_EQ(Where("(a) = 1"), "Cmp[=]((a),1)");
+    for (const TShapeCase& c : cases)
+        EXPECT_EQ(OwnTokens(One<TRk_SelectStmt>(std::string("SELECT 1 WHERE ") + c.Expr)->WhereCondition), c.Shape)
+            << c.Expr;
 }
 
 TEST_F(MssqlExpr, CaseExpressions) {
-    auto* s = One<TRk_SelectStmt>("SELECT CASE WHEN a = 1 THEN 'x' WHEN a = 2 THEN 'y' END FROM t");
-    ASSERT_NE(s, nullptr);
-    auto* rt = As<TRk_ResTarget>(s->TargetList->Items[0]);
-    ASSERT_NE(rt, nullptr);
-    auto* c = As<TRkCaseExpression>(rt->ValueExpr);
+    auto* c = As<TRkCaseExpression>(Selected("CASE WHEN a = 1 THEN 'x' WHEN a = 2 THEN 'y' END"));
+    ASSERT_TRUE(c && c->ElseClause);
+    EXPECT_EQ(Pic(c->InputExpr == nullptr, c->ElseExpr == nullptr, As<TRk_DummyNode>(c->ElseClause)->Sub1 == nullptr,
+                  OwnTokens(c), Shape(c)),
+              "1 1 1 CASE|END CASE(_;W:Cmp[=](a,1)T:'x';W:Cmp[=](a,2)T:'y';E:_)");
+    c = As<TRkCaseExpression>(Selected("CASE x WHEN 1 THEN 2 ELSE 3 END"));
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->InputExpr, nullptr);
-    EXPECT_EQ(c->ElseExpr, nullptr);
-    ASSERT_NE(c->ElseClause, nullptr);
-    EXPECT_EQ(As<TRk_DummyNode>(c->ElseClause)->Sub1, nullptr);
-    EXPECT_EQ(OwnTokens(c), "CASE|END");
-    EXPECT_EQ(Shape(c), "CASE(_;W:Cmp[=](a,1)T:'x';W:Cmp[=](a,2)T:'y';E:_)");
-
-    s = One<TRk_SelectStmt>("SELECT CASE x WHEN 1 THEN 2 ELSE 3 END");
-    ASSERT_NE(s, nullptr);
-    c = As<TRkCaseExpression>(As<TRk_ResTarget>(s->TargetList->Items[0])->ValueExpr);
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(Shape(c), "CASE(x;W:1T:2;E:3)");
-    EXPECT_EQ(OwnTokens(c->ElseClause), "ELSE");
-    auto* w = As<TRkCaseWhen>(c->WhenList->Items[0]);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(OwnTokens(w), "WHEN|THEN");
+    EXPECT_EQ(Pic(Shape(c), OwnTokens(c->ElseClause), OwnTokens(As<TRk_Node>(c->WhenList->Items[0]))),
+              "CASE(x;W:1T:2;E:3) ELSE WHEN|THEN");
 }
 
 TEST_F(MssqlExpr, ConstantsByKind) {
-    struct TConst {
+    const struct {
         const char* Text;
-        uint8_t Kind;
-        const char* Tokens;
+        const char* Want;  // kind, own tokens
     } cases[] = {
-        {"12", 55, "12"},        {"1.5", 48, "1.5"},         {"0x1f", 48, "0x1f"},
-        {"'it''s'", 172, "'it''s'"}, {"N'x'", 172, "N'x'"}, {"NULL", 64, "NULL"},
-        {"@@ERROR", 67, "@@ERROR"}, {"CURRENT DATE", 68, "CURRENT|DATE"},
-        {"CURRENT TIMESTAMP", 69, "CURRENT|TIMESTAMP"},
+        {"12", "55 12"},           {"1.5", "48 1.5"},       {"0x1f", "48 0x1f"},
+        {"'it''s'", "172 'it''s'"}, {"N'x'", "172 N'x'"},    {"NULL", "64 NULL"},
+        {"@@ERROR", "67 @@ERROR"}, {"CURRENT DATE", "68 CURRENT|DATE"}, {"CURRENT TIMESTAMP", "69 CURRENT|TIMESTAMP"},
     };
-    for (const TConst& c : cases) {
+    for (const auto& c : cases) {
         TRkCustomExpression* e = Selected(c.Text);
         ASSERT_NE(e, nullptr) << c.Text;
         EXPECT_EQ(e->ExprType, Expr_Const) << c.Text;
         auto* k = As<TRk_A_Const>(e->LeftOperand);
         ASSERT_NE(k, nullptr) << c.Text;
-        EXPECT_EQ(k->ConstKind, c.Kind) << c.Text;
-        EXPECT_EQ(OwnTokens(k), c.Tokens) << c.Text;
+        EXPECT_EQ(Pic(k->ConstKind, OwnTokens(k)), c.Want);
     }
 }
 
 TEST_F(MssqlExpr, FunctionCalls) {
-    TRk_FuncCall* f = SelectedCall("count(*)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->IsStar, 1);
-    EXPECT_EQ(f->ArgList, nullptr);
-    EXPECT_EQ(OwnTokens(f), "(|*|)");
-
-    f = SelectedCall("count(DISTINCT a, b)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->IsDistinct, 1);
-    EXPECT_EQ(ListShape(f->ArgList), "a,b");
-    EXPECT_EQ(OwnTokens(f), "(|DISTINCT|)");
-
-    f = SelectedCall("max(ALL x)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->IsAll, 1);
-
-    f = SelectedCall("getdate()");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(NameText(f->NameAttr), "getdate");
-    EXPECT_EQ(f->ArgList, nullptr);
-    EXPECT_EQ(OwnTokens(f), "(|)");
-
-    // Function names: keywords of the function-name list, variables and
-    // qualified names.
-    f = SelectedCall("left(a, 2)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(NameText(f->NameAttr), "left");
-    f = SelectedCall("dbo.fn(1)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(NameText(f->NameAttr), "dbo.fn");
-    f = SelectedCall("@f(1)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(NameText(f->NameAttr), "@f");
+    const struct {
+        const char* Text;
+        const char* Want;  // name, star, distinct, all, arguments, own tokens
+    } cases[] = {
+        {"count(*)", "count 1 0 0 <nil> (|*|)"},
+        {"count(DISTINCT a, b)", "count 0 1 0 a,b (|DISTINCT|)"},
+        {"max(ALL x)", "max 0 0 1 x (|ALL|)"},
+        {"getdate()", "getdate 0 0 0 <nil> (|)"},
+        // Keywords of the function-name list, variables and qualified names.
+        {"left(a, 2)", "left 0 0 0 a,2 (|)"},
+        {"dbo.fn(1)", "dbo.fn 0 0 0 1 (|)"},
+        {"@f(1)", "@f 0 0 0 1 (|)"},
+    };
+    for (const auto& c : cases) {
+        TRk_FuncCall* f = SelectedCall(c.Text);
+        ASSERT_NE(f, nullptr) << c.Text;
+        EXPECT_EQ(Pic(NameText(f->NameAttr), f->IsStar, f->IsDistinct, f->IsAll, ListShape(f->ArgList), OwnTokens(f)), c.Want);
+    }
 }
 
 TEST_F(MssqlExpr, SpecialFunctions) {
     TRk_FuncCall* f = SelectedCall("CAST(a AS varchar(10))");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->CallForm, 2);
-    EXPECT_EQ(Shape(f->CastExpr), "a");
-    ASSERT_NE(f->CastType, nullptr);
-    EXPECT_EQ(f->CastType->TypeForm, 41);
-    EXPECT_EQ(f->CastType->Param1, 10);
-    EXPECT_EQ(OwnTokens(f), "CAST|(|AS|)");
+    ASSERT_TRUE(f && f->CastType);
+    EXPECT_EQ(Pic(f->CallForm, Shape(f->CastExpr), f->CastType->TypeForm, f->CastType->Param1, OwnTokens(f)),
+              "2 a 41 10 CAST|(|AS|)");
 
-    f = SelectedCall("CONVERT(varchar(10), d, 112)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->CallForm, 3);
-    ASSERT_NE(f->StyleArg, nullptr);
-    ASSERT_NE(f->StyleArg->AsToken(), nullptr);
-    EXPECT_EQ(f->StyleArg->AsToken()->Text, "112");
-    EXPECT_EQ(OwnTokens(f), "CONVERT|(|,|,|112|)");
-    f = SelectedCall("CONVERT(int, d, @style)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->StyleArg->AsToken()->Text, "@style");
-    f = SelectedCall("CONVERT(int, d)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->StyleArg, nullptr);
-    EXPECT_EQ(OwnTokens(f), "CONVERT|(|,|)");
+    const struct {
+        const char* Text;
+        const char* Want;  // style argument, own tokens
+    } converts[] = {
+        {"CONVERT(varchar(10), d, 112)", "112 CONVERT|(|,|,|112|)"},
+        {"CONVERT(int, d, @style)", "@style CONVERT|(|,|,|@style|)"},
+        {"CONVERT(int, d)", "<nil> CONVERT|(|,|)"},
+    };
+    for (const auto& c : converts) {
+        f = SelectedCall(c.Text);
+        ASSERT_NE(f, nullptr) << c.Text;
+        EXPECT_EQ(f->CallForm, 3);
+        EXPECT_EQ(Pic(f->StyleArg ? TokText(f->StyleArg->AsToken()) : "<nil>", OwnTokens(f)), c.Want);
+    }
 
     f = SelectedCall("EXTRACT()");
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->CallForm, 4);
-    EXPECT_EQ(f->ExtractArgs, nullptr);
+    EXPECT_EQ(Pic(f->CallForm, f->ExtractArgs == nullptr), "4 1");
     f = SelectedCall("EXTRACT(YEAR FROM d)");
-    ASSERT_NE(f, nullptr);
-    ASSERT_NE(f->ExtractArgs, nullptr);
-    EXPECT_EQ(TokText(f->ExtractArgs->FieldToken), "YEAR");
-    EXPECT_EQ(OwnTokens(f->ExtractArgs), "FROM");
+    ASSERT_TRUE(f && f->ExtractArgs);
+    EXPECT_EQ(Pic(TokText(f->ExtractArgs->FieldToken), OwnTokens(f->ExtractArgs)), "YEAR FROM");
 
     f = SelectedCall("TRIM(x)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->CallForm, 1);
-    EXPECT_EQ(f->TrimKind, 0);
-    ASSERT_NE(f->TrimArgs, nullptr);
-    EXPECT_EQ(f->TrimArgs->TrimChar, nullptr);
-    EXPECT_EQ(f->TrimArgs->HasFrom, 0);
-    EXPECT_EQ(ListShape(f->TrimArgs->SourceList), "x");
+    ASSERT_TRUE(f && f->TrimArgs);
+    EXPECT_EQ(Pic(f->CallForm, f->TrimKind, f->TrimArgs->TrimChar == nullptr, f->TrimArgs->HasFrom,
+                  ListShape(f->TrimArgs->SourceList)),
+              "1 0 1 0 x");
     f = SelectedCall("TRIM(LEADING 'a' FROM x)");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->TrimKind, 2);
-    EXPECT_EQ(Shape(f->TrimArgs->TrimChar), "'a'");
-    EXPECT_EQ(f->TrimArgs->HasFrom, 1);
-    EXPECT_EQ(OwnTokens(f), "TRIM|(|LEADING|)");
+    ASSERT_TRUE(f && f->TrimArgs);
+    EXPECT_EQ(Pic(f->TrimKind, Shape(f->TrimArgs->TrimChar), f->TrimArgs->HasFrom, OwnTokens(f)), "2 'a' 1 TRIM|(|LEADING|)");
 }
 
 TEST_F(MssqlExpr, SelectListItemsAreValueExpressions) {
     // LIKE, IN, AND, OR and NOT need parentheses in a select-list item.
-    EXPECT_TRUE(Rejects("SELECT a LIKE b FROM t"));
-    EXPECT_TRUE(Rejects("SELECT a AND b FROM t"));
-    EXPECT_TRUE(Rejects("SELECT NOT a FROM t"));
-    auto* s = One<TRk_SelectStmt>("SELECT (a AND b), a + b * c, -x FROM t");
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(ListShape(s->TargetList), "<TRk_ResTarget>,<TRk_ResTarget>,<TRk_ResTarget>");
-    EXPECT_EQ(Shape(As<TRk_ResTarget>(s->TargetList->Items[1])->ValueExpr), "Arith[+](a,Arith[*](b,c))");
-}
-
-TEST_F(MssqlExpr, NeverScannedTerminalsLeaveExpressionsAlone) {
     // TYPECAST and OVERLAPS have no scanner word: "::" and "overlaps" are
     // something else.
-    EXPECT_TRUE(Rejects("SELECT 1 WHERE (a, b) OVERLAPS (c, d)"));
+    for (const char* s : {"SELECT a LIKE b FROM t", "SELECT a AND b FROM t", "SELECT NOT a FROM t",
+                          "SELECT 1 WHERE (a, b) OVERLAPS (c, d)"})
+        EXPECT_TRUE(Rejects(s)) << s;
+    auto* s = One<TRk_SelectStmt>("SELECT (a AND b), a + b * c, -x FROM t");
+    EXPECT_EQ(ListShape(s->TargetList), "<TRk_ResTarget>,<TRk_ResTarget>,<TRk_ResTarget>");
+    EXPECT_EQ(Shape(As<TRk_ResTarget>(s->TargetList->Items[1])->ValueExpr), "Arith[+](a,Arith[*](b,c))");
 }
 
 }  // namespace

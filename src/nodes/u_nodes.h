@@ -232,19 +232,25 @@ std::string TokenSpanText(const TSourceTokenList* List, const TSourceToken* Toke
                           int Flags = 0);
 
 // ---------------------------------------------------------------------------
-// A node's own token list (non-owning), kept inside the node: nodes are
-// made by the thousand per script, and a separate list object was one more
-// allocation each.  Reads like the pointer it replaces.
-class TRkOwnTokenList {
+// An object kept inside its holder instead of behind a pointer of its own.
+// Nodes and statements are made by the thousand per script, and each
+// separately allocated helper object (a node's own token list, a
+// statement's variable and token lists) was one more allocation and free.
+// Reads like the pointer it replaces; never null.
+template <class T>
+class TRkEmbedded {
 public:
-    TSourceTokenList* operator->() const { return &FList; }
-    TSourceTokenList& operator*() const { return FList; }
-    TSourceTokenList* get() const { return &FList; }
+    template <class... Args>
+    explicit TRkEmbedded(Args&&... args) : FObj(std::forward<Args>(args)...) {}
+
+    T* operator->() const { return &FObj; }
+    T& operator*() const { return FObj; }
+    T* get() const { return &FObj; }
     explicit operator bool() const { return true; }
-    friend bool operator==(const TRkOwnTokenList&, std::nullptr_t) { return false; }
+    friend bool operator==(const TRkEmbedded&, std::nullptr_t) { return false; }
 
 private:
-    mutable TSourceTokenList FList{false};
+    mutable T FObj;
 };
 
 // ---------------------------------------------------------------------------
@@ -270,7 +276,7 @@ public:
     TRk_Node* SourceNode = nullptr;
     std::string TextOverride;
     std::string PrettyBuffer;
-    TRkOwnTokenList TokenList;                       // own tokens, non-owning list
+    TRkEmbedded<TSourceTokenList> TokenList{false};  // own tokens, non-owning list
 
     TRk_Node();
     ~TRk_Node() override;

@@ -11,8 +11,12 @@ TRkCustomParser::TRkCustomParser() = default;
 
 TRkCustomParser::~TRkCustomParser() {
     ResultList.clear();
-    // Statements in the pool refer to nodes in it: free from the newest.
+    FreeNodes();
+}
+
+void TRkCustomParser::FreeNodes() {
     while (!NodePool.empty()) NodePool.pop_back();
+    FArena.Release();
 }
 
 int TRkCustomParser::Prologue() {
@@ -22,14 +26,18 @@ int TRkCustomParser::Prologue() {
     ErrorMessage.clear();
     CurToken = nullptr;
     ResultList.clear();
-    while (!NodePool.empty()) NodePool.pop_back();
+    FreeNodes();
     if (!TokenList) return -1;
+    size_t Significant = 0;
     for (TSourceToken* t : TokenList->Items()) {
         const bool skippable = t->TokenType == ttLineBreak || t->TokenType == ttBlanks ||
                                t->TokenCode == tcBlockComment || t->TokenCode == tcLineComment;
-        if (!skippable) return 0;
+        Significant += !skippable;
     }
-    return -1;
+    // Trees take about 250 bytes per significant token of their statement:
+    // then most trees fit the first block or two.
+    FArena.SetBlockHint(Significant * kArenaBytesPerToken);
+    return Significant > 0 ? 0 : -1;
 }
 
 // ---------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
 #include "nodes/u_nodes.h"
+#include "parse/rknodearena.h"
 #include "parse/rkyacctables.h"
 
 #include "statementstructure/sqlstatement_types.h"
@@ -67,7 +68,7 @@ public:
     TOnGetRawSqlStatementEvent OnGetRawSqlStatement;
     std::int32_t yyerrflag = 0;
     std::uint8_t yyflag = 0;          // set by actions: 1 accept, 2 and 3 fail
-    std::vector<std::unique_ptr<TRk_Node>> NodePool;
+    std::vector<TRkPooledNode> NodePool;             // every node of the last parse
     std::vector<TRk_Node*> ResultList;                // not owning
     std::uint8_t DbVendor = 0;
     std::int32_t StatementEndPos = -1;
@@ -109,20 +110,22 @@ public:
     template <class T>
     T* NewNode(bool Register = true) {
         (void)Register;
-        std::unique_ptr<T> node = CreateNodeOfClass<T>();
+        ReservePool();
+        T* node = new (FArena.Allocate(sizeof(T))) T();
+        NodePool.emplace_back(node, TRkNodeRelease{true});
+        node->AfterConstruction();
         node->Statement = CurStatement;
         node->DbVendor = DbVendor;
         node->Parser = this;
-        return Adopt(std::move(node));
+        return node;
     }
     // Hands a node made elsewhere (CreateNodeOfClass, MakeIntegerValue) to
     // the pool.
     template <class T>
     T* Adopt(std::unique_ptr<T> Node) {
         T* raw = Node.get();
-        // A statement's tree is a few dozen nodes: skip the smallest steps.
-        if (NodePool.capacity() == 0) NodePool.reserve(16);
-        NodePool.push_back(std::move(Node));
+        ReservePool();
+        NodePool.emplace_back(Node.release(), TRkNodeRelease{false});
         return raw;
     }
 
@@ -157,9 +160,18 @@ protected:
     int Prologue();
 
 private:
+    TRkNodeArena FArena;   // memory of the nodes NewNode made; freed after the pool empties
+    // A statement's tree is a few dozen nodes: skip the smallest steps.
+    void ReservePool() {
+        if (NodePool.capacity() == 0) NodePool.reserve(16);
+    }
+    // Destroys the nodes of the last parse, newest first (statements in the
+    // pool refer to older nodes), and frees their memory.
+    void FreeNodes();
     // A statement's parser makes one end token; a parser reused over many
     // lists makes many, and then looks them up in the set.
     static constexpr size_t kEndTokensScanned = 8;
+    static constexpr size_t kArenaBytesPerToken = 256;
     std::vector<std::unique_ptr<TSourceToken>> FEndTokens;
     std::unordered_set<const TSourceToken*> FEndTokenSet;   // the same tokens, once there are many
     bool IsEndToken(const TSourceToken* T) const;

@@ -337,6 +337,7 @@ int TPlsqlStatement::DoParse() {
             return GetErrorCount();
         }
         EnsureParser();
+        EnsurePlsqlParser();
         if (!PlsqlParser) {
             ParserError(0, "PLSQL is not supported in this module", std::string(), 0, 0);
             return GetErrorCount();

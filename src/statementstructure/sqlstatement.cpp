@@ -16,16 +16,11 @@
 // Statement base
 
 TCustomSqlStatement::TCustomSqlStatement(std::uint8_t Vendor)
-    : BindVars(std::make_unique<TRkValueList>()),
-      SqlVars(std::make_unique<TRkValueList>()),
-      TextTokens(std::make_unique<TSourceTokenList>(true)),
-      SourceTokens(std::make_unique<TSourceTokenList>(false)),
-      AuxTokens(std::make_unique<TSourceTokenList>(false)),
+    : Factory(std::make_unique<TRkParserFactory>(Vendor)),
       Fields(std::make_unique<TRkFieldList>(true)),
       Tables(std::make_unique<TRkTableList>(true)) {
     InstallStatementModelHooks();
     DbVendor = Vendor;
-    Factory = std::make_unique<TRkParserFactory>(Vendor);
     HasPlsqlParser = Vendor == VendorOracle;
     // The parsers are made on the first parse: most statements made by
     // analyses (sub-queries) are never parsed from tokens.
@@ -50,14 +45,16 @@ void TCustomSqlStatement::EnsureParser() {
     Parser->SetOnParserTokenError(OnParserTokenError);
     Parser->SetOnBindVar(OnBindVar);
     Parser->SetOnSqlVar(OnSqlVar);
-    if (HasPlsqlParser) {
-        PlsqlParser = Factory->CreatePlsqlParser();
-        if (PlsqlParser)
-            PlsqlParser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
-                                                      std::int32_t L, std::int32_t C) {
-                return ParserError(T, E, Tok, L, C);
-            };
-    }
+}
+
+void TCustomSqlStatement::EnsurePlsqlParser() {
+    if (PlsqlParser || !HasPlsqlParser) return;
+    PlsqlParser = Factory->CreatePlsqlParser();
+    if (PlsqlParser)
+        PlsqlParser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
+                                                  std::int32_t L, std::int32_t C) {
+            return ParserError(T, E, Tok, L, C);
+        };
 }
 
 bool TCustomSqlStatement::ParserError(std::uint8_t ErrorType, const std::string& ExpectedText,

@@ -92,21 +92,21 @@ public:
     TRk_Node* WhereNode = nullptr;
     std::string SqlText;
     TOnBindVarEvent OnBindVar;
-    std::unique_ptr<TRkValueList> BindVars;
+    TRkEmbedded<TRkValueList> BindVars;
     TOnStatementFieldEvent OnFieldEvent;
     TOnStatementTableEvent OnTableEvent;
     TOnDbObjTokenEvent OnFieldTokenEvent;
     TOnDbObjTokenEvent OnTableTokenEvent;
     TCustomSqlStatement* ParentStatement = nullptr;
-    std::unique_ptr<TRkValueList> SqlVars;
+    TRkEmbedded<TRkValueList> SqlVars;
     TOnSqlVarEvent OnSqlVar;
     std::string TextCache;  // written by BuildSqlText
     std::unique_ptr<TRkCustomParser> PlsqlParser;  // vendor 1 only, when the PL/SQL dialect is built
     TRk_Node* RootNode = nullptr;  // owned by the parser that built it
     std::vector<std::unique_ptr<TCustomSqlStatement>> SubStatements;
-    std::unique_ptr<TSourceTokenList> TextTokens;    // tokens made from SqlText; owned here
-    std::unique_ptr<TSourceTokenList> SourceTokens;  // tokens handed over by the front end; not owned
-    std::unique_ptr<TSourceTokenList> AuxTokens;     // not owned
+    TRkEmbedded<TSourceTokenList> TextTokens{true};     // tokens made from SqlText; owned here
+    TRkEmbedded<TSourceTokenList> SourceTokens{false};  // tokens handed over by the front end; not owned
+    TRkEmbedded<TSourceTokenList> AuxTokens{false};     // not owned
     TSqlStatementType StatementType = sstUnknown;
     std::unique_ptr<TRkFieldList> Fields;  // owning
     std::unique_ptr<TRkTableList> Tables;  // owning
@@ -180,9 +180,12 @@ public:
     TSelectSqlStatement* NewSubQuery(TRk_Node* SelectNode);
 
 protected:
-    // Makes Parser (and PlsqlParser) on first use; raises ERkError for a
-    // vendor whose dialect is not part of the build.
+    // Makes Parser on first use; raises ERkError for a vendor whose dialect
+    // is not part of the build.
     void EnsureParser();
+    // Makes PlsqlParser on first use (vendor 1 only): most statements are
+    // plain SQL and never need one.
+    void EnsurePlsqlParser();
     // Frees what an analysis made: fields, tables, sub-statements.
     void ClearAnalysis();
 };

@@ -106,7 +106,9 @@ int Tfrmmain::LoadSqlFile() {
     switch (s->StatementType) {
       case sstCreateTable: {
         auto* c = dynamic_cast<TCreateTableSqlStatement*>(s);
-        if (c != nullptr && c->GetRootNode() != nullptr && c->TargetTable != nullptr) {
+        // A table variable (DECLARE @t TABLE) is parsed as a table definition
+        // but is no table of the schema.
+        if (c != nullptr && !c->IsDeclare && c->GetRootNode() != nullptr && c->TargetTable != nullptr) {
           TableList->Add(c->TargetTable);
           FirstByName.emplace(NameKey(c->TargetTable->GetTableNameText()), c->TargetTable);
         }

@@ -532,6 +532,22 @@ TEST_F(WindowTest, CollectionFollowsTheScriptOrderAndMatchesNamesLoosely) {
   EXPECT_NE(Dot.find("parent NUMBER fk"), std::string::npos) << Dot;
 }
 
+// A T-SQL table variable is declared like a table but is none of the schema.
+TEST_F(WindowTest, TableVariablesAreNoTables) {
+  ASSERT_TRUE(DialectBuilt(0));
+  WriteFile(Dir / "v.sql",
+            "DECLARE @ids TABLE (id int)\n"
+            "CREATE TABLE orders (id int PRIMARY KEY, note varchar(10))\nGO\n");
+  OpenScript(Dir / "v.sql", 0);
+  ASSERT_EQ(Page(), 1);
+  EXPECT_EQ(W->lbschema->text(), "Tables found in sql file: 1");
+  Draw(Dir / "v.png", 2);
+  ASSERT_EQ(Page(), 3);
+  const std::string Dot = W->GetDotText();
+  EXPECT_NE(Dot.find("\"orders\" [label="), std::string::npos) << Dot;
+  EXPECT_EQ(Dot.find("ids"), std::string::npos) << Dot;
+}
+
 // Names that DOT or its HTML-like labels would take for markup still draw,
 // and so does an output name holding a comma.
 TEST_F(WindowTest, HostileNamesDraw) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 
 #include "nodes/generic_fixture.h"
 #include "nodes/u_nodes_generic.h"
@@ -24,112 +25,66 @@ TRkCustomExpression* Expr(TScript& s, TRkOpType k, TSourceToken* op, TRk_Node* l
     return e;
 }
 
-struct KindRow {
-    const char* sql;
-    std::function<TRkCustomExpression*(TScript&)> build;
-    const char* walk;
-};
+// An operand: "" none, "x" a name, "x,y" two names in a list, "x;" a list
+// of one name, "#x,y" a list of two tokens (the separator is the ",").
+TRk_Node* Operand(TScript& s, const std::string& d) {
+    if (d.empty()) return nullptr;
+    const bool tokens = d[0] == '#';
+    const std::string body = d.substr(tokens ? 1 : 0);
+    const std::size_t comma = body.find(',');
+    if (comma != std::string::npos) {
+        const std::string a = body.substr(0, comma), b = body.substr(comma + 1);
+        if (tokens) return s.List({s.T(a), s.T(b)}, {s.T(",")});
+        return s.List({Name(s, s.T(a)), Name(s, s.T(b))}, {s.T(",")});
+    }
+    if (body.back() == ';') return s.List({Name(s, s.T(body.substr(0, body.size() - 1)))});
+    return Name(s, s.T(body));
+}
 
 TEST(Expression, EachKindWalksItsPartsInOrder) {
-    const KindRow rows[] = {
-        {"a = b", [](TScript& s) { return Expr(s, Expr_Comparison, s.T("="), Name(s, s.T("a")), Name(s, s.T("b"))); },
-         "a = b"},
-        {"a and b", [](TScript& s) { return Expr(s, Expr_AND, s.T("and"), Name(s, s.T("a")), Name(s, s.T("b"))); },
-         "a and b"},
-        {"not a", [](TScript& s) { return Expr(s, Expr_NOT, s.T("not"), nullptr, Name(s, s.T("a"))); }, "not a"},
-        {"a", [](TScript& s) { return Expr(s, Expr_Attr, nullptr, Name(s, s.T("a")), nullptr); }, "a"},
-        {"a, b",
-         [](TScript& s) {
-             return Expr(s, Expr_namelist, nullptr, s.List({s.T("a"), s.T("b")}, {s.T(",")}), nullptr);
-         },
-         "a , b"},
-        {"a, b",
-         [](TScript& s) {
-             return Expr(s, Expr_exprlist, nullptr,
-                         s.List({Name(s, s.T("a")), Name(s, s.T("b"))}, {s.T(",")}), nullptr);
-         },
-         "a , b"},
-        {"(a, b)",
-         [](TScript& s) {
-             return Expr(s, Expr_Parenthesis, nullptr,
-                         s.List({Name(s, s.T("a")), Name(s, s.T("b"))}, {s.T(",")}), nullptr,
-                         {s.T("("), s.T(")")});
-         },
-         "( a , b )"},
-        {"(a)",
-         [](TScript& s) {
-             return Expr(s, Expr_Parenthesis, nullptr, Name(s, s.T("a")), nullptr, {s.T("("), s.T(")")});
-         },
-         "( a )"},
+    const struct {
+        const char* sql;
+        TRkOpType kind;
+        const char *op, *left, *right, *own, *walk;
+    } rows[] = {
+        {"a = b", Expr_Comparison, "=", "a", "b", "", "a = b"},
+        {"a and b", Expr_AND, "and", "a", "b", "", "a and b"},
+        {"not a", Expr_NOT, "not", "", "a", "", "not a"},
+        {"a", Expr_Attr, "", "a", "", "", "a"},
+        {"a, b", Expr_namelist, "", "#a,b", "", "", "a , b"},
+        {"a, b", Expr_exprlist, "", "a,b", "", "", "a , b"},
+        {"(a, b)", Expr_Parenthesis, "", "a,b", "", "( )", "( a , b )"},
+        {"(a)", Expr_Parenthesis, "", "a", "", "( )", "( a )"},
         // NOT IN prints its own tokens between the operands, never the operator.
-        {"a not in b",
-         [](TScript& s) {
-             return Expr(s, Expr_NotIn, s.T("in"), Name(s, s.T("a")), Name(s, s.T("b")), {s.T("not"), s.T("in")});
-         },
-         "a not in b"},
-        {"a not like b",
-         [](TScript& s) {
-             return Expr(s, Expr_NotLike, nullptr, Name(s, s.T("a")), Name(s, s.T("b")),
-                         {s.T("not"), s.T("like")});
-         },
-         "a not like b"},
+        {"a not in b", Expr_NotIn, "in", "a", "b", "not in", "a not in b"},
+        {"a not like b", Expr_NotLike, "", "a", "b", "not like", "a not like b"},
         // IS NULL: the operand first, its own tokens last.
-        {"a is null",
-         [](TScript& s) {
-             return Expr(s, Expr_IsNull, nullptr, Name(s, s.T("a")), nullptr, {s.T("is"), s.T("null")});
-         },
-         "a is null"},
-        {"a is not null",
-         [](TScript& s) {
-             return Expr(s, Expr_IsNotNull, nullptr, Name(s, s.T("a")), nullptr,
-                         {s.T("is"), s.T("not"), s.T("null")});
-         },
-         "a is not null"},
-        {"a > any b",
-         [](TScript& s) {
-             auto* e = Expr(s, Expr_Comparison, s.T(">"), Name(s, s.T("a")), Name(s, s.T("b")));
-             e->Modifier = 1;
-             e->QuantifierToken = s.T("any");
-             return e;
-         },
-         "a > any b"},
-        {"f(a) over b",
-         [](TScript& s) {
-             return Expr(s, Expr_func_exprs, s.T("over"), s.List({Name(s, s.T("a"))}), Name(s, s.T("b")));
-         },
-         "a over b"},
-        {"a keep (b)",
-         [](TScript& s) {
-             return Expr(s, Expr_func_exprs, nullptr, s.List({Name(s, s.T("a"))}), Name(s, s.T("b")),
-                         {s.T("("), s.T(")")});
-         },
-         "a ( b )"},
-        {"sql % found",
-         [](TScript& s) {
-             return Expr(s, Expr_Plsql_sql_condition, nullptr, nullptr, nullptr,
-                         {s.T("sql"), s.T("%"), s.T("found")});
-         },
-         "sql % found"},
-        {"rollup (a, b)",
-         [](TScript& s) {
-             return Expr(s, Expr_Rollup, s.T("rollup"),
-                         s.List({Name(s, s.T("a")), Name(s, s.T("b"))}, {s.T(",")}), nullptr,
-                         {s.T("("), s.T(")")});
-         },
-         "rollup ( a , b )"},
-        {"grouping sets (a)",
-         [](TScript& s) {
-             return Expr(s, Expr_GroupingSets, s.T("grouping"), s.List({Name(s, s.T("a"))}), nullptr,
-                         {s.T("sets"), s.T("("), s.T(")")});
-         },
-         "grouping sets ( a )"},
-        {"whatever", [](TScript& s) { return Expr(s, Expr_NotSupported, s.T("whatever"), nullptr, nullptr); }, ""},
+        {"a is null", Expr_IsNull, "", "a", "", "is null", "a is null"},
+        {"a is not null", Expr_IsNotNull, "", "a", "", "is not null", "a is not null"},
+        {"a > any b", Expr_Comparison, ">", "a", "b", "", "a > any b"},
+        {"f(a) over b", Expr_func_exprs, "over", "a;", "b", "", "a over b"},
+        {"a keep (b)", Expr_func_exprs, "", "a;", "b", "( )", "a ( b )"},
+        {"sql % found", Expr_Plsql_sql_condition, "", "", "", "sql % found", "sql % found"},
+        {"rollup (a, b)", Expr_Rollup, "rollup", "a,b", "", "( )", "rollup ( a , b )"},
+        {"grouping sets (a)", Expr_GroupingSets, "grouping", "a;", "", "sets ( )", "grouping sets ( a )"},
+        {"whatever", Expr_NotSupported, "whatever", "", "", "", ""},
     };
-    for (const KindRow& r : rows) {
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.sql);
         TScript s(r.sql);
-        TRkCustomExpression* e = r.build(s);
+        auto* e = s.Make<TRkCustomExpression>();
+        e->ExprType = r.kind;
+        if (*r.op) e->OperatorToken = s.T(r.op);
+        e->LeftOperand = Operand(s, r.left);
+        e->RightOperand = Operand(s, r.right);
+        std::istringstream own(r.own);
+        for (std::string w; own >> w;) e->TokenList->Add(s.T(w));
+        if (std::string(r.sql).find(" any ") != std::string::npos) {
+            e->Modifier = 1;
+            e->QuantifierToken = s.T("any");
+        }
         EXPECT_EQ(e->NodeKind, 2);
-        EXPECT_EQ(Walk(e), r.walk) << r.sql;
+        EXPECT_EQ(Walk(e), r.walk);
     }
 }
 

@@ -130,11 +130,30 @@ TEST_P(Vendors, CreateIndexAndAlterTableReachTheirTable) {
         EXPECT_EQ(pk->GetText(), "alter table emp");
         return;
     }
-    EXPECT_EQ(pk->TableName, "emp");
-    EXPECT_EQ(Types(pk->Constraints.get()), (std::vector<int>{4}));
-    EXPECT_EQ(pk->AddedConstraints->Count(), 0);
-    EXPECT_EQ(pk->Fields->Count(), 0);
+    // Keys per ALTER: the table's, those of the list form, and the columns.
+    const struct {
+        int at;
+        std::vector<int> keys, added;
+        int fields;
+    } alters[] = {
+        {2, {4}, {}, 0},
+        {3, {5}, {}, 0},
+        {4, {3}, {}, 1},   // ADD ( ... ) is a column clause: its table constraint is a table key
+        {5, {}, {6}, 0},   // the list form of ADD skips the DEFERRABLE state
+    };
+    for (const auto& a : alters) {
+        auto* st = s.At<TAlterTableStatement>(a.at);
+        ASSERT_NE(st, nullptr);
+        EXPECT_EQ(Types(st->Constraints.get()), a.keys) << a.at;
+        EXPECT_EQ(Types(st->AddedConstraints.get()), a.added) << a.at;
+        EXPECT_EQ(st->Fields->Count(), a.fields) << a.at;
+    }
     EXPECT_EQ(ItemsText(pk->Constraints->GetConstraint(0)->ColumnList), "id");
+    TRkConstraint* fk = s.At<TAlterTableStatement>(3)->Constraints->GetConstraint(0);
+    ASSERT_NE(fk->RefClause, nullptr);
+    EXPECT_EQ(Trim(fk->RefClause->RefTable->AsText()), "dept");
+    EXPECT_EQ(s.At<TAlterTableStatement>(4)->Fields->GetField(0)->GetFieldText(), "c");
+    EXPECT_EQ(pk->TableName, "emp");
     // A second analysis of the same tree collects nothing twice.
     ASSERT_EQ(pk->AnalyzeParseTree(), 0);
     EXPECT_EQ(pk->Constraints->Count(), 1);
@@ -142,25 +161,6 @@ TEST_P(Vendors, CreateIndexAndAlterTableReachTheirTable) {
     EXPECT_EQ(pk->Constraints->Count(), 0);
     EXPECT_EQ(pk->TableName, "");
     EXPECT_EQ(pk->TargetTable->NameNode, nullptr);
-
-    auto* fk = s.At<TAlterTableStatement>(3);
-    ASSERT_NE(fk, nullptr);
-    ASSERT_EQ(Types(fk->Constraints.get()), (std::vector<int>{5}));
-    ASSERT_NE(fk->Constraints->GetConstraint(0)->RefClause, nullptr);
-    EXPECT_EQ(Trim(fk->Constraints->GetConstraint(0)->RefClause->RefTable->AsText()), "dept");
-
-    // ADD ( ... ) is a column clause: its table constraint is a table key.
-    auto* cols = s.At<TAlterTableStatement>(4);
-    ASSERT_NE(cols, nullptr);
-    ASSERT_EQ(cols->Fields->Count(), 1);
-    EXPECT_EQ(cols->Fields->GetField(0)->GetFieldText(), "c");
-    EXPECT_EQ(Types(cols->Constraints.get()), (std::vector<int>{3}));
-
-    // The list form of ADD skips the DEFERRABLE state.
-    auto* check = s.At<TAlterTableStatement>(5);
-    ASSERT_NE(check, nullptr);
-    EXPECT_EQ(Types(check->AddedConstraints.get()), (std::vector<int>{6}));
-    EXPECT_EQ(check->Constraints->Count(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(OracleAndGeneric, Vendors, ::testing::Values(1, 4));
@@ -303,7 +303,7 @@ TEST(DdlScripts, CreateTableAsQuery) {
     EXPECT_EQ(tables, (std::vector<std::string>{"t@0", "u@2"}));
 }
 
-TEST(DdlScripts, EveryStatementWalksItsTokensInSourceOrder) {
+TEST(Scripts, EveryStatementWalksItsTokensInSourceOrder) {
     const char* sqls[] = {
         "create table t (a int not null primary key, b number(10,2) default 0, "
         "constraint fk foreign key (b) references u (x) on delete cascade, unique (a, b)) "
@@ -335,6 +335,12 @@ TEST(DdlScripts, EveryStatementWalksItsTokensInSourceOrder) {
         "delete from t where a = 1",
         "merge into t a using s b on (a.id = b.id) when matched then update set a.x = b.x "
         "when not matched then insert (id, x) values (b.id, b.x)",
+        "select distinct a.x, b.y as yy from t1 a join t2 b on a.id = b.id where a.x > 1 "
+        "group by a.x, b.y having count(*) > 1 order by 1 desc nulls last",
+        "select * from t for update of t.a nowait",
+        "select x from a left outer join b using (id) cross join c",
+        "select a from t union all select b from u order by 1",
+        "select a from t connect by prior a = b start with a = 1",
     };
     for (const char* sql : sqls) {
         SCOPED_TRACE(sql);

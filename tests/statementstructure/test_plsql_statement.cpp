@@ -154,49 +154,36 @@ TEST(PlsqlStatement, TextsOfAParsedBlock) {
     EXPECT_EQ(S->GetRawSqlText(), "begin\r\n  null; -- nothing\r\nend;\r\n");
 }
 
-TEST(PlsqlStatement, TokenEventsReachBlockStatementsButNotBlockHandlers) {
-    // The same SELECT ... e.a ... emp e fires in the statement section only.
-    auto S = UnitOfText(kBlockWithHandler);
-    EventLog Log;
-    Log.Install(*S);
-    ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
-    EXPECT_GT(Log.Count, 0);
-    ASSERT_EQ(S->SubStatements.size(), 2u);
-    EXPECT_TRUE(S->SubStatements[1]->Parsed);
-    EXPECT_FALSE(static_cast<bool>(S->SubStatements[1]->OnTableTokenEvent));
-
-    // The same handler in a procedure passes them on.
-    auto P = UnitOfText(std::string("create procedure p is ") + kBlockWithHandler, sstplsql_createprocedure);
-    EventLog Log2;
-    Log2.Install(*P);
-    ASSERT_EQ(P->Parse(false), 0) << P->ErrorMessages();
-    EXPECT_EQ(Log2.Count, 2 * Log.Count);
-}
-
-TEST(PlsqlStatement, TokenEventsReachThePackageInitialisationButNotItsItems) {
-    auto S = UnitOfText(
-        "create package body pk is cursor c return emp%rowtype is select e.a from emp e; "
-        "begin select d.b into y from dept d; end;",
-        sstplsql_createpackage);
-    EventLog Log;
-    Log.Install(*S);
-    ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
-    ASSERT_EQ(S->SubStatements.size(), 2u);
-    EXPECT_TRUE(S->SubStatements[0]->Parsed);
-    EXPECT_FALSE(static_cast<bool>(S->SubStatements[0]->OnTableTokenEvent));
-    EXPECT_GT(Log.Count, 0);
-}
-
-TEST(PlsqlStatement, TriggersHandNoEventsAndLeaveACallBodyUnparsed) {
-    auto S = UnitOfText("create trigger tr before insert on t call p(1)", sstplsql_createtrigger);
-    EventLog Log;
-    Log.Install(*S);
-    ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
-    auto* T = static_cast<TRkPlsql_Trigger*>(S->GetRootNode());
-    ASSERT_NE(T->CallStatement, nullptr);
-    EXPECT_FALSE(T->CallStatement->Parsed);
-    EXPECT_EQ(Log.Count, 0);
-    EXPECT_EQ(Walk(S.get()), "create trigger tr before insert on t call p ( 1 )");
+// The same SELECT ... e.a ... emp e fires in a block's statement section
+// but not in its handlers; a procedure passes the events on to both; a
+// package to its initialisation but not its items; a trigger to nothing.
+TEST(PlsqlStatement, TokenEventsReachTheSectionsTheUnitPassesThemTo) {
+    const std::string Block = kBlockWithHandler;
+    const struct {
+        std::string Text;
+        TSqlStatementType Type;
+        int Events;
+        int Quiet;   // the embedded statement that gets no events, or -1
+    } Cases[] = {
+        {Block, sstplsql_block, 4, 1},
+        {"create procedure p is " + Block, sstplsql_createprocedure, 8, -1},
+        {"create package body pk is cursor c return emp%rowtype is select e.a from emp e; "
+         "begin select d.b into y from dept d; end;",
+         sstplsql_createpackage, 4, 0},
+        {"create trigger tr before insert on t call p(1)", sstplsql_createtrigger, 0, -1},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        auto S = UnitOfText(C.Text, C.Type);
+        EventLog Log;
+        Log.Install(*S);
+        ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+        EXPECT_EQ(Log.Count, C.Events);
+        if (C.Quiet < 0) continue;
+        ASSERT_GT(S->SubStatements.size(), std::size_t(C.Quiet));
+        EXPECT_TRUE(S->SubStatements[C.Quiet]->Parsed);
+        EXPECT_FALSE(static_cast<bool>(S->SubStatements[C.Quiet]->OnTableTokenEvent));
+    }
 }
 
 TEST(PlsqlStatement, WalksAreGuarded) {

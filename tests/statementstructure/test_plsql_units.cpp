@@ -44,34 +44,12 @@ TEST(PlsqlUnits, WholeUnits) {
         std::vector<std::string> Subs;   // classes of the embedded statements
         std::function<void(TPlsqlStatement*)> Check;
     } Cases[] = {
-        {R"(declare
-  v_name emp.ename%type;
-  v_row emp%rowtype;
-  v_total number(10, 2) := 0;
-  cursor c_dept(p_deptno number) is select * from emp where deptno = p_deptno;
-begin
-  select ename into v_name from emp where empno = 7839;
-  for r in (select empno, sal from emp) loop
-    v_total := v_total + r.sal;
-  end loop;
-  <<inner>>
-  declare
-    x number;
-  begin
-    loop
-      exit inner when v_total > 100;
-      goto done;
-    end loop;
-  end inner;
-  <<done>> null;
-exception
-  when no_data_found then
-    v_total := -1;
-  when others then
-    raise;
-end;
-/
-)",
+        {"declare v_name emp.ename%type; v_row emp%rowtype; v_total number(10, 2) := 0;\n"
+         "cursor c_dept(p_deptno number) is select * from emp where deptno = p_deptno; begin\n"
+         "select ename into v_name from emp where empno = 7839;\n"
+         "for r in (select empno, sal from emp) loop v_total := v_total + r.sal; end loop; <<inner>>\n"
+         "declare x number; begin loop exit inner when v_total > 100; goto done; end loop; end inner;\n"
+         "<<done>> null; exception when no_data_found then v_total := -1; when others then raise; end;\n/\n",
          sstplsql_block, nkPlsqlBlock, {nkPlsqlSqlStmt, nkPlsqlLoopStmt, nkPlsqlBlock, nkPlsqlNullStmt},
          {"TSelectSqlStatement", "TSelectSqlStatement", "TSelectSqlStatement"},
          [](TPlsqlStatement* S) {
@@ -82,36 +60,15 @@ end;
              ASSERT_NE(Inner, nullptr);
              EXPECT_EQ(Inner->DeclSection->GetName(), "<<inner>>");
              EXPECT_EQ(Kinds(Inner->Section.get()), (std::vector<int>{nkPlsqlLoopStmt}));
-             // The regenerated text is the unit's text (the "/" line is not part of it).
-             EXPECT_EQ(S->GetTextByVisitor().substr(0, 9), "declare\r\n");
          }},
-        {R"(create or replace procedure raise_sal(
-  p_deptno in emp.deptno%type,
-  p_pct in out number,
-  p_count out pls_integer,
-  p_note varchar2 default 'none')
-is
-  cursor c(d number) is select empno, sal from emp where deptno = d for update;
-  v_empno emp.empno%type;
-  v_sal emp.sal%type;
-begin
-  p_count := 0;
-  open c(p_deptno);
-  loop
-    fetch c into v_empno, v_sal;
-    exit when c%notfound;
-    update emp set sal = v_sal * (1 + p_pct / 100) where current of c;
-    p_count := p_count + 1;
-  end loop;
-  close c;
-  commit;
-exception
-  when others then
-    rollback;
-    raise_application_error(-20001, 'failed: ' || sqlerrm);
-end raise_sal;
-/
-)",
+        {"create or replace procedure raise_sal( p_deptno in emp.deptno%type, p_pct in out number,\n"
+         "p_count out pls_integer, p_note varchar2 default 'none') is\n"
+         "cursor c(d number) is select empno, sal from emp where deptno = d for update;\n"
+         "v_empno emp.empno%type; v_sal emp.sal%type; begin p_count := 0; open c(p_deptno); loop\n"
+         "fetch c into v_empno, v_sal; exit when c%notfound;\n"
+         "update emp set sal = v_sal * (1 + p_pct / 100) where current of c; p_count := p_count + 1;\n"
+         "end loop; close c; commit; exception when others then rollback;\n"
+         "raise_application_error(-20001, 'failed: ' || sqlerrm); end raise_sal;\n/\n",
          sstplsql_createprocedure, nkPlsqlProcedureDecl,
          {nkPlsqlAssignStmt, nkPlsqlOpenStmt, nkPlsqlLoopStmt, nkPlsqlCloseStmt, nkPlsqlSqlStmt},
          {"TSelectSqlStatement", "TUpdateSqlStatement", "TCommitSqlStatement", "TRollbackSqlStatement"},
@@ -122,61 +79,28 @@ end raise_sal;
          }},
         {"create function f(x number) return number deterministic is\nbegin\n  return x * 2;\nend;\n/\n",
          sstplsql_createfunction, nkPlsqlProcedureDecl, {nkPlsqlReturnStmt}, {}, nullptr},
-        {R"(create or replace package emp_pkg as
-  type emp_rec is record (id number(6), name varchar2(30) not null := 'x');
-  type id_tab is table of number index by binary_integer;
-  type name_arr is varray(10) of varchar2(30);
-  type emp_cur is ref cursor return emp%rowtype;
-  max_sal constant number := 10000;
-  bad_sal exception;
-  pragma exception_init(bad_sal, -20002);
-  pragma restrict_references(default, wnds);
-  cursor c_all return emp%rowtype;
-  procedure hire(p_name varchar2, p_sal number := 0);
-  function count_emps return number;
-end emp_pkg;
-/
-)",
+        {"create or replace package emp_pkg as\n"
+         "type emp_rec is record (id number(6), name varchar2(30) not null := 'x');\n"
+         "type id_tab is table of number index by binary_integer;\n"
+         "type name_arr is varray(10) of varchar2(30); type emp_cur is ref cursor return emp%rowtype;\n"
+         "max_sal constant number := 10000; bad_sal exception; pragma exception_init(bad_sal, -20002);\n"
+         "pragma restrict_references(default, wnds); cursor c_all return emp%rowtype;\n"
+         "procedure hire(p_name varchar2, p_sal number := 0); function count_emps return number;\n"
+         "end emp_pkg;\n/\n",
          sstplsql_createpackage, nkPlsqlPackage, {}, {}, nullptr},
-        {R"(create or replace package body emp_pkg is
-  g_count number;
-  cursor c_all return emp%rowtype is select * from emp;
-  function count_emps return number is
-    n number;
-  begin
-    select count(*) into n from emp;
-    return n;
-  end count_emps;
-  procedure hire(p_name varchar2, p_sal number := 0) is
-  begin
-    insert into emp (ename, sal) values (p_name, p_sal);
-  end;
-begin
-  g_count := count_emps;
-end emp_pkg;
-/
-)",
+        {"create or replace package body emp_pkg is g_count number;\n"
+         "cursor c_all return emp%rowtype is select * from emp; function count_emps return number is\n"
+         "n number; begin select count(*) into n from emp; return n; end count_emps;\n"
+         "procedure hire(p_name varchar2, p_sal number := 0) is begin\n"
+         "insert into emp (ename, sal) values (p_name, p_sal); end; begin g_count := count_emps;\n"
+         "end emp_pkg;\n/\n",
          sstplsql_createpackage, nkPlsqlPackage, {nkPlsqlAssignStmt},
          {"TSelectSqlStatement", "TSelectSqlStatement", "TInsertSqlStatement"}, nullptr},
-        {R"(create or replace trigger emp_biu
-  before insert or update of sal, comm on emp
-  for each row
-  when (new.sal > 0)
-declare
-  v number;
-begin
-  if inserting then
-    :new.created := sysdate;
-  elsif updating then
-    :new.changed := sysdate;
-  else
-    null;
-  end if;
-end;
-/
-)",
+        {"create or replace trigger emp_biu before insert or update of sal, comm on emp for each row\n"
+         "when (new.sal > 0) declare v number; begin if inserting then :new.created := sysdate;\n"
+         "elsif updating then :new.changed := sysdate; else null; end if; end;\n/\n",
          sstplsql_createtrigger, nkPlsqlTrigger, {nkPlsqlIfStmt}, {}, nullptr},
-        {"create trigger logon_audit after logon on database\nbegin\n  insert into audit_log values (user, "
+        {"create trigger logon_audit after logon on database\nbegin\n  insert into audit_log values (user,\n"
          "sysdate);\nend;\n/\n",
          sstplsql_createtrigger, nkPlsqlTrigger, {nkPlsqlSqlStmt}, {"TInsertSqlStatement"}, nullptr},
         // A CALL body is not parsed.
@@ -188,25 +112,14 @@ end;
              EXPECT_EQ(T->Body, nullptr);
              EXPECT_FALSE(T->CallStatement->Parsed);
          }},
-        {R"(declare
-  type ids is table of number index by binary_integer;
-  v_ids ids;
-  v_name varchar2(30);
-  v_out number;
-begin
-  execute immediate 'select name from t where id = :1' into v_name using in out v_out;
-  execute immediate 'delete from t where id = :1' using v_out returning into v_name;
-  forall i in 1 .. 10
-    delete from t where id = v_ids(i);
-  case v_out
-    when 1 then v_name := 'one';
-    when 2 then v_name := 'two' || v_name;
-    else v_name := lower(p => v_name);
-  end case;
-  v_out := case when v_out > 1 then 1 else 0 end;
-end;
-/
-)",
+        {"declare type ids is table of number index by binary_integer; v_ids ids; v_name varchar2(30);\n"
+         "v_out number; begin\n"
+         "execute immediate 'select name from t where id = :1' into v_name using in out v_out;\n"
+         "execute immediate 'delete from t where id = :1' using v_out returning into v_name;\n"
+         "forall i in 1 .. 10 delete from t where id = v_ids(i); case v_out\n"
+         "when 1 then v_name := 'one'; when 2 then v_name := 'two' || v_name;\n"
+         "else v_name := lower(p => v_name); end case; v_out := case when v_out > 1 then 1 else 0 end;\n"
+         "end;\n/\n",
          sstplsql_block, nkPlsqlBlock,
          {nkPlsqlExecImmeStmt, nkPlsqlExecImmeStmt, nkPlsqlForallStmt, nkPlsqlCaseStmt, nkPlsqlAssignStmt},
          {"TDeleteSqlStatement"}, nullptr},
@@ -218,6 +131,11 @@ end;
         ExpectWhole(S, C.Root);
         if (!S || !S->Parsed || !S->GetRootNode()) continue;
         EXPECT_EQ(S->StatementType, C.Type);
+        // The regenerated text is the unit's text (the "/" line is not part of it).
+        std::string Text;
+        for (const char* c = C.Sql; *c && std::string_view(c) != "/\n"; ++c)
+            Text += *c == '\n' ? "\r\n" : std::string(1, *c);
+        EXPECT_EQ(S->GetTextByVisitor(), Text);
         EXPECT_EQ(Kinds(MainSection(S->GetRootNode())), C.Section);
         std::vector<std::string> Subs;
         for (auto& Sub : S->SubStatements) Subs.push_back(Sub->ClassName());
@@ -323,7 +241,8 @@ TEST(PlsqlUnits, OtherVendorsMakeNoUnits) {
 // its own tokens.  Skipped without the corpus.
 TEST(PlsqlUnits, CorpusUnitsWalkTheirOwnTokens) {
     const char* Shared = std::getenv("ORRERY_SHARED_DIR");
-    const std::filesystem::path Dir = Shared ? std::filesystem::path(Shared) / "corpus" / "oracle" : std::filesystem::path();
+    const std::filesystem::path Dir =
+        Shared ? std::filesystem::path(Shared) / "corpus" / "oracle" : std::filesystem::path();
     std::error_code Ec;
     if (Dir.empty() || !std::filesystem::is_directory(Dir, Ec)) GTEST_SKIP() << "no corpus";
     int Units = 0;
@@ -376,13 +295,16 @@ TEST(PlsqlUnits, ParsingAgainKeepsTheTokensAndTheResult) {
 // and no tree; nesting within it is parsed, analysed and walked; stray bytes
 // and a command line inside a unit are syntax errors, never a crash.
 TEST(PlsqlUnits, HostileUnits) {
+    auto Nest = [](int Depth, const std::string& Inner) {
+        std::string S;
+        for (int i = 0; i < Depth; ++i) S += "begin ";
+        S += Inner;
+        for (int i = 0; i < Depth; ++i) S += " end;";
+        return S;
+    };
     {
         // Deeper than the parser's stack.
-        std::string Deep;
-        for (int i = 0; i < 8000; ++i) Deep += "begin ";
-        Deep += "null;";
-        for (int i = 0; i < 8000; ++i) Deep += " end;";
-        Script Sc(Deep + "\n/\n");
+        Script Sc(Nest(8000, "null;") + "\n/\n");
         TPlsqlStatement* S = Sc.Unit();
         ASSERT_NE(S, nullptr);
         EXPECT_FALSE(S->Parsed);
@@ -391,10 +313,7 @@ TEST(PlsqlUnits, HostileUnits) {
     }
     {
         // Thousands deep within it: parsed, analysed and walked whole.
-        std::string Deep;
-        for (int i = 0; i < 3000; ++i) Deep += "begin ";
-        Deep += "null;";
-        for (int i = 0; i < 3000; ++i) Deep += " end;";
+        const std::string Deep = Nest(3000, "null;");
         Script Sc(Deep + "\n/\n");
         TPlsqlStatement* S = Sc.Unit();
         ASSERT_NE(S, nullptr);
@@ -402,24 +321,16 @@ TEST(PlsqlUnits, HostileUnits) {
         EXPECT_EQ(S->GetTextByVisitor().size(), Deep.size() + 2);
     }
     {
-        std::string Nested;
-        for (int i = 0; i < 150; ++i) Nested += "begin ";
-        Nested += "select a into x from t;";
-        for (int i = 0; i < 150; ++i) Nested += " end;";
-        Script Sc(Nested + "\n/\n");
-        TPlsqlStatement* S = Sc.Unit();
-        ExpectWhole(S, nkPlsqlBlock);
+        Script Sc(Nest(150, "select a into x from t;") + "\n/\n");
+        ExpectWhole(Sc.Unit(), nkPlsqlBlock);
     }
-    {
-        Script Sc(std::string("begin\n  x := \x01\x02\xff;\n  y := 1;\nend;\n/\n"));
+    // Stray bytes and a command line inside a unit.
+    for (const char* Text : {"begin\n  x := \x01\x02\xff;\n  y := 1;\nend;\n/\n",
+                             "begin\n  x := 1;\nset serveroutput on\n  y := 2;\nend;\n/\n"}) {
+        Script Sc(Text);
         TPlsqlStatement* S = Sc.Unit();
         ASSERT_NE(S, nullptr);
         EXPECT_GE(S->GetErrorCount(), 1);
-    }
-    {
-        Script Sc("begin\n  x := 1;\nset serveroutput on\n  y := 2;\nend;\n/\n");
-        TPlsqlStatement* S = Sc.Unit();
-        ASSERT_NE(S, nullptr);
         (void)S->GetTextByVisitor();
     }
 }

@@ -61,13 +61,18 @@ TEST(SchemaObjects, ColumnDefinitionNamesStayAsWritten) {
     EXPECT_EQ(F.GetFieldText(), "x");
 }
 
-TEST(SchemaObjects, AliasOverrideOfOneBlankMeansNoAlias) {
+TEST(SchemaObjects, OverridesMakeTheTexts) {
     TRkTable T;
     T.NameOverride = "emp";
     T.TableKind = 1;
     T.AliasOverride = "e";
     EXPECT_EQ(T.GetAliasText(), "e");
     EXPECT_EQ(T.AsText(), "emp e");
+    T.SchemaOverride = "scott";
+    T.DbLinkOverride = "remote";
+    EXPECT_EQ(T.AsText(), "scott.emp@remote e");
+    // An alias override of one blank means no alias.
+    T.SchemaOverride = T.DbLinkOverride = "";
     T.AliasOverride = " ";
     EXPECT_EQ(T.GetAliasText(), "");
     EXPECT_EQ(T.GetAliasPlainText(), "");
@@ -77,16 +82,6 @@ TEST(SchemaObjects, AliasOverrideOfOneBlankMeansNoAlias) {
     F.AliasOverride = " ";
     EXPECT_EQ(F.GetAliasText(), "");
     EXPECT_EQ(F.AsText(), "sal");
-}
-
-TEST(SchemaObjects, SchemaAndLinkOverridesJoinTheTableText) {
-    TRkTable T;
-    T.TableKind = 1;
-    T.NameOverride = "emp";
-    T.SchemaOverride = "scott";
-    T.DbLinkOverride = "remote";
-    T.AliasOverride = "e";
-    EXPECT_EQ(T.AsText(), "scott.emp@remote e");
 }
 
 TEST(SchemaObjects, ResetClearsTheAnalysisAndSetsHintsWith) {
@@ -161,13 +156,6 @@ TEST(SchemaObjects, ColumnListPadsNamesForSeparatorStyleOne) {
     EXPECT_EQ(F1->AlignWidth, 4);
     EXPECT_EQ(F2->AlignWidth, 3);
     EXPECT_EQ(Text, "a   \r\n,bbb");
-}
-
-TEST(SchemaObjects, WizardFlagBits) {
-    TRkField F;
-    EXPECT_EQ(F.Flags, 0);
-    F.Flags |= FieldFlagNotNull | FieldFlagPrimaryKey | FieldFlagForeignKey;
-    EXPECT_EQ(F.Flags, 2 + 16 + 32);
 }
 
 TEST(SchemaObjects, NameNodeTextIsTheSourceTextWithoutWhatTrailsIt) {

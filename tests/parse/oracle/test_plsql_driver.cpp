@@ -156,100 +156,45 @@ TEST_F(PlsqlDriver, ExpectedTextNamesAtMostTwentyTokens) {
     EXPECT_EQ(e.rfind("( + - IDENTIFIER CASE ", 0), 0u) << e;
 }
 
-TEST_F(PlsqlDriver, BlockWithoutSemicolonAtTheEndReportsAtEndOfInput) {
-    Parse("BEGIN x := 1; END");
-    EXPECT_EQ(Result, 1);
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0].Expected, "Unknown");
-    EXPECT_EQ(Errors[0].Token, "");
-    EXPECT_EQ(Errors[0].Line, -1);
-    EXPECT_EQ(Errors[0].Column, -1);
-}
-
-TEST_F(PlsqlDriver, ProcedureNeedsNoSemicolonAfterEnd) {
-    Parse("CREATE PROCEDURE p IS BEGIN x := 1; END");
-    EXPECT_EQ(Result, 0);
-    EXPECT_TRUE(Errors.empty());
-    EXPECT_NE(dynamic_cast<TRkPlsql_ProcedureDecl*>(Parser->RootNode), nullptr);
-}
-
-TEST_F(PlsqlDriver, AssignmentRunIntoEndIsReducedThenReportedOnce) {
-    Parse("BEGIN\n  x := 1\nEND;");
-    ASSERT_EQ(Errors.size(), 1u);
-    // The state that needs the ";" only shifts it, and ";" is not named.
-    EXPECT_EQ(Errors[0].Expected, "Unknown");
-    EXPECT_EQ(Errors[0].Token, "END");
-    EXPECT_EQ(Errors[0].Line, 3);
-    // The skip took everything through the ";"; at the end of the tokens a
-    // second skip finds nothing more and ends the parse as accepted,
-    // without a unit.
-    EXPECT_EQ(Result, 0);
-    EXPECT_EQ(Parser->RootNode, nullptr);
-    std::vector<TRkPlsql_DummyStmt*> d = All<TRkPlsql_DummyStmt>();
-    ASSERT_EQ(d.size(), 2u);
-    EXPECT_EQ(Significant(d[0]->SkippedTokens.get()), "BEGIN x := 1 END ;");
-    EXPECT_EQ(Significant(d[1]->SkippedTokens.get()), "");
-}
-
-TEST_F(PlsqlDriver, BrokenStatementInALoopBecomesADummyAndParsingGoesOn) {
-    Parse("BEGIN\n  LOOP\n    x := 1;\n    MERGE INTO t USING s ON (a = b);\n    y := 2;\n  END LOOP;\nEND;");
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0].Token, "INTO");
-    EXPECT_EQ(Result, 0);
-    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
-    ASSERT_NE(block, nullptr);
-    auto* loop = Item<TRkPlsql_LoopStmt>(block->Statements, 0);
-    ASSERT_NE(loop, nullptr);
-    ASSERT_EQ(Count(loop->Statements), 3);
-    EXPECT_NE(Item<TRkPlsql_AssignStmt>(loop->Statements, 0), nullptr);
-    auto* dummy = Item<TRkPlsql_DummyStmt>(loop->Statements, 1);
-    ASSERT_NE(dummy, nullptr);
-    EXPECT_EQ(Significant(dummy->SkippedTokens.get()), "MERGE INTO t USING s ON ( a = b ) ;");
-    EXPECT_NE(Item<TRkPlsql_AssignStmt>(loop->Statements, 2), nullptr);
-}
-
-TEST_F(PlsqlDriver, BrokenFirstDeclarationTakesTheUnitStart) {
-    Parse("DECLARE\n  x NUMBER;\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;");
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Result, 0);
-    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
-    ASSERT_NE(block, nullptr);
-    ASSERT_NE(block->DeclSection, nullptr);
-    TRk_List* decls = block->DeclSection->Declarations;
-    ASSERT_EQ(Count(decls), 3);
-    auto* dummy = Item<TRkPlsql_DummyStmt>(decls, 1);
-    ASSERT_NE(dummy, nullptr);
-    EXPECT_EQ(Significant(dummy->SkippedTokens.get()), "y INDEX BY PLS_INTEGER ;");
-    EXPECT_EQ(Item<TRkPlsql_VarDecl>(decls, 2)->NameToken->Text, "z");
-
-    // With no complete declaration before it, the skip starts at the unit.
-    Parse("DECLARE\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;");
-    ASSERT_EQ(Errors.size(), 1u);
-    dummy = One<TRkPlsql_DummyStmt>();
-    ASSERT_NE(dummy, nullptr);
-    EXPECT_EQ(Significant(dummy->SkippedTokens.get()), "DECLARE y INDEX BY PLS_INTEGER ;");
-}
-
-TEST_F(PlsqlDriver, TwoErrorsWithoutAShiftBetweenThemReportOnce) {
-    // The skip after the first error drops the ")" and reads through ";";
-    // the next statement is broken too, after tokens were shifted.
-    Parse("BEGIN x := ); y := ); END;");
-    EXPECT_EQ(Errors.size(), 2u);
-    // Here the second broken statement starts right after the skip: nothing
-    // was shifted in between, so it is not reported again.
-    Parse("BEGIN x := ); ) y := 1; END;");
-    EXPECT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Result, 0);
-    EXPECT_EQ(All<TRkPlsql_DummyStmt>().size(), 2u);
-    // The offending ";" is dropped and the skip runs through the next one.
-    Parse("BEGIN x := ; y := 1; z := 2; END;");
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0].Token, ";");
-    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
-    ASSERT_NE(block, nullptr);
-    ASSERT_EQ(Count(block->Statements), 2);
-    EXPECT_EQ(Significant(Item<TRkPlsql_DummyStmt>(block->Statements, 0)->SkippedTokens.get()),
-              "BEGIN x := ; y := 1 ;");
+// A broken statement is skipped through its ";" into a dummy statement and
+// parsing goes on.
+TEST_F(PlsqlDriver, RecoverySkipsIntoDummyStatements) {
+    const struct { const char* Text; const char* Reports; const char* Tree; } cases[] = {
+        // The state that needs the ";" only shifts it, and ";" is not named.
+        // The skip took everything through the ";"; at the end of the tokens a
+        // second skip finds nothing more and ends the parse as accepted,
+        // without a unit.
+        {"BEGIN\n  x := 1\nEND;", "END@3:4", "<no unit> DummyStmt(BEGIN x := 1 END ;) DummyStmt()"},
+        {"BEGIN\n  LOOP\n    x := 1;\n    MERGE INTO t USING s ON (a = b);\n    y := 2;\n  END LOOP;\nEND;", "INTO@4:15",
+         " / LoopStmt[AssignStmt DummyStmt(MERGE INTO t USING s ON ( a = b ) ;) AssignStmt]"},
+        {"DECLARE\n  x NUMBER;\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;", "INDEX@3:10",
+         "VarDecl(x) DummyStmt(y INDEX BY PLS_INTEGER ;) VarDecl(z) / ProcBasicStmt"},
+        // With no complete declaration before it, the skip starts at the unit.
+        {"DECLARE\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;", "INDEX@2:10",
+         "DummyStmt(DECLARE y INDEX BY PLS_INTEGER ;) VarDecl(z) / ProcBasicStmt"},
+        // The skip after the first error drops the ")" and reads through ";";
+        // the next statement is broken too, after tokens were shifted.
+        {"BEGIN x := ); y := ); END;", ")@1:13 )@1:21", " / DummyStmt(BEGIN x := ) ;) DummyStmt(y := ) ;)"},
+        // Here the second broken statement starts right after the skip: nothing
+        // was shifted in between, so it is not reported again.
+        {"BEGIN x := ); ) y := 1; END;", ")@1:13", " / DummyStmt(BEGIN x := ) ;) DummyStmt() y := 1 ;)"},
+        // The offending ";" is dropped and the skip runs through the next one.
+        {"BEGIN x := ; y := 1; z := 2; END;", ";@1:13", " / DummyStmt(BEGIN x := ; y := 1 ;) AssignStmt"},
+    };
+    for (const auto& c : cases) {
+        Parse(c.Text);
+        EXPECT_EQ(Result, 0) << c.Text;
+        std::string reports;
+        for (const auto& e : Errors) reports += (reports.empty() ? "" : " ") + e.Token + "@" + std::to_string(e.Line) + ":" + std::to_string(e.Column);
+        EXPECT_EQ(reports, c.Reports) << c.Text;
+        std::string tree = "<no unit>";
+        if (auto* b = dynamic_cast<TRk_Plsql*>(Parser->RootNode)) tree = Stmts(b->DeclSection->Declarations) + " / " + Stmts(b->Statements);
+        if (!Parser->RootNode)
+            for (TRkPlsql_DummyStmt* d : All<TRkPlsql_DummyStmt>()) tree += " DummyStmt(" + Significant(d->SkippedTokens.get()) + ")";
+        EXPECT_EQ(tree, c.Tree) << c.Text;
+    }
+    Parse(cases[0].Text);
+    EXPECT_EQ(Errors.at(0).Expected, "Unknown");
 }
 
 TEST_F(PlsqlDriver, ComparisonsChainThroughTheSemicolonShortcut) {
@@ -272,15 +217,23 @@ TEST_F(PlsqlDriver, SqlplusCommandTokenInsideABlockIsAnError) {
     EXPECT_EQ(Errors[0].Token, "y");
 }
 
+// Nesting past the limits ends with an error record: blocks and brackets
+// deep on the stack, and a long left-leaning chain, shallow on the stack but
+// deep as a tree.
 TEST_F(PlsqlDriver, DeepNestingEndsWithAnErrorRecordNotACrash) {
-    std::string text;
-    for (int i = 0; i < 6000; ++i) text += "BEGIN ";
-    text += "NULL;";
-    for (int i = 0; i < 6000; ++i) text += " END;";
-    Parse(text);
-    EXPECT_EQ(Result, 1);
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0].Expected, "yyparse stack overflow");
+    std::string blocks, brackets = "BEGIN x := ", chain = "BEGIN x := 1";
+    for (int i = 0; i < 6000; ++i) blocks += "BEGIN ";
+    blocks += "NULL;";
+    for (int i = 0; i < 6000; ++i) blocks += " END;";
+    brackets += std::string(20000, '(') + "1" + std::string(20000, ')') + "; END;";
+    for (int i = 0; i < 5000; ++i) chain += " + 1";
+    chain += "; END;";
+    for (const std::string* text : {&blocks, &brackets, &chain}) {
+        Parse(*text);
+        EXPECT_EQ(Result, 1);
+        ASSERT_EQ(Errors.size(), 1u);
+        EXPECT_EQ(Errors[0].Expected, "yyparse stack overflow");
+    }
 }
 
 // ---- Embedded SQL -----------------------------------------------------------
@@ -289,26 +242,21 @@ TEST_F(PlsqlDriver, EmbeddedSelectTakesEveryTokenThroughItsSemicolon) {
     Parse("BEGIN\n  SELECT a -- the a\n    INTO b FROM t\n   WHERE c IN (SELECT d FROM u WHERE e = (1));\n  x := 1;\nEND;");
     ASSERT_EQ(Result, 0);
     ASSERT_TRUE(Errors.empty());
-    std::vector<TRkPlsql_SqlStmt*> sql = All<TRkPlsql_SqlStmt>();
-    ASSERT_EQ(sql.size(), 1u);
-    TCustomSqlStatement* s = sql[0]->SqlStatement;
+    auto* sql = One<TRkPlsql_SqlStmt>();
+    ASSERT_NE(sql, nullptr);
+    TCustomSqlStatement* s = sql->SqlStatement;
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->ClassName(), std::string("TSelectSqlStatement"));
     EXPECT_EQ(AllText(s->SourceTokens.get()),
               "SELECT a -- the a\n    INTO b FROM t\n   WHERE c IN (SELECT d FROM u WHERE e = (1));");
-    ASSERT_NE(s->TrailingToken, nullptr);
-    EXPECT_EQ(s->TrailingToken->Text, ";");
-    EXPECT_EQ(s->TerminatorToken, nullptr);
+    // The grammar never saw the ";": the statement itself has no terminator.
+    EXPECT_EQ(oracle_test::Fields(s->ClassName(), s->TrailingToken, s->TerminatorToken, sql->Terminator),
+              "TSelectSqlStatement ; <nil> <nil>");
     // Keywords outside the PL/SQL table are keywords again for the SQL grammar.
     for (TSourceToken* t : s->SourceTokens->Items())
         if (t->Text == "WHERE") {
             EXPECT_EQ(t->TokenCode, oracletok::RW_WHERE);
         }
-    // The grammar never saw that ";": the statement itself has no terminator.
-    EXPECT_EQ(sql[0]->Terminator, nullptr);
-    auto* block = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(Count(block->Statements), 2);
+    EXPECT_EQ(Stmts(dynamic_cast<TRk_Plsql*>(Parser->RootNode)->Statements), "SqlStmt AssignStmt");
 }
 
 TEST_F(PlsqlDriver, EachEmbeddedKeywordMakesItsStatementClass) {

@@ -1,7 +1,6 @@
 // Broken and hostile input never crashes the PL/SQL parser: every prefix
 // of a unit and every unit with one token left out parses to a result,
-// garbage bytes are rejected, and nesting past the limits ends with an
-// error record.
+// and garbage bytes are rejected.  (Nesting past the limits: PlsqlDriver.)
 #include <random>
 
 #include "test_plsql_support.h"
@@ -80,27 +79,6 @@ TEST_F(PlsqlHostile, GarbageBytesAreRejected) {
         for (int i = 0; i < n; ++i) s += std::string(words[rng() % std::size(words)]) + " ";
         ParseText(s);
     }
-}
-
-TEST_F(PlsqlHostile, NestingPastTheLimitsEndsWithAnErrorRecord) {
-    std::string deep = "BEGIN x := ";
-    for (int i = 0; i < 20000; ++i) deep += "(";
-    deep += "1";
-    for (int i = 0; i < 20000; ++i) deep += ")";
-    deep += "; END;";
-    Parse(deep);
-    EXPECT_EQ(Result, 1);
-    ASSERT_FALSE(Errors.empty());
-    EXPECT_EQ(Errors.back().Expected, "yyparse stack overflow");
-
-    // A long left-leaning chain is shallow on the stack but deep as a tree.
-    std::string chain = "BEGIN x := 1";
-    for (int i = 0; i < 5000; ++i) chain += " + 1";
-    chain += "; END;";
-    Parse(chain);
-    EXPECT_EQ(Result, 1);
-    ASSERT_FALSE(Errors.empty());
-    EXPECT_EQ(Errors.back().Expected, "yyparse stack overflow");
 }
 
 TEST_F(PlsqlHostile, HugeUnitParsesInOnePass) {

@@ -89,4 +89,21 @@ T* Item(TRk_List* L, int I) {
 
 using oracle_test::Count;
 
+// The statements (or declarations) of a list by class name without its
+// prefix; a skipped statement shows its tokens, a loop its statements, a
+// variable its name.
+inline std::string Stmts(TRk_List* L) {
+    std::string s;
+    for (int i = 0; i < Count(L); ++i) {
+        TRkVisitedAbs* v = L->GetItem(i);
+        std::string n = v->AsNode() ? v->AsNode()->ClassName() : "?";
+        if (n.rfind("TRkPlsql_", 0) == 0) n.erase(0, 9);
+        if (auto* d = dynamic_cast<TRkPlsql_DummyStmt*>(v)) n += "(" + Significant(d->SkippedTokens.get()) + ")";
+        if (auto* l = dynamic_cast<TRkPlsql_LoopStmt*>(v)) n += "[" + Stmts(l->Statements) + "]";
+        if (auto* d = dynamic_cast<TRkPlsql_VarDecl*>(v)) n += "(" + oracle_test::TokText(d->NameToken) + ")";
+        s += (s.empty() ? "" : " ") + n;
+    }
+    return s;
+}
+
 }  // namespace plsql_test

@@ -2,6 +2,7 @@
 // reports with their expected-token texts, recovery by the error rules, the
 // token collection of embedded SQL statements and the limits.
 #include <algorithm>
+#include <cstring>
 #include <set>
 
 #include "test_plsql_support.h"
@@ -259,29 +260,36 @@ TEST_F(PlsqlDriver, EmbeddedSelectTakesEveryTokenThroughItsSemicolon) {
     EXPECT_EQ(Stmts(dynamic_cast<TRk_Plsql*>(Parser->RootNode)->Statements), "SqlStmt AssignStmt");
 }
 
+// Each keyword makes its statement class, any SET a set-transaction object;
+// a statement without ";" takes the rest of the unit.
 TEST_F(PlsqlDriver, EachEmbeddedKeywordMakesItsStatementClass) {
-    Parse("BEGIN INSERT INTO t VALUES (1); UPDATE t SET a = 1; DELETE FROM t; COMMIT; ROLLBACK; "
-          "SAVEPOINT s; SET TRANSACTION READ ONLY; LOCK TABLE t IN EXCLUSIVE MODE; END;");
-    ASSERT_EQ(Result, 0);
-    ASSERT_TRUE(Errors.empty());
-    std::vector<std::string> classes;
-    for (TRkPlsql_SqlStmt* s : All<TRkPlsql_SqlStmt>()) classes.push_back(s->SqlStatement->ClassName());
-    EXPECT_EQ(classes, (std::vector<std::string>{"TInsertSqlStatement", "TUpdateSqlStatement",
-                                                 "TDeleteSqlStatement", "TCommitSqlStatement",
-                                                 "TRollbackSqlStatement", "TSavepointSqlStatement",
-                                                 "TSetTranscationSqlStatement", "TLockTableSqlStatement"}));
-}
-
-TEST_F(PlsqlDriver, AnySetStartsASetTransactionObjectAndLabelsStandBeforeSql) {
-    Parse("BEGIN SET ROLE ALL; <<l>> SELECT 1 INTO x FROM dual; END;");
-    ASSERT_EQ(Result, 0);
-    ASSERT_TRUE(Errors.empty());
-    std::vector<TRkPlsql_SqlStmt*> s = All<TRkPlsql_SqlStmt>();
-    ASSERT_EQ(s.size(), 2u);
-    EXPECT_EQ(s[0]->SqlStatement->ClassName(), std::string("TSetTranscationSqlStatement"));
-    EXPECT_EQ(Significant(s[0]->SqlStatement->SourceTokens.get()), "SET ROLE ALL ;");
-    EXPECT_EQ(oracle_test::TokText(s[1]->LabelToken), "l");
-    EXPECT_EQ(s[1]->Terminator, nullptr);
+    const struct { const char* Text; const char* Embedded; } cases[] = {
+        {"BEGIN INSERT INTO t VALUES (1); END;", "TInsertSqlStatement(INSERT INTO t VALUES ( 1 ) ;)"},
+        {"BEGIN UPDATE t SET a = 1; END;", "TUpdateSqlStatement(UPDATE t SET a = 1 ;)"},
+        {"BEGIN DELETE FROM t; END;", "TDeleteSqlStatement(DELETE FROM t ;)"},
+        {"BEGIN COMMIT; ROLLBACK; END;", "TCommitSqlStatement(COMMIT ;) TRollbackSqlStatement(ROLLBACK ;)"},
+        {"BEGIN SAVEPOINT s; END;", "TSavepointSqlStatement(SAVEPOINT s ;)"},
+        {"BEGIN SET TRANSACTION READ ONLY; END;", "TSetTranscationSqlStatement(SET TRANSACTION READ ONLY ;)"},
+        {"BEGIN SET ROLE ALL; END;", "TSetTranscationSqlStatement(SET ROLE ALL ;)"},
+        {"BEGIN LOCK TABLE t IN EXCLUSIVE MODE; END;", "TLockTableSqlStatement(LOCK TABLE t IN EXCLUSIVE MODE ;)"},
+        {"BEGIN UPDATE t SET a = 1", "TUpdateSqlStatement(UPDATE t SET a = 1)"},
+    };
+    for (const auto& c : cases) {
+        Parse(c.Text);
+        std::string embedded;
+        for (TRkPlsql_SqlStmt* st : All<TRkPlsql_SqlStmt>()) {
+            TCustomSqlStatement* q = st->SqlStatement;
+            embedded += std::string(embedded.empty() ? "" : " ") + q->ClassName() + "(" + Significant(q->SourceTokens.get()) + ")";
+            EXPECT_EQ(q->TrailingToken == nullptr, Errors.size() == 1) << c.Text;
+        }
+        EXPECT_EQ(embedded, c.Embedded) << c.Text;
+        EXPECT_EQ(Errors.size(), c.Text[std::strlen(c.Text) - 1] == ';' ? 0u : 1u) << c.Text;
+    }
+    // Labels stand before SQL statements.
+    Parse("BEGIN <<l>> SELECT 1 INTO x FROM dual; END;");
+    auto* st = One<TRkPlsql_SqlStmt>();
+    ASSERT_NE(st, nullptr);
+    EXPECT_EQ(oracle_test::Fields(st->LabelToken, st->Terminator), "l <nil>");
 }
 
 TEST_F(PlsqlDriver, EmbeddedStatementsBelongToTheStatementBeingParsed) {
@@ -321,15 +329,6 @@ TEST_F(PlsqlDriver, BracketedQueryGivesBackTheClosingBracket) {
     ASSERT_NE(q, nullptr);
     EXPECT_EQ(Significant(q->SourceTokens.get()), "( SELECT 1 FROM t )");
     EXPECT_EQ(q->TrailingToken, nullptr);
-}
-
-TEST_F(PlsqlDriver, StatementWithoutSemicolonTakesTheRest) {
-    Parse("BEGIN UPDATE t SET a = 1");
-    EXPECT_EQ(Errors.size(), 1u);
-    auto* s = One<TRkPlsql_SqlStmt>();
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(Significant(s->SqlStatement->SourceTokens.get()), "UPDATE t SET a = 1");
-    EXPECT_EQ(s->SqlStatement->TrailingToken, nullptr);
 }
 
 }  // namespace

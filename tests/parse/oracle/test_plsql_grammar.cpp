@@ -42,20 +42,9 @@ protected:
 
 TEST_F(PlsqlGrammar, AnonymousBlockWithLabelDeclarationsAndHandlers) {
     auto* b = Unit<TRk_Plsql>(
-        "<<outer>> DECLARE\n"
-        "  n CONSTANT NUMBER(10,2) NOT NULL := 1;\n"
-        "  s emp.ename%TYPE;\n"
-        "  r emp%ROWTYPE DEFAULT NULL;\n"
-        "  SUBTYPE small IS NATURAL NOT NULL;\n"
-        "  e EXCEPTION;\n"
-        "  DECLARE p PLS_INTEGER;\n"
-        "  PRAGMA EXCEPTION_INIT(e, -20001);\n"
-        "BEGIN\n"
-        "  NULL;\n"
-        "EXCEPTION\n"
-        "  WHEN NO_DATA_FOUND OR e THEN NULL;\n"
-        "  WHEN OTHERS THEN RAISE;\n"
-        "END outer;");
+        "<<outer>> DECLARE n CONSTANT NUMBER(10,2) NOT NULL := 1; s emp.ename%TYPE; r emp%ROWTYPE DEFAULT NULL; "
+        "SUBTYPE small IS NATURAL NOT NULL; e EXCEPTION; DECLARE p PLS_INTEGER; PRAGMA EXCEPTION_INIT(e, "
+        "-20001); BEGIN NULL; EXCEPTION WHEN NO_DATA_FOUND OR e THEN NULL; WHEN OTHERS THEN RAISE; END outer;");
     ASSERT_NE(b, nullptr);
     TRkPlsql_Decl* d = b->DeclSection;
     ASSERT_NE(d, nullptr);
@@ -107,14 +96,10 @@ TEST_F(PlsqlGrammar, BlockWithoutDeclareHasAnEmptyDeclarationSection) {
 
 TEST_F(PlsqlGrammar, TypeDeclarations) {
     Unit<TRk_Plsql>(
-        "DECLARE\n"
-        "  TYPE tab IS TABLE OF NUMBER NOT NULL INDEX BY BINARY_INTEGER;\n"
-        "  TYPE arr IS VARRAY(10) OF VARCHAR2(20);\n"
-        "  TYPE arr2 AS VARYING ARRAY(5) OF DATE;\n"
-        "  TYPE rec IS RECORD (a NUMBER := 0, function VARCHAR2(1) NOT NULL DEFAULT 'x');\n"
-        "  TYPE rc IS REF CURSOR RETURN emp%ROWTYPE;\n"
-        "  CURSOR c1 (p IN NUMBER, q DATE := SYSDATE) IS SELECT * FROM emp WHERE id = p;\n"
-        "BEGIN NULL; END;");
+        "DECLARE TYPE tab IS TABLE OF NUMBER NOT NULL INDEX BY BINARY_INTEGER; TYPE arr IS VARRAY(10) OF "
+        "VARCHAR2(20); TYPE arr2 AS VARYING ARRAY(5) OF DATE; TYPE rec IS RECORD (a NUMBER := 0, function "
+        "VARCHAR2(1) NOT NULL DEFAULT 'x'); TYPE rc IS REF CURSOR RETURN emp%ROWTYPE; CURSOR c1 (p IN NUMBER, q "
+        "DATE := SYSDATE) IS SELECT * FROM emp WHERE id = p; BEGIN NULL; END;");
     auto* t = One<TRkPlsql_TableTypeDef>();
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(Fields(OwnTokens(t), t->NotNull, t->IndexBy->Int1, t->IndexBy->Tok3), "TYPE|TABLE|OF 1 1 BINARY_INTEGER");
@@ -141,20 +126,11 @@ TEST_F(PlsqlGrammar, TypeDeclarations) {
 
 TEST_F(PlsqlGrammar, ControlStatements) {
     auto* b = Unit<TRk_Plsql>(
-        "BEGIN\n"
-        "  IF a = 1 THEN x := 1; ELSIF a = 2 THEN x := 2; ELSIF a = 3 THEN NULL; ELSE x := 3; END IF;\n"
-        "  <<l1>> LOOP EXIT l1 WHEN x > 10; x := x + 1; END LOOP l1;\n"
-        "  WHILE x > 0 LOOP x := x - 1; END LOOP;\n"
-        "  FOR i IN 1 .. 10 LOOP NULL; END LOOP;\n"
-        "  FOR i IN REVERSE 1 .. n LOOP NULL; END LOOP;\n"
-        "  FOR r IN (SELECT a FROM t) LOOP NULL; END LOOP;\n"
-        "  FOR r IN c LOOP NULL; END LOOP;\n"
-        "  FOR r IN c(1, 2) LOOP NULL; END LOOP;\n"
-        "  FOR r IN pkg.c LOOP NULL; END LOOP;\n"
-        "  GOTO l1;\n"
-        "  <<l2>> NULL;\n"
-        "  RETURN x * 2;\n"
-        "END;");
+        "BEGIN IF a = 1 THEN x := 1; ELSIF a = 2 THEN x := 2; ELSIF a = 3 THEN NULL; ELSE x := 3; END IF; <<l1>> "
+        "LOOP EXIT l1 WHEN x > 10; x := x + 1; END LOOP l1; WHILE x > 0 LOOP x := x - 1; END LOOP; FOR i IN 1 .. "
+        "10 LOOP NULL; END LOOP; FOR i IN REVERSE 1 .. n LOOP NULL; END LOOP; FOR r IN (SELECT a FROM t) LOOP "
+        "NULL; END LOOP; FOR r IN c LOOP NULL; END LOOP; FOR r IN c(1, 2) LOOP NULL; END LOOP; FOR r IN pkg.c "
+        "LOOP NULL; END LOOP; GOTO l1; <<l2>> NULL; RETURN x * 2; END;");
     ASSERT_NE(b, nullptr);
     ASSERT_EQ(Count(b->Statements), 12);
     auto Loop = [b](int I) { return Item<TRkPlsql_LoopStmt>(b->Statements, I); };
@@ -183,14 +159,9 @@ TEST_F(PlsqlGrammar, ControlStatements) {
 
 TEST_F(PlsqlGrammar, CursorAndDynamicStatements) {
     Unit<TRk_Plsql>(
-        "BEGIN\n"
-        "  OPEN c1; OPEN c2(1, x); FETCH c1 INTO a, b; CLOSE c1;\n"
-        "  OPEN rc FOR SELECT * FROM t;\n"
-        "  OPEN rc FOR 'select 1 from dual' USING a, b;\n"
-        "  EXECUTE IMMEDIATE 'begin :1 := f(:2, :3, :4); end;' INTO z USING OUT a, IN b, IN OUT c, d "
-        "RETURNING INTO e, f;\n"
-        "  FORALL i IN 1 .. n DELETE FROM t WHERE id = ids(i);\n"
-        "END;");
+        "BEGIN OPEN c1; OPEN c2(1, x); FETCH c1 INTO a, b; CLOSE c1; OPEN rc FOR SELECT * FROM t; OPEN rc FOR "
+        "'select 1 from dual' USING a, b; EXECUTE IMMEDIATE 'begin :1 := f(:2, :3, :4); end;' INTO z USING OUT "
+        "a, IN b, IN OUT c, d RETURNING INTO e, f; FORALL i IN 1 .. n DELETE FROM t WHERE id = ids(i); END;");
     std::vector<TRkPlsql_OpenStmt*> o = All<TRkPlsql_OpenStmt>();
     ASSERT_EQ(o.size(), 2u);
     auto* f = One<TRkPlsql_FetchStmt>();
@@ -246,10 +217,8 @@ TEST_F(PlsqlGrammar, AssignmentTargetsAndCalls) {
 
 TEST_F(PlsqlGrammar, CaseStatementAndCaseExpression) {
     Unit<TRk_Plsql>(
-        "BEGIN\n"
-        "  CASE x WHEN 1 THEN y := 1; WHEN 2 THEN NULL; ELSE y := 0; END CASE;\n"
-        "  y := CASE WHEN x > 1 THEN 'a' ELSE 'b' END;\n"
-        "END;");
+        "BEGIN CASE x WHEN 1 THEN y := 1; WHEN 2 THEN NULL; ELSE y := 0; END CASE; y := CASE WHEN x > 1 THEN 'a' "
+        "ELSE 'b' END; END;");
     auto* cs = One<TRkPlsql_CaseStmt>();
     ASSERT_NE(cs, nullptr);
     std::vector<TRkPlsql_CaseExpr*> ce = All<TRkPlsql_CaseExpr>();
@@ -358,7 +327,7 @@ TEST_F(PlsqlGrammar, DataTypes) {
 TEST_F(PlsqlGrammar, ProceduresAndFunctions) {
     auto* p = Unit<TRkPlsql_ProcedureDecl>(
         "CREATE OR REPLACE PROCEDURE hr.raise_sal (id IN NUMBER, amt OUT NUMBER, r IN OUT t%ROWTYPE, d DATE "
-        "DEFAULT SYSDATE) AS\n  v NUMBER;\nBEGIN\n  NULL;\nEXCEPTION WHEN OTHERS THEN NULL;\nEND raise_sal;");
+        "DEFAULT SYSDATE) AS v NUMBER; BEGIN NULL; EXCEPTION WHEN OTHERS THEN NULL; END raise_sal;");
     ASSERT_NE(p, nullptr);
     ASSERT_EQ(Count(p->Params), 4);
     auto Param = [p](int I) { return Item<TRkPlsql_ParameterDecl>(p->Params, I); };
@@ -383,16 +352,9 @@ TEST_F(PlsqlGrammar, ProceduresAndFunctions) {
 
 TEST_F(PlsqlGrammar, Packages) {
     auto* spec = Unit<TRkPlsql_Package>(
-        "CREATE PACKAGE pkg IS\n"
-        "  PRAGMA SERIALLY_REUSABLE;\n"
-        "  TYPE t IS TABLE OF NUMBER;\n"
-        "  c CONSTANT NUMBER := 1;\n"
-        "  CURSOR cur RETURN emp%ROWTYPE;\n"
-        "  CURSOR cur2 IS SELECT * FROM dual;\n"
-        "  FUNCTION f (a NUMBER) RETURN NUMBER;\n"
-        "  PROCEDURE p;\n"
-        "  PRAGMA RESTRICT_REFERENCES (f, WNDS, RNPS);\n"
-        "END pkg;");
+        "CREATE PACKAGE pkg IS PRAGMA SERIALLY_REUSABLE; TYPE t IS TABLE OF NUMBER; c CONSTANT NUMBER := 1; "
+        "CURSOR cur RETURN emp%ROWTYPE; CURSOR cur2 IS SELECT * FROM dual; FUNCTION f (a NUMBER) RETURN NUMBER; "
+        "PROCEDURE p; PRAGMA RESTRICT_REFERENCES (f, WNDS, RNPS); END pkg;");
     ASSERT_NE(spec, nullptr);
     ASSERT_EQ(Count(spec->PackageItems), 8);
     auto* pr = Item<TRkPlsql_PragmaDecl>(spec->PackageItems, 7);
@@ -403,14 +365,9 @@ TEST_F(PlsqlGrammar, Packages) {
               "0 1 PACKAGE|END pkg 3 PRAGMA|RESTRICT_REFERENCES|(|) ; <nil> 1");
 
     auto* body = Unit<TRkPlsql_Package>(
-        "CREATE OR REPLACE PACKAGE BODY pkg AS\n"
-        "  g NUMBER;\n"
-        "  CURSOR cur RETURN emp%ROWTYPE IS SELECT * FROM emp;\n"
-        "  FUNCTION f (a NUMBER) RETURN NUMBER IS BEGIN RETURN a; END f;\n"
-        "  PROCEDURE p IS BEGIN NULL; END;\n"
-        "BEGIN\n"
-        "  g := 0;\n"
-        "END pkg;");
+        "CREATE OR REPLACE PACKAGE BODY pkg AS g NUMBER; CURSOR cur RETURN emp%ROWTYPE IS SELECT * FROM emp; "
+        "FUNCTION f (a NUMBER) RETURN NUMBER IS BEGIN RETURN a; END f; PROCEDURE p IS BEGIN NULL; END; BEGIN g "
+        ":= 0; END pkg;");
     ASSERT_NE(body, nullptr);
     EXPECT_EQ(Fields(body->IsBody, body->CreateKind, OwnTokens(body), Count(body->PackageItems), Count(body->Statements)),
               "1 2 PACKAGE|END|BODY|BEGIN 4 1");
@@ -418,8 +375,8 @@ TEST_F(PlsqlGrammar, Packages) {
 
 TEST_F(PlsqlGrammar, Triggers) {
     auto* t = Unit<TRkPlsql_Trigger>(
-        "CREATE OR REPLACE TRIGGER trg BEFORE INSERT OR UPDATE OF a, b ON emp FOR EACH ROW WHEN (new.x > 0)\n"
-        "BEGIN\n  IF INSERTING THEN :new.id := 1; END IF;\nEND;");
+        "CREATE OR REPLACE TRIGGER trg BEFORE INSERT OR UPDATE OF a, b ON emp FOR EACH ROW WHEN (new.x > 0) "
+        "BEGIN IF INSERTING THEN :new.id := 1; END IF; END;");
     ASSERT_NE(t, nullptr);
     auto* ev = dynamic_cast<TRk_DummyNode*>(t->Event);
     ASSERT_NE(ev, nullptr);

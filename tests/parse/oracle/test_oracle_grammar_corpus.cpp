@@ -13,76 +13,56 @@ using namespace oracle_test;
 
 namespace {
 
-void AddToken(std::set<const TSourceToken*>& S, const TSourceToken* T) {
-    if (!T) return;
-    S.insert(T);
-    if (T->SeparatorToken) S.insert(T->SeparatorToken);
+using TTokenSet = std::set<const TSourceToken*>;
+
+void AddTokens(TTokenSet& S, std::initializer_list<const TSourceToken*> Tokens) {
+    for (const TSourceToken* t : Tokens)
+        if (t) {
+            S.insert(t);
+            if (t->SeparatorToken) S.insert(t->SeparatorToken);
+        }
 }
 
-void AddList(std::set<const TSourceToken*>& S, TRk_List* L) {
-    if (!L) return;
-    for (TRkVisitedAbs* i : L->Items)
-        if (TSourceToken* t = i ? i->AsToken() : nullptr) AddToken(S, t);
+void AddList(TTokenSet& S, TRk_List* L) {
+    for (TRkVisitedAbs* i : L ? L->Items : std::vector<TRkVisitedAbs*>{}) AddTokens(S, {i ? i->AsToken() : nullptr});
 }
 
-void AddDummy(std::set<const TSourceToken*>& S, TRk_DummyNode* D) {
+void AddDummy(TTokenSet& S, TRk_DummyNode* D) {
     if (!D) return;
-    for (TSourceToken* t : {D->Tok1, D->Tok2, D->Tok3, D->Tok4, D->Tok5, D->Tok6, D->Tok7, D->Tok8}) AddToken(S, t);
+    AddTokens(S, {D->Tok1, D->Tok2, D->Tok3, D->Tok4, D->Tok5, D->Tok6, D->Tok7, D->Tok8});
     AddList(S, D->List1);
     AddList(S, D->List2);
 }
 
 // The tokens a parse stored: own tokens and token fields of every node.
-std::set<const TSourceToken*> StoredTokens(TRkParserOracleSql& P) {
-    std::set<const TSourceToken*> s;
+TTokenSet StoredTokens(TRkParserOracleSql& P) {
+    TTokenSet s;
     for (const auto& up : P.NodePool) {
         TRk_Node* n = up.get();
-        for (TSourceToken* t : n->TokenList->Items()) AddToken(s, t);
-        AddToken(s, n->SeparatorToken);
+        for (TSourceToken* t : n->TokenList->Items()) AddTokens(s, {t});
+        AddTokens(s, {n->SeparatorToken});
         if (auto* l = dynamic_cast<TRk_List*>(n)) AddList(s, l);
         if (auto* d = dynamic_cast<TRk_DummyNode*>(n)) AddDummy(s, d);
-        if (auto* a = dynamic_cast<TRk_Attr*>(n)) {
-            AddToken(s, a->NameToken);
-            AddToken(s, a->DotToken);
-            AddToken(s, a->AtToken);
-        }
-        if (auto* q = dynamic_cast<TRk_SelectStmt*>(n)) {
-            AddToken(s, q->SelectToken);
-            AddToken(s, q->SetOperatorToken);
-            AddToken(s, q->SetAllToken);
-        }
-        if (auto* e = dynamic_cast<TRkCustomExpression*>(n)) {
-            AddToken(s, e->OperatorToken);
-            AddToken(s, e->QuantifierToken);
-        }
-        if (auto* a = dynamic_cast<TRk_AliasClause*>(n)) AddToken(s, a->AliasToken);
-        if (auto* c = dynamic_cast<TRk_A_Const*>(n)) AddToken(s, c->ValueToken);
-        if (auto* i = dynamic_cast<TRk_Ident*>(n)) AddToken(s, i->IdentToken);
-        if (auto* d = dynamic_cast<TRk_SelectDistinct*>(n)) AddToken(s, d->KeywordToken);
-        if (auto* o = dynamic_cast<TRk_SortGroupBy*>(n)) AddToken(s, o->SortToken);
-        if (auto* f = dynamic_cast<TRk_FuncCall*>(n)) AddToken(s, f->KeywordToken);
-        if (auto* a = dynamic_cast<TRk_AnalyticFunction*>(n)) {
-            AddToken(s, a->PartitionToken);
-            AddToken(s, a->ByToken);
-        }
-        if (auto* x = dynamic_cast<TRk_ExtractList*>(n)) AddToken(s, x->FieldToken);
-        if (auto* c = dynamic_cast<TRkColumnDef*>(n)) AddToken(s, c->ColumnNameToken);
-        if (auto* c = dynamic_cast<TRkConstraint*>(n)) {
-            AddToken(s, c->ConstraintToken);
-            AddToken(s, c->NameToken);
-        }
-        if (auto* c = dynamic_cast<TRk_CreateTableStmt*>(n)) AddToken(s, c->AsToken);
-        if (auto* c = dynamic_cast<TRk_CreateIndexSqlStatement*>(n)) AddToken(s, c->IndexKindToken);
-        if (auto* c = dynamic_cast<TRk_CreateViewSqlStatement*>(n)) AddToken(s, c->ForceToken);
-        if (auto* a = dynamic_cast<TRk_alterTableStmt*>(n)) {
-            AddToken(s, a->AlterToken);
-            AddToken(s, a->TableToken);
-        }
+        if (auto* a = dynamic_cast<TRk_Attr*>(n)) AddTokens(s, {a->NameToken, a->DotToken, a->AtToken});
+        if (auto* q = dynamic_cast<TRk_SelectStmt*>(n)) AddTokens(s, {q->SelectToken, q->SetOperatorToken, q->SetAllToken});
+        if (auto* e = dynamic_cast<TRkCustomExpression*>(n)) AddTokens(s, {e->OperatorToken, e->QuantifierToken});
+        if (auto* a = dynamic_cast<TRk_AliasClause*>(n)) AddTokens(s, {a->AliasToken});
+        if (auto* c = dynamic_cast<TRk_A_Const*>(n)) AddTokens(s, {c->ValueToken});
+        if (auto* i = dynamic_cast<TRk_Ident*>(n)) AddTokens(s, {i->IdentToken});
+        if (auto* d = dynamic_cast<TRk_SelectDistinct*>(n)) AddTokens(s, {d->KeywordToken});
+        if (auto* o = dynamic_cast<TRk_SortGroupBy*>(n)) AddTokens(s, {o->SortToken});
+        if (auto* f = dynamic_cast<TRk_FuncCall*>(n)) AddTokens(s, {f->KeywordToken});
+        if (auto* a = dynamic_cast<TRk_AnalyticFunction*>(n)) AddTokens(s, {a->PartitionToken, a->ByToken});
+        if (auto* x = dynamic_cast<TRk_ExtractList*>(n)) AddTokens(s, {x->FieldToken});
+        if (auto* c = dynamic_cast<TRkColumnDef*>(n)) AddTokens(s, {c->ColumnNameToken});
+        if (auto* c = dynamic_cast<TRkConstraint*>(n)) AddTokens(s, {c->ConstraintToken, c->NameToken});
+        if (auto* c = dynamic_cast<TRk_CreateTableStmt*>(n)) AddTokens(s, {c->AsToken});
+        if (auto* c = dynamic_cast<TRk_CreateIndexSqlStatement*>(n)) AddTokens(s, {c->IndexKindToken});
+        if (auto* c = dynamic_cast<TRk_CreateViewSqlStatement*>(n)) AddTokens(s, {c->ForceToken});
+        if (auto* a = dynamic_cast<TRk_alterTableStmt*>(n)) AddTokens(s, {a->AlterToken, a->TableToken});
         if (auto* m = dynamic_cast<TRk_MergeStmt*>(n)) {
-            for (TSourceToken* t : {m->MergeToken, m->IntoToken, m->UsingToken, m->OnToken}) AddToken(s, t);
-            AddDummy(s, m->MatchedPart.get());
-            AddDummy(s, m->NotMatchedPart.get());
-            AddDummy(s, m->OnPart.get());
+            AddTokens(s, {m->MergeToken, m->IntoToken, m->UsingToken, m->OnToken});
+            for (TRk_DummyNode* d : {m->MatchedPart.get(), m->NotMatchedPart.get(), m->OnPart.get()}) AddDummy(s, d);
         }
     }
     return s;
@@ -97,7 +77,7 @@ protected:
         // Statements that are only recognised (sequences, transactions, ...)
         // keep nothing.
         if (Parser->RootNode == nullptr) return "";
-        std::set<const TSourceToken*> stored = StoredTokens(*Parser);
+        TTokenSet stored = StoredTokens(*Parser);
         std::string miss;
         for (TSourceToken* t : Tokens->Items()) {
             if (!t->IsSignificant() || t->TokenCode == 0 || t->TokenCode == ';') continue;

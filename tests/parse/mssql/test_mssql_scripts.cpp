@@ -263,6 +263,23 @@ TEST(MssqlScripts, BatchModelStatements) {
     CheckWalks(s);
 }
 
+// Forms the batch above does not have walk their tokens too.
+TEST(MssqlScripts, MoreFormsWalkTheirTokens) {
+    Script s("DECLARE @c AS CURSOR, @d int\nSET @c = CURSOR SCROLL READ_ONLY FOR SELECT a FROM t\n"
+             "EXEC @rc = dbo.p @a = -1, @out OUTPUT WITH RECOMPILE\nFETCH ABSOLUTE 5 FROM GLOBAL c\n"
+             "SET NOCOUNT ON\nRETURN @x + 1\n");
+    EXPECT_EQ(s.P.ErrorCount(), 0) << s.P.GetErrorMessages();
+    EXPECT_EQ(s.Types(), (std::vector<TSqlStatementType>{sstMssqlDeclare, sstMssqlSet, sstMssqlExec, sstMssqlFetch,
+                                                         sstMssqlSet, sstMssqlReturn}));
+    auto* Set = s.As<TMssqlSet>(1);
+    ASSERT_TRUE(Set && Set->CursorQuery);
+    EXPECT_EQ(Set->CursorQuery->Tables->Count(), 1);
+    for (TCustomSqlStatement* S : s.P.Statements()) EXPECT_TRUE(S->Parsed) << S->ClassName();
+    CheckWalks(s);
+    Set->Reset();
+    EXPECT_EQ(Set->CursorQuery, nullptr);
+}
+
 // ---------------------------------------------------------------------------
 // Statement boundaries, variables and recovery
 

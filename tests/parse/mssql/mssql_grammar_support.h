@@ -66,28 +66,17 @@ inline std::string ListShape(const TRk_List* L) {
 
 inline const char* KindName(TRkOpType K) {
     switch (K) {
-        case Expr_OP: return "OP";
-        case Expr_AND: return "AND";
-        case Expr_OR: return "OR";
-        case Expr_NOT: return "NOT";
-        case Expr_Arithmetic: return "Arith";
-        case Expr_Comparison: return "Cmp";
-        case Expr_Escape: return "Esc";
-        case Expr_IsNull: return "IsNull";
-        case Expr_IsNotNull: return "IsNotNull";
-        case Expr_In: return "In";
-        case Expr_NotIn: return "NotIn";
-        case Expr_Between: return "Between";
-        case Expr_NotBetween: return "NotBetween";
-        case Expr_AllOp: return "AllOp";
-        case Expr_NotLike: return "NotLike";
-        case Expr_AtTimeZone: return "AtTZ";
-        case Expr_Other: return "Other";
-        case Expr_NotSupported: return "NotSupported";
-        case Expr_Cursor: return "Cursor";
-        case Expr_Exists: return "Exists";
-        case Expr_Ident: return "Ident";
-        case Expr_subquery: return "Subquery";
+        case Expr_OP: return "OP";                case Expr_AND: return "AND";
+        case Expr_OR: return "OR";                case Expr_NOT: return "NOT";
+        case Expr_Arithmetic: return "Arith";     case Expr_Comparison: return "Cmp";
+        case Expr_Escape: return "Esc";           case Expr_IsNull: return "IsNull";
+        case Expr_IsNotNull: return "IsNotNull";  case Expr_In: return "In";
+        case Expr_NotIn: return "NotIn";          case Expr_Between: return "Between";
+        case Expr_NotBetween: return "NotBetween"; case Expr_AllOp: return "AllOp";
+        case Expr_NotLike: return "NotLike";      case Expr_AtTimeZone: return "AtTZ";
+        case Expr_Other: return "Other";          case Expr_NotSupported: return "NotSupported";
+        case Expr_Cursor: return "Cursor";        case Expr_Exists: return "Exists";
+        case Expr_Ident: return "Ident";          case Expr_subquery: return "Subquery";
         default: return "?";
     }
 }

@@ -52,22 +52,20 @@ TEST(MssqlStatementParse, TheFirstElementsStatementNodeBecomesTheRoot) {
     EXPECT_TRUE(f.S->Parsed);
     EXPECT_EQ(f.S->GetErrorCount(), 0);
     EXPECT_EQ(Walk(f.S.get()), "GO");
-}
 
-TEST(MssqlStatementParse, AnEmptyResultListIsARecordAndNoRoot) {
-    Fixture f;
-    EXPECT_EQ(f.S->Parse(false), 0);
-    EXPECT_EQ(f.S->RootNode, nullptr);
-    EXPECT_FALSE(f.S->Parsed);
-    ASSERT_EQ(f.S->GetErrorCount(), 1);
-    EXPECT_EQ(f.S->SyntaxErrors.Get(1).Message, "No sql found in mssql parser");
-}
+    // An empty result list is a record and no root.
+    Fixture e;
+    EXPECT_EQ(e.S->Parse(false), 0);
+    EXPECT_EQ(e.S->RootNode, nullptr);
+    EXPECT_FALSE(e.S->Parsed);
+    ASSERT_EQ(e.S->GetErrorCount(), 1);
+    EXPECT_EQ(e.S->SyntaxErrors.Get(1).Message, "No sql found in mssql parser");
 
-TEST(MssqlStatementParse, AFirstItemThatIsNoElementLeavesNoRoot) {
-    Fixture f;
-    f.P->Build = [](TElementParser& P) { P.ResultList.push_back(P.NewNode<_TMssqlGo>()); };
-    EXPECT_EQ(f.S->Parse(false), 0);
-    EXPECT_EQ(f.S->RootNode, nullptr);
-    EXPECT_FALSE(f.S->Parsed);
-    EXPECT_EQ(f.S->GetErrorCount(), 0);
+    // A first item that is no element leaves no root, without a record.
+    Fixture n;
+    n.P->Build = [](TElementParser& P) { P.ResultList.push_back(P.NewNode<_TMssqlGo>()); };
+    EXPECT_EQ(n.S->Parse(false), 0);
+    EXPECT_EQ(n.S->RootNode, nullptr);
+    EXPECT_FALSE(n.S->Parsed);
+    EXPECT_EQ(n.S->GetErrorCount(), 0);
 }

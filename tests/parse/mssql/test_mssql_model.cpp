@@ -186,8 +186,7 @@ TEST(MssqlWithas, QueryMadeAndFreedByReset) {
     EXPECT_EQ(S->Query->RootNode, W->Query);
     EXPECT_EQ(Walk(S, {"TSelectSqlStatement"}), "WITH cte <TSelectSqlStatement TSelectSqlStatement> AS");
     S->Reset();
-    EXPECT_EQ(S->Query, nullptr);
-    EXPECT_EQ(S->CteList, nullptr);
+    EXPECT_TRUE(!S->Query && !S->CteList);
 }
 
 // The raw text of a statement read by its words leaves out comments and
@@ -205,12 +204,9 @@ TEST(MssqlDummy, TextsByKind) {
     EXPECT_EQ(S->AsText(), "RAISERROR('x',\r\n 16)");
     EXPECT_EQ(Walk(S), "RAISERROR ( 'x' , 16 )");
 
-    auto* Lbl = Built<TMssqlDummyStmt>(t.Wrap(t.Dummy(101, {t.Tok("again:"), t.Comment("/*x*/"), t.Blank()})));
-    ASSERT_NE(Lbl, nullptr);
-    EXPECT_EQ(Lbl->GetSqlText(), "again:");
-    auto* Brk = Built<TMssqlDummyStmt>(t.Wrap(t.Dummy(73, {t.Tok("BREAK")})));
-    ASSERT_NE(Brk, nullptr);
-    EXPECT_EQ(Brk->GetSqlText(), NotSupported);
+    EXPECT_EQ(Built<TMssqlDummyStmt>(t.Wrap(t.Dummy(101, {t.Tok("again:"), t.Comment("/*x*/"), t.Blank()})))->GetSqlText(),
+              "again:");
+    EXPECT_EQ(Built<TMssqlDummyStmt>(t.Wrap(t.Dummy(73, {t.Tok("BREAK")})))->GetSqlText(), NotSupported);
 
     auto* E = t.Dummy(45);
     for (TSourceToken* X : {t.Tok("oops"), t.Blank(), t.Comment("/*c*/"), t.Tok("x"), t.Break()})
@@ -266,10 +262,7 @@ TEST(MssqlStatements, ResetDropsEveryReferenceIntoTheTree) {
     ASSERT_NE(Decl, nullptr);
     ASSERT_NE(Decl->CursorQuery, nullptr);
     Decl->Reset();
-    EXPECT_EQ(Decl->CursorName, nullptr);
-    EXPECT_EQ(Decl->CursorOption, nullptr);
-    EXPECT_EQ(Decl->CursorOptions, nullptr);
-    EXPECT_EQ(Decl->Vars, nullptr);
+    EXPECT_TRUE(!Decl->CursorName && !Decl->CursorOption && !Decl->CursorOptions && !Decl->Vars);
 
     auto* G = t.Own(t.New<_TMssqlGo>(), {t.Tok("GO")});
     G->Node = t.Words({"5"});
@@ -294,10 +287,7 @@ TEST(MssqlStatements, ResetDropsEveryReferenceIntoTheTree) {
     auto* Proc = Built<TMssqlCreateProcedure>(t.Wrap(P));
     ASSERT_NE(Proc, nullptr);
     Proc->Reset();
-    EXPECT_EQ(Proc->CreateToken, nullptr);
-    EXPECT_EQ(Proc->ProcToken, nullptr);
-    EXPECT_EQ(Proc->Name, nullptr);
-    EXPECT_EQ(Proc->BodyStatements->Count(), 0);
+    EXPECT_TRUE(!Proc->CreateToken && !Proc->ProcToken && !Proc->Name && Proc->BodyStatements->Count() == 0);
 
     auto* F = t.New<_TMssqlCreateFunction>();
     F->CreateToken = t.Tok("ALTER");
@@ -309,9 +299,7 @@ TEST(MssqlStatements, ResetDropsEveryReferenceIntoTheTree) {
     ASSERT_NE(Fn, nullptr);
     EXPECT_EQ(Fn->BlockBody->Children->Count(), 1);
     Fn->Reset();
-    EXPECT_EQ(Fn->CreateToken, nullptr);
-    EXPECT_EQ(Fn->ReturnKind, 1);
-    EXPECT_EQ(Fn->BlockBody->Children->Count(), 0);
+    EXPECT_TRUE(!Fn->CreateToken && Fn->ReturnKind == 1 && Fn->BlockBody->Children->Count() == 0);
 
     auto* Cm = t.Dummy(97, {t.Tok("COMMIT"), t.Tok("TRAN")});
     Cm->TranName = t.Tok("t1", ttIdentifier);
@@ -326,6 +314,5 @@ TEST(MssqlStatements, ResetDropsEveryReferenceIntoTheTree) {
     auto* Fetch = Built<TMssqlFetch>(t.Wrap(Fe));
     ASSERT_NE(Fetch, nullptr);
     Fetch->Reset();
-    EXPECT_EQ(Fetch->CursorName, nullptr);
-    EXPECT_EQ(Fetch->IntoNode, nullptr);
+    EXPECT_TRUE(!Fetch->CursorName && !Fetch->IntoNode);
 }

@@ -209,8 +209,6 @@ TEST_F(MssqlDdl, DataTypes) {
         const char* Want;  // form, first and second parameter, own tokens
     } cases[] = {
         {"int", "2 -9999 -9999 int"},
-        {"datetime", "2 -9999 -9999 datetime"},
-        {"INT", "2 -9999 -9999 INT"},
         {"int(4)", "2 4 -9999 int|(|4|)"},
         {"money(10, 4)", "2 10 4 money|(|10|,|4|)"},
         {"[int]", "2 -9999 -9999 [int]"},

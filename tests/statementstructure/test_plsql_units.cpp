@@ -103,6 +103,9 @@ TEST(PlsqlUnits, WholeUnits) {
         {"create trigger logon_audit after logon on database\nbegin\n  insert into audit_log values (user,\n"
          "sysdate);\nend;\n/\n",
          sstplsql_createtrigger, nkPlsqlTrigger, {nkPlsqlSqlStmt}, {"TInsertSqlStatement"}, nullptr},
+        {"begin savepoint a; set transaction read only; lock table t in row share mode; end;\n/\n", sstplsql_block,
+         nkPlsqlBlock, {nkPlsqlSqlStmt, nkPlsqlSqlStmt, nkPlsqlSqlStmt},
+         {"TSavepointSqlStatement", "TSetTranscationSqlStatement", "TLockTableSqlStatement"}, nullptr},
         // A CALL body is not parsed.
         {"create trigger t_call before delete on emp call log_delete\n/\n", sstplsql_createtrigger, nkPlsqlTrigger,
          {}, {"TOracleCallSqlStatement"},

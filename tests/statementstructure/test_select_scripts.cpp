@@ -31,6 +31,54 @@ std::string OwnWords(TRk_Node* n) {
     return words;
 }
 
+// A join as "<kind>[p<parens>] <table or (nested join)>", then per item
+// " +<its words>=<join type>:<table>/<condition kind>".
+std::string Picture(TRkJoin* j) {
+    std::string s = std::to_string(j->JoinKind) + (j->ParenCount ? "p" + std::to_string(j->ParenCount) : "") + " ";
+    s += j->NestedJoin ? "(" + Picture(j->NestedJoin.get()) + ")" : j->Table ? j->Table->GetTableText() : "-";
+    for (int i = 0; i < j->Items->Count(); ++i) {
+        TRkJoinItem* it = j->Items->GetJoinItem(i);
+        s += " +" + OwnWords(it) + "=" + std::to_string(it->JoinType) + ":" + it->Table->GetTableText() + "/" +
+             std::to_string(it->ConditionKind);
+    }
+    return s;
+}
+
+TEST(SelectJoins, JoinPictures) {
+    const struct {
+        const char *from, *picture;
+        int tables;
+        const char* walk;   // of the first join
+    } rows[] = {
+        {"emp e join dept d on e.deptno = d.deptno, bonus bb", "1 emp +join=3:dept/2 | 0 bonus", 3,
+         "emp e join dept d on e . deptno = d . deptno"},
+        {"a join b on a.x = b.y join c using (z)", "1 a +join=3:b/2 +join=3:c/1", 3,
+         "a join b on a . x = b . y join c using ( z )"},
+        {"((a join b on a.x = b.y))", "2 (2p1 (1p1 a +join=3:b/2))", 2, "( ( a join b on a . x = b . y ) )"},
+        {"a cross join b", "1 a +cross join=1:b/0", 2, nullptr},
+        {"a natural join b", "1 a +natural join=2:b/0", 2, nullptr},
+        {"a full join b on a.x = b.y", "1 a +full join=7:b/2", 2, nullptr},
+        {"a left join b on a.x = b.y", "1 a +left join=9:b/2", 2, nullptr},
+        {"a right join b on a.x = b.y", "1 a +right join=8:b/2", 2, nullptr},
+        {"a full outer join b on a.x = b.y", "1 a +full outer join=4:b/2", 2, nullptr},
+        {"a left outer join b on a.x = b.y", "1 a +left outer join=6:b/2", 2, nullptr},
+        {"a right outer join b on a.x = b.y", "1 a +right outer join=5:b/2", 2, nullptr},
+        {"a inner join b on a.x = b.y", "1 a +inner join=10:b/2", 2, nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.from);
+        One<TSelectSqlStatement> q(std::string("select x from ") + r.from + ";");
+        ASSERT_NE(q.st, nullptr);
+        std::string picture;
+        for (int i = 0; i < q.st->JoinList->Count(); ++i)
+            picture += (i ? " | " : "") + Picture(q.st->JoinList->GetJoin(i));
+        EXPECT_EQ(picture, r.picture);
+        EXPECT_EQ(q.st->Tables->Count(), r.tables);
+        EXPECT_EQ(Walk(q.st), SourceTokens(q.st, false));
+        if (r.walk) { EXPECT_EQ(Walk(q.st->JoinList->GetJoin(0)), r.walk); }
+    }
+}
+
 TEST(SelectScripts, FieldsTablesAndJoins) {
     One<TSelectSqlStatement> q("select e.ename, d.dname dn from emp e join dept d on e.deptno = d.deptno, bonus bb;");
     TSelectSqlStatement* st = q.st;
@@ -38,85 +86,20 @@ TEST(SelectScripts, FieldsTablesAndJoins) {
     ASSERT_EQ(st->Fields->Count(), 2);
     EXPECT_EQ(st->Fields->GetField(0)->GetFieldText(), "ename");
     EXPECT_EQ(st->Fields->GetField(1)->GetAliasText(), "dn");
-    ASSERT_EQ(st->JoinList->Count(), 2);
     TRkJoin* j = st->JoinList->GetJoin(0);
-    EXPECT_EQ(j->Table->GetTableText(), "emp");
-    ASSERT_EQ(j->Items->Count(), 1);
-    EXPECT_EQ(j->Items->GetJoinItem(0)->Table->GetTableText(), "dept");
-    EXPECT_EQ(j->Items->GetJoinItem(0)->ConditionKind, 2);
-    EXPECT_EQ(st->Tables->Count(), 3);
+    EXPECT_EQ(j->Table->Join, j);
+    EXPECT_EQ(j->Items->GetJoinItem(0)->Condition->ExprType, Expr_Comparison);
     EXPECT_EQ(st->JoinList->GetJoin(1)->SeparatorToken->Text, ",");
-    EXPECT_EQ(st->JoinList->GetJoin(1)->JoinKind, 0);
     for (TSourceToken* t : st->SourceTokens->Items())
         if (t->Text == "bb") { EXPECT_EQ(t->DbObjKind, okTableAlias); }
     EXPECT_EQ(st->GetFromText(), "emp e  join dept d on e.deptno = d.deptno,bonus bb");
-}
-
-TEST(SelectJoins, JoinChainFlattensIntoOneJoinWithItems) {
-    One<TSelectSqlStatement> q("select x from a join b on a.x = b.y join c using (z);");
-    TSelectSqlStatement* st = q.st;
-    ASSERT_NE(st, nullptr);
-    ASSERT_EQ(st->JoinList->Count(), 1);
-    TRkJoin* j = st->JoinList->GetJoin(0);
-    EXPECT_EQ(j->JoinKind, 1);
-    ASSERT_NE(j->Table, nullptr);
-    EXPECT_EQ(j->Table->GetTableText(), "a");
-    EXPECT_EQ(j->Table->Join, j);
-    ASSERT_EQ(j->Items->Count(), 2);
-    TRkJoinItem* ib = j->Items->GetJoinItem(0);
-    TRkJoinItem* ic = j->Items->GetJoinItem(1);
-    EXPECT_EQ(ib->Table->GetTableText(), "b");
-    EXPECT_EQ(ib->JoinType, 3);
-    EXPECT_EQ(ib->ConditionKind, 2);
-    ASSERT_NE(ib->Condition, nullptr);
-    EXPECT_EQ(ib->Condition->ExprType, Expr_Comparison);
-    EXPECT_EQ(ic->Table->GetTableText(), "c");
-    EXPECT_EQ(ic->ConditionKind, 1);
-    ASSERT_NE(ic->Condition, nullptr);
-    EXPECT_EQ(ic->Condition->ExprType, Expr_namelist);
-    EXPECT_NE(dynamic_cast<TRk_joinqual*>(ic->Condition->SourceNode), nullptr);
-    EXPECT_EQ(st->Tables->Count(), 3);
-    EXPECT_EQ(Walk(j), "a join b on a . x = b . y join c using ( z )");
-}
-
-TEST(SelectJoins, JoinTypeKeywordsGoToTheItem) {
-    const struct {
-        const char* words;
-        std::uint8_t itemType;
-    } rows[] = {
-        {"join", 3},       {"cross join", 1},       {"natural join", 2},      {"full join", 7},
-        {"left join", 9},  {"right join", 8},       {"full outer join", 4},   {"left outer join", 6},
-        {"right outer join", 5}, {"inner join", 10},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.words);
-        const std::string words = r.words;
-        const bool on = words.rfind("cross", 0) != 0 && words.rfind("natural", 0) != 0;
-        One<TSelectSqlStatement> q("select x from a " + words + " b" + (on ? " on a.x = b.y" : "") + ";");
-        ASSERT_NE(q.st, nullptr);
-        ASSERT_EQ(q.st->JoinList->Count(), 1);
-        TRkJoinItem* item = q.st->JoinList->GetJoin(0)->Items->GetJoinItem(0);
-        EXPECT_EQ(item->JoinType, r.itemType);
-        EXPECT_EQ(OwnWords(item), words);
-    }
-}
-
-TEST(SelectJoins, DoublyParenthesisedJoinNestsTwice) {
-    One<TSelectSqlStatement> q("select x from ((a join b on a.x = b.y));");
-    ASSERT_NE(q.st, nullptr);
-    ASSERT_EQ(q.st->JoinList->Count(), 1);
-    TRkJoin* top = q.st->JoinList->GetJoin(0);
-    EXPECT_EQ(top->JoinKind, 2);
-    ASSERT_NE(top->NestedJoin, nullptr);
-    TRkJoin* n1 = top->NestedJoin.get();
-    EXPECT_EQ(n1->JoinKind, 2);
-    EXPECT_EQ(n1->ParenCount, 1);
-    ASSERT_NE(n1->NestedJoin, nullptr);
-    TRkJoin* n2 = n1->NestedJoin.get();
-    EXPECT_EQ(n2->ParenCount, 1);
-    EXPECT_EQ(n2->Table->GetTableText(), "a");
-    EXPECT_EQ(n2->Items->Count(), 1);
-    EXPECT_EQ(Walk(top), "( ( a join b on a . x = b . y ) )");
+    // USING gives a name list over the join qualification.
+    One<TSelectSqlStatement> u("select x from a join c using (z);");
+    ASSERT_NE(u.st, nullptr);
+    TRkCustomExpression* c = u.st->JoinList->GetJoin(0)->Items->GetJoinItem(0)->Condition;
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->ExprType, Expr_namelist);
+    EXPECT_NE(dynamic_cast<TRk_joinqual*>(c->SourceNode), nullptr);
 }
 
 TEST(SelectJoins, RightOperandWithoutLeadingJoinIsIgnored) {

@@ -21,45 +21,40 @@ std::string Substitute(const std::string& Text, const TOnSubstitutionVarEvent& E
     return P.Text;
 }
 
-std::vector<std::string> Names(const std::string& Text) {
-    std::vector<std::string> R;
-    Substitute(Text, [&](TSubstitutionVarList& L) {
-        for (int i = 0; i < L.Count(); ++i) R.push_back(L.GetItem(i)->GetName());
-    });
-    return R;
-}
-
 }  // namespace
 
-TEST(SubstitutionVariables, NamesFollowTheNameRule) {
-    EXPECT_EQ(Names("select &a, &&b, &c0, & from t"),
-              (std::vector<std::string>{"&a", "&&b", "&c", "&"}));
-    EXPECT_EQ(Names("x&a&b"), (std::vector<std::string>{"&a", "&b"}));
-    EXPECT_EQ(Names("&x_1#$y9"), (std::vector<std::string>{"&x_1#$y9"}));
-    EXPECT_EQ(Names("&&&a"), (std::vector<std::string>{"&&", "&a"}));
-    EXPECT_EQ(Names("no variables"), std::vector<std::string>{});
-    EXPECT_EQ(Names("ends with &"), (std::vector<std::string>{"&"}));
-}
-
-TEST(SubstitutionVariables, EveryOccurrenceTakesItsOwnEntry) {
-    std::string R = Substitute("select &a, &&b, &c0, & from t where x = '&a'", [](TSubstitutionVarList& L) {
-        ASSERT_EQ(L.Count(), 5);
-        const char* Values[] = {"1", "2", "3", "", "4"};
-        for (int i = 0; i < 5; ++i) L.GetItem(i)->SetValue(Values[i]);
-    });
-    EXPECT_EQ(R, "select 1, 2, 30,   from t where x = '4'");
-}
-
-TEST(SubstitutionVariables, WithoutAHostEveryVariableBecomesOneBlank) {
-    EXPECT_EQ(Substitute("a&x b &&y c&", nullptr), "a  b   c ");
-}
-
-TEST(SubstitutionVariables, AValueHoldingAnAmpersandNameIsNotSubstitutedAgain) {
-    std::string R = Substitute("&a and &b", [](TSubstitutionVarList& L) {
-        L.GetItem(0)->SetValue("&b");
-        L.GetItem(1)->SetValue("B");
-    });
-    EXPECT_EQ(R, "&b and B");
+TEST(SubstitutionVariables, NamesAndValues) {
+    const struct {
+        const char* text;
+        std::vector<std::string> names;
+        std::vector<const char*> values;
+        const char* result;
+        bool host = true;
+    } rows[] = {
+        // Every occurrence takes its own entry; names follow the name rule.
+        {"select &a, &&b, &c0, & from t where x = '&a'", {"&a", "&&b", "&c", "&", "&a"}, {"1", "2", "3", "", "4"},
+         "select 1, 2, 30,   from t where x = '4'"},
+        {"x&a&b", {"&a", "&b"}, {"1", "2"}, "x12"},
+        {"&x_1#$y9", {"&x_1#$y9"}, {"v"}, "v"},
+        {"&&&a", {"&&", "&a"}, {"1", "2"}, "12"},
+        {"no variables", {}, {}, "no variables"},
+        {"ends with &", {"&"}, {"!"}, "ends with !"},
+        // A value holding an ampersand name is not substituted again.
+        {"&a and &b", {"&a", "&b"}, {"&b", "B"}, "&b and B"},
+        // Without a host every variable becomes one blank.
+        {"a&x b &&y c&", {}, {}, "a  b   c ", false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        std::vector<std::string> names;
+        auto host = [&](TSubstitutionVarList& L) {
+            for (int i = 0; i < L.Count(); ++i) names.push_back(L.GetItem(i)->GetName());
+            ASSERT_EQ(L.Count(), static_cast<int>(r.values.size()));
+            for (int i = 0; i < L.Count(); ++i) L.GetItem(i)->SetValue(r.values[i]);
+        };
+        EXPECT_EQ(Substitute(r.text, r.host ? TOnSubstitutionVarEvent(host) : nullptr), r.result);
+        EXPECT_EQ(names, r.names);
+    }
 }
 
 TEST(SubstitutionVariables, AFailingHostLeavesTheTextAsItWas) {

@@ -4,36 +4,18 @@
 
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
+#include "nodes/token_builder.h"
 #include "nodes/u_nodes_generic.h"
 #include "statementstructure/schemaobjects.h"
 #include "statementstructure/sqlstatement.h"
 
-namespace {
+using testtok::Tok;
 
-// A token list standing for a script: each piece becomes one token.
-struct Script {
-    TSourceTokenList List{true};
-    TSourceToken* Add(const std::string& Text, std::uint8_t Type) {
-        auto T = MakeSourceToken(Text, Type, 0, 0, 1, 1);
-        T->OwnerList = &List;
-        T->PosInList = List.Count();
-        TSourceToken* Raw = T.get();
-        List.Add(std::move(T));
-        return Raw;
-    }
-};
-
-}  // namespace
 
 TEST(SchemaObjects, TableNameForTheWizardCarriesNoTrailingComment) {
-    Script S;
-    TSourceToken* Name = S.Add("EMP", ttIdentifier);
-    S.Add("  ", ttBlanks);
-    S.Add("-- staff", ttLineComment);
-    S.Add("\r\n", ttLineBreak);
-    S.Add("(", ttLeftParen);
+    auto S = testtok::Script("EMP  -- staff\r\n(");
     auto Attr = CreateNodeOfClass<TRk_Attr>();
-    Attr->NameToken = Name;
+    Attr->NameToken = Tok(*S, "EMP");
     TRkTable T;
     T.TableKind = 1;
     T.NameNode = Attr.get();
@@ -47,13 +29,10 @@ TEST(SchemaObjects, TableNameForTheWizardCarriesNoTrailingComment) {
 }
 
 TEST(SchemaObjects, ColumnDefinitionNamesStayAsWritten) {
-    Script S;
-    TSourceToken* Name = S.Add("\"Dept\"", ttQuotedName);
-    S.Add(" ", ttBlanks);
-    S.Add("/* fk */", ttBlockComment);
+    auto S = testtok::Script("\"Dept\" /* fk */");
     TRkField F;
     F.IsColumnDef = 1;
-    F.NameToken = Name;
+    F.NameToken = Tok(*S, "\"Dept\"");
     EXPECT_EQ(F.GetFieldText(), "\"Dept\"");
     EXPECT_EQ(F.GetFieldNameText(), "\"Dept\"");
     EXPECT_EQ(F.AsText(), "\"Dept\"");
@@ -135,18 +114,15 @@ TEST(SchemaObjects, ListsOwnWhatTheyAreToldAndCheckIndexes) {
 }
 
 TEST(SchemaObjects, ColumnListPadsNamesForSeparatorStyleOne) {
-    Script S;
-    TSourceToken* A = S.Add("a", ttIdentifier);
-    TSourceToken* Comma = S.Add(",", ttComma);
-    TSourceToken* Bbb = S.Add("bbb", ttIdentifier);
+    auto S = testtok::Script("a,bbb");
     TRkFieldList L(true);
     auto* F1 = new TRkField();
     F1->IsColumnDef = 1;
-    F1->NameToken = A;
+    F1->NameToken = Tok(*S, "a");
     auto* F2 = new TRkField();
     F2->IsColumnDef = 1;
-    F2->NameToken = Bbb;
-    F2->SeparatorToken = Comma;
+    F2->NameToken = Tok(*S, "bbb");
+    F2->SeparatorToken = Tok(*S, ",");
     L.Add(F1);
     L.Add(F2);
     TRkFmtOpt Saved = FmtOpt;
@@ -159,18 +135,14 @@ TEST(SchemaObjects, ColumnListPadsNamesForSeparatorStyleOne) {
 }
 
 TEST(SchemaObjects, NameNodeTextIsTheSourceTextWithoutWhatTrailsIt) {
-    Script S;
-    TSourceToken* Schema = S.Add("Scott", ttIdentifier);
-    TSourceToken* Dot = S.Add(".", ttPeriod);
-    TSourceToken* Name = S.Add("IX_Emp", ttIdentifier);
-    S.Add(" ", ttBlanks);
-    S.Add("/* unique */", ttBlockComment);
-    S.Add("\r\n", ttLineBreak);
+    auto S = testtok::Script("Scott.IX_Emp /* unique */\r\n");
+    TSourceToken* Dot = Tok(*S, ".");
+    TSourceToken* Name = Tok(*S, "IX_Emp");
     auto Parts = CreateNodeOfClass<TRk_List>();
     Name->SeparatorToken = Dot;
     Parts->Add(Name);
     auto Attr = CreateNodeOfClass<TRk_Attr>();
-    Attr->NameToken = Schema;
+    Attr->NameToken = Tok(*S, "Scott");
     Attr->NameParts = Parts.get();
     Attr->DotToken = Dot;
     EXPECT_EQ(NodeNameText(Attr.get()), "Scott.IX_Emp");
@@ -182,15 +154,14 @@ TEST(SchemaObjects, NameNodeTextIsTheSourceTextWithoutWhatTrailsIt) {
 // Items of a constraint list that are no constraints (DEFERRABLE states a
 // grammar may leave there) are skipped by the field's texts.
 TEST(SchemaObjects, NonConstraintItemsInAColumnsListAreSkipped) {
-    Script S;
-    TSourceToken* Name = S.Add("id", ttIdentifier);
+    auto S = testtok::Script("id");
     auto State = CreateNodeOfClass<TRk_DummyNode>();
     State->TextOverride = "deferrable";
     auto C = CreateNodeOfClass<TRkConstraint>();
     C->TextOverride = "not null";
     TRkField F;
     F.IsColumnDef = 1;
-    F.NameToken = Name;
+    F.NameToken = Tok(*S, "id");
     F.Constraints->Add(State.get());
     F.Constraints->Add(C.get());
     EXPECT_EQ(F.AsText(), "id not null");

@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "frontend/marlsqlparser.h"
+#include "statement_fixture.h"
 #include "statementstructure/ddlstatement.h"
 
 namespace {
@@ -40,15 +40,6 @@ void CountKeys(TRkConstraintList* list, Counts& c) {
         if (k->ConstraintType == 5 || k->ConstraintType == 8) ++c.foreignKeys;
     }
 }
-
-class CountTokens : public TRkVisitorAbs {
-public:
-    int Count = 0;
-    void Visit(TRkVisitedAbs* Obj) override {
-        TRkVisitorAbs::Visit(Obj);
-        Count += Obj->AsToken() != nullptr;
-    }
-};
 
 // What one DDL statement contributes; the same after a second parse.
 Counts CountStatement(TCustomSqlStatement* st) {
@@ -87,8 +78,7 @@ Counts CheckScript(const fs::path& file, std::uint8_t vendor) {
     for (int i = 0; i < p.Statements().Count(); ++i) {
         TCustomSqlStatement* st = p.Statements().GetStatement(i);
         SCOPED_TRACE(file.filename().string() + " statement " + std::to_string(i));
-        CountTokens walk;
-        st->Accept(&walk);
+        (void)sstest::Walk(st);
         (void)st->GetText();
         const bool ddl = dynamic_cast<TCreateTableSqlStatement*>(st) || dynamic_cast<TCreateIndexSqlStatement*>(st) ||
                          dynamic_cast<TAlterTableStatement*>(st);

@@ -30,7 +30,7 @@ public:
     }
 };
 
-// Parses "begin null; end;" with the stand-in; returns Parse's result.
+// Parses the text "begin null end;" with the stand-in; returns Parse's result.
 int FakeParse(TPlsqlStatement& S, std::function<TRk_Node*(TFakePlsqlParser&)> Build,
               TFakePlsqlParser** Out = nullptr) {
     S.SetSqlText("begin null end;");

@@ -16,18 +16,20 @@
 
 namespace sstest {
 
-// Texts of the significant tokens a walk meets, joined by one blank, and
-// the number of nodes whose walk began and ended.
+// Texts of the tokens a walk meets, joined by one blank (only the
+// significant ones unless All), and the number of nodes whose walk began
+// and ended.
 class TTokenRecorder : public TRkVisitorAbs {
 public:
     std::string Text;
     int Pre = 0;
     int Post = 0;
+    bool All = false;
     void Visit(TRkVisitedAbs* Obj) override {
         TRkVisitorAbs::Visit(Obj);
         if (TSourceToken* t = Obj->AsToken()) {
             // Tokens in no list (the empty parameter name) print nothing.
-            if (!t->IsSignificant() || !t->OwnerList) return;
+            if ((!All && !t->IsSignificant()) || !t->OwnerList) return;
             if (!Text.empty()) Text += ' ';
             Text += t->Text;
         }
@@ -36,8 +38,9 @@ public:
     void PostVisit(TRkVisitedAbs* Obj) override { Post += Obj->AsNode() != nullptr; }
 };
 
-inline std::string Walk(TRkVisitedAbs* Root) {
+inline std::string Walk(TRkVisitedAbs* Root, bool All = false) {
     TTokenRecorder R;
+    R.All = All;
     Root->Accept(&R);
     return R.Text;
 }

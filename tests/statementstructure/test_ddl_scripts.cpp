@@ -216,7 +216,7 @@ TEST(AlterTableModel, MysqlKeysAddedByOptionsReachConstraints) {
     EXPECT_EQ(st->Options->GetOption(0)->Fields->Count(), 1);
     EXPECT_EQ(Types(st->Options->GetOption(0)->Constraints.get()), (std::vector<int>{4}));
     // The option walk is unchanged: "(" before the key columns, ")" after.
-    EXPECT_EQ(Walk(st->Options->GetOption(1)), "add constraint pk primary key ( a , b )");
+    EXPECT_EQ(Walk(st->Options->GetOption(1), true), "add constraint pk primary key ( a , b )");
 
     ASSERT_EQ(st->AnalyzeParseTree(), 0);
     EXPECT_EQ(st->Constraints->Count(), 3);
@@ -335,7 +335,7 @@ TEST(Scripts, EveryStatementWalksItsTokensInSourceOrder) {
         TCustomSqlStatement* st = s.At(0);
         ASSERT_NE(st->GetRootNode(), nullptr);
         ASSERT_TRUE(st->Parsed);
-        EXPECT_EQ(Walk(st), SourceTokens(st, false));
+        EXPECT_EQ(Walk(st, true), SourceTokens(st, false));
         EXPECT_FALSE(st->GetText().empty());
     }
 }

@@ -74,8 +74,8 @@ TEST(SelectJoins, JoinPictures) {
             picture += (i ? " | " : "") + Picture(q.st->JoinList->GetJoin(i));
         EXPECT_EQ(picture, r.picture);
         EXPECT_EQ(q.st->Tables->Count(), r.tables);
-        EXPECT_EQ(Walk(q.st), SourceTokens(q.st, false));
-        if (r.walk) { EXPECT_EQ(Walk(q.st->JoinList->GetJoin(0)), r.walk); }
+        EXPECT_EQ(Walk(q.st, true), SourceTokens(q.st, false));
+        if (r.walk) { EXPECT_EQ(Walk(q.st->JoinList->GetJoin(0), true), r.walk); }
     }
 }
 
@@ -272,7 +272,7 @@ TEST(DmlScripts, InsertTextsByIntoFlagAndValuesKind) {
         ASSERT_EQ(st->Parse(false), 0) << st->ErrorMessages();
         EXPECT_EQ(st->ValuesKind, r.valuesKind);
         if (r.text) { EXPECT_EQ(st->GetText(), r.text); }
-        EXPECT_EQ(Walk(st.get()), r.walk);
+        EXPECT_EQ(Walk(st.get(), true), r.walk);
         if (r.valuesKind == 2) {
             EXPECT_NE(st->SubSelect, nullptr);
             continue;
@@ -302,7 +302,7 @@ TEST(DmlScripts, UpdateWithFromAndVendorTwoDropsIt) {
     ASSERT_EQ(u.st->Fields->Count(), 2);
     EXPECT_EQ(u.st->FromJoins->Count(), 1);
     EXPECT_EQ(u.st->GetText(), "update t set a = x,b = y \r\nFrom u\r\nwhere c");
-    EXPECT_EQ(Walk(u.st), "update t set a = x , b = y from u where c");
+    EXPECT_EQ(Walk(u.st, true), "update t set a = x , b = y from u where c");
     // The same tree analyzed for vendor 2 leaves FROM out of the text.
     auto my = CreateNodeOfClass<TUpdateSqlStatement>(VendorMySQL);
     my->RootNode = u.st->RootNode;
@@ -339,8 +339,8 @@ TEST(DmlScripts, InsertUpdateDeleteMerge) {
     ASSERT_EQ(merge->Parse(false), 0);
     EXPECT_NE(merge->UsingSelect, nullptr);
     EXPECT_EQ(merge->InsertColumnFields->Count(), 2);
-    EXPECT_NE(Walk(merge).find("when not matched then insert ( id , x ) values"), std::string::npos)
-        << Walk(merge);
+    EXPECT_NE(Walk(merge, true).find("when not matched then insert ( id , x ) values"), std::string::npos)
+        << Walk(merge, true);
 
     // Without a NOT MATCHED branch (no grammar of ours leaves it out) the
     // text has no INSERT part.

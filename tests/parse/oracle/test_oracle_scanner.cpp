@@ -75,109 +75,89 @@ std::string Dump(const std::string& input, bool sqlPlus = false) {
     return r;
 }
 
-struct DumpCase {
-    const char* input;
-    const char* want;
-};
-
-void CheckDumps(const std::vector<DumpCase>& cases, bool sqlPlus = false) {
-    for (const DumpCase& c : cases) EXPECT_EQ(Dump(c.input, sqlPlus), c.want) << Escape(c.input);
-}
-
 }  // namespace
 
-TEST(OracleScanner, Comments) {
-    CheckDumps({
-        {"/*+ hint */", "257[/*+ hint */]"},
-        {"/* a /* b */ c */", "257[/* a /* b */ c */]"},
-        {"/* a */-- x", "257[/* a */] 258[-- x]"},
-        {"/**/x", "257[/**/] 262[x]"},
-        {"/* a\nb */", "257[/* a\\nb */]"},
-        {"/* -- not a line comment */", "257[/* -- not a line comment */]"},
-        {"/* x **/+1", "257[/* x **/] 43[+] 267[1]"},
-        {"/* a ++*/", "257[/* a ++*/]"},
-        {"a=/*c*/", "262[a] 61[=] 257[/*c*/]"},
-        {"-- to the end\r\nx", "258[-- to the end] 260[\\r\\n] 262[x]"},
-        {"/* never closed", ""},           // dropped at the end of the input
-    });
-}
 
-TEST(OracleScanner, StringsAndQuotedNames) {
-    CheckDumps({
-        {"'It''s'", "266['It''s']"},
-        {"N'abc' n'x'", "266[N'abc'] 259[ ] 266[n'x']"},
-        {"'\\'", "266['\\']"},
-        {"'a\\b'", "266['a\\b']"},
-        {"'a/*b'", "266['a/*b']"},
-        {"'a--b'", "266['a--b']"},
-        {"'ab\ncd'", "266['ab\\ncd']"},
-        {"'ab\r\ncd'", "266['ab\\r\\ncd']"},
-        {"\"ab\"\"c\"", "262[\"ab\"c\"]"},
-        {"\"x--y\"", "262[\"x--y\"]"},
-        {"\"a\nb\"", "262[\"a\\nb\"]"},
-        {"'open", ""},
-    });
+
+
+
+
+
+// "code[text]" of every token of each input.
+TEST(OracleScanner, TokenDumps) {
+    const struct { bool SqlPlus; const char* Input; const char* Want; } cases[] = {
+        // Comments; one never closed is dropped at the end of the input.
+        {false, "/*+ hint */", "257[/*+ hint */]"},
+        {false, "/* a /* b */ c */", "257[/* a /* b */ c */]"},
+        {false, "/* a */-- x", "257[/* a */] 258[-- x]"},
+        {false, "/**/x", "257[/**/] 262[x]"},
+        {false, "/* a\nb */", "257[/* a\\nb */]"},
+        {false, "/* -- not a line comment */", "257[/* -- not a line comment */]"},
+        {false, "/* x **/+1", "257[/* x **/] 43[+] 267[1]"},
+        {false, "/* a ++*/", "257[/* a ++*/]"},
+        {false, "a=/*c*/", "262[a] 61[=] 257[/*c*/]"},
+        {false, "-- to the end\r\nx", "258[-- to the end] 260[\\r\\n] 262[x]"},
+        {false, "/* never closed", ""},
+        // Strings and quoted names.
+        {false, "'It''s'", "266['It''s']"},
+        {false, "N'abc' n'x'", "266[N'abc'] 259[ ] 266[n'x']"},
+        {false, "'\\'", "266['\\']"},
+        {false, "'a\\b'", "266['a\\b']"},
+        {false, "'a/*b'", "266['a/*b']"},
+        {false, "'a--b'", "266['a--b']"},
+        {false, "'ab\ncd'", "266['ab\\ncd']"},
+        {false, "'ab\r\ncd'", "266['ab\\r\\ncd']"},
+        {false, "\"ab\"\"c\"", "262[\"ab\"c\"]"},
+        {false, "\"x--y\"", "262[\"x--y\"]"},
+        {false, "\"a\nb\"", "262[\"a\\nb\"]"},
+        {false, "'open", ""},
+        // On SQL*Plus lines literals end at the line end.
+        {true, "prompt 'abc\ndef'", "262[prompt] 259[ ] 266['abc] 260[\\n] 262[def] 266[']"},
+        {true, "prompt 'abc\r\nx", "262[prompt] 259[ ] 266['abc] 260[\\r\\n] 262[x]"},
+        {true, "prompt \"abc\nx", "262[prompt] 259[ ] 266[\"abc] 260[\\n] 262[x]"},
+        {true, "x '\n", "262[x] 259[ ] 266[']"},
+        // Numbers and the outer join mark.
+        {false, "0x1f", "265[0x1f]"},
+        {false, "0X1F", "267[0] 262[X1F]"},
+        {false, "0x", "265[0x]"},
+        {false, "1e5 1.5e-3 .5E+2", "265[1e5] 259[ ] 265[1.5e-3] 259[ ] 265[.5E+2]"},
+        {false, "1.", "265[1.]"},
+        {false, "1..2", "267[1] 273[..] 267[2]"},
+        {false, "12.5", "265[12.5]"},
+        {false, "(+)", "925[(+)]"},
+        {false, "( + )", "925[( + )]"},
+        {false, "(\n+)", "40[(] 260[\\n] 43[+] 41[)]"},
+        // Operator runs.
+        {false, "< >", "269[< >]"},
+        {false, "! =", "269[! =]"},
+        {false, ">=-1", "269[>=] 45[-] 267[1]"},
+        {false, "!=-1", "269[!=-] 267[1]"},
+        {false, "@@x", "64[@] 64[@] 262[x]"},
+        {false, "a:=1", "262[a] 272[:=] 267[1]"},
+        {false, "<<lbl>>", "263[<<] 262[lbl] 264[>>]"},
+        {false, "<<=", "269[<<=]"},
+        {false, "a.*", "262[a] 46[.] 42[*]"},
+        {false, "x*:y", "262[x] 42[*] 271[:y]"},
+        {false, "a||b", "262[a] 269[||] 262[b]"},
+        {false, "?", "262[?]"},
+        {false, "#", "269[#]"},
+        {false, "#x $x", "262[#x] 259[ ] 262[$x]"},
+        {false, "$ % ^", "36[$] 259[ ] 37[%] 259[ ] 94[^]"},
+        {false, "a+-b", "262[a] 43[+] 45[-] 262[b]"},
+        {false, "a*/b", "262[a] 269[*/] 262[b]"},
+        {false, ":b1", "271[:b1]"},
+        {false, "{", "268[{]"},
+        // Line breaks and blanks.
+        {false, "a\r\n\r\nb", "262[a] 260[\\r\\n\\r\\n] 262[b]"},
+        {false, "a \t\f b", "262[a] 259[ \\t\f ] 262[b]"},
+        {false, "a\rb", "262[a] 260[\\r] 262[b]"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Dump(c.Input, c.SqlPlus), c.Want) << Escape(c.Input);
     // A quoted name of 300 characters keeps its first 255 (the closing quote is lost).
     std::vector<Tok> big = Scan("\"" + std::string(298, 'n') + "\"");
     ASSERT_FALSE(big.empty());
     EXPECT_EQ(big[0].code, IDENT);
     EXPECT_EQ(big[0].text, "\"" + std::string(254, 'n'));
-}
-
-TEST(OracleScanner, LiteralsEndAtTheLineEndOnSqlPlusLines) {
-    CheckDumps({
-        {"prompt 'abc\ndef'", "262[prompt] 259[ ] 266['abc] 260[\\n] 262[def] 266[']"},
-        {"prompt 'abc\r\nx", "262[prompt] 259[ ] 266['abc] 260[\\r\\n] 262[x]"},
-        {"prompt \"abc\nx", "262[prompt] 259[ ] 266[\"abc] 260[\\n] 262[x]"},
-        {"x '\n", "262[x] 259[ ] 266[']"},
-    }, true);
-}
-
-TEST(OracleScanner, NumbersAndOuterJoin) {
-    CheckDumps({
-        {"0x1f", "265[0x1f]"},
-        {"0X1F", "267[0] 262[X1F]"},
-        {"0x", "265[0x]"},
-        {"1e5 1.5e-3 .5E+2", "265[1e5] 259[ ] 265[1.5e-3] 259[ ] 265[.5E+2]"},
-        {"1.", "265[1.]"},
-        {"1..2", "267[1] 273[..] 267[2]"},
-        {"12.5", "265[12.5]"},
-        {"(+)", "925[(+)]"},
-        {"( + )", "925[( + )]"},
-        {"(\n+)", "40[(] 260[\\n] 43[+] 41[)]"},
-    });
-}
-
-TEST(OracleScanner, OperatorRuns) {
-    CheckDumps({
-        {"< >", "269[< >]"},
-        {"! =", "269[! =]"},
-        {">=-1", "269[>=] 45[-] 267[1]"},
-        {"!=-1", "269[!=-] 267[1]"},
-        {"@@x", "64[@] 64[@] 262[x]"},
-        {"a:=1", "262[a] 272[:=] 267[1]"},
-        {"<<lbl>>", "263[<<] 262[lbl] 264[>>]"},
-        {"<<=", "269[<<=]"},
-        {"a.*", "262[a] 46[.] 42[*]"},
-        {"x*:y", "262[x] 42[*] 271[:y]"},
-        {"a||b", "262[a] 269[||] 262[b]"},
-        {"?", "262[?]"},
-        {"#", "269[#]"},
-        {"#x $x", "262[#x] 259[ ] 262[$x]"},
-        {"$ % ^", "36[$] 259[ ] 37[%] 259[ ] 94[^]"},
-        {"a+-b", "262[a] 43[+] 45[-] 262[b]"},
-        {"a*/b", "262[a] 269[*/] 262[b]"},
-        {":b1", "271[:b1]"},
-        {"{", "268[{]"},
-    });
-}
-
-TEST(OracleScanner, LineBreaksAndBlanks) {
-    CheckDumps({
-        {"a\r\n\r\nb", "262[a] 260[\\r\\n\\r\\n] 262[b]"},
-        {"a \t\f b", "262[a] 259[ \\t\f ] 262[b]"},
-        {"a\rb", "262[a] 260[\\r] 262[b]"},
-    });
 }
 
 TEST(OracleScanner, KeywordsAndTokenClassification) {

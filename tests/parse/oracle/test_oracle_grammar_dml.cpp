@@ -169,7 +169,7 @@ TEST_F(DmlGrammar, ItemTextRoundTrip) {
         "avg(x) over ()", "trim(trailing 'x' from a)", "trim(a)", "extract(month from d)",
         "cast(a as varchar2(10 byte))", "cast(a as timestamp(6) with local time zone)", "date '2020-01-01'",
         "interval '1' year", "interval '1-2' year(3) to month", "interval '2' day(3) to second(2)",
-        ":v indicator :i", ":v", "null", "1.5e10", "a = b", "a < b", "a <> b", "prior a",
+        ":v indicator :i", ":v", "null", "1.5e10", "a = b", "a < b", "a > b", "a <> b", "prior a",
         "case when a = 1 then 'x' when a = 2 then 'y' else 'z' end", "case a when 1 then 2 end",
         "(a + b) * c", "(a)", "left(s, 2)", "a as x", "a x", "a as \"Quoted Name\"", "a as 'str'",
         "decode(a, 1, 'x', 'y')", "substr(a, 1, 2) as s", "sysdate", "rownum", "level",

@@ -10,29 +10,24 @@ class DmlGrammar : public OracleGrammar {
 protected:
     // The select item of «select <Item> from t».
     TRk_ResTarget* Item(const std::string& ItemText) {
-        auto* q = Stmt<TRk_SelectStmt>("select " + ItemText + " from t");
-        return q ? As<TRk_ResTarget>(q->TargetList->GetItem(0)) : nullptr;
+        return Must(As<TRk_ResTarget>(Stmt<TRk_SelectStmt>("select " + ItemText + " from t")->TargetList->GetItem(0)),
+                    ItemText);
     }
     // The node under the expression of that item.
     template <class T>
     T* ItemNode(const std::string& ItemText) {
-        TRk_ResTarget* r = Item(ItemText);
-        auto* e = r ? As<TRkCustomExpression>(r->ValueExpr) : nullptr;
-        return e ? As<T>(e->LeftOperand) : nullptr;
+        return Must(As<T>(Must(As<TRkCustomExpression>(Item(ItemText)->ValueExpr), ItemText)->LeftOperand), ItemText);
     }
 };
 
 TEST_F(DmlGrammar, Delete) {
     auto* d = Stmt<TRk_DeleteStmt>("delete t where a = 1");
-    ASSERT_NE(d, nullptr);
     EXPECT_EQ(Fields(d->NodeKind, d->FromOmitted, OwnTokens(d), Sx(d->WhereCondition), Sx(d->TargetTable->Source)),
               "32 1 delete (= a 1) t");
     d = Stmt<TRk_DeleteStmt>("delete from t");
-    ASSERT_NE(d, nullptr);
     EXPECT_EQ(Fields(d->FromOmitted, OwnTokens(d), OwnTokens(d->WhereClause), d->WhereCondition, d->ReturningClause),
               "0 delete|from - nil nil");
     d = Stmt<TRk_DeleteStmt>("delete from (select * from t) x returning a, b bulk collect into :p, :q");
-    ASSERT_NE(d, nullptr);
     EXPECT_EQ(Fields(As<TRk_SelectStmt>(d->TargetTable->Source), d->TargetTable->Alias->AliasToken,
                      d->ReturningClause->ReturningKind, OwnTokens(d->ReturningClause),
                      Count(d->ReturningClause->ReturnList)),
@@ -41,7 +36,6 @@ TEST_F(DmlGrammar, Delete) {
 
 TEST_F(DmlGrammar, Update) {
     auto* u = Stmt<TRk_UpdateStmt>("update t set a = 1, b = 2 where c = 3 returning a into :x");
-    ASSERT_NE(u, nullptr);
     ASSERT_EQ(Count(u->SetList), 2);
     ASSERT_NE(u->ReturningClause, nullptr);
     EXPECT_EQ(Fields(u->NodeKind, OwnTokens(u), Sx(u->WhereCondition), u->ReturningClause->ReturningKind,
@@ -54,20 +48,17 @@ TEST_F(DmlGrammar, Update) {
               "= = set ,");
 
     u = Stmt<TRk_UpdateStmt>("update t set (a, b) = (select x, y from u)");
-    ASSERT_NE(u, nullptr);
     auto* e = As<TRkCustomExpression>(u->SetList->GetItem(0));
     auto* p = As<TRkCustomExpression>(e->LeftOperand);
     EXPECT_EQ(e->ExprType, Expr_AllOp);
     EXPECT_EQ(p->ExprType, Expr_Parenthesis);
     EXPECT_EQ(Fields(e->Modifier, OwnTokens(p), SxList(As<TRk_List>(p->LeftOperand))), "0 (|) [a,b]");
     u = Stmt<TRk_UpdateStmt>("update t x set (a) = (select y from u) where 1 = 1");
-    ASSERT_NE(u, nullptr);
     EXPECT_EQ(Sx(As<TRkCustomExpression>(u->SetList->GetItem(0))->LeftOperand), "(a)");
 }
 
 TEST_F(DmlGrammar, Insert) {
     auto* i = Stmt<TRk_InsertStmt>("insert into t (a, b) values (1, 2)");
-    ASSERT_NE(i, nullptr);
     ASSERT_NE(i->InsertRest, nullptr);
     EXPECT_EQ(Fields(i->NodeKind, OwnTokens(i), i->TargetTable->HasColumnList, OwnTokens(i->TargetTable),
                      SxList(i->TargetTable->ColumnList), OwnTokens(i->InsertRest), Count(i->InsertRest->ValuesList),
@@ -76,24 +67,20 @@ TEST_F(DmlGrammar, Insert) {
     EXPECT_EQ(i->ValuesList, i->InsertRest->ValuesList);
 
     i = Stmt<TRk_InsertStmt>("insert into t select * from u");
-    ASSERT_NE(i, nullptr);
     EXPECT_EQ(Fields(i->SubSelect, i->ValuesList, Sx(i->TargetTable->Source), i->TargetTable->HasColumnList),
               "set nil t 0");
     i = Stmt<TRk_InsertStmt>("insert into t values (1) returning id into :id");
-    ASSERT_NE(i, nullptr);
     EXPECT_EQ(Fields(Sx(i->TargetTable->Source), i->ReturningClause->ReturningKind), "t 1");
 
     // An alias and a column list do not go together.
     Parse("insert into s.t x (a) (select 1 from dual)");
     EXPECT_EQ(Errors.size(), 1u);
     i = Stmt<TRk_InsertStmt>("insert into t (select 1 from dual)");
-    ASSERT_NE(i, nullptr);
     EXPECT_NE(i->SubSelect, nullptr);
 }
 
 TEST_F(DmlGrammar, FunctionCalls) {
     auto* f = ItemNode<TRk_FuncCall>("count(*)");
-    ASSERT_NE(f, nullptr);
     EXPECT_EQ(Fields(f->IsStar, f->ArgList, OwnTokens(f), AttrText(f->NameAttr)), "1 nil (|*|) count");
     f = ItemNode<TRk_FuncCall>("count(distinct a)");
     EXPECT_EQ(Fields(f->IsDistinct, OwnTokens(f)), "1 (|distinct|)");
@@ -103,7 +90,6 @@ TEST_F(DmlGrammar, FunctionCalls) {
     EXPECT_EQ(Fields(f->ArgList, AttrText(f->NameAttr), OwnTokens(f)), "nil s.pkg.f (|)");
 
     f = ItemNode<TRk_FuncCall>("row_number() over (partition by a order by b)");
-    ASSERT_NE(f, nullptr);
     ASSERT_NE(f->Analytic, nullptr);
     TRk_AnalyticFunction* an = f->Analytic;
     EXPECT_EQ(Fields(f->ArgList, OwnTokens(an), an->PartitionToken, an->ByToken, Count(an->PartitionList),
@@ -114,11 +100,9 @@ TEST_F(DmlGrammar, FunctionCalls) {
 
     // Keywords used as function names keep their token in the name.
     f = ItemNode<TRk_FuncCall>("left(s, 3)");
-    ASSERT_NE(f, nullptr);
     EXPECT_EQ(Fields(OwnTokens(f->NameAttr), Count(f->ArgList)), "left 2");
 
     f = ItemNode<TRk_FuncCall>("cast(a as number(5))");
-    ASSERT_NE(f, nullptr);
     ASSERT_NE(f->CastType, nullptr);
     EXPECT_EQ(Fields(f->CallForm, OwnTokens(f), f->CastType->TypeForm, f->CastType->Param1, Sx(f->CastExpr)),
               "2 cast|(|as|) 11 5 a");
@@ -144,7 +128,6 @@ TEST_F(DmlGrammar, SelectItemsAndLiterals) {
     };
     for (const auto& c : consts) {
         auto* k = ItemNode<TRk_A_Const>(c.Text);
-        ASSERT_NE(k, nullptr) << c.Text;
         EXPECT_EQ(Fields(k->ConstKind, OwnTokens(k)), Fields(c.Kind, c.Tokens)) << c.Text;
     }
     auto* k = ItemNode<TRk_A_Const>("interval '2' day(3) to second(2)");
@@ -177,7 +160,6 @@ TEST_F(DmlGrammar, ItemTextRoundTrip) {
     };
     for (const char* it : items) {
         TRk_ResTarget* r = Item(it);
-        ASSERT_NE(r, nullptr) << it;
         std::string text = Trimmed(r->ValueExpr->AsText());
         if (r->AliasClause) text += " " + Trimmed(r->AliasClause->AsText());
         EXPECT_EQ(text, it) << it;
@@ -191,7 +173,6 @@ TEST_F(DmlGrammar, ItemTextRoundTrip) {
     };
     for (const char* c : conds) {
         auto* q = Stmt<TRk_SelectStmt>(std::string("select x from t where ") + c);
-        ASSERT_NE(q, nullptr) << c;
         EXPECT_EQ(Trimmed(q->WhereCondition->AsText()), Trimmed(c)) << c;
     }
 }

@@ -7,14 +7,13 @@ using namespace oracle_test;
 
 namespace {
 
-class ExprGrammar : public OracleParseFixture {
+class ExprGrammar : public OracleGrammar {
 protected:
     // The WHERE condition of «select x from t where <Cond>».
     TRkCustomExpression* Where(const std::string& Cond) {
-        auto* q = As<TRk_SelectStmt>(Parse("select x from t where " + Cond));
+        auto* q = Must(As<TRk_SelectStmt>(Parse("select x from t where " + Cond)), Cond + ": " + FirstError());
         EXPECT_EQ(Result, 0) << Cond;
-        if (!q) return nullptr;
-        return As<TRkCustomExpression>(q->WhereCondition);
+        return Must(As<TRkCustomExpression>(q->WhereCondition), Cond);
     }
     bool Rejected(const std::string& Text) {
         Parse(Text);
@@ -78,7 +77,6 @@ const Shape Shapes[] = {
 TEST_F(ExprGrammar, PrecedenceAndGrouping) {
     for (const Shape& s : Shapes) {
         TRkCustomExpression* e = Where(s.Cond);
-        ASSERT_NE(e, nullptr) << s.Cond << (Errors.empty() ? "" : " expected: " + Errors[0].Expected + " at " + Errors[0].Token);
         EXPECT_EQ(Sx(e), s.Tree) << s.Cond;
     }
 }
@@ -98,7 +96,6 @@ TEST_F(ExprGrammar, RejectedForms) {
 
 TEST_F(ExprGrammar, KindsOperatorsAndOwnTokens) {
     TRkCustomExpression* e = Where("x not between 1 and 2");
-    ASSERT_NE(e, nullptr);
     auto* r = As<TRkCustomExpression>(e->RightOperand);
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(Fields(e->ExprType == Expr_NotBetween, e->OperatorToken, OwnTokens(e), r->ExprType == Expr_AND,
@@ -106,7 +103,6 @@ TEST_F(ExprGrammar, KindsOperatorsAndOwnTokens) {
               "1 not not|between 1 and");
 
     e = Where("x like 'a%' escape '\\'");
-    ASSERT_NE(e, nullptr);
     EXPECT_EQ(Fields(e->ExprType == Expr_Comparison, OwnTokens(e),
                      As<TRkCustomExpression>(e->RightOperand)->ExprType == Expr_Escape),
               "1 - 1");

@@ -23,7 +23,6 @@ TRkCustomExpression* ItemExpr(TRk_SelectStmt* Q, int I) {
 
 TEST_F(QueryGrammar, PlainSelectBuildsEveryHolder) {
     TRk_SelectStmt* q = Select("select a from t where x = 1");
-    ASSERT_NE(q, nullptr);
     auto* d = As<TRk_SelectDistinct>(q->DistinctClause);
     ASSERT_NE(d, nullptr);
     ASSERT_EQ(Count(q->TargetList), 1);
@@ -50,10 +49,8 @@ TEST_F(QueryGrammar, PlainSelectBuildsEveryHolder) {
 
 TEST_F(QueryGrammar, StatementListKeepsTheFirstStatement) {
     TRk_SelectStmt* q = Select("select a from t;");
-    ASSERT_NE(q, nullptr);
     EXPECT_EQ(TokText(q->SelectToken), "select");
     q = Select("select a from t; select b from u");
-    ASSERT_NE(q, nullptr);
     EXPECT_EQ(Sx(ItemExpr(q, 0)), "a");
     // An empty statement is accepted and builds nothing.
     EXPECT_EQ(Parse(";"), nullptr);
@@ -62,7 +59,6 @@ TEST_F(QueryGrammar, StatementListKeepsTheFirstStatement) {
 
 TEST_F(QueryGrammar, SetOperationsGroupFromTheLeft) {
     TRk_SelectStmt* q = Select("select a from t union all select b from u intersect select c from v");
-    ASSERT_NE(q, nullptr);
     auto* left = As<TRk_SelectStmt>(q->LeftSelect);
     ASSERT_NE(left, nullptr);
     EXPECT_EQ(Fields(q->SetOperation, q->SetAllToken, q->SetOperatorToken, OwnTokens(q), left->SetOperation,
@@ -76,10 +72,8 @@ TEST_F(QueryGrammar, SetOperationsGroupFromTheLeft) {
 
 TEST_F(QueryGrammar, ParenthesesGoIntoTheQueryTokens) {
     TRk_SelectStmt* q = Select("((select a from t))");
-    ASSERT_NE(q, nullptr);
     EXPECT_EQ(Fields(OwnTokens(q), q->ParenCount, q->InnerParenCount), "(|(|)|)|select 2 0");
     q = Select("((select a from t) order by a)");
-    ASSERT_NE(q, nullptr);
     EXPECT_EQ(Fields(OwnTokens(q), q->InnerParenCount, q->ParenCount, q->SortList, OwnTokens(q->OrderByClause)),
               "(|(|)|)|select 1 1 set order|by");
     q = Select("(select a from t) for update");
@@ -105,7 +99,6 @@ TEST_F(QueryGrammar, SecondOrderByRaises) {
 TEST_F(QueryGrammar, DistinctIntoHierarchicalGroupHaving) {
     TRk_SelectStmt* q = Select("select distinct on (a, b) a into :x, :y from t start with p is null "
                                "connect by prior id = p group by a having count(*) > 1");
-    ASSERT_NE(q, nullptr);
     auto* d = As<TRk_SelectDistinct>(q->DistinctClause);
     auto* h = As<TRk_hierarchial_query_clause>(q->HierarchicalClause);
     ASSERT_NE(h, nullptr);
@@ -126,7 +119,6 @@ TEST_F(QueryGrammar, DistinctIntoHierarchicalGroupHaving) {
 
 TEST_F(QueryGrammar, OrderByItems) {
     TRk_SelectStmt* q = Select("select a from t order by a nulls last");
-    ASSERT_NE(q, nullptr);
     ASSERT_EQ(Count(q->SortList), 1);
     auto* s = At<TRk_SortGroupBy>(q->SortList, 0);
     EXPECT_EQ(Fields(s->NullsOrder, OwnTokens(s->NullsClause), s->SortToken), "2 nulls|last <nil>");
@@ -141,7 +133,6 @@ TEST_F(QueryGrammar, OrderByItems) {
 
 TEST_F(QueryGrammar, ForUpdateClauses) {
     TRk_SelectStmt* q = Select("select * from t for update of t.a nowait");
-    ASSERT_NE(q, nullptr);
     auto* f = q->ForUpdateClause;
     ASSERT_NE(f, nullptr);
     auto* w = As<TRk_DummyNode>(f->WaitOption);
@@ -162,7 +153,6 @@ TEST_F(QueryGrammar, ForUpdateClauses) {
 
 TEST_F(QueryGrammar, GroupByRollupCubeGroupingSets) {
     TRk_SelectStmt* q = Select("select a from t group by rollup(a, (b, c))");
-    ASSERT_NE(q, nullptr);
     auto* r = At<TRkCustomExpression>(q->GroupByList, 0);
     ASSERT_NE(r, nullptr);
     auto* items = As<TRk_List>(r->LeftOperand);
@@ -185,7 +175,6 @@ TEST_F(QueryGrammar, GroupByRollupCubeGroupingSets) {
 
 TEST_F(QueryGrammar, JoinsAndTableReferences) {
     TRk_SelectStmt* q = Select("select a from t1 left outer join t2 on x = y");
-    ASSERT_NE(q, nullptr);
     auto* j = At<TRk_JoinExpr>(q->FromList, 0);
     ASSERT_NE(j, nullptr);
     ASSERT_NE(j->JoinTypeClause, nullptr);
@@ -214,7 +203,6 @@ TEST_F(QueryGrammar, JoinsAndTableReferences) {
     };
     for (const auto& k : kinds) {
         q = Select(k.Text);
-        ASSERT_NE(q, nullptr) << k.Text;
         j = At<TRk_JoinExpr>(q->FromList, 0);
         ASSERT_NE(j, nullptr) << k.Text;
         EXPECT_EQ(Fields(j->JoinType, OwnTokens(j)), Fields(k.Type, k.Tokens)) << k.Text;
@@ -236,7 +224,6 @@ TEST_F(QueryGrammar, JoinsAndTableReferences) {
 
 TEST_F(QueryGrammar, NamesAndAliases) {
     TRk_SelectStmt* q = Select("select a x, b as \"y\", c as 'z', t.*, s.t.* from u@link");
-    ASSERT_NE(q, nullptr);
     ASSERT_EQ(Count(q->TargetList), 5);
     auto* i0 = At<TRk_ResTarget>(q->TargetList, 0);
     auto* i1 = At<TRk_ResTarget>(q->TargetList, 1);

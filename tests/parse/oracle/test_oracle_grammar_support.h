@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <sstream>
+#include <stdexcept>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -43,6 +44,14 @@ T* As(TRkVisitedAbs* N) {
 }
 
 inline int Count(const TRk_List* L) { return L ? L->Count() : 0; }
+
+// P, or the end of the test with a readable failure when it is null (the
+// test body reports the exception), so that callers need no null guards.
+template <class T>
+T* Must(T* P, const std::string& What) {
+    if (P == nullptr) throw std::runtime_error("missing: " + What);
+    return P;
+}
 
 // One field as text: a token's text, "nil"/"set" for other pointers, numbers.
 template <class T>
@@ -83,7 +92,7 @@ protected:
         TRk_Node* root = Parse(Text);
         EXPECT_EQ(Result, 0) << Text;
         EXPECT_TRUE(Errors.empty()) << Text << ": " << FirstError();
-        return As<T>(root);
+        return Must(As<T>(root), Text);
     }
     bool Accepted(const std::string& Text) {
         Parse(Text);

@@ -205,7 +205,6 @@ TEST_F(PlsqlDriver, ComparisonsChainThroughTheSemicolonShortcut) {
     EXPECT_EQ(Result, 0);
     EXPECT_TRUE(Errors.empty());
     auto* assign = One<TRkPlsql_AssignStmt>();
-    ASSERT_NE(assign, nullptr);
     EXPECT_EQ(oracle_test::Sx(assign->Value), "(< (< a b) c)");
 }
 
@@ -244,7 +243,6 @@ TEST_F(PlsqlDriver, EmbeddedSelectTakesEveryTokenThroughItsSemicolon) {
     ASSERT_EQ(Result, 0);
     ASSERT_TRUE(Errors.empty());
     auto* sql = One<TRkPlsql_SqlStmt>();
-    ASSERT_NE(sql, nullptr);
     TCustomSqlStatement* s = sql->SqlStatement;
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(AllText(s->SourceTokens.get()),
@@ -288,7 +286,6 @@ TEST_F(PlsqlDriver, EachEmbeddedKeywordMakesItsStatementClass) {
     // Labels stand before SQL statements.
     Parse("BEGIN <<l>> SELECT 1 INTO x FROM dual; END;");
     auto* st = One<TRkPlsql_SqlStmt>();
-    ASSERT_NE(st, nullptr);
     EXPECT_EQ(oracle_test::Fields(st->LabelToken, st->Terminator), "l <nil>");
 }
 
@@ -321,7 +318,6 @@ TEST_F(PlsqlDriver, BracketedQueryGivesBackTheClosingBracket) {
     ASSERT_EQ(Result, 0);
     ASSERT_TRUE(Errors.empty());
     auto* iff = One<TRkPlsql_IfStmt>();
-    ASSERT_NE(iff, nullptr);
     auto* e = dynamic_cast<TRkCustomExpression*>(iff->Condition);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->ExprType, Expr_Exists);

@@ -18,9 +18,7 @@ protected:
         Parse(Text);
         EXPECT_EQ(Result, 0) << Text;
         for (const auto& e : Errors) ADD_FAILURE() << e.Expected << " at " << e.Token << " " << e.Line << ":" << e.Column;
-        auto* root = dynamic_cast<T*>(Parser->RootNode);
-        EXPECT_NE(root, nullptr) << Text;
-        return root;
+        return oracle_test::Must(dynamic_cast<T*>(Parser->RootNode), Text);
     }
     // The value of "x := <Expr>;" inside a block, as a picture.
     std::string ExprOf(const std::string& Expr) {
@@ -34,7 +32,7 @@ protected:
         Parse("DECLARE v " + Type + "; BEGIN NULL; END;");
         EXPECT_TRUE(Errors.empty()) << Type;
         std::vector<TRkPlsql_VarDecl*> v = All<TRkPlsql_VarDecl>();
-        return v.size() == 1 ? dynamic_cast<TRk_TypeName*>(v[0]->DataType) : nullptr;
+        return oracle_test::Must(v.size() == 1 ? dynamic_cast<TRk_TypeName*>(v[0]->DataType) : nullptr, Type);
     }
 };
 
@@ -45,7 +43,6 @@ TEST_F(PlsqlGrammar, AnonymousBlockWithLabelDeclarationsAndHandlers) {
         "<<outer>> DECLARE n CONSTANT NUMBER(10,2) NOT NULL := 1; s emp.ename%TYPE; r emp%ROWTYPE DEFAULT NULL; "
         "SUBTYPE small IS NATURAL NOT NULL; e EXCEPTION; DECLARE p PLS_INTEGER; PRAGMA EXCEPTION_INIT(e, "
         "-20001); BEGIN NULL; EXCEPTION WHEN NO_DATA_FOUND OR e THEN NULL; WHEN OTHERS THEN RAISE; END outer;");
-    ASSERT_NE(b, nullptr);
     TRkPlsql_Decl* d = b->DeclSection;
     ASSERT_NE(d, nullptr);
     ASSERT_EQ(Count(d->Declarations), 7);
@@ -85,7 +82,6 @@ TEST_F(PlsqlGrammar, AnonymousBlockWithLabelDeclarationsAndHandlers) {
 
 TEST_F(PlsqlGrammar, BlockWithoutDeclareHasAnEmptyDeclarationSection) {
     auto* b = Unit<TRk_Plsql>("BEGIN NULL; END;");
-    ASSERT_NE(b, nullptr);
     ASSERT_NE(b->DeclSection, nullptr);
     EXPECT_EQ(Fields(b->DeclSection->LabelNode, b->DeclSection->Declarations, b->Handlers), "nil nil nil");
     // An unlabelled NULL is a call over the constant NULL.
@@ -101,7 +97,6 @@ TEST_F(PlsqlGrammar, TypeDeclarations) {
         "VARCHAR2(1) NOT NULL DEFAULT 'x'); TYPE rc IS REF CURSOR RETURN emp%ROWTYPE; CURSOR c1 (p IN NUMBER, q "
         "DATE := SYSDATE) IS SELECT * FROM emp WHERE id = p; BEGIN NULL; END;");
     auto* t = One<TRkPlsql_TableTypeDef>();
-    ASSERT_NE(t, nullptr);
     EXPECT_EQ(Fields(OwnTokens(t), t->NotNull, t->IndexBy->Int1, t->IndexBy->Tok3), "TYPE|TABLE|OF 1 1 BINARY_INTEGER");
     std::vector<TRkPlsql_VarrayTypeDef*> v = All<TRkPlsql_VarrayTypeDef>();
     ASSERT_EQ(v.size(), 2u);
@@ -175,7 +170,6 @@ TEST_F(PlsqlGrammar, CursorAndDynamicStatements) {
               "set <nil> nil OPEN|FOR|USING 2 ;");
 
     auto* ei = One<TRkPlsql_ExecImmeStmt>();
-    ASSERT_NE(ei, nullptr);
     ASSERT_EQ(Count(ei->UsingList), 4);
     ASSERT_NE(ei->Returning, nullptr);
     auto Using = [ei](int I) { return Item<TRk_DummyNode>(ei->UsingList, I); };
@@ -185,7 +179,6 @@ TEST_F(PlsqlGrammar, CursorAndDynamicStatements) {
               "EXECUTE|IMMEDIATE INTO 1 3 2 4 1 OUT , 2 2");
 
     auto* fa = One<TRkPlsql_ForallStmt>();
-    ASSERT_NE(fa, nullptr);
     ASSERT_NE(fa->DmlStmt, nullptr);
     EXPECT_EQ(OwnTokens(fa), "FORALL|IN|..");
     EXPECT_EQ(Significant(fa->DmlStmt->SqlStatement->SourceTokens.get()), "DELETE FROM t WHERE id = ids ( i ) ;");
@@ -220,7 +213,6 @@ TEST_F(PlsqlGrammar, CaseStatementAndCaseExpression) {
         "BEGIN CASE x WHEN 1 THEN y := 1; WHEN 2 THEN NULL; ELSE y := 0; END CASE; y := CASE WHEN x > 1 THEN 'a' "
         "ELSE 'b' END; END;");
     auto* cs = One<TRkPlsql_CaseStmt>();
-    ASSERT_NE(cs, nullptr);
     std::vector<TRkPlsql_CaseExpr*> ce = All<TRkPlsql_CaseExpr>();
     ASSERT_EQ(ce.size(), 2u);
     EXPECT_EQ(cs->Body, ce[0]);
@@ -272,13 +264,11 @@ TEST_F(PlsqlGrammar, SpecialExpressions) {
 
     EXPECT_EQ(ExprOf("SQL%ROWCOUNT"), "(rowcount _ _)");
     auto* e = One<TRkCustomExpression>();
-    ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->ExprType, Expr_Plsql_sql_condition);
     EXPECT_EQ(OwnTokens(e), "SQL|%|ROWCOUNT");
 
     ExprOf("DATE '2001-01-01'");
     auto* c = One<TRk_A_Const>();
-    ASSERT_NE(c, nullptr);
     EXPECT_EQ(Fields(c->ConstKind, c->ValueToken, OwnTokens(c)), "103 '2001-01-01' DATE|'2001-01-01'");
 
     ExprOf("count(*) + count(DISTINCT a)");
@@ -315,7 +305,6 @@ TEST_F(PlsqlGrammar, DataTypes) {
     };
     for (const auto& c : cases) {
         TRk_TypeName* t = TypeOf(c.Type);
-        ASSERT_NE(t, nullptr) << c.Type;
         EXPECT_EQ(Fields(t->TypeForm, t->Param1, t->Param2, t->LengthSemantics, t->VaryingFlag, t->TypeNameToken,
                          OwnTokens(t)),
                   c.Want) << c.Type;
@@ -328,7 +317,6 @@ TEST_F(PlsqlGrammar, ProceduresAndFunctions) {
     auto* p = Unit<TRkPlsql_ProcedureDecl>(
         "CREATE OR REPLACE PROCEDURE hr.raise_sal (id IN NUMBER, amt OUT NUMBER, r IN OUT t%ROWTYPE, d DATE "
         "DEFAULT SYSDATE) AS v NUMBER; BEGIN NULL; EXCEPTION WHEN OTHERS THEN NULL; END raise_sal;");
-    ASSERT_NE(p, nullptr);
     ASSERT_EQ(Count(p->Params), 4);
     auto Param = [p](int I) { return Item<TRkPlsql_ParameterDecl>(p->Params, I); };
     EXPECT_EQ(Fields(p->CreateKind, p->IsFunction, p->IsAsToken, OwnTokens(p), OwnTokens(p->ParamPart), Param(0)->Mode,
@@ -338,14 +326,12 @@ TEST_F(PlsqlGrammar, ProceduresAndFunctions) {
 
     auto* f = Unit<TRkPlsql_ProcedureDecl>(
         "CREATE FUNCTION f RETURN NUMBER PARALLEL_ENABLE DETERMINISTIC IS BEGIN RETURN 1; END;");
-    ASSERT_NE(f, nullptr);
     EXPECT_EQ(Fields(f->CreateKind, f->IsFunction, f->ReturnToken, OwnTokens(f->FuncAttrs), f->Declarations, f->Params,
                      f->ParamPart, f->Terminator),
               "1 1 RETURN PARALLEL_ENABLE|DETERMINISTIC nil nil set ;");
 
     // Empty parameter places and EXIT as a name.
     auto* e = Unit<TRkPlsql_ProcedureDecl>("PROCEDURE exit (a NUMBER,) IS BEGIN NULL; END;");
-    ASSERT_NE(e, nullptr);
     ASSERT_EQ(Count(e->Params), 2);
     EXPECT_EQ(Fields(e->CreateKind, Item<TRkPlsql_ParameterDecl>(e->Params, 1)->NameToken), "0 <nil>");
 }
@@ -355,7 +341,6 @@ TEST_F(PlsqlGrammar, Packages) {
         "CREATE PACKAGE pkg IS PRAGMA SERIALLY_REUSABLE; TYPE t IS TABLE OF NUMBER; c CONSTANT NUMBER := 1; "
         "CURSOR cur RETURN emp%ROWTYPE; CURSOR cur2 IS SELECT * FROM dual; FUNCTION f (a NUMBER) RETURN NUMBER; "
         "PROCEDURE p; PRAGMA RESTRICT_REFERENCES (f, WNDS, RNPS); END pkg;");
-    ASSERT_NE(spec, nullptr);
     ASSERT_EQ(Count(spec->PackageItems), 8);
     auto* pr = Item<TRkPlsql_PragmaDecl>(spec->PackageItems, 7);
     ASSERT_NE(pr, nullptr);
@@ -368,7 +353,6 @@ TEST_F(PlsqlGrammar, Packages) {
         "CREATE OR REPLACE PACKAGE BODY pkg AS g NUMBER; CURSOR cur RETURN emp%ROWTYPE IS SELECT * FROM emp; "
         "FUNCTION f (a NUMBER) RETURN NUMBER IS BEGIN RETURN a; END f; PROCEDURE p IS BEGIN NULL; END; BEGIN g "
         ":= 0; END pkg;");
-    ASSERT_NE(body, nullptr);
     EXPECT_EQ(Fields(body->IsBody, body->CreateKind, OwnTokens(body), Count(body->PackageItems), Count(body->Statements)),
               "1 2 PACKAGE|END|BODY|BEGIN 4 1");
 }
@@ -377,7 +361,6 @@ TEST_F(PlsqlGrammar, Triggers) {
     auto* t = Unit<TRkPlsql_Trigger>(
         "CREATE OR REPLACE TRIGGER trg BEFORE INSERT OR UPDATE OF a, b ON emp FOR EACH ROW WHEN (new.x > 0) "
         "BEGIN IF INSERTING THEN :new.id := 1; END IF; END;");
-    ASSERT_NE(t, nullptr);
     auto* ev = dynamic_cast<TRk_DummyNode*>(t->Event);
     ASSERT_NE(ev, nullptr);
     ASSERT_EQ(Count(ev->List1), 2);
@@ -396,13 +379,11 @@ TEST_F(PlsqlGrammar, Triggers) {
     };
     for (const auto& c : events) {
         t = Unit<TRkPlsql_Trigger>(c.Text);
-        ASSERT_NE(t, nullptr) << c.Text;
         ev = dynamic_cast<TRk_DummyNode*>(t->Event);
         EXPECT_EQ(Fields(ev->Int1, ev->Tok1, ev->Tok2, ev->Tok3, ev->Tok4), c.Want) << c.Text;
     }
 
     t = Unit<TRkPlsql_Trigger>("CREATE TRIGGER c_trg INSTEAD OF DELETE ON v CALL p(1)\n");
-    ASSERT_NE(t, nullptr);
     ASSERT_NE(t->CallStatement, nullptr);
     EXPECT_EQ(Fields(t->Body, t->CallStatement->ClassName(), dynamic_cast<TRk_DummyNode*>(t->Timing)->Tok2),
               "nil TOracleCallSqlStatement OF");

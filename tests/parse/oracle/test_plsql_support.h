@@ -78,7 +78,7 @@ protected:
     T* One() const {
         std::vector<T*> v = All<T>();
         EXPECT_EQ(v.size(), 1u) << typeid(T).name();
-        return v.empty() ? nullptr : v.front();
+        return oracle_test::Must(v.empty() ? nullptr : v.front(), typeid(T).name());
     }
 };
 

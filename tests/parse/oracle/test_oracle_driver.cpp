@@ -86,8 +86,7 @@ TEST_F(OracleDriver, CutOffStatementReportsEndOfInput) {
     // The end token is appended once to the token list, whatever the
     // number of parses over it.
     const int32_t count = Tokens->Count();
-    TSourceToken* end = Tokens->TokenAt(count - 1);
-    ASSERT_NE(end, nullptr);
+    TSourceToken* end = MUST(Tokens->TokenAt(count - 1));
     EXPECT_EQ(Fields(end->TokenCode, end->Text, end->Line), "0 - -1");
     Parser->TokenPos = 0;
     Parser->yyparse();
@@ -175,8 +174,7 @@ TEST_F(OracleDriver, OneReportThenRecoveryThenSilentFailure) {
     EXPECT_EQ(Result, 1);
     ASSERT_EQ(Errors.size(), 1u);
     EXPECT_EQ(Errors[0].Expected, "Unknown");
-    auto* ix = As<TRk_CreateIndexSqlStatement>(r);
-    ASSERT_NE(ix, nullptr);
+    auto* ix = MUST(As<TRk_CreateIndexSqlStatement>(r));
     EXPECT_EQ(Sx(ix->IndexName), "ix");
     EXPECT_EQ(ix->ColumnList->Count(), 1);
     const char* kept[] = {
@@ -216,8 +214,7 @@ TEST_F(OracleDriver, HostErrorEvent) {
                               Rollback = 1;
                           }),
               "0 offer 1");
-    auto* q = As<TRk_SelectStmt>(Parser->RootNode);
-    ASSERT_NE(q, nullptr);
+    auto* q = MUST(As<TRk_SelectStmt>(Parser->RootNode));
     EXPECT_EQ(TokText(As<TRk_TableRef>(q->FromList->GetItem(0))->Alias->AliasToken), "1");
     // A rewind further than the start of the list stays at the start.
     EXPECT_EQ(WithHandler("select a from t 1", [](TSourceToken*&, TActionOnParseError&, int& Rollback) {

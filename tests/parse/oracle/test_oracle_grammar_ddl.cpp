@@ -32,8 +32,7 @@ TEST_F(DdlGrammar, CreateTableShapes) {
     EXPECT_EQ(Fields(c->NodeKind, c->TableKind, c->TableKindNode->Int1, c->ElementList->Count(), c->PhysicalProperties,
                      OwnTokens(c), AttrText(c->TableName)),
               "21 0 0 2 nil create|table|(|) t");
-    auto* b = As<TRkColumnDef>(c->ElementList->GetItem(1));
-    ASSERT_NE(b, nullptr);
+    auto* b = MUST(As<TRkColumnDef>(c->ElementList->GetItem(1)));
     EXPECT_EQ(Fields(b->NodeKind, b->SeparatorToken, OwnTokens(b), b->ColumnNameToken, b->ConstraintNodes), "26 , b b nil");
 
     c = Stmt<TRk_CreateTableStmt>("create global temporary table s.t (a int)");
@@ -59,8 +58,7 @@ TEST_F(DdlGrammar, CreateTableShapes) {
 TEST_F(DdlGrammar, PhysicalAttributes) {
     auto* c = Stmt<TRk_CreateTableStmt>(
         "create table t (a int) tablespace users pctfree 10 storage (initial 64 k next 1 m) nologging");
-    auto* props = As<TRk_DummyNode>(c->PhysicalProperties);
-    ASSERT_NE(props, nullptr);
+    auto* props = MUST(As<TRk_DummyNode>(c->PhysicalProperties));
     ASSERT_EQ(Fields(props->Int1, Count(props->List1)), "0 3");
     auto* ts = Dummy(props->List1, 0);
     auto* wrap = Dummy(props->List1, 1);
@@ -205,8 +203,7 @@ TEST_F(DdlGrammar, ColumnConstraints) {
 
 TEST_F(DdlGrammar, TableConstraints) {
     TRk_List* l = Elements("a int, constraint fk1 foreign key (a, b) references t");
-    auto* fk = As<TRkConstraint>(l->GetItem(1));
-    ASSERT_NE(fk, nullptr);
+    auto* fk = MUST(As<TRkConstraint>(l->GetItem(1)));
     ASSERT_NE(fk->RefClause, nullptr);
     EXPECT_EQ(Fields(fk->NodeKind, fk->ConstraintType, fk->SeparatorFollows, fk->Name, SxList(fk->ColumnList),
                      OwnTokens(fk), fk->RefClause->RefColumns, fk->SeparatorToken),
@@ -284,10 +281,8 @@ TEST_F(DdlGrammar, AlterTable) {
     EXPECT_EQ(Fields(a->NodeKind, a->PropertyList, a->ColumnClauseList, a->EnableDisableList, OwnTokens(a),
                      a->AlterToken, a->TableToken),
               "8 nil nil nil - alter table");
-    auto* k = As<TRk_DummyNode>(a->ConstraintClause);
-    ASSERT_NE(k, nullptr);
-    auto* fk = As<TRkConstraint>(k->Sub1);
-    ASSERT_NE(fk, nullptr);
+    auto* k = MUST(As<TRk_DummyNode>(a->ConstraintClause));
+    auto* fk = MUST(As<TRkConstraint>(k->Sub1));
     EXPECT_EQ(Fields(k->Int1, k->Tok1, fk->ConstraintType, fk->Name), "1 add 5 fk");
 
     k = As<TRk_DummyNode>(Alter("alter table t add primary key")->ConstraintClause);
@@ -302,8 +297,7 @@ TEST_F(DdlGrammar, AlterTable) {
     EXPECT_EQ(Fields(add->Int1, Count(add->List1), add->Tok3), "1 2 )");
 
     a = Alter("alter table t drop (a, b) cascade constraints checkpoint 100");
-    auto* drop = Dummy(a->ColumnClauseList, 0);
-    ASSERT_NE(drop, nullptr);
+    auto* drop = MUST(Dummy(a->ColumnClauseList, 0));
     EXPECT_EQ(Fields(drop->Int1, drop->Int2, SxList(drop->List1), OwnTokens(drop->Sub1), OwnTokens(drop->Sub2)),
               "3 4 [a,b] cascade|constraints checkpoint|100");
 
@@ -316,8 +310,7 @@ TEST_F(DdlGrammar, AlterTable) {
     EXPECT_EQ(Fields(a->ConstraintClause, Dummy(a->EnableDisableList, 0)->Int1), "nil 2");
 
     a = Alter("alter table t enable novalidate constraint c exceptions into ex");
-    auto* en = Dummy(a->EnableDisableList, 0);
-    ASSERT_NE(en, nullptr);
+    auto* en = MUST(Dummy(a->EnableDisableList, 0));
     EXPECT_EQ(Fields(en->Int1, As<TRk_DummyNode>(en->Sub1)->Tok1, As<TRk_DummyNode>(en->Sub3)->Tok1),
               "7 novalidate exceptions");
 

@@ -96,8 +96,7 @@ TEST_F(ExprGrammar, RejectedForms) {
 
 TEST_F(ExprGrammar, KindsOperatorsAndOwnTokens) {
     TRkCustomExpression* e = Where("x not between 1 and 2");
-    auto* r = As<TRkCustomExpression>(e->RightOperand);
-    ASSERT_NE(r, nullptr);
+    auto* r = MUST(As<TRkCustomExpression>(e->RightOperand));
     EXPECT_EQ(Fields(e->ExprType == Expr_NotBetween, e->OperatorToken, OwnTokens(e), r->ExprType == Expr_AND,
                      r->OperatorToken),
               "1 not not|between 1 and");
@@ -144,8 +143,7 @@ TEST_F(ExprGrammar, KindsOperatorsAndOwnTokens) {
 }
 
 TEST_F(ExprGrammar, CaseExpressions) {
-    auto* c = As<TRkCaseExpression>(Where("case when a then b end = 1")->LeftOperand);
-    ASSERT_NE(c, nullptr);
+    auto* c = MUST(As<TRkCaseExpression>(Where("case when a then b end = 1")->LeftOperand));
     ASSERT_EQ(Count(c->WhenList), 1);
     EXPECT_EQ(c->ExprType, Expr_Case);
     EXPECT_EQ(Fields(c->InputExpr, OwnTokens(As<TRkCaseWhen>(c->WhenList->GetItem(0))), OwnTokens(c->ElseClause),
@@ -160,8 +158,7 @@ TEST_F(ExprGrammar, ExtractAndTrimArguments) {
     auto Call = [this](const std::string& Cond) {
         return As<TRk_FuncCall>(As<TRkCustomExpression>(Where(Cond)->LeftOperand)->LeftOperand);
     };
-    TRk_FuncCall* f = Call("extract(year from d) = 1");
-    ASSERT_NE(f, nullptr);
+    TRk_FuncCall* f = MUST(Call("extract(year from d) = 1"));
     ASSERT_NE(f->ExtractArgs, nullptr);
     EXPECT_EQ(Fields(f->CallForm, f->NameAttr, OwnTokens(f), f->ExtractArgs->FieldToken, OwnTokens(f->ExtractArgs)),
               "4 nil extract|(|) year from");

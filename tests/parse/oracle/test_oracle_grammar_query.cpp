@@ -23,25 +23,20 @@ TRkCustomExpression* ItemExpr(TRk_SelectStmt* Q, int I) {
 
 TEST_F(QueryGrammar, PlainSelectBuildsEveryHolder) {
     TRk_SelectStmt* q = Select("select a from t where x = 1");
-    auto* d = As<TRk_SelectDistinct>(q->DistinctClause);
-    ASSERT_NE(d, nullptr);
+    auto* d = MUST(As<TRk_SelectDistinct>(q->DistinctClause));
     ASSERT_EQ(Count(q->TargetList), 1);
     ASSERT_EQ(Count(q->FromList), 1);
     EXPECT_EQ(Fields(q->NodeKind, OwnTokens(q), q->SelectToken, d->DistinctKind, OwnTokens(d), OwnTokens(q->IntoClause),
                      q->IntoList, OwnTokens(q->FromClause), OwnTokens(q->WhereClause), OwnTokens(q->GroupByClause),
                      OwnTokens(q->HavingClause), q->HierarchicalClause),
               "170 select select 0 - - nil from where - - nil");
-    TRkCustomExpression* e = ItemExpr(q, 0);
-    ASSERT_NE(e, nullptr);
+    TRkCustomExpression* e = MUST(ItemExpr(q, 0));
     EXPECT_EQ(e->ExprType, Expr_Attr);
     EXPECT_NE(As<TRk_Attr>(e->LeftOperand), nullptr);
     EXPECT_EQ(TokText(As<TRk_Attr>(At<TRk_TableRef>(q->FromList, 0)->Source)->NameToken), "t");
-    auto* w = As<TRkCustomExpression>(q->WhereCondition);
-    ASSERT_NE(w, nullptr);
-    auto* rhs = As<TRkCustomExpression>(w->RightOperand);
-    ASSERT_NE(rhs, nullptr);
-    auto* k = As<TRk_A_Const>(rhs->LeftOperand);
-    ASSERT_NE(k, nullptr);
+    auto* w = MUST(As<TRkCustomExpression>(q->WhereCondition));
+    auto* rhs = MUST(As<TRkCustomExpression>(w->RightOperand));
+    auto* k = MUST(As<TRk_A_Const>(rhs->LeftOperand));
     EXPECT_EQ(w->ExprType, Expr_Comparison);
     EXPECT_EQ(rhs->ExprType, Expr_Const);
     EXPECT_EQ(Fields(w->OperatorToken, k->ConstKind, OwnTokens(k)), "= 55 1");
@@ -59,8 +54,7 @@ TEST_F(QueryGrammar, StatementListKeepsTheFirstStatement) {
 
 TEST_F(QueryGrammar, SetOperationsGroupFromTheLeft) {
     TRk_SelectStmt* q = Select("select a from t union all select b from u intersect select c from v");
-    auto* left = As<TRk_SelectStmt>(q->LeftSelect);
-    ASSERT_NE(left, nullptr);
+    auto* left = MUST(As<TRk_SelectStmt>(q->LeftSelect));
     EXPECT_EQ(Fields(q->SetOperation, q->SetAllToken, q->SetOperatorToken, OwnTokens(q), left->SetOperation,
                      left->SetAllToken),
               "4 <nil> intersect - 2 all");
@@ -100,8 +94,7 @@ TEST_F(QueryGrammar, DistinctIntoHierarchicalGroupHaving) {
     TRk_SelectStmt* q = Select("select distinct on (a, b) a into :x, :y from t start with p is null "
                                "connect by prior id = p group by a having count(*) > 1");
     auto* d = As<TRk_SelectDistinct>(q->DistinctClause);
-    auto* h = As<TRk_hierarchial_query_clause>(q->HierarchicalClause);
-    ASSERT_NE(h, nullptr);
+    auto* h = MUST(As<TRk_hierarchial_query_clause>(q->HierarchicalClause));
     EXPECT_EQ(Fields(d->DistinctKind, OwnTokens(d), Count(d->OnList), OwnTokens(q->IntoClause), Count(q->IntoList),
                      q->IsBulkCollect, OwnTokens(q->GroupByClause), OwnTokens(q->HavingClause), Sx(q->HavingCondition)),
               "2 distinct|on|(|) 2 into 2 0 group|by having (> count[] 1)");
@@ -133,10 +126,8 @@ TEST_F(QueryGrammar, OrderByItems) {
 
 TEST_F(QueryGrammar, ForUpdateClauses) {
     TRk_SelectStmt* q = Select("select * from t for update of t.a nowait");
-    auto* f = q->ForUpdateClause;
-    ASSERT_NE(f, nullptr);
-    auto* w = As<TRk_DummyNode>(f->WaitOption);
-    ASSERT_NE(w, nullptr);
+    auto* f = MUST(q->ForUpdateClause);
+    auto* w = MUST(As<TRk_DummyNode>(f->WaitOption));
     EXPECT_EQ(Fields(f->ForUpdateKind, OwnTokens(f), Count(f->ColumnList), w->Str1, OwnTokens(w)),
               "1 for|update|of 1 nowait nowait");
     q = Select("select * from t for update wait 5");
@@ -153,8 +144,7 @@ TEST_F(QueryGrammar, ForUpdateClauses) {
 
 TEST_F(QueryGrammar, GroupByRollupCubeGroupingSets) {
     TRk_SelectStmt* q = Select("select a from t group by rollup(a, (b, c))");
-    auto* r = At<TRkCustomExpression>(q->GroupByList, 0);
-    ASSERT_NE(r, nullptr);
+    auto* r = MUST(At<TRkCustomExpression>(q->GroupByList, 0));
     auto* items = As<TRk_List>(r->LeftOperand);
     ASSERT_EQ(Count(items), 2);
     auto* p = At<TRkCustomExpression>(items, 1);
@@ -175,8 +165,7 @@ TEST_F(QueryGrammar, GroupByRollupCubeGroupingSets) {
 
 TEST_F(QueryGrammar, JoinsAndTableReferences) {
     TRk_SelectStmt* q = Select("select a from t1 left outer join t2 on x = y");
-    auto* j = At<TRk_JoinExpr>(q->FromList, 0);
-    ASSERT_NE(j, nullptr);
+    auto* j = MUST(At<TRk_JoinExpr>(q->FromList, 0));
     ASSERT_NE(j->JoinTypeClause, nullptr);
     EXPECT_EQ(Fields(j->JoinType, OwnTokens(j), j->JoinTypeClause->Tok1, j->JoinTypeClause->Tok2,
                      j->Qualification->QualKind, OwnTokens(j->Qualification)),

@@ -52,6 +52,7 @@ T* Must(T* P, const std::string& What) {
     if (P == nullptr) throw std::runtime_error("missing: " + What);
     return P;
 }
+#define MUST(E) oracle_test::Must((E), #E)
 
 // One field as text: a token's text, "nil"/"set" for other pointers, numbers.
 template <class T>

@@ -243,8 +243,7 @@ TEST_F(PlsqlDriver, EmbeddedSelectTakesEveryTokenThroughItsSemicolon) {
     ASSERT_EQ(Result, 0);
     ASSERT_TRUE(Errors.empty());
     auto* sql = One<TRkPlsql_SqlStmt>();
-    TCustomSqlStatement* s = sql->SqlStatement;
-    ASSERT_NE(s, nullptr);
+    TCustomSqlStatement* s = MUST(sql->SqlStatement);
     EXPECT_EQ(AllText(s->SourceTokens.get()),
               "SELECT a -- the a\n    INTO b FROM t\n   WHERE c IN (SELECT d FROM u WHERE e = (1));");
     // The grammar never saw the ";": the statement itself has no terminator.
@@ -318,11 +317,9 @@ TEST_F(PlsqlDriver, BracketedQueryGivesBackTheClosingBracket) {
     ASSERT_EQ(Result, 0);
     ASSERT_TRUE(Errors.empty());
     auto* iff = One<TRkPlsql_IfStmt>();
-    auto* e = dynamic_cast<TRkCustomExpression*>(iff->Condition);
-    ASSERT_NE(e, nullptr);
+    auto* e = MUST(dynamic_cast<TRkCustomExpression*>(iff->Condition));
     EXPECT_EQ(e->ExprType, Expr_Exists);
-    auto* q = dynamic_cast<TCustomSqlStatement*>(e->RightOperand);
-    ASSERT_NE(q, nullptr);
+    auto* q = MUST(dynamic_cast<TCustomSqlStatement*>(e->RightOperand));
     EXPECT_EQ(Significant(q->SourceTokens.get()), "( SELECT 1 FROM t )");
     EXPECT_EQ(q->TrailingToken, nullptr);
 }

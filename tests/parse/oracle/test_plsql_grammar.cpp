@@ -43,8 +43,7 @@ TEST_F(PlsqlGrammar, AnonymousBlockWithLabelDeclarationsAndHandlers) {
         "<<outer>> DECLARE n CONSTANT NUMBER(10,2) NOT NULL := 1; s emp.ename%TYPE; r emp%ROWTYPE DEFAULT NULL; "
         "SUBTYPE small IS NATURAL NOT NULL; e EXCEPTION; DECLARE p PLS_INTEGER; PRAGMA EXCEPTION_INIT(e, "
         "-20001); BEGIN NULL; EXCEPTION WHEN NO_DATA_FOUND OR e THEN NULL; WHEN OTHERS THEN RAISE; END outer;");
-    TRkPlsql_Decl* d = b->DeclSection;
-    ASSERT_NE(d, nullptr);
+    TRkPlsql_Decl* d = MUST(b->DeclSection);
     ASSERT_EQ(Count(d->Declarations), 7);
     EXPECT_EQ(Fields(OwnTokens(b), b->EndLabel, b->ExceptionToken, b->Terminator, d->BlockLabel, OwnTokens(d->LabelNode),
                      d->DeclareToken),
@@ -53,13 +52,11 @@ TEST_F(PlsqlGrammar, AnonymousBlockWithLabelDeclarationsAndHandlers) {
     auto TypeForm = [](TRkVisitedAbs* T) { return dynamic_cast<TRk_TypeName*>(T)->TypeForm; };
 
     auto* n = Decl(0);
-    auto* def = dynamic_cast<TRkPlsql_opt_declaration_expr*>(n->Value);
-    ASSERT_NE(def, nullptr);
+    auto* def = MUST(dynamic_cast<TRkPlsql_opt_declaration_expr*>(n->Value));
     EXPECT_EQ(Fields(n->DeclKind, n->ConstraintFlag, OwnTokens(n), OwnTokens(n->NotNullNode), def->Kind, OwnTokens(def),
                      n->Terminator),
               "2 1 CONSTANT NOT|NULL 1 := ;");
-    auto* st = dynamic_cast<TRk_TypeName*>(Decl(1)->DataType);
-    ASSERT_NE(st, nullptr);
+    auto* st = MUST(dynamic_cast<TRk_TypeName*>(Decl(1)->DataType));
     EXPECT_EQ(Fields(st->TypeForm, st->MidToken, st->EndToken, Decl(1)->NotNullNode->Int1, Decl(1)->ConstraintFlag),
               "74 % TYPE 0 0");
     EXPECT_EQ(Fields(TypeForm(Decl(2)->DataType), dynamic_cast<TRkPlsql_opt_declaration_expr*>(Decl(2)->Value)->Kind),
@@ -85,8 +82,7 @@ TEST_F(PlsqlGrammar, BlockWithoutDeclareHasAnEmptyDeclarationSection) {
     ASSERT_NE(b->DeclSection, nullptr);
     EXPECT_EQ(Fields(b->DeclSection->LabelNode, b->DeclSection->Declarations, b->Handlers), "nil nil nil");
     // An unlabelled NULL is a call over the constant NULL.
-    auto* call = Item<TRkPlsql_ProcBasicStmt>(b->Statements, 0);
-    ASSERT_NE(call, nullptr);
+    auto* call = MUST(Item<TRkPlsql_ProcBasicStmt>(b->Statements, 0));
     EXPECT_EQ(Sx(call->CallExpr), "NULL");
 }
 
@@ -129,8 +125,7 @@ TEST_F(PlsqlGrammar, ControlStatements) {
     ASSERT_NE(b, nullptr);
     ASSERT_EQ(Count(b->Statements), 12);
     auto Loop = [b](int I) { return Item<TRkPlsql_LoopStmt>(b->Statements, I); };
-    auto* iff = Item<TRkPlsql_IfStmt>(b->Statements, 0);
-    ASSERT_NE(iff, nullptr);
+    auto* iff = MUST(Item<TRkPlsql_IfStmt>(b->Statements, 0));
     EXPECT_EQ(Fields(OwnTokens(iff), Count(iff->ThenStmts), Count(iff->ElsifList),
                      OwnTokens(Item<TRkPlsql_ElsifStmt>(iff->ElsifList, 0)), Count(iff->ElseStmts)),
               "IF|THEN|ELSE|END|IF 1 2 ELSIF|THEN 1");
@@ -196,11 +191,9 @@ TEST_F(PlsqlGrammar, AssignmentTargetsAndCalls) {
     std::vector<TRkPlsql_ProcBasicStmt*> c = All<TRkPlsql_ProcBasicStmt>();
     ASSERT_EQ(c.size(), 4u);
     EXPECT_EQ(Sx(c[0]->CallExpr), "p");
-    auto* e = dynamic_cast<TRkCustomExpression*>(c[1]->CallExpr);
-    ASSERT_NE(e, nullptr);
+    auto* e = MUST(dynamic_cast<TRkCustomExpression*>(c[1]->CallExpr));
     EXPECT_EQ(e->ExprType, Expr_func_exprs);
-    auto* call = Item<TRk_FuncCall>(dynamic_cast<TRk_List*>(e->LeftOperand), 0);
-    ASSERT_NE(call, nullptr);
+    auto* call = MUST(Item<TRk_FuncCall>(dynamic_cast<TRk_List*>(e->LeftOperand), 0));
     ASSERT_EQ(Count(call->ArgList), 2);
     // A named argument is an operator-run expression.
     EXPECT_EQ(dynamic_cast<TRkCustomExpression*>(call->ArgList->GetNode(1))->ExprType, Expr_OP);
@@ -342,8 +335,7 @@ TEST_F(PlsqlGrammar, Packages) {
         "CURSOR cur RETURN emp%ROWTYPE; CURSOR cur2 IS SELECT * FROM dual; FUNCTION f (a NUMBER) RETURN NUMBER; "
         "PROCEDURE p; PRAGMA RESTRICT_REFERENCES (f, WNDS, RNPS); END pkg;");
     ASSERT_EQ(Count(spec->PackageItems), 8);
-    auto* pr = Item<TRkPlsql_PragmaDecl>(spec->PackageItems, 7);
-    ASSERT_NE(pr, nullptr);
+    auto* pr = MUST(Item<TRkPlsql_PragmaDecl>(spec->PackageItems, 7));
     EXPECT_EQ(Fields(spec->IsBody, spec->CreateKind, OwnTokens(spec), spec->PackageEndLabel, Count(pr->Arguments),
                      OwnTokens(pr), pr->Terminator, Item<TRkPlsql_CursorDecl>(spec->PackageItems, 4)->Terminator,
                      Item<TRkPlsql_ProcedureSpec>(spec->PackageItems, 5)->IsFunction),
@@ -361,8 +353,7 @@ TEST_F(PlsqlGrammar, Triggers) {
     auto* t = Unit<TRkPlsql_Trigger>(
         "CREATE OR REPLACE TRIGGER trg BEFORE INSERT OR UPDATE OF a, b ON emp FOR EACH ROW WHEN (new.x > 0) "
         "BEGIN IF INSERTING THEN :new.id := 1; END IF; END;");
-    auto* ev = dynamic_cast<TRk_DummyNode*>(t->Event);
-    ASSERT_NE(ev, nullptr);
+    auto* ev = MUST(dynamic_cast<TRk_DummyNode*>(t->Event));
     ASSERT_EQ(Count(ev->List1), 2);
     ASSERT_NE(t->WhenClause, nullptr);
     auto* upd = Item<TRk_DummyNode>(ev->List1, 1);

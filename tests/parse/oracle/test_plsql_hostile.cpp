@@ -80,8 +80,7 @@ TEST_F(PlsqlHostile, HugeUnitParsesInOnePass) {
     Parse(text);
     EXPECT_EQ(Result, 0);
     EXPECT_TRUE(Errors.empty());
-    auto* b = dynamic_cast<TRk_Plsql*>(Parser->RootNode);
-    ASSERT_NE(b, nullptr);
+    auto* b = MUST(dynamic_cast<TRk_Plsql*>(Parser->RootNode));
     EXPECT_EQ(Count(b->Statements), 40000);
 }
 

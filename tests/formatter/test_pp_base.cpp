@@ -173,6 +173,11 @@ TEST_F(PrinterBase, PartsWithoutTheirObjectPrintNothing) {
     auto s = CreateNodeOfClass<TSelectSqlStatement>(1);
     EXPECT_EQ(TSelectSqlStatementPP(s.get()).GetPrettyText(), "");
     EXPECT_FALSE(s->Parsed);
+    // A statement made where no printer was chosen for it gets the one of its class.
+    s->PP.reset();
+    EXPECT_EQ(pp::Pretty(s.get()), "");
+    ASSERT_NE(s->PP, nullptr);
+    EXPECT_STREQ(s->PP->ClassName(), "TSelectSqlStatementPP");
     auto d = CreateNodeOfClass<TDropViewSqlStatement>(1);
     EXPECT_EQ(TDropViewSqlStatementPP(d.get()).GetPrettyText(), "");
     // A table entry without its table prints nothing.

@@ -50,12 +50,17 @@ struct PrintedClasses {
 TEST_F(MssqlTreePrinter, EveryClassGetsItsPrinterAndOthersNone) {
     Tree t;
     PrintedClasses c;
+    auto* stranger = t.New<_TMssqlGo>();
     for (TRk_Node* owner : c.All(t)) {
         SCOPED_TRACE(owner->ClassName());
         std::unique_ptr<TCustomPP> pp = CreateStatementPP(owner);
         ASSERT_NE(pp, nullptr);
         EXPECT_EQ(std::string(pp->ClassName()), std::string(owner->ClassName()) + "PP");
         EXPECT_EQ(pp->Owner, owner);
+        // A printer given another class names both.
+        pp->Owner = stranger;
+        EXPECT_EQ(pp->GetPrettyText(),
+                  std::string("Owner class should be ") + owner->ClassName() + ", error classtype:_TMssqlGo");
     }
     // Element classes without a layout of their own print as written.
     for (TRk_Node* owner : {static_cast<TRk_Node*>(t.New<_TMssqlBlock>()),
@@ -67,19 +72,6 @@ TEST_F(MssqlTreePrinter, EveryClassGetsItsPrinterAndOthersNone) {
     auto* param = t.New<_TMssql_ParameterDecl>();
     ASSERT_NE(param->PP, nullptr);
     EXPECT_STREQ(param->PP->ClassName(), "_TMssql_ParameterDeclPP");
-}
-
-TEST_F(MssqlTreePrinter, APrinterGivenAnotherClassNamesBoth) {
-    Tree t;
-    auto* stranger = t.New<_TMssqlGo>();
-    PrintedClasses c;
-    for (TRk_Node* owner : c.All(t)) {
-        std::unique_ptr<TCustomPP> pp = CreateStatementPP(owner);
-        ASSERT_NE(pp, nullptr) << owner->ClassName();
-        pp->Owner = stranger;
-        EXPECT_EQ(pp->GetPrettyText(),
-                  std::string("Owner class should be ") + owner->ClassName() + ", error classtype:_TMssqlGo");
-    }
 }
 
 TEST_F(MssqlTreePrinter, StatementsThatDoNotParsePrintNothing) {

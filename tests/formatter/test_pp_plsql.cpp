@@ -187,7 +187,7 @@ TEST_F(PlsqlScript, ControlStatements) {
                      "  while x < 10 loop x := x + 1; end loop;\n"
                      "  for i in 1 .. 10 loop exit when i > 5; end loop;\n"
                      "  for i in reverse 1 .. 3 loop null; end loop;\n"
-                     "  for r in c loop x; end loop;\n"
+                     "  <<lp>> for r in c loop x; end loop lp;\n"
                      "  for r in cur(1, 'b') loop dbms_output.put_line(r.a); end loop;\n"
                      "  for rec in (select a from t) loop null; end loop;\n"
                      "  forall i in 1 .. n delete from t where a = i;\n"
@@ -209,7 +209,7 @@ TEST_F(PlsqlScript, ControlStatements) {
               // A blank after ".." in the numeric range, none in the REVERSE one.
               "  FOR i IN 1.. 10 LOOP\r\n    EXIT WHEN i > 5;\r\n  END LOOP;\r\n  \r\n"
               "  FOR i IN REVERSE 1..3 LOOP\r\n    NULL;\r\n  END LOOP;\r\n  \r\n"
-              "  FOR r IN c LOOP\r\n    x;\r\n  END LOOP;\r\n  \r\n"
+              "  <<lp>>\r\n  FOR r IN c LOOP\r\n    x;\r\n  END LOOP lp;\r\n  \r\n"
               "  FOR r IN cur(1,'b') LOOP\r\n    dbms_output.Put_line(r.a);\r\n  END LOOP;\r\n  \r\n"
               // LOOP on the line after the query.
               "  FOR rec IN (SELECT a\r\n              FROM   t)\r\n  LOOP\r\n    NULL;\r\n  END LOOP;\r\n  \r\n"

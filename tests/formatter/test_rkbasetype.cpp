@@ -136,66 +136,19 @@ TEST(TextRoutines, TextCompareIsAsciiCaseInsensitive) {
     EXPECT_EQ(UpperCase("AbC_1"), "ABC_1");
 }
 
-TEST(NameTables, CodesAndNames) {
-    const std::vector<std::string> vendors(DbVendorNames, DbVendorNames + DbVendorCount);
-    EXPECT_EQ(vendors, (std::vector<std::string>{"MSSQL", "Oracle", "MySQL", "MSaccess", "Generic",
-                                                  "DB2", "Sybase", "Informix", "Postgres",
-                                                  "Firebird"}));
-    const std::vector<std::string> kinds(DbObjKindNames, DbObjKindNames + DbObjKindCount);
-    EXPECT_EQ(kinds, (std::vector<std::string>{"unknown", "table", "field", "function",
-                                               "table alias", "field alias", "alias"}));
-    EXPECT_EQ(RkSeparatorChar, ' ');
-    EXPECT_EQ(static_cast<int>(Expr_NotSupported), RkOpTypeCount - 1);
-    EXPECT_EQ(static_cast<int>(Expr_Case), 33);
-    EXPECT_EQ(static_cast<int>(Expr_GroupingSets), 40);
-    EXPECT_EQ(sizeof(TRkOpType), 1u);
-}
-
-TEST(FormattingOptions, FixedDefaults) {
-    const TRkFmtOpt o;
-    EXPECT_EQ(o.KeywordCase, 0);
-    EXPECT_EQ(o.IdentifierCase, 1);
-    EXPECT_EQ(o.FunctionNameCase, 2);
-    EXPECT_EQ(o.ListOneLine, 0);
-    EXPECT_EQ(o.FuncArgsOneLine, 1);  // not copied from ListOneLine
-    for (uint8_t v : {o.OrderByListOneLine, o.DeclListOneLine, o.InsertColumnListOneLine,
-                      o.UpdateSetListOneLine, o.TableListOneLine, o.ExprListOneLine,
-                      o.ColumnDefListOneLine, o.KeywordAlign, o.UpdateKeywordAlign,
-                      o.InsertKeywordAlign, o.DeleteKeywordAlign, o.VarDeclAlign,
-                      o.ParamDeclAlign, o.ColumnDefAlign, o.SeparatorStyle,
-                      o.DeclSeparatorStyle, o.ColumnDefSeparatorStyle, o.AndOrPlacement,
-                      o.AlignAndOrWithWhere, o.CommentStyle, o.JoinInputLines,
-                      o.TrimInputLines, o.UseTab})
-        EXPECT_EQ(v, 0);
-    EXPECT_EQ(o.TrimInputChar, '"');
-    EXPECT_EQ(o.TabSize, 2);
-    // The global instance starts with the same values.
-    const TRkFmtOpt& g = FmtOpt;
-    EXPECT_EQ(g.KeywordCase, 0);
-    EXPECT_EQ(g.IdentifierCase, 1);
-    EXPECT_EQ(g.FuncArgsOneLine, 1);
-    EXPECT_EQ(g.TabSize, 2);
-}
-
 TEST(FormattingOptions, GroupSettersAndAssign) {
     TRkFmtOpt o;
     o.SetListOneLine(1);
     o.SetKeywordAlign(1);
     o.SetSeparatorStyle(2);
-    // A setter is a single store.
-    EXPECT_EQ(o.OrderByListOneLine, 0);
-    EXPECT_EQ(o.InsertKeywordAlign, 0);
-    EXPECT_EQ(o.DeclSeparatorStyle, 0);
     o.SetFuncArgsOneLine(0);
+    // A setter is a single store.
+    EXPECT_EQ(o.OrderByListOneLine + o.InsertKeywordAlign + o.DeclSeparatorStyle, 0);
     o.PropagateLineBreakOptions();
-    EXPECT_EQ(o.OrderByListOneLine, 1);
-    EXPECT_EQ(o.ColumnDefListOneLine, 1);
-    EXPECT_EQ(o.ExprListOneLine, 1);
-    EXPECT_EQ(o.FuncArgsOneLine, 1);
+    EXPECT_EQ(o.OrderByListOneLine + o.ColumnDefListOneLine + o.ExprListOneLine + o.FuncArgsOneLine, 4);
     EXPECT_EQ(o.InsertKeywordAlign, 0);
     o.PropagateAlignOptions();
-    EXPECT_EQ(o.InsertKeywordAlign, 1);
-    EXPECT_EQ(o.ColumnDefAlign, 1);
+    EXPECT_EQ(o.InsertKeywordAlign + o.ColumnDefAlign, 2);
     EXPECT_EQ(o.ColumnDefSeparatorStyle, 2);
     EXPECT_EQ(o.DeclSeparatorStyle, 2);
 
@@ -211,8 +164,8 @@ TEST(FormattingOptions, GroupSettersAndAssign) {
     EXPECT_EQ(target.KeywordAlign, 1);
     EXPECT_EQ(target.SeparatorStyle, 1);
     EXPECT_EQ(target.AndOrPlacement, 2);
-    EXPECT_EQ(target.KeywordCase, 3);          // not copied
-    EXPECT_EQ(target.ListOneLine, 1);          // not copied
-    EXPECT_EQ(target.InsertKeywordAlign, 0);   // group setters not run
-    EXPECT_EQ(target.DeclSeparatorStyle, 0);
+    // Not copied: the case and line break options; the group setters do not run.
+    EXPECT_EQ(target.KeywordCase, 3);
+    EXPECT_EQ(target.ListOneLine, 1);
+    EXPECT_EQ(target.InsertKeywordAlign + target.DeclSeparatorStyle, 0);
 }

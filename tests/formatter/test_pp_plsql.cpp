@@ -121,6 +121,11 @@ TEST_F(PlsqlScript, SimpleStatements) {
         {"", "begin exit outer when a > 1 and b; exit; goto l1; raise e; raise; close c; return x + y; return; end;",
          "BEGIN\r\n  EXIT OUTER WHEN a > 1\r\n                  AND b;\r\n  \r\n  EXIT;\r\n  \r\n  GOTO l1;\r\n  \r\n"
          "  RAISE e;\r\n  \r\n  RAISE;\r\n  \r\n  CLOSE c;\r\n  \r\n  RETURN x + y;\r\n  \r\n  RETURN;\r\nEND;"},
+        // The dynamic string's later lines under its first character; USING on
+        // a new line after one blank; RETURNING at the start of a line.
+        {"", "begin return a > 1 and b; execute immediate 'x' || 'y' into a using in out b, c returning into d; end;",
+         "BEGIN\r\n  RETURN a > 1\r\n         AND b;\r\n  \r\n  EXECUTE IMMEDIATE 'x'\r\n                    ||'y' INTO a\r\n"
+         "   USING IN OUT b,c\r\n  RETURNING INTO d;\r\nEND;"},
         {"", "begin open c; fetch c into a; open c for q using a; end;",
          "BEGIN\r\n  OPEN c;\r\n  \r\n  FETCH c INTO a;\r\n  \r\n  OPEN c FOR q USING a;\r\nEND;"},
         // The two blanks before a body's first line are written after the

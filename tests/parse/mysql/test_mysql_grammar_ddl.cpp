@@ -7,290 +7,181 @@ using namespace mysql_test;
 namespace {
 
 class MySQLDml : public MySQLParseFixture {};
-class MySQLDdl : public MySQLParseFixture {};
+
+class MySQLDdl : public MySQLParseFixture {
+protected:
+    TRk_CreateTableStmt* Create(const std::string& Text) { return Root<TRk_CreateTableStmt>(Text); }
+    template <class T>
+    T* Element(TRk_CreateTableStmt* C, int I) { return Is<T>(C->ElementList->GetItem(I)); }
+    TRkAlterTableOption* Option(const std::string& Text, int I) {
+        return Is<TRkAlterTableOption>(Root<TRk_alterTableStmt>(Text)->AlterOptions->GetItem(I));
+    }
+};
 
 TEST_F(MySQLDml, InsertForms) {
     auto* i = Root<TRk_InsertStmt>("INSERT INTO t (a, b) VALUES (1, 2)");
-    ASSERT_NE(i, nullptr);
-    auto* target = As<TRk_TableRef>(i->TargetTable);
-    ASSERT_NE(target, nullptr);
-    EXPECT_EQ(target->HasColumnList, 1);
-    EXPECT_EQ(Sx(target->ColumnList), "[a,b]");
-    EXPECT_EQ(i->ValuesList->Count(), 2);
-    EXPECT_EQ(i->HasInto, 1);
-    EXPECT_EQ(Own(i), "INSERT|INTO");
-    EXPECT_EQ(Own(i->InsertRest), "VALUES|(|)");
+    auto* target = Is<TRk_TableRef>(i->TargetTable);
+    EXPECT_EQ(J(target->HasColumnList, Sx(target->ColumnList), i->ValuesList->Count(), i->HasInto), "1 [a,b] 2 1");
+    EXPECT_EQ(J(Own(i), Own(i->InsertRest)), "INSERT|INTO VALUES|(|)");
     i = Root<TRk_InsertStmt>("INSERT INTO t SELECT a FROM u");
-    EXPECT_NE(i->SubSelect, nullptr);
-    EXPECT_EQ(i->ValuesList, nullptr);
-    for (const char* bad : {"INSERT t VALUES (1)", "INSERT INTO t VALUES (1), (2)"}) {
-        Parse(bad);
-        EXPECT_EQ(Errors.size(), 1u) << bad;
-    }
+    EXPECT_EQ(J(i->SubSelect, i->ValuesList), "+ _");
+    EXPECT_EQ(Refused("INSERT t VALUES (1)"), "t");
+    EXPECT_EQ(Refused("INSERT INTO t VALUES (1), (2)"), ",");
 }
 
 TEST_F(MySQLDml, UpdateAndDelete) {
     auto* u = Root<TRk_UpdateStmt>("UPDATE t SET a = 1, b = 2 WHERE c = 3");
-    ASSERT_NE(u, nullptr);
-    EXPECT_EQ(Sx(As<TRk_TableRef>(u->TargetTable)->Source), "t");
-    ASSERT_EQ(u->SetList->Count(), 2);
-    auto* second = As<TRkCustomExpression>(u->SetList->GetItem(1));
-    EXPECT_EQ(second->ExprType, Expr_Comparison);
-    EXPECT_EQ(Txt(second->SeparatorToken), ",");
-    EXPECT_EQ(Own(second), "=");
-    EXPECT_EQ(u->ReturningClause, nullptr);
-    u = Root<TRk_UpdateStmt>("UPDATE t SET (a, b) = (SELECT x, y FROM u)");
-    auto* row = As<TRkCustomExpression>(u->SetList->GetItem(0));
+    EXPECT_EQ(J(Sx(Is<TRk_TableRef>(u->TargetTable)->Source), Sx(u->SetList), u->ReturningClause), "t [(= a 1),(= b 2)] _");
+    auto* second = Is<TRkCustomExpression>(u->SetList->GetItem(1));
+    EXPECT_EQ(J(second->ExprType == Expr_Comparison, Txt(second->SeparatorToken), Own(second)), "1 , =");
+    auto* row = Is<TRkCustomExpression>(Root<TRk_UpdateStmt>("UPDATE t SET (a, b) = (SELECT x, y FROM u)")->SetList->GetItem(0));
     EXPECT_EQ(row->ExprType, Expr_AllOp);
-    EXPECT_EQ(As<TRkCustomExpression>(row->LeftOperand)->ExprType, Expr_Parenthesis);
-
-    auto* d = Root<TRk_DeleteStmt>("DELETE t WHERE a = 1");
-    EXPECT_EQ(d->FromOmitted, 1);
-    d = Root<TRk_DeleteStmt>("DELETE FROM t");
-    EXPECT_EQ(d->FromOmitted, 0);
-    EXPECT_NE(d->WhereClause, nullptr);
-    EXPECT_EQ(d->WhereCondition, nullptr);
-    d = Root<TRk_DeleteStmt>("DELETE FROM t RETURNING a, b BULK COLLECT INTO x");
-    EXPECT_EQ(d->ReturningClause->ReturningKind, 2);
+    EXPECT_EQ(Is<TRkCustomExpression>(row->LeftOperand)->ExprType, Expr_Parenthesis);
     // Several tables to update stay a list.
     u = Root<TRk_UpdateStmt>("UPDATE t, u SET a = 1");
-    EXPECT_EQ(u->TargetTable, nullptr);
-    EXPECT_EQ(u->FromList->Count(), 2);
+    EXPECT_EQ(J(u->TargetTable, u->FromList->Count()), "_ 2");
+
+    EXPECT_EQ(Root<TRk_DeleteStmt>("DELETE t WHERE a = 1")->FromOmitted, 1);
+    auto* d = Root<TRk_DeleteStmt>("DELETE FROM t");
+    EXPECT_EQ(J(d->FromOmitted, d->WhereClause, d->WhereCondition), "0 + _");
+    EXPECT_EQ(Root<TRk_DeleteStmt>("DELETE FROM t RETURNING a, b BULK COLLECT INTO x")->ReturningClause->ReturningKind, 2);
 }
 
-TEST_F(MySQLDdl, CreateTableWithElementsAndOptions) {
-    auto* c = Root<TRk_CreateTableStmt>(
-        "CREATE TEMPORARY TABLE IF NOT EXISTS t (a INT NOT NULL, PRIMARY KEY (a)) ENGINE = x");
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->TableKind, 1);
-    ASSERT_NE(c->IfNotExists, nullptr);
-    EXPECT_EQ(Txt(c->IfNotExists->Tok3), "EXISTS");
-    ASSERT_EQ(c->ElementList->Count(), 2);
-    auto* col = As<TRkColumnDef>(c->ElementList->GetItem(0));
-    ASSERT_NE(col, nullptr);
-    EXPECT_EQ(col->ConstraintNodes->Count(), 1);
-    auto* pk = As<TRkConstraint>(c->ElementList->GetItem(1));
-    EXPECT_EQ(pk->ConstraintType, 4);
-    EXPECT_EQ(pk->SeparatorFollows, 1);
-    EXPECT_EQ(Txt(pk->SeparatorToken), ",");
-    ASSERT_EQ(c->TableOptions->Count(), 1);
-    EXPECT_EQ(Own(As<TRk_Node>(c->TableOptions->GetItem(0))), "ENGINE|=|x");
-    EXPECT_EQ(Own(c), "CREATE|TABLE|(|)");
-}
+TEST_F(MySQLDdl, CreateTableForms) {
+    auto* c = Create("CREATE TEMPORARY TABLE IF NOT EXISTS t (a INT NOT NULL, PRIMARY KEY (a)) ENGINE = x");
+    EXPECT_EQ(J(c->TableKind, Txt(Is<TRk_DummyNode>(c->IfNotExists)->Tok3), c->ElementList->Count(), Own(c)),
+              "1 EXISTS 2 CREATE|TABLE|(|)");
+    EXPECT_EQ(Element<TRkColumnDef>(c, 0)->ConstraintNodes->Count(), 1);
+    auto* pk = Element<TRkConstraint>(c, 1);
+    EXPECT_EQ(J(pk->ConstraintType, pk->SeparatorFollows, Txt(pk->SeparatorToken)), "4 1 ,");
+    EXPECT_EQ(J(c->TableOptions->Count(), Own(Is<TRk_Node>(c->TableOptions->GetItem(0)))), "1 ENGINE|=|x");
 
-TEST_F(MySQLDdl, CreateTableLikeQueryAndOptions) {
-    auto* c = Root<TRk_CreateTableStmt>("CREATE TABLE t LIKE u");
-    EXPECT_EQ(Txt(c->LikeToken), "LIKE");
-    EXPECT_EQ(Sx(c->LikeSource), "u");
-    EXPECT_EQ(Own(c), "CREATE|TABLE");
-    c = Root<TRk_CreateTableStmt>("CREATE TABLE t SELECT a FROM u");
-    auto* qp = As<TRk_DummyNode>(c->QueryPrefix);
-    ASSERT_NE(qp, nullptr);
-    EXPECT_EQ(qp->Int1, -9999);
-    EXPECT_EQ(qp->Int2, -9999);
-    EXPECT_NE(c->Query, nullptr);
-    c = Root<TRk_CreateTableStmt>("CREATE TABLE t IGNORE AS SELECT a FROM u");
-    qp = As<TRk_DummyNode>(c->QueryPrefix);
-    EXPECT_EQ(qp->Int1, 1);
-    EXPECT_EQ(qp->Int2, 1);
-    c = Root<TRk_CreateTableStmt>("CREATE TABLE t (a INT) DEFAULT CHARSET = utf8, COMMENT 'x'");
+    c = Create("CREATE TABLE t LIKE u");
+    EXPECT_EQ(J(Txt(c->LikeToken), Sx(c->LikeSource), Own(c)), "LIKE u CREATE|TABLE");
+    c = Create("CREATE TABLE t SELECT a FROM u");
+    EXPECT_EQ(J(c->Query, Is<TRk_DummyNode>(c->QueryPrefix)->Int1, Is<TRk_DummyNode>(c->QueryPrefix)->Int2), "+ -9999 -9999");
+    auto* qp = Is<TRk_DummyNode>(Create("CREATE TABLE t IGNORE AS SELECT a FROM u")->QueryPrefix);
+    EXPECT_EQ(J(qp->Int1, qp->Int2), "1 1");
+    c = Create("CREATE TABLE t (a INT) DEFAULT CHARSET = utf8, COMMENT 'x'");
     ASSERT_EQ(c->TableOptions->Count(), 2);
-    EXPECT_EQ(Own(As<TRk_Node>(c->TableOptions->GetItem(0))), "DEFAULT|CHARSET|=|utf8");
-    EXPECT_EQ(Txt(As<TRk_Node>(c->TableOptions->GetItem(1))->SeparatorToken), ",");
+    EXPECT_EQ(J(Own(Is<TRk_Node>(c->TableOptions->GetItem(0))), Txt(Is<TRk_Node>(c->TableOptions->GetItem(1))->SeparatorToken)),
+              "DEFAULT|CHARSET|=|utf8 ,");
 }
 
 TEST_F(MySQLDdl, ColumnConstraints) {
-    auto* c = Root<TRk_CreateTableStmt>(
-        "CREATE TABLE t (a INT NOT NULL DEFERRABLE, b INT CONSTRAINT nn NOT NULL, "
-        "c INT REFERENCES u, d INT AUTO_INCREMENT DEFAULT -1, e INT DEFERRABLE)");
-    ASSERT_NE(c, nullptr);
-    auto col = [&](int i) { return As<TRkColumnDef>(c->ElementList->GetItem(i)); };
-    EXPECT_EQ(col(0)->ConstraintNodes->Count(), 1);
-    auto* nn = As<TRkConstraint>(col(1)->ConstraintNodes->GetItem(0));
-    EXPECT_EQ(nn->Name, "nn");
-    EXPECT_EQ(Own(nn), "NOT|NULL");
-    auto* ref = As<TRkConstraint>(col(2)->ConstraintNodes->GetItem(0));
-    EXPECT_EQ(ref->ConstraintType, 8);
-    EXPECT_EQ(Own(ref), "");
-    ASSERT_NE(ref->RefClause, nullptr);
-    EXPECT_EQ(ref->RefClause->RefColumns, nullptr);
-    EXPECT_EQ(ref->RefClause->MatchClause->Int1, 0);
-    EXPECT_EQ(ref->RefClause->ActionsClause->Int1, 0);
-    EXPECT_EQ(As<TRkConstraint>(col(3)->ConstraintNodes->GetItem(0))->ConstraintType, 10);
-    EXPECT_EQ(As<TRkConstraint>(col(3)->ConstraintNodes->GetItem(1))->ConstraintType, 7);
-    EXPECT_EQ(col(4)->ConstraintNodes, nullptr);
+    auto* c = Create("CREATE TABLE t (a INT NOT NULL DEFERRABLE, b INT CONSTRAINT nn NOT NULL, "
+                     "c INT REFERENCES u, d INT AUTO_INCREMENT DEFAULT -1, e INT DEFERRABLE)");
+    auto con = [&](int i, int k) { return Is<TRkConstraint>(Element<TRkColumnDef>(c, i)->ConstraintNodes->GetItem(k)); };
+    EXPECT_EQ(J(Element<TRkColumnDef>(c, 0)->ConstraintNodes->Count(), Element<TRkColumnDef>(c, 4)->ConstraintNodes), "1 _");
+    EXPECT_EQ(J(con(1, 0)->Name, Own(con(1, 0))), "nn NOT|NULL");
+    auto* ref = con(2, 0);
+    auto* r = ref->RefClause;
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(J(ref->ConstraintType, Own(ref), r->RefColumns, r->MatchClause->Int1, r->ActionsClause->Int1), "8  _ 0 0");
+    EXPECT_EQ(J(con(3, 0)->ConstraintType, con(3, 1)->ConstraintType), "10 7");
 }
 
 TEST_F(MySQLDdl, TableConstraints) {
-    auto* c = Root<TRk_CreateTableStmt>(
-        "CREATE TABLE t (a INT, CONSTRAINT pk PRIMARY KEY (a, b), KEY (a), INDEX ix (b), FOREIGN KEY fk (a), "
-        "FOREIGN KEY (a) REFERENCES u (b) ON UPDATE CASCADE ON DELETE SET NULL)");
-    ASSERT_NE(c, nullptr);
-    auto con = [&](int i) { return As<TRkConstraint>(c->ElementList->GetItem(i)); };
-    EXPECT_EQ(con(1)->Name, "pk");
-    EXPECT_EQ(con(1)->ColumnList->Count(), 2);
-    EXPECT_EQ(Own(con(1)), "PRIMARY|KEY|(|)");
-    EXPECT_EQ(con(2)->ConstraintType, 9);
-    EXPECT_EQ(con(2)->IndexName, nullptr);
-    EXPECT_EQ(con(3)->ConstraintType, 11);
-    EXPECT_EQ(Sx(con(3)->OptionalName), "ix");
-    EXPECT_EQ(Sx(con(4)->ForeignKeyName), "fk");
-    EXPECT_EQ(con(4)->RefClause, nullptr);
+    auto* c = Create("CREATE TABLE t (a INT, CONSTRAINT pk PRIMARY KEY (a, b), KEY (a), INDEX ix (b), FOREIGN KEY fk (a), "
+                     "FOREIGN KEY (a) REFERENCES u (b) ON UPDATE CASCADE ON DELETE SET NULL)");
+    auto con = [&](int i) { return Element<TRkConstraint>(c, i); };
+    EXPECT_EQ(J(con(1)->Name, con(1)->ColumnList->Count(), Own(con(1))), "pk 2 PRIMARY|KEY|(|)");
+    EXPECT_EQ(J(con(2)->ConstraintType, con(2)->IndexName), "9 _");
+    EXPECT_EQ(J(con(3)->ConstraintType, Sx(con(3)->OptionalName)), "11 ix");
+    EXPECT_EQ(J(Sx(con(4)->ForeignKeyName), con(4)->RefClause), "fk _");
     auto* r = con(5)->RefClause;
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->ActionKinds, 3);
-    EXPECT_EQ(r->OnDeleteAction, 3);
-    EXPECT_EQ(r->OnUpdateAction, 2);
+    EXPECT_EQ(J(r->ActionKinds, r->OnDeleteAction, r->OnUpdateAction), "3 3 2");
     auto* a = r->ActionsClause;
-    EXPECT_EQ(Txt(a->Tok1) + Txt(a->Tok2) + Txt(a->Tok3) + Txt(a->Tok4), "ONUPDATECASCADE<nil>");
-    EXPECT_EQ(Txt(a->Tok5) + Txt(a->Tok6) + Txt(a->Tok7) + Txt(a->Tok8), "ONDELETESETNULL");
+    EXPECT_EQ(J(Txt(a->Tok1), Txt(a->Tok2), Txt(a->Tok3), Txt(a->Tok4), Txt(a->Tok5), Txt(a->Tok6), Txt(a->Tok7), Txt(a->Tok8)),
+              "ON UPDATE CASCADE <nil> ON DELETE SET NULL");
 }
 
 TEST_F(MySQLDdl, DataTypes) {
-    auto type = [&](const std::string& t) -> TRk_TypeName* {
-        auto* c = Root<TRk_CreateTableStmt>("CREATE TABLE t (a " + t + ")");
-        if (!c) return nullptr;
-        return As<TRkColumnDef>(c->ElementList->GetItem(0))->DataType;
+    static const struct {
+        const char* text;
+        const char* want;  // TypeForm Param1 own tokens
+    } Cases[] = {
+        {"DECIMAL(10,2) UNSIGNED", "8 10 DECIMAL|(|10|,|2|)|UNSIGNED"},
+        {"INT", "33 -9999 INT"},
+        {"ENUM('a','b')", "73 -9999 "},
+        {"json", "2 -9999 json"},
+        {"VARCHAR(99999999999)", "41 0 VARCHAR|(|99999999999|)"},
+        {"INTEGER", "12 -9999 INTEGER"},
+        {"REAL", "35 -9999 REAL"},
+        {"DOUBLE", "46 -9999 DOUBLE"},
+        {"DATETIME", "55 -9999 DATETIME"},
+        {"LONGTEXT", "71 -9999 LONGTEXT"},
+        {"TINYINT(1)", "36 1 TINYINT|(|1|)"},
+        {"CHAR(2) ASCII", "40 2 CHAR|(|2|)|ASCII"},
     };
-    auto* t = type("DECIMAL(10,2) UNSIGNED");
-    EXPECT_EQ(t->TypeForm, 8);
-    EXPECT_EQ(t->Param1, 10);
-    EXPECT_EQ(Own(t), "DECIMAL|(|10|,|2|)|UNSIGNED");
-    t = type("INT");
-    EXPECT_EQ(t->TypeForm, 33);
-    EXPECT_EQ(t->Param1, -9999);
-    t = type("ENUM('a','b')");
-    EXPECT_EQ(t->TypeForm, 73);
-    EXPECT_EQ(Own(t), "");
-    EXPECT_EQ(t->ValueList->Count(), 2);
-    t = type("json");
-    EXPECT_EQ(t->TypeForm, 2);
-    t = type("VARCHAR(99999999999)");
-    EXPECT_EQ(t->Param1, 0);
-    const std::pair<const char*, int> forms[] = {{"INTEGER", 12}, {"REAL", 35}, {"DOUBLE", 46}, {"DATETIME", 55},
-                                                 {"LONGTEXT", 71}, {"TINYINT(1)", 36}, {"CHAR(2) ASCII", 40}};
-    for (auto [text, form] : forms) {
-        t = type(text);
-        ASSERT_NE(t, nullptr) << text;
-        EXPECT_EQ(t->TypeForm, form) << text;
+    for (const auto& c : Cases) {
+        SCOPED_TRACE(c.text);
+        auto* t = Element<TRkColumnDef>(Create(std::string("CREATE TABLE t (a ") + c.text + ")"), 0)->DataType;
+        EXPECT_EQ(J(t->TypeForm, t->Param1, Own(t)), c.want);
     }
-    for (const char* bad : {"CREATE TABLE t (a CHAR)", "CREATE TABLE t (a INT [4])", "CREATE TABLE t (a datetime(3))"}) {
-        Parse(bad);
-        EXPECT_EQ(Errors.size(), 1u) << bad;
-    }
+    EXPECT_EQ(Element<TRkColumnDef>(Create("CREATE TABLE t (a ENUM('a','b'))"), 0)->DataType->ValueList->Count(), 2);
+    for (const char* bad : {"CREATE TABLE t (a CHAR)", "CREATE TABLE t (a INT [4])", "CREATE TABLE t (a datetime(3))"})
+        Refused(bad);
 }
 
 TEST_F(MySQLDdl, IndexViewDropTransactions) {
     auto* i = Root<TRk_CreateIndexSqlStatement>("CREATE UNIQUE INDEX i ON t (a DESC, b)");
-    EXPECT_EQ(i->IndexKind, 1);
-    EXPECT_EQ(Own(i), "CREATE|INDEX|ON|(|)");
-    ASSERT_EQ(i->ColumnList->Count(), 2);
-    EXPECT_EQ(As<TRk_DummyNode>(i->ColumnList->GetItem(0))->Int1, 2);
-    EXPECT_EQ(Txt(As<TRk_Node>(i->ColumnList->GetItem(1))->SeparatorToken), ",");
-
+    EXPECT_EQ(J(i->IndexKind, Own(i), i->ColumnList->Count()), "1 CREATE|INDEX|ON|(|) 2");
+    EXPECT_EQ(J(Is<TRk_DummyNode>(i->ColumnList->GetItem(0))->Int1, Txt(Is<TRk_Node>(i->ColumnList->GetItem(1))->SeparatorToken)),
+              "2 ,");
     auto* v = Root<TRk_CreateViewSqlStatement>(
         "CREATE OR REPLACE FORCE VIEW v (a) AS SELECT a FROM t WITH CHECK OPTION CONSTRAINT c");
-    EXPECT_EQ(v->OrReplace, 1);
-    EXPECT_EQ(v->ForceKind, 1);
-    EXPECT_EQ(v->Restriction, 2);
-    EXPECT_EQ(v->RestrictionConstraintName, "c");
-    EXPECT_EQ(Own(v), "CREATE|VIEW|AS|OR|REPLACE");
+    EXPECT_EQ(J(v->OrReplace, v->ForceKind, v->Restriction, v->RestrictionConstraintName, Own(v)),
+              "1 1 2 c CREATE|VIEW|AS|OR|REPLACE");
     v = Root<TRk_CreateViewSqlStatement>("CREATE VIEW v AS SELECT a FROM t");
-    EXPECT_EQ(v->ColumnList, nullptr);
-    EXPECT_EQ(v->Restriction, 0);
-
+    EXPECT_EQ(J(v->ColumnList, v->Restriction), "_ 0");
     auto* d = Root<TRk_DropTableStmt>("DROP TEMPORARY TABLE IF EXISTS a, b CASCADE");
-    EXPECT_EQ(d->DropFlag, 1);
-    ASSERT_EQ(d->NameTokens->Count(), 2);
-    EXPECT_EQ(Own(d->Extra), "CASCADE");
-    Parse("DROP TABLE s.t");
-    EXPECT_EQ(Errors.size(), 1u);
-
+    EXPECT_EQ(J(d->DropFlag, d->NameTokens->Count(), Own(d->Extra)), "1 2 CASCADE");
+    EXPECT_EQ(Refused("DROP TABLE s.t"), ".");
     for (const char* t : {"COMMIT WORK", "ROLLBACK TO SAVEPOINT s"}) {
         EXPECT_EQ(Parse(t), nullptr) << t;
-        EXPECT_EQ(Result, 0) << t;
-        EXPECT_TRUE(Errors.empty()) << t;
+        EXPECT_EQ(J(Result, Errors.size()), "0 0") << t;
     }
 }
 
 TEST_F(MySQLDdl, AlterTableAdd) {
     auto* a = Root<TRk_alterTableStmt>("ALTER TABLE t ADD c INT NOT NULL AFTER b");
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(Own(a), "");
-    ASSERT_EQ(a->AlterOptions->Count(), 1);
-    auto* o = As<TRkAlterTableOption>(a->AlterOptions->GetItem(0));
-    EXPECT_EQ(o->Kind, 0);
-    EXPECT_NE(o->ColumnDef, nullptr);
-    EXPECT_EQ(Own(o->Position), "AFTER|b");
-
+    EXPECT_EQ(J(Own(a), a->AlterOptions->Count()), " 1");
+    auto* o = Is<TRkAlterTableOption>(a->AlterOptions->GetItem(0));
+    EXPECT_EQ(J(o->Kind, o->ColumnDef, Own(o->Position)), "0 + AFTER|b");
     a = Root<TRk_alterTableStmt>("ALTER IGNORE TABLE t ADD INDEX i (a), ADD UNIQUE (b)");
-    EXPECT_EQ(Txt(a->IgnoreToken), "IGNORE");
-    auto* u = As<TRkAlterTableOption>(a->AlterOptions->GetItem(1));
-    EXPECT_EQ(u->Kind, 3);
-    EXPECT_EQ(Txt(u->SeparatorToken), ",");
-    EXPECT_EQ(u->IndexNameToken, nullptr);
-
-    a = Root<TRk_alterTableStmt>("ALTER TABLE t ADD CONSTRAINT fk FOREIGN KEY (a) REFERENCES u (b) ON DELETE CASCADE");
-    o = As<TRkAlterTableOption>(a->AlterOptions->GetItem(0));
-    EXPECT_EQ(o->Kind, 4);
-    EXPECT_EQ(Own(o->ConstraintName), "CONSTRAINT|fk");
-    auto* r = As<TRkConstraintRefClause>(o->RefClause);
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(Sx(r->RefTable), "u");
-    a = Root<TRk_alterTableStmt>("ALTER TABLE t ADD FOREIGN KEY (a)");
-    EXPECT_EQ(As<TRkAlterTableOption>(a->AlterOptions->GetItem(0))->RefClause, nullptr);
-    Parse("ALTER TABLE t DROP c");
-    EXPECT_EQ(Errors.size(), 1u);
+    o = Is<TRkAlterTableOption>(a->AlterOptions->GetItem(1));
+    EXPECT_EQ(J(Txt(a->IgnoreToken), o->Kind, Txt(o->SeparatorToken), o->IndexNameToken), "IGNORE 3 , _");
+    o = Option("ALTER TABLE t ADD CONSTRAINT fk FOREIGN KEY (a) REFERENCES u (b) ON DELETE CASCADE", 0);
+    EXPECT_EQ(J(o->Kind, Own(o->ConstraintName), Sx(Is<TRkConstraintRefClause>(o->RefClause)->RefTable)), "4 CONSTRAINT|fk u");
+    EXPECT_EQ(Option("ALTER TABLE t ADD FOREIGN KEY (a)", 0)->RefClause, nullptr);
+    EXPECT_EQ(Refused("ALTER TABLE t DROP c"), "DROP");
 }
 
-}  // namespace
-
-namespace {
-
-class MySQLNames : public MySQLParseFixture {};
-
-TEST_F(MySQLNames, KeywordsAcceptedAsNames) {
+TEST_F(MySQLDdl, KeywordsAcceptedAsNames) {
     // DECODE read as a name is marked on its token.
-    auto* q = Root<TRk_SelectStmt>("select decode from t");
-    ASSERT_NE(q, nullptr);
-    const TSourceToken* decode = Tokens->TokenAt(2);
-    EXPECT_EQ(decode->TokenType, ttDecodeName);
+    Root<TRk_SelectStmt>("select decode from t");
+    EXPECT_EQ(Tokens->TokenAt(2)->TokenType, ttDecodeName);
     // Type keywords name columns; END (an alias word only) does not.
-    EXPECT_NE(Root<TRk_CreateTableStmt>("create table t (date date, text text, `year` year)"), nullptr);
-    Parse("create table t (end int)");
-    EXPECT_EQ(Errors.size(), 1u);
+    Create("create table t (date date, text text, `year` year)");
+    Refused("create table t (end int)");
 }
 
 // A dump-style script, statement by statement, as the front end hands it over.
-TEST_F(MySQLNames, DumpStyleStatements) {
-    const char* stmts[] = {
-        "DROP TABLE IF EXISTS `users`",
-        "CREATE TABLE `users` (\n  `id` int(11) unsigned NOT NULL AUTO_INCREMENT,\n"
-        "  `name` varchar(255) DEFAULT NULL,\n  `price` decimal(10,2) NOT NULL DEFAULT '0.00',\n"
-        "  `kind` enum('a','b'),\n  `created` datetime NOT NULL DEFAULT CURRENT_TIMESTAMP,\n  `note` text,\n"
-        "  PRIMARY KEY (`id`),\n  KEY `idx_name` (`name`),\n  INDEX (`kind`),\n"
-        "  CONSTRAINT `fk` FOREIGN KEY (`id`) REFERENCES `other` (`id`) ON DELETE CASCADE ON UPDATE NO ACTION\n"
-        ") ENGINE=InnoDB AUTO_INCREMENT=5 DEFAULT CHARSET=utf8 COMMENT='It\\'s x'",
-        "CREATE UNIQUE INDEX ux ON users (name)",
-    };
-    for (const char* s : stmts) {
-        Parse(s);
-        EXPECT_EQ(Result, 0) << s;
-        EXPECT_TRUE(Errors.empty()) << s << ": " << (Errors.empty() ? "" : Errors[0].Token + " " + Errors[0].Expected);
-        EXPECT_NE(Parser->RootNode, nullptr) << s;
-    }
+TEST_F(MySQLDdl, DumpStyleStatements) {
+    Root<TRk_DropTableStmt>("DROP TABLE IF EXISTS `users`");
+    Create("CREATE TABLE `users` (\n  `id` int(11) unsigned NOT NULL AUTO_INCREMENT,\n"
+           "  `name` varchar(255) DEFAULT NULL,\n  `price` decimal(10,2) NOT NULL DEFAULT '0.00',\n"
+           "  `kind` enum('a','b'),\n  `created` datetime NOT NULL DEFAULT CURRENT_TIMESTAMP,\n  `note` text,\n"
+           "  PRIMARY KEY (`id`),\n  KEY `idx_name` (`name`),\n  INDEX (`kind`),\n"
+           "  CONSTRAINT `fk` FOREIGN KEY (`id`) REFERENCES `other` (`id`) ON DELETE CASCADE ON UPDATE NO ACTION\n"
+           ") ENGINE=InnoDB AUTO_INCREMENT=5 DEFAULT CHARSET=utf8 COMMENT='It\\'s x'");
+    Root<TRk_CreateIndexSqlStatement>("CREATE UNIQUE INDEX ux ON users (name)");
     // Outside the grammar: the error comes at the word it cannot take.
-    const std::pair<const char*, const char*> rejected[] = {
-        {"CREATE TABLE t (a int, UNIQUE KEY k (a))", "KEY"},
-        {"CREATE TABLE t (a int) COLLATE=utf8_bin", "COLLATE"},
-        {"ALTER TABLE t MODIFY a int", "MODIFY"},
-        {"INSERT INTO t VALUES (1),(2)", ","},
-    };
-    for (auto [s, tok] : rejected) {
-        Parse(s);
-        ASSERT_EQ(Errors.size(), 1u) << s;
-        EXPECT_EQ(Errors[0].Token, tok) << s;
-    }
+    EXPECT_EQ(Refused("CREATE TABLE t (a int, UNIQUE KEY k (a))"), "KEY");
+    EXPECT_EQ(Refused("CREATE TABLE t (a int) COLLATE=utf8_bin"), "COLLATE");
+    EXPECT_EQ(Refused("ALTER TABLE t MODIFY a int"), "MODIFY");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // MySQL grammar: queries, clauses, joins, names, expressions and calls.
 #include "mysql_parse.h"
-
 #include "nodes/rkexceptions.h"
 #include "statementstructure/sqlstatement_select.h"
 
@@ -8,244 +7,155 @@ using namespace mysql_test;
 
 namespace {
 
-class MySQLQuery : public MySQLParseFixture {};
+class MySQLQuery : public MySQLParseFixture {
+protected:
+    TRk_SelectStmt* Q(const std::string& Text) { return Root<TRk_SelectStmt>(Text); }
+    template <class T = TRk_Node>
+    T* From(const std::string& Text, int I = 0) { return Is<T>(Q(Text)->FromList->GetItem(I)); }
+    template <class T = TRk_ResTarget>
+    T* Item(TRk_SelectStmt* Q, int I) { return Is<T>(Q->TargetList->GetItem(I)); }
+};
 
 TEST_F(MySQLQuery, PlainSelectHasEmptyClauseNodes) {
-    auto* q = Root<TRk_SelectStmt>("SELECT a FROM t");
-    ASSERT_NE(q, nullptr);
-    ASSERT_NE(q->DistinctClause, nullptr);
-    EXPECT_EQ(As<TRk_SelectDistinct>(q->DistinctClause)->DistinctKind, 0);
-    EXPECT_EQ(As<TRk_SelectDistinct>(q->DistinctClause)->KeywordToken, nullptr);
-    EXPECT_EQ(q->TopClause, nullptr);
-    ASSERT_NE(q->IntoClause, nullptr);
-    EXPECT_EQ(q->IntoList, nullptr);
-    ASSERT_NE(q->WhereClause, nullptr);
-    EXPECT_EQ(q->WhereCondition, nullptr);
-    ASSERT_NE(q->GroupByClause, nullptr);
-    ASSERT_NE(q->HavingClause, nullptr);
-    EXPECT_EQ(Own(q), "SELECT");
-    EXPECT_EQ(Own(q->FromClause), "FROM");
-    EXPECT_EQ(q->SetOperation, 0);
-}
-
-TEST_F(MySQLQuery, OnlyTheFirstStatementIsKept) {
-    auto* q = Root<TRk_SelectStmt>("SELECT a FROM t; SELECT b FROM u");
-    ASSERT_NE(q, nullptr);
+    auto* q = Q("SELECT a FROM t");
+    auto* d = Is<TRk_SelectDistinct>(q->DistinctClause);
+    // Distinct kind and keyword, TOP, INTO, WHERE, GROUP BY, HAVING.
+    EXPECT_EQ(J(d->DistinctKind, d->KeywordToken, q->TopClause, q->IntoClause, q->IntoList, q->WhereClause,
+                q->WhereCondition, q->GroupByClause, q->HavingClause, q->SetOperation),
+              "0 _ _ + _ + _ + + 0");
+    EXPECT_EQ(Own(q) + " " + Own(q->FromClause), "SELECT FROM");
+    // Only the first statement is kept; ";" alone is no statement.
+    q = Q("SELECT a FROM t; SELECT b FROM u");
     EXPECT_EQ(Sx(q->TargetList), "[<TRk_ResTarget>]");
-    auto* r = As<TRk_ResTarget>(q->TargetList->GetItem(0));
-    EXPECT_EQ(Sx(r->ValueExpr), "a");
+    EXPECT_EQ(Sx(Item(q, 0)->ValueExpr), "a");
     EXPECT_EQ(Parse(";"), nullptr);
     EXPECT_EQ(Result, 0);
 }
 
-TEST_F(MySQLQuery, ParenthesesGoToTheHeadOfTheTokenList) {
-    auto* q = Root<TRk_SelectStmt>("((SELECT a FROM t))");
-    ASSERT_NE(q, nullptr);
-    EXPECT_EQ(Own(q), "(|(|)|)|SELECT");
-    EXPECT_EQ(q->ParenCount, 2);
-    q = Root<TRk_SelectStmt>("(SELECT a FROM t) ORDER BY a");
-    ASSERT_NE(q, nullptr);
-    EXPECT_EQ(q->ParenCount, 0);
-    EXPECT_EQ(q->InnerParenCount, 1);
-    EXPECT_EQ(Own(q->OrderByClause), "ORDER|BY");
-    ASSERT_EQ(q->SortList->Count(), 1);
+TEST_F(MySQLQuery, ParenthesesSetOperationsAndLimits) {
+    // Parentheses go to the head of the token list.
+    auto* q = Q("((SELECT a FROM t))");
+    EXPECT_EQ(J(Own(q), q->ParenCount), "(|(|)|)|SELECT 2");
+    q = Q("(SELECT a FROM t) ORDER BY a");
+    EXPECT_EQ(J(q->ParenCount, q->InnerParenCount, Own(q->OrderByClause), q->SortList->Count()), "0 1 ORDER|BY 1");
+    q = Q("SELECT a FROM t UNION ALL SELECT b FROM u");
+    EXPECT_EQ(J(q->SetOperation, Txt(q->SetAllToken)), "2 ALL");
+    EXPECT_EQ(Q("SELECT a FROM t INTERSECT ALL SELECT b FROM u")->SetOperation, 4);
+    // (t UNION u) MINUS v
+    EXPECT_EQ(Q("SELECT a FROM t UNION SELECT b FROM u MINUS SELECT c FROM v")->SetOperation, 3);
+
+    auto* l = Q("SELECT a FROM t LIMIT 5, 10")->LimitClause;
+    EXPECT_EQ(J(Txt(l->OffsetValue), Txt(l->CommaToken), Txt(l->RowCount)), "5 , 10");
+    l = Q("SELECT a FROM t LIMIT 10 OFFSET 5")->LimitClause;
+    EXPECT_EQ(J(Txt(l->RowCount), Txt(l->OffsetKeyword), Txt(l->OffsetValue), Own(l)), "10 OFFSET 5 ");
+    q = Q("SELECT a FROM t ORDER BY a DESC LIMIT 3");
+    EXPECT_EQ(J(Txt(q->LimitClause->RowCount), Txt(Is<TRk_SortGroupBy>(q->SortList->GetItem(0))->SortToken)), "3 DESC");
 }
 
-TEST_F(MySQLQuery, SetOperations) {
-    auto* q = Root<TRk_SelectStmt>("SELECT a FROM t UNION ALL SELECT b FROM u");
-    ASSERT_NE(q, nullptr);
-    EXPECT_EQ(q->SetOperation, 2);
-    EXPECT_EQ(Txt(q->SetAllToken), "ALL");
-    q = Root<TRk_SelectStmt>("SELECT a FROM t INTERSECT ALL SELECT b FROM u");
-    EXPECT_EQ(q->SetOperation, 4);
-    q = Root<TRk_SelectStmt>("SELECT a FROM t UNION SELECT b FROM u MINUS SELECT c FROM v");
-    ASSERT_NE(q, nullptr);
-    EXPECT_EQ(q->SetOperation, 3);   // (t UNION u) MINUS v
-}
-
-TEST_F(MySQLQuery, LimitForms) {
-    auto* q = Root<TRk_SelectStmt>("SELECT a FROM t LIMIT 5, 10");
-    ASSERT_NE(q, nullptr);
-    ASSERT_NE(q->LimitClause, nullptr);
-    EXPECT_EQ(Txt(q->LimitClause->OffsetValue), "5");
-    EXPECT_EQ(Txt(q->LimitClause->RowCount), "10");
-    EXPECT_EQ(Txt(q->LimitClause->CommaToken), ",");
-    q = Root<TRk_SelectStmt>("SELECT a FROM t LIMIT 10 OFFSET 5");
-    EXPECT_EQ(Txt(q->LimitClause->OffsetValue), "5");
-    EXPECT_EQ(Txt(q->LimitClause->RowCount), "10");
-    EXPECT_EQ(Txt(q->LimitClause->OffsetKeyword), "OFFSET");
-    EXPECT_EQ(Own(q->LimitClause), "");
-    q = Root<TRk_SelectStmt>("SELECT a FROM t ORDER BY a DESC LIMIT 3");
-    EXPECT_EQ(Txt(q->LimitClause->RowCount), "3");
-    EXPECT_EQ(Txt(As<TRk_SortGroupBy>(q->SortList->GetItem(0))->SortToken), "DESC");
-}
-
-TEST_F(MySQLQuery, ForUpdateWaitOptions) {
-    auto* q = Root<TRk_SelectStmt>("SELECT a FROM t FOR UPDATE WAIT 5");
-    ASSERT_NE(q->ForUpdateClause, nullptr);
-    EXPECT_EQ(q->ForUpdateClause->ForUpdateKind, 3);
-    auto* w = As<TRk_DummyNode>(q->ForUpdateClause->WaitOption);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->Int1, 5);
-    q = Root<TRk_SelectStmt>("SELECT a FROM t FOR UPDATE nowait");
-    w = As<TRk_DummyNode>(q->ForUpdateClause->WaitOption);
-    EXPECT_EQ(w->Int1, -9999);
-    EXPECT_EQ(w->Str1, "nowait");
-    q = Root<TRk_SelectStmt>("SELECT a FROM t FOR READ ONLY");
-    EXPECT_EQ(q->ForUpdateClause->ForUpdateKind, 2);
-}
-
-TEST_F(MySQLQuery, DistinctAndTop) {
-    auto* q = Root<TRk_SelectStmt>("SELECT TOP 10 PERCENT a FROM t");
-    auto* top = As<TRkTopClause>(q->TopClause);
-    ASSERT_NE(top, nullptr);
-    EXPECT_EQ(top->percent, 1);
-    EXPECT_EQ(top->withties, 0);
-    EXPECT_EQ(Txt(top->NumberToken), "10");
-    EXPECT_EQ(Own(top), "TOP|PERCENT");
-    q = Root<TRk_SelectStmt>("SELECT DISTINCT ON (a) a FROM t");
-    EXPECT_EQ(As<TRk_SelectDistinct>(q->DistinctClause)->DistinctKind, 2);
-    EXPECT_EQ(Own(q->DistinctClause), "DISTINCT|ON|(|)");
+TEST_F(MySQLQuery, ForUpdateDistinctAndTop) {
+    auto* f = Q("SELECT a FROM t FOR UPDATE WAIT 5")->ForUpdateClause;
+    EXPECT_EQ(J(f->ForUpdateKind, Is<TRk_DummyNode>(f->WaitOption)->Int1), "3 5");
+    auto* w = Is<TRk_DummyNode>(Q("SELECT a FROM t FOR UPDATE nowait")->ForUpdateClause->WaitOption);
+    EXPECT_EQ(J(w->Int1, w->Str1), "-9999 nowait");
+    EXPECT_EQ(Q("SELECT a FROM t FOR READ ONLY")->ForUpdateClause->ForUpdateKind, 2);
+    auto* top = Is<TRkTopClause>(Q("SELECT TOP 10 PERCENT a FROM t")->TopClause);
+    EXPECT_EQ(J(top->percent, top->withties, Txt(top->NumberToken), Own(top)), "1 0 10 TOP|PERCENT");
+    auto* d = Is<TRk_SelectDistinct>(Q("SELECT DISTINCT ON (a) a FROM t")->DistinctClause);
+    EXPECT_EQ(J(d->DistinctKind, Own(d)), "2 DISTINCT|ON|(|)");
 }
 
 TEST_F(MySQLQuery, JoinsAndAliases) {
-    auto* q = Root<TRk_SelectStmt>("SELECT a FROM a LEFT OUTER JOIN b ON a.x = b.x");
-    auto* j = As<TRk_JoinExpr>(q->FromList->GetItem(0));
-    ASSERT_NE(j, nullptr);
-    EXPECT_EQ(j->JoinType, 8);
-    EXPECT_EQ(Txt(j->JoinTypeClause->Tok1), "LEFT");
-    EXPECT_EQ(Txt(j->JoinTypeClause->Tok2), "OUTER");
-    EXPECT_EQ(Own(j), "JOIN");
+    auto* j = From<TRk_JoinExpr>("SELECT a FROM a LEFT OUTER JOIN b ON a.x = b.x");
+    EXPECT_EQ(J(j->JoinType, Txt(j->JoinTypeClause->Tok1), Txt(j->JoinTypeClause->Tok2), Own(j)), "8 LEFT OUTER JOIN");
     EXPECT_EQ(Sx(j->Qualification->OnCondition), "(= a.x b.x)");
-
-    q = Root<TRk_SelectStmt>("SELECT a FROM (a JOIN b USING (x)) j");
-    j = As<TRk_JoinExpr>(q->FromList->GetItem(0));
-    ASSERT_NE(j, nullptr);
-    EXPECT_EQ(j->JoinType, 11);
-    EXPECT_NE(As<TRk_JoinExpr>(j->LeftRef), nullptr);
-    EXPECT_EQ(Txt(j->Alias->AliasToken), "j");
-
-    q = Root<TRk_SelectStmt>("SELECT a FROM (SELECT a FROM t) x, t AS y");
-    auto* r = As<TRk_TableRef>(q->FromList->GetItem(0));
-    EXPECT_NE(As<TRk_SelectStmt>(r->Source), nullptr);
-    auto* r2 = As<TRk_TableRef>(q->FromList->GetItem(1));
-    EXPECT_EQ(Txt(r2->SeparatorToken), ",");
-    EXPECT_EQ(Sx(r2->Alias->NameParts), "[y]");
-    EXPECT_EQ(r2->Alias->AliasToken, nullptr);
-
+    j = From<TRk_JoinExpr>("SELECT a FROM (a JOIN b USING (x)) j");
+    EXPECT_EQ(J(j->JoinType, As<TRk_JoinExpr>(j->LeftRef), Txt(j->Alias->AliasToken)), "11 + j");
+    auto* q = Q("SELECT a FROM (SELECT a FROM t) x, t AS y");
+    EXPECT_NE(As<TRk_SelectStmt>(Is<TRk_TableRef>(q->FromList->GetItem(0))->Source), nullptr);
+    auto* r = Is<TRk_TableRef>(q->FromList->GetItem(1));
+    EXPECT_EQ(J(Txt(r->SeparatorToken), Sx(r->Alias->NameParts), r->Alias->AliasToken), ", [y] _");
     // A join needs ON or USING: one report, at the end of the input.
-    Parse("SELECT a FROM a JOIN b");
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0].Token, "end of input");
+    EXPECT_EQ(Refused("SELECT a FROM a JOIN b"), "end of input");
 }
 
 TEST_F(MySQLQuery, SelectListItems) {
-    auto* q = Root<TRk_SelectStmt>("SELECT *, a b, c AS 'x', d AS e.f FROM t");
-    auto* star = As<TRk_ResTarget>(q->TargetList->GetItem(0));
-    auto* e = As<TRkCustomExpression>(star->ValueExpr);
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->ExprType, Expr_Ident);
-    EXPECT_EQ(Own(As<TRk_Node>(e->LeftOperand)), "*");
-    auto* b = As<TRk_ResTarget>(q->TargetList->GetItem(1));
-    EXPECT_EQ(b->HasAlias, 1);
-    EXPECT_EQ(b->AliasClause->HasAs, 0);
-    EXPECT_EQ(Sx(b->AliasClause->NameParts), "[b]");
-    auto* c = As<TRk_ResTarget>(q->TargetList->GetItem(2));
-    EXPECT_EQ(Txt(c->AliasClause->AliasToken), "'x'");
-    EXPECT_EQ(Own(c->AliasClause), "AS");
-    auto* d = As<TRk_ResTarget>(q->TargetList->GetItem(3));
-    EXPECT_EQ(Sx(d->AliasClause->NameParts), "[e,f]");
+    auto* q = Q("SELECT *, a b, c AS 'x', d AS e.f FROM t");
+    auto* star = Is<TRkCustomExpression>(Item(q, 0)->ValueExpr);
+    EXPECT_EQ(J(star->ExprType == Expr_Ident, Own(Is<TRk_Node>(star->LeftOperand))), "1 *");
+    auto* b = Item(q, 1);
+    EXPECT_EQ(J(b->HasAlias, b->AliasClause->HasAs, Sx(b->AliasClause->NameParts)), "1 0 [b]");
+    EXPECT_EQ(J(Txt(Item(q, 2)->AliasClause->AliasToken), Own(Item(q, 2)->AliasClause)), "'x' AS");
+    EXPECT_EQ(Sx(Item(q, 3)->AliasClause->NameParts), "[e,f]");
     // A SELECT block needs FROM.
-    Parse("SELECT 1");
-    ASSERT_EQ(Errors.size(), 1u);
-    EXPECT_EQ(Errors[0].Token, "end of input");
+    EXPECT_EQ(Refused("SELECT 1"), "end of input");
 }
 
-struct ExprCase {
-    const char* cond;
-    const char* want;
-};
-
-class MySQLExpr : public MySQLParseFixture, public ::testing::WithParamInterface<ExprCase> {};
-
-TEST_P(MySQLExpr, Grouping) {
-    TRk_Node* root = Parse(std::string("select a from t where ") + GetParam().cond);
-    if (std::string(GetParam().want) == "error") {
-        EXPECT_EQ(Errors.size(), 1u) << GetParam().cond;
-        return;
+TEST_F(MySQLQuery, ExpressionGrouping) {
+    static const struct {
+        const char *cond, *want;  // "error": one report
+    } Cases[] = {
+        {"a OR b AND c", "(and (or a b) c)"},
+        {"NOT a = b", "(not _ (= a b))"},
+        {"a = b = c", "(= a (= b c))"},
+        {"a < b < c", "error"},
+        {"a < b = c", "(= (< a b) c)"},
+        {"a LIKE b LIKE c", "error"},
+        {"x NOT BETWEEN 1 AND 2", "(notbetween x (and 1 2))"},
+        {"x LIKE p ESCAPE e", "(like x (escape p e))"},
+        {"x IS NOT NULL", "(isnotnull x)"},
+        {"x = ANY (SELECT y FROM t)", "(=any x {q})"},
+        {"x > ALL (1, 2)", "(>all x ([1,2]))"},
+        {"x > ALL (1)", "error"},
+        {"x IN (1, 2)", "(in x ([1,2]))"},
+        {"x NOT IN (1)", "(notin x (1))"},
+        {"a <=> b", "(<=> a b)"},
+        {"a + b * c", "(+ a (* b c))"},
+        {"- a ^ b", "(^ (- _ a) b)"},
+        {"a ! - b", "(! a (- _ b))"},
+        {"(a, b) = (1, 2)", "(= ([a,b]) ([1,2]))"},
+        {"(a, b) NOT IN (SELECT x, y FROM u)", "(notin ([a,b]) {q})"},
+        {"t.c = s.t.c", "(= t.c s.t.c)"},
+        {"@v = @@w", "(= @v @@w)"},
+        {"x IS OF (t)", "(is _ _)"},
+        {"left(s, 2) = f()", "(= left[s,2] f[])"},
+        {"year = comment", "(= year comment)"},
+        {"end = 1", "error"},
+        {"EXISTS (SELECT 1 FROM u)", "(exists _ {q})"},
+    };
+    for (const auto& c : Cases) {
+        SCOPED_TRACE(c.cond);
+        const std::string text = std::string("select a from t where ") + c.cond;
+        if (std::string(c.want) == "error") {
+            Refused(text);
+        } else {
+            EXPECT_EQ(Cond(Q(text)), c.want);
+        }
     }
-    EXPECT_TRUE(Errors.empty()) << GetParam().cond;
-    EXPECT_EQ(Result, 0) << GetParam().cond;
-    EXPECT_EQ(Cond(root), GetParam().want) << GetParam().cond;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Precedence, MySQLExpr,
-    ::testing::Values(ExprCase{"a OR b AND c", "(and (or a b) c)"}, ExprCase{"NOT a = b", "(not _ (= a b))"},
-                      ExprCase{"a = b = c", "(= a (= b c))"}, ExprCase{"a < b < c", "error"},
-                      ExprCase{"a < b = c", "(= (< a b) c)"}, ExprCase{"a LIKE b LIKE c", "error"},
-                      ExprCase{"x NOT BETWEEN 1 AND 2", "(notbetween x (and 1 2))"},
-                      ExprCase{"x LIKE p ESCAPE e", "(like x (escape p e))"},
-                      ExprCase{"x IS NOT NULL", "(isnotnull x)"}, ExprCase{"x = ANY (SELECT y FROM t)", "(=any x {q})"},
-                      ExprCase{"x > ALL (1, 2)", "(>all x ([1,2]))"}, ExprCase{"x > ALL (1)", "error"},
-                      ExprCase{"x IN (1, 2)", "(in x ([1,2]))"}, ExprCase{"x NOT IN (1)", "(notin x (1))"},
-                      ExprCase{"a <=> b", "(<=> a b)"}, ExprCase{"a + b * c", "(+ a (* b c))"},
-                      ExprCase{"- a ^ b", "(^ (- _ a) b)"}, ExprCase{"a ! - b", "(! a (- _ b))"},
-                      ExprCase{"(a, b) = (1, 2)", "(= ([a,b]) ([1,2]))"},
-                      ExprCase{"(a, b) NOT IN (SELECT x, y FROM u)", "(notin ([a,b]) {q})"},
-                      ExprCase{"t.c = s.t.c", "(= t.c s.t.c)"}, ExprCase{"@v = @@w", "(= @v @@w)"},
-                      ExprCase{"x IS OF (t)", "(is _ _)"}, ExprCase{"left(s, 2) = f()", "(= left[s,2] f[])"},
-                      ExprCase{"year = comment", "(= year comment)"}, ExprCase{"end = 1", "error"},
-                      ExprCase{"EXISTS (SELECT 1 FROM u)", "(exists _ {q})"}));
 
 TEST_F(MySQLQuery, ConstantsAndCalls) {
-    auto* q = Root<TRk_SelectStmt>("select 12, 1.5, 'x', NULL, COUNT(*), COUNT(DISTINCT a, b), "
-                                   "TRIM(LEADING 'x' FROM s), EXTRACT(YEAR FROM d), CAST(x AS CHAR(3)) from t");
-    ASSERT_NE(q, nullptr);
-    auto item = [&](int i) { return As<TRkCustomExpression>(As<TRk_ResTarget>(q->TargetList->GetItem(i))->ValueExpr); };
-    const int kinds[] = {55, 48, 172, 64};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(As<TRk_A_Const>(item(i)->LeftOperand)->ConstKind, kinds[i]);
-    auto* star = As<TRk_FuncCall>(item(4)->LeftOperand);
-    EXPECT_EQ(star->IsStar, 1);
-    EXPECT_EQ(star->ArgList, nullptr);
-    EXPECT_EQ(Own(star), "(|*|)");
-    auto* dist = As<TRk_FuncCall>(item(5)->LeftOperand);
-    EXPECT_EQ(dist->IsDistinct, 1);
-    EXPECT_EQ(Txt(As<TRk_Node>(dist->ArgList->GetItem(1))->SeparatorToken), ",");
-    auto* trim = As<TRk_FuncCall>(item(6)->LeftOperand);
-    EXPECT_EQ(trim->CallForm, 1);
-    EXPECT_EQ(trim->TrimKind, 2);
-    EXPECT_EQ(trim->TrimArgs->HasFrom, 1);
-    EXPECT_EQ(Own(trim), "TRIM|(|LEADING|)");
-    auto* ex = As<TRk_FuncCall>(item(7)->LeftOperand);
-    EXPECT_EQ(ex->CallForm, 4);
-    EXPECT_EQ(Txt(ex->ExtractArgs->FieldToken), "YEAR");
-    auto* cast = As<TRk_FuncCall>(item(8)->LeftOperand);
-    EXPECT_EQ(cast->CallForm, 2);
-    EXPECT_EQ(Own(cast), "CAST|(|AS|)");
-    EXPECT_EQ(cast->CastType->TypeForm, 40);
+    auto* q = Q("select 12, 1.5, 'x', NULL, COUNT(*), COUNT(DISTINCT a, b), "
+                "TRIM(LEADING 'x' FROM s), EXTRACT(YEAR FROM d), CAST(x AS CHAR(3)) from t");
+    auto arg = [&](int i) { return Is<TRkCustomExpression>(Item(q, i)->ValueExpr)->LeftOperand; };
+    auto call = [&](int i) { return Is<TRk_FuncCall>(arg(i)); };
+    EXPECT_EQ(J(Is<TRk_A_Const>(arg(0))->ConstKind, Is<TRk_A_Const>(arg(1))->ConstKind,
+                Is<TRk_A_Const>(arg(2))->ConstKind, Is<TRk_A_Const>(arg(3))->ConstKind),
+              "55 48 172 64");
+    EXPECT_EQ(J(call(4)->IsStar, call(4)->ArgList, Own(call(4))), "1 _ (|*|)");
+    EXPECT_EQ(J(call(5)->IsDistinct, Txt(Is<TRk_Node>(call(5)->ArgList->GetItem(1))->SeparatorToken)), "1 ,");
+    auto* trim = call(6);
+    EXPECT_EQ(J(trim->CallForm, trim->TrimKind, trim->TrimArgs->HasFrom, Own(trim)), "1 2 1 TRIM|(|LEADING|)");
+    EXPECT_EQ(J(call(7)->CallForm, Txt(call(7)->ExtractArgs->FieldToken)), "4 YEAR");
+    EXPECT_EQ(J(call(8)->CallForm, Own(call(8)), call(8)->CastType->TypeForm), "2 CAST|(|AS|) 40");
+
+    q = Q("select a from t where CASE WHEN a THEN b END = 1");
+    auto* c = Is<TRkCaseExpression>(Is<TRkCustomExpression>(q->WhereCondition)->LeftOperand);
+    EXPECT_EQ(J(c->InputExpr, c->WhenList->Count(), c->ElseClause, Own(c)), "_ 1 + CASE|END");
 }
-
-TEST_F(MySQLQuery, CaseExpression) {
-    auto* q = Root<TRk_SelectStmt>("select a from t where CASE WHEN a THEN b END = 1");
-    auto* cmp = As<TRkCustomExpression>(q->WhereCondition);
-    auto* c = As<TRkCaseExpression>(cmp->LeftOperand);
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->InputExpr, nullptr);
-    EXPECT_EQ(c->WhenList->Count(), 1);
-    ASSERT_NE(c->ElseClause, nullptr);
-    EXPECT_EQ(Own(c), "CASE|END");
-}
-
-}  // namespace
-
-namespace {
-
-class MySQLQueryOptions : public MySQLParseFixture {};
 
 // A second ORDER BY on one query leaves the parse with its message; the
 // statement that runs the parser turns it into an error record.
-TEST_F(MySQLQueryOptions, SecondOrderByLeavesTheParse) {
+TEST_F(MySQLQuery, SecondOrderByLeavesTheParse) {
     try {
         Parse("(SELECT a FROM t ORDER BY a) ORDER BY b");
         FAIL() << "no exception";
@@ -253,9 +163,7 @@ TEST_F(MySQLQueryOptions, SecondOrderByLeavesTheParse) {
         EXPECT_STREQ(e.what(), "Multiple ORDER BY clauses not allowed");
     }
     // A second LIMIT replaces the first without a message.
-    auto* q = Root<TRk_SelectStmt>("(SELECT a FROM t LIMIT 1) LIMIT 2");
-    ASSERT_NE(q, nullptr);
-    EXPECT_EQ(Txt(q->LimitClause->RowCount), "2");
+    EXPECT_EQ(Txt(Q("(SELECT a FROM t LIMIT 1) LIMIT 2")->LimitClause->RowCount), "2");
 }
 
 }  // namespace

@@ -17,24 +17,6 @@ inline std::unique_ptr<TSourceTokenList> Tokenize(const std::string& Text) {
     return sqltest::Tokenize<TRkLexerMySQL>(Text);
 }
 
-class MySQLParseFixture : public RoundTripFixture<sqltest::ParseFixture<TRkLexerMySQL, TRkParserMySQLSql, 2>> {
-protected:
-    // Parses Text, which must be accepted, and gives its root as T (throws
-    // when it is not one).
-    template <class T>
-    T* Root(const std::string& Text) {
-        TRk_Node* n = Parse(Text);
-        EXPECT_EQ(Result, 0) << Text;
-        EXPECT_TRUE(Errors.empty()) << Text << ": " << (Errors.empty() ? "" : Errors[0].Token + " " + Errors[0].Expected);
-        return Is<T>(n);
-    }
-    // Parses Text, which must be refused with one report, and gives the
-    // token the report names.
-    std::string Refused(const std::string& Text) {
-        Parse(Text);
-        EXPECT_EQ(Errors.size(), 1u) << Text;
-        return Errors.empty() ? "<accepted>" : Errors[0].Token;
-    }
-};
+using MySQLParseFixture = TreeFixture<sqltest::ParseFixture<TRkLexerMySQL, TRkParserMySQLSql, 2>>;
 
 }  // namespace mysql_test

@@ -20,7 +20,9 @@
 #include "nodes/u_nodes.h"
 #include "nodes/u_parsenodes.h"
 #include "parse/sqltest_fixture.h"
+#include "statementstructure/ddlstatement.h"
 #include "statementstructure/rkexpression.h"
+#include "statementstructure/sqlstatement_select.h"
 
 namespace treetest {
 
@@ -181,10 +183,28 @@ std::set<const TSourceToken*> StoredTokens(Parser& P) {
     return s;
 }
 
-// A parse fixture (sqltest::ParseFixture) that checks round trips.
+// A dialect's parse fixture (sqltest::ParseFixture) with the checks of
+// accepted and refused texts and of round trips.
 template <class Base>
-class RoundTripFixture : public Base {
+class TreeFixture : public Base {
 protected:
+    // Parses Text, which must be accepted, and gives its root as T (throws
+    // when it is not one).
+    template <class T>
+    T* Root(const std::string& Text) {
+        TRk_Node* n = this->Parse(Text);
+        const auto& e = this->Errors;
+        EXPECT_EQ(this->Result, 0) << Text;
+        EXPECT_TRUE(e.empty()) << Text << ": " << (e.empty() ? "" : e[0].Token + " " + e[0].Expected);
+        return Is<T>(n);
+    }
+    // Parses Text, which must be refused with one report, and gives the
+    // token the report names.
+    std::string Refused(const std::string& Text) {
+        this->Parse(Text);
+        EXPECT_EQ(this->Errors.size(), 1u) << Text;
+        return this->Errors.empty() ? "<accepted>" : this->Errors[0].Token;
+    }
     // "" when Text parses and every significant token of it is kept by the
     // tree; else where it was rejected or what is missing.
     std::string Check(const std::string& Text) {

@@ -1,7 +1,8 @@
 // MySQL grammar: queries, clauses, joins, names, expressions and calls.
 #include "mysql_parse.h"
 #include "nodes/rkexceptions.h"
-#include "statementstructure/sqlstatement_select.h"
+#include "parse/rkyacclib.h"
+#include "statementstructure/sqlstatement.h"
 
 using namespace mysql_test;
 
@@ -122,15 +123,23 @@ TEST_F(MySQLQuery, ExpressionGrouping) {
         {"end = 1", "error"},
         {"EXISTS (SELECT 1 FROM u)", "(exists _ {q})"},
     };
-    for (const auto& c : Cases) {
-        SCOPED_TRACE(c.cond);
-        const std::string text = std::string("select a from t where ") + c.cond;
-        if (std::string(c.want) == "error") {
-            Refused(text);
-        } else {
-            EXPECT_EQ(Cond(Q(text)), c.want);
+    // Once as the parser runs alone, once with the statement model's hooks,
+    // which wrap each query operand in an analyzed select statement.
+    const TRkParserHooks saved = RkParserHooks;
+    for (bool hooks : {false, true}) {
+        RkParserHooks = {};
+        if (hooks) InstallStatementModelHooks();
+        for (const auto& c : Cases) {
+            SCOPED_TRACE(std::string(c.cond) + (hooks ? " (hooks)" : ""));
+            const std::string text = std::string("select a from t where ") + c.cond;
+            if (std::string(c.want) == "error") {
+                Refused(text);
+            } else {
+                EXPECT_EQ(Cond(Q(text)), c.want);
+            }
         }
     }
+    RkParserHooks = saved;
 }
 
 TEST_F(MySQLQuery, ConstantsAndCalls) {

@@ -1,8 +1,8 @@
 // The MS Access parse driver: error reports (text, line, column, expected
 // tokens), the end token, recovery, the error event, and the tables.
-#include "msaccess_support.h"
+#include "parse/mysql/sqltree_check.h"
 
-using namespace access_test;
+using namespace treetest;
 
 namespace {
 
@@ -14,8 +14,7 @@ TEST_F(AccessDriver, ErrorReportsAndRecovery) {
     static const struct {
         const char *Text, *Where;
     } Cases[] = {
-        {"SELECT a\nFROM t WHERE = 1", "1 1 = 2 15"},
-        {"SELECT a FROM", "0 1 end of input -1 -1"},
+        {"SELECT a\nFROM t WHERE = 1", "1 1 = 2 15"}, {"SELECT a FROM", "0 1 end of input -1 -1"},
         // The first error is the only report.
         {"SELECT , , FROM ,", "1 1 , 1 9"},
     };
@@ -45,18 +44,8 @@ TEST_F(AccessDriver, ExpectedTextsNameGrammarWordsNotScannerOnlyOnes) {
     EXPECT_NE(e.find(" CHECK "), std::string::npos) << e;
     EXPECT_NE(e.find(" DEFAULT "), std::string::npos) << e;
     EXPECT_EQ(e.back(), ' ');
-    // Over every state: at most 20 names, each followed by a blank, then
-    // "..." when cut; words only the scanner knows never appear.
-    std::string all;
-    for (int s = 0; s < TRkParserMsaccessSql::Tables().yynstates; ++s) {
-        const std::string x = TRkParserMsaccessSql::ExpectedTokens(s);
-        if (x == "Unknown") continue;
-        const auto blanks = std::count(x.begin(), x.end(), ' ');
-        EXPECT_LE(blanks, 20) << x;
-        const bool cut = x.size() >= 3 && x.compare(x.size() - 3, 3, "...") == 0;
-        EXPECT_TRUE(cut ? blanks == 20 : x.back() == ' ') << x;
-        all += " " + x;
-    }
+    // Words only the scanner knows never appear.
+    const std::string all = AllExpectedTexts<TRkParserMsaccessSql>();
     for (const char* never : {" COLUMN ", " COUNTER ", " MEMO ", " TEXT ", " YESNO ", " % ", " ^ "}) {
         EXPECT_EQ(all.find(never), std::string::npos) << never;
         EXPECT_EQ(e.find(never), std::string::npos) << never;
@@ -65,25 +54,7 @@ TEST_F(AccessDriver, ExpectedTextsNameGrammarWordsNotScannerOnlyOnes) {
     EXPECT_NE(all.find(" < "), std::string::npos);
 }
 
-TEST_F(AccessDriver, HandlerContinueSkipsTheToken) {
-    Tokens = Tokenize("SELECT a FROM t 1");
-    Parser = std::make_unique<TRkParserMsaccessSql>();
-    Parser->TokenList = Tokens.get();
-    int calls = 0;
-    Parser->OnParserTokenError = [&](void*, TSourceToken*& tok, int, const std::string&, TActionOnParseError& action,
-                                     int&, bool&) {
-        ++calls;
-        EXPECT_EQ(Txt(tok), "1");
-        action = aopContinue;
-    };
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string& e, const std::string& tok, int32_t, int32_t) {
-        ADD_FAILURE() << tok << " / " << e;
-        return true;
-    };
-    EXPECT_EQ(Parser->yyparse(), 0);
-    EXPECT_EQ(calls, 1);
-    EXPECT_NE(As<TRk_SelectStmt>(Parser->RootNode), nullptr);
-}
+TEST_F(AccessDriver, HandlerContinueSkipsTheToken) { ExpectHandlerSkips("SELECT a FROM t 1", "1"); }
 
 TEST_F(AccessDriver, DeepNestingFailsWithARecord) {
     Refused("SELECT a FROM t WHERE " + std::string(20000, '(') + "1" + std::string(20000, ')'));
@@ -95,10 +66,7 @@ TEST_F(AccessDriver, DeepNestingFailsWithARecord) {
 // resolved as shifts), no reduce/reduce conflict.
 TEST(AccessTables, SizeAndConflicts) {
     EXPECT_EQ(TRkParserMsaccessSql::Tables().yynstates, 788);
-    std::string report;
-    if (!sqltest::BisonReport("src/parse/msaccess/msaccess_sql.y", report)) GTEST_SKIP() << "no source tree or no bison";
-    EXPECT_NE(report.find("83 shift/reduce conflicts"), std::string::npos) << report;
-    EXPECT_EQ(report.find("reduce/reduce"), std::string::npos) << report;
+    ExpectConflicts("src/parse/msaccess/msaccess_sql.y", "83");
 }
 
 }  // namespace

@@ -1,55 +1,23 @@
 // The MS Access scanner end to end: text in, tokens (code, text, type) out,
 // through NextToken as the front end drives it.
-#include <gtest/gtest.h>
-
 #include <set>
-#include <sstream>
-#include <string>
-#include <string_view>
-#include <vector>
 
-#include "nodes/u_nodes.h"
 #include "parse/msaccess/msaccesstokens.h"
 #include "parse/msaccess/rklexmsaccess.h"
+#include "parse/mysql/sqltree_check.h"
 #include "parse/oracle/rklexoracle.h"
 
 using namespace msaccesstok;
+using namespace treetest;
 
 namespace {
 
-struct Tok {
-    int code = 0;
-    std::string text;
-    int type = 0;
-};
-
-std::vector<Tok> Scan(const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    TRkLexerMsaccess lx;
-    lx.InputStream = &in;
-    lx.OutputStream = &out;
-    lx.yyclear();
-    std::vector<Tok> toks;
-    for (;;) {
-        TSourceToken t;
-        const int code = lx.NextToken(t);
-        if (code == 0 || toks.size() > 2000000) break;
-        EXPECT_EQ(code, t.TokenCode);
-        toks.push_back({code, t.Text, t.TokenType});
-    }
-    // The runtime reads by lines: a last line without its line break still
-    // ends with one.
-    if (!toks.empty() && (input.empty() || input.back() != '\n') && toks.back().code == LINE_BREAK &&
-        toks.back().text == "\n")
-        toks.pop_back();
-    return toks;
-}
+std::vector<TScanned> AScan(const std::string& input) { return Scan<TRkLexerMsaccess>(input); }
 
 // "code:text" per token, blanks left out, joined by " ".
 std::string Dump(const std::string& input) {
     std::string s;
-    for (const Tok& t : Scan(input)) {
+    for (const TScanned& t : AScan(input)) {
         if (t.code == BLANKS) continue;
         if (!s.empty()) s += " ";
         s += std::to_string(t.code) + ":" + t.text;
@@ -65,22 +33,16 @@ TEST(AccessTokens, Dump) {
         {"where d = #1/2/2003#", "393:where 262:d 61:= 262:#1/2/2003#"},
         {"#2003-01-02# #abc#", "262:#2003-01-02# 262:#abc#"},
         // A blank inside ends the run without a closing "#".
-        {"#1/2/2003 10:00#", "262:#1 47:/ 267:2 47:/ 267:2003 267:10 271::00 269:#"},
-        {"a=@p", "262:a 61:= 274:@p"},
-        {"a=:p", "262:a 61:= 271::p"},
-        {"a*@p +@q", "262:a 42:* 274:@p 43:+ 274:@q"},
-        {"`abc`", "269:` 262:abc 269:`"},
+        {"#1/2/2003 10:00#", "262:#1 47:/ 267:2 47:/ 267:2003 267:10 271::00 269:#"}, {"a=@p", "262:a 61:= 274:@p"},
+        {"a=:p", "262:a 61:= 271::p"}, {"a*@p +@q", "262:a 42:* 274:@p 43:+ 274:@q"}, {"`abc`", "269:` 262:abc 269:`"},
         {"ALPHANUMBERIC ALPHANUMERIC", "277:ALPHANUMBERIC 262:ALPHANUMERIC"},
         {"selectx SELECT select SeLeCt", "262:selectx 366:SELECT 366:select 366:SeLeCt"},
-        {"'It''s' 'a\\'b'", "266:'It''s' 266:'a\\' 262:b"},
-        {"\"a\"\"b\"", "262:\"a\"b\""},
-        {"/* a /* b */ c */+1", "257:/* a /* b */ c */ 43:+ 267:1"},
-        {"x--y", "262:x 258:--y"},
+        {"'It''s' 'a\\'b'", "266:'It''s' 266:'a\\' 262:b"}, {"\"a\"\"b\"", "262:\"a\"b\""},
+        {"/* a /* b */ c */+1", "257:/* a /* b */ c */ 43:+ 267:1"}, {"x--y", "262:x 258:--y"},
         {"=-5 !- <> != <=", "61:= 45:- 267:5 269:!- 269:<> 269:!= 269:<="},
         {"1..10 .5 1e5", "267:1 273:.. 267:10 265:.5 265:1e5"},
         {"t.* a:=1 ? << >>", "262:t 46:. 42:* 262:a 272::= 267:1 262:? 263:<< 264:>>"},
-        {"#tmp # %", "262:#tmp 269:# 37:%"},
-        {"@v @@s @1", "274:@v 274:@@s 64:@ 267:1"},
+        {"#tmp # %", "262:#tmp 269:# 37:%"}, {"@v @@s @1", "274:@v 274:@@s 64:@ 267:1"},
         {"[a--b] x", "262:[a--b] 262:x"},
         {"COUNT CONSTRAINT COLUMN COUNTER VARCHAR WHERE WITH YESNO",
             "291:COUNT 292:CONSTRAINT 293:COLUMN 294:COUNTER 392:VARCHAR 393:WHERE 394:WITH 395:YESNO"},
@@ -90,13 +52,13 @@ TEST(AccessTokens, Dump) {
 }
 
 TEST(AccessScanner, NamesTypesLineBreaksAndLength) {
-    auto t = Scan("[a b] \"q\" #d# x");
+    auto t = AScan("[a b] \"q\" #d# x");
     ASSERT_EQ(t.size(), 7u);
     EXPECT_EQ(std::vector<int>({t[0].type, t[2].type, t[4].type, t[6].type}),
               std::vector<int>({ttBracketedName, ttQuotedName, ttIdentifier, ttIdentifier}));
     // A bracketed name keeps its line breaks.
     EXPECT_EQ(Dump("[order\r\ndetails]\n[x\n\ny]"), "262:[order\r\ndetails] 260:\n 262:[x\n\ny]");
-    EXPECT_EQ(Scan("[" + std::string(300, 'n') + "]").at(0).text.size(), 255u);
+    EXPECT_EQ(AScan("[" + std::string(300, 'n') + "]").at(0).text.size(), 255u);
 }
 
 TEST(AccessScanner, NulByteDoesNotEndTheInput) { EXPECT_EQ(Dump(std::string("a\0 b", 4)), "262:a 262:b"); }
@@ -108,12 +70,12 @@ TEST(AccessScanner, UnterminatedLiteralGivesNoToken) {
 TEST(AccessScanner, LongOperatorRunAndLongLineScan) {
     // Hostile input: runs and lines far beyond any fixed buffer.
     std::string ops(200000, '!');
-    auto t = Scan("a " + ops + " b");
+    auto t = AScan("a " + ops + " b");
     ASSERT_EQ(t.size(), 5u);
     EXPECT_EQ(t[2].code, OPERATOR);
     EXPECT_EQ(t[2].text.size(), ops.size());
     std::string line = "select " + std::string(1 << 20, 'x');
-    EXPECT_EQ(Scan(line).back().text.size(), static_cast<size_t>(1 << 20));
+    EXPECT_EQ(AScan(line).back().text.size(), static_cast<size_t>(1 << 20));
 }
 
 TEST(AccessScanner, TokenTextsRebuildTheScript) {
@@ -121,7 +83,7 @@ TEST(AccessScanner, TokenTextsRebuildTheScript) {
         "CREATE TABLE [Order Details] ([ID] LONG NOT NULL, x TEXT);\r\n"
         "-- note\nSELECT * FROM t WHERE d = #1/2/2003# AND s = 'a''b' /* c */;\n";
     std::string rebuilt;
-    for (const Tok& t : Scan(script)) rebuilt += t.text;
+    for (const TScanned& t : AScan(script)) rebuilt += t.text;
     EXPECT_EQ(rebuilt, script);
 }
 

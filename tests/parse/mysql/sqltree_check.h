@@ -1,7 +1,9 @@
-// Shared by the MySQL and the Access grammar tests: small pictures of parse
-// trees for the assertions, and the round-trip check that every significant
-// token of an accepted statement is kept somewhere in its tree (so that its
-// text can be rebuilt), over hand-written statements and the corpus scripts.
+// Shared by the MySQL and the Access tests: the tokens a scanner delivers,
+// small pictures of parse trees for the assertions, checks of the driver's
+// expected-token texts and error handler, and the round-trip check that every
+// significant token of an accepted statement is kept somewhere in its tree
+// (so that its text can be rebuilt), over hand-written statements and the
+// corpus scripts.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,17 +16,52 @@
 #include <sstream>
 #include <stdexcept>
 #include <type_traits>
-#include <typeinfo>
 #include <string>
+#include <typeinfo>
+#include <vector>
 
 #include "nodes/u_nodes.h"
 #include "nodes/u_parsenodes.h"
+#include "parse/msaccess/rklexmsaccess.h"
+#include "parse/msaccess/rkyaccmsaccesssql.h"
+#include "parse/mysql/rklexmysql.h"
+#include "parse/mysql/rkyaccmysqlsql.h"
 #include "parse/sqltest_fixture.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/rkexpression.h"
 #include "statementstructure/sqlstatement_select.h"
 
 namespace treetest {
+
+struct TScanned {
+    int code = 0;  // NextToken's result
+    std::string text;
+    int type = 0, group = 0, subKind = 0;
+};
+
+// The tokens of Input as the front end drives the scanner Lexer.  The
+// runtime reads by lines: the line feed it adds after a last line without
+// one is left out.
+template <class Lexer>
+std::vector<TScanned> Scan(const std::string& Input) {
+    std::istringstream in(Input);
+    std::ostringstream out;
+    Lexer lx;
+    lx.InputStream = &in;
+    lx.OutputStream = &out;
+    lx.yyclear();
+    std::vector<TScanned> toks;
+    for (;;) {
+        TSourceToken t;
+        const int code = lx.NextToken(t);
+        if (code == 0 || toks.size() > 4000000) break;
+        EXPECT_EQ(code, t.TokenCode);
+        toks.push_back({code, t.Text, t.TokenType, t.TokenGroup, t.TokenSubKind});
+    }
+    if (!toks.empty() && (Input.empty() || Input.back() != '\n') && toks.back().code == 260 && toks.back().text == "\n")
+        toks.pop_back();
+    return toks;
+}
 
 template <class T>
 T* As(TRkVisitedAbs* N) {
@@ -183,10 +220,45 @@ std::set<const TSourceToken*> StoredTokens(Parser& P) {
     return s;
 }
 
+// Every expected-token text of the parser's states: at most 20 names, each
+// followed by a blank, ";" only first, then "..." when cut after the 20th.
+// Gives them all joined, each name between blanks, for searches.
+template <class Parser>
+std::string AllExpectedTexts() {
+    std::string all;
+    for (int s = 0; s < Parser::Tables().yynstates; ++s) {
+        std::string e = Parser::ExpectedTokens(s);
+        if (e == "Unknown") continue;
+        SCOPED_TRACE(std::to_string(s) + ": " + e);
+        const bool cut = e.size() >= 3 && e.compare(e.size() - 3, 3, "...") == 0;
+        if (cut) e.resize(e.size() - 3);
+        EXPECT_EQ(e.back(), ' ');
+        std::istringstream in(e);
+        int n = 0;
+        for (std::string w; in >> w; ++n) {
+            if (n > 0) {
+                EXPECT_NE(w, ";");
+            }
+        }
+        EXPECT_TRUE(cut ? n == 20 : n <= 20) << n;
+        all += " " + e + (cut ? "... " : "");
+    }
+    return all;
+}
+
+// What bison says of a grammar of the source tree: its shift/reduce count
+// and no reduce/reduce conflict.  Skips without the source tree or bison.
+inline void ExpectConflicts(const char* Grammar, const std::string& ShiftReduce) {
+    std::string report;
+    if (!sqltest::BisonReport(Grammar, report)) GTEST_SKIP() << "no source tree or no bison";
+    EXPECT_NE(report.find(ShiftReduce + " shift/reduce conflicts"), std::string::npos) << report;
+    EXPECT_EQ(report.find("reduce/reduce"), std::string::npos) << report;
+}
+
 // A dialect's parse fixture (sqltest::ParseFixture) with the checks of
-// accepted and refused texts and of round trips.
-template <class Base>
-class TreeFixture : public Base {
+// accepted and refused texts, of the error handler and of round trips.
+template <class Lexer, class SqlParser, std::uint8_t Vendor>
+class TreeFixture : public sqltest::ParseFixture<Lexer, SqlParser, Vendor> {
 protected:
     // Parses Text, which must be accepted, and gives its root as T (throws
     // when it is not one).
@@ -205,6 +277,128 @@ protected:
         EXPECT_EQ(this->Errors.size(), 1u) << Text;
         return this->Errors.empty() ? "<accepted>" : this->Errors[0].Token;
     }
+    // Text, whose last token Bad cannot follow, parses with an error handler
+    // that skips the token: it is offered once, nothing is reported, and the
+    // query is the result.
+    void ExpectHandlerSkips(const std::string& Text, const std::string& Bad) {
+        this->Tokens = sqltest::Tokenize<Lexer>(Text);
+        this->Parser = std::make_unique<SqlParser>();
+        this->Parser->TokenList = this->Tokens.get();
+        int offers = 0;
+        this->Parser->OnParserTokenError = [&](void*, TSourceToken*& tok, int, const std::string&,
+                                               TActionOnParseError& action, int& rollback, bool& state) {
+            ++offers;
+            EXPECT_EQ(Txt(tok), Bad);
+            action = aopContinue;
+            rollback = 0;
+            state = false;
+        };
+        this->Parser->SyntaxErrorCallback = [](uint8_t, const std::string& e, const std::string& tok, int32_t, int32_t) {
+            ADD_FAILURE() << tok << " / " << e;
+            return true;
+        };
+        EXPECT_EQ(this->Parser->yyparse(), 0);
+        EXPECT_EQ(offers, 1);
+        EXPECT_NE(As<TRk_SelectStmt>(this->Parser->RootNode), nullptr);
+    }
+
+    // Trees both grammars build alike for the same text.
+    void CheckCommonTrees() {
+        auto select = [&](const std::string& Text) { return Root<TRk_SelectStmt>(Text); };
+        auto* q = select("SELECT a FROM t");
+        auto* d = Is<TRk_SelectDistinct>(q->DistinctClause);
+        // Kind, own tokens, distinct kind and keyword, TOP, INTO, WHERE,
+        // GROUP BY, HAVING, FROM, set operation.
+        EXPECT_EQ(J(q->NodeKind, Own(q), d->DistinctKind, d->KeywordToken, q->TopClause, q->IntoClause, q->IntoList,
+                    q->WhereClause, q->WhereCondition, q->GroupByClause, q->HavingClause, q->FromList->Count(),
+                    Own(q->FromClause), q->SetOperation),
+                  "170 SELECT 0 _ _ + _ + _ + + 1 FROM 0");
+        // Only the first statement is kept.
+        q = select("SELECT a FROM t; SELECT b FROM u");
+        EXPECT_EQ(Sx(Is<TRk_ResTarget>(q->TargetList->GetItem(0))->ValueExpr), "a");
+        // Parentheses go to the head of the token list.
+        q = select("((SELECT a FROM t))");
+        EXPECT_EQ(J(q->ParenCount, Own(q)), "2 (|(|)|)|SELECT");
+        q = select("(SELECT a FROM t) ORDER BY a");
+        EXPECT_EQ(J(q->ParenCount, q->InnerParenCount, Own(q->OrderByClause)), "0 1 ORDER|BY");
+        q = select("SELECT a FROM t UNION ALL SELECT b FROM u");
+        EXPECT_EQ(J(q->SetOperation, Txt(q->SetAllToken)), "2 ALL");
+        auto* top = Is<TRkTopClause>(select("SELECT TOP 10 PERCENT a FROM t")->TopClause);
+        EXPECT_EQ(J(top->percent, top->withties, Txt(top->NumberToken), Own(top)), "1 0 10 TOP|PERCENT");
+        d = Is<TRk_SelectDistinct>(select("SELECT DISTINCT ON (a) a FROM t")->DistinctClause);
+        EXPECT_EQ(J(d->DistinctKind, Own(d)), "2 DISTINCT|ON|(|)");
+        auto* j = Is<TRk_JoinExpr>(select("SELECT a FROM a LEFT OUTER JOIN b ON a.x = b.x")->FromList->GetItem(0));
+        EXPECT_EQ(J(j->JoinType, Own(j), Txt(j->JoinTypeClause->Tok1), Txt(j->JoinTypeClause->Tok2),
+                    j->Qualification->QualKind, Sx(j->Qualification->OnCondition)),
+                  "8 JOIN LEFT OUTER 2 (= a.x b.x)");
+        auto* r = Is<TRk_TableRef>(select("SELECT a FROM (SELECT a FROM u) v")->FromList->GetItem(0));
+        EXPECT_EQ(J(As<TRk_SelectStmt>(r->Source), Txt(r->Alias->AliasToken)), "+ v");
+
+        // Items: literal kinds, calls with a star and with DISTINCT, aliases.
+        q = select("SELECT 12, 1.5, 'x', NULL, COUNT(*), COUNT(DISTINCT a, b), a b, c AS 'x' FROM t");
+        auto item = [&](int i) { return Is<TRk_ResTarget>(q->TargetList->GetItem(i)); };
+        auto operand = [&](int i) { return Is<TRkCustomExpression>(item(i)->ValueExpr)->LeftOperand; };
+        EXPECT_EQ(J(Is<TRk_A_Const>(operand(0))->ConstKind, Is<TRk_A_Const>(operand(1))->ConstKind,
+                    Is<TRk_A_Const>(operand(2))->ConstKind, Is<TRk_A_Const>(operand(3))->ConstKind),
+                  "55 48 172 64");
+        auto* f = Is<TRk_FuncCall>(operand(4));
+        EXPECT_EQ(J(f->IsStar, f->ArgList, Own(f)), "1 _ (|*|)");
+        f = Is<TRk_FuncCall>(operand(5));
+        EXPECT_EQ(J(f->IsDistinct, Own(f), Txt(Is<TRk_Node>(f->ArgList->GetItem(1))->SeparatorToken)), "1 (|DISTINCT|) ,");
+        EXPECT_EQ(J(item(6)->HasAlias, item(6)->AliasClause->HasAs, Sx(item(6)->AliasClause->NameParts)), "1 0 [b]");
+        EXPECT_EQ(J(Txt(item(7)->AliasClause->AliasToken), Own(item(7)->AliasClause)), "'x' AS");
+
+        // Conditions, and non-associative operators refused.
+        static const struct {
+            const char *cond, *want;  // "error": one report
+        } Cases[] = {
+            {"a OR b AND c", "(and (or a b) c)"}, {"NOT a = b", "(not _ (= a b))"}, {"a = b = c", "(= a (= b c))"},
+            {"a + b * c", "(+ a (* b c))"}, {"- a ^ b", "(^ (- _ a) b)"}, {"a <> b", "(<> a b)"},
+            {"x NOT BETWEEN 1 AND 2", "(notbetween x (and 1 2))"}, {"x IS NOT NULL", "(isnotnull x)"},
+            {"x IN (1, 2)", "(in x ([1,2]))"}, {"x > ALL (1, 2)", "(>all x ([1,2]))"},
+            {"x = ANY (SELECT y FROM u)", "(=any x {q})"}, {"(a, b) = (1, 2)", "(= ([a,b]) ([1,2]))"},
+            {"(a, b) NOT IN (SELECT x, y FROM u)", "(notin ([a,b]) {q})"}, {"a < b < c", "error"},
+            {"a LIKE b LIKE c", "error"},
+        };
+        for (const auto& c : Cases) {
+            SCOPED_TRACE(c.cond);
+            const std::string text = std::string("select a from t where ") + c.cond;
+            if (std::string(c.want) == "error") {
+                Refused(text);
+            } else {
+                EXPECT_EQ(Cond(select(text)), c.want);
+            }
+        }
+
+        auto* i = Root<TRk_InsertStmt>("INSERT INTO t (a, b) VALUES (1, 2)");
+        EXPECT_EQ(J(i->HasInto, Own(i), Sx(i->TargetTable->ColumnList), i->ValuesList->Count()), "1 INSERT|INTO [a,b] 2");
+        auto* u = Root<TRk_UpdateStmt>("UPDATE t SET a = 1, b = 2 WHERE c = 3");
+        EXPECT_EQ(J(Sx(u->SetList), Sx(u->WhereCondition), Own(Is<TRk_Node>(u->SetList->GetItem(0))),
+                    Txt(Is<TRk_Node>(u->SetList->GetItem(1))->SeparatorToken)),
+                  "[(= a 1),(= b 2)] (= c 3) = ,");
+        u = Root<TRk_UpdateStmt>("UPDATE t SET (a, b) = (SELECT x, y FROM u)");
+        EXPECT_EQ(Is<TRkCustomExpression>(u->SetList->GetItem(0))->ExprType, Expr_AllOp);
+        EXPECT_EQ(Root<TRk_DeleteStmt>("DELETE t WHERE a = 1")->FromOmitted, 1);
+
+        auto* c = Root<TRk_CreateTableStmt>("CREATE TABLE t (a INTEGER NOT NULL, CONSTRAINT pk PRIMARY KEY (a))");
+        EXPECT_EQ(J(Own(c), c->ElementList->Count()), "CREATE|TABLE|(|) 2");
+        auto* col = Is<TRkColumnDef>(c->ElementList->GetItem(0));
+        auto* nn = Is<TRkConstraint>(col->ConstraintNodes->GetItem(0));
+        EXPECT_EQ(J(Txt(col->ColumnNameToken), col->DataType->TypeForm, nn->ConstraintType, nn->SeparatorFollows), "a 12 1 0");
+        auto* pk = Is<TRkConstraint>(c->ElementList->GetItem(1));
+        EXPECT_EQ(J(pk->ConstraintType, pk->SeparatorFollows, Txt(pk->SeparatorToken), pk->Name, Txt(pk->ConstraintToken),
+                    Sx(pk->ColumnList), Own(pk)),
+                  "4 1 , pk CONSTRAINT [a] PRIMARY|KEY|(|)");
+        c = Root<TRk_CreateTableStmt>("CREATE TABLE t (a INTEGER REFERENCES u (x) ON DELETE SET NULL)");
+        auto* ref = Is<TRkConstraint>(Is<TRkColumnDef>(c->ElementList->GetItem(0))->ConstraintNodes->GetItem(0));
+        ASSERT_NE(ref->RefClause, nullptr);
+        auto* rc = ref->RefClause;
+        auto* a = rc->ActionsClause;
+        EXPECT_EQ(J(ref->ConstraintType, Own(ref), Sx(rc->RefTable), Sx(rc->RefColumns), rc->MatchKind, rc->ActionKinds,
+                    rc->OnDeleteAction, Txt(a->Tok1), Txt(a->Tok2), Txt(a->Tok3), Txt(a->Tok4)),
+                  "8  u [x] 0 1 3 ON DELETE SET NULL");
+    }
+
     // "" when Text parses and every significant token of it is kept by the
     // tree; else where it was rejected or what is missing.
     std::string Check(const std::string& Text) {
@@ -223,7 +417,6 @@ protected:
     // Checks every statement of the corpus scripts of Dialect the grammar
     // accepts; statements are cut at ";" tokens outside comments and
     // literals.  Skips when the corpus is missing.
-    template <class Lexer>
     void CheckCorpus(const char* Dialect) {
         namespace fs = std::filesystem;
         const char* env = std::getenv("ORRERY_SHARED_DIR");
@@ -254,5 +447,8 @@ protected:
         EXPECT_GT(accepted, 0);
     }
 };
+
+using MySQLParseFixture = TreeFixture<TRkLexerMySQL, TRkParserMySQLSql, 2>;
+using AccessParseFixture = TreeFixture<TRkLexerMsaccess, TRkParserMsaccessSql, 3>;
 
 }  // namespace treetest

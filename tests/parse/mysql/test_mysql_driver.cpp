@@ -1,13 +1,12 @@
 // The MySQL parse driver: reading tokens, error reports with their expected
 // texts and positions, the error handler, recovery, limits and the tables.
 #include <fstream>
-#include <set>
 #include <sstream>
 
-#include "mysql_parse.h"
+#include "parse/mysql/sqltree_check.h"
 #include "parse/mysql/mysqltokens.h"
 
-using namespace mysql_test;
+using namespace treetest;
 
 namespace {
 
@@ -30,8 +29,7 @@ TEST_F(MySQLDriver, ErrorPositionAndExpectedTexts) {
         {"select a from t where a b", "1 b 1 26",
          "; * + - / < = > AND IN IS LIKE NOT OR ) GROUP HAVING INTERSECT MINUS ORDER ..."},
         {"create table t (a int) x", "1 x 1 25", "; TYPE UNION PASSWORD ( AS SELECT COMMENT DEFAULT CHARACTER REPLACE "},
-        {"(select a from t", "1 end of input -1 -1", ") "},
-        {"select a\nfrom t\nlimit x", "1 x 3 8", "Unknown"},
+        {"(select a from t", "1 end of input -1 -1", ") "}, {"select a\nfrom t\nlimit x", "1 x 3 8", "Unknown"},
         {"select a from", "1 end of input -1 -1",
          "( IDENTIFIER CLOSE PACKAGE TYPE BY INSERT REVOKE TRIGGER USER CAST COMMIT CONSTRAINTS COUNT PASSWORD "
          "SEQUENCE TIMESTAMP TRANSACTION TRIGGERS TRUNCATE ..."},
@@ -52,30 +50,11 @@ TEST_F(MySQLDriver, ErrorPositionAndExpectedTexts) {
 
 TEST_F(MySQLDriver, ExpectedTokenTextRules) {
     EXPECT_EQ(TRkParserMySQLSql::ExpectedTokens(-1), "Unknown");
-    // Keywords without a name never appear; ";" only first; at most 20 names.
-    const std::set<std::string> unnamed = {"LIMIT", "OFFSET", "ENGINE", "ENUM", "TEXT", "IGNORE", "UNSIGNED", "%", "^"};
-    int withDots = 0;
-    for (int s = 0; s < TRkParserMySQLSql::Tables().yynstates; ++s) {
-        const std::string e = TRkParserMySQLSql::ExpectedTokens(s);
-        if (e == "Unknown") continue;
-        SCOPED_TRACE(std::to_string(s) + ": " + e);
-        std::string body = e;
-        if (body.size() >= 3 && body.compare(body.size() - 3, 3, "...") == 0) {
-            ++withDots;
-            body.resize(body.size() - 3);
-        }
-        ASSERT_EQ(body.back(), ' ');
-        std::istringstream in(body);
-        int n = 0;
-        for (std::string w; in >> w; ++n) {
-            EXPECT_EQ(unnamed.count(w), 0u);
-            if (n > 0) {
-                EXPECT_NE(w, ";");
-            }
-        }
-        EXPECT_LE(n, 20);
-    }
-    EXPECT_GT(withDots, 0);
+    const std::string all = AllExpectedTexts<TRkParserMySQLSql>();
+    EXPECT_NE(all.find(" ..."), std::string::npos);
+    // Keywords without a name never appear.
+    for (const char* w : {"LIMIT", "OFFSET", "ENGINE", "ENUM", "TEXT", "IGNORE", "UNSIGNED", "%", "^"})
+        EXPECT_EQ(all.find(std::string(" ") + w + " "), std::string::npos) << w;
 }
 
 TEST_F(MySQLDriver, NameTables) {
@@ -107,27 +86,7 @@ TEST_F(MySQLDriver, OneReportThenRecoveryThenSilentFailure) {
     EXPECT_EQ(Result, 1);
 }
 
-TEST_F(MySQLDriver, HandlerSkipsTheTokenAndIsOfferedOncePerShift) {
-    Tokens = Tokenize("select a from t 1");
-    Parser = std::make_unique<TRkParserMySQLSql>();
-    Parser->TokenList = Tokens.get();
-    int offers = 0, reports = 0;
-    Parser->OnParserTokenError = [&](void*, TSourceToken*& tok, int, const std::string&, TActionOnParseError& action,
-                                     int& rollback, bool& state) {
-        ++offers;
-        EXPECT_EQ(Txt(tok), "1");
-        action = aopContinue;
-        rollback = 0;
-        state = false;
-    };
-    Parser->SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string&, int32_t, int32_t) {
-        return ++reports, true;
-    };
-    EXPECT_EQ(Parser->yyparse(), 0);
-    EXPECT_EQ(offers, 1);
-    EXPECT_EQ(reports, 0);
-    EXPECT_NE(As<TRk_SelectStmt>(Parser->RootNode), nullptr);
-}
+TEST_F(MySQLDriver, HandlerSkipsTheTokenAndIsOfferedOncePerShift) { ExpectHandlerSkips("select a from t 1", "1"); }
 
 TEST_F(MySQLDriver, StackOverflowIsAnErrorNeverASilentSuccess) {
     Refused("select a from t where x = " + std::string(30000, '(') + "1");
@@ -136,30 +95,7 @@ TEST_F(MySQLDriver, StackOverflowIsAnErrorNeverASilentSuccess) {
     EXPECT_EQ(Errors[0].Expected, "yyparse stack overflow");
 }
 
-TEST(MySQLGrammarTables, ConflictCountsArePinned) {
-    std::string report;
-    if (!sqltest::BisonReport("src/parse/mysql/mysql_sql.y", report)) GTEST_SKIP() << "no source tree or no bison";
-    EXPECT_NE(report.find("101 shift/reduce conflicts"), std::string::npos) << report;
-    EXPECT_EQ(report.find("reduce/reduce"), std::string::npos) << report;
-}
-
-TEST(MySQLGrammarTables, TablePropertiesTheDriverReliesOn) {
-    const TRkYaccTables& t = TRkParserMySQLSql::Tables();
-    int accepts = 0;
-    for (int s = 0; s < t.yynstates; ++s) {
-        if (t.yyd[s] != 0) {
-            EXPECT_GT(t.yyal[s], t.yyah[s]) << s;
-        }
-        for (int i = t.yyal[s]; i <= t.yyah[s]; ++i) {
-            EXPECT_NE(t.yya[i].sym, 256) << s;
-            if (t.yya[i].act == 0) {
-                ++accepts;
-                EXPECT_EQ(t.yya[i].sym, 0) << s;
-            }
-        }
-    }
-    EXPECT_EQ(accepts, 1);
-}
+TEST(MySQLGrammarTables, ConflictCountsArePinned) { ExpectConflicts("src/parse/mysql/mysql_sql.y", "101"); }
 
 // Every keyword code of the scanner is a terminal of the grammar with the
 // same number: the %token lines repeat the codes of mysqltokens.h.
@@ -190,7 +126,7 @@ TEST(MySQLHostileInput, RandomBytesScanAndParse) {
         text += static_cast<char>((x >> 16) & 0xFF);
         if (i % 97 == 0) text += ';';
     }
-    const auto all = Tokenize(text);
+    const auto all = sqltest::Tokenize<TRkLexerMySQL>(text);
     TRkParserMySQLSql parser;
     int reports = 0, parses = 0;
     parser.SyntaxErrorCallback = [&](uint8_t, const std::string&, const std::string&, int32_t, int32_t) {

@@ -1,10 +1,126 @@
-// MySQL grammar: INSERT, UPDATE, DELETE, CREATE TABLE, constraints, types,
-// index, view, drop, transactions and ALTER TABLE.
-#include "mysql_parse.h"
+// MySQL grammar: queries, clauses, joins, names, expressions and calls;
+// INSERT, UPDATE, DELETE, CREATE TABLE, constraints, types, index, view,
+// drop, transactions and ALTER TABLE.
+#include "parse/mysql/sqltree_check.h"
+#include "nodes/rkexceptions.h"
+#include "parse/rkyacclib.h"
+#include "statementstructure/sqlstatement.h"
 
-using namespace mysql_test;
+using namespace treetest;
 
 namespace {
+
+class MySQLQuery : public MySQLParseFixture {
+protected:
+    TRk_SelectStmt* Q(const std::string& Text) { return Root<TRk_SelectStmt>(Text); }
+    template <class T>
+    T* From(const std::string& Text, int I = 0) { return Is<T>(Q(Text)->FromList->GetItem(I)); }
+    template <class T = TRk_ResTarget>
+    T* Item(TRk_SelectStmt* Q, int I) { return Is<T>(Q->TargetList->GetItem(I)); }
+};
+
+TEST_F(MySQLQuery, PlainSelectHasEmptyClauseNodes) {
+    EXPECT_EQ(Sx(Q("SELECT a FROM t; SELECT b FROM u")->TargetList), "[<TRk_ResTarget>]");
+    // ";" alone is no statement.
+    EXPECT_EQ(Parse(";"), nullptr);
+    EXPECT_EQ(Result, 0);
+}
+
+TEST_F(MySQLQuery, SetOperationsAndLimits) {
+    EXPECT_EQ(Q("(SELECT a FROM t) ORDER BY a")->SortList->Count(), 1);
+    EXPECT_EQ(Q("SELECT a FROM t INTERSECT ALL SELECT b FROM u")->SetOperation, 4);
+    // (t UNION u) MINUS v
+    EXPECT_EQ(Q("SELECT a FROM t UNION SELECT b FROM u MINUS SELECT c FROM v")->SetOperation, 3);
+    auto* l = Q("SELECT a FROM t LIMIT 5, 10")->LimitClause;
+    EXPECT_EQ(J(Txt(l->OffsetValue), Txt(l->CommaToken), Txt(l->RowCount)), "5 , 10");
+    l = Q("SELECT a FROM t LIMIT 10 OFFSET 5")->LimitClause;
+    EXPECT_EQ(J(Txt(l->RowCount), Txt(l->OffsetKeyword), Txt(l->OffsetValue), Own(l)), "10 OFFSET 5 ");
+    auto* q = Q("SELECT a FROM t ORDER BY a DESC LIMIT 3");
+    EXPECT_EQ(J(Txt(q->LimitClause->RowCount), Txt(Is<TRk_SortGroupBy>(q->SortList->GetItem(0))->SortToken)), "3 DESC");
+}
+
+TEST_F(MySQLQuery, ForUpdate) {
+    auto* f = Q("SELECT a FROM t FOR UPDATE WAIT 5")->ForUpdateClause;
+    EXPECT_EQ(J(f->ForUpdateKind, Is<TRk_DummyNode>(f->WaitOption)->Int1), "3 5");
+    auto* w = Is<TRk_DummyNode>(Q("SELECT a FROM t FOR UPDATE nowait")->ForUpdateClause->WaitOption);
+    EXPECT_EQ(J(w->Int1, w->Str1), "-9999 nowait");
+    EXPECT_EQ(Q("SELECT a FROM t FOR READ ONLY")->ForUpdateClause->ForUpdateKind, 2);
+}
+
+TEST_F(MySQLQuery, JoinsAndAliases) {
+    auto* j = From<TRk_JoinExpr>("SELECT a FROM (a JOIN b USING (x)) j");
+    EXPECT_EQ(J(j->JoinType, As<TRk_JoinExpr>(j->LeftRef), Txt(j->Alias->AliasToken)), "11 + j");
+    auto* r = From<TRk_TableRef>("SELECT a FROM (SELECT a FROM t) x, t AS y", 1);
+    EXPECT_EQ(J(Txt(r->SeparatorToken), Sx(r->Alias->NameParts), r->Alias->AliasToken), ", [y] _");
+    // A join needs ON or USING: one report, at the end of the input.
+    EXPECT_EQ(Refused("SELECT a FROM a JOIN b"), "end of input");
+}
+
+TEST_F(MySQLQuery, SelectListItems) {
+    auto* q = Q("SELECT *, d AS e.f FROM t");
+    auto* star = Is<TRkCustomExpression>(Item(q, 0)->ValueExpr);
+    EXPECT_EQ(J(star->ExprType == Expr_Ident, Own(Is<TRk_Node>(star->LeftOperand))), "1 *");
+    EXPECT_EQ(Sx(Item(q, 1)->AliasClause->NameParts), "[e,f]");
+    // A SELECT block needs FROM.
+    EXPECT_EQ(Refused("SELECT 1"), "end of input");
+}
+
+TEST_F(MySQLQuery, ExpressionGrouping) {
+    static const struct {
+        const char *cond, *want;  // "error": one report
+    } Cases[] = {
+        {"a < b = c", "(= (< a b) c)"}, {"x LIKE p ESCAPE e", "(like x (escape p e))"}, {"x > ALL (1)", "error"},
+        {"x = ANY (SELECT y FROM t)", "(=any x {q})"}, {"x NOT IN (1)", "(notin x (1))"}, {"a <=> b", "(<=> a b)"},
+        {"(a, b) NOT IN (SELECT x, y FROM u)", "(notin ([a,b]) {q})"}, {"a ! - b", "(! a (- _ b))"},
+        {"t.c = s.t.c", "(= t.c s.t.c)"}, {"@v = @@w", "(= @v @@w)"}, {"x IS OF (t)", "(is _ _)"},
+        {"left(s, 2) = f()", "(= left[s,2] f[])"}, {"year = comment", "(= year comment)"}, {"end = 1", "error"},
+        {"EXISTS (SELECT 1 FROM u)", "(exists _ {q})"},
+    };
+    // Once as the parser runs alone, once with the statement model's hooks,
+    // which wrap each query operand in an analyzed select statement.
+    const TRkParserHooks saved = RkParserHooks;
+    for (bool hooks : {false, true}) {
+        RkParserHooks = {};
+        if (hooks) InstallStatementModelHooks();
+        for (const auto& c : Cases) {
+            SCOPED_TRACE(std::string(c.cond) + (hooks ? " (hooks)" : ""));
+            const std::string text = std::string("select a from t where ") + c.cond;
+            if (std::string(c.want) == "error") {
+                Refused(text);
+            } else {
+                EXPECT_EQ(Cond(Q(text)), c.want);
+            }
+        }
+    }
+    RkParserHooks = saved;
+}
+
+TEST_F(MySQLQuery, KeywordCallsAndCase) {
+    auto* q = Q("select TRIM(LEADING 'x' FROM s), EXTRACT(YEAR FROM d), CAST(x AS CHAR(3)) from t");
+    auto call = [&](int i) { return Is<TRk_FuncCall>(Is<TRkCustomExpression>(Item(q, i)->ValueExpr)->LeftOperand); };
+    auto* trim = call(0);
+    EXPECT_EQ(J(trim->CallForm, trim->TrimKind, trim->TrimArgs->HasFrom, Own(trim)), "1 2 1 TRIM|(|LEADING|)");
+    EXPECT_EQ(J(call(1)->CallForm, Txt(call(1)->ExtractArgs->FieldToken)), "4 YEAR");
+    EXPECT_EQ(J(call(2)->CallForm, Own(call(2)), call(2)->CastType->TypeForm), "2 CAST|(|AS|) 40");
+    q = Q("select a from t where CASE WHEN a THEN b END = 1");
+    auto* c = Is<TRkCaseExpression>(Is<TRkCustomExpression>(q->WhereCondition)->LeftOperand);
+    EXPECT_EQ(J(c->InputExpr, c->WhenList->Count(), c->ElseClause, Own(c)), "_ 1 + CASE|END");
+}
+
+TEST_F(MySQLQuery, CommonTrees) { CheckCommonTrees(); }
+
+// A second ORDER BY on one query leaves the parse with its message; the
+// statement that runs the parser turns it into an error record.
+TEST_F(MySQLQuery, SecondOrderByLeavesTheParse) {
+    try {
+        Parse("(SELECT a FROM t ORDER BY a) ORDER BY b");
+        FAIL() << "no exception";
+    } catch (const ERkError& e) {
+        EXPECT_STREQ(e.what(), "Multiple ORDER BY clauses not allowed");
+    }
+    // A second LIMIT replaces the first without a message.
+    EXPECT_EQ(Txt(Q("(SELECT a FROM t LIMIT 1) LIMIT 2")->LimitClause->RowCount), "2");
+}
 
 class MySQLDml : public MySQLParseFixture {};
 
@@ -20,9 +136,7 @@ protected:
 
 TEST_F(MySQLDml, InsertForms) {
     auto* i = Root<TRk_InsertStmt>("INSERT INTO t (a, b) VALUES (1, 2)");
-    auto* target = Is<TRk_TableRef>(i->TargetTable);
-    EXPECT_EQ(J(target->HasColumnList, Sx(target->ColumnList), i->ValuesList->Count(), i->HasInto), "1 [a,b] 2 1");
-    EXPECT_EQ(J(Own(i), Own(i->InsertRest)), "INSERT|INTO VALUES|(|)");
+    EXPECT_EQ(J(Is<TRk_TableRef>(i->TargetTable)->HasColumnList, Own(i->InsertRest)), "1 VALUES|(|)");
     i = Root<TRk_InsertStmt>("INSERT INTO t SELECT a FROM u");
     EXPECT_EQ(J(i->SubSelect, i->ValuesList), "+ _");
     EXPECT_EQ(Refused("INSERT t VALUES (1)"), "t");
@@ -31,17 +145,14 @@ TEST_F(MySQLDml, InsertForms) {
 
 TEST_F(MySQLDml, UpdateAndDelete) {
     auto* u = Root<TRk_UpdateStmt>("UPDATE t SET a = 1, b = 2 WHERE c = 3");
-    EXPECT_EQ(J(Sx(Is<TRk_TableRef>(u->TargetTable)->Source), Sx(u->SetList), u->ReturningClause), "t [(= a 1),(= b 2)] _");
-    auto* second = Is<TRkCustomExpression>(u->SetList->GetItem(1));
-    EXPECT_EQ(J(second->ExprType == Expr_Comparison, Txt(second->SeparatorToken), Own(second)), "1 , =");
+    EXPECT_EQ(J(Sx(Is<TRk_TableRef>(u->TargetTable)->Source), u->ReturningClause,
+                Is<TRkCustomExpression>(u->SetList->GetItem(1))->ExprType == Expr_Comparison),
+              "t _ 1");
     auto* row = Is<TRkCustomExpression>(Root<TRk_UpdateStmt>("UPDATE t SET (a, b) = (SELECT x, y FROM u)")->SetList->GetItem(0));
-    EXPECT_EQ(row->ExprType, Expr_AllOp);
     EXPECT_EQ(Is<TRkCustomExpression>(row->LeftOperand)->ExprType, Expr_Parenthesis);
     // Several tables to update stay a list.
     u = Root<TRk_UpdateStmt>("UPDATE t, u SET a = 1");
     EXPECT_EQ(J(u->TargetTable, u->FromList->Count()), "_ 2");
-
-    EXPECT_EQ(Root<TRk_DeleteStmt>("DELETE t WHERE a = 1")->FromOmitted, 1);
     auto* d = Root<TRk_DeleteStmt>("DELETE FROM t");
     EXPECT_EQ(J(d->FromOmitted, d->WhereClause, d->WhereCondition), "0 + _");
     EXPECT_EQ(Root<TRk_DeleteStmt>("DELETE FROM t RETURNING a, b BULK COLLECT INTO x")->ReturningClause->ReturningKind, 2);
@@ -52,8 +163,6 @@ TEST_F(MySQLDdl, CreateTableForms) {
     EXPECT_EQ(J(c->TableKind, Txt(Is<TRk_DummyNode>(c->IfNotExists)->Tok3), c->ElementList->Count(), Own(c)),
               "1 EXISTS 2 CREATE|TABLE|(|)");
     EXPECT_EQ(Element<TRkColumnDef>(c, 0)->ConstraintNodes->Count(), 1);
-    auto* pk = Element<TRkConstraint>(c, 1);
-    EXPECT_EQ(J(pk->ConstraintType, pk->SeparatorFollows, Txt(pk->SeparatorToken)), "4 1 ,");
     EXPECT_EQ(J(c->TableOptions->Count(), Own(Is<TRk_Node>(c->TableOptions->GetItem(0)))), "1 ENGINE|=|x");
 
     c = Create("CREATE TABLE t LIKE u");
@@ -85,7 +194,7 @@ TEST_F(MySQLDdl, TableConstraints) {
     auto* c = Create("CREATE TABLE t (a INT, CONSTRAINT pk PRIMARY KEY (a, b), KEY (a), INDEX ix (b), FOREIGN KEY fk (a), "
                      "FOREIGN KEY (a) REFERENCES u (b) ON UPDATE CASCADE ON DELETE SET NULL)");
     auto con = [&](int i) { return Element<TRkConstraint>(c, i); };
-    EXPECT_EQ(J(con(1)->Name, con(1)->ColumnList->Count(), Own(con(1))), "pk 2 PRIMARY|KEY|(|)");
+    EXPECT_EQ(con(1)->ColumnList->Count(), 2);
     EXPECT_EQ(J(con(2)->ConstraintType, con(2)->IndexName), "9 _");
     EXPECT_EQ(J(con(3)->ConstraintType, Sx(con(3)->OptionalName)), "11 ix");
     EXPECT_EQ(J(Sx(con(4)->ForeignKeyName), con(4)->RefClause), "fk _");
@@ -102,17 +211,11 @@ TEST_F(MySQLDdl, DataTypes) {
         const char* text;
         const char* want;  // TypeForm Param1 own tokens
     } Cases[] = {
-        {"DECIMAL(10,2) UNSIGNED", "8 10 DECIMAL|(|10|,|2|)|UNSIGNED"},
-        {"INT", "33 -9999 INT"},
-        {"ENUM('a','b')", "73 -9999 "},
-        {"json", "2 -9999 json"},
-        {"VARCHAR(99999999999)", "41 0 VARCHAR|(|99999999999|)"},
-        {"INTEGER", "12 -9999 INTEGER"},
-        {"REAL", "35 -9999 REAL"},
-        {"DOUBLE", "46 -9999 DOUBLE"},
-        {"DATETIME", "55 -9999 DATETIME"},
-        {"LONGTEXT", "71 -9999 LONGTEXT"},
-        {"TINYINT(1)", "36 1 TINYINT|(|1|)"},
+        {"DECIMAL(10,2) UNSIGNED", "8 10 DECIMAL|(|10|,|2|)|UNSIGNED"}, {"INT", "33 -9999 INT"},
+        {"ENUM('a','b')", "73 -9999 "}, {"json", "2 -9999 json"},
+        {"VARCHAR(99999999999)", "41 0 VARCHAR|(|99999999999|)"}, {"INTEGER", "12 -9999 INTEGER"},
+        {"REAL", "35 -9999 REAL"}, {"DOUBLE", "46 -9999 DOUBLE"}, {"DATETIME", "55 -9999 DATETIME"},
+        {"LONGTEXT", "71 -9999 LONGTEXT"}, {"TINYINT(1)", "36 1 TINYINT|(|1|)"},
         {"CHAR(2) ASCII", "40 2 CHAR|(|2|)|ASCII"},
     };
     for (const auto& c : Cases) {

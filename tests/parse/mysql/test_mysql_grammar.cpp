@@ -148,7 +148,8 @@ TEST_F(MySQLDml, UpdateAndDelete) {
     EXPECT_EQ(J(Sx(Is<TRk_TableRef>(u->TargetTable)->Source), u->ReturningClause,
                 Is<TRkCustomExpression>(u->SetList->GetItem(1))->ExprType == Expr_Comparison),
               "t _ 1");
-    auto* row = Is<TRkCustomExpression>(Root<TRk_UpdateStmt>("UPDATE t SET (a, b) = (SELECT x, y FROM u)")->SetList->GetItem(0));
+    u = Root<TRk_UpdateStmt>("UPDATE t SET (a, b) = (SELECT x, y FROM u)");
+    auto* row = Is<TRkCustomExpression>(u->SetList->GetItem(0));
     EXPECT_EQ(Is<TRkCustomExpression>(row->LeftOperand)->ExprType, Expr_Parenthesis);
     // Several tables to update stay a list.
     u = Root<TRk_UpdateStmt>("UPDATE t, u SET a = 1");
@@ -201,9 +202,7 @@ TEST_F(MySQLDdl, TableConstraints) {
     auto* r = con(5)->RefClause;
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(J(r->ActionKinds, r->OnDeleteAction, r->OnUpdateAction), "3 3 2");
-    auto* a = r->ActionsClause;
-    EXPECT_EQ(J(Txt(a->Tok1), Txt(a->Tok2), Txt(a->Tok3), Txt(a->Tok4), Txt(a->Tok5), Txt(a->Tok6), Txt(a->Tok7), Txt(a->Tok8)),
-              "ON UPDATE CASCADE <nil> ON DELETE SET NULL");
+    EXPECT_EQ(Toks(r->ActionsClause), "ON UPDATE CASCADE <nil> ON DELETE SET NULL");
 }
 
 TEST_F(MySQLDdl, DataTypes) {
@@ -231,7 +230,8 @@ TEST_F(MySQLDdl, DataTypes) {
 TEST_F(MySQLDdl, IndexViewDropTransactions) {
     auto* i = Root<TRk_CreateIndexSqlStatement>("CREATE UNIQUE INDEX i ON t (a DESC, b)");
     EXPECT_EQ(J(i->IndexKind, Own(i), i->ColumnList->Count()), "1 CREATE|INDEX|ON|(|) 2");
-    EXPECT_EQ(J(Is<TRk_DummyNode>(i->ColumnList->GetItem(0))->Int1, Txt(Is<TRk_Node>(i->ColumnList->GetItem(1))->SeparatorToken)),
+    EXPECT_EQ(J(Is<TRk_DummyNode>(i->ColumnList->GetItem(0))->Int1,
+                Txt(Is<TRk_Node>(i->ColumnList->GetItem(1))->SeparatorToken)),
               "2 ,");
     auto* v = Root<TRk_CreateViewSqlStatement>(
         "CREATE OR REPLACE FORCE VIEW v (a) AS SELECT a FROM t WITH CHECK OPTION CONSTRAINT c");
@@ -257,7 +257,8 @@ TEST_F(MySQLDdl, AlterTableAdd) {
     o = Is<TRkAlterTableOption>(a->AlterOptions->GetItem(1));
     EXPECT_EQ(J(Txt(a->IgnoreToken), o->Kind, Txt(o->SeparatorToken), o->IndexNameToken), "IGNORE 3 , _");
     o = Option("ALTER TABLE t ADD CONSTRAINT fk FOREIGN KEY (a) REFERENCES u (b) ON DELETE CASCADE", 0);
-    EXPECT_EQ(J(o->Kind, Own(o->ConstraintName), Sx(Is<TRkConstraintRefClause>(o->RefClause)->RefTable)), "4 CONSTRAINT|fk u");
+    EXPECT_EQ(J(o->Kind, Own(o->ConstraintName), Sx(Is<TRkConstraintRefClause>(o->RefClause)->RefTable)),
+              "4 CONSTRAINT|fk u");
     EXPECT_EQ(Option("ALTER TABLE t ADD FOREIGN KEY (a)", 0)->RefClause, nullptr);
     EXPECT_EQ(Refused("ALTER TABLE t DROP c"), "DROP");
 }

@@ -19,7 +19,7 @@ protected:
     T* Item(TRk_SelectStmt* Q, int I) { return Is<T>(Q->TargetList->GetItem(I)); }
 };
 
-TEST_F(MySQLQuery, PlainSelectHasEmptyClauseNodes) {
+TEST_F(MySQLQuery, OnlyTheFirstStatementIsKept) {
     EXPECT_EQ(Sx(Q("SELECT a FROM t; SELECT b FROM u")->TargetList), "[<TRk_ResTarget>]");
     // ";" alone is no statement.
     EXPECT_EQ(Parse(";"), nullptr);

@@ -17,6 +17,16 @@ lexgen::Tables Build(const std::string& text, lexgen::Spec* specOut = nullptr) {
     lexgen::Spec spec = lexgen::ParseSpec(text, "t.l");
     lexgen::Tables t = lexgen::BuildTables(spec, "t.l");
     if (specOut) *specOut = spec;
+    // Every state lists its rules in ascending order; sets are disjoint and
+    // never hold byte 0.
+    for (const lexgen::State& s : t.states) {
+        EXPECT_TRUE(std::is_sorted(s.rules.begin(), s.rules.end()));
+        lexgen::CharSet seen;
+        for (const lexgen::Transition& tr : s.transitions) {
+            EXPECT_TRUE((seen & tr.set).none() && !tr.set.test(0));
+            seen |= tr.set;
+        }
+    }
     return t;
 }
 
@@ -25,27 +35,28 @@ std::pair<int, int> Match(const lexgen::Tables& t, int start, const std::string&
     int state = start, best = 0, len = 0;
     for (size_t i = 0;; ++i) {
         const lexgen::State& st = t.states[static_cast<size_t>(state)];
-        if (!st.rules.empty()) {
-            best = st.rules.front();
-            len = static_cast<int>(i);
-        }
-        if (i == s.size()) break;
+        if (!st.rules.empty()) best = st.rules.front(), len = static_cast<int>(i);
         int next = -1;
         for (const lexgen::Transition& tr : st.transitions)
-            if (tr.set.test(static_cast<unsigned char>(s[i]))) next = tr.next;
+            if (i < s.size() && tr.set.test(static_cast<unsigned char>(s[i]))) next = tr.next;
         if (next < 0) break;
         state = next;
     }
     return {best, len};
 }
 
-std::string RejectMessage(const std::string& text) {
-    try {
-        Build(text);
-    } catch (const lexgen::GenError& e) {
-        return e.what();
+struct MatchCase {
+    int start;
+    std::string input;
+    int rule, length;   // length -1: not checked
+};
+
+void ExpectMatches(const lexgen::Tables& t, std::initializer_list<MatchCase> cases) {
+    for (const MatchCase& c : cases) {
+        const auto [rule, len] = Match(t, c.start, c.input);
+        EXPECT_EQ(rule, c.rule) << "state " << c.start << " on \"" << c.input << "\"";
+        EXPECT_TRUE(c.length < 0 || len == c.length) << "state " << c.start << " on \"" << c.input << "\": " << len;
     }
-    return "";
 }
 
 // Properties every generated table set must have for the runtime.
@@ -56,33 +67,19 @@ void AuditTables(const TRkLexTables& t, const char* name) {
         // Marks equal matches, in ascending rule order.
         ASSERT_EQ(t.yykh[s] - t.yykl[s], t.yymh[s] - t.yyml[s]) << s;
         for (int i = t.yykl[s], j = t.yyml[s]; i <= t.yykh[s]; ++i, ++j) {
-            ASSERT_GE(i, 1);
-            ASSERT_LE(i, t.yynk);
+            ASSERT_TRUE(i >= 1 && i <= t.yynk);
             EXPECT_EQ(t.yyk[i], t.yym[j]) << s;
-            EXPECT_GE(t.yym[j], 1);
-            EXPECT_LE(t.yym[j], t.yynrules);
-            if (j > t.yyml[s]) {
-                EXPECT_LT(t.yym[j - 1], t.yym[j]) << s;
-            }
-        }
-        // The byte-indexed next states agree with the transition sets.
-        if (t.yynext) {
-            for (int c = 0; c < 256; ++c) {
-                int want = -1;
-                for (int i = t.yytl[s]; i <= t.yyth[s]; ++i)
-                    if (t.yyt[i].Holds(static_cast<unsigned char>(c))) want = t.yyt[i].next;
-                ASSERT_EQ(t.yynext[s * 256 + c], want) << s << " " << c;
-            }
+            EXPECT_TRUE(t.yym[j] >= 1 && t.yym[j] <= t.yynrules) << s;
+            EXPECT_TRUE(j == t.yyml[s] || t.yym[j - 1] < t.yym[j]) << s;
         }
         // No rule matches the empty string: start states accept nothing.
-        if (s < 2 * t.yynconditions) {
-            EXPECT_GT(t.yyml[s], t.yymh[s]) << s;
-        }
-        // Byte 0 in no set; sets non-empty and disjoint; targets valid.
+        EXPECT_TRUE(s >= 2 * t.yynconditions || t.yyml[s] > t.yymh[s]) << s;
+        // Byte 0 in no set; sets non-empty and disjoint; targets valid; the
+        // byte-indexed next states agree with the sets.
         uint32_t seen[8] = {};
+        std::vector<int> next(256, -1);
         for (int i = t.yytl[s]; i <= t.yyth[s]; ++i) {
-            ASSERT_GE(i, 1);
-            ASSERT_LE(i, t.yynt);
+            ASSERT_TRUE(i >= 1 && i <= t.yynt);
             const TYYTRec& r = t.yyt[i];
             EXPECT_FALSE(r.Holds(0)) << s;
             bool any = false;
@@ -91,10 +88,11 @@ void AuditTables(const TRkLexTables& t, const char* name) {
                 seen[w] |= r.cc[w];
                 any = any || r.cc[w] != 0;
             }
-            EXPECT_TRUE(any) << s;
-            EXPECT_GE(r.next, 0);
-            EXPECT_LT(r.next, t.yynstates);
+            EXPECT_TRUE(any && r.next >= 0 && r.next < t.yynstates) << s;
+            for (int c = 0; c < 256; ++c)
+                if (r.Holds(static_cast<unsigned char>(c))) next[c] = r.next;
         }
+        for (int c = 0; t.yynext && c < 256; ++c) ASSERT_EQ(t.yynext[s * 256 + c], next[c]) << s << " " << c;
     }
 }
 
@@ -109,107 +107,52 @@ TEST(LexgenTables, OracleAndFixtureTablesPassTheAudit) {
     EXPECT_EQ(oraclelex::ST_STRING, 8);
     // Without anchored rules each line-start state is a copy of its partner.
     const TRkLexTables& t = oraclelex::tables;
-    for (int k = 0; k < t.yynconditions; ++k) {
-        int a = 2 * k, b = 2 * k + 1;
-        ASSERT_EQ(t.yyth[a] - t.yytl[a], t.yyth[b] - t.yytl[b]);
-        for (int i = 0; i <= t.yyth[a] - t.yytl[a]; ++i)
-            EXPECT_EQ(t.yyt[t.yytl[a] + i].next, t.yyt[t.yytl[b] + i].next);
+    for (int a = 0; a < 2 * t.yynconditions; a += 2) {
+        ASSERT_EQ(t.yyth[a] - t.yytl[a], t.yyth[a + 1] - t.yytl[a + 1]);
+        for (int i = 0; i <= t.yyth[a] - t.yytl[a]; ++i) EXPECT_EQ(t.yyt[t.yytl[a] + i].next, t.yyt[t.yytl[a + 1] + i].next);
     }
 }
 
 TEST(LexgenDfa, LongestMatchThenFirstRule) {
-    lexgen::Tables t = Build(
-        "%%\n"
-        "\"if\"        { KW_IF }\n"
-        "[a-z]+      { NAME }\n"
-        "[0-9]+      { INT }\n"
-        "[0-9]+\\.[0-9]*  { REAL }\n"
-        "\"<\"|\"<=\"   { LESS }\n");
-    EXPECT_EQ(Match(t, 0, "if("), std::make_pair(1, 2));
-    EXPECT_EQ(Match(t, 0, "iff"), std::make_pair(2, 3));
-    EXPECT_EQ(Match(t, 0, "12x"), std::make_pair(3, 2));
-    EXPECT_EQ(Match(t, 0, "12.x"), std::make_pair(4, 3));
-    EXPECT_EQ(Match(t, 0, "<=>"), std::make_pair(5, 2));
-    EXPECT_EQ(Match(t, 0, "#"), std::make_pair(0, 0));
-    // Every state lists its rules in ascending order.
-    for (const lexgen::State& s : t.states)
-        EXPECT_TRUE(std::is_sorted(s.rules.begin(), s.rules.end()));
+    ExpectMatches(Build("%%\n\"if\" { KW_IF }\n[a-z]+ { NAME }\n[0-9]+ { INT }\n[0-9]+\\.[0-9]* { REAL }\n"
+                        "\"<\"|\"<=\" { LESS }\n"),
+                  {{0, "if(", 1, 2}, {0, "iff", 2, 3}, {0, "12x", 3, 2}, {0, "12.x", 4, 3}, {0, "<=>", 5, 2}, {0, "#", 0, 0}});
 }
 
 TEST(LexgenDfa, StartConditionsAndLineStartStates) {
     lexgen::Spec spec;
-    lexgen::Tables t = Build(
-        "%s IN\n"
-        "%x EX\n"
-        "%%\n"
-        "<IN>\"a\"     { IN_A }\n"
-        "^\"#\"        { DIRECTIVE }\n"
-        "[a-z]       { LETTER }\n"
-        "<EX>\"b\"     { EX_B }\n"
-        "<IN,EX>\"c\"  { C }\n",
-        &spec);
+    lexgen::Tables t = Build("%s IN\n%x EX\n%%\n<IN>\"a\" { IN_A }\n^\"#\" { DIRECTIVE }\n[a-z] { LETTER }\n"
+                             "<EX>\"b\" { EX_B }\n<IN,EX>\"c\" { C }\n", &spec);
     ASSERT_EQ(spec.conditions.size(), 3u);
     ASSERT_GE(t.states.size(), 6u);
-    // INITIAL (0/1): unprefixed rules; the anchored one only at a line start.
-    EXPECT_EQ(Match(t, 0, "a").first, 3);
-    EXPECT_EQ(Match(t, 0, "#").first, 0);
-    EXPECT_EQ(Match(t, 1, "#").first, 2);
-    EXPECT_EQ(Match(t, 0, "c").first, 3);
-    // IN (2/3) is inclusive: its own rules plus the unprefixed ones.
-    EXPECT_EQ(Match(t, 2, "a").first, 1);
-    EXPECT_EQ(Match(t, 2, "x").first, 3);
-    EXPECT_EQ(Match(t, 2, "c").first, 3);   // LETTER comes first
-    EXPECT_EQ(Match(t, 3, "#").first, 2);
-    // EX (4/5) is exclusive: only its own rules.
-    EXPECT_EQ(Match(t, 4, "b").first, 4);
-    EXPECT_EQ(Match(t, 4, "x").first, 0);
-    EXPECT_EQ(Match(t, 4, "c").first, 5);
-    EXPECT_EQ(Match(t, 5, "#").first, 0);
+    ExpectMatches(t, {
+        // INITIAL (0/1): unprefixed rules; the anchored one only at a line start.
+        {0, "a", 3, -1}, {0, "#", 0, -1}, {1, "#", 2, -1}, {0, "c", 3, -1},
+        // IN (2/3) is inclusive: its own rules plus the unprefixed ones (LETTER before C).
+        {2, "a", 1, -1}, {2, "x", 3, -1}, {2, "c", 3, -1}, {3, "#", 2, -1},
+        // EX (4/5) is exclusive: only its own rules.
+        {4, "b", 4, -1}, {4, "x", 0, -1}, {4, "c", 5, -1}, {5, "#", 0, -1}});
 }
 
 TEST(LexgenDfa, ClassesAndEscapes) {
-    lexgen::Tables t = Build(
-        "%%\n"
-        "[^a]        { NOT_A }\n"
-        "\"a\".        { A_ANY }\n"
-        "\\x7f\\101[\\]x]   { ESC }\n");
-    EXPECT_EQ(Match(t, 0, "b").first, 1);
-    EXPECT_EQ(Match(t, 0, "\n").first, 1);
-    EXPECT_EQ(Match(t, 0, "\xff").first, 1);
-    EXPECT_EQ(Match(t, 0, std::string(1, '\0')).first, 0);   // a negated class never holds NUL
-    EXPECT_EQ(Match(t, 0, "ab").first, 2);
-    EXPECT_EQ(Match(t, 0, "a\n").second, 0);                   // "." takes neither LF nor NUL
-    EXPECT_EQ(Match(t, 0, "\x7f" "A]").first, 3);
-    EXPECT_EQ(Match(t, 0, "\x7f" "Ax").first, 3);
-    for (const lexgen::State& s : t.states)
-        for (const lexgen::Transition& tr : s.transitions) EXPECT_FALSE(tr.set.test(0));
+    ExpectMatches(Build("%%\n[^a] { NOT_A }\n\"a\". { A_ANY }\n\\x7f\\101[\\]x] { ESC }\n"),
+                  {{0, "b", 1, -1}, {0, "\n", 1, -1}, {0, "\xff", 1, -1},
+                   {0, std::string(1, '\0'), 0, -1},   // a negated class never holds NUL
+                   {0, "ab", 2, -1}, {0, "a\n", 0, 0},  // "." takes neither LF nor NUL
+                   {0, "\x7f" "A]", 3, -1}, {0, "\x7f" "Ax", 3, -1}});
 }
 
 TEST(LexgenDfa, MinimalAutomatonWithDisjointSets) {
     // "ab" and "cb" share everything after the first byte: start pair,
     // one middle state, one accepting state.
-    lexgen::Tables t = Build("%%\n\"ab\"|\"cb\"   { R }\n");
-    EXPECT_EQ(t.states.size(), 4u);
-    // Many rules over the same bytes: every state's sets stay disjoint.
-    lexgen::Tables u = Build(
-        "%%\n[a-m]+ { A }\n[h-z]+ { B }\n[a-z0-9]+ { C }\n\"h\" { D }\n");
-    for (const lexgen::State& s : u.states) {
-        lexgen::CharSet seen;
-        for (const lexgen::Transition& tr : s.transitions) {
-            EXPECT_TRUE((seen & tr.set).none());
-            seen |= tr.set;
-        }
-    }
-    EXPECT_EQ(Match(u, 0, "h").first, 1);
-    EXPECT_EQ(Match(u, 0, "hz").first, 2);
-    EXPECT_EQ(Match(u, 0, "h9").first, 3);
+    EXPECT_EQ(Build("%%\n\"ab\"|\"cb\"   { R }\n").states.size(), 4u);
+    // Many rules over the same bytes (sets checked disjoint by Build).
+    ExpectMatches(Build("%%\n[a-m]+ { A }\n[h-z]+ { B }\n[a-z0-9]+ { C }\n\"h\" { D }\n"),
+                  {{0, "h", 1, -1}, {0, "hz", 2, -1}, {0, "h9", 3, -1}});
 }
 
 TEST(LexgenErrors, RejectedRuleFiles) {
-    struct Case {
-        const char* text;
-        const char* message;
-    } cases[] = {
+    const struct { const char* text; const char* message; } cases[] = {
         {"%%\n\"a\"* { R }\n", "t.l:2: rule R matches the empty string"},
         {"%%\n(\"a\"|) { R }\n", "matches the empty string"},
         {"%%\n\"\" { R }\n", "matches the empty string"},
@@ -229,27 +172,25 @@ TEST(LexgenErrors, RejectedRuleFiles) {
         {"%%\n", "no rules"},
         {"X a\nX b\n%%\na { R }\n", "definition 'X' given twice"},
     };
-    for (const Case& c : cases) {
-        std::string msg = RejectMessage(c.text);
+    for (const auto& c : cases) {
+        std::string msg;
+        try {
+            Build(c.text);
+        } catch (const lexgen::GenError& e) {
+            msg = e.what();
+        }
         EXPECT_NE(msg.find(c.message), std::string::npos) << c.text << " -> " << msg;
     }
 }
 
 TEST(LexgenOutput, HeaderNamesRulesAndStartStates) {
     lexgen::Spec spec;
-    lexgen::Tables t = Build(
-        "%option prefix=\"demo\"\n%s ONE TWO\nD [0-9]\n%%\n{D}+ { R_NUM } // digits\n"
-        "<TWO>^\"x\" { R_X }\n",
-        &spec);
-    std::string h = lexgen::EmitHeader(spec, t, "demo_lex");
-    EXPECT_NE(h.find("namespace demo {"), std::string::npos);
-    EXPECT_NE(h.find("INITIAL = 0,"), std::string::npos);
-    EXPECT_NE(h.find("ONE = 2,"), std::string::npos);
-    EXPECT_NE(h.find("TWO = 4,"), std::string::npos);
-    EXPECT_NE(h.find("R_NUM = 1,"), std::string::npos);
-    EXPECT_NE(h.find("R_X = 2,  // `^\"x\"`"), std::string::npos);
-    EXPECT_NE(h.find("extern const TRkLexTables tables;"), std::string::npos);
-    std::string c = lexgen::EmitSource(spec, t, "demo_lex");
-    EXPECT_NE(c.find("#include \"demo_lex.h\""), std::string::npos);
-    EXPECT_NE(c.find("const TYYTRec yyt[]"), std::string::npos);
+    lexgen::Tables t = Build("%option prefix=\"demo\"\n%s ONE TWO\nD [0-9]\n%%\n{D}+ { R_NUM } // digits\n"
+                             "<TWO>^\"x\" { R_X }\n", &spec);
+    const std::string h = lexgen::EmitHeader(spec, t, "demo_lex"), c = lexgen::EmitSource(spec, t, "demo_lex");
+    for (const char* part : {"namespace demo {", "INITIAL = 0,", "ONE = 2,", "TWO = 4,", "R_NUM = 1,",
+                             "R_X = 2,  // `^\"x\"`", "extern const TRkLexTables tables;"})
+        EXPECT_NE(h.find(part), std::string::npos) << part;
+    for (const char* part : {"#include \"demo_lex.h\"", "const TYYTRec yyt[]"})
+        EXPECT_NE(c.find(part), std::string::npos) << part;
 }

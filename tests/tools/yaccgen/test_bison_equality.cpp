@@ -115,10 +115,17 @@ TEST(YaccgenBisonEquality, KnownShapes) {
         "%token ID 300 KW 301\n%%\nstmts: stmt | stmts ';' stmt ;\nstmt: ID | ID '(' ')' | KW ID | ID '.' ID ;\n",
         // useless nonterminals and rules
         "%%\nS: 'a' | B 'b' ;\nB: B 'c' ;\nC: 'd' ;\n",
+        // escaped literals
+        "%token N 300\n%left '+'\n%%\ns: s '+' s | N | '\\n' N | '\\t' '\\\\' ;\n",
         // the start symbol's own conflicts on end of input
         "%%\nS: S 'a' | %empty | T ;\nT: S ;\n",
     };
     for (const char* g : grammars) ExpectSameAsBison(g, g);
+    // A name for end of input and printable escapes: bison's report shows
+    // END for $end and 'B' for '\x42'.
+    const char* named = "%token END 0 N 300\n%%\ns: s ';' | N | s END N | '\\x42' '\\101' ;\n";
+    const ygtest::Counts b = ygtest::Bison(named), o = ygtest::Yaccgen(named);
+    EXPECT_TRUE(b.ok && o.ok && b.states == o.states && b.sr == o.sr) << b.message << o.message;
 }
 
 TEST(YaccgenBisonEquality, RandomGrammars) {

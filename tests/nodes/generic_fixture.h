@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -56,6 +57,15 @@ public:
         TSourceToken* t = testtok::Tok(*L, Text, N);
         EXPECT_NE(t, nullptr) << "no token " << Text;
         return t;
+    }
+
+    // Adds the tokens named by their texts to the node's own tokens; a text
+    // named again takes its next occurrence.
+    template <class N>
+    N* Own(N* Node, std::initializer_list<const char*> Texts) {
+        std::map<std::string_view, int> seen;
+        for (const char* t : Texts) Node->TokenList->Add(T(t, seen[t]++));
+        return Node;
     }
 
     template <class N>

@@ -17,54 +17,16 @@ using testtree::TPartsNode;
 using testtree::TRecordingVisitor;
 using Log = std::vector<std::string>;
 
-TEST(NodeBase, CreationValues) {
-    auto n = CreateNodeOfClass<TRk_Node>();
-    EXPECT_EQ(n->NodeKind, 0);
-    EXPECT_EQ(n->BaseIndent, 0);
-    EXPECT_EQ(n->Statement, nullptr);
-    EXPECT_EQ(n->EndPos, -1);
-    EXPECT_EQ(n->Parser, nullptr);
-    EXPECT_EQ(n->DbVendor, 0);
-    EXPECT_EQ(n->PP, nullptr);
-    EXPECT_EQ(n->PrettyMode, 0);
-    ASSERT_NE(n->TokenList, nullptr);
-    EXPECT_FALSE(n->TokenList->OwnsObjects());
-    EXPECT_EQ(n->SeparatorToken, nullptr);
-    EXPECT_EQ(n->SourceNode, nullptr);
-    EXPECT_EQ(n->WalkDepth, 0);
-    EXPECT_TRUE(n->Emit);
-    EXPECT_FALSE(n->PrintsItself());
-    EXPECT_STREQ(n->ClassName(), "TRk_Node");
-    n->SetEndPos(7);
-    n->SetDbVendor(2);
-    n->SetBaseIndent(4);
-    EXPECT_EQ(n->EndPos, 7);
-    EXPECT_EQ(n->DbVendor, 2);
-    EXPECT_EQ(n->BaseIndent, 4);
-
-    EXPECT_EQ(CreateNodeOfClass<TRk_List>()->NodeKind, 63);
-    auto v = MakeIntegerValue(-9999);
-    EXPECT_EQ(v->NodeKind, 55);
-    EXPECT_EQ(v->Payload, -9999);
-    EXPECT_EQ(CreateNodeOfClass<TRkValue>()->NodeKind, 0);
-}
-
-TEST(NodeBase, FreeingANodeLeavesItsTokens) {
-    auto l = Script("a b");
+TEST(NodeBase, OwnTokensAreOnlyReferredTo) {
+    auto l = Script("x  -- c\n y");
     {
         auto n = CreateNodeOfClass<TRk_Node>();
         n->TokenList->Add(l->GetToken(0));
+        EXPECT_EQ(n->OwnToken(0), l->GetToken(0));
+        EXPECT_EQ(n->OwnToken(1), nullptr);
+        EXPECT_THROW(n->GetOwnToken(1), ERkListError);
     }
-    EXPECT_EQ(l->GetToken(0)->Text, "a");
-}
-
-TEST(NodeBase, OwnTokenAccess) {
-    auto l = Script("a b");
-    auto n = CreateNodeOfClass<TRk_Node>();
-    n->TokenList->Add(l->GetToken(0));
-    EXPECT_EQ(n->OwnToken(0), l->GetToken(0));
-    EXPECT_EQ(n->OwnToken(1), nullptr);
-    EXPECT_THROW(n->GetOwnToken(1), ERkListError);
+    EXPECT_EQ(l->GetToken(0)->Text, "x");   // freeing the node left it
 }
 
 TEST(NodeBase, AppendTokenText) {
@@ -89,7 +51,6 @@ TEST(NodeBase, PrettyTextFallsBackToPlainText) {
     Arena arena;
     TPartsNode* n = arena.Make("n", {Tok(*l, "a"), Tok(*l, "+"), Tok(*l, "b")});
     EXPECT_EQ(n->GetPrettyText(), "a  +  b");
-    EXPECT_EQ(n->GetPrettyText(), n->AsText());
 }
 
 TEST(NodeBase, AppendPrettyTextTo) {
@@ -188,15 +149,9 @@ TEST(GenericList, TokenListWalkWithSeparators) {
 }
 
 TEST(Values, RecordsAndOwningList) {
-    auto l = Script(":v");
     auto v = CreateNodeOfClass<TRkValue>();
-    v->SetStr1("v");
     v->SetStr2("42");
-    v->SetObject(l->GetToken(0));
     EXPECT_EQ(v->AsText(), "42");
-    EXPECT_EQ(v->Str1, "v");
-    EXPECT_EQ(v->PayloadObject, l->GetToken(0));
-
     TRkValueList values;
     TRkValue* first = values.Add(std::move(v));
     values.Add(MakeIntegerValue(3));
@@ -216,7 +171,6 @@ TEST(HostileInput, LongListsAndTexts) {
     auto l = Script(text);
     Arena arena;
     auto list = CreateNodeOfClass<TRk_List>();
-    TPartsNode* call = arena.Make("call");
     int32_t comma = -1;
     for (int32_t i = 0; i < l->Count(); ++i) {
         TSourceToken* t = l->GetToken(i);

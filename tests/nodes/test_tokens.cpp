@@ -19,32 +19,6 @@ struct FmtOptGuard {
 };
 }  // namespace
 
-TEST(SourceToken, CreationValues) {
-    TSourceToken t;
-    EXPECT_EQ(t.PosInList, -1);
-    EXPECT_EQ(t.SeqNo, -1);
-    EXPECT_EQ(t.TokenType, 1);
-    EXPECT_EQ(t.DbObjKind, 0);
-    EXPECT_EQ(t.TokenCode, 0);
-    EXPECT_EQ(t.Line, -1);
-    EXPECT_EQ(t.Column, -1);
-    EXPECT_EQ(t.RangeLength, 1);
-    EXPECT_EQ(t.OwnerList, nullptr);
-    EXPECT_EQ(t.SeparatorToken, nullptr);
-    EXPECT_TRUE(t.Emit);
-
-    auto m = MakeSourceToken("emp", ttIdentifier, 3, 4, 7, 9);
-    EXPECT_EQ(m->GetText(), "emp");
-    EXPECT_EQ(m->TokenType, ttIdentifier);
-    EXPECT_EQ(m->TokenGroup, 3);
-    EXPECT_EQ(m->TokenSubKind, 4);
-    EXPECT_EQ(m->Line, 7);
-    EXPECT_EQ(m->Column, 9);
-    EXPECT_EQ(m->PosInList, -1);
-    // A token in no list has no formatted text.
-    EXPECT_EQ(m->GetFormattedText(), "");
-}
-
 TEST(SourceToken, NameMarkingKeepsTheFirstKind) {
     auto t = MakeSourceToken("e", ttIdentifier, 0, 0, 1, 1);
     EXPECT_TRUE(t->MarkDbObjKind(okTableAlias));
@@ -53,6 +27,8 @@ TEST(SourceToken, NameMarkingKeepsTheFirstKind) {
     auto at = MakeSourceToken("@x", ttAtVar, 0, 0, 1, 1);
     EXPECT_FALSE(at->MarkDbObjKind(okField));
     EXPECT_EQ(at->DbObjKind, okUnknown);
+    // A token in no list has no formatted text.
+    EXPECT_EQ(t->GetFormattedText(), "");
 }
 
 TEST(FormattedText, CaseOptionsByTokenType) {
@@ -86,12 +62,7 @@ TEST(FormattedText, CaseOptionsByTokenType) {
 
 TEST(FormattedText, TrailingComments) {
     FmtOptGuard g;
-    struct Row {
-        const char* script;
-        int commentStyle;
-        const char* want;
-    };
-    const Row rows[] = {
+    const struct Row { const char* script; int commentStyle; const char* want; } rows[] = {
         {"a   -- note\nb", 0, "a -- note\r\n"},
         {"a   -- note\nb", 1, "a /* -- note */\r\n"},
         {"a   -- note\nb", 2, "a /* -- note */\r\n"},
@@ -114,30 +85,21 @@ TEST(FormattedText, TrailingComments) {
 
 TEST(FormattedText, RangeLengthCountsSignificantTokens) {
     auto l = Script("a . b -- x\n c");
-    TSourceToken* a = l->GetToken(0);
-    a->RangeLength = 3;
-    EXPECT_EQ(a->GetFormattedText(), "a . b -- x\r\n");
-    a->RangeLength = 4;
-    EXPECT_EQ(a->GetFormattedText(), "a . b -- x\n c");
-    a->RangeLength = 5;  // too few significant tokens follow
-    EXPECT_EQ(a->GetFormattedText(), "");
-    TSourceToken* c = Tok(*l, "c");
-    c->RangeLength = -2;
-    EXPECT_EQ(c->GetFormattedText(), "b -- x\n c");
-    c->RangeLength = -5;
-    EXPECT_EQ(c->GetFormattedText(), "");
-    c->RangeLength = 0;
-    EXPECT_EQ(c->GetFormattedText(), "");
+    const struct { const char* token; int range; const char* want; } rows[] = {
+        {"a", 3, "a . b -- x\r\n"}, {"a", 4, "a . b -- x\n c"},
+        {"a", 5, ""},   // too few significant tokens follow
+        {"c", -2, "b -- x\n c"}, {"c", -5, ""}, {"c", 0, ""},
+    };
+    for (const auto& r : rows) {
+        Tok(*l, r.token)->RangeLength = r.range;
+        EXPECT_EQ(Tok(*l, r.token)->GetFormattedText(), r.want) << r.token << " " << r.range;
+    }
 }
 
 TEST(FormattedText, RangeFlags) {
     auto l = Script("a  /* c */\n  b -- d\nc");
     const int32_t last = Find(*l, "b");
-    struct Row {
-        int flags;
-        const char* want;
-    };
-    const Row rows[] = {
+    const struct Row { int flags; const char* want; } rows[] = {
         {0, "a  /* c */\n  b -- d\r\n"},
         {rtDropBlanks, "a/* c */\nb -- d\r\n"},
         {rtOneBlank, "a /* c */\n b -- d\r\n"},
@@ -214,12 +176,9 @@ TEST(TokenList, StoredTokensAcrossBlocks) {
     std::vector<TSourceToken*> made;
     for (int i = 0; i < 3000; ++i) {
         TSourceToken* t = owning.NewStoredToken();
-        EXPECT_EQ(t->TokenType, ttUnclassified);
-        EXPECT_EQ(t->Line, -1);
-        EXPECT_EQ(t->Column, -1);
-        EXPECT_EQ(t->PosInList, -1);
-        EXPECT_EQ(t->OwnerList, nullptr);
-        EXPECT_EQ(owning.Count(), i);  // made, not yet in the list
+        // Made fresh, not yet in the list.
+        ASSERT_TRUE(t->TokenType == ttUnclassified && t->PosInList == -1 && t->OwnerList == nullptr) << i;
+        ASSERT_EQ(owning.Count(), i);
         t->Text = "a token text long enough for the heap " + std::to_string(i);
         owning.Add(t);
         made.push_back(t);
@@ -250,9 +209,8 @@ TEST(TokenList, StoredTokensAcrossBlocks) {
 }
 
 TEST(TokenList, LookAround) {
-    //            0      1 2  3 4 5    6  7 8 9   10
+    // Tokens: 0 create, 1 blanks, 2 table, 3 LF, 4 blanks, 5 x, 6 blanks, 7 comment, 8 LF, 9 /
     auto l = Script("create  table\n  x -- c\n/");
-    // Tokens: create, blanks, table, LF, blanks, x, blanks, comment, LF, /
     ASSERT_EQ(l->GetToken(9)->Text, "/");
     EXPECT_EQ(l->LineBreakDistance(2, false), 1);
     EXPECT_EQ(l->LineBreakDistance(5, false), 0);  // a comment is in the way
@@ -261,20 +219,12 @@ TEST(TokenList, LookAround) {
     EXPECT_EQ(l->LineBreakDistance(-1, true), 0);
     l->SetCurPos(2);
     EXPECT_TRUE(l->LineBreakFollows(false));
-
-    // AtLineStart is False at position 0 even at the start of the script.
-    l->SetCurPos(0);
-    EXPECT_FALSE(l->AtLineStart());
-    l->SetCurPos(5);
-    EXPECT_TRUE(l->AtLineStart());
-    l->SetCurPos(9);
-    EXPECT_TRUE(l->AtLineStart());
-    l->SetCurPos(2);
-    EXPECT_FALSE(l->AtLineStart());
-    l->SetCurPos(10);
-    EXPECT_FALSE(l->AtLineStart());
-
-    // Only blanks between the current token and the previous line break.
+    // Only blanks between a token at a line start and the previous line
+    // break; False at position 0 even at the start of the script.
+    for (const auto& [pos, want] : {std::pair{0, false}, {5, true}, {9, true}, {2, false}, {10, false}}) {
+        l->SetCurPos(pos);
+        EXPECT_EQ(l->AtLineStart(), want) << pos;
+    }
     l->SetCurPos(5);
     EXPECT_TRUE(l->PrevTokenIs("\n", true, false, false));
     EXPECT_FALSE(l->PrevTokenIs("\n", false, false, false));
@@ -289,39 +239,29 @@ TEST(TokenList, LookAround) {
 
 TEST(TokenList, SqlplusCommandAndIdentAhead) {
     auto l = Script("x\n  /\ny");
-    TSourceToken* slash = Tok(*l, "/");
-    slash->TokenCode = tcSqlplusCmd;
+    Tok(*l, "/")->TokenCode = tcSqlplusCmd;
     const int32_t p = Find(*l, "/");
     // The result is the index of the command token, not a distance.
-    EXPECT_EQ(l->NextSqlplusCmdIndex(0), p);
-    EXPECT_EQ(l->NextSqlplusCmdIndex(p - 1), p);
-    EXPECT_EQ(l->NextSqlplusCmdIndex(p), 0);
-    EXPECT_EQ(l->NextSqlplusCmdIndex(-1), 0);
+    for (const auto& [from, want] : {std::pair{0, p}, {p - 1, p}, {p, 0}, {-1, 0}}) EXPECT_EQ(l->NextSqlplusCmdIndex(from), want) << from;
     l->SetCurPos(0);
     EXPECT_TRUE(l->NextIsSqlplusCmd());
 
     auto c = Script("create global temporary table t");
-    EXPECT_EQ(c->FindIdentAhead(0, "table", 2), Find(*c, "table"));
-    EXPECT_EQ(c->FindIdentAhead(0, "TABLE", 1), Find(*c, "table"));
-    EXPECT_EQ(c->FindIdentAhead(0, "t", 1), 0);    // GLOBAL counts for other words
-    EXPECT_EQ(c->FindIdentAhead(0, "t", 5), Find(*c, "t"));
-    EXPECT_EQ(c->FindIdentAhead(0, "nothing", 100), 0);
-    EXPECT_EQ(c->FindIdentAhead(c->Count() - 1, "t", 5), 0);
-    EXPECT_EQ(c->FindIdentAhead(-1, "t", 5), 0);
+    const int32_t table = Find(*c, "table"), t = Find(*c, "t"), last = c->Count() - 1;
+    const struct { int32_t from; const char* word; int limit; int32_t want; } rows[] = {
+        {0, "table", 2, table}, {0, "TABLE", 1, table},
+        {0, "t", 1, 0},   // GLOBAL counts for other words
+        {0, "t", 5, t}, {0, "nothing", 100, 0}, {last, "t", 5, 0}, {-1, "t", 5, 0}};
+    for (const auto& r : rows) EXPECT_EQ(c->FindIdentAhead(r.from, r.word, r.limit), r.want) << r.word << " " << r.limit;
 }
 
 TEST(TokenList, SolidTokens) {
     auto l = Script("a /* c */ b\n c");
     const int32_t a = 0, b = Find(*l, "b"), c = Find(*l, "c");
-    EXPECT_EQ(l->SolidTokenAt(a, 1), l->GetToken(b));
-    EXPECT_EQ(l->SolidTokenAt(a, 2), l->GetToken(c));
-    EXPECT_EQ(l->SolidTokenAt(a, 3), nullptr);
-    EXPECT_EQ(l->SolidTokenAt(c, -2), l->GetToken(a));
-    EXPECT_EQ(l->SolidTokenAt(c, -3), nullptr);
-    EXPECT_EQ(l->SolidTokenAt(a, -1), nullptr);
-    EXPECT_EQ(l->SolidTokenAt(c, 1), nullptr);
-    EXPECT_EQ(l->SolidTokenAt(b, 0), nullptr);
-    EXPECT_EQ(l->SolidTokenAt(l->Count(), -1), nullptr);
+    const struct { int32_t from, step, want; } rows[] = {
+        {a, 1, b}, {a, 2, c}, {a, 3, -1}, {c, -2, a}, {c, -3, -1}, {a, -1, -1}, {c, 1, -1}, {b, 0, -1}, {l->Count(), -1, -1}};
+    for (const auto& r : rows)
+        EXPECT_EQ(l->SolidTokenAt(r.from, r.step), r.want < 0 ? nullptr : l->GetToken(r.want)) << r.from << " " << r.step;
     EXPECT_EQ(l->SolidTokenFrom(l->GetToken(b), -1), l->GetToken(a));
     TSourceToken loose;
     EXPECT_EQ(l->SolidTokenFrom(&loose, 1), nullptr);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cctype>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,22 +28,11 @@ inline bool IsKeyword(std::string_view w) {
 }
 
 inline uint8_t PunctType(char c) {
-    switch (c) {
-    case ';': return ttSemicolon;
-    case ':': return ttColon;
-    case ',': return ttComma;
-    case '.': return ttPeriod;
-    case '+': return ttPlus;
-    case '-': return ttMinus;
-    case '*': return ttStar;
-    case '/': return ttSlash;
-    case '=': return ttEqual;
-    case '>': return ttGreater;
-    case '<': return ttLess;
-    case '(': return ttLeftParen;
-    case ')': return ttRightParen;
-    default: return ttOtherChar;
-    }
+    static const char chars[] = ";:,.+-*/=><()";
+    static const uint8_t types[] = {ttSemicolon, ttColon, ttComma, ttPeriod, ttPlus, ttMinus, ttStar,
+                                    ttSlash, ttEqual, ttGreater, ttLess, ttLeftParen, ttRightParen};
+    const char* p = c ? std::strchr(chars, c) : nullptr;
+    return p ? types[p - chars] : uint8_t(ttOtherChar);
 }
 
 // Appends the tokens of Text to List (an owning list).
@@ -120,14 +110,6 @@ inline int32_t Find(const TSourceTokenList& List, std::string_view Text, int n =
 inline TSourceToken* Tok(const TSourceTokenList& List, std::string_view Text, int n = 0) {
     const int32_t i = Find(List, Text, n);
     return i < 0 ? nullptr : List.GetToken(i);
-}
-
-// Significant tokens of List in the index range [From, To].
-inline std::vector<TSourceToken*> Solid(const TSourceTokenList& List, int32_t From, int32_t To) {
-    std::vector<TSourceToken*> r;
-    for (int32_t i = From; i <= To && i < List.Count(); ++i)
-        if (List.GetToken(i)->IsSignificant()) r.push_back(List.GetToken(i));
-    return r;
 }
 
 }  // namespace testtok

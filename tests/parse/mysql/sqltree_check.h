@@ -15,8 +15,8 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 

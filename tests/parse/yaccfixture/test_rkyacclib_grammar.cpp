@@ -127,6 +127,8 @@ TEST(ToyGrammar, SyntaxErrorsAreReportedWithTheExpectedTokens) {
     for (const auto& row : rows) EXPECT_EQ(ToyRun(row.sql).Outcome(), row.outcome) << row.sql;
     // The base class parses nothing.
     ToyRun r("  -- nothing here\n/* or here */\n");
+    EXPECT_EQ(r.Parse(), 1);
+    EXPECT_EQ(r.parser.RootNode, nullptr);
     TRkCustomParser base;
     base.TokenList = r.tokens.get();
     EXPECT_EQ(base.yyparse(), -1);

@@ -3,8 +3,6 @@
 // rewind, undo), recovery at a ";" reduction, stack limits, and the
 // generated tables' agreement with the token codes.
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <sstream>
 

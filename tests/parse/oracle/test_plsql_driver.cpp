@@ -3,7 +3,6 @@
 // token collection of embedded SQL statements and the limits.
 #include <algorithm>
 #include <cstring>
-#include <set>
 
 #include "test_plsql_support.h"
 

@@ -195,6 +195,9 @@ public:
 
     void DoAccept(TRkVisitorAbs& Visitor) override;
     int Analyze();
+
+private:
+    void AcceptElements(TRkVisitorAbs* Visitor);
 };
 
 class TRkAlterTableOptionList : public TRk_Node {

@@ -79,6 +79,23 @@ TRkAlterTableOption::~TRkAlterTableOption() {
     Constraints->Clear();
 }
 
+// ADD ( elements ): every element in source order with the comma before it,
+// a column through the field made of it, a table constraint as itself.
+// Walking the fields alone lost the commas and every constraint of the list
+// from the rebuilt text.
+void TRkAlterTableOption::AcceptElements(TRkVisitorAbs* Visitor) {
+    int f = 0;
+    for (int i = 0; i < ItemCount(ElementList); ++i) {
+        TRk_Node* el = NodeItem(ElementList, i);
+        if (!el) continue;
+        if (i > 0) Tok(el->SeparatorToken, Visitor);
+        if (f < Fields->Count() && Fields->GetField(f)->SourceNode == el)
+            Fields->GetField(f++)->Accept(Visitor);
+        else
+            el->Accept(Visitor);
+    }
+}
+
 int TRkAlterTableOption::Analyze() {
     try {
         Fields->Clear();
@@ -111,7 +128,10 @@ void TRkAlterTableOption::DoAccept(TRkVisitorAbs& VisitorRef) {
             T(0);
             Tok(ColumnToken, Visitor);
             if (many) T(1);
-            for (int i = 0; i < Fields->Count(); ++i) Fields->GetField(i)->Accept(Visitor);
+            if (ElementList)
+                AcceptElements(Visitor);
+            else
+                for (int i = 0; i < Fields->Count(); ++i) Fields->GetField(i)->Accept(Visitor);
             if (many) T(2);
             OwnTokensOf(Position, Visitor);
             break;

@@ -217,6 +217,8 @@ TEST(AlterTableModel, MysqlKeysAddedByOptionsReachConstraints) {
     EXPECT_EQ(Types(st->Options->GetOption(0)->Constraints.get()), (std::vector<int>{4}));
     // The option walk is unchanged: "(" before the key columns, ")" after.
     EXPECT_EQ(Walk(st->Options->GetOption(1), true), "add constraint pk primary key ( a , b )");
+    // ADD ( ... ) walks every element with its comma, the key included.
+    EXPECT_EQ(Walk(st->Options->GetOption(0), true), "add ( c int , primary key ( c ) )");
 
     ASSERT_EQ(st->AnalyzeParseTree(), 0);
     EXPECT_EQ(st->Constraints->Count(), 3);

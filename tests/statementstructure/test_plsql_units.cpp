@@ -77,7 +77,8 @@ TEST(PlsqlUnits, WholeUnits) {
              EXPECT_EQ(Kinds(Loop->Section.get()),
                        (std::vector<int>{nkPlsqlFetchStmt, nkPlsqlExitStmt, nkPlsqlSqlStmt, nkPlsqlAssignStmt}));
          }},
-        {"create function f(x number) return number deterministic is\nbegin\n  return x * 2;\nend;\n/\n",
+        {"create function f(x number) return number deterministic is\nbegin\n"
+         "  return x * 2 + extract(year from sysdate - 1);\nend;\n/\n",
          sstplsql_createfunction, nkPlsqlProcedureDecl, {nkPlsqlReturnStmt}, {}, nullptr},
         {"create or replace package emp_pkg as\n"
          "type emp_rec is record (id number(6), name varchar2(30) not null := 'x');\n"

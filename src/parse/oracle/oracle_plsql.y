@@ -97,7 +97,7 @@ TRk_Node* TRkParserOraclePlsql::Embedded(TSourceToken* Keyword) {
 %type <type> type_name plsql_datatype cursor_return_type simple_type_name const_type_name generic_type
 %type <type> numeric_type character_type datetime_type interval_type long_raw_type lob_type rowid_type
 %type <type> constant_datatype element_datatype
-%type <list> opt_array_bounds extract_list func_call_chain row_elements row_elements_head
+%type <list> opt_array_bounds func_call_chain row_elements row_elements_head
 %type <list> stmt_list declaration_list exception_handler_list expr_list in_expr_list name_list
 %type <list> attr_list case_when_list elsif_list param_decl_list package_spec_item_list
 %type <list> package_body_item_list field_decl_list cursor_param_list exception_name_list
@@ -105,7 +105,7 @@ TRk_Node* TRkParserOraclePlsql::Embedded(TSourceToken* Keyword) {
 %type <token> is_or_as opt_in opt_end_label ident type_ident label_name subtype_name name_item
 %type <token> field_name cursor_name param_name iconst sconst fconst extract_arg all_op math_op
 %type <token> declare_keyword unreserved_keyword col_name_keyword func_name_keyword
-%type <node> create_package create_procedure create_function create_trigger plsql_block
+%type <node> extract_list create_package create_procedure create_function create_trigger plsql_block
 %type <node> declare_section declaration variable_decl constant_decl subtype_decl cursor_decl
 %type <node> exception_decl exception_init_pragma type_decl procedure_body function_body
 %type <node> procedure_spec function_spec stmt assign_stmt exit_stmt goto_stmt if_stmt loop_stmt
@@ -429,7 +429,7 @@ expr_list
     | expr_list ',' a_expr                /* 204 */ { Sep($3, $2); $$ = Ap($1, $3); }
     ;
 extract_list
-    : extract_arg RW_FROM a_expr          /* 205 */ { $$ = MakeList2(Const(172, $1), $3, true); }
+    : extract_arg RW_FROM a_expr          /* 205 */ { $$ = ExtractArgs($1, $2, $3); }
     | %empty                              /* 206 */ { $$ = nullptr; }
     ;
 extract_arg

@@ -102,7 +102,11 @@ private:
     TRk_FuncCall* Call(TRk_Attr* Name, TSourceToken* Open, TRk_List* Args, TSourceToken* Close);
     TRk_FuncCall* CallFlag(TRk_Attr* Name, TSourceToken* Open, TSourceToken* Flag, TRk_List* Args,
                            TSourceToken* Close, int Which);
-    TRk_FuncCall* ExtractCall(TSourceToken* Extract, TSourceToken* Open, TRk_List* Args, TSourceToken* Close);
+    // EXTRACT(field FROM expr) as the other grammars build it: the field,
+    // FROM and the source expression stay in the tree, so the call's text
+    // regenerates whole.
+    TRk_Node* ExtractArgs(TSourceToken* Field, TSourceToken* From, TRk_Node* Source);
+    TRk_FuncCall* ExtractCall(TSourceToken* Extract, TSourceToken* Open, TRk_Node* Args, TSourceToken* Close);
     TRk_FuncCall* TrimCall(std::uint8_t Kind, TSourceToken* Trim, TSourceToken* Open, TSourceToken* Where,
                            TRk_Node* Args, TSourceToken* Close);
     TRk_FuncCall* CastCall(TSourceToken* Cast, TSourceToken* Open, TRk_Node* Operand, TSourceToken* As,

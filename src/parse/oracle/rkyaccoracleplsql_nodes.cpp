@@ -92,11 +92,20 @@ TRk_FuncCall* TRkParserOraclePlsql::CallFlag(TRk_Attr* Name, TSourceToken* Open,
     return f;
 }
 
-TRk_FuncCall* TRkParserOraclePlsql::ExtractCall(TSourceToken* Extract, TSourceToken* Open, TRk_List* Args,
+TRk_Node* TRkParserOraclePlsql::ExtractArgs(TSourceToken* Field, TSourceToken* From, TRk_Node* Source) {
+    auto* x = New<TRk_ExtractList>();
+    x->FieldToken = Field;
+    x->SourceExpr = Source;
+    Tk(x, From);
+    return x;
+}
+
+TRk_FuncCall* TRkParserOraclePlsql::ExtractCall(TSourceToken* Extract, TSourceToken* Open, TRk_Node* Args,
                                                 TSourceToken* Close) {
     auto* f = New<TRk_FuncCall>();
     f->KeywordToken = Extract;
-    f->ArgList = Args;
+    f->CallForm = 4;
+    f->ExtractArgs = static_cast<TRk_ExtractList*>(Args);
     Tk(f, Extract, Open, Close);
     return f;
 }

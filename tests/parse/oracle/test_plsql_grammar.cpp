@@ -271,8 +271,10 @@ TEST_F(PlsqlGrammar, SpecialExpressions) {
 
     ExprOf("EXTRACT(YEAR FROM d)");
     auto* ext = One<TRk_FuncCall>();
-    ASSERT_EQ(Count(ext->ArgList), 2);
-    EXPECT_EQ(dynamic_cast<TRk_A_Const*>(ext->ArgList->GetNode(0))->ConstKind, 172);
+    ASSERT_NE(ext->ExtractArgs, nullptr);
+    EXPECT_EQ(Fields(ext->CallForm, ext->ArgList, OwnTokens(ext), ext->ExtractArgs->FieldToken,
+                     OwnTokens(ext->ExtractArgs)),
+              "4 nil EXTRACT|(|) YEAR FROM");
 
     ExprOf("f(a, b).g(c)");
     auto* chain = dynamic_cast<TRk_List*>(All<TRkCustomExpression>().back()->LeftOperand);

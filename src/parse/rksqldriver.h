@@ -81,6 +81,48 @@ protected:
     static TRk_SelectStmt* Sel(TRk_Node* N) { return static_cast<TRk_SelectStmt*>(N); }
     static int32_t IntOf(const TSourceToken* Token);
     void SetRootOnce(TRk_Node* Node);
+
+    // ---- Nodes the grammars build alike ---------------------------------
+    // (A dialect whose node differs declares its own builder of that name.)
+    static TRk_Node* WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close);
+    TRk_Attr* DottedName(TSourceToken* First, TSourceToken* Dot = nullptr, TRk_List* Tail = nullptr);
+    TRk_InsertStmt* MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target, TRk_Node* Rest,
+                               TRk_Node* Returning);
+    TRk_DeleteStmt* MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning, uint8_t FromOmitted);
+    // The quantifier node holds its kind in Int1 and its word in Tok1.
+    static TRkCustomExpression* Quantified(TRkCustomExpression* E, TRk_Node* Quantifier);
+    TRkCustomExpression* Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close);
+    TRkCustomExpression* IdentExpr(TSourceToken* Token, bool OwnToken = false);
+    TRk_A_Const* Const(uint8_t Kind, TSourceToken* Token);
+    TRk_FuncCall* Special(TSourceToken* Keyword, uint8_t Form = 0);
+    TRk_FuncCall* Call(TRk_Node* Name, TRk_List* Args);
+    TRk_TableRef* TableRef(TRk_Node* Relation, TRk_Node* Alias);
+    TRk_JoinExpr* Join(uint8_t Kind, TRk_Node* Left, TRk_Node* Right, TRk_Node* Qual, TRk_DummyNode* Type);
+    // An alias: Name as the alias token (marked as an alias when MarkAlias),
+    // or Parts as a dotted alias name; As when the keyword stands.
+    TRk_AliasClause* Alias(TSourceToken* As, TSourceToken* Name, TRk_List* Parts, bool MarkAlias = true);
+    // A holder of a code and up to two words.
+    TRk_DummyNode* KindNode(int32_t Code, TSourceToken* T1, TSourceToken* T2);
+    TRk_alterTableStmt* AlterTable(TSourceToken* Alter, TSourceToken* Table, TRk_Node* Name,
+                                   TRk_List* EnableDisable = nullptr);
+    TRkColumnDef* ColumnDef(TSourceToken* Name, TRk_TypeName* Type, TRk_List* Constraints);
+    TRk_CreateViewSqlStatement* MakeView(uint8_t OrReplace, TRk_DummyNode* Force, TRk_Attr* Name,
+                                         TRk_DummyNode* Columns, TRk_Node* Query, TRk_DummyNode* Restriction);
+    TRkConstraint* Constraint(uint8_t SeparatorFollows, uint8_t Type);
+    static TRk_Node* Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name);
+    TRkConstraintRefClause* RefClause(TSourceToken* References, TRk_Attr* Table, TRk_DummyNode* Columns,
+                                      TRk_DummyNode* Match, TRk_DummyNode* Actions);
+    // The ON DELETE / ON UPDATE clauses: Presence, and their words in source
+    // order.
+    TRk_DummyNode* RefActions(int32_t Presence, TRk_DummyNode* First, TRk_DummyNode* Second);
+    // Params holds the precision and scale and their tokens.
+    TRk_TypeName* TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params = nullptr);
+    // A character type whose keyword node holds the form (Int1) and the
+    // words; Length is optional.
+    TRk_TypeName* CharType(TRk_Node* Keyword, TSourceToken* Open, TSourceToken* Length, TSourceToken* Close);
+    // "(" P [, S] ")": P in Int1, S in Int2.
+    TRk_DummyNode* Precision(TSourceToken* Open, TSourceToken* P, TSourceToken* Comma, TSourceToken* S,
+                             TSourceToken* Close);
 };
 
 // Value and state stacks lent to one parse at a time.  A script makes a
@@ -188,6 +230,19 @@ public:
                             CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
     }
     void SetErrorMessage(const std::string& Text) { ErrorMessage = Text; }
+
+    // The next significant token of the list as the lookahead: its code, 0
+    // at the end.  A token coded RecodeFrom is re-coded RecodeTo in the list
+    // first; ClearOriginal forgets the code an earlier parse demoted.
+    int NextListToken(int RecodeFrom = -1, int RecodeTo = 0, bool ClearOriginal = true) {
+        if (!TokenList) return 0;
+        TSourceToken* t = GetNextToken(true);
+        if (t == nullptr || t->TokenCode == 0) return 0;
+        if (t->TokenCode == RecodeFrom) t->TokenCode = RecodeTo;
+        yylval.token = t;
+        if (ClearOriginal) t->OriginalCode = 0;
+        return t->TokenCode;
+    }
 
     // Read by the generated actions (and by tests).
     YYSType yylval{};               // lookahead record

@@ -55,31 +55,17 @@ public:
 
 private:
     // ---- Helpers of the grammar actions -------------------------------
-    TRk_Node* WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close);
-    TRk_Attr* DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail);
-    TRk_Attr* PlainName(TSourceToken* Name);
-    TRkCustomExpression* Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close);
-    static TRkCustomExpression* Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier);
-    TRk_A_Const* Const(uint8_t Kind, TSourceToken* Token);
+    TRk_Attr* PlainName(TSourceToken* Name) { return DottedName(Name); }
+    TRk_DummyNode* KeyActions(int32_t Given, TRk_DummyNode* First, TRk_DummyNode* Second) {
+        return RefActions(Given, First, Second);
+    }
+    TRk_DummyNode* KeyAction(int32_t Code, TSourceToken* W1, TSourceToken* W2) { return KindNode(Code, W1, W2); }
     TRk_SelectDistinct* Distinct(uint8_t Kind, TSourceToken* Keyword);
-    TRk_TableRef* TableRef(TRk_Node* Name, TRk_Node* Alias);
-    TRk_JoinExpr* Join(uint8_t Kind, TRk_Node* Left, TRk_Node* Right, TRk_Node* Qual, TRk_DummyNode* Type);
-    TRk_AliasClause* Alias(TSourceToken* As, TSourceToken* Name, TRk_List* Parts, bool MarkAlias);
     TRk_Node* MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target, TRk_Node* Rest);
     TRk_Node* MakeDelete(TSourceToken* Delete, TSourceToken* From, TRk_Node* Target, TRk_DummyNode* FromList,
                          TRk_DummyNode* Where);
     TRk_CreateTableStmt* NewCreateTable(TSourceToken* Create, TRk_DummyNode* Temp, TSourceToken* Table,
                                         TRk_Node* Name);
-    TRkConstraint* Constraint(uint8_t TableLevel, uint8_t Type);
-    static TRk_Node* Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name);
     TRkConstraintRefClause* RefClause(TRkConstraint* C, TSourceToken* References, TRk_Node* Table,
                                       TRk_DummyNode* Columns, TRk_DummyNode* Match, TRk_DummyNode* Actions);
-    TRk_DummyNode* KeyActions(int32_t Given, TRk_DummyNode* First, TRk_DummyNode* Second);
-    TRk_DummyNode* KeyAction(int32_t Code, TSourceToken* W1, TSourceToken* W2);
-    TRk_TypeName* TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params = nullptr);
-    TRk_TypeName* CharType(TRk_DummyNode* Word, TSourceToken* Open, TSourceToken* Len, TSourceToken* Close);
-    TRk_DummyNode* Precision(TSourceToken* Open, TSourceToken* First, TSourceToken* Comma, TSourceToken* Second,
-                             TSourceToken* Close);
-    TRk_FuncCall* Call(TRk_Node* Name, TRk_List* Args);
-    TRk_FuncCall* Special(TSourceToken* Keyword, uint8_t Form);
 };

@@ -214,10 +214,6 @@ TRk_Node* TRkMssqlSqlActions::TranStmt(uint8_t Kind, int32_t Form, TSourceToken*
 
 // ---- Queries ------------------------------------------------------------------
 
-TRk_Node* TRkMssqlSqlActions::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
-    return RkWrapParens(Query, Open, Close);
-}
-
 TRk_Node* TRkMssqlSqlActions::SelectOptions(TRk_Node* Query, TRk_Node* OrderBy, TRk_Node* Compute,
                                             TRk_Node* ForUpdate) {
     auto* q = Sel(Query);
@@ -285,13 +281,6 @@ TRk_Node* TRkMssqlSqlActions::ForUpdate(int32_t Kind, TRk_List* Columns, TRk_Nod
     return f;
 }
 
-TRk_TableRef* TRkMssqlSqlActions::TableRef(TRk_Node* Relation, TRk_Node* Alias) {
-    auto* t = New<TRk_TableRef>();
-    t->Source = Relation;
-    t->Alias = static_cast<TRk_AliasClause*>(Alias);
-    return t;
-}
-
 TRk_Node* TRkMssqlSqlActions::TableArgs(TRk_Node* Name, TSourceToken* Open, TRk_List* Args, TSourceToken* Close,
                                         TRk_Node* Alias) {
     TRk_TableRef* t = TableRef(Name, Alias);
@@ -302,32 +291,11 @@ TRk_Node* TRkMssqlSqlActions::TableArgs(TRk_Node* Name, TSourceToken* Open, TRk_
     return t;
 }
 
-TRk_JoinExpr* TRkMssqlSqlActions::Join(uint8_t Kind, TRk_Node* Left, TRk_Node* Right, TRk_Node* Qual,
-                                       TRk_DummyNode* Type) {
-    auto* j = New<TRk_JoinExpr>();
-    j->JoinType = Kind;
-    j->LeftRef = Left;
-    j->RightRef = Right;
-    j->Qualification = static_cast<TRk_joinqual*>(Qual);
-    j->JoinTypeClause = Type;
-    return j;
-}
-
 TRk_Node* TRkMssqlSqlActions::JoinType(int32_t Code, TSourceToken* Keyword, TRk_Node* Outer) {
     TRk_DummyNode* d = Slot(D(Outer)->Int1 + Code);
     d->Tok1 = Keyword;
     d->Tok2 = D(Outer)->Tok1;
     return d;
-}
-
-TRk_Node* TRkMssqlSqlActions::Alias(TSourceToken* As, TSourceToken* Token, TRk_List* Parts) {
-    auto* a = New<TRk_AliasClause>();
-    a->AliasToken = Token;
-    if (Token != nullptr) Token->DbObjKind = okAlias;
-    a->NameParts = Parts;
-    a->HasAs = As != nullptr ? 1 : 0;
-    Tk(a, As);
-    return a;
 }
 
 TRk_Node* TRkMssqlSqlActions::Insert(TSourceToken* InsertToken, TSourceToken* Into, TRk_Node* Target,
@@ -395,55 +363,7 @@ TRk_Node* TRkMssqlSqlActions::ResTarget(TRk_Node* Value, TRk_Node* Alias) {
 
 // ---- Expressions, names and calls ----------------------------------------------
 
-TRkCustomExpression* TRkMssqlSqlActions::Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close) {
-    TRkCustomExpression* e = Ex(Expr_Parenthesis, nullptr, Inner, nullptr);
-    Tk(e, Open, Close);
-    return e;
-}
-
-TRkCustomExpression* TRkMssqlSqlActions::Quantified(TRkCustomExpression* E, TRk_Node* Quantifier) {
-    return RkQuantify(E, D(Quantifier));
-}
-
-TRk_A_Const* TRkMssqlSqlActions::Const(uint8_t Kind, TSourceToken* Token) {
-    auto* c = New<TRk_A_Const>();
-    c->ConstKind = Kind;
-    c->ValueToken = Token;
-    Tk(c, Token);
-    return c;
-}
-
-TRk_Attr* TRkMssqlSqlActions::Attr(TSourceToken* Name, TSourceToken* Separator, TRk_List* Parts) {
-    auto* a = New<TRk_Attr>();
-    a->NameToken = Name;
-    a->DotToken = Separator;
-    a->NameParts = Parts;
-    return a;
-}
-
-TRk_FuncCall* TRkMssqlSqlActions::Call(TRk_Node* Name, TRk_List* Args) {
-    auto* f = New<TRk_FuncCall>();
-    f->NameAttr = static_cast<TRk_Attr*>(Name);
-    f->ArgList = Args;
-    return f;
-}
-
-TRk_FuncCall* TRkMssqlSqlActions::Special(TSourceToken* Keyword, uint8_t Form) {
-    auto* f = New<TRk_FuncCall>();
-    f->KeywordToken = Keyword;
-    f->CallForm = Form;
-    return f;
-}
-
 // ---- Tables, constraints and types --------------------------------------------
-
-TRk_alterTableStmt* TRkMssqlSqlActions::AlterTable(TSourceToken* Alter, TSourceToken* Table, TRk_Node* Name) {
-    auto* a = New<TRk_alterTableStmt>();
-    a->AlterToken = Alter;
-    a->TableToken = Table;
-    a->TableName = Name;
-    return a;
-}
 
 TRk_CreateTableStmt* TRkMssqlSqlActions::CreateTable(TRk_Node* Temp, TRk_Node* Name) {
     auto* c = New<TRk_CreateTableStmt>();
@@ -475,17 +395,6 @@ TRk_CreateViewSqlStatement* TRkMssqlSqlActions::View(TSourceToken* CreateOrAlter
     v->Restriction = 0;
     Tk(v, CreateOrAlter, ViewToken, As);
     return v;
-}
-
-TRkConstraint* TRkMssqlSqlActions::Constraint(uint8_t TableLevel, uint8_t Type) {
-    auto* c = New<TRkConstraint>();
-    c->SeparatorFollows = TableLevel;
-    c->ConstraintType = Type;
-    return c;
-}
-
-TRk_Node* TRkMssqlSqlActions::Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
-    return RkNameConstraint(Constraint, ConstraintToken, Name);
 }
 
 void TRkMssqlSqlActions::FilegroupTokens(TRk_Node* Node, TRk_Node* Filegroup) {
@@ -573,17 +482,5 @@ TRk_TypeName* TRkMssqlSqlActions::TypeName(uint8_t Form, TSourceToken* Keyword, 
     if (P1 != nullptr) t->Param1 = IntOf(P1);
     if (P2 != nullptr) t->Param2 = IntOf(P2);
     Tk(t, Keyword, Open, P1, Comma, P2, Close);
-    return t;
-}
-
-TRk_TypeName* TRkMssqlSqlActions::CharType(TRk_Node* Keyword, TSourceToken* Open, TSourceToken* Length,
-                                           TSourceToken* Close) {
-    auto* t = New<TRk_TypeName>();
-    TRk_DummyNode* k = D(Keyword);
-    t->TypeNode = k;
-    t->TypeForm = static_cast<uint8_t>(k->Int1);
-    if (Length != nullptr) t->Param1 = IntOf(Length);
-    AddOwnTokens(t, k);
-    Tk(t, Open, Length, Close);
     return t;
 }

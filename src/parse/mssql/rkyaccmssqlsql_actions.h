@@ -76,9 +76,6 @@ protected:
                        TSourceToken* Name);
 
     // ---- Queries ---------------------------------------------------------
-    // Records one more pair of parentheses around a select: "(" first, ")"
-    // after the parentheses recorded before.
-    static TRk_Node* WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close);
     static TRk_Node* SelectOptions(TRk_Node* Query, TRk_Node* OrderBy, TRk_Node* Compute, TRk_Node* ForUpdate);
     TRk_Node* SetOperation(uint8_t Kind, TSourceToken* Operator, TRk_Node* Left, TRk_Node* Right,
                            TSourceToken* All);
@@ -90,13 +87,8 @@ protected:
     TRk_Node* ComputeFunc(TSourceToken* Name, TSourceToken* Open, TRk_Node* Arg, TSourceToken* Close);
     TRk_Node* ForUpdate(int32_t Kind, TRk_List* Columns, TRk_Node* Wait, TSourceToken* T1, TSourceToken* T2,
                         TSourceToken* T3);
-    TRk_TableRef* TableRef(TRk_Node* Relation, TRk_Node* Alias);
     TRk_Node* TableArgs(TRk_Node* Name, TSourceToken* Open, TRk_List* Args, TSourceToken* Close, TRk_Node* Alias);
-    TRk_JoinExpr* Join(uint8_t Kind, TRk_Node* Left, TRk_Node* Right, TRk_Node* Qual, TRk_DummyNode* Type);
     TRk_Node* JoinType(int32_t Code, TSourceToken* Keyword, TRk_Node* Outer);
-    // An alias: Token as the alias token (marked "alias"), or Parts as a
-    // dotted alias name; As when the keyword stands.
-    TRk_Node* Alias(TSourceToken* As, TSourceToken* Token, TRk_List* Parts);
     TRk_Node* Insert(TSourceToken* InsertToken, TSourceToken* Into, TRk_Node* Target, TRk_Node* Rest,
                      TRk_Node* Returning);
     TRk_Node* Update(TSourceToken* UpdateToken, TRk_List* Targets, TSourceToken* Set, TRk_List* SetList,
@@ -105,22 +97,16 @@ protected:
                      TRk_Node* Where, TRk_Node* Returning);
     TRk_Node* ResTarget(TRk_Node* Value, TRk_Node* Alias);
 
-    // ---- Expressions, names and calls -------------------------------------
-    TRkCustomExpression* Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close);
-    static TRkCustomExpression* Quantified(TRkCustomExpression* E, TRk_Node* Quantifier);
-    TRk_A_Const* Const(uint8_t Kind, TSourceToken* Token);
-    TRk_Attr* Attr(TSourceToken* Name, TSourceToken* Separator = nullptr, TRk_List* Parts = nullptr);
-    TRk_FuncCall* Call(TRk_Node* Name, TRk_List* Args);
-    TRk_FuncCall* Special(TSourceToken* Keyword, uint8_t Form);
+    // ---- Names ------------------------------------------------------------
+    TRk_Attr* Attr(TSourceToken* Name, TSourceToken* Separator = nullptr, TRk_List* Parts = nullptr) {
+        return DottedName(Name, Separator, Parts);
+    }
 
     // ---- Tables, constraints and types ------------------------------------
-    TRk_alterTableStmt* AlterTable(TSourceToken* Alter, TSourceToken* Table, TRk_Node* Name);
     TRk_CreateTableStmt* CreateTable(TRk_Node* Temp, TRk_Node* Name);
     TRk_Node* ColumnDef(TSourceToken* Name, TRk_Node* Type, TRk_List* Constraints);
     TRk_CreateViewSqlStatement* View(TSourceToken* CreateOrAlter, TSourceToken* ViewToken, TRk_Node* Name,
                                      TRk_Node* Columns, TSourceToken* As, TRk_Node* Query);
-    TRkConstraint* Constraint(uint8_t TableLevel, uint8_t Type);
-    static TRk_Node* Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name);
     // Own tokens ON and the filegroup name of an optional ON clause.
     static void FilegroupTokens(TRk_Node* Node, TRk_Node* Filegroup);
     TRk_Node* ColumnReference(TSourceToken* References, TRk_Node* Table, TRk_Node* Columns, TRk_Node* Match,
@@ -135,7 +121,6 @@ protected:
     TRk_TypeName* TypeName(uint8_t Form, TSourceToken* Keyword, TSourceToken* Open = nullptr,
                            TSourceToken* P1 = nullptr, TSourceToken* Comma = nullptr, TSourceToken* P2 = nullptr,
                            TSourceToken* Close = nullptr);
-    TRk_TypeName* CharType(TRk_Node* Keyword, TSourceToken* Open, TSourceToken* Length, TSourceToken* Close);
 
 private:
     TRkConstraintRefClause* RefClause(TSourceToken* References, TRk_Node* Table, TRk_Node* Columns,

@@ -134,130 +134,14 @@ bool TRkParserMySQLSql::KeywordName(int Code, std::string& Name) {
 }
 
 int TRkParserMySQLSql::NextToken() {
-    if (!TokenList) return 0;
-    TSourceToken* t = GetNextToken(true);
-    if (t == nullptr || t->TokenCode == 0) return 0;
     // A ":name" reaches the grammar as an identifier.
-    if (t->TokenCode == mysqltok::BIND_NAME) t->TokenCode = mysqltok::IDENT;
-    yylval.token = t;
-    t->OriginalCode = 0;
-    return t->TokenCode;
+    return NextListToken(mysqltok::BIND_NAME, mysqltok::IDENT);
 }
 
 // ---- Helpers of the grammar actions ------------------------------------
 
-TRk_Node* TRkParserMySQLSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
-    return RkWrapParens(Query, Open, Close);
-}
-
-TRk_Attr* TRkParserMySQLSql::DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail) {
-    auto* a = New<TRk_Attr>();
-    a->NameToken = First;
-    a->DotToken = Dot;
-    a->NameParts = Tail;
-    return a;
-}
-
-TRk_Node* TRkParserMySQLSql::MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target,
-                                         TRk_Node* Rest, TRk_Node* Returning) {
-    auto* i = New<TRk_InsertStmt>();
-    i->TargetTable = NC(Target);
-    RkTakeInsertRest(i, Rest);
-    i->ReturningClause = NC(Returning);
-    Tk(i, Insert, Into);
-    return i;
-}
-
-TRk_Node* TRkParserMySQLSql::MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning,
-                                         uint8_t FromOmitted) {
-    auto* d = New<TRk_DeleteStmt>();
-    d->TargetTable = NC(Target);
-    d->WhereCondition = Where ? Where->Sub1 : nullptr;
-    d->WhereClause = Where;
-    d->ReturningClause = NC(Returning);
-    d->FromOmitted = FromOmitted;
-    return d;
-}
-
-TRkCustomExpression* TRkParserMySQLSql::Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
-    return RkQuantify(E, Quantifier);
-}
-
-TRkCustomExpression* TRkParserMySQLSql::Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close) {
-    TRkCustomExpression* e = Ex(Expr_Parenthesis, nullptr, Inner, nullptr);
-    Tk(e, Open, Close);
-    return e;
-}
-
-TRkCustomExpression* TRkParserMySQLSql::IdentExpr(TSourceToken* Token, bool OwnToken) {
-    auto* i = New<TRk_Ident>();
-    i->IdentToken = Token;
-    if (OwnToken) Tk(i, Token);
-    return Ex(Expr_Ident, nullptr, i, nullptr);
-}
 
 
-TRk_FuncCall* TRkParserMySQLSql::Special(TSourceToken* Keyword) {
-    auto* f = New<TRk_FuncCall>();
-    f->KeywordToken = Keyword;
-    return f;
-}
-
-TRk_A_Const* TRkParserMySQLSql::Const(uint8_t Kind, TSourceToken* Token) {
-    auto* c = New<TRk_A_Const>();
-    c->ConstKind = Kind;
-    c->ValueToken = Token;
-    Tk(c, Token);
-    return c;
-}
-
-
-TRk_DummyNode* TRkParserMySQLSql::KindNode(int32_t Code, TSourceToken* T1, TSourceToken* T2) {
-    auto* h = Holder();
-    h->Int1 = Code;
-    h->Tok1 = T1;
-    h->Tok2 = T2;
-    return h;
-}
-
-
-TRkColumnDef* TRkParserMySQLSql::ColumnDef(TSourceToken* Name, TRk_TypeName* Type, TRk_List* Constraints) {
-    auto* c = New<TRkColumnDef>();
-    c->ColumnNameToken = Name;
-    c->SetDataType(Type);
-    c->ConstraintNodes = Constraints;
-    Tk(c, Name);
-    return c;
-}
-
-TRk_Node* TRkParserMySQLSql::Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
-    return RkNameConstraint(Constraint, ConstraintToken, Name);
-}
-
-TRkConstraint* TRkParserMySQLSql::Constraint(uint8_t TableLevel, uint8_t Type) {
-    auto* c = New<TRkConstraint>();
-    c->SeparatorFollows = TableLevel;
-    c->ConstraintType = Type;
-    return c;
-}
-
-TRkConstraintRefClause* TRkParserMySQLSql::RefClause(TSourceToken* References, TRk_Attr* Table,
-                                                      TRk_DummyNode* Columns, TRk_DummyNode* Match,
-                                                      TRk_DummyNode* Actions) {
-    auto* r = New<TRkConstraintRefClause>();
-    Tk(r, References);
-    RkFillRefClause(r, Table, Columns, Match, Actions);
-    return r;
-}
-
-TRk_DummyNode* TRkParserMySQLSql::RefActions(int32_t Presence, TRk_DummyNode* First, TRk_DummyNode* Second) {
-    // The clause nodes hold their action words in Tok1/Tok2 and ON plus
-    // DELETE or UPDATE in Tok3/Tok4; here they go in source order.
-    auto* h = Holder();
-    h->Int1 = Presence;
-    RkOrderRefActions(h, First, Second);
-    return h;
-}
 
 TRk_TypeName* TRkParserMySQLSql::TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params,
                                           TSourceToken* Unsigned, TSourceToken* Zerofill) {
@@ -271,15 +155,6 @@ TRk_TypeName* TRkParserMySQLSql::TypeName(uint8_t Form, TSourceToken* Keyword, T
     }
     Tk(t, Unsigned, Zerofill);
     return t;
-}
-
-TRk_DummyNode* TRkParserMySQLSql::Precision(TSourceToken* Open, TSourceToken* P, TSourceToken* Comma,
-                                            TSourceToken* S, TSourceToken* Close) {
-    auto* h = Holder();
-    h->Int1 = IntOf(P);
-    if (S) h->Int2 = IntOf(S);
-    Tk(h, Open, P, Comma, S, Close);
-    return h;
 }
 
 TRk_CreateTableStmt* TRkParserMySQLSql::CreateTable(TSourceToken* Create, TRk_DummyNode* Temp, TSourceToken* Table,
@@ -312,23 +187,6 @@ TRk_DummyNode* TRkParserMySQLSql::TableOption(TSourceToken* Keyword, TSourceToke
     auto* h = Holder();
     Tk(h, Keyword, Equal, Value);
     return h;
-}
-
-TRk_CreateViewSqlStatement* TRkParserMySQLSql::MakeView(uint8_t OrReplace, TRk_DummyNode* Force, TRk_Attr* Name,
-                                                        TRk_DummyNode* Columns, TRk_Node* Query,
-                                                        TRk_DummyNode* Check) {
-    auto* v = New<TRk_CreateViewSqlStatement>();
-    v->OrReplace = OrReplace;
-    v->ForceKind = static_cast<uint8_t>(Force->Int1 & 0xFF);
-    v->ForceToken = Force->Tok1;
-    v->ViewName = Name;
-    v->ColumnList = Columns->List1;
-    v->ColumnListNode = Columns;
-    v->Query = Query;
-    v->Restriction = Check->Int1;
-    v->RestrictionNode = Check;
-    v->RestrictionConstraintName = Check->Str1;
-    return v;
 }
 
 TRk_DummyNode* TRkParserMySQLSql::CheckOption(int32_t Kind, TSourceToken* T1, TSourceToken* T2, TSourceToken* T3,

@@ -57,34 +57,13 @@ public:
 
 private:
     // ---- Helpers of the grammar actions -------------------------------
-    TRk_Node* WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close);
-    TRk_Attr* DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail);
-    TRk_Node* MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target, TRk_Node* Rest,
-                         TRk_Node* Returning);
-    TRk_Node* MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning, uint8_t FromOmitted);
-    static TRkCustomExpression* Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier);
-    TRkCustomExpression* Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close);
-    TRkCustomExpression* IdentExpr(TSourceToken* Token, bool OwnToken = false);
-    TRk_FuncCall* Special(TSourceToken* Keyword);
-    TRk_A_Const* Const(uint8_t Kind, TSourceToken* Token);
-    TRk_DummyNode* KindNode(int32_t Code, TSourceToken* T1, TSourceToken* T2);
-    TRkColumnDef* ColumnDef(TSourceToken* Name, TRk_TypeName* Type, TRk_List* Constraints);
-    static TRk_Node* Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name);
-    TRkConstraint* Constraint(uint8_t TableLevel, uint8_t Type);
-    TRkConstraintRefClause* RefClause(TSourceToken* References, TRk_Attr* Table, TRk_DummyNode* Columns,
-                                      TRk_DummyNode* Match, TRk_DummyNode* Actions);
-    TRk_DummyNode* RefActions(int32_t Presence, TRk_DummyNode* First, TRk_DummyNode* Second);
     TRk_TypeName* TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params = nullptr,
                            TSourceToken* Unsigned = nullptr, TSourceToken* Zerofill = nullptr);
-    TRk_DummyNode* Precision(TSourceToken* Open, TSourceToken* P, TSourceToken* Comma, TSourceToken* S,
-                             TSourceToken* Close);
     TRk_CreateTableStmt* CreateTable(TSourceToken* Create, TRk_DummyNode* Temp, TSourceToken* Table,
                                      TRk_DummyNode* IfNotExists, TRk_Attr* Name);
     static void CreateQuery(TRk_CreateTableStmt* C, TRk_DummyNode* Query);
     TRk_DummyNode* QueryPart(TRk_Node* Query, int32_t Mode, int32_t As, TSourceToken* T1, TSourceToken* T2);
     TRk_DummyNode* TableOption(TSourceToken* Keyword, TSourceToken* Equal, TSourceToken* Value);
-    TRk_CreateViewSqlStatement* MakeView(uint8_t OrReplace, TRk_DummyNode* Force, TRk_Attr* Name,
-                                         TRk_DummyNode* Columns, TRk_Node* Query, TRk_DummyNode* Check);
     TRk_DummyNode* CheckOption(int32_t Kind, TSourceToken* T1, TSourceToken* T2, TSourceToken* T3,
                                TSourceToken* Constraint, TSourceToken* Name);
     TRkAlterTableOption* AlterOption(uint8_t Kind, TSourceToken* Add);

@@ -112,83 +112,15 @@ bool TRkParserOracleSql::KeywordName(int Code, std::string& Name) {
 }
 
 int TRkParserOracleSql::NextToken() {
-    if (!TokenList) return 0;
-    TSourceToken* t = GetNextToken(true);
-    if (t == nullptr || t->TokenCode == 0) return 0;
-    yylval.token = t;
-    t->OriginalCode = 0;
-    return t->TokenCode;
+    return NextListToken();
 }
 
 // ---- Helpers of the grammar actions ------------------------------------
-
-TRk_Node* TRkParserOracleSql::WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
-    return RkWrapParens(Query, Open, Close);
-}
-
-TRk_Attr* TRkParserOracleSql::DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail) {
-    auto* a = New<TRk_Attr>();
-    a->NameToken = First;
-    a->DotToken = Dot;
-    a->NameParts = Tail;
-    return a;
-}
-
-TRk_Node* TRkParserOracleSql::MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target,
-                                         TRk_Node* Rest, TRk_Node* Returning) {
-    auto* i = New<TRk_InsertStmt>();
-    i->TargetTable = NC(Target);
-    RkTakeInsertRest(i, Rest);
-    i->ReturningClause = NC(Returning);
-    Tk(i, Insert, Into);
-    return i;
-}
-
-TRk_Node* TRkParserOracleSql::MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning,
-                                         uint8_t FromOmitted) {
-    auto* d = New<TRk_DeleteStmt>();
-    d->TargetTable = NC(Target);
-    d->WhereCondition = Where ? Where->Sub1 : nullptr;
-    d->WhereClause = Where;
-    d->ReturningClause = NC(Returning);
-    d->FromOmitted = FromOmitted;
-    return d;
-}
-
-TRkCustomExpression* TRkParserOracleSql::Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier) {
-    return RkQuantify(E, Quantifier);
-}
-
-TRkCustomExpression* TRkParserOracleSql::Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close) {
-    TRkCustomExpression* e = Ex(Expr_Parenthesis, nullptr, Inner, nullptr);
-    Tk(e, Open, Close);
-    return e;
-}
-
-TRkCustomExpression* TRkParserOracleSql::IdentExpr(TSourceToken* Token) {
-    auto* i = New<TRk_Ident>();
-    i->IdentToken = Token;
-    return Ex(Expr_Ident, nullptr, i, nullptr);
-}
 
 TRk_AnalyticFunction* TRkParserOracleSql::NewAnalytic() {
     // Kept in the pool like every other node (statement, vendor and parser
     // stay unset), so that it is freed with the parse.
     return Adopt(CreateNodeOfClass<TRk_AnalyticFunction>());
-}
-
-TRk_FuncCall* TRkParserOracleSql::Special(TSourceToken* Keyword) {
-    auto* f = New<TRk_FuncCall>();
-    f->KeywordToken = Keyword;
-    return f;
-}
-
-TRk_A_Const* TRkParserOracleSql::Const(uint8_t Kind, TSourceToken* Token) {
-    auto* c = New<TRk_A_Const>();
-    c->ConstKind = Kind;
-    c->ValueToken = Token;
-    Tk(c, Token);
-    return c;
 }
 
 TRk_A_Const* TRkParserOracleSql::IntervalConst(uint8_t Kind, TSourceToken* Interval, TSourceToken* Value,
@@ -212,14 +144,6 @@ TRk_CreateTableStmt* TRkParserOracleSql::NewCreateTable(TRk_DummyNode* Kind, TRk
     return c;
 }
 
-TRk_DummyNode* TRkParserOracleSql::KindNode(int32_t Code, TSourceToken* T1, TSourceToken* T2) {
-    auto* h = Holder();
-    h->Int1 = Code;
-    h->Tok1 = T1;
-    h->Tok2 = T2;
-    return h;
-}
-
 TRk_DummyNode* TRkParserOracleSql::Attr(int32_t Code, TSourceToken* T1, TSourceToken* T2, TSourceToken* T3) {
     auto* h = Holder();
     h->Int1 = Code;
@@ -227,57 +151,6 @@ TRk_DummyNode* TRkParserOracleSql::Attr(int32_t Code, TSourceToken* T1, TSourceT
     h->Tok2 = T2;
     h->Tok3 = T3;
     return h;
-}
-
-TRkColumnDef* TRkParserOracleSql::ColumnDef(TSourceToken* Name, TRk_TypeName* Type, TRk_List* Constraints) {
-    auto* c = New<TRkColumnDef>();
-    c->ColumnNameToken = Name;
-    c->SetDataType(Type);
-    c->ConstraintNodes = Constraints;
-    Tk(c, Name);
-    return c;
-}
-
-TRk_Node* TRkParserOracleSql::Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
-    return RkNameConstraint(Constraint, ConstraintToken, Name);
-}
-
-TRkConstraint* TRkParserOracleSql::Constraint(uint8_t SeparatorFollows, uint8_t Type) {
-    auto* c = New<TRkConstraint>();
-    c->SeparatorFollows = SeparatorFollows;
-    c->ConstraintType = Type;
-    return c;
-}
-
-TRkConstraintRefClause* TRkParserOracleSql::RefClause(TSourceToken* References, TRk_Attr* Table,
-                                                      TRk_DummyNode* Columns, TRk_DummyNode* Match,
-                                                      TRk_DummyNode* Actions) {
-    auto* r = New<TRkConstraintRefClause>();
-    Tk(r, References);
-    RkFillRefClause(r, Table, Columns, Match, Actions);
-    return r;
-}
-
-TRk_DummyNode* TRkParserOracleSql::RefActions(int32_t Presence, TRk_DummyNode* First, TRk_DummyNode* Second) {
-    // The clause nodes hold their action words in Tok1/Tok2 and ON plus
-    // DELETE or UPDATE in Tok3/Tok4; here they go in source order.
-    auto* h = Holder();
-    h->Int1 = Presence;
-    RkOrderRefActions(h, First, Second);
-    return h;
-}
-
-TRk_TypeName* TRkParserOracleSql::TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params) {
-    auto* t = New<TRk_TypeName>();
-    t->TypeForm = Form;
-    t->TypeNameToken = Keyword;
-    Tk(t, Keyword);
-    if (Params) {
-        t->Param1 = Params->Int1;
-        t->Param2 = Params->Int2;
-        AddOwnTokens(t, Params);
-    }
-    return t;
 }
 
 TRk_TypeName* TRkParserOracleSql::CharType(TRk_DummyNode* Word) {
@@ -304,33 +177,6 @@ void TRkParserOracleSql::Charset(TRk_TypeName* Type, TRk_DummyNode* Clause) {
     if (Clause == nullptr || Clause->Int1 == -9999) return;
     Type->CharsetCode = 0;
     Tk(Type, Clause->Tok1, Clause->Tok2, Clause->Tok3);
-}
-
-TRk_CreateViewSqlStatement* TRkParserOracleSql::MakeView(uint8_t OrReplace, TRk_DummyNode* Force, TRk_Attr* Name,
-                                                         TRk_DummyNode* Columns, TRk_Node* Query,
-                                                         TRk_DummyNode* Restriction) {
-    auto* v = New<TRk_CreateViewSqlStatement>();
-    v->OrReplace = OrReplace;
-    v->ForceKind = static_cast<uint8_t>(Force->Int1);
-    v->ForceToken = Force->Tok1;
-    v->ViewName = Name;
-    v->ColumnList = Columns->List1;
-    v->ColumnListNode = Columns;
-    v->Query = Query;
-    v->Restriction = Restriction->Int1;
-    v->RestrictionNode = Restriction;
-    v->RestrictionConstraintName = Restriction->Str1;
-    return v;
-}
-
-TRk_alterTableStmt* TRkParserOracleSql::AlterTable(TSourceToken* Alter, TSourceToken* Table, TRk_Attr* Name,
-                                                   TRk_List* EnableDisable) {
-    auto* a = New<TRk_alterTableStmt>();
-    a->AlterToken = Alter;
-    a->TableToken = Table;
-    a->TableName = Name;
-    a->EnableDisableList = EnableDisable;
-    return a;
 }
 
 TRk_MergeStmt* TRkParserOracleSql::MakeMerge(TSourceToken* Merge, TSourceToken* Into, TRk_Attr* Target,

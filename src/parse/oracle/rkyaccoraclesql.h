@@ -56,38 +56,16 @@ public:
 
 private:
     // ---- Helpers of the grammar actions -------------------------------
-    TRk_Node* WrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close);
-    TRk_Attr* DottedName(TSourceToken* First, TSourceToken* Dot, TRk_List* Tail);
-    TRk_Node* MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target, TRk_Node* Rest,
-                         TRk_Node* Returning);
-    TRk_Node* MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning, uint8_t FromOmitted);
-    static TRkCustomExpression* Quantified(TRkCustomExpression* E, TRk_DummyNode* Quantifier);
-    TRkCustomExpression* Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close);
-    TRkCustomExpression* IdentExpr(TSourceToken* Token);
     static TRk_AnalyticFunction* Analytic(TRk_Node* N) { return static_cast<TRk_AnalyticFunction*>(N); }
     TRk_AnalyticFunction* NewAnalytic();
-    TRk_FuncCall* Special(TSourceToken* Keyword);
-    TRk_A_Const* Const(uint8_t Kind, TSourceToken* Token);
     TRk_A_Const* IntervalConst(uint8_t Kind, TSourceToken* Interval, TSourceToken* Value, TSourceToken* Unit,
                                TRk_DummyNode* Precision, TRk_DummyNode* Qualifier);
     TRk_CreateTableStmt* NewCreateTable(TRk_DummyNode* Kind, TRk_Attr* Name);
-    TRk_DummyNode* KindNode(int32_t Code, TSourceToken* T1, TSourceToken* T2);
     TRk_DummyNode* Attr(int32_t Code, TSourceToken* T1, TSourceToken* T2 = nullptr, TSourceToken* T3 = nullptr);
-    TRkColumnDef* ColumnDef(TSourceToken* Name, TRk_TypeName* Type, TRk_List* Constraints);
-    static TRk_Node* Named(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name);
-    TRkConstraint* Constraint(uint8_t SeparatorFollows, uint8_t Type);
-    TRkConstraintRefClause* RefClause(TSourceToken* References, TRk_Attr* Table, TRk_DummyNode* Columns,
-                                      TRk_DummyNode* Match, TRk_DummyNode* Actions);
-    TRk_DummyNode* RefActions(int32_t Presence, TRk_DummyNode* First, TRk_DummyNode* Second);
     TRkValue* IntValue(int32_t N) { return Adopt(MakeIntegerValue(N)); }
-    TRk_TypeName* TypeName(uint8_t Form, TSourceToken* Keyword, TRk_DummyNode* Params = nullptr);
     TRk_TypeName* CharType(TRk_DummyNode* Word);
     TRk_DummyNode* CharWord(int32_t Form, TSourceToken* T1, TSourceToken* T2, TRk_DummyNode* Varying);
     static void Charset(TRk_TypeName* Type, TRk_DummyNode* Clause);
-    TRk_CreateViewSqlStatement* MakeView(uint8_t OrReplace, TRk_DummyNode* Force, TRk_Attr* Name,
-                                         TRk_DummyNode* Columns, TRk_Node* Query, TRk_DummyNode* Restriction);
-    TRk_alterTableStmt* AlterTable(TSourceToken* Alter, TSourceToken* Table, TRk_Attr* Name,
-                                   TRk_List* EnableDisable);
     TRk_MergeStmt* MakeMerge(TSourceToken* Merge, TSourceToken* Into, TRk_Attr* Target, TRk_Node* TargetAlias,
                              TSourceToken* Using, TRk_Node* SourceAlias, TSourceToken* On, TSourceToken* Open,
                              TRk_Node* Condition, TSourceToken* Close, TSourceToken* When1, TSourceToken* Matched1,

@@ -452,3 +452,146 @@ void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules
     // The first step is this match; the others wait for the next calls.
     StartRunPlan(steps, T);
 }
+
+// ---------------------------------------------------------------- shared actions
+
+bool RkSqlRuleAction(TRkCustomLexer& L, TRkLiteralText& T, TRkLexRule Rule, const TRkSqlLexCodes& Codes) {
+    switch (Rule.Action) {
+        case TRkLexAction::Token:
+            L.yyreturn(Rule.Arg);
+            return true;
+        case TRkLexAction::Char:
+            L.yyreturnc(L.yytext[0]);
+            return true;
+        case TRkLexAction::Keyword: {
+            int32_t code = 0;
+            L.yyreturn(Codes.IsKeyword(L.yytext, code) ? code : Codes.Ident);
+            return true;
+        }
+        case TRkLexAction::Decimal:
+            RkDecimalToken(L, Codes.IntegerLit, Codes.NumberLit);
+            return true;
+        case TRkLexAction::Text:
+            T.AppendText(L.yytext, L.yyleng);
+            return true;
+        case TRkLexAction::FirstChar:
+            T.AppendChar(L.yytext[0]);
+            return true;
+        case TRkLexAction::Quote:
+            T.AppendChar('"');
+            return true;
+        case TRkLexAction::Open:
+            L.yystart(Rule.Arg);
+            T.ClearBuffer();
+            T.AppendText(L.yytext, L.yyleng);
+            return true;
+        case TRkLexAction::Run: {
+            T.AppendText(L.yytext, L.yyleng);
+            const char c = L.GetChar();
+            if (c == '\n') T.AppendChar(c);
+            else L.UngetChar(c);
+            return true;
+        }
+        case TRkLexAction::CloseString:
+            L.yystart(Codes.Runs.NormalState);
+            T.AppendText(L.yytext, L.yyleng);
+            L.yytext = T.BufferText();
+            L.yyreturn(Codes.StringLit);
+            return true;
+        case TRkLexAction::CloseName:
+        case TRkLexAction::CloseNameUncut: {
+            constexpr int32_t kLongestName = 255;
+            L.yystart(Codes.Runs.NormalState);
+            T.AppendText(L.yytext, L.yyleng);
+            if (Rule.Action == TRkLexAction::CloseName && T.LiteralLength > kLongestName) {
+                T.LiteralBuffer.resize(static_cast<size_t>(kLongestName));
+                T.LiteralLength = kLongestName;
+            }
+            L.yytext = T.BufferText();
+            L.yyreturn(Codes.Ident);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void TRkSqlLexer::SharedRuleAction(int32_t RuleNo, TRkLexRule Rule, const TRkSqlLexCodes& Codes, bool BulkRuns) {
+    const TRkOperatorRunRules& runs = Codes.Runs;
+    switch (Rule.Action) {
+        case TRkLexAction::CommentClose:
+            AppendText(yytext, yyleng);
+            CloseComment(runs);
+            break;
+        case TRkLexAction::CommentNestedOpen:
+            if (BulkRuns) {
+                PlanOperatorRun(RuleNo, runs);
+                break;
+            }
+            ++CommentDepth;
+            yyless(2);
+            AppendText(yytext, yyleng);
+            break;
+        case TRkLexAction::CommentOpen:
+            if (yysstate == Codes.StringState) {   // just text of the string
+                AppendText(yytext, yyleng - 1);
+                yyless(yyleng - 1);
+            } else if (BulkRuns) {
+                PlanOperatorRun(RuleNo, runs);
+            } else {
+                CommentDepth = 0;
+                yystart(runs.CommentState);
+                ClearBuffer();
+                yyless(2);   // the operator characters after "/*" are comment text
+                AppendText(yytext, yyleng);
+            }
+            break;
+        case TRkLexAction::NStringOpen:
+            if (yysstate == Codes.StringState) {   // the letter is string text; the quote comes again
+                yyless(1);
+                AppendText(yytext, yyleng);
+            } else {
+                yystart(Codes.StringState);
+                ClearBuffer();
+                AppendText(yytext, yyleng);
+            }
+            break;
+        case TRkLexAction::StringOpen: {
+            yystart(Codes.StringState);
+            ClearBuffer();
+            AppendText(yytext, yyleng);
+            // quote, backslash, quote is a whole string
+            const char c = GetChar();
+            if (c != '\\') {
+                UngetChar(c);
+                break;
+            }
+            const char c2 = GetChar();
+            if (c2 != '\'') {
+                UngetChar(c2);
+                UngetChar(c);
+                break;
+            }
+            yystart(runs.NormalState);
+            AppendText("\\'", 2);
+            yytext = BufferText();
+            yyreturn(Codes.StringLit);
+            break;
+        }
+        case TRkLexAction::OperatorRun:
+            if (BulkRuns) PlanOperatorRun(RuleNo, runs);
+            else OperatorRun(runs);
+            break;
+        case TRkLexAction::LineComment:
+            if (yysstate >= 0 && yysstate < 32 && (Codes.LiteralStates >> yysstate & 1u) != 0) {
+                yyless(1);
+                AppendText(yytext, yyleng);
+            } else {
+                yyreturn(Codes.LineComment);
+            }
+            break;
+        default:
+            RkSqlRuleAction(*this, *this, Rule, Codes);
+            break;
+    }
+}

@@ -3,8 +3,10 @@
 // one-pass splitting of operator runs and the token classes of characters.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,6 +102,76 @@ struct TRkOperatorRunRules {
     bool SignBeforeAt = false;      // «=@p» is the sign, then the "@" name
 };
 
+// The rule actions the SQL scanners share.  A dialect maps each of its
+// rule numbers to one of them; a rule mapped to Own runs the dialect's own
+// code.
+enum class TRkLexAction : uint8_t {
+    Own,
+    Token,              // the token Arg
+    Char,               // the character matched, as its own token
+    Keyword,            // a keyword's code, else a name
+    Decimal,            // a decimal number (RkDecimalToken)
+    Text,               // the match joins the literal
+    FirstChar,          // its first character joins the literal
+    Quote,              // a doubled quote in a quoted name: one '"' joins it
+    Open,               // a literal opens in start state Arg; the match is its first text
+    Run,                // literal text; a line feed right after it joins as well
+    CloseString,        // the string ends
+    CloseName,          // a quoted or bracketed name ends, cut to 255 characters
+    CloseNameUncut,     // a name that ends as it is
+    // Of TRkSqlLexer, which plans operator runs:
+    CommentClose,       // "*/": a nesting level or the comment closes
+    CommentNestedOpen,  // "/*" inside a comment
+    CommentOpen,        // "/*" outside: a comment opens (inside a string: its text)
+    NStringOpen,        // N'...' opens (inside a string the letter is its text)
+    StringOpen,         // ' opens a string; quote, backslash, quote is a whole one
+    OperatorRun,        // a run of operator characters
+    LineComment,        // "--": a comment, or literal text where a literal is open
+};
+
+struct TRkLexRule {
+    TRkLexAction Action = TRkLexAction::Own;
+    int32_t Arg = 0;
+};
+
+struct TRkLexRow {
+    int32_t Rule = 0;
+    TRkLexAction Action = TRkLexAction::Own;
+    int32_t Arg = 0;
+};
+
+// A dialect's rules 1..RuleCount and their actions.
+template <int RuleCount>
+class TRkLexRuleTable {
+public:
+    constexpr TRkLexRuleTable(std::initializer_list<TRkLexRow> Rows) {
+        for (const TRkLexRow& r : Rows) Rules[static_cast<size_t>(r.Rule)] = {r.Action, r.Arg};
+    }
+    constexpr TRkLexRule operator[](int32_t Rule) const {
+        return Rule >= 1 && Rule <= RuleCount ? Rules[static_cast<size_t>(Rule)] : TRkLexRule{};
+    }
+
+private:
+    std::array<TRkLexRule, RuleCount + 1> Rules{};
+};
+
+// A dialect's start states and token codes the shared actions use.
+struct TRkSqlLexCodes {
+    TRkOperatorRunRules Runs;
+    int32_t StringState = 0;
+    uint32_t LiteralStates = 0;     // bit 1 << state: "--" there is literal text
+    int32_t Ident = 0;
+    int32_t StringLit = 0;
+    int32_t IntegerLit = 0;
+    int32_t NumberLit = 0;
+    int32_t LineComment = 0;
+    bool (*IsKeyword)(std::string_view Text, int32_t& Code) = nullptr;
+};
+
+// Runs Rule's action when it is one of the literal and token actions;
+// false when it is not.
+bool RkSqlRuleAction(TRkCustomLexer& Lexer, TRkLiteralText& Literal, TRkLexRule Rule, const TRkSqlLexCodes& Codes);
+
 // A SQL scanner whose operator runs are split in one pass: the matches
 // after the first are planned and replayed by the next calls, as long as
 // the input still holds that run and nothing reset the scanner in between,
@@ -136,6 +208,9 @@ protected:
     // matched a whole run of operator characters: all its matches decided
     // in one pass.
     void PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules);
+    // Runs the shared action of Rule (number RuleNo); BulkRuns plans
+    // operator runs in one pass.
+    void SharedRuleAction(int32_t RuleNo, TRkLexRule Rule, const TRkSqlLexCodes& Codes, bool BulkRuns);
 
     std::deque<TRunStep> RunPlan;
     std::string RunChars;           // the run the plan covers

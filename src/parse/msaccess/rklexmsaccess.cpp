@@ -47,195 +47,64 @@ int TRkLexerMsaccess::yylex() {
 
 namespace {
 
-const TRkOperatorRunRules kRunRules{ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN,
-                                     R_COMMENT_NESTED_OPEN, msaccesstok::BLOCK_COMMENT, msaccesstok::OPERATOR, true};
+using A = TRkLexAction;
+
+const TRkSqlLexCodes kCodes{
+    {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, msaccesstok::BLOCK_COMMENT,
+     msaccesstok::OPERATOR, true},
+    ST_STRING,
+    // a bracketed name is a literal too: a comment must not swallow its "]"
+    1u << ST_COMMENT | 1u << ST_QNAME | 1u << ST_STRING | 1u << ST_BRACKET,
+    msaccesstok::IDENT,
+    msaccesstok::STRING_LIT,
+    msaccesstok::INTEGER_LIT,
+    msaccesstok::NUMBER_LIT,
+    msaccesstok::LINE_COMMENT,
+    IsMsaccessKeyword,
+};
+
+constexpr TRkLexRuleTable<RuleCount> kRules{
+    {R_COMMENT_CLOSE, A::CommentClose},
+    {R_COMMENT_NESTED_OPEN, A::CommentNestedOpen},
+    {R_COMMENT_OPEN, A::CommentOpen},
+    {R_COMMENT_TEXT, A::Text},
+    {R_COMMENT_OPCHAR, A::FirstChar},
+    {R_STRING_CLOSE, A::CloseString},
+    {R_STRING_LINEBREAK, A::Text},
+    {R_NSTRING_OPEN, A::NStringOpen},
+    {R_STRING_OPEN, A::StringOpen},
+    {R_STRING_DOUBLED_QUOTE, A::Text},
+    {R_STRING_TEXT, A::Run},
+    {R_STRING_BACKSLASH, A::Text},
+    {R_QNAME_CLOSE, A::CloseName},
+    {R_QNAME_DOUBLED_QUOTE, A::Quote},
+    {R_QNAME_OPEN, A::Open, ST_QNAME},
+    {R_QNAME_TEXT, A::Run},
+    {R_BRACKET_CLOSE, A::CloseName},
+    {R_BRACKET_LINEBREAK, A::Text},
+    {R_BRACKET_OPEN, A::Open, ST_BRACKET},
+    {R_BRACKET_TEXT, A::Run},
+    {R_LINEBREAK, A::Token, msaccesstok::LINE_BREAK},
+    {R_BLANKS, A::Token, msaccesstok::BLANKS},
+    {R_LINE_COMMENT, A::LineComment},
+    {R_SINGLE_CHAR, A::Char},
+    {R_OPERATOR_RUN, A::OperatorRun},
+    {R_SPACED_OPERATOR, A::Token, msaccesstok::OPERATOR},
+    {R_INTEGER, A::Token, msaccesstok::INTEGER_LIT},
+    {R_DECIMAL, A::Decimal},
+    {R_EXPONENT, A::Token, msaccesstok::NUMBER_LIT},
+    {R_HASH_TOKEN, A::Token, msaccesstok::IDENT},
+    {R_WORD, A::Keyword},
+    {R_AT_NAME, A::Token, msaccesstok::AT_NAME},
+    {R_COLON_NAME, A::Token, msaccesstok::COLON_NAME},
+    {R_OTHER_CHAR, A::Token, msaccesstok::OTHER_CHAR},
+};
 
 }  // namespace
 
-// A body run of a string or a quoted or bracketed name: a line feed right
-// after it joins the literal, so that a line break stays inside it.
-void TRkLexerMsaccess::LiteralRun() {
-    AppendText(yytext, yyleng);
-    char c = GetChar();
-    if (c == '\n') AppendChar(c);
-    else UngetChar(c);
-}
-
-// A quoted or bracketed name closes: longer than 255 characters it is cut,
-// closing delimiter and all.
-void TRkLexerMsaccess::CloseName() {
-    yystart(ST_NORMAL);
-    AppendText(yytext, yyleng);
-    if (LiteralLength > 255) {
-        LiteralBuffer.resize(255);
-        LiteralLength = 255;
-    }
-    yytext = BufferText();
-    yyreturn(msaccesstok::IDENT);
-}
-
 void TRkLexerMsaccess::RuleAction(int32_t Rule) {
-    using namespace msaccesstok;
     GetYYText(yytext);
-    switch (Rule) {
-        case R_COMMENT_CLOSE:
-            AppendText(yytext, yyleng);
-            CloseComment(kRunRules);
-            break;
-        case R_COMMENT_NESTED_OPEN:
-            if (BulkOperatorRuns) {
-                PlanOperatorRun(Rule, kRunRules);
-                break;
-            }
-            ++CommentDepth;
-            yyless(2);
-            AppendText(yytext, yyleng);
-            break;
-        case R_COMMENT_OPEN:
-            if (yysstate == ST_STRING) {   // just text of the string
-                AppendText(yytext, yyleng - 1);
-                yyless(yyleng - 1);
-            } else if (BulkOperatorRuns) {
-                PlanOperatorRun(Rule, kRunRules);
-            } else {
-                CommentDepth = 0;
-                yystart(ST_COMMENT);
-                ClearBuffer();
-                yyless(2);   // the operator characters after "/*" are comment text
-                AppendText(yytext, yyleng);
-            }
-            break;
-        case R_COMMENT_TEXT:
-            AppendText(yytext, yyleng);
-            break;
-        case R_COMMENT_OPCHAR:
-            AppendChar(yytext[0]);
-            break;
-        case R_STRING_CLOSE:
-            yystart(ST_NORMAL);
-            AppendText(yytext, yyleng);
-            yytext = BufferText();
-            yyreturn(STRING_LIT);
-            break;
-        case R_STRING_LINEBREAK:
-        case R_BRACKET_LINEBREAK:
-            AppendText(yytext, yyleng);
-            break;
-        case R_NSTRING_OPEN:
-            if (yysstate == ST_STRING) {   // the letter is string text; the quote comes again
-                yyless(1);
-                AppendText(yytext, yyleng);
-            } else {
-                yystart(ST_STRING);
-                ClearBuffer();
-                AppendText(yytext, yyleng);
-            }
-            break;
-        case R_STRING_OPEN: {
-            yystart(ST_STRING);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            // quote, backslash, quote is a whole string
-            char c = GetChar();
-            if (c != '\\') {
-                UngetChar(c);
-                break;
-            }
-            char c2 = GetChar();
-            if (c2 != '\'') {
-                UngetChar(c2);
-                UngetChar(c);
-                break;
-            }
-            yystart(ST_NORMAL);
-            AppendText("\\'", 2);
-            yytext = BufferText();
-            yyreturn(STRING_LIT);
-            break;
-        }
-        case R_STRING_DOUBLED_QUOTE:
-        case R_STRING_BACKSLASH:
-            AppendText(yytext, yyleng);
-            break;
-        case R_STRING_TEXT:
-        case R_QNAME_TEXT:
-        case R_BRACKET_TEXT:
-            LiteralRun();
-            break;
-        case R_QNAME_CLOSE:
-        case R_BRACKET_CLOSE:
-            CloseName();
-            break;
-        case R_QNAME_DOUBLED_QUOTE:
-            AppendChar('"');
-            break;
-        case R_QNAME_OPEN:
-            yystart(ST_QNAME);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            break;
-        case R_BRACKET_OPEN:
-            yystart(ST_BRACKET);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            break;
-        case R_LINEBREAK:
-            yyreturn(LINE_BREAK);
-            break;
-        case R_BLANKS:
-            yyreturn(BLANKS);
-            break;
-        case R_LINE_COMMENT:
-            // Inside a literal or comment only the first "-" is its text; a
-            // bracketed name is a literal too (a comment must not swallow
-            // its closing "]").
-            if (yysstate == ST_COMMENT || yysstate == ST_QNAME || yysstate == ST_STRING ||
-                yysstate == ST_BRACKET) {
-                yyless(1);
-                AppendText(yytext, yyleng);
-            } else {
-                yyreturn(LINE_COMMENT);
-            }
-            break;
-        case R_SINGLE_CHAR:
-            yyreturnc(yytext[0]);
-            break;
-        case R_OPERATOR_RUN:
-            if (BulkOperatorRuns) PlanOperatorRun(Rule, kRunRules);
-            else OperatorRun(kRunRules);
-            break;
-        case R_SPACED_OPERATOR:
-            yyreturn(OPERATOR);
-            break;
-        case R_INTEGER:
-            yyreturn(INTEGER_LIT);
-            break;
-        case R_DECIMAL:
-            RkDecimalToken(*this, INTEGER_LIT, NUMBER_LIT);
-            break;
-        case R_EXPONENT:
-            yyreturn(NUMBER_LIT);
-            break;
-        case R_HASH_TOKEN:
-            yyreturn(IDENT);
-            break;
-        case R_WORD: {
-            int32_t code = 0;
-            yyreturn(IsMsaccessKeyword(yytext, code) ? code : IDENT);
-            break;
-        }
-        case R_AT_NAME:
-            yyreturn(AT_NAME);
-            break;
-        case R_COLON_NAME:
-            yyreturn(COLON_NAME);
-            break;
-        case R_OTHER_CHAR:
-            yyreturn(OTHER_CHAR);
-            break;
-        default:
-            break;
-    }
+    SharedRuleAction(Rule, kRules[Rule], kCodes, BulkOperatorRuns);
 }
 
 // ---------------------------------------------------------------- tokens

@@ -36,8 +36,4 @@ public:
 
 protected:
     void RuleAction(int32_t Rule) override;
-
-private:
-    void LiteralRun();
-    void CloseName();
 };

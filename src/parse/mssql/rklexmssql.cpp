@@ -344,6 +344,39 @@ int TRkLexerMssql::yylex() {
     return open;
 }
 
+namespace {
+
+using A = TRkLexAction;
+
+const TRkSqlLexCodes kCodes{
+    {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mssqltok::BLOCK_COMMENT,
+     mssqltok::OPERATOR, true},
+    ST_STRING,
+    1u << ST_COMMENT | 1u << ST_QNAME | 1u << ST_STRING | 1u << ST_BRNAME,
+    mssqltok::IDENT,
+    mssqltok::STRING_LIT,
+    mssqltok::INTEGER_LIT,
+    mssqltok::NUMBER_LIT,
+    mssqltok::LINE_COMMENT,
+    IsMssqlKeyword,
+};
+
+// The rules outside literals whose actions are shared; the others are below.
+constexpr TRkLexRuleTable<RuleCount> kRules{
+    {R_BLANKS, A::Token, mssqltok::BLANKS},
+    {R_SINGLE_CHAR, A::Char},
+    {R_SPACED_OPERATOR, A::Token, mssqltok::OPERATOR},
+    {R_INTEGER, A::Token, mssqltok::INTEGER_LIT},
+    {R_DECIMAL, A::Decimal},
+    {R_HEX_OR_EXPONENT, A::Token, mssqltok::NUMBER_LIT},
+    {R_WORD, A::Keyword},
+    {R_BIND_NAME, A::Token, mssqltok::BIND_NAME},
+    {R_LABEL, A::Token, mssqltok::LABEL},
+    {R_OTHER_CHAR, A::Token, mssqltok::OTHER_CHAR},
+};
+
+}  // namespace
+
 void TRkLexerMssql::RuleAction(int32_t Rule) {
     using namespace mssqltok;
     GetYYText(yytext);
@@ -473,46 +506,11 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
                 Append(yyleng);
                 break;
             }
-            switch (Rule) {
-                case R_BLANKS:
-                    yyreturn(BLANKS);
-                    break;
-                case R_SINGLE_CHAR:
-                    yyreturnc(yytext[0]);
-                    break;
-                case R_SPACED_OPERATOR:
-                    yyreturn(OPERATOR);
-                    break;
-                case R_INTEGER:
-                    yyreturn(INTEGER_LIT);
-                    break;
-                case R_DECIMAL:
-                    RkDecimalToken(*this, INTEGER_LIT, NUMBER_LIT);
-                    break;
-                case R_HEX_OR_EXPONENT:
-                    yyreturn(NUMBER_LIT);
-                    break;
-                case R_WORD: {
-                    int32_t code = 0;
-                    yyreturn(IsMssqlKeyword(yytext, code) ? code : IDENT);
-                    break;
-                }
-                case R_AT_NAME: {
-                    int32_t code = 0;
-                    yyreturn(LookupMssqlSystemVariable(yytext, code) ? code : VARIABLE);
-                    break;
-                }
-                case R_BIND_NAME:
-                    yyreturn(BIND_NAME);
-                    break;
-                case R_LABEL:
-                    yyreturn(LABEL);
-                    break;
-                case R_OTHER_CHAR:
-                    yyreturn(OTHER_CHAR);
-                    break;
-                default:
-                    break;
+            if (Rule == R_AT_NAME) {
+                int32_t code = 0;
+                yyreturn(LookupMssqlSystemVariable(yytext, code) ? code : VARIABLE);
+            } else {
+                RkSqlRuleAction(*this, *this, kRules[Rule], kCodes);
             }
             break;
     }

@@ -23,7 +23,6 @@ const TRkMySQLKeywordRec MySQLKeywordTable[MySQLKeywordCount] = {
 namespace {
 
 constexpr size_t kLongestKeyword = 19;   // RESTRICT_REFERENCES
-constexpr int32_t kLongestName = 255;    // quoted and bracketed names are cut here
 
 }  // namespace
 
@@ -198,28 +197,61 @@ void TRkLexerMySQL::CloseComment() {
     yyreturn(mysqltok::BLOCK_COMMENT);
 }
 
-// Text of a string or of a quoted or bracketed name; a line feed right after
-// it joins the literal.
-void TRkLexerMySQL::BodyRun() {
-    AppendText(yytext, yyleng);
-    char c = GetChar();
-    if (c == '\n') AppendChar(c);
-    else UngetChar(c);
-}
+namespace {
 
-void TRkLexerMySQL::CloseName(bool Cut) {
-    yystart(ST_NORMAL);
-    AppendText(yytext, yyleng);
-    if (Cut && LiteralLength > kLongestName) {
-        LiteralBuffer.resize(static_cast<size_t>(kLongestName));
-        LiteralLength = kLongestName;
-    }
-    yytext = BufferText();
-    yyreturn(mysqltok::IDENT);
-}
+using A = TRkLexAction;
+
+const TRkSqlLexCodes kCodes{
+    {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mysqltok::BLOCK_COMMENT,
+     mysqltok::OPERATOR, false},
+    ST_STRING,
+    0,
+    mysqltok::IDENT,
+    mysqltok::STRING_LIT,
+    mysqltok::INTEGER_LIT,
+    mysqltok::NUMBER_LIT,
+    mysqltok::LINE_COMMENT,
+    IsMySQLKeyword,
+};
+
+constexpr TRkLexRuleTable<RuleCount> kRules{
+    {R_COMMENT_TEXT, A::Text},
+    {R_COMMENT_OPCHAR, A::FirstChar},
+    {R_NSTRING_OPEN, A::Open, ST_STRING},
+    {R_BQNAME_CLOSE, A::CloseNameUncut},
+    {R_BQNAME_OPEN, A::Open, ST_BQNAME},
+    {R_BQNAME_DOUBLED, A::Text},
+    {R_BQNAME_TEXT, A::Text},
+    {R_STRING_CLOSE, A::CloseString},
+    {R_STRING_LINEBREAK, A::Text},
+    {R_STRING_OPEN, A::Open, ST_STRING},
+    {R_STRING_DOUBLED_QUOTE, A::Text},
+    {R_STRING_TEXT, A::Run},
+    {R_STRING_ESCAPE, A::Text},
+    {R_QNAME_CLOSE, A::CloseName},
+    {R_QNAME_DOUBLED_QUOTE, A::Quote},
+    {R_QNAME_OPEN, A::Open, ST_QNAME},
+    {R_QNAME_TEXT, A::Run},
+    {R_BRNAME_CLOSE, A::CloseName},
+    {R_BRNAME_OPEN, A::Open, ST_BRNAME},
+    {R_BRNAME_TEXT, A::Run},
+    {R_LINEBREAK, A::Token, mysqltok::LINE_BREAK},
+    {R_BLANKS, A::Token, mysqltok::BLANKS},
+    {R_LINE_COMMENT, A::Token, mysqltok::LINE_COMMENT},
+    {R_SINGLE_CHAR, A::Char},
+    {R_SPACED_OPERATOR, A::Token, mysqltok::OPERATOR},
+    {R_INTEGER, A::Token, mysqltok::INTEGER_LIT},
+    {R_DECIMAL, A::Decimal},
+    {R_EXPONENT, A::Token, mysqltok::NUMBER_LIT},
+    {R_WORD, A::Keyword},
+    {R_AT_NAME, A::Token, mysqltok::AT_NAME},
+    {R_BIND_NAME, A::Token, mysqltok::BIND_NAME},
+    {R_OTHER_CHAR, A::Token, mysqltok::OTHER_CHAR},
+};
+
+}  // namespace
 
 void TRkLexerMySQL::RuleAction(int32_t Rule) {
-    using namespace mysqltok;
     GetYYText(yytext);
     switch (Rule) {
         case R_COMMENT_CLOSE:
@@ -236,102 +268,12 @@ void TRkLexerMySQL::RuleAction(int32_t Rule) {
             AppendText("/*", 2);
             CommentOperatorRun(2);
             break;
-        case R_COMMENT_TEXT:
-        case R_BQNAME_DOUBLED:
-        case R_BQNAME_TEXT:
-        case R_STRING_LINEBREAK:
-        case R_STRING_DOUBLED_QUOTE:
-        case R_STRING_ESCAPE:
-            AppendText(yytext, yyleng);
-            break;
-        case R_COMMENT_OPCHAR:
-            AppendChar(yytext[0]);
-            break;
-        case R_NSTRING_OPEN:
-        case R_STRING_OPEN:
-            yystart(ST_STRING);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            break;
-        case R_BQNAME_OPEN:
-            yystart(ST_BQNAME);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            break;
-        case R_BQNAME_CLOSE:
-            CloseName(false);
-            break;
-        case R_STRING_CLOSE:
-            yystart(ST_NORMAL);
-            AppendText(yytext, yyleng);
-            yytext = BufferText();
-            yyreturn(STRING_LIT);
-            break;
-        case R_STRING_TEXT:
-        case R_QNAME_TEXT:
-        case R_BRNAME_TEXT:
-            BodyRun();
-            break;
-        case R_QNAME_CLOSE:
-        case R_BRNAME_CLOSE:
-            CloseName(true);
-            break;
-        case R_QNAME_DOUBLED_QUOTE:
-            AppendChar('"');
-            break;
-        case R_QNAME_OPEN:
-            yystart(ST_QNAME);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            break;
-        case R_BRNAME_OPEN:
-            yystart(ST_BRNAME);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            break;
-        case R_LINEBREAK:
-            yyreturn(LINE_BREAK);
-            break;
-        case R_BLANKS:
-            yyreturn(BLANKS);
-            break;
-        case R_LINE_COMMENT:
-            yyreturn(LINE_COMMENT);
-            break;
-        case R_SINGLE_CHAR:
-            yyreturnc(yytext[0]);
-            break;
         case R_OPERATOR_RUN:
             if (yysstate == ST_COMMENT) CommentOperatorRun(0);
             else OperatorRun();
             break;
-        case R_SPACED_OPERATOR:
-            yyreturn(OPERATOR);
-            break;
-        case R_INTEGER:
-            yyreturn(INTEGER_LIT);
-            break;
-        case R_DECIMAL:
-            RkDecimalToken(*this, INTEGER_LIT, NUMBER_LIT);
-            break;
-        case R_EXPONENT:
-            yyreturn(NUMBER_LIT);
-            break;
-        case R_WORD: {
-            int32_t code = 0;
-            yyreturn(IsMySQLKeyword(yytext, code) ? code : IDENT);
-            break;
-        }
-        case R_AT_NAME:
-            yyreturn(AT_NAME);
-            break;
-        case R_BIND_NAME:
-            yyreturn(BIND_NAME);
-            break;
-        case R_OTHER_CHAR:
-            yyreturn(OTHER_CHAR);
-            break;
         default:
+            RkSqlRuleAction(*this, *this, kRules[Rule], kCodes);
             break;
     }
 }

@@ -46,8 +46,6 @@ private:
     void CloseComment();
     void CommentOperatorRun(int32_t Start);
     void OperatorRun();
-    void BodyRun();
-    void CloseName(bool Cut);
 
     // An operator run is split into its tokens in one pass; the tokens after
     // the first are handed out by the next calls, as long as the input still

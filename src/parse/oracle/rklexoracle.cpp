@@ -49,8 +49,49 @@ int TRkLexerOracle::yylex() {
 
 namespace {
 
-const TRkOperatorRunRules kRunRules{ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN,
-                                     R_COMMENT_NESTED_OPEN, oracletok::BLOCK_COMMENT, oracletok::OPERATOR, false};
+using A = TRkLexAction;
+
+const TRkSqlLexCodes kCodes{
+    {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, oracletok::BLOCK_COMMENT,
+     oracletok::OPERATOR, false},
+    ST_STRING,
+    1u << ST_COMMENT | 1u << ST_QNAME | 1u << ST_STRING,
+    oracletok::IDENT,
+    oracletok::STRING_LIT,
+    oracletok::INTEGER_LIT,
+    oracletok::NUMBER_LIT,
+    oracletok::LINE_COMMENT,
+    IsOracleKeyword,
+};
+
+constexpr TRkLexRuleTable<RuleCount> kRules{
+    {R_COMMENT_CLOSE, A::CommentClose},
+    {R_COMMENT_NESTED_OPEN, A::CommentNestedOpen},
+    {R_COMMENT_OPEN, A::CommentOpen},
+    {R_COMMENT_TEXT, A::Text},
+    {R_COMMENT_OPCHAR, A::FirstChar},
+    {R_STRING_CLOSE, A::CloseString},
+    {R_NSTRING_OPEN, A::NStringOpen},
+    {R_STRING_OPEN, A::StringOpen},
+    {R_STRING_DOUBLED_QUOTE, A::Text},
+    {R_STRING_BACKSLASH, A::Text},
+    {R_QNAME_CLOSE, A::CloseName},
+    {R_QNAME_DOUBLED_QUOTE, A::Quote},
+    {R_QNAME_OPEN, A::Open, ST_QNAME},
+    {R_LINEBREAK, A::Token, oracletok::LINE_BREAK},
+    {R_BLANKS, A::Token, oracletok::BLANKS},
+    {R_LINE_COMMENT, A::LineComment},
+    {R_SINGLE_CHAR, A::Char},
+    {R_OPERATOR_RUN, A::OperatorRun},
+    {R_SPACED_OPERATOR, A::Token, oracletok::OPERATOR},
+    {R_INTEGER, A::Token, oracletok::INTEGER_LIT},
+    {R_DECIMAL, A::Decimal},
+    {R_HEX_OR_EXPONENT, A::Token, oracletok::NUMBER_LIT},
+    {R_WORD, A::Keyword},
+    {R_OUTER_JOIN_MARK, A::Token, oracletok::OUTER_JOIN_MARK},
+    {R_BIND_NAME, A::Token, oracletok::BIND_NAME},
+    {R_OTHER_CHAR, A::Token, oracletok::OTHER_CHAR},
+};
 
 }  // namespace
 
@@ -93,160 +134,20 @@ void TRkLexerOracle::StringOrNameRun(bool /*name*/) {
 }
 
 void TRkLexerOracle::RuleAction(int32_t Rule) {
-    using namespace oracletok;
     GetYYText(yytext);
     switch (Rule) {
-        case R_COMMENT_CLOSE:
-            AppendText(yytext, yyleng);
-            CloseComment(kRunRules);
-            break;
-        case R_COMMENT_NESTED_OPEN:
-            if (BulkOperatorRuns) {
-                PlanOperatorRun(Rule, kRunRules);
-                break;
-            }
-            ++CommentDepth;
-            yyless(2);
-            AppendText(yytext, yyleng);
-            break;
-        case R_COMMENT_OPEN:
-            if (yysstate == ST_STRING) {   // just text of the string
-                AppendText(yytext, yyleng - 1);
-                yyless(yyleng - 1);
-            } else if (BulkOperatorRuns) {
-                PlanOperatorRun(Rule, kRunRules);
-            } else {
-                CommentDepth = 0;
-                yystart(ST_COMMENT);
-                ClearBuffer();
-                yyless(2);   // the operator characters after "/*" are comment text
-                AppendText(yytext, yyleng);
-            }
-            break;
-        case R_COMMENT_TEXT:
-            AppendText(yytext, yyleng);
-            break;
-        case R_COMMENT_OPCHAR:
-            AppendChar(yytext[0]);
-            break;
-        case R_STRING_CLOSE:
-            yystart(ST_NORMAL);
-            AppendText(yytext, yyleng);
-            yytext = BufferText();
-            yyreturn(STRING_LIT);
-            break;
         case R_STRING_LINEBREAK:
         case R_QNAME_LINEBREAK:
             LineBreakInLiteral();
             break;
-        case R_NSTRING_OPEN:
-            if (yysstate == ST_STRING) {   // the letter is string text; the quote comes again
-                yyless(1);
-                AppendText(yytext, yyleng);
-            } else {
-                yystart(ST_STRING);
-                ClearBuffer();
-                AppendText(yytext, yyleng);
-            }
-            break;
-        case R_STRING_OPEN: {
-            yystart(ST_STRING);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
-            // quote, backslash, quote is a whole string
-            char c = GetChar();
-            if (c != '\\') {
-                UngetChar(c);
-                break;
-            }
-            char c2 = GetChar();
-            if (c2 != '\'') {
-                UngetChar(c2);
-                UngetChar(c);
-                break;
-            }
-            yystart(ST_NORMAL);
-            AppendText("\\'", 2);
-            yytext = BufferText();
-            yyreturn(STRING_LIT);
-            break;
-        }
-        case R_STRING_DOUBLED_QUOTE:
-        case R_STRING_BACKSLASH:
-            AppendText(yytext, yyleng);
-            break;
         case R_STRING_TEXT:
             StringOrNameRun(false);
-            break;
-        case R_QNAME_CLOSE:
-            yystart(ST_NORMAL);
-            AppendText(yytext, yyleng);
-            if (LiteralLength >= 255) {
-                LiteralBuffer.resize(255);
-                LiteralLength = 255;
-            }
-            yytext = BufferText();
-            yyreturn(IDENT);
-            break;
-        case R_QNAME_DOUBLED_QUOTE:
-            AppendChar('"');
-            break;
-        case R_QNAME_OPEN:
-            yystart(ST_QNAME);
-            ClearBuffer();
-            AppendText(yytext, yyleng);
             break;
         case R_QNAME_TEXT:
             StringOrNameRun(true);
             break;
-        case R_LINEBREAK:
-            yyreturn(LINE_BREAK);
-            break;
-        case R_BLANKS:
-            yyreturn(BLANKS);
-            break;
-        case R_LINE_COMMENT:
-            if (yysstate == ST_COMMENT || yysstate == ST_QNAME || yysstate == ST_STRING) {
-                yyless(1);
-                AppendText(yytext, yyleng);
-            } else {
-                yyreturn(LINE_COMMENT);
-            }
-            break;
-        case R_SINGLE_CHAR:
-            yyreturnc(yytext[0]);
-            break;
-        case R_OPERATOR_RUN:
-            if (BulkOperatorRuns) PlanOperatorRun(Rule, kRunRules);
-            else OperatorRun(kRunRules);
-            break;
-        case R_SPACED_OPERATOR:
-            yyreturn(OPERATOR);
-            break;
-        case R_INTEGER:
-            yyreturn(INTEGER_LIT);
-            break;
-        case R_DECIMAL:
-            RkDecimalToken(*this, INTEGER_LIT, NUMBER_LIT);
-            break;
-        case R_HEX_OR_EXPONENT:
-            yyreturn(NUMBER_LIT);
-            break;
-        case R_WORD: {
-            int32_t code = 0;
-            yyreturn(IsOracleKeyword(yytext, code) ? code : IDENT);
-            break;
-        }
-        case R_OUTER_JOIN_MARK:
-            yyreturn(OUTER_JOIN_MARK);
-            break;
-        case R_BIND_NAME:
-            yyreturn(BIND_NAME);
-            break;
-        case R_OTHER_CHAR:
-            yyreturn(OTHER_CHAR);
-            break;
         default:
+            SharedRuleAction(Rule, kRules[Rule], kCodes, BulkOperatorRuns);
             break;
     }
 }

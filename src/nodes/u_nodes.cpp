@@ -277,6 +277,49 @@ TSourceToken* TSourceTokenList::SolidTokenFrom(const TSourceToken* Token, int32_
 // ---------------------------------------------------------------------------
 // Range texts
 
+namespace {
+
+// Column at which T starts on its source line: the text of the tokens before
+// it back to the last line break.
+size_t StartColumn(const TSourceToken* T) {
+    const TSourceTokenList* L = T->OwnerList;
+    if (!L || T->PosInList < 0) return 0;
+    size_t Col = 0;
+    for (int32_t j = T->PosInList - 1; j >= 0; --j) {
+        const std::string& Text = L->TokenAt(j)->Text;
+        const size_t Nl = Text.find_last_of('\n');
+        if (Nl != std::string::npos) return Col + Text.size() - Nl - 1;
+        Col += Text.size();
+    }
+    return Col;
+}
+
+// A block comment's text with its later lines moved left by the column the
+// comment started at, so that they sit relative to the comment's start.  The
+// printers indent every line of a piece to the layout column; without this
+// each formatting pass added that column again and the comment drifted
+// right.
+std::string CommentText(const TSourceToken* T) {
+    if (T->TokenType != ttBlockComment || T->Text.find('\n') == std::string::npos) return T->Text;
+    const size_t Col = StartColumn(T);
+    std::string R;
+    R.reserve(T->Text.size());
+    size_t i = 0;
+    const std::string& S = T->Text;
+    while (i < S.size()) {
+        const size_t Nl = S.find('\n', i);
+        const size_t End = Nl == std::string::npos ? S.size() : Nl + 1;
+        size_t From = i;
+        if (i > 0)
+            while (From < End && From - i < Col && (S[From] == ' ' || S[From] == '\t')) ++From;
+        R.append(S, From, End - From);
+        i = End;
+    }
+    return R;
+}
+
+}  // namespace
+
 std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t To, int Flags) {
     std::string text;
     if (!List) return text;
@@ -310,6 +353,7 @@ std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t T
         case ttBlockComment:
         case ttLineComment:
             if (Flags & rtDropComments) piece.clear();
+            else piece = CommentText(t);
             break;
         default:
             break;
@@ -340,7 +384,7 @@ std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t T
                 tail += t->Text;
                 tail += " */";
             } else {
-                tail += t->Text;
+                tail += CommentText(t);
             }
             pending.clear();
         } else {

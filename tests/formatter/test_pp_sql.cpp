@@ -98,6 +98,19 @@ TEST_F(QueryPrinter, GoldenTexts) {
     });
 }
 
+// A block comment's later lines follow the layout column, and formatting the
+// formatted text again leaves them where they are (they used to move right by
+// the layout column on every pass).
+TEST_F(QueryPrinter, BlockCommentLinesStayPutAcrossPasses) {
+    const std::string Once = "SELECT a, /* first line\r\n       second line */ \r\n       b\r\nFROM   t";
+    EXPECT_EQ(Pretty("select a, /* first line\n   second line */ b from t;"), Once);
+    std::string Text = Once;
+    for (int Pass = 0; Pass < 3; ++Pass) {
+        Text = Pretty(Text + ";");
+        EXPECT_EQ(Text, Once) << "pass " << Pass;
+    }
+}
+
 TEST_F(QueryPrinter, RollupKeepsItsItemsOnOneLineAndRestoresTheOption) {
     FmtOpt.SetExprListOneLine(0);
     EXPECT_EQ(Pretty("select a from t group by rollup (a, (b, c));"),

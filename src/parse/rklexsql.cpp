@@ -15,86 +15,7 @@ inline unsigned char AsciiLower(char c) {
 // Texts up to this length are lower-cased once before the search.
 constexpr size_t kLoweredMax = 32;
 
-struct TOpResult {
-    int32_t Consume = 0;      // characters the match keeps
-    int32_t Code = 0;         // token code
-    int32_t TextLength = 0;   // characters of the token text
-};
-
 inline bool IsSign(char c) { return c == '+' || c == '-'; }
-
-// What the operator-run rule makes of the suffixes T[i..] of one run of
-// operator characters, outside comments, for non-decreasing i; each answer
-// takes amortized constant time, so a whole run is decided in linear time.
-class TRunScanner {
-public:
-    TRunScanner(std::string_view t, const TRkOperatorRunRules& rules)
-        : T(t), n(static_cast<int32_t>(t.size())), Rules(rules) {}
-
-    TOpResult At(int32_t i) {
-        const int32_t m = n - i;
-        // p counts the characters kept: up to a comment opener, if any, so
-        // that the opener starts the next match; at least one.
-        int32_t op = NextOpener(i);
-        int32_t p = op < n ? op - i : m;
-        if (p < 1) p = 1;
-        // Trailing signs belong to what follows, unless an operator
-        // character comes before them.
-        int32_t firstOp = NextOperatorChar(i) - i;
-        if (p > 1 && IsSign(T[static_cast<size_t>(i + p - 1)]) && firstOp + 2 > p)
-            p = std::max(1, SignRunStart(i + p - 1) - i);
-        const char c0 = T[static_cast<size_t>(i)];
-        const char c1 = m > 1 ? T[static_cast<size_t>(i + 1)] : '\0';
-        const int32_t ch = static_cast<unsigned char>(c0);
-        // A character token keeps that one character as its text.
-        if (p == 1 && (TRkLiteralText::IsDelimiterChar(c0) || c0 == '@')) return {1, ch, 1};
-        if (p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') && c1 == ':')
-            return {1, ch, 1};
-        if (Rules.SignBeforeAt && p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') &&
-            c1 == '@')
-            return {1, ch, 1};   // «=@p»: the sign, then the "@" name
-        if (p == 2 && c0 == '.' && c1 == '*') return {1, ch, 1};
-        if (p >= 2 && c0 == '@') return {1, ch, 1};
-        return {p, Rules.Operator, p};
-    }
-
-private:
-    // First "/*" or "--" starting at or after i (n when none).
-    int32_t NextOpener(int32_t i) {
-        if (opener_ >= i) return opener_;
-        int32_t j = i;
-        while (j + 1 < n && !((T[static_cast<size_t>(j)] == '/' && T[static_cast<size_t>(j) + 1] == '*') ||
-                              (T[static_cast<size_t>(j)] == '-' && T[static_cast<size_t>(j) + 1] == '-')))
-            ++j;
-        opener_ = j + 1 < n ? j : n;
-        return opener_;
-    }
-    int32_t NextOperatorChar(int32_t i) {
-        if (opChar_ >= i) return opChar_;
-        int32_t j = i;
-        while (j < n && !TRkLiteralText::IsOperatorChar(T[static_cast<size_t>(j)])) ++j;
-        opChar_ = j;
-        return j;
-    }
-    // Start of the run of signs that ends at j.
-    int32_t SignRunStart(int32_t j) {
-        if (j != signEnd_) {
-            int32_t k = j;
-            while (k > 0 && IsSign(T[static_cast<size_t>(k) - 1])) --k;
-            signEnd_ = j;
-            signStart_ = k;
-        }
-        return signStart_;
-    }
-
-    std::string_view T;
-    int32_t n = 0;
-    int32_t opener_ = -1;
-    int32_t opChar_ = -1;
-    int32_t signEnd_ = -1;
-    int32_t signStart_ = 0;
-    const TRkOperatorRunRules& Rules;
-};
 
 
 }  // namespace
@@ -143,6 +64,11 @@ int32_t RkKeywordSearch(const TRkKeywordRec* Table, int32_t Count, int32_t Lo, i
         else Hi = mid - 1;
     }
     return -1;
+}
+
+bool RkIsKeyword(const TRkKeywordRec* Table, int32_t Count, size_t Longest, std::string_view Text, int32_t& Code) {
+    if (Text.size() > Longest) return false;
+    return RkKeywordSearch(Table, Count, 1, Count, Text, Code) == 0;
 }
 
 void TRkLiteralText::ClearBuffer() {
@@ -270,6 +196,63 @@ int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Te
 
 // ---------------------------------------------------------------- operator runs
 
+TRkRunMatch TRkRunScanner::At(int32_t i) {
+    const int32_t m = n - i;
+    // p counts the characters kept: up to a comment opener, if any, so
+    // that the opener starts the next match; at least one.
+    int32_t op = NextOpener(i);
+    int32_t p = op < n ? op - i : m;
+    if (p < 1) p = 1;
+    // Trailing signs belong to what follows, unless an operator
+    // character comes before them.
+    int32_t firstOp = NextOperatorChar(i) - i;
+    if (p > 1 && IsSign(T[static_cast<size_t>(i + p - 1)]) && firstOp + 2 > p)
+        p = std::max(1, SignRunStart(i + p - 1) - i);
+    const char c0 = T[static_cast<size_t>(i)];
+    const char c1 = m > 1 ? T[static_cast<size_t>(i + 1)] : '\0';
+    const int32_t ch = static_cast<unsigned char>(c0);
+    // A character token keeps that one character as its text.
+    if (p == 1 && (TRkLiteralText::IsDelimiterChar(c0) || c0 == '@')) return {1, ch, 1};
+    if (p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') && c1 == ':')
+        return {1, ch, 1};
+    if (Rules.SignBeforeAt && p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') &&
+        c1 == '@')
+        return {1, ch, 1};   // «=@p»: the sign, then the "@" name
+    if (p == 2 && c0 == '.' && c1 == '*') return {1, ch, 1};
+    if (p >= 2 && c0 == '@') return {1, ch, 1};
+    return {p, Rules.Operator, p};
+}
+
+int32_t TRkRunScanner::NextOpener(int32_t i) {
+    if (opener_ >= i) return opener_;
+    int32_t j = i;
+    while (j + 1 < n && !((T[static_cast<size_t>(j)] == '/' && T[static_cast<size_t>(j) + 1] == '*') ||
+                          (T[static_cast<size_t>(j)] == '-' && T[static_cast<size_t>(j) + 1] == '-')))
+        ++j;
+    opener_ = j + 1 < n ? j : n;
+    return opener_;
+}
+
+int32_t TRkRunScanner::NextOperatorChar(int32_t i) {
+    if (opChar_ >= i) return opChar_;
+    int32_t j = i;
+    while (j < n && !TRkLiteralText::IsOperatorChar(T[static_cast<size_t>(j)])) ++j;
+    opChar_ = j;
+    return j;
+}
+
+int32_t TRkRunScanner::SignRunStart(int32_t j) {
+    if (j != signEnd_) {
+        int32_t k = j;
+        while (k > 0 && IsSign(T[static_cast<size_t>(k) - 1])) --k;
+        signEnd_ = j;
+        signStart_ = k;
+    }
+    return signStart_;
+}
+
+// ---------------------------------------------------------------- operator runs
+
 bool TRkSqlLexer::ReplayRunPlan(int& Code) {
     while (!RunPlan.empty()) {
         if (RunResets != yyresets() || RunState != yysstate) {
@@ -341,7 +324,7 @@ void TRkSqlLexer::OperatorRun(const TRkOperatorRunRules& Rules) {
         }
         return;
     }
-    TOpResult r = TRunScanner(std::string_view(yytext).substr(0, static_cast<size_t>(yyleng)), Rules).At(0);
+    TRkRunMatch r = TRkRunScanner(std::string_view(yytext).substr(0, static_cast<size_t>(yyleng)), Rules).At(0);
     yyless(r.Consume);
     yytext.resize(static_cast<size_t>(r.TextLength));
     yyreturn(r.Code);
@@ -360,7 +343,7 @@ void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules
     const int32_t n = static_cast<int32_t>(T.size());
     if (Rule == Rules.OperatorRunRule && yysstate != Rules.CommentState) {
         // The usual case: the rule keeps the whole run, nothing to plan.
-        TOpResult r = TRunScanner(T, Rules).At(0);
+        TRkRunMatch r = TRkRunScanner(T, Rules).At(0);
         if (r.Consume == n) {
             yytext.resize(static_cast<size_t>(r.TextLength));
             yyreturn(r.Code);
@@ -372,7 +355,7 @@ void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules
     int32_t i = 0, stepStart = 0;
     bool stepClear = false;
     std::string stepAppend;
-    TRunScanner run(T, Rules);
+    TRkRunScanner run(T, Rules);
     bool ownBuffer = false;     // the comment being collected began inside the run
     std::string litAppend;      // added to the real literal buffer (ownBuffer false)
     std::string simBuffer;      // the comment begun inside the run
@@ -443,7 +426,7 @@ void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules
                 continue;
             }
         }
-        TOpResult r = run.At(i);
+        TRkRunMatch r = run.At(i);
         i += r.Consume;
         emit(r.Code, std::string(S.substr(0, static_cast<size_t>(r.TextLength))));
     }

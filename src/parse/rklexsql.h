@@ -29,6 +29,15 @@ int RkKeywordCompare(std::string_view a, std::string_view b);
 int32_t RkKeywordSearch(const TRkKeywordRec* Table, int32_t Count, int32_t Lo, int32_t Hi,
                         std::string_view Text, int32_t& Code);
 
+// A dialect's keyword list X(WORD, code) as table records, and as the
+// lengths of its words.
+#define RK_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
+#define RK_KEYWORD_LENGTH(word, code) sizeof(#word) - 1,
+
+// Text is a keyword of Table[0..Count-1]: Code set.  Longest is the length
+// of the longest one; a longer text is no keyword without a search.
+bool RkIsKeyword(const TRkKeywordRec* Table, int32_t Count, size_t Longest, std::string_view Text, int32_t& Code);
+
 // The literal being collected across several matches, and the character
 // classes the scanners split operator runs by.
 class TRkLiteralText {
@@ -171,6 +180,39 @@ struct TRkSqlLexCodes {
 // Runs Rule's action when it is one of the literal and token actions;
 // false when it is not.
 bool RkSqlRuleAction(TRkCustomLexer& Lexer, TRkLiteralText& Literal, TRkLexRule Rule, const TRkSqlLexCodes& Codes);
+
+// One match of the operator-run rule.
+struct TRkRunMatch {
+    int32_t Consume = 0;      // characters the match keeps
+    int32_t Code = 0;         // token code
+    int32_t TextLength = 0;   // characters of the token text
+};
+
+// What the operator-run rule makes of the suffixes T[i..] of one run of
+// operator characters, outside comments, for non-decreasing i; each answer
+// takes amortized constant time, so a whole run is decided in linear time.
+class TRkRunScanner {
+public:
+    TRkRunScanner(std::string_view t, const TRkOperatorRunRules& rules)
+        : T(t), n(static_cast<int32_t>(t.size())), Rules(rules) {}
+
+    TRkRunMatch At(int32_t i);
+
+private:
+    // First "/*" or "--" starting at or after i (n when none).
+    int32_t NextOpener(int32_t i);
+    int32_t NextOperatorChar(int32_t i);
+    // Start of the run of signs that ends at j.
+    int32_t SignRunStart(int32_t j);
+
+    std::string_view T;
+    int32_t n = 0;
+    int32_t opener_ = -1;
+    int32_t opChar_ = -1;
+    int32_t signEnd_ = -1;
+    int32_t signStart_ = 0;
+    const TRkOperatorRunRules& Rules;
+};
 
 // A SQL scanner whose operator runs are split in one pass: the matches
 // after the first are planned and replayed by the next calls, as long as

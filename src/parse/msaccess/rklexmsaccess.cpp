@@ -16,15 +16,11 @@ static_assert(INITIAL == 0 && ST_NORMAL == 2 && ST_COMMENT == 4 && ST_QNAME == 6
 
 // ---------------------------------------------------------------- keywords
 
-const TRkKeywordRec MsaccessKeywordTable[MsaccessKeywordCount] = {
-#define MSACCESS_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
-    MSACCESS_KEYWORD_LIST(MSACCESS_KEYWORD_RECORD)
-#undef MSACCESS_KEYWORD_RECORD
-};
+const TRkKeywordRec MsaccessKeywordTable[MsaccessKeywordCount] = {MSACCESS_KEYWORD_LIST(RK_KEYWORD_RECORD)};
 
 namespace {
 
-constexpr size_t kLongestKeyword = 13;   // ALPHANUMBERIC, OWNERACCESS
+constexpr size_t kLongestKeyword = std::max({MSACCESS_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
 
 }  // namespace
 
@@ -33,8 +29,7 @@ int32_t MsaccessKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int
 }
 
 bool IsMsaccessKeyword(std::string_view Text, int32_t& Code) {
-    if (Text.size() > kLongestKeyword) return false;
-    return MsaccessKeywordSearch(1, MsaccessKeywordCount, Text, Code) == 0;
+    return RkIsKeyword(MsaccessKeywordTable, MsaccessKeywordCount, kLongestKeyword, Text, Code);
 }
 
 // ---------------------------------------------------------------- rule actions

@@ -16,11 +16,7 @@ static_assert(INITIAL == 0 && ST_NORMAL == 2 && ST_COMMENT == 4 && ST_QNAME == 6
 
 // ---------------------------------------------------------------- tables
 
-const TRkKeywordRec MssqlKeywordTable[MssqlKeywordCount] = {
-#define MSSQL_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
-    MSSQL_KEYWORD_LIST(MSSQL_KEYWORD_RECORD)
-#undef MSSQL_KEYWORD_RECORD
-};
+const TRkKeywordRec MssqlKeywordTable[MssqlKeywordCount] = {MSSQL_KEYWORD_LIST(RK_KEYWORD_RECORD)};
 
 const TRkMssqlSysVarRec MssqlSystemVariableTable[MssqlSystemVariableCount] = {
 #define MSSQL_SYSVAR_RECORD(name, text, code) {text, code},
@@ -30,7 +26,7 @@ const TRkMssqlSysVarRec MssqlSystemVariableTable[MssqlSystemVariableCount] = {
 
 namespace {
 
-constexpr size_t kLongestKeyword = 12;   // FAST_FORWARD, SCROLL_LOCKS, TEXTIMAGE_ON, ...
+constexpr size_t kLongestKeyword = std::max({MSSQL_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
 constexpr int32_t kLongestName = 255;    // quoted and bracketed names are cut here
 
 inline bool IsSign(char c) { return c == '+' || c == '-'; }
@@ -48,8 +44,7 @@ int32_t MssqlKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_
 }
 
 bool IsMssqlKeyword(std::string_view Text, int32_t& Code) {
-    if (Text.size() > kLongestKeyword) return false;
-    return MssqlKeywordSearch(1, MssqlKeywordCount, Text, Code) == 0;
+    return RkIsKeyword(MssqlKeywordTable, MssqlKeywordCount, kLongestKeyword, Text, Code);
 }
 
 bool LookupMssqlSystemVariable(std::string_view Text, int32_t& Code) {

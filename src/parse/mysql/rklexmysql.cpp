@@ -14,15 +14,11 @@ static_assert(INITIAL == 0 && ST_NORMAL == 2 && ST_COMMENT == 4 && ST_QNAME == 6
 
 // ---------------------------------------------------------------- keywords
 
-const TRkMySQLKeywordRec MySQLKeywordTable[MySQLKeywordCount] = {
-#define MYSQL_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
-    MYSQL_KEYWORD_LIST(MYSQL_KEYWORD_RECORD)
-#undef MYSQL_KEYWORD_RECORD
-};
+const TRkMySQLKeywordRec MySQLKeywordTable[MySQLKeywordCount] = {MYSQL_KEYWORD_LIST(RK_KEYWORD_RECORD)};
 
 namespace {
 
-constexpr size_t kLongestKeyword = 19;   // RESTRICT_REFERENCES
+constexpr size_t kLongestKeyword = std::max({MYSQL_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
 
 }  // namespace
 
@@ -33,74 +29,26 @@ int32_t MySQLKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_
 }
 
 bool IsMySQLKeyword(std::string_view Text, int32_t& Code) {
-    if (Text.size() > kLongestKeyword) return false;
-    return MySQLKeywordSearch(1, MySQLKeywordCount, Text, Code) == 0;
+    return RkIsKeyword(MySQLKeywordTable, MySQLKeywordCount, kLongestKeyword, Text, Code);
 }
 
 // ---------------------------------------------------------------- operator runs
 
 namespace {
 
-inline bool IsSign(char c) { return c == '+' || c == '-'; }
+using A = TRkLexAction;
 
-// The token that the operator-run rule makes of each suffix T[i..] of one
-// run of operator characters (outside comments), for non-decreasing i.  The
-// searches move forward only, so a whole run costs linear time.
-class TRunSplitter {
-public:
-    explicit TRunSplitter(std::string_view t) : T(t), n(static_cast<int32_t>(t.size())) {}
-
-    // Characters the token keeps and its code.
-    std::pair<int32_t, int32_t> At(int32_t i) {
-        // The run ends before a comment opener, keeping at least one character.
-        int32_t p = std::max(1, NextOpener(i) - i);
-        // Trailing signs belong to what follows, unless an operator
-        // character comes before them.
-        if (p > 1 && IsSign(Ch(i + p - 1)) && NextOperatorChar(i) - i + 2 > p)
-            p = std::max(1, SignRunStart(i + p - 1) - i);
-        const char c0 = Ch(i);
-        const char c1 = n - i > 1 ? Ch(i + 1) : '\0';
-        const int32_t code = static_cast<unsigned char>(c0);
-        if (p == 1 && (TRkLexerMySQL::IsDelimiterChar(c0) || c0 == '@')) return {1, code};
-        if (p == 2 && std::string_view("*+-/=").find(c0) != std::string_view::npos && c1 == ':')
-            return {1, code};
-        if (p == 2 && c0 == '.' && c1 == '*') return {1, code};
-        if (p >= 2 && c0 == '@') return {1, code};
-        return {p, mysqltok::OPERATOR};
-    }
-
-private:
-    char Ch(int32_t k) const { return T[static_cast<size_t>(k)]; }
-    int32_t NextOpener(int32_t i) {
-        if (opener_ >= i) return opener_;
-        int32_t j = std::max(i, opener_ + 1);
-        while (j + 1 < n && !((Ch(j) == '/' && Ch(j + 1) == '*') || (Ch(j) == '-' && Ch(j + 1) == '-'))) ++j;
-        opener_ = j + 1 < n ? j : n;
-        return opener_;
-    }
-    int32_t NextOperatorChar(int32_t i) {
-        if (opChar_ >= i) return opChar_;
-        int32_t j = i;
-        while (j < n && !TRkLexerMySQL::IsOperatorChar(Ch(j))) ++j;
-        opChar_ = j;
-        return j;
-    }
-    int32_t SignRunStart(int32_t j) {
-        if (j != signEnd_) {
-            int32_t k = j;
-            while (k > 0 && IsSign(Ch(k - 1))) --k;
-            signEnd_ = j;
-            signStart_ = k;
-        }
-        return signStart_;
-    }
-
-    std::string_view T;
-    int32_t n = 0;
-    int32_t opener_ = -1;
-    int32_t opChar_ = -1;
-    int32_t signEnd_ = -1;
-    int32_t signStart_ = 0;
+const TRkSqlLexCodes kCodes{
+    {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mysqltok::BLOCK_COMMENT,
+     mysqltok::OPERATOR, false},
+    ST_STRING,
+    0,
+    mysqltok::IDENT,
+    mysqltok::STRING_LIT,
+    mysqltok::INTEGER_LIT,
+    mysqltok::NUMBER_LIT,
+    mysqltok::LINE_COMMENT,
+    IsMySQLKeyword,
 };
 
 }  // namespace
@@ -112,18 +60,19 @@ private:
 void TRkLexerMySQL::OperatorRun() {
     const std::string T = yytext.substr(0, static_cast<size_t>(yyleng));
     const int32_t n = static_cast<int32_t>(T.size());
-    TRunSplitter split(T);
+    TRkRunScanner split(T, kCodes.Runs);
     RunPlan.clear();
-    auto [len0, code0] = split.At(0);
+    const TRkRunMatch m0 = split.At(0);
+    const int32_t len0 = m0.Consume, code0 = m0.Code;
     int32_t i = len0;
     while (i < n) {
         std::string_view S(T.data() + i, static_cast<size_t>(n - i));
         if (S.size() == 1 || S.starts_with("--") || S.starts_with("/*") ||
             S.find_first_not_of("#$@") == std::string_view::npos)
             break;
-        auto [len, code] = split.At(i);
-        RunPlan.push_back({len, code});
-        i += len;
+        const TRkRunMatch m = split.At(i);
+        RunPlan.push_back({m.Consume, m.Code});
+        i += m.Consume;
     }
     RunChars = T;
     RunPos = static_cast<size_t>(len0);
@@ -198,21 +147,6 @@ void TRkLexerMySQL::CloseComment() {
 }
 
 namespace {
-
-using A = TRkLexAction;
-
-const TRkSqlLexCodes kCodes{
-    {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mysqltok::BLOCK_COMMENT,
-     mysqltok::OPERATOR, false},
-    ST_STRING,
-    0,
-    mysqltok::IDENT,
-    mysqltok::STRING_LIT,
-    mysqltok::INTEGER_LIT,
-    mysqltok::NUMBER_LIT,
-    mysqltok::LINE_COMMENT,
-    IsMySQLKeyword,
-};
 
 constexpr TRkLexRuleTable<RuleCount> kRules{
     {R_COMMENT_TEXT, A::Text},

@@ -16,15 +16,11 @@ static_assert(INITIAL == 0 && ST_NORMAL == 2 && ST_COMMENT == 4 && ST_QNAME == 6
 
 // ---------------------------------------------------------------- keywords
 
-const TRkKeywordRec OracleKeywordTable[OracleKeywordCount] = {
-#define ORACLE_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
-    ORACLE_KEYWORD_LIST(ORACLE_KEYWORD_RECORD)
-#undef ORACLE_KEYWORD_RECORD
-};
+const TRkKeywordRec OracleKeywordTable[OracleKeywordCount] = {ORACLE_KEYWORD_LIST(RK_KEYWORD_RECORD)};
 
 namespace {
 
-constexpr size_t kLongestKeyword = 19;   // RESTRICT_REFERENCES
+constexpr size_t kLongestKeyword = std::max({ORACLE_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
 
 }  // namespace
 
@@ -35,8 +31,7 @@ int32_t OracleKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32
 }
 
 bool IsOracleKeyword(std::string_view Text, int32_t& Code) {
-    if (Text.size() > kLongestKeyword) return false;
-    return OracleKeywordSearch(1, OracleKeywordCount, Text, Code) == 0;
+    return RkIsKeyword(OracleKeywordTable, OracleKeywordCount, kLongestKeyword, Text, Code);
 }
 
 // ---------------------------------------------------------------- rule actions

@@ -134,7 +134,7 @@ std::string TCreateTableSqlStatementPP::GetPrettyText() {
     TSourceToken* firstSep = nullptr;
     const std::string T = ConstraintLines(table ? table->Constraints.get() : nullptr, &firstSep);
     if (!T.empty()) C = EnsureLineBreak(C + Fmt(firstSep)) + T;
-    if (!C.empty()) R = EnsureLineBreak(R) + "  " + IndentText(C, 2);
+    if (!C.empty()) R = EnsureLineBreak(R) + IndentBlock(C, 2);
     if (hasColumns) {
         R += Tok(root, 3);
         if (mysql && root->TableOptions && root->ElementList)
@@ -148,12 +148,12 @@ std::string TCreateTableSqlStatementPP::GetPrettyText() {
             for (int32_t k = 0; k < TokCount(root->QueryPrefix); ++k) X += " " + Tok(root->QueryPrefix, k);
         }
         if (!X.empty()) R += EnsureLineBreak(X);
-        R += "  " + IndentText(Pretty(s->SubQuery.get()), 2);
+        R += IndentBlock(Pretty(s->SubQuery.get()), 2);
     }
     for (TRk_DummyNode* clause : {root->OnClause, root->TextImageOnClause})
         if (clause) R += PlusTok(clause->Tok1) + PlusTok(clause->Tok2);
     if (TRk_DummyNode* phys = Holder(root->PhysicalProperties))
-        R = EnsureLineBreak(R) + "  " + IndentText(PhysicalAttributes(phys), 2);
+        R = EnsureLineBreak(R) + IndentBlock(PhysicalAttributes(phys), 2);
     s->PrettyMode = 0;
     return R;
 }
@@ -364,7 +364,7 @@ std::string TAlterTableStatementPP::GetPrettyText() {
     if (v == 2) {
         const int32_t n = Count(root->AlterOptions);
         for (int32_t i = 0; i < n; ++i) {
-            R = EnsureLineBreak(R) + "  " + IndentText(Pretty(root->AlterOptions->GetNode(i)), 2);
+            R = EnsureLineBreak(R) + IndentBlock(Pretty(root->AlterOptions->GetNode(i)), 2);
             if (i + 1 < n) {
                 TRk_Node* next = root->AlterOptions->GetNode(i + 1);
                 R += Fmt(next ? next->SeparatorToken : nullptr);
@@ -451,7 +451,7 @@ std::string TCreateViewSqlStatementPP::GetPrettyText() {
         R += cols + Tok(root->ColumnListNode, 1);
     }
     R = EnsureLineBreak(R) + Tok(root, 2);
-    R = EnsureLineBreak(R) + "  " + IndentText(Pretty(s->Query.get()), 2);
+    R = EnsureLineBreak(R) + IndentBlock(Pretty(s->Query.get()), 2);
     if (root->Restriction != 0 && root->RestrictionNode)
         R = EnsureLineBreak(R) + Toks(root->RestrictionNode, 0, TokCount(root->RestrictionNode), " ");
     return R;

@@ -150,11 +150,11 @@ std::string TMssqlIfElsePP::GetPrettyText() {
     if (!s) return R;
     TRk_Node* root = s->GetRootNode();
     R = AppendAt(Tok(root, 0), Pretty(s->Condition));  // IF or WHILE
-    R = EnsureLineBreak(R) + "  " + IndentText(Pretty(s->ThenStmt), 2);
+    R = EnsureLineBreak(R) + IndentBlock(Pretty(s->ThenStmt), 2);
     if (s->HasElse) {
         // ELSE in column 1, its statement under the THEN statement.
         std::string X = EnsureLineBreak(R) + " " + Tok(root, 1);
-        R = EnsureLineBreak(X) + "  " + IndentText(Pretty(s->ElseStmt), 2);
+        R = EnsureLineBreak(X) + IndentBlock(Pretty(s->ElseStmt), 2);
     }
     return R;
 }

@@ -88,14 +88,14 @@ std::string TMssqlCreateProcedurePP::GetPrettyText() {
     }
     if (s->HasParens) R += Tok(root, idx);
     const std::string D = DeclListText(s->Params, false);
-    if (!D.empty()) R += "\r\n" + Blanks(H) + IndentText(D, H);
+    if (!D.empty()) R += "\r\n" + IndentBlock(D, H);
     if (s->HasParens) R += (D.empty() ? " " : "") + Tok(root, idx + 1);
     if (s->OptionCode != 0 && root->OptionNode) R += "\r\n" + OptionWords(root->OptionNode);
     if (s->ForReplication != 0 && root->ReplicationNode) R += "\r\n" + OptionWords(root->ReplicationNode);
     R += "\r\n" + Tok(root, TokCount(root) - 1) + "\r\n";
     std::string B;
     for (TCustomSqlStatement* body : *s->BodyStatements) B += TrimChar(mssqlpp::Nested(body), ' ') + "\r\n";
-    return R + "  " + IndentText(B, 2);
+    return R + IndentBlock(B, 2);
 }
 
 std::string TMssqlCreateFunctionPP::GetPrettyText() {
@@ -117,7 +117,7 @@ std::string TMssqlCreateFunctionPP::GetPrettyText() {
     TCustomSqlStatement* body = s->BodyKind == 1   ? static_cast<TCustomSqlStatement*>(s->BlockBody.get())
                                 : s->BodyKind == 2 ? s->ReturnBody.get()
                                                    : nullptr;
-    if (body) R = EnsureLineBreak(R) + "  " + IndentText(mssqlpp::Nested(body), 2);
+    if (body) R = EnsureLineBreak(R) + IndentBlock(mssqlpp::Nested(body), 2);
     return R;
 }
 

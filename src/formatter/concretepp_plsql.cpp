@@ -231,9 +231,9 @@ std::string TRk_PlsqlPP::GetPrettyText() {
     std::string R = P(b->DeclSection);
     if (!R.empty()) R = Brk(R);
     R += Tok(b, 0);
-    R = Brk(R) + "  " + Ind(P(b->Section.get()), 2);
+    R = Brk(R) + IndentBlock(P(b->Section.get()), 2);
     if (b->Handlers)
-        R += CRLF + Fmt(b->ExceptionToken) + CRLF + "  " + Ind(HandlersText(b->Handlers), 2);
+        R += CRLF + Fmt(b->ExceptionToken) + CRLF + IndentBlock(HandlersText(b->Handlers), 2);
     R += CRLF + Tok(b, 1);
     if (b->EndLabel) R += " " + Fmt(b->EndLabel);
     return R + Term(b);
@@ -296,7 +296,7 @@ std::string TRkPlsql_DeclPP::GetPrettyText() {
             D += S + " ";
         }
     }
-    if (!D.empty()) R = Brk(R) + "  " + Ind(D, 2);
+    if (!D.empty()) R = Brk(R) + IndentBlock(D, 2);
     return R;
 }
 
@@ -332,7 +332,7 @@ std::string TRkPlsql_ExceptionhandlerPP::GetPrettyText() {
         }
         R += " " + names + " " + Tok(h, 1);
     }
-    return R + CRLF + "  " + Ind(P(h->Section.get()), 2);
+    return R + CRLF + IndentBlock(P(h->Section.get()), 2);
 }
 
 std::string TRkPlsql_NullStmtPP::GetPrettyText() {

@@ -84,7 +84,7 @@ std::string TRkPlsql_CursorDeclPP::GetPrettyText() {
     }
     if (c->ReturnType) R += " " + Fmt(c->ReturnToken) + " " + P(c->ReturnType);
     // The blank before the line break is part of the layout.
-    if (c->Query) R += " " + Fmt(c->IsToken) + " " + CRLF + "  " + Ind(P(c->Query), 2);
+    if (c->Query) R += " " + Fmt(c->IsToken) + " " + CRLF + IndentBlock(P(c->Query), 2);
     return R + Term(c);
 }
 

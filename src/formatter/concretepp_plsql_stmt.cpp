@@ -15,7 +15,7 @@ using namespace ppl;
 namespace {
 
 // A nested statement section on the following lines, indented 2.
-std::string Body(TRk_Node* Section) { return "  " + Ind(P(Section), 2); }
+std::string Body(TRk_Node* Section) { return IndentBlock(P(Section), 2); }
 
 // Keyword and an optional name token: GOTO, RAISE, CLOSE.
 template <class E>
@@ -132,7 +132,7 @@ std::string TRkPlsql_OpenforStmtPP::GetPrettyText() {
     if (s->QueryExpr) R += " " + Ind(P(s->QueryExpr), L(R) + 1);
     // The bind list indent is fixed.
     if (s->Binds) R += " " + Tok(s, 2) + " " + Ind(P(s->BindExpr.get()), 7);
-    if (s->Query) R = Brk(R) + "  " + Ind(P(s->Query), 2);
+    if (s->Query) R = Brk(R) + IndentBlock(P(s->Query), 2);
     return R + Term(s);
 }
 
@@ -261,7 +261,7 @@ std::string TRkPlsql_ForallStmtPP::GetPrettyText() {
     std::string R = Tok(s, 0) + " " + Fmt(s->IndexToken) + " " + Tok(s, 1);
     if (s->LowerBound || s->UpperBound)
         R += " " + P(s->LowerBound) + Tok(s, 2) + P(s->UpperBound);
-    return Brk(R) + "  " + Ind(P(s->DmlStmt), 2);
+    return Brk(R) + IndentBlock(P(s->DmlStmt), 2);
 }
 
 std::string TRkPlsql_CaseStmtPP::GetPrettyText() {
@@ -283,7 +283,7 @@ std::string TRkPlsql_CaseExprPP::GetPrettyText() {
         W += P(NodeAt(c->WhenClauses, i));
         if (i + 1 < n) BrkIn(W);
     }
-    R = Brk(R) + "  " + Ind(W, 2);
+    R = Brk(R) + IndentBlock(W, 2);
     if (TRk_DummyNode* e = c->ElsePart) {
         R = Brk(R) + "  " + Fmt(e->Tok1);
         if (c->ElseStmts) R += " " + Ind(P(c->Section.get()), L(R) + 1);

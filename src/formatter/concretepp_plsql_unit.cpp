@@ -85,12 +85,12 @@ std::string TRkPlsql_ProcedureDeclPP::GetPrettyText() {
             D += P(item);
             if (i + 1 < n) BrkIn(D);
         }
-        R = Brk(R) + "  " + Ind(D, 2);
+        R = Brk(R) + IndentBlock(D, 2);
     }
     R += CRLF + Tok(p, 1);
-    if (p->Statements) R += CRLF + "  " + Ind(P(p->Section.get()), 2);
+    if (p->Statements) R += CRLF + IndentBlock(P(p->Section.get()), 2);
     if (p->Handlers)
-        R += CRLF + Fmt(p->ExceptionToken) + CRLF + "  " + Ind(HandlersText(p->Handlers), 2);
+        R += CRLF + Fmt(p->ExceptionToken) + CRLF + IndentBlock(HandlersText(p->Handlers), 2);
     R += CRLF + Tok(p, 2);
     if (p->EndLabel) R += " " + Fmt(p->EndLabel);
     return R + Term(p);
@@ -142,10 +142,10 @@ std::string TRkPlsql_PackagePP::GetPrettyText() {
         BrkIn(D);
         D += CRLF;
     }
-    if (!D.empty()) R += CRLF + "  " + Ind(D, 2);
-    if (p->Statements) R += CRLF + Tok(p, 3) + CRLF + "  " + Ind(P(p->Section.get()), 2);
+    if (!D.empty()) R += CRLF + IndentBlock(D, 2);
+    if (p->Statements) R += CRLF + Tok(p, 3) + CRLF + IndentBlock(P(p->Section.get()), 2);
     if (p->Handlers)
-        R += CRLF + Fmt(p->ExceptionToken) + CRLF + "  " + Ind(HandlersText(p->Handlers), 2);
+        R += CRLF + Fmt(p->ExceptionToken) + CRLF + IndentBlock(HandlersText(p->Handlers), 2);
     R = Brk(R) + Tok(p, 1);
     if (p->PackageEndLabel) R += " " + Fmt(p->PackageEndLabel);
     return R + Term(p);

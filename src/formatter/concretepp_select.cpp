@@ -24,7 +24,7 @@ std::string SetOperation(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     T += IndentText(Pretty(s->LeftStatement.get()), N);
     T = EnsureLineBreak(T) + Blanks(N) + Fmt(root->SetOperatorToken) + " ";
     if (root->SetAllToken) T += Fmt(root->SetAllToken);
-    T = EnsureLineBreak(T) + Blanks(N) + IndentText(Pretty(s->RightStatement.get()), N);
+    T = EnsureLineBreak(T) + IndentBlock(Pretty(s->RightStatement.get()), N);
     if (I > 0) T += Toks(root, N, A + 2 * I);
     const std::string orderBy = s->GetOrderByText();
     if (!orderBy.empty())
@@ -75,7 +75,7 @@ std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     }
     if (root->HierarchicalClause) {
         const std::string h = Pretty(root->HierarchicalClause);
-        if (!h.empty()) R = EnsureLineBreak(R) + Blanks(B) + IndentText(h, B);
+        if (!h.empty()) R = EnsureLineBreak(R) + IndentBlock(h, B);
     }
     if (Present(s->GetGroupByText()))
         R = ClauseLine(R, B, W, ClauseKeyword(root->GroupByClause, true), left,
@@ -102,7 +102,7 @@ std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
         R = ClauseLine(R, A, W, Fmt(k), left, compute, A + W + 1);
     }
     const std::string forUpdate = s->GetForUpdateText();
-    if (Present(forUpdate)) R = EnsureLineBreak(R) + Blanks(A) + IndentText(forUpdate, A);
+    if (Present(forUpdate)) R = EnsureLineBreak(R) + IndentBlock(forUpdate, A);
     if (A > 0) R += Toks(root, A + 2 * I, 2 * A + 2 * I);
     if (s->TrailingToken) R += Fmt(s->TrailingToken);
     s->PrettyMode = 0;

@@ -127,6 +127,14 @@ std::string IndentText(std::string_view Text, int32_t Count) {
     return r;
 }
 
+std::string IndentBlock(std::string_view Text, int32_t Count) {
+    // The first line's blanks go in before the tab conversion, which would
+    // otherwise leave them as blanks.
+    std::string r(static_cast<size_t>(Count > 0 ? Count : 0), ' ');
+    r.append(Text);
+    return IndentText(r, Count);
+}
+
 int32_t LastLineLength(std::string_view S) {
     const size_t p = S.find_last_of("\r\n");
     if (p == std::string_view::npos) return static_cast<int32_t>(S.size());

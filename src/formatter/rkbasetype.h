@@ -201,6 +201,9 @@ inline constexpr const char* DbObjKindNames[DbObjKindCount] = {
 // Indents every line after the first by Count blanks (after each CR LF only);
 // with UseTab, leading blanks then become tabs.
 std::string IndentText(std::string_view Text, int32_t Count);
+// Every line, the first included, indented by Count blanks (tabs with UseTab):
+// a nested body under its head line.
+std::string IndentBlock(std::string_view Text, int32_t Count);
 // Leading blanks of each line to tabs (TabSize blanks per tab); lines are
 // joined by CR LF.
 std::string SpacesToTabs(std::string_view Text);

@@ -128,10 +128,9 @@ TEST_F(PlsqlScript, SimpleStatements) {
          "   USING IN OUT b,c\r\n  RETURNING INTO d;\r\nEND;"},
         {"", "begin open c; fetch c into a; open c for q using a; end;",
          "BEGIN\r\n  OPEN c;\r\n  \r\n  FETCH c INTO a;\r\n  \r\n  OPEN c FOR q USING a;\r\nEND;"},
-        // The two blanks before a body's first line are written after the
-        // indentation, so that line keeps them.
+        // With tabs, a body's first line is indented like the others.
         {"UseTab=1", "begin begin select a, b into x, y from t; end; end;",
-         "BEGIN\r\n  BEGIN\r\n\t\tSELECT a,\r\n\t\t\t\t\t b\r\n\t\tINTO   x,\r\n\t\t\t\t\t y\r\n\t\tFROM   t;\r\n"
+         "BEGIN\r\n\tBEGIN\r\n\t\tSELECT a,\r\n\t\t\t\t\t b\r\n\t\tINTO   x,\r\n\t\t\t\t\t y\r\n\t\tFROM   t;\r\n"
          "\tEND;\r\nEND;"},
         // An embedded statement that does not parse shows its text.
         {"", "begin\n  update t set where a = 1;\n  null;\nend;",

@@ -194,6 +194,14 @@ int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Te
     return result;
 }
 
+int32_t RkNextToken(TRkCustomLexer& Lexer, TSourceToken& Token, const TRkTokenClasses& Classes) {
+    const int32_t code = Lexer.yylex();
+    const int32_t result = RkClassifyToken(Token, code, Lexer.yytext, Lexer.QuestionMarkIdent, Classes);
+    Token.Line = Lexer.yylineno;
+    Token.Column = Lexer.yycolno;
+    return result;
+}
+
 // ---------------------------------------------------------------- operator runs
 
 TRkRunMatch TRkRunScanner::At(int32_t i) {

@@ -98,6 +98,10 @@ struct TRkTokenClasses {
 int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Text, bool QuestionMarkIdent,
                         const TRkTokenClasses& Classes);
 
+// Scans the next token with Lexer and fills Token: code, text, classes and
+// position.  Returns the code the parser is given.
+int32_t RkNextToken(TRkCustomLexer& Lexer, TSourceToken& Token, const TRkTokenClasses& Classes);
+
 // A dialect's start states, rules and token codes that operator runs and
 // block comments are decided by.
 struct TRkOperatorRunRules {

@@ -199,24 +199,16 @@ public:
 
     // The action (or goto) of the first entry of State's range for Sym.
     static bool yyact(int State, int Sym, int16_t& Action) {
-        const TRkYaccTables& t = Derived::Tables();
-        if (State < 0 || State >= t.yynstates) return false;
-        for (int i = t.yyal[State]; i <= t.yyah[State]; ++i)
-            if (t.yya[i].sym == Sym) {
-                Action = t.yya[i].act;
-                return true;
-            }
-        return false;
+        int a = 0;
+        if (!TRkCustomParser::yyact(Derived::Tables(), State, Sym, a)) return false;
+        Action = static_cast<int16_t>(a);
+        return true;
     }
     static bool yygoto(int State, int Sym, int16_t& Target) {
-        const TRkYaccTables& t = Derived::Tables();
-        if (State < 0 || State >= t.yynstates) return false;
-        for (int i = t.yygl[State]; i <= t.yygh[State]; ++i)
-            if (t.yyg[i].sym == Sym) {
-                Target = t.yyg[i].act;
-                return true;
-            }
-        return false;
+        int g = 0;
+        if (!TRkCustomParser::yygoto(Derived::Tables(), State, Sym, g)) return false;
+        Target = static_cast<int16_t>(g);
+        return true;
     }
 
     // ";" first when State reduces on it, then at most 20 token names and

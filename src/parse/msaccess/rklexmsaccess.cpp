@@ -121,9 +121,4 @@ const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), IDENT, OPERAT
 
 }  // namespace
 
-int TRkLexerMsaccess::NextToken(TSourceToken& Token) {
-    const int result = RkClassifyToken(Token, yylex(), yytext, QuestionMarkIdent, kTokenClasses);
-    Token.Line = yylineno;
-    Token.Column = yycolno;
-    return result;
-}
+int TRkLexerMsaccess::NextToken(TSourceToken& Token) { return RkNextToken(*this, Token, kTokenClasses); }

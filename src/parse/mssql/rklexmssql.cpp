@@ -530,9 +530,4 @@ const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), mssqltok::IDE
 
 }  // namespace
 
-int TRkLexerMssql::NextToken(TSourceToken& Token) {
-    const int result = RkClassifyToken(Token, yylex(), yytext, QuestionMarkIdent, kTokenClasses);
-    Token.Line = yylineno;
-    Token.Column = yycolno;
-    return result;
-}
+int TRkLexerMssql::NextToken(TSourceToken& Token) { return RkNextToken(*this, Token, kTokenClasses); }

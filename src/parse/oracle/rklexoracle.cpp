@@ -167,10 +167,7 @@ const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), IDENT, OPERAT
 }  // namespace
 
 int TRkLexerOracle::NextToken(TSourceToken& Token) {
-    const int code = yylex();
-    const int result = RkClassifyToken(Token, code, yytext, QuestionMarkIdent, kTokenClasses);
-    if (code == oracletok::MARKED_COMMENT) Token.TokenCode = oracletok::BLOCK_COMMENT;
-    Token.Line = yylineno;
-    Token.Column = yycolno;
+    const int result = RkNextToken(*this, Token, kTokenClasses);
+    if (Token.TokenCode == oracletok::MARKED_COMMENT) Token.TokenCode = oracletok::BLOCK_COMMENT;
     return result;
 }

@@ -145,10 +145,7 @@ TRk_CreateTableStmt* TRkParserOracleSql::NewCreateTable(TRk_DummyNode* Kind, TRk
 }
 
 TRk_DummyNode* TRkParserOracleSql::Attr(int32_t Code, TSourceToken* T1, TSourceToken* T2, TSourceToken* T3) {
-    auto* h = Holder();
-    h->Int1 = Code;
-    h->Tok1 = T1;
-    h->Tok2 = T2;
+    TRk_DummyNode* h = KindNode(Code, T1, T2);
     h->Tok3 = T3;
     return h;
 }

@@ -17,6 +17,14 @@ constexpr size_t kLoweredMax = 32;
 
 inline bool IsSign(char c) { return c == '+' || c == '-'; }
 
+inline bool IsArithChar(char c) { return c == '*' || c == '+' || c == '-' || c == '/' || c == '='; }
+
+// A character that, after "@" or "@@", makes a variable name of them.
+inline bool IsNameLetter(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == '_' || u >= 128;
+}
+
 
 }  // namespace
 
@@ -209,6 +217,8 @@ TRkRunMatch TRkRunScanner::At(int32_t i) {
     // p counts the characters kept: up to a comment opener, if any, so
     // that the opener starts the next match; at least one.
     int32_t op = NextOpener(i);
+    // ... and up to the "@"s of a variable written right after the run.
+    if (Rules.VariableAfterRun && VariableStart() > i) op = std::min(op, VariableStart());
     int32_t p = op < n ? op - i : m;
     if (p < 1) p = 1;
     // Trailing signs belong to what follows, unless an operator
@@ -221,13 +231,11 @@ TRkRunMatch TRkRunScanner::At(int32_t i) {
     const int32_t ch = static_cast<unsigned char>(c0);
     // A character token keeps that one character as its text.
     if (p == 1 && (TRkLiteralText::IsDelimiterChar(c0) || c0 == '@')) return {1, ch, 1};
-    if (p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') && c1 == ':')
-        return {1, ch, 1};
-    if (Rules.SignBeforeAt && p == 2 && (c0 == '*' || c0 == '+' || c0 == '-' || c0 == '/' || c0 == '=') &&
-        c1 == '@')
+    if (p == 2 && IsArithChar(c0) && c1 == ':') return {1, ch, 1};
+    if (Rules.SignBeforeAt && (p == 2 || (Rules.SignBeforeAtRun && p > 2)) && IsArithChar(c0) && c1 == '@')
         return {1, ch, 1};   // «=@p»: the sign, then the "@" name
     if (p == 2 && c0 == '.' && c1 == '*') return {1, ch, 1};
-    if (p >= 2 && c0 == '@') return {1, ch, 1};
+    if (Rules.AtStartsChar && p >= 2 && c0 == '@') return {1, ch, 1};
     return {p, Rules.Operator, p};
 }
 
@@ -247,6 +255,15 @@ int32_t TRkRunScanner::NextOperatorChar(int32_t i) {
     while (j < n && !TRkLiteralText::IsOperatorChar(T[static_cast<size_t>(j)])) ++j;
     opChar_ = j;
     return j;
+}
+
+int32_t TRkRunScanner::VariableStart() {
+    if (variable_ < 0) {
+        int32_t k = n;
+        while (k > 0 && T[static_cast<size_t>(k) - 1] == '@') --k;
+        variable_ = k < n && k > 0 && IsNameLetter(After) ? k : n;
+    }
+    return variable_;
 }
 
 int32_t TRkRunScanner::SignRunStart(int32_t j) {
@@ -349,9 +366,16 @@ void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules
     // yytext holds the run until the first step below replaces it.
     const std::string_view T = std::string_view(yytext).substr(0, static_cast<size_t>(yyleng));
     const int32_t n = static_cast<int32_t>(T.size());
-    if (Rule == Rules.OperatorRunRule && yysstate != Rules.CommentState) {
+    char after = '\0';
+    if (Rules.VariableAfterRun) {
+        after = GetChar();
+        UngetChar(after);
+    }
+    int32_t state = yysstate;
+    if (Rules.CommentOrNormal && state != Rules.CommentState) state = Rules.NormalState;
+    if (Rule == Rules.OperatorRunRule && state != Rules.CommentState) {
         // The usual case: the rule keeps the whole run, nothing to plan.
-        TRkRunMatch r = TRkRunScanner(T, Rules).At(0);
+        TRkRunMatch r = TRkRunScanner(T, Rules, after).At(0);
         if (r.Consume == n) {
             yytext.resize(static_cast<size_t>(r.TextLength));
             yyreturn(r.Code);
@@ -359,11 +383,11 @@ void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules
         }
     }
     std::vector<TRunStep> steps;
-    int32_t state = yysstate, depth = CommentDepth;
+    int32_t depth = CommentDepth;
     int32_t i = 0, stepStart = 0;
     bool stepClear = false;
     std::string stepAppend;
-    TRkRunScanner run(T, Rules);
+    TRkRunScanner run(T, Rules, after);
     bool ownBuffer = false;     // the comment being collected began inside the run
     std::string litAppend;      // added to the real literal buffer (ownBuffer false)
     std::string simBuffer;      // the comment begun inside the run
@@ -428,7 +452,7 @@ void TRkSqlLexer::PlanOperatorRun(int32_t Rule, const TRkOperatorRunRules& Rules
         }
         if (i > 0) {   // the matched rule itself always runs at 0
             if (S.size() == 1 || S.starts_with("--")) break;
-            if (S.find_first_not_of("#$") == std::string_view::npos) break;
+            if (S.find_first_not_of(Rules.NameRunChars) == std::string_view::npos) break;
             if (S.starts_with("/*")) {
                 openComment();
                 continue;

@@ -113,6 +113,11 @@ struct TRkOperatorRunRules {
     int32_t BlockComment = 0;
     int32_t Operator = 0;
     bool SignBeforeAt = false;      // «=@p» is the sign, then the "@" name
+    bool SignBeforeAtRun = false;   // also before two "@"s and more («=@@p»)
+    bool AtStartsChar = true;       // an "@" that starts a longer run is a token of its own
+    bool VariableAfterRun = false;  // a run ends before the "@"s of a variable name written right after it
+    bool CommentOrNormal = false;   // a plan starts in NormalState unless in CommentState
+    const char* NameRunChars = "#$";   // a rest of only these is left to the name rules
 };
 
 // The rule actions the SQL scanners share.  A dialect maps each of its
@@ -197,8 +202,9 @@ struct TRkRunMatch {
 // takes amortized constant time, so a whole run is decided in linear time.
 class TRkRunScanner {
 public:
-    TRkRunScanner(std::string_view t, const TRkOperatorRunRules& rules)
-        : T(t), n(static_cast<int32_t>(t.size())), Rules(rules) {}
+    // After is the input character that follows the run.
+    TRkRunScanner(std::string_view t, const TRkOperatorRunRules& rules, char after = '\0')
+        : T(t), n(static_cast<int32_t>(t.size())), After(after), Rules(rules) {}
 
     TRkRunMatch At(int32_t i);
 
@@ -208,9 +214,14 @@ private:
     int32_t NextOperatorChar(int32_t i);
     // Start of the run of signs that ends at j.
     int32_t SignRunStart(int32_t j);
+    // Where the run's trailing "@"s begin when they start a variable name
+    // with the character after the run (n when they do not).
+    int32_t VariableStart();
 
     std::string_view T;
     int32_t n = 0;
+    char After = '\0';
+    int32_t variable_ = -1;
     int32_t opener_ = -1;
     int32_t opChar_ = -1;
     int32_t signEnd_ = -1;

@@ -29,14 +29,6 @@ namespace {
 constexpr size_t kLongestKeyword = std::max({MSSQL_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
 constexpr int32_t kLongestName = 255;    // quoted and bracketed names are cut here
 
-inline bool IsSign(char c) { return c == '+' || c == '-'; }
-
-// A character that, after "@" or "@@", makes a variable name of them.
-inline bool IsNameLetter(char c) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || u == '_' || u >= 128;
-}
-
 }  // namespace
 
 int32_t MssqlKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_t& Code) {
@@ -59,187 +51,6 @@ bool LookupMssqlSystemVariable(std::string_view Text, int32_t& Code) {
 }
 
 // ---------------------------------------------------------------- operator runs
-
-namespace {
-
-// The token that the operator-run rule makes of each suffix T[i..] of one
-// run of operator characters (outside comments), for non-decreasing i.  The
-// searches move forward only, so a whole run costs linear time.  After is
-// the input character that follows the run.
-class TRunSplitter {
-public:
-    TRunSplitter(std::string_view t, char after) : T(t), n(static_cast<int32_t>(t.size())), After(after) {}
-
-    // Characters the token keeps (its text) and its code.
-    std::pair<int32_t, int32_t> At(int32_t i) {
-        // The run ends before a comment opener and before the "@" or "@@"
-        // of a variable written right after it, keeping at least one
-        // character.
-        const int32_t variable = VariableStart() > i ? VariableStart() : n;
-        int32_t p = std::max(1, std::min(NextOpener(i), variable) - i);
-        // Trailing signs belong to what follows, unless an operator
-        // character comes before them.
-        if (p > 1 && IsSign(Ch(i + p - 1)) && NextOperatorChar(i) - i + 2 > p)
-            p = std::max(1, SignRunStart(i + p - 1) - i);
-        const char c0 = Ch(i);
-        const char c1 = p > 1 ? Ch(i + 1) : '\0';
-        const int32_t code = static_cast<unsigned char>(c0);
-        const bool arith = std::string_view("*+-/=").find(c0) != std::string_view::npos;
-        if (p == 1 && (TRkLiteralText::IsDelimiterChar(c0) || c0 == '@')) return {1, code};
-        if (p == 2 && arith && c1 == ':') return {1, code};
-        if (p >= 2 && arith && c1 == '@') return {1, code};
-        if (p == 2 && c0 == '.' && c1 == '*') return {1, code};
-        return {p, mssqltok::OPERATOR};
-    }
-
-private:
-    char Ch(int32_t k) const { return T[static_cast<size_t>(k)]; }
-    int32_t NextOpener(int32_t i) {
-        if (opener_ >= i) return opener_;
-        int32_t j = std::max(i, opener_ + 1);
-        while (j + 1 < n && !((Ch(j) == '/' && Ch(j + 1) == '*') || (Ch(j) == '-' && Ch(j + 1) == '-'))) ++j;
-        opener_ = j + 1 < n ? j : n;
-        return opener_;
-    }
-    // Where the run's trailing "@"s begin when they start a variable name
-    // with the character after the run (n when they do not).
-    int32_t VariableStart() {
-        if (variable_ < 0) {
-            int32_t k = n;
-            while (k > 0 && Ch(k - 1) == '@') --k;
-            variable_ = k < n && k > 0 && IsNameLetter(After) ? k : n;
-        }
-        return variable_;
-    }
-    int32_t NextOperatorChar(int32_t i) {
-        if (opChar_ >= i) return opChar_;
-        int32_t j = std::max(i, opChar_ + 1);
-        while (j < n && !TRkLiteralText::IsOperatorChar(Ch(j))) ++j;
-        opChar_ = j;
-        return j;
-    }
-    int32_t SignRunStart(int32_t j) {
-        if (j != signEnd_) {
-            int32_t k = j;
-            while (k > 0 && IsSign(Ch(k - 1))) --k;
-            signEnd_ = j;
-            signStart_ = k;
-        }
-        return signStart_;
-    }
-
-    std::string_view T;
-    int32_t n = 0;
-    char After = '\0';
-    int32_t opener_ = -1;
-    int32_t variable_ = -1;
-    int32_t opChar_ = -1;
-    int32_t signEnd_ = -1;
-    int32_t signStart_ = 0;
-};
-
-}  // namespace
-
-// A rule matched a whole run of operator characters: the operator run
-// itself, a comment opener outside a comment, or an opener, closer or
-// single character inside one.  Taken one match at a time, most of the run
-// would be given back and scanned again, which is quadratic on a long run.
-// Instead every match inside the run is decided here in one pass: inside a
-// comment "/*" nests, "*/" closes (also where operator characters follow)
-// and anything else is comment text; outside, "/*" opens a comment and each
-// suffix goes to the operator-run rule.  Where what follows the run could
-// change the outcome (one character left, "--", a name of '#', '$' and
-// '@'), planning stops and the tables take over again.
-void TRkLexerMssql::PlanOperatorRun(int32_t Rule) {
-    using namespace mssqltok;
-    const std::string T = yytext.substr(0, static_cast<size_t>(yyleng));
-    const int32_t n = static_cast<int32_t>(T.size());
-    const char after = GetChar();
-    UngetChar(after);
-    TRunSplitter split(T, after);
-
-    std::vector<TRunStep> steps;
-    int32_t state = yysstate == ST_COMMENT ? ST_COMMENT : ST_NORMAL;
-    int32_t depth = CommentDepth;
-    int32_t i = 0, stepStart = 0;
-    bool stepClear = false;
-    std::string stepAppend;
-    bool ownBuffer = false;     // the comment being collected began inside the run
-    std::string litAppend;      // added to the real literal buffer (ownBuffer false)
-    std::string simBuffer;      // the comment begun inside the run
-    auto add = [&](std::string_view a) {
-        stepAppend += a;
-        (ownBuffer ? simBuffer : litAppend) += a;
-    };
-    auto emit = [&](int32_t code, std::string text) {
-        TRunStep st;
-        st.Length = i - stepStart;
-        st.Code = code;
-        st.Text = std::move(text);
-        st.State = state;
-        st.Depth = depth;
-        st.Clear = stepClear;
-        st.Append = std::move(stepAppend);
-        steps.push_back(std::move(st));
-        stepStart = i;
-        stepClear = false;
-        stepAppend.clear();
-    };
-    if (state == ST_NORMAL && Rule == R_OPERATOR_RUN) {
-        // The usual case: the rule keeps the whole run, nothing to plan.
-        auto [len, code] = split.At(0);
-        if (len == n) {
-            RunPlan.clear();
-            yyreturn(code);
-            return;
-        }
-    }
-    while (i < n) {
-        std::string_view S(T.data() + i, static_cast<size_t>(n - i));
-        if (state == ST_COMMENT) {
-            if (S.starts_with("*/")) {
-                add("*/");
-                i += 2;
-                if (depth > 0) {
-                    --depth;
-                    continue;
-                }
-                state = ST_NORMAL;
-                emit(BLOCK_COMMENT, ownBuffer ? simBuffer : BufferText() + litAppend);
-                continue;
-            }
-            if (S.starts_with("/*")) {
-                ++depth;
-                add("/*");
-                i += 2;
-                continue;
-            }
-            add(S.substr(0, 1));
-            ++i;
-            continue;
-        }
-        if (S.starts_with("/*")) {
-            state = ST_COMMENT;
-            depth = 0;
-            stepClear = true;
-            stepAppend.clear();
-            ownBuffer = true;
-            simBuffer.clear();
-            add("/*");
-            i += 2;
-            continue;
-        }
-        if (i > 0 && (S.size() == 1 || S.starts_with("--") || S.find_first_not_of("#$@") == std::string_view::npos))
-            break;
-        auto [len, code] = split.At(i);
-        i += len;
-        emit(code, std::string(S.substr(0, static_cast<size_t>(len))));
-    }
-    if (i > stepStart || stepClear || !stepAppend.empty()) emit(0, std::string());
-
-    // The first step is this match; the others wait for the next calls.
-    StartRunPlan(steps, T);
-}
 
 void TRkLexerMssql::ApplyStep(TRunStep& Step) {
     if (Step.Clear) {
@@ -343,9 +154,13 @@ namespace {
 
 using A = TRkLexAction;
 
+// Inside a comment "/*" nests, and "*/" closes also where operator
+// characters follow; an operator run ends before the "@" or "@@" of a
+// variable written right after it (so «a<@b» is "<" and @b), and a sign
+// goes alone before "@"s.
 const TRkSqlLexCodes kCodes{
     {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mssqltok::BLOCK_COMMENT,
-     mssqltok::OPERATOR, true},
+     mssqltok::OPERATOR, true, true, false, true, true, "#$@"},
     ST_STRING,
     1u << ST_COMMENT | 1u << ST_QNAME | 1u << ST_STRING | 1u << ST_BRNAME,
     mssqltok::IDENT,
@@ -381,7 +196,7 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
         case R_COMMENT_CLOSE:
         case R_COMMENT_NESTED_OPEN:
         case R_COMMENT_OPCHAR:
-            PlanOperatorRun(Rule);
+            PlanOperatorRun(Rule, kCodes.Runs);
             break;
         case R_COMMENT_OPEN:
             if (cond == ST_STRING) {   // string text; the last character comes again
@@ -390,7 +205,7 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
             } else if (InName()) {
                 ForeignInName(Rule);
             } else {
-                PlanOperatorRun(Rule);
+                PlanOperatorRun(Rule, kCodes.Runs);
             }
             break;
         case R_COMMENT_TEXT:
@@ -492,7 +307,7 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
             break;
         case R_OPERATOR_RUN:
             if (literal && cond != ST_COMMENT) Append(yyleng);
-            else PlanOperatorRun(Rule);
+            else PlanOperatorRun(Rule, kCodes.Runs);
             break;
         default:
             // The rules below never beat a literal's own rules; should one

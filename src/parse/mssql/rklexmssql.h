@@ -54,7 +54,6 @@ private:
     void Append(int32_t N);
     void MarkLiteralEnd();
     void AppendPiece();
-    void PlanOperatorRun(int32_t Rule);
     void ApplyStep(TRunStep& Step) override;
     bool InName() const;
     void ForeignInName(int32_t Rule);

@@ -254,6 +254,39 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// A text that most nodes never set: a pointer until it is written, instead of
+// a whole empty string in every node.  Reads like the string.
+class TRkLazyText {
+public:
+    bool empty() const { return !FText || FText->empty(); }
+    std::size_t size() const { return FText ? FText->size() : 0; }
+    void clear() {
+        if (FText) FText->clear();
+    }
+    const std::string& str() const { return FText ? *FText : EmptyText(); }
+    operator const std::string&() const { return str(); }
+    operator std::string_view() const { return str(); }
+
+    TRkLazyText& operator=(std::string_view S) {
+        if (FText || !S.empty()) Text().assign(S);
+        return *this;
+    }
+    TRkLazyText& operator+=(std::string_view S) {
+        if (!S.empty()) Text().append(S);
+        return *this;
+    }
+    friend bool operator==(const TRkLazyText& A, std::string_view B) { return std::string_view(A.str()) == B; }
+
+private:
+    std::string& Text() {
+        if (!FText) FText = std::make_unique<std::string>();
+        return *FText;
+    }
+    static const std::string& EmptyText();
+    std::unique_ptr<std::string> FText;
+};
+
+// ---------------------------------------------------------------------------
 // Base of every syntax-tree node and of every statement.
 //
 // Construction is two-phase: create nodes with CreateNodeOfClass<T>(...),
@@ -274,8 +307,8 @@ public:
     std::unique_ptr<TCustomPP> PP;
     TSourceToken* SeparatorToken = nullptr;
     TRk_Node* SourceNode = nullptr;
-    std::string TextOverride;
-    std::string PrettyBuffer;
+    TRkLazyText TextOverride;
+    TRkLazyText PrettyBuffer;
     TRkEmbedded<TSourceTokenList> TokenList{false};  // own tokens, non-owning list
 
     TRk_Node();

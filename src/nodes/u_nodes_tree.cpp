@@ -10,6 +10,11 @@
 // ---------------------------------------------------------------------------
 // TRk_Node
 
+const std::string& TRkLazyText::EmptyText() {
+    static const std::string Empty;
+    return Empty;
+}
+
 TRk_Node::TRk_Node() = default;
 
 TRk_Node::~TRk_Node() = default;

@@ -34,7 +34,7 @@ int TRkCustomParser::Prologue() {
                                t->TokenCode == tcBlockComment || t->TokenCode == tcLineComment;
         Significant += !skippable;
     }
-    // Trees take about 250 bytes per significant token of their statement:
+    // Trees take about 200 bytes per significant token of their statement:
     // then most trees fit the first block or two.
     FArena.SetBlockHint(Significant * kArenaBytesPerToken);
     return Significant > 0 ? 0 : -1;

@@ -171,7 +171,7 @@ private:
     // A statement's parser makes one end token; a parser reused over many
     // lists makes many, and then looks them up in the set.
     static constexpr size_t kEndTokensScanned = 8;
-    static constexpr size_t kArenaBytesPerToken = 256;
+    static constexpr size_t kArenaBytesPerToken = 192;
     std::vector<std::unique_ptr<TSourceToken>> FEndTokens;
     std::unordered_set<const TSourceToken*> FEndTokenSet;   // the same tokens, once there are many
     bool IsEndToken(const TSourceToken* T) const;

@@ -7,27 +7,17 @@
 #include <sstream>
 #include <string>
 
+#include "frontend/marlsqlparser.h"
 #include "nodes/u_nodes.h"
 #include "parse/oracle/rklexoracle.h"
 #include "parse/oracle/rkyaccoracleplsql.h"
 
 namespace {
 
+// The script's tokens, as the front end scans them.
 std::unique_ptr<TSourceTokenList> Scan(const std::string& Text) {
     auto list = std::make_unique<TSourceTokenList>(true);
-    std::istringstream in(Text);
-    std::ostringstream echo;
-    TRkLexerOracle lx;
-    lx.InputStream = &in;
-    lx.OutputStream = &echo;
-    lx.yyclear();
-    for (;;) {
-        auto tok = std::make_unique<TSourceToken>();
-        if (lx.NextToken(*tok) == 0) break;
-        tok->OwnerList = list.get();
-        tok->PosInList = list->Count();
-        list->Add(std::move(tok));
-    }
+    TokenizeString(1, Text, *list);
     return list;
 }
 

@@ -217,7 +217,9 @@ std::string TRkPlsql_TriggerPP::GetPrettyText() {
         X += " " + Ind(P(w->Sub1), L(X) + 1) + " " + Fmt(w->Tok3);
         R += CRLF + "    " + X;
     }
-    if (t->Body) R += CRLF + "    " + Ind(P(t->Body), 4);
-    if (t->CallStatement) R += CRLF + "    " + Ind(P(t->CallStatement), 4);
+    if (t->Body) R += CRLF + IndentBlock(P(t->Body), 4);
+    // The CALL statement is kept as written: without the line break that
+    // ended it, which left a line of indent blanks before the terminator.
+    if (t->CallStatement) R += CRLF + IndentBlock(TrimChar(P(t->CallStatement), ' '), 4);
     return R + Term(t);
 }

@@ -266,9 +266,10 @@ TEST_F(PlsqlScript, ProceduresFunctionsPackagesAndTriggers) {
              "when (new.a > 0)\nbegin\n  :new.b := sysdate;\nend;",
          "CREATE OR REPLACE TRIGGER trg\r\n    BEFORE UPDATE OF a,b OR DELETE ON t\r\n    FOR EACH ROW\r\n"
          "    WHEN ( new.a > 0 )\r\n    BEGIN\r\n      :new.b := SYSDATE;\r\n    END;"},
-        // The schema form is written as scanned, without blanks.
-        {"", "create trigger d after create or drop on scott.schema call p",
-         "CREATE TRIGGER d\r\n    AFTER CREATE OR DROP ON scott.schema\r\n    call p\r\n    "},
+        // The schema form is written as scanned, without blanks; the CALL
+        // statement as written, with no line of indent blanks after it.
+        {"", "create trigger d after create or drop on scott.schema call p\n/\n",
+         "CREATE TRIGGER d\r\n    AFTER CREATE OR DROP ON scott.schema\r\n    call p"},
         // The second timing word keeps the case it was written in.
         {"", "create trigger v instead of insert on vw begin null; end;",
          "CREATE TRIGGER v\r\n    INSTEAD of INSERT ON vw\r\n    BEGIN\r\n      NULL;\r\n    END;"},

@@ -182,7 +182,7 @@ std::string EventText(TRk_DummyNode* Ev) {
             A += " " + Fmt(Ev->Tok2) + " " + Fmt(Ev->Tok3) + " " + Fmt(Ev->Tok4) + " " + Fmt(Ev->Tok5);
         A += " " + P(Ev->Sub1);
         if (auto* row = dynamic_cast<TRk_DummyNode*>(Ev->Sub3))
-            A += CRLF + "    " + Fmt(row->Tok1) + " " + Fmt(row->Tok2) + " " + Fmt(row->Tok3);
+            A += CRLF + IndentBlock(Fmt(row->Tok1) + " " + Fmt(row->Tok2) + " " + Fmt(row->Tok3), 4);
     } else if (Ev->Int1 == 2 || Ev->Int1 == 3) {
         A += " " + Fmt(Ev->Tok1) + " " + Fmt(Ev->Tok2);
         // ON schema "." SCHEMA
@@ -209,13 +209,15 @@ std::string TRkPlsql_TriggerPP::GetPrettyText() {
     if (auto* timing = dynamic_cast<TRk_DummyNode*>(t->Timing)) {
         std::string X = Fmt(timing->Tok1);
         if (timing->Tok2) X += " " + timing->Tok2->Text;
-        R += CRLF + "    " + X;
+        R += CRLF + IndentBlock(X, 4);
     }
     R += " " + TrimBlanks(EventText(dynamic_cast<TRk_DummyNode*>(t->Event)));
     if (TRk_DummyNode* w = t->WhenClause) {
         std::string X = Fmt(w->Tok1) + " " + Fmt(w->Tok2);
         X += " " + Ind(P(w->Sub1), L(X) + 1) + " " + Fmt(w->Tok3);
-        R += CRLF + "    " + X;
+        // The head lines stand four columns in: so do a long condition's
+        // later lines, which are laid out from the start of X.
+        R += CRLF + IndentBlock(X, 4);
     }
     if (t->Body) R += CRLF + IndentBlock(P(t->Body), 4);
     // The CALL statement is kept as written: without the line break that

@@ -266,6 +266,12 @@ TEST_F(PlsqlScript, ProceduresFunctionsPackagesAndTriggers) {
              "when (new.a > 0)\nbegin\n  :new.b := sysdate;\nend;",
          "CREATE OR REPLACE TRIGGER trg\r\n    BEFORE UPDATE OF a,b OR DELETE ON t\r\n    FOR EACH ROW\r\n"
          "    WHEN ( new.a > 0 )\r\n    BEGIN\r\n      :new.b := SYSDATE;\r\n    END;"},
+        // A long WHEN condition's later lines align under its first.
+        {"", "create trigger trg before update on t for each row when (new.a > 0 and new.b < 1) begin null; end;",
+         "CREATE TRIGGER trg\r\n    BEFORE UPDATE ON t\r\n    FOR EACH ROW\r\n    WHEN ( new.a > 0\r\n"
+         "           AND new.b < 1 )\r\n    BEGIN\r\n      NULL;\r\n    END;"},
+        {"UseTab=1", "create trigger d before delete on emp call p\n/\n",
+         "CREATE TRIGGER d\r\n\t\tBEFORE DELETE ON emp\r\n\t\tcall p"},
         // The schema form is written as scanned, without blanks; the CALL
         // statement as written, with no line of indent blanks after it.
         {"", "create trigger d after create or drop on scott.schema call p\n/\n",

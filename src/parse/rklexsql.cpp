@@ -575,18 +575,7 @@ void TRkSqlLexer::SharedRuleAction(int32_t RuleNo, TRkLexRule Rule, const TRkSql
             yystart(Codes.StringState);
             ClearBuffer();
             AppendText(yytext, yyleng);
-            // quote, backslash, quote is a whole string
-            const char c = GetChar();
-            if (c != '\\') {
-                UngetChar(c);
-                break;
-            }
-            const char c2 = GetChar();
-            if (c2 != '\'') {
-                UngetChar(c2);
-                UngetChar(c);
-                break;
-            }
+            if (!TakeBackslashQuote()) break;
             yystart(runs.NormalState);
             AppendText("\\'", 2);
             yytext = BufferText();
@@ -609,4 +598,19 @@ void TRkSqlLexer::SharedRuleAction(int32_t RuleNo, TRkLexRule Rule, const TRkSql
             RkSqlRuleAction(*this, *this, Rule, Codes);
             break;
     }
+}
+
+bool TRkSqlLexer::TakeBackslashQuote() {
+    const char c = GetChar();
+    if (c != '\\') {
+        UngetChar(c);
+        return false;
+    }
+    const char c2 = GetChar();
+    if (c2 != '\'') {
+        UngetChar(c2);
+        UngetChar(c);
+        return false;
+    }
+    return true;
 }

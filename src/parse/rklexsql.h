@@ -238,6 +238,11 @@ public:
     int32_t CommentDepth = 0;       // open nested comments beyond the outermost
 
 protected:
+    // After an opening quote: consumes a following backslash and quote and
+    // says so (quote, backslash, quote is a whole string); otherwise reads
+    // nothing.
+    bool TakeBackslashQuote();
+
     // One planned match inside an operator run and what it leaves behind.
     struct TRunStep {
         int32_t Length = 0;         // characters consumed

@@ -236,18 +236,7 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
             }
             OpenLiteral(ST_STRING, STRING_LIT);
             Append(1);
-            // quote, backslash, quote is a whole string
-            const char c = GetChar();
-            if (c != '\\') {
-                UngetChar(c);
-                break;
-            }
-            const char c2 = GetChar();
-            if (c2 != '\'') {
-                UngetChar(c2);
-                UngetChar(c);
-                break;
-            }
+            if (!TakeBackslashQuote()) break;
             AppendText("\\'", 2);
             MarkLiteralEnd();
             CloseLiteral(STRING_LIT);

@@ -265,29 +265,8 @@ private:
 
 template <class Derived, class YYSType>
 std::string TRkSqlDriver<Derived, YYSType>::ExpectedTokens(int State) {
-    const TRkYaccTables& t = Derived::Tables();
-    std::vector<std::string> names;
-    int nameable = 0;
-    int16_t act = 0;
-    if (yyact(State, ';', act) && act < 0) {
-        names.emplace_back(";");
-        ++nameable;
-    }
-    if (State >= 0 && State < t.yynstates) {
-        std::string name;
-        for (int pass = 0; pass < 2; ++pass)
-            for (int i = t.yyal[State]; i <= t.yyah[State]; ++i) {
-                const int sym = t.yya[i].sym;
-                if (!(pass == 0 ? Derived::TokenName(sym, name) : Derived::KeywordName(sym, name))) continue;
-                ++nameable;
-                if (static_cast<int>(names.size()) < MaxExpectedNames) names.push_back(name);
-            }
-    }
-    if (names.empty()) return "Unknown";
-    std::string s;
-    for (const std::string& n : names) s += UpperCase(n) + " ";
-    if (nameable > static_cast<int>(names.size())) s += "...";
-    return s;
+    return RkExpectedTokenText(Derived::Tables(), State, static_cast<size_t>(MaxExpectedNames), true,
+                               &Derived::TokenName, &Derived::KeywordName);
 }
 
 template <class Derived, class YYSType>

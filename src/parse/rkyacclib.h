@@ -182,6 +182,40 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// The expected-token text of a syntax error in State: ";" first when the
+// state reduces on it, then the state's terminals that have a token name,
+// then those that have a keyword name, at most MaxNames, each in upper case
+// and followed by a blank; "..." after them when MarkMore and some were
+// left out; "Unknown" when none has a name.  TokenName and KeywordName are
+// (int Symbol, std::string& Name) -> bool.
+template <class TokenNameFn, class KeywordNameFn>
+std::string RkExpectedTokenText(const TRkYaccTables& T, int State, size_t MaxNames, bool MarkMore,
+                                TokenNameFn&& TokenName, KeywordNameFn&& KeywordName) {
+    std::vector<std::string> names;
+    int act = 0;
+    if (TRkCustomParser::yyact(T, State, ';', act) && act < 0) names.emplace_back(";");
+    bool more = false;
+    if (State >= 0 && State < T.yynstates) {
+        std::string name;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int i = T.yyal[State]; i <= T.yyah[State]; ++i) {
+                const int sym = T.yya[i].sym;
+                if (!(pass == 0 ? TokenName(sym, name) : KeywordName(sym, name))) continue;
+                if (names.size() >= MaxNames) {
+                    more = true;
+                    continue;
+                }
+                names.push_back(name);
+            }
+    }
+    if (names.empty()) return "Unknown";
+    std::string s;
+    for (const std::string& n : names) s += UpperCase(n) + " ";
+    if (MarkMore && more) s += "...";
+    return s;
+}
+
+// ---------------------------------------------------------------------------
 // The driver loop over generated tables.  YYSType is the dialect's value
 // record; the generated yyaction reads yyv[yysp - len + k] and writes yyval.
 // A dialect supplies yyaction, how a token goes into its record, and may
@@ -286,28 +320,9 @@ int TRkLalrParser<YYSType>::yyreduce(int R) {
 
 template <class YYSType>
 std::string TRkLalrParser<YYSType>::ExpectedTokens(int State) {
-    std::vector<std::string> names;
-    int act = 0;
-    if (yyact(*Tables, State, ';', act) && act < 0) names.push_back(";");
-    const int lo = Tables->yyal[State], hi = Tables->yyah[State];
-    bool more = false;
-    std::string name;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i = lo; i <= hi; ++i) {
-            const int sym = Tables->yya[i].sym;
-            if (!(pass == 0 ? TokenName(sym, name) : KeywordName(sym, name))) continue;
-            if (names.size() >= 20) {
-                more = true;
-                continue;
-            }
-            names.push_back(name);
-        }
-    }
-    if (names.empty()) return "Unknown";
-    std::string s;
-    for (const std::string& n : names) s += UpperCase(n) + " ";
-    if (more) s += "...";
-    return s;
+    return RkExpectedTokenText(
+        *Tables, State, 20, true, [this](int Sym, std::string& N) { return TokenName(Sym, N); },
+        [this](int Sym, std::string& N) { return KeywordName(Sym, N); });
 }
 
 template <class YYSType>

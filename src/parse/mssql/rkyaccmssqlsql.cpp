@@ -180,21 +180,9 @@ int TRkMssqlSqlDriver::Fail(const std::string& Message, const std::string& Token
 }
 
 std::string TRkMssqlSqlDriver::ExpectedTokens(int State, int /*Lookahead*/) const {
-    std::vector<std::string> names;
-    int act = 0;
-    if (yyact(State, ';', act) && act < 0) names.emplace_back(";");
-    const TRkYaccTables& t = Tables();
-    if (State >= 0 && State < t.yynstates) {
-        std::string name;
-        for (int pass = 0; pass < 2; ++pass)
-            for (int i = t.yyal[State]; i <= t.yyah[State] && names.size() < kMaxExpectedNames; ++i)
-                if (pass == 0 ? TokenName(t.yya[i].sym, name) : KeywordName(t.yya[i].sym, name))
-                    names.push_back(name);
-    }
-    if (names.empty()) return "Unknown";
-    std::string s;
-    for (const std::string& n : names) s += UpperCase(n) + " ";
-    return s;
+    return RkExpectedTokenText(
+        Tables(), State, kMaxExpectedNames, false, [this](int Sym, std::string& N) { return TokenName(Sym, N); },
+        [this](int Sym, std::string& N) { return KeywordName(Sym, N); });
 }
 
 std::string TRkMssqlSqlDriver::BalanceNotes() const {

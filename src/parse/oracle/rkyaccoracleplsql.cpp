@@ -214,21 +214,8 @@ TRk_Node* TRkParserOraclePlsql::EmbeddedStatement(std::unique_ptr<TCustomSqlStat
 }
 
 std::string TRkParserOraclePlsql::ExpectedTokens(int State) {
-    const TRkYaccTables& t = Tables();
-    std::vector<std::string> names;
-    int16_t act = 0;
-    if (yyact(State, ';', act) && act < 0) names.emplace_back(";");
-    if (State >= 0 && State < t.yynstates) {
-        std::string name;
-        for (int pass = 0; pass < 2; ++pass)
-            for (int i = t.yyal[State]; i <= t.yyah[State] && names.size() < MaxExpectedNames; ++i)
-                if (pass == 0 ? TokenName(t.yya[i].sym, name) : KeywordName(t.yya[i].sym, name))
-                    names.push_back(name);
-    }
-    if (names.empty()) return "Unknown";
-    std::string s;
-    for (const std::string& n : names) s += UpperCase(n) + " ";
-    return s;
+    return RkExpectedTokenText(Tables(), State, static_cast<size_t>(MaxExpectedNames), false, &TokenName,
+                               &KeywordName);
 }
 
 void TRkParserOraclePlsql::ReportSyntaxError(int State, int Lookahead) {

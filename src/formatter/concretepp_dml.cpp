@@ -170,7 +170,8 @@ std::string TMergeSqlStatementPP::GetPrettyText() {
         auto* u = dynamic_cast<TRk_DummyNode*>(w->Sub1);
         R = EnsureLineBreak(R) + Fmt(w->Tok1) + " " + Fmt(w->Tok2) + " " + Fmt(w->Tok3) + " " +
             Fmt(u ? u->Tok1 : nullptr) + " " + Fmt(u ? u->Tok2 : nullptr);
-        R += " " + IndentText(Pretty(s->UpdateSetFields.get()), LastLineLength(R));
+        // The list's later lines start under its first item, one past the blank.
+        R += " " + IndentText(Pretty(s->UpdateSetFields.get()), LastLineLength(R) + 1);
     }
     if (TRk_DummyNode* w = m->NotMatchedPart.get(); w && w->Tok1) {
         auto* ins = dynamic_cast<TRk_DummyNode*>(w->Sub1);

@@ -198,7 +198,7 @@ TEST_F(DmlPrinter, GoldenTexts) {
         {"", "merge into t a using s b on (a.id = b.id) when matched then update set a.x = b.x, "
              "a.y = 1 when not matched then insert (id, x) values (b.id, b.x);",
          "MERGE INTO t a\r\nUSING s b\r\nON ( a.id = b.id )\r\nWHEN MATCHED THEN UPDATE SET a.x = b.x,\r\n"
-         "                            a.y = 1\r\nWHEN NOT MATCHED THEN INSERT (id,\r\n"
+         "                             a.y = 1\r\nWHEN NOT MATCHED THEN INSERT (id,\r\n"
          "                              x)\r\n                      VALUES (b.id,\r\n                              b.x)"},
         {"", "merge into t a using (select id from s) b on (a.id = b.id) when matched then "
              "update set a.x = 1 when not matched then insert (id) values (b.id);",

@@ -2,6 +2,7 @@
 
 #include "app/common.h"
 #include "app/erdll.h"
+#include "app/main_schema.h"
 #include "formatter/rkbasetype.h"
 
 #include <QApplication>
@@ -507,7 +508,7 @@ void Tfrmmain::CreateDiagram() {
   MarkKeys(*TableList);
 
   const QDate d = Today();
-  DotText = DotDocument(DiagramTables(), DotOptions(),
+  DotText = DotDocument(DiagramTables(*TableList), DotOptions(),
                         edoutputtitle->text().toStdString(),
                         TDotDate{d.year(), d.month(), d.day()});
   Dot.Write(DotText);

@@ -134,8 +134,6 @@ class Tfrmmain : public QWidget {
   void Guarded(const std::function<void()>& Handler);
   void SetOptionsFromPage();
   TDotOptions DotOptions() const;
-  TDotTable DiagramTable(TRkTable& Table) const;
-  std::vector<TDotTable> DiagramTables();
 
   std::unique_ptr<TRkTableList, TTableListDeleter> TableList;
   std::array<std::unique_ptr<TMarlSqlParser, TParserDeleter>, 5> Parsers;

@@ -1,5 +1,7 @@
 // The wizard's side of the statement model: collecting the tables of a
 // script, marking their keys, and reading them for the diagram.
+#include "app/main_schema.h"
+
 #include "app/main.h"
 
 #include "app/common.h"
@@ -53,6 +55,120 @@ void MarkColumns(TRkTable& Table, TRk_List* Names, std::uint16_t Flag) {
 
 }  // namespace
 
+void CollectTables(TRkStatementList& Statements, TRkTableList& Tables) {
+  // CREATE INDEX and ALTER TABLE attach to the first table of their name.
+  std::unordered_map<std::string, TRkTable*> FirstByName;
+  auto Collected = [&FirstByName](TRkTable* t) -> TRkTable* {
+    if (t == nullptr) return nullptr;
+    auto it = FirstByName.find(NameKey(t->GetTableNameText()));
+    return it == FirstByName.end() ? nullptr : it->second;
+  };
+
+  for (int i = 0; i < Statements.Count(); ++i) {
+    TCustomSqlStatement* s = Statements.GetStatement(i);
+    if (s == nullptr) continue;
+    switch (s->StatementType) {
+      case sstCreateTable: {
+        auto* c = dynamic_cast<TCreateTableSqlStatement*>(s);
+        // A table variable (DECLARE @t TABLE) is parsed as a table definition
+        // but is no table of the schema.
+        if (c != nullptr && !c->IsDeclare && c->GetRootNode() != nullptr && c->TargetTable != nullptr) {
+          Tables.Add(c->TargetTable);
+          FirstByName.emplace(NameKey(c->TargetTable->GetTableNameText()), c->TargetTable);
+        }
+        break;
+      }
+      case sstCreateIndex: {
+        auto* c = dynamic_cast<TCreateIndexSqlStatement*>(s);
+        if (c == nullptr) break;
+        TRkTable* t = Collected(c->IndexTable.get());
+        if (t == nullptr) break;
+        std::string Columns;
+        for (int k = 0; c->Fields && k < c->Fields->Count(); ++k) {
+          if (k > 0) Columns += ",";
+          if (TRkField* f = c->Fields->GetField(k)) Columns += f->GetFieldNameText();
+        }
+        t->Indexes.push_back(NodeNameText(c->IndexNameNode) + "(" + Columns + ")");
+        break;
+      }
+      case sstAlterTable: {
+        auto* a = dynamic_cast<TAlterTableStatement*>(s);
+        if (a == nullptr) break;
+        TRkTable* t = Collected(a->TargetTable);
+        if (t == nullptr) break;
+        for (int k = 0; k < a->Constraints->Count(); ++k)
+          if (TRk_Node* c = a->Constraints->GetItem(k)) t->Constraints->Add(c);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+}
+
+void MarkTableKeys(TRkTableList& Tables) {
+  // Every table of a name gets the referenced-by entry, duplicates included.
+  std::unordered_map<std::string, std::vector<TRkTable*>> ByName;
+  for (int t = 0; t < Tables.Count(); ++t)
+    if (TRkTable* T = Tables.GetTable(t)) ByName[NameKey(T->GetTableNameText())].push_back(T);
+
+  for (int t = 0; t < Tables.Count(); ++t) {
+    TRkTable* T = Tables.GetTable(t);
+    if (T == nullptr) continue;
+    for (int i = 0; T->Constraints && i < T->Constraints->Count(); ++i) {
+      TRkConstraint* c = T->Constraints->GetConstraint(i);
+      if (c == nullptr) continue;
+      if (c->ConstraintType == 4) {
+        MarkColumns(*T, c->ColumnList, FlagPrimaryKey);
+      } else if (c->ConstraintType == 5) {
+        MarkColumns(*T, c->ColumnList, FlagForeignKey);
+        if (c->RefClause == nullptr || c->RefClause->RefTable == nullptr) continue;
+        auto Referenced = ByName.find(NameKey(NodeNameText(c->RefClause->RefTable)));
+        if (Referenced == ByName.end()) continue;
+        const std::string Referencing = T->GetTableNameText();
+        for (TRkTable* U : Referenced->second)
+          if (!U->IsReferencedBy(Referencing)) U->ReferencedBy.push_back(Referencing);
+      }
+    }
+    for (int k = 0; T->Columns && k < T->Columns->Count(); ++k) {
+      TRkField* f = T->Columns->GetField(k);
+      if (f == nullptr || !f->Constraints) continue;
+      for (int i = 0; i < f->Constraints->Count(); ++i) {
+        TRkConstraint* c = f->Constraints->GetConstraint(i);
+        if (c == nullptr) continue;
+        if (c->ConstraintType == 1) f->Flags |= FlagNotNull;
+        else if (c->ConstraintType == 4) f->Flags |= FlagPrimaryKey;
+        else if (c->ConstraintType == 5) f->Flags |= FlagForeignKey;
+      }
+    }
+  }
+}
+
+TDotTable DiagramTable(TRkTable& Table) {
+  TDotTable d;
+  d.Name = Table.GetTableNameText();
+  for (int k = 0; Table.Columns && k < Table.Columns->Count(); ++k) {
+    TRkField* f = Table.Columns->GetField(k);
+    if (f == nullptr) continue;
+    TDotColumn c;
+    c.Name = f->GetFieldNameText();
+    if (f->DataType != nullptr) c.TypeText = TrimBlanks(f->DataType->AsText());
+    c.Flags = f->Flags;
+    d.Columns.push_back(std::move(c));
+  }
+  d.Indexes = Table.Indexes;
+  d.ReferencedBy = Table.ReferencedBy;
+  return d;
+}
+
+std::vector<TDotTable> DiagramTables(TRkTableList& Tables) {
+  std::vector<TDotTable> Result;
+  Result.reserve(static_cast<size_t>(Tables.Count()));
+  for (int i = 0; i < Tables.Count(); ++i)
+    if (TRkTable* t = Tables.GetTable(i)) Result.push_back(DiagramTable(*t));
+  return Result;
+}
+
 void TTableListDeleter::operator()(TRkTableList* List) const {
   if (List == nullptr) return;
   List->Clear();  // it only refers to tables; the parsers' statements own them
@@ -91,55 +207,7 @@ int Tfrmmain::LoadSqlFile() {
   Parser.SetSqlfilename(Path);
   Parser.Parse();  // syntax errors only cost the statements that have them
 
-  // CREATE INDEX and ALTER TABLE attach to the first table of their name.
-  std::unordered_map<std::string, TRkTable*> FirstByName;
-  auto Collected = [&FirstByName](TRkTable* t) -> TRkTable* {
-    if (t == nullptr) return nullptr;
-    auto it = FirstByName.find(NameKey(t->GetTableNameText()));
-    return it == FirstByName.end() ? nullptr : it->second;
-  };
-
-  TRkStatementList& Statements = Parser.Statements();
-  for (int i = 0; i < Statements.Count(); ++i) {
-    TCustomSqlStatement* s = Statements.GetStatement(i);
-    if (s == nullptr) continue;
-    switch (s->StatementType) {
-      case sstCreateTable: {
-        auto* c = dynamic_cast<TCreateTableSqlStatement*>(s);
-        // A table variable (DECLARE @t TABLE) is parsed as a table definition
-        // but is no table of the schema.
-        if (c != nullptr && !c->IsDeclare && c->GetRootNode() != nullptr && c->TargetTable != nullptr) {
-          TableList->Add(c->TargetTable);
-          FirstByName.emplace(NameKey(c->TargetTable->GetTableNameText()), c->TargetTable);
-        }
-        break;
-      }
-      case sstCreateIndex: {
-        auto* c = dynamic_cast<TCreateIndexSqlStatement*>(s);
-        if (c == nullptr) break;
-        TRkTable* t = Collected(c->IndexTable.get());
-        if (t == nullptr) break;
-        std::string Columns;
-        for (int k = 0; c->Fields && k < c->Fields->Count(); ++k) {
-          if (k > 0) Columns += ",";
-          if (TRkField* f = c->Fields->GetField(k)) Columns += f->GetFieldNameText();
-        }
-        t->Indexes.push_back(NodeNameText(c->IndexNameNode) + "(" + Columns + ")");
-        break;
-      }
-      case sstAlterTable: {
-        auto* a = dynamic_cast<TAlterTableStatement*>(s);
-        if (a == nullptr) break;
-        TRkTable* t = Collected(a->TargetTable);
-        if (t == nullptr) break;
-        for (int k = 0; k < a->Constraints->Count(); ++k)
-          if (TRk_Node* c = a->Constraints->GetItem(k)) t->Constraints->Add(c);
-        break;
-      }
-      default:
-        break;
-    }
-  }
+  CollectTables(Parser.Statements(), *TableList);
 
   int Result = -1;
   if (TableList->Count() == 0) {
@@ -161,76 +229,12 @@ int Tfrmmain::LoadSqlFile() {
   return Result;
 }
 
-void Tfrmmain::MarkKeys(TRkTableList& Tables) {
-  // Every table of a name gets the referenced-by entry, duplicates included.
-  std::unordered_map<std::string, std::vector<TRkTable*>> ByName;
-  for (int t = 0; t < Tables.Count(); ++t)
-    if (TRkTable* T = Tables.GetTable(t)) ByName[NameKey(T->GetTableNameText())].push_back(T);
-
-  for (int t = 0; t < Tables.Count(); ++t) {
-    TRkTable* T = Tables.GetTable(t);
-    if (T == nullptr) continue;
-    for (int i = 0; T->Constraints && i < T->Constraints->Count(); ++i) {
-      TRkConstraint* c = T->Constraints->GetConstraint(i);
-      if (c == nullptr) continue;
-      if (c->ConstraintType == 4) {
-        MarkColumns(*T, c->ColumnList, FlagPrimaryKey);
-      } else if (c->ConstraintType == 5) {
-        MarkColumns(*T, c->ColumnList, FlagForeignKey);
-        if (c->RefClause == nullptr || c->RefClause->RefTable == nullptr) continue;
-        auto Referenced = ByName.find(NameKey(NodeNameText(c->RefClause->RefTable)));
-        if (Referenced == ByName.end()) continue;
-        const std::string Referencing = T->GetTableNameText();
-        for (TRkTable* U : Referenced->second)
-          if (!U->IsReferencedBy(Referencing)) U->ReferencedBy.push_back(Referencing);
-      }
-    }
-    for (int k = 0; T->Columns && k < T->Columns->Count(); ++k) {
-      TRkField* f = T->Columns->GetField(k);
-      if (f == nullptr || !f->Constraints) continue;
-      for (int i = 0; i < f->Constraints->Count(); ++i) {
-        TRkConstraint* c = f->Constraints->GetConstraint(i);
-        if (c == nullptr) continue;
-        if (c->ConstraintType == 1) f->Flags |= FlagNotNull;
-        else if (c->ConstraintType == 4) f->Flags |= FlagPrimaryKey;
-        else if (c->ConstraintType == 5) f->Flags |= FlagForeignKey;
-      }
-    }
-  }
-}
-
-TDotTable Tfrmmain::DiagramTable(TRkTable& Table) const {
-  TDotTable d;
-  d.Name = Table.GetTableNameText();
-  for (int k = 0; Table.Columns && k < Table.Columns->Count(); ++k) {
-    TRkField* f = Table.Columns->GetField(k);
-    if (f == nullptr) continue;
-    TDotColumn c;
-    c.Name = f->GetFieldNameText();
-    if (f->DataType != nullptr) c.TypeText = TrimBlanks(f->DataType->AsText());
-    c.Flags = f->Flags;
-    d.Columns.push_back(std::move(c));
-  }
-  d.Indexes = Table.Indexes;
-  d.ReferencedBy = Table.ReferencedBy;
-  return d;
-}
-
-std::vector<TDotTable> Tfrmmain::DiagramTables() {
-  std::vector<TDotTable> Result;
-  Result.reserve(static_cast<size_t>(TableList->Count()));
-  for (int i = 0; i < TableList->Count(); ++i)
-    if (TRkTable* t = TableList->GetTable(i)) Result.push_back(DiagramTable(*t));
-  return Result;
-}
+void Tfrmmain::MarkKeys(TRkTableList& Tables) { MarkTableKeys(Tables); }
 
 std::string Tfrmmain::TableToDot(TRkTable& Table) {
   return DotTableNode(DiagramTable(Table), DotOptions());
 }
 
 std::string Tfrmmain::RelationsToDot(TRkTableList& Tables) {
-  std::vector<TDotTable> d;
-  for (int i = 0; i < Tables.Count(); ++i)
-    if (TRkTable* t = Tables.GetTable(i)) d.push_back(DiagramTable(*t));
-  return DotRelations(d);
+  return DotRelations(DiagramTables(Tables));
 }

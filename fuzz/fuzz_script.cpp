@@ -88,7 +88,9 @@ void CheckParseOutcome(TMarlSqlParser& Parser, int Result) {
     std::unordered_set<const TSourceToken*> InStatements;
     for (TCustomSqlStatement* S : Parser.Statements())
         for (TSourceToken* T : S->SourceTokens->Items()) InStatements.insert(T);
-    bool Reported = Parser.ErrorCount() == 100;
+    // SQL Server's whole-script parse skips what a syntax error spoils; the
+    // splitter of the others reports a token that starts no statement.
+    bool Reported = Parser.ErrorCount() == 100 || (Parser.Vendor() == 0 && Parser.ErrorCount() > 0);
     for (int i = 1; i <= Parser.ErrorCount(); ++i) Reported |= Parser.SyntaxErrors().Get(i).ErrorType == 2;
     if (Reported) return;
     for (TSourceToken* T : Parser.Tokens().Items())

@@ -20,7 +20,7 @@ void ReadStatements(TMarlSqlParser& Parser);
 
 // The front end's own promises: a non-negative result is the error count
 // (a vendor but SQL Server), and a significant token that ends in no
-// statement has a record saying so.
+// statement has a record saying so (for SQL Server, any record).
 void CheckParseOutcome(TMarlSqlParser& Parser, int Result);
 
 // Stops the run with a finding when Condition is false.

@@ -7,8 +7,8 @@
 # inputs gather in build-fuzz/corpus/TARGET, findings in build-fuzz/findings.
 #   scripts/fuzz.sh seeds
 # cuts samples/ and ../shared/corpus (or $ORRERY_SHARED_DIR/corpus) into
-# statements again and keeps, in
-# fuzz/seeds, those that reach code the seeds there do not.
+# statements again and adds to fuzz/seeds those that reach code that the
+# seeds there do not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 target=${1:-all}

@@ -2,6 +2,7 @@
 // through NextToken as the front end drives it.
 #include <set>
 
+#include "frontend/marlsqlparser.h"
 #include "parse/msaccess/msaccesstokens.h"
 #include "parse/msaccess/rklexmsaccess.h"
 #include "parse/mysql/sqltree_check.h"
@@ -37,7 +38,11 @@ TEST(AccessTokens, Dump) {
         {"a=:p", "262:a 61:= 271::p"}, {"a*@p +@q", "262:a 42:* 274:@p 43:+ 274:@q"}, {"`abc`", "269:` 262:abc 269:`"},
         {"ALPHANUMBERIC ALPHANUMERIC", "277:ALPHANUMBERIC 262:ALPHANUMERIC"},
         {"selectx SELECT select SeLeCt", "262:selectx 366:SELECT 366:select 366:SeLeCt"},
-        {"'It''s' 'a\\'b'", "266:'It''s' 266:'a\\' 262:b"}, {"\"a\"\"b\"", "262:\"a\"b\""},
+        // A backslash is an ordinary character: the quote after it closes
+        // the string, and the last quote stays open to the end (an error
+        // token).
+        {"'It''s' 'a\\'b'", "266:'It''s' 266:'a\\' 262:b 256:'\n"}, {"'C:\\dir\\' x", "266:'C:\\dir\\' 262:x"},
+        {"\"a\"\"b\"", "262:\"a\"b\""},
         {"/* a /* b */ c */+1", "257:/* a /* b */ c */ 43:+ 267:1"}, {"x--y", "262:x 258:--y"},
         {"=-5 !- <> != <=", "61:= 45:- 267:5 269:!- 269:<> 269:!= 269:<="},
         {"1..10 .5 1e5", "267:1 273:.. 267:10 265:.5 265:1e5"},
@@ -63,8 +68,27 @@ TEST(AccessScanner, NamesTypesLineBreaksAndLength) {
 
 TEST(AccessScanner, NulByteDoesNotEndTheInput) { EXPECT_EQ(Dump(std::string("a\0 b", 4)), "262:a 262:b"); }
 
-TEST(AccessScanner, UnterminatedLiteralGivesNoToken) {
-    for (const char* open : {"a 'open", "a [open", "a /* open"}) EXPECT_EQ(Dump(open), "262:a") << open;
+TEST(AccessScanner, LiteralOpenAtTheEndIsOneErrorToken) {
+    for (const char* open : {"a 'open", "a [open", "a \"open", "a /* open"})
+        EXPECT_EQ(Dump(open), std::string("262:a 256:") + (open + 2) + "\n") << open;
+}
+
+// Through the front end: the quote that a backslash does not escape leaves
+// the rest of the script in an open string, which is reported where it
+// stands instead of swallowing the CREATE TABLE without a word.
+TEST(AccessScanner, UnbalancedQuoteIsReported) {
+    TMarlSqlParser P(3);
+    P.SetSqlTextString("select 'a\\'b' from t;\ncreate table x (a int);\n");
+    P.Parse();
+    ASSERT_EQ(P.ErrorCount(), 1);
+    EXPECT_EQ(P.SyntaxErrors().Get(1).TokenText.rfind("' from t;", 0), 0u) << P.SyntaxErrors().Get(1).TokenText;
+    EXPECT_NE(P.SyntaxErrors().Get(1).TokenText.find("create table x"), std::string::npos);
+    // A string of backslashes that closes stays one string.
+    TMarlSqlParser Q(3);
+    Q.SetSqlTextString("select 'C:\\dir\\' from t;\ncreate table x (a int);\n");
+    Q.Parse();
+    EXPECT_EQ(Q.ErrorCount(), 0);
+    EXPECT_EQ(Q.Statements().Count(), 2);
 }
 
 TEST(AccessScanner, LongOperatorRunAndLongLineScan) {

@@ -162,24 +162,23 @@ std::string TDropTableSqlStatementPP::GetPrettyText() {
     if (!EnsureParsed(s)) return {};
     // Only the MySQL tree carries the parts laid out below.
     if (s->DbVendor != 2) return s->AsText();
-    // Own tokens: DROP, TABLE, then IF EXISTS when written, then RESTRICT or
-    // CASCADE last; the TEMPORARY kind words are the tokens of the Extra node.
+    // Own tokens: DROP, TABLE.  The option holder keeps the TEMPORARY kind
+    // words (Sub1), the IF EXISTS holder (Sub2) and RESTRICT or CASCADE (Tok1).
     auto* root = dynamic_cast<TRk_DropTableStmt*>(s->GetRootNode());
-    if (!root) return s->AsText();
+    auto* extra = root ? dynamic_cast<TRk_DummyNode*>(root->Extra) : nullptr;
+    if (!extra) return s->AsText();
     std::string R = Tok(root, 0);
-    for (int32_t i = 0; i < 2 && i < TokCount(root->Extra); ++i) R += " " + Tok(root->Extra, i);
+    if (auto* temp = dynamic_cast<TRk_DummyNode*>(extra->Sub1))
+        for (TSourceToken* t : {temp->Tok1, temp->Tok2})
+            if (t) R += " " + Fmt(t);
     R += " " + Tok(root, 1);
-    int32_t next = 2;
-    if (s->IfExists && TokCount(root) >= next + 2) {
-        R += " " + Toks(root, next, next + 2, " ");
-        next += 2;
-    }
+    if (TokCount(extra->Sub2) > 0) R += " " + Toks(extra->Sub2, 0, TokCount(extra->Sub2), " ");
     const int32_t n = s->Tables ? s->Tables->Count() : 0;
     for (int32_t i = 0; i < n; ++i) {
         R += " " + Pretty(s->Tables->GetTable(i));
         if (i + 1 < n) R += ",";
     }
-    if ((s->Restrict || s->Cascade) && TokCount(root) > next) R += " " + Tok(root, TokCount(root) - 1);
+    if (extra->Tok1) R += " " + Fmt(extra->Tok1);
     return R;
 }
 

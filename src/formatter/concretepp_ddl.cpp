@@ -4,6 +4,7 @@
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
+#include "parse/parserfactory.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
 
@@ -119,11 +120,13 @@ std::string TCreateTableSqlStatementPP::GetPrettyText() {
         R = Tok(root, 0);
         if (root->TableKindNode) R += PlusTok(root->TableKindNode->Tok1) + PlusTok(root->TableKindNode->Tok2);
         R += " " + Tok(root, 1);
-        if (mysql && root->IfNotExists) R += " " + Toks(root->IfNotExists, 0, 3, " ");
+        if (TRk_DummyNode* ine = mysql ? root->IfNotExists : nullptr)
+            R += PlusTok(ine->Tok1) + PlusTok(ine->Tok2) + PlusTok(ine->Tok3);
         if (root->TableName) R += " " + Pretty(root->TableName);
         if (mysql && root->TableOptions && !root->ElementList)
             R = EnsureLineBreak(R + TableOptions(root->TableOptions));
-        R += PlusTok(root->LikeToken) + PlusTok(root->LikeOpenToken);
+        // LIKE source, or ( LIKE source ): the parenthesis comes first.
+        R += PlusTok(root->LikeOpenToken) + PlusTok(root->LikeToken);
         if (root->LikeSource) R += " " + Pretty(root->LikeSource);
         R += PlusTok(root->LikeCloseToken);
     }
@@ -373,9 +376,7 @@ std::string TAlterTableStatementPP::GetPrettyText() {
         return R;
     }
     if (v == 0) return EnsureLineBreak(R) + MssqlAlterations(s, root);
-    // The generic dialect and the vendors without a grammar of their own
-    // build Oracle trees, so their alterations print the Oracle way too.
-    if (v == 1 || v >= 4) return EnsureLineBreak(R) + OracleAlterations(s, root);
+    if (UsesOracleGrammar(v)) return EnsureLineBreak(R) + OracleAlterations(s, root);
     return R;
 }
 

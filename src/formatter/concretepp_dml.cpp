@@ -19,8 +19,11 @@ struct TClauses {
 
     std::string Pad(const std::string& K) const { return PadKeyword(W, K, Left); }
     std::string Ind(const std::string& T) const { return IndentText(T, W + 1); }
+    // A clause line; a body without its keyword stays on the line before
+    // rather than on a line that would start with blanks and no keyword.
     void Line(const std::string& K, const std::string& Body) {
-        R = EnsureLineBreak(R) + Pad(K) + " " + Ind(Body);
+        if (K.empty()) R += " " + IndentText(Body, LastLineLength(R) + 1);
+        else R = EnsureLineBreak(R) + Pad(K) + " " + Ind(Body);
     }
     // WHERE: the body's indent moves left by D when AND/OR align with WHERE.
     void Where(TRk_Node* Clause, TRk_Node* Condition, int32_t DLeft) {

@@ -144,6 +144,7 @@ public:
     TRk_Node* WhereClause = nullptr;
     TRkReturningClause* ReturningClause = nullptr;
     TRk_TableRef* TargetTable = nullptr;
+    TRk_List* UpdateTables = nullptr;    // several targets, or a join (MySQL, MS Access)
     TRk_List* FromList = nullptr;        // filled by other dialects
     TRk_Node* FromClause = nullptr;      // filled by other dialects
 

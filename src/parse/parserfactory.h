@@ -17,6 +17,12 @@ inline constexpr std::uint8_t VendorMySQL = 2;
 inline constexpr std::uint8_t VendorMsaccess = 3;
 inline constexpr std::uint8_t VendorGeneric = 4;
 
+// The generic dialect and every vendor without a grammar of its own parse
+// with the Oracle scanner and grammar, so their trees are Oracle trees.
+inline constexpr bool UsesOracleGrammar(std::uint8_t Vendor) {
+    return Vendor == VendorOracle || Vendor >= VendorGeneric;
+}
+
 class TRkParserFactory {
 public:
     explicit TRkParserFactory(std::uint8_t Vendor) : FVendor(Vendor) {}

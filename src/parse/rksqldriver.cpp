@@ -65,6 +65,12 @@ TRk_InsertStmt* TRkSqlActions::MakeInsert(TSourceToken* Insert, TSourceToken* In
     return i;
 }
 
+void TRkSqlActions::SetUpdateTargets(TRk_UpdateStmt* Update, TRk_List* Tables) {
+    auto* only = Tables && Tables->Count() == 1 ? dynamic_cast<TRk_TableRef*>(Tables->GetNode(0)) : nullptr;
+    if (only) Update->TargetTable = only;
+    else Update->UpdateTables = Tables;
+}
+
 TRk_DeleteStmt* TRkSqlActions::MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning,
                                           uint8_t FromOmitted) {
     auto* d = New<TRk_DeleteStmt>();

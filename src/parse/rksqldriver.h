@@ -89,6 +89,9 @@ protected:
     TRk_InsertStmt* MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target, TRk_Node* Rest,
                                TRk_Node* Returning);
     TRk_DeleteStmt* MakeDelete(TRk_Node* Target, TRk_DummyNode* Where, TRk_Node* Returning, uint8_t FromOmitted);
+    // The tables of UPDATE ... SET: one table reference is the target; several
+    // tables, or a join, are the target list.
+    static void SetUpdateTargets(TRk_UpdateStmt* Update, TRk_List* Tables);
     // The quantifier node holds its kind in Int1 and its word in Tok1.
     static TRkCustomExpression* Quantified(TRkCustomExpression* E, TRk_Node* Quantifier);
     TRkCustomExpression* Paren(TSourceToken* Open, TRk_Node* Inner, TSourceToken* Close);

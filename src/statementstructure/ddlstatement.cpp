@@ -609,10 +609,23 @@ void TDropTableSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
     auto* root = dynamic_cast<TRk_DropTableStmt*>(RootNode);
     Frame(this, Visitor, [&] {
         if (!root) return;
+        // MySQL keeps the TEMPORARY kind words and IF EXISTS in the option
+        // holder (Sub1, Sub2); its own token is RESTRICT or CASCADE.
+        auto* extra = dynamic_cast<TRk_DummyNode*>(root->Extra);
         Tok(TokAt(root, 0), Visitor);
+        if (auto* temp = extra ? dynamic_cast<TRk_DummyNode*>(extra->Sub1) : nullptr) {
+            Tok(temp->Tok1, Visitor);
+            Tok(temp->Tok2, Visitor);
+        }
         Tok(TokAt(root, 1), Visitor);
-        for (int i = 0; i < Tables->Count(); ++i) Tables->GetTable(i)->Accept(Visitor);
-        Node(root->Extra, Visitor);
+        if (extra) OwnTokensOf(extra->Sub2, Visitor);
+        for (int i = 0; i < Tables->Count(); ++i) {
+            // the comma before each further name of the MySQL name list
+            if (TSourceToken* name = i > 0 ? TokenItem(root->NameTokens, i) : nullptr)
+                Tok(name->SeparatorToken, Visitor);
+            Tables->GetTable(i)->Accept(Visitor);
+        }
+        if (extra) Tok(extra->Tok1, Visitor);
         if (OwnTokenCount(root) == 4) {
             Tok(TokAt(root, 2), Visitor);
             Tok(TokAt(root, 3), Visitor);

@@ -4,6 +4,7 @@
 
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
+#include "parse/parserfactory.h"
 #include "statementstructure/ddlstatement.h"
 
 using namespace stmtwalk;
@@ -264,7 +265,9 @@ int TAlterTableStatement::AnalyzeParseTree() {
             if (auto* c = dynamic_cast<TRkConstraint*>(n)) list->Add(c);
         };
 
-        switch (DbVendor) {
+        // The generic dialect and the vendors without a grammar of their
+        // own build Oracle trees.
+        switch (UsesOracleGrammar(DbVendor) ? VendorOracle : DbVendor) {
         case 0: {
             if (auto* ac = dynamic_cast<TRk_DummyNode*>(root->AlterColumnClause))
                 fieldTokenEvent(TokAt(ac, 2));
@@ -309,7 +312,13 @@ int TAlterTableStatement::AnalyzeParseTree() {
                 c->SeparatorFollows = 1;
                 c->ColumnList = opt->ColumnList;
                 if (type == 5) c->RefClause = dynamic_cast<TRkConstraintRefClause*>(opt->RefClause);
-                if (TSourceToken* n = TokAt(opt->ConstraintName, 1)) c->Name = n->Text;
+                c->ConstraintToken = TokAt(opt->ConstraintName, 0);
+                c->NameToken = TokAt(opt->ConstraintName, 1);
+                if (c->NameToken) c->Name = c->NameToken->Text;
+                // The option's words after ADD are the key's own words, laid
+                // out as a key of the element list has them, so the key
+                // reads "primary key (c)" like that one.
+                for (int k = 1; k < OwnTokenCount(opt); ++k) c->TokenList->Add(TokAt(opt, k));
                 Constraints->Add(c.get());
                 FMadeConstraints.push_back(std::move(c));
             }
@@ -497,9 +506,9 @@ void TAlterTableStatement::BuildSqlText() {
             t += kCrLf + Options->GetOption(i)->AsText();
             if (i + 1 < Options->Count()) t += ",";
         }
-    } else if (DbVendor == 0 || DbVendor == 1) {
+    } else if (DbVendor == 0 || UsesOracleGrammar(DbVendor)) {
         AlterPartWalk w;
-        if (DbVendor == 1) WalkOracleParts(this, root, w);
+        if (DbVendor != 0) WalkOracleParts(this, root, w);
         else WalkMssqlParts(this, root, w);
         t += " " + w.Text;
     }
@@ -517,7 +526,7 @@ void TAlterTableStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
         Node(root->TableName, Visitor);
         AlterPartWalk w;
         w.V = Visitor;
-        if (DbVendor == 1) {
+        if (UsesOracleGrammar(DbVendor)) {
             WalkOracleParts(this, root, w);
         } else if (DbVendor == 0) {
             WalkMssqlParts(this, root, w);

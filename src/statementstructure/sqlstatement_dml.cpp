@@ -334,9 +334,15 @@ int TUpdateSqlStatement::AnalyzeParseTree() {
             SetWhereNode(root->WhereCondition);
             CollectFieldsInExpr(WhereNode);
         }
-        // The grammars give a single target (a multi-table target list
-        // would become TargetJoins).
-        TargetTable = AddTableFromTableRef(root->TargetTable);
+        if (root->UpdateTables) {
+            // A multi-table update: its targets are joins; the first table
+            // of the first target is the statement's target table.
+            const int first = Tables->Count();
+            AddFromItems(this, root->UpdateTables, TargetJoins.get());
+            TargetTable = first < Tables->Count() ? Tables->GetTable(first) : nullptr;
+        } else {
+            TargetTable = AddTableFromTableRef(root->TargetTable);
+        }
         if (OnTableEvent) OnTableEvent(this, this, TargetTable);
         for (int i = 0; i < ItemCount(root->SetList); ++i) {
             if (TRk_Node* item = NodeItem(root->SetList, i)) SetItemField(this, item, Fields.get(), true);

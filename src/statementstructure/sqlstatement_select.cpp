@@ -132,6 +132,8 @@ int TSelectSqlStatement::AnalyzeParseTree() {
             LeftStatement = NewSubSelect(this, root->LeftSelect);
             RightStatement = NewSubSelect(this, root->RightSelect);
             AnalyzeOrderBy(root, true);
+            // A LIMIT after the last operand limits the whole set operation.
+            Limit = root->LimitClause;
             AnalyzeForUpdate(root);
             Parsed = true;
             return 0;
@@ -442,6 +444,16 @@ std::string TSelectSqlStatement::GetForUpdateText() {
 // ---------------------------------------------------------------------------
 // Rebuilt text
 
+// The LIMIT clause once, after ORDER BY, the place that accepts it.
+void TSelectSqlStatement::AppendLimitText(std::string& Text) {
+    auto* lim = dynamic_cast<TRk_SelectLimitClause*>(Limit);
+    if (!lim) return;
+    const std::string s = GetLimitText();
+    if (IsBlankText(s)) return;
+    TSourceToken* kw = lim->LimitKeyword ? lim->LimitKeyword : TokAt(lim, 0);
+    Text = EnsureLineBreak(Text) + (kw ? stmtwalk::Text(kw) : std::string("limit")) + " " + s;
+}
+
 void TSelectSqlStatement::BuildSqlText() {
     if (!Parsed) Parse(false);
     if (!Parsed) {
@@ -456,6 +468,7 @@ void TSelectSqlStatement::BuildSqlText() {
         text = Repeat("(", OuterParens + InnerParens) + text + Repeat(")", InnerParens);
         std::string order = GetOrderByText();
         if (!IsBlankText(order)) text += "\r\nOrder by " + order;
+        AppendLimitText(text);
         std::string forUpdate = GetForUpdateText();
         if (!IsBlankText(forUpdate)) text += "\r\n" + forUpdate;
         text += Repeat(")", OuterParens);
@@ -486,14 +499,7 @@ void TSelectSqlStatement::BuildSqlText() {
         text += Repeat(")", InnerParens);
         text = EnsureLineBreak(text) + "Order by " + s;
     }
-    // The LIMIT clause once, after ORDER BY, the place that accepts it.
-    if (auto* lim = dynamic_cast<TRk_SelectLimitClause*>(Limit)) {
-        s = GetLimitText();
-        if (!IsBlankText(s)) {
-            TSourceToken* kw = lim->LimitKeyword ? lim->LimitKeyword : TokAt(lim, 0);
-            text = EnsureLineBreak(text) + (kw ? Text(kw) : std::string("limit")) + " " + s;
-        }
-    }
+    AppendLimitText(text);
     clause(GetComputeText(), "compute ");
     s = GetForUpdateText();
     if (!IsBlankText(s)) text = EnsureLineBreak(text) + s;

@@ -302,6 +302,7 @@ private:
     void AnalyzeOrderBy(TRk_Node* root, bool setOperation);
     void AnalyzeForUpdate(TRk_Node* root);
     void ClearClauseOverrides();
+    void AppendLimitText(std::string& Text);
 };
 
 // A select statement over a raw query node, handed the token events of its

@@ -532,6 +532,25 @@ TEST_F(WindowTest, CollectionFollowsTheScriptOrderAndMatchesNamesLoosely) {
   EXPECT_NE(Dot.find("parent NUMBER fk"), std::string::npos) << Dot;
 }
 
+// The generic dialect parses with the Oracle grammar: the keys that its
+// ALTER TABLE adds are drawn as Oracle's are.
+TEST_F(WindowTest, GenericAlterTableKeysAreDrawn) {
+  REQUIRE_ORACLE();
+  WriteFile(Dir / "k.sql",
+            "CREATE TABLE dept (id INT, name VARCHAR(10));\n"
+            "CREATE TABLE emp (id INT, dept_id INT);\n"
+            "ALTER TABLE dept ADD CONSTRAINT dept_pk PRIMARY KEY (id);\n"
+            "ALTER TABLE emp ADD CONSTRAINT emp_fk FOREIGN KEY (dept_id) REFERENCES dept (id);\n");
+  OpenScript(Dir / "k.sql", 4);
+  ASSERT_EQ(Page(), 1);
+  Draw(Dir / "k.png", 2);
+  ASSERT_EQ(Page(), 3);
+  const std::string Dot = W->GetDotText();
+  EXPECT_EQ(Count(Dot, "\"dept\" -- \"emp\""), 1) << Dot;
+  EXPECT_NE(Dot.find("id INT pk"), std::string::npos) << Dot;
+  EXPECT_NE(Dot.find("dept_id INT fk"), std::string::npos) << Dot;
+}
+
 // A T-SQL table variable is declared like a table but is none of the schema.
 TEST_F(WindowTest, TableVariablesAreNoTables) {
   ASSERT_TRUE(DialectBuilt(0));

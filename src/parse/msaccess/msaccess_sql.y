@@ -386,10 +386,7 @@ opt_column_list
 
 update_stmt
     : KW_UPDATE from_list KW_SET set_clause_list from_clause where_clause
-        { auto* u = New<TRk_UpdateStmt>();
-          // The updated tables: the first one is the target.
-          TRk_Node* first = $2->Count() > 0 ? $2->GetNode(0) : nullptr;
-          u->TargetTable = dynamic_cast<TRk_TableRef*>(first);
+        { auto* u = New<TRk_UpdateStmt>(); SetUpdateTargets(u, $2);
           u->SetList = NC($4); u->FromList = NC($5->List1); u->FromClause = NC($5);
           u->WhereCondition = NC($6->Sub1); u->WhereClause = NC($6);
           Tk(u, $1, $3); $$ = u; }

@@ -414,9 +414,7 @@ opt_column_list
 
 update_stmt
     : MY_UPDATE from_list MY_SET set_clause_list where_clause returning_clause
-        { auto* u = New<TRk_UpdateStmt>(); u->SetList = NC($4);
-          // One table is the target the statement model reads; several stay a list.
-          if ($2->Count() == 1) u->TargetTable = NC($2->GetItem(0)->AsNode()); else u->FromList = NC($2);
+        { auto* u = New<TRk_UpdateStmt>(); u->SetList = NC($4); SetUpdateTargets(u, $2);
           u->WhereCondition = NC($5->Sub1); u->WhereClause = NC($5); u->ReturningClause = static_cast<TRkReturningClause*>($6);
           Tk(u, $1, $3); $$ = u; }
     ;

@@ -151,9 +151,13 @@ TEST_F(MySQLDml, UpdateAndDelete) {
     u = Root<TRk_UpdateStmt>("UPDATE t SET (a, b) = (SELECT x, y FROM u)");
     auto* row = Is<TRkCustomExpression>(u->SetList->GetItem(0));
     EXPECT_EQ(Is<TRkCustomExpression>(row->LeftOperand)->ExprType, Expr_Parenthesis);
-    // Several tables to update stay a list.
+    // Several tables to update, or a join, are the target list; a join is
+    // never taken for a table reference.
     u = Root<TRk_UpdateStmt>("UPDATE t, u SET a = 1");
-    EXPECT_EQ(J(u->TargetTable, u->FromList->Count()), "_ 2");
+    EXPECT_EQ(J(u->TargetTable, u->UpdateTables->Count(), u->FromList), "_ 2 _");
+    u = Root<TRk_UpdateStmt>("UPDATE t JOIN u ON t.id = u.id SET a = 1");
+    EXPECT_EQ(J(u->TargetTable, u->UpdateTables->Count()), "_ 1");
+    Is<TRk_JoinExpr>(u->UpdateTables->GetItem(0));
     auto* d = Root<TRk_DeleteStmt>("DELETE FROM t");
     EXPECT_EQ(J(d->FromOmitted, d->WhereClause, d->WhereCondition), "0 + _");
     EXPECT_EQ(Root<TRk_DeleteStmt>("DELETE FROM t RETURNING a, b BULK COLLECT INTO x")->ReturningClause->ReturningKind, 2);

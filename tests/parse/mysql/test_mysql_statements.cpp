@@ -7,6 +7,7 @@
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
 #include "statementstructure/sqlstatement_dml.h"
+#include "statementstructure/sqlstatement_select.h"
 
 using namespace treetest;
 
@@ -78,6 +79,40 @@ TEST(MySQLStatements, AlterTableAddOptionsAndIndexStatements) {
     EXPECT_EQ(J(alter->TableName, alter->Options->Count(), alter->Constraints->GetConstraint(0)->ConstraintType), "t 2 5");
     TStatementRun<TCreateIndexSqlStatement> index("CREATE UNIQUE INDEX ix ON t (a, b DESC)");
     EXPECT_EQ(J(index->IndexKind, index->IndexTable->GetTableText()), "1 t");
+}
+
+std::string Trimmed(const std::string& S) {
+    const auto b = S.find_first_not_of(' '), e = S.find_last_not_of(' ');
+    return b == std::string::npos ? std::string() : S.substr(b, e - b + 1);
+}
+
+// The keys an ALTER TABLE option adds read as the element list's keys do.
+TEST(MySQLStatements, AlterTableKeysHaveTheirText) {
+    TStatementRun<TAlterTableStatement> alter(
+        "ALTER TABLE t ADD CONSTRAINT pk PRIMARY KEY (a, b), ADD UNIQUE u1 (c), "
+        "ADD FOREIGN KEY (d) REFERENCES x (y), ADD (e INT, PRIMARY KEY (e))");
+    std::vector<std::string> texts;
+    for (int i = 0; i < alter->Constraints->Count(); ++i)
+        if (TRkConstraint* c = alter->Constraints->GetConstraint(i)) texts.push_back(Trimmed(c->AsText()));
+    EXPECT_EQ(texts, (std::vector<std::string>{"CONSTRAINT pk PRIMARY KEY (a, b)", "UNIQUE u1 (c)",
+                                               "FOREIGN KEY (d) REFERENCES x (y)", "PRIMARY KEY (e)"}));
+    EXPECT_EQ(alter->Constraints->GetConstraint(0)->Name, "pk");
+}
+
+// Several tables, or a join, are the targets: joins in TargetJoins, the first
+// table the target table, nothing taken for a FROM list.
+TEST(MySQLStatements, MultiTableUpdateTargets) {
+    TStatementRun<TUpdateSqlStatement> two("UPDATE t, u SET t.a = u.a WHERE t.id = u.id");
+    EXPECT_EQ(J(two->TargetJoins->Count(), two->FromJoins->Count(), two->TargetTable->GetTableText()), "2 0 t");
+    TStatementRun<TUpdateSqlStatement> join("UPDATE t1 JOIN t2 ON t1.id = t2.id SET t1.a = t2.a");
+    ASSERT_NE(join->TargetTable, nullptr);
+    EXPECT_EQ(J(join->TargetJoins->Count(), join->Tables->Count(), join->TargetTable->GetTableText()), "1 2 t1");
+}
+
+TEST(MySQLStatements, SetOperationTakesItsLimit) {
+    TStatementRun<TSelectSqlStatement> q("SELECT a FROM t UNION SELECT b FROM u LIMIT 3");
+    EXPECT_NE(q->Limit, nullptr);
+    EXPECT_EQ(q->GetLimitText(), "3");
 }
 
 TEST(MySQLStatements, UpdateTargetAndDeleteTarget) {

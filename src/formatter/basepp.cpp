@@ -103,4 +103,9 @@ bool EnsureParsed(TCustomSqlStatement* S) {
     return S->Parsed;
 }
 
+std::string AcceptedWithoutTree(TCustomSqlStatement* S) {
+    if (!S || S->GetErrorCount() > 0) return {};
+    return S->GetTrimmedSqlText();
+}
+
 }  // namespace pp

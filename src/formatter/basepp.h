@@ -101,5 +101,9 @@ std::string Toks(const TRk_Node* N, int32_t From, int32_t To, std::string_view S
 // Steps 2 to 4 of a statement printer: parses the statement once when it has
 // not parsed yet; true when it is parsed now.
 bool EnsureParsed(TCustomSqlStatement* S);
+// The text of a statement that its grammar accepts without building a tree
+// (MS Access CREATE INDEX, DROP TABLE, DROP INDEX): its source as written,
+// so that formatting keeps it.  Empty when the statement has error records.
+std::string AcceptedWithoutTree(TCustomSqlStatement* S);
 
 }  // namespace pp

@@ -149,7 +149,7 @@ std::string TDropViewSqlStatementPP::GetPrettyText() {
 std::string TDropIndexSqlStatementPP::GetPrettyText() {
     auto* s = dynamic_cast<TDropIndexSqlStatement*>(OwnerNode());
     if (!s) return WrongOwner("TDropIndexSqlStatement", Owner);
-    if (!EnsureParsed(s)) return {};
+    if (!EnsureParsed(s)) return AcceptedWithoutTree(s);
     s->PrettyMode = 1;
     std::string R = "drop index " + s->IndexName;
     if (s->Force) R += " force";
@@ -159,7 +159,7 @@ std::string TDropIndexSqlStatementPP::GetPrettyText() {
 std::string TDropTableSqlStatementPP::GetPrettyText() {
     auto* s = dynamic_cast<TDropTableSqlStatement*>(OwnerNode());
     if (!s) return WrongOwner("TDropTableSqlStatement", Owner);
-    if (!EnsureParsed(s)) return {};
+    if (!EnsureParsed(s)) return AcceptedWithoutTree(s);
     // Only the MySQL tree carries the parts laid out below.
     if (s->DbVendor != 2) return s->AsText();
     // Own tokens: DROP, TABLE.  The option holder keeps the TEMPORARY kind

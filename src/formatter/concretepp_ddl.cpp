@@ -386,9 +386,9 @@ std::string TAlterTableStatementPP::GetPrettyText() {
 std::string TCreateIndexSqlStatementPP::GetPrettyText() {
     auto* s = dynamic_cast<TCreateIndexSqlStatement*>(OwnerNode());
     if (!s) return WrongOwner("TCreateIndexSqlStatement", Owner);
-    if (!EnsureParsed(s)) return {};
+    if (!EnsureParsed(s)) return AcceptedWithoutTree(s);
     auto* root = dynamic_cast<TRk_CreateIndexSqlStatement*>(s->GetRootNode());
-    if (!root) return {};
+    if (!root) return AcceptedWithoutTree(s);
     std::string R = Tok(root, 0) + PlusTok(root->IndexKindToken);
     R += " " + Tok(root, 1) + " " + Pretty(root->IndexName) + " " + Tok(root, 2) + " " +
          Pretty(root->TableName) + " " + Tok(root, 3);

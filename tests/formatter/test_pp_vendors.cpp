@@ -154,6 +154,17 @@ TEST_F(VendorPrinter, AccessGoldenTexts) {
     }, kAccess);
 }
 
+// The Access grammar accepts these without building a tree: they print as
+// written rather than vanish from the formatted script.
+TEST_F(VendorPrinter, AccessStatementsWithoutTreePrintAsWritten) {
+    REQUIRE_DIALECT(kAccess);
+    ExpectReparsed({
+        {"", "create unique index ix on t (a, b);", "create unique index ix on t (a, b)"},
+        {"", "drop table [Order Details];", "drop table [Order Details]"},
+        {"", "drop index ix;", "drop index ix"},
+    }, kAccess);
+}
+
 TEST_F(VendorPrinter, GenericGoldenTexts) {
     REQUIRE_DIALECT(kGeneric);
     ExpectReparsed({

@@ -51,6 +51,15 @@ TEST_F(VendorPrinter, MySQLGoldenTexts) {
          "SELECT a\r\nFROM   t\r\nUNION ALL\r\nSELECT b\r\nFROM   u\r\nORDER BY 1"},
         {"", "select a from t left join u on t.id = u.id and t.x = u.x;",
          "SELECT a\r\nFROM   t\r\n       LEFT JOIN u\r\n         ON t.id = u.id\r\n            AND t.x = u.x"},
+        // Parentheses: an operand of a union, a derived table, a joined entry.
+        {"", "select a from t union (select b from u) order by 1;",
+         "SELECT a\r\nFROM   t\r\nUNION \r\n(SELECT b\r\n FROM   u)\r\nORDER BY 1"},
+        {"", "select a from (select a from t order by a) x;",
+         "SELECT a\r\nFROM   (SELECT   a\r\n        FROM     t\r\n        ORDER BY a) x"},
+        {"", "select a from (t join u using (id)) x;",
+         "SELECT a\r\nFROM   (t\r\n        JOIN u\r\n          USING(id)) x"},
+        {"", "select a x, b as y from t -- note\nwhere x = 1;",
+         "SELECT a x,\r\n       b AS y\r\nFROM   t -- note\r\nWHERE  x = 1"},
         {"", "select a from t where a in (1, 2, 3) and b = any (select c from u);",
          "SELECT a\r\nFROM   t\r\nWHERE  a IN (1,\r\n             2,\r\n             3)\r\n"
          "       AND b =  ANY (SELECT c\r\n                     FROM   u)"},
@@ -139,6 +148,12 @@ TEST_F(VendorPrinter, AccessGoldenTexts) {
         {"", "select a from t inner join u on t.id = u.id;",
          "SELECT a\r\nFROM   t\r\n       INNER JOIN u\r\n         ON t.id = u.id"},
         {"", "select a from t union select b from u;", "SELECT a\r\nFROM   t\r\nUNION \r\nSELECT b\r\nFROM   u"},
+        {"", "select a from (t inner join u on t.id = u.id) left join v on v.id = u.id;",
+         "SELECT a\r\nFROM   (t\r\n        INNER JOIN u\r\n          ON t.id = u.id)\r\n       LEFT JOIN v\r\n"
+         "         ON v.id = u.id"},
+        {"", "select a from t where exists (select 1 from u) and b in (1, 2);",
+         "SELECT a\r\nFROM   t\r\nWHERE  EXISTS (SELECT 1\r\n               FROM   u)\r\n       AND b IN (1,\r\n"
+         "                 2)"},
         {"", "select count(*), f(a, b) from t;", "SELECT Count(*),\r\n       F(a,b)\r\nFROM   t"},
         {"", "insert into t (a, b) values (1, 2);",
          "INSERT INTO t(a,\r\n              b)\r\nVALUES     (1,\r\n            2)"},

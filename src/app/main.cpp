@@ -27,6 +27,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <initializer_list>
 #include <stdexcept>
 #include <system_error>
 
@@ -81,6 +82,17 @@ QCheckBox* MakeCheck(QWidget* Parent, const char* Name, int x, int y, int Width,
   c->setGeometry(x, y, Width, 17);
   c->setChecked(true);
   return c;
+}
+
+// The page positions were laid out for a narrower font than the one that
+// stands in for it here: when a caption, as wide as its text, runs under
+// the controls of its row, those move right until it shows whole.
+void KeepRowClearOf(QLabel* Caption, std::initializer_list<QWidget*> Row) {
+  const int Gap = 4;
+  const int Left = (*Row.begin())->x();
+  if (Caption->geometry().right() < Left) return;
+  const int Shift = Caption->geometry().right() + 1 + Gap - Left;
+  for (QWidget* w : Row) w->move(w->x() + Shift, w->y());
 }
 
 void SetTextColour(QWidget* w, Qt::GlobalColor Colour) {
@@ -192,8 +204,14 @@ void Tfrmmain::BuildPages() {
   setFont(PixelFont("MS Sans Serif", 11));
   setWindowTitle(kCaption);
   setFixedSize(688, 446);
+  // The window takes the button face colour, as the dialog wizards of the
+  // platform do.  The colour goes into the Window role: a Button background
+  // role would make every child label paint its text in ButtonText and
+  // hide the status colours set on WindowText.
+  QPalette Face = palette();
+  Face.setColor(QPalette::Window, Face.color(QPalette::Button));
+  setPalette(Face);
   setAutoFillBackground(true);
-  setBackgroundRole(QPalette::Button);
 
   PageControl = new QStackedWidget(this);
   PageControl->setObjectName("PageControl");
@@ -226,10 +244,14 @@ void Tfrmmain::BuildPages() {
   Label2 = MakeLabel(p1, "Label2", 40, 176, "Output file:");
   ederfile = MakeEdit(p1, "ederfile", 104, 168, 441);
   btnoutputfile = MakeButton(p1, "btnoutputfile", 560, 168, "&Save");
+  KeepRowClearOf(Label6, {edoutputtitle});
+  KeepRowClearOf(Label5, {cboutputformat});
+  KeepRowClearOf(Label2, {ederfile, btnoutputfile});
 
   QWidget* p2 = Page(2);
   Label7 = MakeLabel(p2, "Label7", 32, 72, "Diagram level:");
   cbtablelevel = MakeCombo(p2, "cbtablelevel", 120, 72, 145);
+  KeepRowClearOf(Label7, {cbtablelevel});
   cbMarkfk = MakeCheck(p2, "cbMarkfk", 32, 128, 137, "Mark Foreign Key");
   cbmarknotnull = MakeCheck(p2, "cbmarknotnull", 32, 152, 97, "Mark Not Null");
   cbshowindex = MakeCheck(p2, "cbshowindex", 32, 176, 97, "Show Index");

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -32,7 +33,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <regex>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -89,6 +89,17 @@ D* VisibleDialog() {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (auto* d = qobject_cast<D*>(w); d != nullptr && d->isVisible()) return d;
   return nullptr;
+}
+
+// "orrery-" + six letters or digits + ".$$$" (no std::regex: its GCC 12
+// headers warn falsely when optimised).
+bool IsTempDotName(const std::string& Name) {
+  const std::string Head = "orrery-", Tail = ".$$$";
+  if (Name.size() != Head.size() + 6 + Tail.size()) return false;
+  if (Name.compare(0, Head.size(), Head) != 0) return false;
+  if (Name.compare(Name.size() - Tail.size(), Tail.size(), Tail) != 0) return false;
+  return std::all_of(Name.begin() + Head.size(), Name.end() - Tail.size(),
+                     [](unsigned char c) { return std::isalnum(c) != 0; });
 }
 
 int Count(const std::string& Text, const std::string& What) {
@@ -647,8 +658,7 @@ TEST_F(WindowTest, TemporaryFileIsUnpredictableAndRemoved) {
   EXPECT_NE(First, Second);
   for (const std::string& t : {First, Second}) {
     EXPECT_EQ(fs::path(t).parent_path(), TempDir) << t;
-    EXPECT_TRUE(std::regex_match(fs::path(t).filename().string(),
-                                 std::regex(R"(orrery-[A-Za-z0-9]{6}\.\$\$\$)"))) << t;
+    EXPECT_TRUE(IsTempDotName(fs::path(t).filename().string())) << t;
     EXPECT_FALSE(fs::exists(t));
   }
   // An unusable temporary folder falls back to the program's folder.
@@ -697,6 +707,69 @@ TEST_F(WindowTest, SamplesDraw) {
     ++Drawn;
   }
   EXPECT_GT(Drawn, 0) << "no sample drew";
+}
+
+// Whether a widget's picture holds text of a hue: a pixel whose channel
+// (0 red, 1 green, 2 blue) stands well above the other two.  Text in the
+// ordinary black or grey has no such pixel.
+bool ShowsHue(QWidget* w, int Channel) {
+  const QImage Picture = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < Picture.height(); ++y)
+    for (int x = 0; x < Picture.width(); ++x) {
+      const QColor c = Picture.pixelColor(x, y);
+      const int v[3] = {c.red(), c.green(), c.blue()};
+      const int Others = std::max(v[(Channel + 1) % 3], v[(Channel + 2) % 3]);
+      if (v[Channel] >= 100 && v[Channel] - Others >= 80) return true;
+    }
+  return false;
+}
+
+enum { Red, Green, Blue };
+
+// Every status text shows in its own colour.
+TEST_F(WindowTest, StatusTextsShowInTheirColours) {
+  REQUIRE_ORACLE();
+  EXPECT_TRUE(ShowsHue(W->lbsqlfile, Green));
+  EXPECT_FALSE(ShowsHue(W->lbability, Green));  // the ordinary text colour
+  OpenScript(Dir / "no-such.sql");
+  ASSERT_TRUE(W->lbschemahint->isVisible());
+  EXPECT_TRUE(ShowsHue(W->lbschemahint, Red));
+
+  WriteFile(Dir / "scott.sql", kScript);
+  OpenScript(Dir / "scott.sql");
+  Draw(Dir / "scott.png", 2);
+  ASSERT_EQ(Page(), 3);
+  EXPECT_TRUE(ShowsHue(W->lbendinfo, Blue));
+  EXPECT_TRUE(ShowsHue(W->lbprocess, Green));  // the progress text of page 2
+  W->lbinfo->setText("info");
+  W->lbinfo->adjustSize();
+  EXPECT_TRUE(ShowsHue(W->lbinfo, Red));
+}
+
+// The captions of page 1 and 2 show whole: each ends left of the controls
+// of its row, which keep their places where the caption fits.
+TEST_F(WindowTest, CaptionsShowWholeBesideTheirControls) {
+  struct TRow {
+    QLabel* Caption;
+    QWidget* Control;
+    int PlannedLeft;
+  };
+  const TRow Rows[] = {{W->Label6, W->edoutputtitle, 104},
+                       {W->Label5, W->cboutputformat, 104},
+                       {W->Label2, W->ederfile, 104},
+                       {W->Label7, W->cbtablelevel, 120}};
+  for (const TRow& r : Rows) {
+    SCOPED_TRACE(r.Caption->text().toStdString());
+    EXPECT_GE(r.Caption->width(), r.Caption->fontMetrics().horizontalAdvance(r.Caption->text()));
+    EXPECT_LT(r.Caption->geometry().right(), r.Control->x());
+    const bool Fits = r.Caption->geometry().right() < r.PlannedLeft;
+    if (Fits) {
+      EXPECT_EQ(r.Control->x(), r.PlannedLeft);
+    }
+    EXPECT_LE(r.Control->geometry().right(), W->width());
+  }
+  // The button beside the output file edit keeps its distance.
+  EXPECT_EQ(W->btnoutputfile->x() - W->ederfile->x(), 560 - 104);
 }
 
 // Every script of the shared Oracle corpus draws at level Full.

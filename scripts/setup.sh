@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       qt6-base-dev libgraphviz-dev graphviz bison xdg-utils fonts-dejavu-core
-      libgl-dev clang libclang-rt-14-dev)
+      libgl-dev clang libclang-rt-14-dev ghostscript)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -60,6 +60,22 @@ bool ParseCommand(const char* Command, TErCommand& Cmd) {
   return !Cmd.Layout.empty() && !Cmd.DotFile.empty() && !Cmd.OutputFile.empty();
 }
 
+// The output device for a format word; a word that names its renderer
+// ("png:cairo") is kept.
+std::string OutputDevice(const std::string& Format) {
+  if (Format.find(':') != std::string::npos) return Format;
+  // The default renderer leaves the margin around the drawing transparent,
+  // which a format without transparency writes as black: those formats are
+  // drawn by the renderer whose canvas starts white.
+  for (const char* f : {"jpg", "jpeg", "jpe"})
+    if (Format == f) return Format + ":gd";
+  // The plain PostScript writer names fonts bare in the program, so a face
+  // with blanks ("MS Sans Serif", every header cell's) makes a file no
+  // interpreter reads; the cairo writer embeds the fonts.
+  if (Format == "ps") return "ps:cairo";
+  return Format;
+}
+
 bool WriteAll(const std::string& Path, const char* Data, unsigned Length) {
   FILE* f = std::fopen(Path.c_str(), "wb");
   if (f == nullptr) return false;
@@ -101,7 +117,7 @@ int Render(const TErCommand& Cmd) {
   } else {
     // Render to memory: the library's own file output ends the process when
     // the file cannot be opened.
-    if (gvRenderData(Gvc, G, Cmd.Format.c_str(), &Data, &Length) != 0 ||
+    if (gvRenderData(Gvc, G, OutputDevice(Cmd.Format).c_str(), &Data, &Length) != 0 ||
         agerrors() > 0 || Data == nullptr || Length == 0)
       Result = ErOutGraphError;
     else if (!WriteAll(Cmd.OutputFile, Data, Length))

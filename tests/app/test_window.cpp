@@ -772,6 +772,74 @@ TEST_F(WindowTest, CaptionsShowWholeBesideTheirControls) {
   EXPECT_EQ(W->btnoutputfile->x() - W->ederfile->x(), 560 - 104);
 }
 
+// A drawn diagram as pixels: the raster formats decode directly, PostScript
+// through the interpreter at the rasters' 96 dots per inch.
+QImage DecodeDrawing(const fs::path& File, const std::string& Ext) {
+  fs::path Raster = File;
+  if (Ext == "ps") {
+    Raster = File;
+    Raster += ".png";
+    const std::string Command = "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r96 "
+                                "-sOutputFile='" + Raster.string() + "' '" + File.string() +
+                                "' >/dev/null 2>&1";
+    if (std::system(Command.c_str()) != 0) return {};
+  }
+  QImage Picture;
+  Picture.load(QString::fromStdString(Raster.string()));
+  return Picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The pixels of the picture's outer ring that are neither white nor
+// transparent: a frame around the drawing.
+int FramePixels(const QImage& Picture) {
+  auto Dark = [&Picture](int x, int y) {
+    const QColor c = Picture.pixelColor(x, y);
+    return c.alpha() != 0 && (c.red() < 235 || c.green() < 235 || c.blue() < 235);
+  };
+  int n = 0;
+  const int w = Picture.width(), h = Picture.height();
+  for (int x = 0; x < w; ++x) n += Dark(x, 0) + Dark(x, h - 1);
+  for (int y = 1; y < h - 1; ++y) n += Dark(0, y) + Dark(w - 1, y);
+  return n;
+}
+
+// Every sample script in every format: the image decodes, has a sensible
+// size, the same in every raster format, and a white or transparent margin.
+TEST_F(WindowTest, SamplePicturesDecodeWithoutAFrame) {
+  const std::pair<const char*, int> Samples[] = {
+      {"mssql_projects.sql", 0}, {"oracle_hr.sql", 1}, {"generic_library.sql", 4},
+      {"mysql_shop.sql", 2},     {"access_contacts.sql", 3}};
+  int Checked = 0;
+  for (const auto& [File, Vendor] : Samples) {
+    if (!DialectBuilt(static_cast<std::uint8_t>(Vendor))) continue;
+    SCOPED_TRACE(File);
+    while (Page() != 0) Click(W->btnback);
+    OpenScript(fs::path(ORRERY_APP_DIR) / "samples" / File, Vendor);
+    ASSERT_EQ(Page(), 1) << W->lbschemahint->text().toStdString();
+    QSize RasterSize;
+    for (const TMagic& m : kFormats) {
+      SCOPED_TRACE(m.Ext);
+      const fs::path Out = Dir / (fs::path(File).stem().string() + "." + m.Ext);
+      Draw(Out, m.FormatIndex);
+      ASSERT_EQ(Page(), 3);
+      ASSERT_EQ(W->lbendinfo->text().toStdString(), "File created successfuly: " + Out.string());
+      const QImage Picture = DecodeDrawing(Out, m.Ext);
+      ASSERT_FALSE(Picture.isNull()) << "does not decode";
+      EXPECT_TRUE(Picture.width() >= 200 && Picture.width() <= 3000) << Picture.width();
+      EXPECT_TRUE(Picture.height() >= 150 && Picture.height() <= 3000) << Picture.height();
+      EXPECT_EQ(FramePixels(Picture), 0);
+      if (std::string(m.Ext) != "ps") {
+        if (RasterSize.isEmpty()) RasterSize = Picture.size();
+        EXPECT_EQ(Picture.size(), RasterSize);
+      }
+      ++Checked;
+      Click(W->btnback);
+      Click(W->btnback);
+    }
+  }
+  EXPECT_GT(Checked, 0) << "no sample drew";
+}
+
 // Every script of the shared Oracle corpus draws at level Full.
 TEST_F(WindowTest, CorpusScriptsDraw) {
   REQUIRE_ORACLE();

@@ -1,5 +1,9 @@
 #include "erengine/erengine.h"
 
+#include <QColor>
+#include <QImage>
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -137,6 +141,39 @@ TEST_F(ErEngineTest, ExplicitEdgeDirectionIsKept) {
   ASSERT_NE(Edge, std::string::npos);
   std::string Group = Svg.substr(Edge, Svg.find("</g>", Edge) - Edge);
   EXPECT_EQ(Group.find("<polygon"), std::string::npos);
+}
+
+// The colour of a decoded image's top left pixel, the margin of the drawing.
+QColor CornerColour(const fs::path& Image) {
+  QImage Picture;
+  EXPECT_TRUE(Picture.load(QString::fromStdString(Image.string()))) << Image;
+  return Picture.isNull() ? QColor() : Picture.pixelColor(0, 0);
+}
+
+bool IsWhite(const QColor& c) {
+  return c.alpha() == 255 && c.red() >= 245 && c.green() >= 245 && c.blue() >= 245;
+}
+
+// A margin around the drawing is white in formats without transparency
+// (the default renderer leaves it transparent, which JPEG writes black) and
+// transparent in the others; a background the DOT text asks for is kept.
+TEST_F(ErEngineTest, MarginIsWhiteOrTransparent) {
+  fs::path In = Dir / "margin.$$$";
+  WriteFile(In, std::string(kDiagram).insert(sizeof "graph structs {\r\n" - 1,
+                                             "margin = \".5,.5\";\r\n"));
+  fs::path Jpg = Dir / "out.jpg";
+  ASSERT_EQ(Run("jpg", Jpg, In), 0);
+  EXPECT_TRUE(IsWhite(CornerColour(Jpg))) << CornerColour(Jpg).name().toStdString();
+  fs::path Png = Dir / "out.png";
+  ASSERT_EQ(Run("png", Png, In), 0);
+  EXPECT_EQ(CornerColour(Png).alpha(), 0);
+
+  WriteFile(In, "graph g { bgcolor=red; a -- b; }\r\n");
+  ASSERT_EQ(Run("jpg", Jpg, In), 0);
+  const QColor c = CornerColour(Jpg);
+  EXPECT_TRUE(c.red() > 200 && c.green() < 60 && c.blue() < 60) << c.name().toStdString();
+  // The renderer leaves the DOT text as it was.
+  EXPECT_EQ(ReadFile(Dot), kDiagram);
 }
 
 struct TFailure {

@@ -152,7 +152,9 @@ TDotTable DiagramTable(TRkTable& Table) {
     if (f == nullptr) continue;
     TDotColumn c;
     c.Name = f->GetFieldNameText();
-    if (f->DataType != nullptr) c.TypeText = TrimBlanks(f->DataType->AsText());
+    // The type as written, without the blanks and comments that trail it,
+    // as for the names.
+    if (f->DataType != nullptr) c.TypeText = NodeNameText(f->DataType);
     c.Flags = f->Flags;
     d.Columns.push_back(std::move(c));
   }

@@ -562,6 +562,42 @@ TEST_F(WindowTest, GenericAlterTableKeysAreDrawn) {
   EXPECT_NE(Dot.find("dept_id INT fk"), std::string::npos) << Dot;
 }
 
+// A comment that ends a column line is no part of the column's type, in
+// any dialect; a comment inside the type stays.
+TEST_F(WindowTest, TypeTextsCarryNoTrailingComment) {
+  struct TCase {
+    int Vendor;
+    const char* Script;
+    const char* Column;  // the row as the diagram must show it
+  };
+  const TCase Cases[] = {
+      {1, "create table t (a int, -- first\n b varchar2(10) -- last column\n);\n",
+       "b varchar2(10)</FONT>"},
+      {1, "create table t (a int /* key */, b number(5, 2)\n  /* money */ );\n",
+       "a int</FONT>"},
+      {1, "create table t (a int, b number(5 /* digits */, 2) -- x\n);\n",
+       "b number(5 /* digits */, 2)</FONT>"},
+      {0, "CREATE TABLE t (a int, -- first\n b varchar(10) -- last column\n)\nGO\n",
+       "b varchar(10)</FONT>"},
+      {2, "CREATE TABLE t (a int,\n b varchar(10) -- last column\n);\n",
+       "b varchar(10)</FONT>"},
+  };
+  for (const TCase& c : Cases) {
+    if (!DialectBuilt(static_cast<std::uint8_t>(c.Vendor))) continue;
+    SCOPED_TRACE(c.Script);
+    while (Page() != 0) Click(W->btnback);
+    WriteFile(Dir / "t.sql", c.Script);
+    OpenScript(Dir / "t.sql", c.Vendor);
+    ASSERT_EQ(Page(), 1) << W->lbschemahint->text().toStdString();
+    Draw(Dir / "t.png", 2);
+    ASSERT_EQ(Page(), 3);
+    const std::string Dot = W->GetDotText();
+    EXPECT_NE(Dot.find(">" + std::string(c.Column)), std::string::npos) << Dot;
+    EXPECT_EQ(Dot.find("last column"), std::string::npos) << Dot;
+    EXPECT_EQ(Dot.find("money"), std::string::npos) << Dot;
+  }
+}
+
 // A T-SQL table variable is declared like a table but is none of the schema.
 TEST_F(WindowTest, TableVariablesAreNoTables) {
   ASSERT_TRUE(DialectBuilt(0));

@@ -694,6 +694,8 @@ public:
     TRkPlsql_DummyStmt();
     ~TRkPlsql_DummyStmt() override;
     const char* ClassName() const override { return "TRkPlsql_DummyStmt"; }
+    // Walks the skipped words, so the unit's regenerated text keeps them.
+    void DoAccept(TRkVisitorAbs& V) override;
     void Clear() override;
 };
 

@@ -629,6 +629,15 @@ TRkPlsql_DummyStmt::TRkPlsql_DummyStmt() : SkippedTokens(std::make_unique<TSourc
 }
 TRkPlsql_DummyStmt::~TRkPlsql_DummyStmt() = default;
 
+void TRkPlsql_DummyStmt::DoAccept(TRkVisitorAbs& V) {
+    V.PreVisit(this);
+    // Only the words: the blanks and comments between them come with each
+    // word from the token list it stands in, as for every other element.
+    for (TSourceToken* T : SkippedTokens->Items())
+        if (T->IsSignificant()) T->Accept(&V);
+    V.PostVisit(this);
+}
+
 void TRkPlsql_DummyStmt::Clear() {
     SkippedTokens->Clear();
     TRkPlsql_Element::Clear();

@@ -170,6 +170,59 @@ TEST(PlsqlUnits, RecoveryKeepsTheRestOfTheUnit) {
     EXPECT_EQ(Loop->Section->Items->Items(2)->NodeKind, nkPlsqlAssignStmt);
 }
 
+// The dummy statements a walk meets, as their significant words.
+struct DummyCollector : TRkVisitorAbs {
+    std::vector<std::string> Found;
+    void PreVisit(TRkVisitedAbs* Obj) override {
+        auto* D = dynamic_cast<TRkPlsql_DummyStmt*>(Obj);
+        if (!D) return;
+        std::string W;
+        for (TSourceToken* t : D->SkippedTokens->Items())
+            if (t->IsSignificant()) W += (W.empty() ? "" : " ") + t->Text;
+        Found.push_back(W);
+    }
+};
+
+// A broken first statement of any compound is skipped on its own: the
+// compound's header stays with the compound, and the unit's regenerated text
+// keeps every word, the skipped ones too.
+TEST(PlsqlUnits, BrokenFirstStatementOfEachCompoundStartsAfterItsHeader) {
+    const struct { const char* Sql; const char* Dummy; } Cases[] = {
+        {"begin\n  x := );\n  y := 1;\nend;\n", "x := ) ;"},
+        {"begin\n  loop\n    x := );\n    y := 1;\n  end loop;\nend;\n", "x := ) ;"},
+        {"begin\n  while a < 1 loop\n    x := );\n  end loop;\nend;\n", "x := ) ;"},
+        {"begin\n  for i in 1 .. 3 loop\n    x := );\n  end loop;\nend;\n", "x := ) ;"},
+        {"begin\n  if a then\n    x := );\n    y := 1;\n  end if;\nend;\n", "x := ) ;"},
+        {"begin\n  if a then\n    y := 1;\n  elsif b then\n    x := );\n  end if;\nend;\n", "x := ) ;"},
+        {"begin\n  if a then\n    y := 1;\n  else\n    x := );\n  end if;\nend;\n", "x := ) ;"},
+        {"begin\n  case a when 1 then\n    x := );\n  end case;\nend;\n", "x := ) ;"},
+        {"begin\n  y := 1;\n  <<inner>>\n  begin\n    x := );\n  end;\nend;\n", "x := ) ;"},
+        {"begin\n  y := 1;\nexception\n  when others then\n    x := );\n    y := 2;\nend;\n", "x := ) ;"},
+        {"begin\n  y := 1;\nexception\n  when no_data_found then\n    x := );\nend;\n", "x := ) ;"},
+        {"declare\n  y index by pls_integer;\n  z number;\nbegin\n  null;\nend;\n", "y index by pls_integer ;"},
+        {"create procedure p is\n  y index by pls_integer;\nbegin\n  x := );\nend;\n",
+         "y index by pls_integer ;|x := ) ;"},
+        // A compound completed before the error goes into the skip whole.
+        {"begin\n  y := 1;\n  if a then\n    y := 2;\n  end if z;\nend;\n", "if a then y := 2 ; end if z ;"},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Sql);
+        Script Sc(std::string(C.Sql) + "/\n");
+        TPlsqlStatement* S = Sc.Unit();
+        ASSERT_NE(S, nullptr);
+        EXPECT_TRUE(S->Parsed);
+        ASSERT_NE(S->GetRootNode(), nullptr);
+        DummyCollector V;
+        S->Accept(&V);
+        std::string Dummies;
+        for (const std::string& D : V.Found) Dummies += (Dummies.empty() ? "" : "|") + D;
+        EXPECT_EQ(Dummies, C.Dummy);
+        std::string Text;
+        for (const char* c = C.Sql; *c; ++c) Text += *c == '\n' ? "\r\n" : std::string(1, *c);
+        EXPECT_EQ(S->GetTextByVisitor(), Text);
+    }
+}
+
 TEST(PlsqlUnits, SyntaxErrorInsideAnEmbeddedUpdateIsCopied) {
     Script Sc("begin\n  update emp set = 1 where x = 2;\n  y := 3;\nend;\n/\n");
     TPlsqlStatement* S = Sc.Unit();

@@ -245,6 +245,7 @@ int TRkParserOraclePlsql::yyparse() {
         yys.resize(InitialStackSize);
         yyv.resize(InitialStackSize);
     }
+    yyConsumed.resize(yys.size());
 
     // Reduces by Rule: 0 go on, 1 accept, 2 fail.
     auto reduce = [&](int Rule) {
@@ -272,9 +273,11 @@ int TRkParserOraclePlsql::yyparse() {
         if (static_cast<std::size_t>(yysp) >= yys.size()) {
             yys.resize(yys.size() * 2);
             yyv.resize(yyv.size() * 2);
+            yyConsumed.resize(yys.size());
         }
         yys[static_cast<std::size_t>(yysp)] = static_cast<int16_t>(state);
         yyv[static_cast<std::size_t>(yysp)] = yyval;
+        yyConsumed[static_cast<std::size_t>(yysp)] = LastTokenIndex;
 
         // Comments, blanks and line breaks are passed over; a SQL*Plus
         // command token is not, so it is a syntax error.
@@ -314,6 +317,10 @@ int TRkParserOraclePlsql::yyparse() {
             }
             while (yysp > 0 && !(yyact(yys[static_cast<std::size_t>(yysp)], tcError, act) && act > 0)) --yysp;
             if (yysp <= 0) return 1;
+            // The skipped construct starts after what the state kept, so it
+            // holds every token that the popped states had shifted and
+            // nothing of the enclosing header.
+            ResumeIndex = yyConsumed[static_cast<std::size_t>(yysp)] + 1;
             // Shift the error token; the offending token is dropped.
             state = act;
             yychar = -1;

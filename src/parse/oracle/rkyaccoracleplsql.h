@@ -47,6 +47,11 @@ public:
     std::int32_t LastTokenIndex = 0;
     std::int32_t ResumeIndex = 0;
     TSourceToken* RecoveryToken = nullptr;
+    // Beside each state stack entry: LastTokenIndex when it was pushed.  The
+    // state that shifts the error token so tells where the broken construct
+    // began: after a compound's header (LOOP, THEN, BEGIN, ...) as much as
+    // after the previous statement.
+    std::vector<std::int32_t> yyConsumed;
 
     TRkParserOraclePlsql();
     const char* ClassName() const override { return "TRkParserOraclePlsql"; }

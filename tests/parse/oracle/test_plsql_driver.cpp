@@ -161,25 +161,26 @@ TEST_F(PlsqlDriver, ExpectedTextNamesAtMostTwentyTokens) {
 TEST_F(PlsqlDriver, RecoverySkipsIntoDummyStatements) {
     const struct { const char* Text; const char* Reports; const char* Tree; } cases[] = {
         // The state that needs the ";" only shifts it, and ";" is not named.
-        // The skip took everything through the ";"; at the end of the tokens a
-        // second skip finds nothing more and ends the parse as accepted,
-        // without a unit.
-        {"BEGIN\n  x := 1\nEND;", "END@3:4", "<no unit> DummyStmt(BEGIN x := 1 END ;) DummyStmt()"},
+        // The skip took everything after BEGIN through the ";"; at the end of
+        // the tokens a second skip finds nothing more and ends the parse as
+        // accepted, without a unit.
+        {"BEGIN\n  x := 1\nEND;", "END@3:4", "<no unit> DummyStmt(x := 1 END ;) DummyStmt()"},
         {"BEGIN\n  LOOP\n    x := 1;\n    MERGE INTO t USING s ON (a = b);\n    y := 2;\n  END LOOP;\nEND;", "INTO@4:15",
          " / LoopStmt[AssignStmt DummyStmt(MERGE INTO t USING s ON ( a = b ) ;) AssignStmt]"},
         {"DECLARE\n  x NUMBER;\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;", "INDEX@3:10",
          "VarDecl(x) DummyStmt(y INDEX BY PLS_INTEGER ;) VarDecl(z) / ProcBasicStmt"},
-        // With no complete declaration before it, the skip starts at the unit.
+        // With no complete declaration before it, the skip starts after
+        // DECLARE, which stays with its section.
         {"DECLARE\n  y INDEX BY PLS_INTEGER;\n  z NUMBER;\nBEGIN\n  NULL;\nEND;", "INDEX@2:10",
-         "DummyStmt(DECLARE y INDEX BY PLS_INTEGER ;) VarDecl(z) / ProcBasicStmt"},
+         "DummyStmt(y INDEX BY PLS_INTEGER ;) VarDecl(z) / ProcBasicStmt"},
         // The skip after the first error drops the ")" and reads through ";";
         // the next statement is broken too, after tokens were shifted.
-        {"BEGIN x := ); y := ); END;", ")@1:13 )@1:21", " / DummyStmt(BEGIN x := ) ;) DummyStmt(y := ) ;)"},
+        {"BEGIN x := ); y := ); END;", ")@1:13 )@1:21", " / DummyStmt(x := ) ;) DummyStmt(y := ) ;)"},
         // Here the second broken statement starts right after the skip: nothing
         // was shifted in between, so it is not reported again.
-        {"BEGIN x := ); ) y := 1; END;", ")@1:13", " / DummyStmt(BEGIN x := ) ;) DummyStmt() y := 1 ;)"},
+        {"BEGIN x := ); ) y := 1; END;", ")@1:13", " / DummyStmt(x := ) ;) DummyStmt() y := 1 ;)"},
         // The offending ";" is dropped and the skip runs through the next one.
-        {"BEGIN x := ; y := 1; z := 2; END;", ";@1:13", " / DummyStmt(BEGIN x := ; y := 1 ;) AssignStmt"},
+        {"BEGIN x := ; y := 1; z := 2; END;", ";@1:13", " / DummyStmt(x := ; y := 1 ;) AssignStmt"},
     };
     for (const auto& c : cases) {
         Parse(c.Text);

@@ -227,9 +227,11 @@ std::string TPlsqlStatementPP::GetPrettyText() {
 std::string TRk_PlsqlPP::GetPrettyText() {
     auto* b = dynamic_cast<TRk_Plsql*>(OwnerNode());
     if (!b) return WrongOwner("TRk_Plsql", Owner);
-    // A label alone already ends its line: no empty line before BEGIN.
+    // The section's text is followed by a line break even when it ends in
+    // one (a label alone, a trailing line comment): BEGIN then stands after
+    // an empty line.
     std::string R = P(b->DeclSection);
-    if (!R.empty()) R = Brk(R);
+    if (!R.empty()) R += CRLF;
     R += Tok(b, 0);
     R = Brk(R) + IndentBlock(P(b->Section.get()), 2);
     if (b->Handlers)

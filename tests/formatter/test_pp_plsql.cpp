@@ -289,6 +289,15 @@ TEST_F(BlockPrinter, HandlersUnderException) {
               "  WHEN OTHERS THEN\r\n    d;\r\nEND;");
 }
 
+// The declaration section is followed by a line break even when its text
+// ends in one, so BEGIN then stands after an empty line.
+TEST_F(BlockPrinter, EmptyLineBeforeBeginWhenTheSectionEndsInALineBreak) {
+    EXPECT_EQ(Pretty("<<lbl>> begin null; end;"), "<<lbl>>\r\n\r\nBEGIN\r\n  NULL;\r\nEND;");
+    EXPECT_EQ(Pretty("declare n number; -- note\nbegin null; end;"),
+              "DECLARE\r\n  n  NUMBER; -- note\r\n  \r\nBEGIN\r\n  NULL;\r\nEND;");
+    EXPECT_EQ(Pretty("declare n number; begin null; end;"), "DECLARE\r\n  n  NUMBER;\r\nBEGIN\r\n  NULL;\r\nEND;");
+}
+
 TEST_F(BlockPrinter, LabelledNullKeepsItsTerminator) {
     EXPECT_EQ(Pretty("begin <<l>> null; end;"), "BEGIN\r\n  <<l>>\r\n  NULL;\r\nEND;");
 }

@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Numbers, MssqlScannerDump,
     ::testing::Values(
-        DumpCase{"0x1f", "266[0x1f]"}, DumpCase{"0x1F", "266[0x1] 262[F]"}, DumpCase{"0X1F", "268[0] 262[X1F]"},
+        // Hexadecimal digits of either case: binary data is never cut.
+        DumpCase{"0x1f", "266[0x1f]"}, DumpCase{"0x1F", "266[0x1F]"},
+        DumpCase{"0x41FF,0xAb", "266[0x41FF] 44[,] 266[0xAb]"}, DumpCase{"0X1F", "268[0] 262[X1F]"},
         DumpCase{"1..10", "268[1] 273[..] 268[10]"},
         DumpCase{"1.5 .5 1. 1.e5", "266[1.5] 259[ ] 266[.5] 259[ ] 266[1.] 259[ ] 266[1.e5]"},
         DumpCase{"1e5 1.5E-3 2e+7", "266[1e5] 259[ ] 266[1.5E-3] 259[ ] 266[2e+7]"}, DumpCase{"42", "268[42]"}));

@@ -112,7 +112,12 @@ void TRkMssqlSqlDriver::FetchLookahead() {
     CurToken = yylval.token;
     if (yychar == 0 && !FEndSeen) {
         FEndSeen = true;
-        if (EndsInOpenLiteral()) ReportSyntaxError(FState, 0);
+        // One report for the end of the input: the statement that the open
+        // literal leaves unfinished adds none of its own.
+        if (EndsInOpenLiteral()) {
+            ReportSyntaxError(FState, 0);
+            FReportAllowed = false;
+        }
     }
 }
 
@@ -250,26 +255,27 @@ void TRkMssqlSqlDriver::SkipUnparsedStatement(TRk_Node* Node, TSourceToken* Firs
 
 // The raw tokens of a statement whose words are not parsed.  It ends at a
 // line break after which a statement starts (a SET statement at any line
-// break, or before a statement start on its line), and also, outside
-// parentheses, before ";" and ELSE, and before a statement start on the
-// same line (not within REVOKE, whose privileges are statement words), so
-// that «BEGIN DROP TABLE t END» and «IF @e <> 0 RAISERROR(...) ELSE ...»
-// keep their END and ELSE.
+// break, or before a statement start on its line), with a ";" outside
+// parentheses, which it reads, and before an END or ELSE that is not a
+// CASE's and before a statement start on the same line (not within REVOKE,
+// whose privileges are statement words), so that «BEGIN DROP TABLE t END»,
+// «BEGIN SET NOCOUNT ON; ... END» and «IF @e <> 0 RAISERROR(...) ELSE ...»
+// keep their block and their ELSE.
 void TRkMssqlSqlDriver::SkipRaw(TSourceTokenList* Target, bool SetMode, TSourceToken* FirstToken) {
     const bool revoke = FirstToken && FirstToken->TokenCode == RW_REVOKE;
-    int depth = 0;
+    TMssqlRawNesting nesting;
     int words = FirstToken ? 1 : 0;   // significant tokens so far
     int32_t lastPos = StatementEndPos;
     TSolidCursor solid(TokenList);
     auto stops = [&](const TSourceToken* next, bool lineBreak) {
         if (!next) return false;
         const int c = next->TokenCode;
-        if (depth <= 0 && (c == ';' || c == RW_ELSE)) return true;
+        if (nesting.EndsBefore(c)) return true;
         if (!IsMssqlStatementStart(c)) return false;
-        if (SetMode) return true;
+        if (SetMode) return c != RW_END || nesting.Outside();
         // Across a line break the line-break rule decides.  «DROP TABLE IF
         // EXISTS t»: that IF is no statement.
-        return !lineBreak && depth <= 0 && !revoke && (c != RW_IF || words >= 3);
+        return !lineBreak && nesting.Outside() && !revoke && (c != RW_IF || words >= 3);
     };
     for (;;) {
         int code = NextToken(false);
@@ -299,9 +305,8 @@ void TRkMssqlSqlDriver::SkipRaw(TSourceTokenList* Target, bool SetMode, TSourceT
         Target->Add(t);
         lastPos = TokenPos - 1;
         if (t->IsSignificant()) ++words;
-        if (code == '(') ++depth;
-        else if (code == ')') --depth;
-        if (stops(next, lineBreak)) break;
+        nesting.Feed(code);
+        if (nesting.EndsWith(code) || stops(next, lineBreak)) break;
     }
     yychar = -1;
     StatementEndPos = TokenPos - 1;
@@ -316,8 +321,10 @@ bool TRkMssqlSqlDriver::Push() {
         const size_t n = std::max<size_t>(kInitialStackSize, yys.size() * 2);
         yys.resize(n);
         yyv.resize(n);
+        yyp.resize(n);
     }
     yys[static_cast<size_t>(yysp)] = static_cast<int16_t>(FState);
+    yyp[static_cast<size_t>(yysp)] = FLastShiftPos;
     yyv[static_cast<size_t>(yysp)] = yyval;
     return true;
 }
@@ -367,9 +374,11 @@ int TRkMssqlSqlDriver::yyparse() {
     LastShiftedToken = nullptr;
     FLastShiftPos = -1;
     FEndSeen = false;
+    ErrorStartFloor = 0;
     if (yys.size() < static_cast<size_t>(kInitialStackSize)) {
         yys.resize(kInitialStackSize);
         yyv.resize(kInitialStackSize);
+        yyp.resize(kInitialStackSize);
     }
 
     enum { stPush, stFetch, stDecide, stReduce, stError, stRecover } step = stPush;
@@ -503,6 +512,9 @@ int TRkMssqlSqlDriver::yyparse() {
                     --yysp;
                 }
                 if (yysp <= 0) return Fail("error recover failed", "error");
+                // The tokens of the states kept belong to the statements
+                // around; the error statement starts after them.
+                ErrorStartFloor = yyp[static_cast<size_t>(yysp)] + 1;
                 FState = target;
                 yychar = -1;   // the offending token is dropped
                 yyval = mssqlYYSType{};

@@ -78,6 +78,7 @@ public:
     mssqlYYSType yyval{};              // value of the last shift or reduction
     std::vector<mssqlYYSType> yyv;     // value stack, yyv[yysp] on top
     std::vector<int16_t> yys;          // state stack
+    std::vector<int32_t> yyp;          // index of the last shifted token when each state was pushed
     int yysp = 0;
     TSourceToken* LastShiftedToken = nullptr;
 

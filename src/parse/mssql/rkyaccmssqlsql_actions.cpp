@@ -31,21 +31,43 @@ void TRkMssqlSqlActions::SetLastTerminator(TSourceToken* Semicolon) {
     if (auto* w = dynamic_cast<_TMssqlStmt*>(ResultList.back())) w->TerminatorToken = Semicolon;
 }
 
+void TMssqlRawNesting::FeedCase(int Code) {
+    if (Code == mssqltok::RW_CASE) ++Cases;
+    else if (Code == mssqltok::RW_END && Cases > 0) --Cases;
+}
+
+void TMssqlRawNesting::Feed(int Code) {
+    if (Code == '(') ++Parens;
+    else if (Code == ')') --Parens;
+    else FeedCase(Code);
+}
+
+bool TMssqlRawNesting::EndsBefore(int Code) const {
+    return Outside() && (Code == mssqltok::RW_END || Code == mssqltok::RW_ELSE);
+}
+
 _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
     auto* w = New<_TMssqlStmt>();
     _TMssqlDummyStmt* d = DummyStmt(mnkErrorStmt);
     ErrorStatementNode = d;
     w->InnerNode = d;
-    // The rest of the line, its line break included; but an END, an ELSE or
-    // a ";" outside parentheses is left to the statement around: swallowed,
-    // it would leave a block or an IF open and hide every later statement.
+    // The rest of the line, its line break included; but an END or an ELSE
+    // outside parentheses is left to the statement around: swallowed, it
+    // would leave a block or an IF open and hide every later statement.  A
+    // ";" ends the statement, read into it: a ";" of its own would be one
+    // more error inside a block.  A CASE opened before the error keeps its
+    // END and ELSE.
+    if (StatementStartPos >= 0) StatementStartPos = std::max(StatementStartPos, ErrorStartFloor);
+    TMssqlRawNesting nesting;
+    if (TokenList != nullptr)
+        for (int32_t i = std::max<int32_t>(StatementStartPos, 0); i < TokenPos && i < TokenList->Count(); ++i)
+            nesting.FeedCase(TokenList->TokenAt(i)->TokenCode);
     TSourceToken* t = nullptr;
-    int depth = 0;
     for (;;) {
         t = GetNextToken(false);
         if (t == nullptr) break;
         const int code = t->TokenCode;
-        if (depth <= 0 && (code == mssqltok::RW_END || code == mssqltok::RW_ELSE || code == ';')) {
+        if (nesting.EndsBefore(code)) {
             if (TokenPos > 0 && TokenList != nullptr && TokenList->TokenAt(TokenPos - 1) == t)
                 --TokenPos;
             else
@@ -53,9 +75,8 @@ _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
             break;
         }
         CurToken = t;
-        if (code == '(') ++depth;
-        else if (code == ')') --depth;
-        if (t->TokenType == ttLineBreak) break;
+        nesting.Feed(code);
+        if (nesting.EndsWith(code) || t->TokenType == ttLineBreak) break;
     }
     StatementEndPos = TokenPos - 1;
     if (StatementStartPos >= 0 && TokenList != nullptr) {

@@ -20,11 +20,35 @@ class _TMssqlDummyStmt;
 class _TMssqlStmt;
 class TRkTopClause;
 
+// Where a statement read as raw tokens (an error statement, a statement
+// whose words are not parsed) stands: inside parentheses, an END, ELSE or
+// ";" is no end of it; inside a CASE, END and ELSE belong to the CASE.
+struct TMssqlRawNesting {
+    int32_t Parens = 0;
+    int32_t Cases = 0;
+    // Counts a CASE and the END that closes it.
+    void FeedCase(int Code);
+    // Counts parentheses too.
+    void Feed(int Code);
+    bool Outside() const { return Parens <= 0 && Cases <= 0; }
+    // An END or ELSE that belongs to the statement around.
+    bool EndsBefore(int Code) const;
+    // A ";" that is read into the statement and ends it.
+    bool EndsWith(int Code) const { return Code == ';' && Parens <= 0; }
+};
+
 class TRkMssqlSqlActions : public TRkSqlActions {
 public:
     // The inner node of the last error statement (node kind 45); kept until
     // the next error statement replaces it.
     TRk_Node* ErrorStatementNode = nullptr;
+
+protected:
+    // The first token an error statement may take: the recovery sets it
+    // past the tokens of the statements it keeps, so that an error statement
+    // inside a block, an IF or a procedure body leaves out the header of the
+    // statement around it (which prints that header itself).
+    int32_t ErrorStartFloor = 0;
 
 protected:
     static TRk_DummyNode* D(TRk_Node* N) { return static_cast<TRk_DummyNode*>(N); }

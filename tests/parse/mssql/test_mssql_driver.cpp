@@ -111,8 +111,9 @@ TEST(MssqlDriver, StatementBoundariesAndRecovery) {
     EXPECT_EQ(FindToken(colon, ":a")->TokenCode, IDENT);  // colon names reach the grammar as identifiers
 }
 
-// A skipped statement ends before END, ELSE and ";" and before another
-// statement on its line, so the block and the IF around it stay whole.
+// A skipped statement ends before END and ELSE, with its ";", and before
+// another statement on its line, so the block and the IF around it stay
+// whole.
 TEST(MssqlDriver, SkippedStatementsKeepEndAndElse) {
     CheckRuns({
         {"if exists (select 1) begin drop table t end\ncreate table u (a int)", "0 [] _TMssqlIfElse TRk_CreateTableStmt"},
@@ -126,11 +127,62 @@ TEST(MssqlDriver, SkippedStatementsKeepEndAndElse) {
     EXPECT_NE(static_cast<_TMssqlIfElse*>(Item(e, 0)->InnerNode)->ElseStmt, nullptr);
     MsRun d("drop table t; create table t (a int)");
     d.Parse();
-    EXPECT_EQ(TokText(Item(d, 0)->TerminatorToken), ";");
+    EXPECT_EQ(d.ListText(static_cast<_TMssqlDummyStmt*>(Item(d, 0)->InnerNode)->StmtTokens.get()),
+              "drop| |table| |t|;|");
     MsRun x("drop table if exists t\nrevoke select on t from u\nselect 1");
     x.Parse();
     EXPECT_EQ(x.ListText(static_cast<_TMssqlDummyStmt*>(Item(x, 1)->InnerNode)->StmtTokens.get()),
               "revoke| |select| |on| |t| |from| |u|\n|");
+}
+
+// The ";" that ends a skipped statement is read into it: inside a block it
+// is no error, in a procedure body it does not end the procedure, and on a
+// line it still lets the next statement parse.
+TEST(MssqlDriver, SkippedStatementsReadTheirSemicolon) {
+    CheckRuns({
+        {"BEGIN\nSET NOCOUNT ON;\nDROP TABLE t;\nSELECT 1\nEND", "0 [] _TMssqlBlock"},
+        {"begin raiserror('x', 16, 1); end\nselect 1", "0 [] _TMssqlBlock TRk_SelectStmt"},
+        {"CREATE PROCEDURE p1 AS\nSET NOCOUNT ON;\nCREATE TABLE t1 (c1 INT)\nGO",
+         "0 [] _TMssqlCreateProcedure _TMssqlGo"},
+        {"DROP TABLE u; CREATE TABLE v (a int)", "0 [] _TMssqlDummyStmt:95 TRk_CreateTableStmt"},
+        {"set nocount on ; select 1", "0 [] _TMssqlSet TRk_SelectStmt"},
+        // Inside parentheses a ";" is no end.
+        {"raiserror('a;b', 16, 1)\nselect 1", "0 [] _TMssqlDummyStmt:100 TRk_SelectStmt"},
+    });
+    MsRun r("BEGIN\nSET NOCOUNT ON;\nDROP TABLE t;\nSELECT 1\nEND");
+    r.Parse();
+    auto* block = static_cast<_TMssqlBlock*>(Item(r, 0)->InnerNode);
+    ASSERT_NE(block->StmtList, nullptr);
+    ASSERT_EQ(block->StmtList->Count(), 3);
+    auto* set = static_cast<_TMssqlStmt*>(block->StmtList->GetNode(0))->InnerNode;
+    EXPECT_EQ(r.ListText(set->TokenList.get()), "SET|NOCOUNT| |ON|;|");
+    auto* drop = static_cast<_TMssqlDummyStmt*>(static_cast<_TMssqlStmt*>(block->StmtList->GetNode(1))->InnerNode);
+    EXPECT_EQ(r.ListText(drop->StmtTokens.get()), "DROP| |TABLE| |t|;|");
+    MsRun top("DROP TABLE u; CREATE TABLE v (a int)");
+    top.Parse();
+    EXPECT_EQ(Pic(TokText(Item(top, 0)->TerminatorToken), Item(top, 0)->EndPos), "<nil> 5");
+}
+
+// An error statement keeps a CASE's END and ELSE: one error statement for a
+// broken CASE, and a block around it stays whole.
+TEST(MssqlDriver, ErrorStatementsRunToTheEndOfTheirCase) {
+    CheckRuns({
+        {"SELECT CASE WHEN a = THEN 1 ELSE 2 END FROM t", "0 [1] _TMssqlDummyStmt:45"},
+        {"begin\nselect case when a = then 1 else 2 end from t\nprint 'x'\nend", "0 [1] _TMssqlBlock"},
+        {"if @a = 1 select case when x = then 1 else 2 end else print 'y'", "0 [1] _TMssqlIfElse"},
+        // Without a CASE, END still belongs to the block; a ";" ends the error.
+        {"begin select a from where end\nselect 1", "0 [where] _TMssqlBlock TRk_SelectStmt"},
+        {"begin select a from where; print 'x' end", "0 [where] _TMssqlBlock"},
+    });
+    MsRun r("SELECT CASE WHEN a = THEN 1 ELSE 2 END FROM t");
+    r.Parse();
+    auto* dummy = static_cast<_TMssqlDummyStmt*>(Item(r, 0)->InnerNode);
+    EXPECT_EQ(r.ListText(dummy->StmtTokens.get()),
+              "SELECT| |CASE| |WHEN| |a| |=| |THEN| |1| |ELSE| |2| |END| |FROM| |t|\n|");
+    MsRun b("begin select a from where; print 'x' end");
+    b.Parse();
+    auto* block = static_cast<_TMssqlBlock*>(Item(b, 0)->InnerNode);
+    ASSERT_EQ(block->StmtList->Count(), 2);
 }
 
 // An action that refuses its input costs that statement only.
@@ -315,6 +367,13 @@ TEST(MssqlDriver, ACommentLeftOpenIsReported) {
     MsRun s("select 'abc\n");
     s.Parse();
     EXPECT_EQ(s.errors.size(), 1u);
+    // A statement that the open string leaves unfinished: one report too.
+    MsRun i("INSERT INTO t VALUES ('abc");
+    EXPECT_EQ(Outcome(i), "0 [end of input] ");
+    MsRun j("begin\ninsert into t values ('abc\n");
+    j.Parse();
+    ASSERT_EQ(j.errors.size(), 1u);
+    EXPECT_EQ(j.errors[0].token.rfind("end of input\r\nCorresponding end keyword not found of: begin(1,", 0), 0u);
     MsRun ok("select 1 /* closed */\n");
     EXPECT_EQ(Outcome(ok), "0 [] TRk_SelectStmt");
 }

@@ -405,8 +405,9 @@ std::string TCreateIndexSqlStatementPP::GetPrettyText() {
         }
     }
     R += Blanks(6) + IndentText(C, 6) + Tok(root, 4);
+    // WITH and its items, then ON and the filegroup.
     for (int32_t k = 0; k < 2; ++k) {
-        TRk_DummyNode* clause = Holder(k == 0 ? root->FilegroupClause : root->OptionsClause);
+        TRk_DummyNode* clause = Holder(k == 0 ? root->OptionsClause : root->FilegroupClause);
         if (!clause) continue;
         if (k == 0) {
             std::string items;

@@ -34,26 +34,21 @@ const TRkPPChoice MssqlChoices[] = {
     PPChoice<TMssqlDummyStmt, TMssqlDummyStmtPP>(),
 };
 
-// The case-formatted text of a word, without the comments that trail it:
-// the printers that join raw statement words drop comments and line breaks.
-std::string Word(const TSourceToken* T) {
-    if (!T || !T->OwnerList) return {};
-    return TokenRangeText(T->OwnerList, T->PosInList, T->PosInList, rtNoTrailing);
-}
-
-// The words among Tokens (blanks, line breaks, comments and the end of input
-// left out), one blank between two of them.
+// The words among Tokens (blanks, line breaks and the end of input left
+// out), one blank between two of them.  A comment goes with the word before
+// it, a line comment with its line break, so that no text of the statement
+// is lost and nothing lands inside a comment.
 template <class Range>
 std::string Words(const Range& Tokens) {
     std::string R;
     for (TSourceToken* t : Tokens) {
         if (!t || !t->IsSignificant() || t->TokenCode == 0) continue;
-        const std::string w = Word(t);
+        const std::string w = Fmt(t);
         if (w.empty()) continue;
-        if (!R.empty()) R += ' ';
+        if (!R.empty() && R.back() != ' ' && R.back() != '\n') R += ' ';
         R += w;
     }
-    return R;
+    return TrimTrailingBlanks(R);
 }
 
 // R + blank + T, T continuing at its column.

@@ -63,10 +63,11 @@ TEST_F(MssqlPrinter, StatementGoldenTexts) {
         {"", "exec @proc", "EXEC @proc"},
         {"", "exec p with recompile", "EXEC p WITH RECOMPILE"},
         {"", "exec ('select ' + @cols + ' from t')", "EXEC( 'select ' + @cols + ' from t')"},
-        // Recognised statements print their words; comments and line
-        // breaks inside are dropped.
+        // Recognised statements print their words; line breaks inside are
+        // dropped, comments kept (a line comment with its line break).
         {"", "raiserror('bad', 16, 1)", "RAISERROR ( 'bad' , 16 , 1 )"},
-        {"", "raiserror('bad', -- why\n 16, 1)", "RAISERROR ( 'bad' , 16 , 1 )"},
+        {"", "raiserror('bad', -- why\n 16, 1)", "RAISERROR ( 'bad' , -- why\r\n16 , 1 )"},
+        {"", "raiserror('bad', /* why */ 16, 1)", "RAISERROR ( 'bad' , /* why */ 16 , 1 )"},
         {"", "drop table t", "DROP TABLE t"},
         {"", "truncate table dbo.t", "TRUNCATE TABLE dbo . t"},
         {"", "open c", "OPEN c"},
@@ -78,6 +79,8 @@ TEST_F(MssqlPrinter, StatementGoldenTexts) {
         {"", "commit tran t1", "COMMIT TRAN t1"},
         {"", "rollback work", "ROLLBACK WORK"},
         {"", "save transaction sp1", "SAVE TRANSACTION sp1"},
+        // A recognised statement's ";" is one of its words.
+        {"", "drop table t;", "DROP TABLE t ;"},
         // A label is a word of the keyword class.
         {"", "done:", "DONE:"},
         // Tabs replace the leading blanks that the indent routine writes; the
@@ -99,7 +102,7 @@ TEST_F(MssqlPrinter, SetPrintsAssignmentsCursorsAndOptionWords) {
         // Option statements: one blank between words, whatever stood there.
         {"", "set nocount on", "SET nocount ON"},
         {"", "set   nocount\ton", "SET nocount ON"},
-        {"", "set nocount /* quiet */ on", "SET nocount ON"},
+        {"", "set nocount /* quiet */ on", "SET nocount /* quiet */ ON"},
         {"", "set @c = cursor for select a from t", "SET @c = CURSOR FOR SELECT a\r\n                    FROM   t"},
         {"", "set @c = cursor scroll static read_only for select a from t",
          "SET @c = CURSOR SCROLL STATIC READ_ONLY FOR SELECT a\r\n                                            FROM   t"},
@@ -179,6 +182,17 @@ TEST_F(MssqlPrinter, ScriptOfBatches) {
     };
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Pretty0(sql, i), texts[i]) << i;
     EXPECT_EQ(Parser->Statements().Count(), 4);
+}
+
+// A statement the grammar does not take inside a block prints once, and
+// the IF and BEGIN around it print their own words once.
+TEST_F(MssqlPrinter, ErrorStatementInABlockLeavesTheHeaderToTheBlock) {
+    EXPECT_EQ(Pretty0("IF EXISTS (SELECT name FROM t WHERE name = N'x')\nBEGIN\n"
+                      "\tALTER DATABASE [x] SET ONLINE;\n\tDROP DATABASE [x];\nEND\n"),
+              "IF EXISTS (SELECT name\r\n           FROM   t\r\n           WHERE  name = N'x')\r\n"
+              "  BEGIN\r\n    ALTER DATABASE [x] SET online ;\r\n    DROP DATABASE [x] ;\r\n    \r\n  END");
+    EXPECT_EQ(Pretty0("create procedure p as\nalter database x set online\nselect 1\n"),
+              "CREATE PROCEDURE p\r\nAS\r\n  ALTER DATABASE x SET online\r\n  SELECT 1\r\n  ");
 }
 
 TEST_F(MssqlPrinter, ErrorStatementInABlockIsTrimmed) {

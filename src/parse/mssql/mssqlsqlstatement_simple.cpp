@@ -1,6 +1,7 @@
 // Statements of the SQL Server batch model that hold no nested T-SQL
 // statements: USE, GO, PRINT, DECLARE, FETCH, WITH ... AS, SET, EXECUTE and
 // the statements that are only recognised.
+#include <span>
 #include <string>
 
 #include "nodes/u_nodes_generic.h"
@@ -16,11 +17,26 @@ bool IsComment(const TSourceToken* T) { return T->TokenType == ttBlockComment ||
 bool IsLayout(const TSourceToken* T) { return T->TokenType >= ttLineBreak && T->TokenType <= ttLineComment; }
 
 // Texts of the tokens that are not comments, in order.
-std::string TextWithoutComments(const TSourceTokenList& L) {
+template <class Range>
+std::string TextWithoutComments(const Range& Tokens) {
     std::string S;
-    for (TSourceToken* T : L.Items())
+    for (TSourceToken* T : Tokens)
         if (!IsComment(T)) S += T->Text;
     return S;
+}
+
+// The script's tokens from own token 1 of N to its last, as written: the
+// words of BEGIN TRAN after BEGIN, which the grammar parses instead of
+// keeping them raw.
+std::span<TSourceToken* const> AfterFirstOwnToken(const TRk_Node* N) {
+    const int32_t n = N && N->TokenList ? N->TokenList->Count() : 0;
+    if (n < 2) return {};
+    const TSourceToken* first = N->TokenList->TokenAt(1);
+    const TSourceToken* last = N->TokenList->TokenAt(n - 1);
+    if (!first->OwnerList || first->OwnerList != last->OwnerList || first->PosInList > last->PosInList) return {};
+    const std::vector<TSourceToken*>& items = first->OwnerList->Items();
+    return std::span<TSourceToken* const>(items).subspan(static_cast<size_t>(first->PosInList),
+                                                         static_cast<size_t>(last->PosInList - first->PosInList + 1));
 }
 
 // Trailing blanks and control characters off.
@@ -250,12 +266,14 @@ int TMssqlDummyStmt::AnalyzeParseTree() {
         case mnkBeginTran:
         case mnkFirstWordStmt: {
             // "begin " stands for the BEGIN that the grammar keeps apart.
-            const std::string Head = R->NodeKind == mnkBeginTran ? "begin " : "";
-            SetSqlText(Head + TrimRight(D ? TextWithoutComments(*D->StmtTokens) : std::string()));
+            if (R->NodeKind == mnkBeginTran)
+                SetSqlText(TrimRight("begin " + TextWithoutComments(AfterFirstOwnToken(R))));
+            else
+                SetSqlText(TrimRight(D ? TextWithoutComments(D->StmtTokens->Items()) : std::string()));
             break;
         }
         case mnkLabel:
-            SetSqlText(TrimRight(TextWithoutComments(*R->TokenList)));
+            SetSqlText(TrimRight(TextWithoutComments(R->TokenList->Items())));
             break;
         default:
             SetSqlText("This sql is not supported in this version");

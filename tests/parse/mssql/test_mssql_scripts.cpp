@@ -251,7 +251,8 @@ TEST(MssqlScripts, BatchModelStatements) {
     EXPECT_EQ(If->HasElse, 1);
     EXPECT_EQ(Visited(If), (std::vector<std::string>{"IF", "@i", ">", "1", "PRINT", "'big'", "ELSE", "PRINT", "'small'"}));
 
-    EXPECT_EQ(s.At(14)->GetSqlText().rfind("begin ", 0), 0u);
+    // BEGIN TRAN's words after "begin ", without a trailing blank.
+    EXPECT_EQ(s.At(14)->GetSqlText(), "begin TRAN t1");
     auto* Commit = s.As<TMssqlDummyStmt>(17);
     ASSERT_NE(Commit, nullptr);
     EXPECT_EQ(Pic(Commit->FormCode, TokText(Commit->TranName)), Pic(MssqlTranFormTran, "t1"));

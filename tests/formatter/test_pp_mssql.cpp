@@ -136,6 +136,9 @@ TEST_F(MssqlPrinter, DeclarationsProceduresAndFunctions) {
          "  SELECT a\r\n  FROM   t\r\n  "},
         {"", "create proc p (@a int, @b as int) as print 1 print 2 return",
          "CREATE PROC p(\r\n           @a INT,\r\n           @b  AS INT)\r\nAS\r\n  PRINT 1\r\n  PRINT 2\r\n  RETURN\r\n  "},
+        // VARYING keeps the blank before it: "INTVARYING" would be no SQL.
+        {"", "create procedure p @c int varying output as return",
+         "CREATE PROCEDURE p\r\n                @c INT VARYING OUTPUT\r\nAS\r\n  RETURN\r\n  "},
         {"", "create procedure p;2 as print 'x'", "CREATE PROCEDURE p;2\r\nAS\r\n  PRINT 'x'\r\n  "},
         {"", "create procedure p;2 (@a int) as print 'x'",
          "CREATE PROCEDURE p;2(\r\n                @a INT)\r\nAS\r\n  PRINT 'x'\r\n  "},

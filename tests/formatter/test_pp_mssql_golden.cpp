@@ -45,6 +45,7 @@ TEST_F(MssqlGolden, GenericPrintersOnSqlServerScripts) {
          "SELECT   a,\r\n         Count(*)\r\nFROM     t\r\nGROUP BY a\r\nHAVING   Count(*) > 1"},
         {"", "select a from t order by a compute sum(a)",
          "SELECT   a\r\nFROM     t\r\nORDER BY a\r\nCOMPUTE  SUM(a)"},
+        {"", "select a from t where a = 1 for update", "SELECT a\r\nFROM   t\r\nWHERE  a = 1\r\nFOR UPDATE"},
         {"", "select a into #t from t",
          "SELECT a\r\nINTO   #t\r\nFROM   t"},
         // Conditions and operators.
@@ -69,6 +70,13 @@ TEST_F(MssqlGolden, GenericPrintersOnSqlServerScripts) {
          "SELECT Substring(first_long_argument_name,second_long_argument,\r\n                 third_argument_x,4)\r\nFROM   t"},
         {"FuncArgsOneLine=0", "select f(a, b, c) from t",
          "SELECT F(a,\r\n         b,\r\n         c)\r\nFROM   t"},
+        // decode lines its search values up under the first one.
+        {"", "select decode(status, 1, 'open', 2, 'closed', 'other') from t",
+         "SELECT Decode(status,1,'open',\r\n                     2,'closed',\r\n                     'other')\r\nFROM   t"},
+        {"SeparatorStyle=1 FuncArgsOneLine=0", "select f(a, b, c) from t",
+         "SELECT F(a\r\n         ,b\r\n         ,c)\r\nFROM   t"},
+        {"", "select rtrim(ltrim(a)), trim(both 'x' from a), extract(year from d) from t",
+         "SELECT Rtrim(Ltrim(a)),\r\n       Trim(BOTH 'x' from a),\r\n       Extract(year from d)\r\nFROM   t"},
         {"", "select isnull(a, 0), Isnull from t",
          "SELECT Isnull(a,0),\r\n       isnull\r\nFROM   t"},
         {"", "select a.b.c from a",
@@ -87,6 +95,8 @@ TEST_F(MssqlGolden, GenericPrintersOnSqlServerScripts) {
          "CREATE TABLE t (\r\n  id    INT NOT NULL\r\n  ,name VARCHAR(10),\r\n  CONSTRAINT pk PRIMARY KEY( id ))"},
         {"ColumnDefListOneLine=1", "create table t (id int, name varchar(10), constraint pk primary key (id), constraint uq unique (name))",
          "CREATE TABLE t (\r\n  id INT,name VARCHAR(10),\r\n  CONSTRAINT pk PRIMARY KEY( id ),\r\n  CONSTRAINT uq UNIQUE( name ))"},
+        {"", "create table #t (a int)", "CREATE TABLE #t (\r\n  a INT)"},
+        {"", "create table t (a int) on [PRIMARY]", "CREATE TABLE t (\r\n  a INT) ON [PRIMARY]"},
         {"", "declare @t table (a int)",
          "DECLARE @t TABLE (\r\n  a INT)"},
         // ALTER TABLE: the alteration on the line after the header.

@@ -2,7 +2,7 @@
 // end as a host gets them (no printer attached by hand): the layouts of
 // queries, expressions, calls, joins, CREATE TABLE, ALTER TABLE, DELETE,
 // INSERT, UPDATE, CREATE INDEX and CREATE VIEW that the SQL Server grammar
-// reaches, each text pinned whole.
+// reaches, each text pinned whole and parsing again.
 #include <gtest/gtest.h>
 
 #include "test_pp_fixture.h"
@@ -140,6 +140,12 @@ TEST_F(MssqlGolden, GenericPrintersOnSqlServerScripts) {
         SCOPED_TRACE(std::string(g.Sql) + " [" + g.Opts + "]");
         pptest::SetOptions(g.Opts);
         EXPECT_EQ(FrontEndPretty(g.Sql), g.Pretty);
+        // What it prints is SQL Server text again.
+        TMarlSqlParser Again(0);
+        Again.SetSqlTextString(g.Pretty);
+        Again.Parse();
+        EXPECT_EQ(Again.ErrorCount(), 0) << Again.GetErrorMessages();
+        EXPECT_EQ(Again.Statements().Count(), 1);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "parse/parserfactory.h"
 #include "parse/rkyacclib.h"
 #include "process/gettextvisitor.h"
+#include "statementstructure/sqlstatement_select.h"
 
 // ---------------------------------------------------------------------------
 // Statement base
@@ -320,7 +321,15 @@ void TCustomSqlStatement::DoAccept(TRkVisitorAbs& Visitor) {
 }
 
 // ---------------------------------------------------------------------------
-// Simple statements
+// Simple statements.  Each gets its printer from birth, as every statement
+// class with a printer does: the front end makes them, and only a printer
+// gives their pretty text.
+
+void TUnknownSqlStatement::CreatePP() { stmtwalk::UsePrinter(this); }
+void TSqlplusCmdStatement::CreatePP() { stmtwalk::UsePrinter(this); }
+void TAlterSessionStatement::CreatePP() { stmtwalk::UsePrinter(this); }
+void TRollbackSqlStatement::CreatePP() { stmtwalk::UsePrinter(this); }
+void TSavepointSqlStatement::CreatePP() { stmtwalk::UsePrinter(this); }
 
 TUnknownSqlStatement::TUnknownSqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {}
 void TUnknownSqlStatement::BuildSqlText() { TextCache = GetTrimmedSqlText(); }

@@ -197,6 +197,7 @@ class TUnknownSqlStatement : public TCustomSqlStatement {
 public:
     explicit TUnknownSqlStatement(std::uint8_t Vendor);
     const char* ClassName() const override { return "TUnknownSqlStatement"; }
+    void CreatePP() override;
     void BuildSqlText() override;
     int DoParse() override;
     int AnalyzeParseTree() override;
@@ -206,6 +207,7 @@ class TSqlplusCmdStatement : public TCustomSqlStatement {
 public:
     explicit TSqlplusCmdStatement(std::uint8_t Vendor);
     const char* ClassName() const override { return "TSqlplusCmdStatement"; }
+    void CreatePP() override;
     void BuildSqlText() override;
     int DoParse() override;
     int AnalyzeParseTree() override;
@@ -216,6 +218,7 @@ class TAlterSessionStatement : public TCustomSqlStatement {
 public:
     explicit TAlterSessionStatement(std::uint8_t Vendor);
     const char* ClassName() const override { return "TAlterSessionStatement"; }
+    void CreatePP() override;
     void BuildSqlText() override;
     int DoParse() override;
 };
@@ -232,6 +235,7 @@ class TRollbackSqlStatement : public TCustomSqlStatement {
 public:
     explicit TRollbackSqlStatement(std::uint8_t Vendor);
     const char* ClassName() const override { return "TRollbackSqlStatement"; }
+    void CreatePP() override;
     void BuildSqlText() override;
     int AnalyzeParseTree() override;
 };
@@ -240,6 +244,7 @@ class TSavepointSqlStatement : public TCustomSqlStatement {
 public:
     explicit TSavepointSqlStatement(std::uint8_t Vendor);
     const char* ClassName() const override { return "TSavepointSqlStatement"; }
+    void CreatePP() override;
     void BuildSqlText() override;
     int AnalyzeParseTree() override;
 };

@@ -75,53 +75,113 @@ void ReplaceText(std::string& S, std::string_view Old, std::string_view New, int
     S = std::move(r);
 }
 
+namespace {
+
+thread_local int LayoutVendor = -1;
+
+// Calls OnBreak(position, length) for each line break of a printed text
+// that belongs to its layout: CR LF (length 2), a lone CR or LF (1).  A
+// line break inside a string literal or a quoted name is part of its value,
+// so it is skipped; a line comment runs to the end of its line, so a quote
+// in it opens nothing.  Backslash escapes and "#" comments are MySQL's.
+template <class F>
+void ForEachLayoutBreak(std::string_view S, F&& OnBreak) {
+    const bool MySql = LayoutVendor == 2;
+    const size_t n = S.size();
+    size_t i = 0;
+    while (i < n) {
+        const char c = S[i];
+        if (c == CR || c == LF) {
+            const size_t Len = c == CR && i + 1 < n && S[i + 1] == LF ? 2 : 1;
+            OnBreak(i, Len);
+            i += Len;
+        } else if (c == '\'' || c == '"' || c == '`' || c == '[') {
+            const char Close = c == '[' ? ']' : c;
+            const bool Escapes = MySql && (c == '\'' || c == '"');
+            size_t j = i + 1;
+            for (; j < n; ++j) {
+                if (Escapes && S[j] == '\\') {
+                    ++j;
+                } else if (S[j] == Close) {
+                    if (j + 1 < n && S[j + 1] == Close) ++j;  // a doubled closer is text
+                    else break;
+                }
+            }
+            i = j + 1;
+        } else if ((c == '-' && i + 1 < n && S[i + 1] == '-') || (MySql && c == '#')) {
+            while (i < n && S[i] != CR && S[i] != LF) ++i;
+        } else if (c == '/' && i + 1 < n && S[i + 1] == '*') {
+            // A block comment's lines follow the layout.
+            const size_t Close = S.find("*/", i + 2);
+            const size_t End = Close == std::string_view::npos ? n : Close + 2;
+            for (size_t k = i + 2; k < End; ++k)
+                if (S[k] == CR || S[k] == LF) {
+                    const size_t Len = S[k] == CR && k + 1 < End && S[k + 1] == LF ? 2 : 1;
+                    OnBreak(k, Len);
+                    k += Len - 1;
+                }
+            i = End;
+        } else {
+            ++i;
+        }
+    }
+}
+
+// Line with its leading blanks as tabs (TabSize blanks per tab).
+void AppendTabbedLine(std::string& R, std::string_view Line) {
+    const int32_t tabSize = FmtOpt.TabSize;
+    int32_t tabs = 0, spaces = 0;
+    size_t k = 0;
+    for (; k < Line.size() && (Line[k] == ' ' || Line[k] == '\t'); ++k) {
+        if (Line[k] == '\t') {
+            ++tabs;
+        } else if (++spaces == tabSize) {
+            ++tabs;
+            spaces = 0;
+        }
+    }
+    if (tabs == 0) {
+        R.append(Line);
+        return;
+    }
+    R.append(static_cast<size_t>(tabs), '\t');
+    R.append(static_cast<size_t>(spaces), ' ');
+    R.append(Line.substr(k));
+}
+
+}  // namespace
+
+TRkLayoutVendorScope::TRkLayoutVendorScope(int Vendor) : FSaved(LayoutVendor) { LayoutVendor = Vendor; }
+TRkLayoutVendorScope::~TRkLayoutVendorScope() { LayoutVendor = FSaved; }
+
 std::string SpacesToTabs(std::string_view Text) {
     std::string r;
     r.reserve(Text.size());
-    const int32_t tabSize = FmtOpt.TabSize;
-    size_t pos = 0;
-    bool first = true;
-    while (pos < Text.size()) {
-        size_t end = pos;
-        while (end < Text.size() && Text[end] != CR && Text[end] != LF) ++end;
-        std::string_view line = Text.substr(pos, end - pos);
-        if (!first) r += "\r\n";
-        first = false;
-        int32_t tabs = 0, spaces = 0;
-        size_t k = 0;
-        for (; k < line.size() && (line[k] == ' ' || line[k] == '\t'); ++k) {
-            if (line[k] == '\t') {
-                ++tabs;
-            } else if (++spaces == tabSize) {
-                ++tabs;
-                spaces = 0;
-            }
-        }
-        if (tabs > 0) {
-            r.append(static_cast<size_t>(tabs), '\t');
-            r.append(static_cast<size_t>(spaces), ' ');
-            r.append(line.substr(k));
-        } else {
-            r.append(line);
-        }
-        // Skip one line break: CR LF, CR or LF.
-        if (end < Text.size()) {
-            if (Text[end] == CR && end + 1 < Text.size() && Text[end + 1] == LF)
-                end += 2;
-            else
-                end += 1;
-        }
-        pos = end;
-    }
+    size_t from = 0;
+    ForEachLayoutBreak(Text, [&](size_t At, size_t Len) {
+        AppendTabbedLine(r, Text.substr(from, At - from));
+        r += "\r\n";
+        from = At + Len;
+    });
+    // A final line break stays: what follows the text starts a new line.
+    if (from < Text.size()) AppendTabbedLine(r, Text.substr(from));
     return r;
 }
 
 std::string IndentText(std::string_view Text, int32_t Count) {
-    std::string r(Text);
+    std::string r;
     if (Count > 0) {
-        std::string nl = "\r\n";
-        nl.append(static_cast<size_t>(Count), ' ');
-        ReplaceText(r, "\r\n", nl, rfReplaceAll);
+        r.reserve(Text.size() + 16);
+        size_t from = 0;
+        ForEachLayoutBreak(Text, [&](size_t At, size_t Len) {
+            if (Len != 2) return;  // only CR LF ends a line of the layout
+            r.append(Text.substr(from, At + 2 - from));
+            r.append(static_cast<size_t>(Count), ' ');
+            from = At + 2;
+        });
+        r.append(Text.substr(from));
+    } else {
+        r.assign(Text);
     }
     if (FmtOpt.UseTab) return SpacesToTabs(r);
     return r;
@@ -167,7 +227,7 @@ int32_t TrailingLineBreakCount(std::string_view S) {
         const char c = S[i - 1];
         if (c == LF)
             ++n;
-        else if (c != CR && c != ' ')
+        else if (c != CR && c != ' ' && c != '\t')
             break;
     }
     return n;

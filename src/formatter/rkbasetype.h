@@ -198,14 +198,30 @@ inline constexpr const char* DbObjKindNames[DbObjKindCount] = {
 // ---------------------------------------------------------------------------
 // Text routines.
 
-// Indents every line after the first by Count blanks (after each CR LF only);
-// with UseTab, leading blanks then become tabs.
+// While a statement of Vendor is printed, IndentText and SpacesToTabs read
+// string literals, quoted names and comments by that vendor's rules (the
+// line breaks inside a literal are its value, never indented).
+class TRkLayoutVendorScope {
+public:
+    explicit TRkLayoutVendorScope(int Vendor);
+    ~TRkLayoutVendorScope();
+    TRkLayoutVendorScope(const TRkLayoutVendorScope&) = delete;
+    TRkLayoutVendorScope& operator=(const TRkLayoutVendorScope&) = delete;
+
+private:
+    int FSaved;
+};
+
+// Indents every line after the first by Count blanks (after each CR LF only,
+// outside string literals and quoted names); with UseTab, leading blanks
+// then become tabs.
 std::string IndentText(std::string_view Text, int32_t Count);
 // Every line, the first included, indented by Count blanks (tabs with UseTab):
 // a nested body under its head line.
 std::string IndentBlock(std::string_view Text, int32_t Count);
 // Leading blanks of each line to tabs (TabSize blanks per tab); lines are
-// joined by CR LF.
+// joined by CR LF, a final line break kept; the lines of a literal are left
+// as they are.
 std::string SpacesToTabs(std::string_view Text);
 // Characters after the last CR or LF (the whole length without either).
 int32_t LastLineLength(std::string_view S);
@@ -221,7 +237,7 @@ std::string TrimChar(std::string_view S, char Ch);
 // Case-insensitive comparison: ASCII lower case, then bytes ("_" sorts
 // before letters, digits before both).  Negative, 0 or positive.
 int TextCompare(std::string_view A, std::string_view B);
-// Number of LF in the trailing run of CR, LF and blanks.
+// Number of LF in the trailing run of CR, LF, blanks and tabs.
 int32_t TrailingLineBreakCount(std::string_view S);
 // S padded with blanks to Width (right when LeftJustify, else left).
 std::string PadKeyword(int32_t Width, std::string_view S, bool LeftJustify);

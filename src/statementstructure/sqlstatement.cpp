@@ -291,6 +291,11 @@ std::string TCustomSqlStatement::GetText() {
 
 std::string TCustomSqlStatement::AsText() { return GetText(); }
 
+std::string TCustomSqlStatement::GetPrettyText() {
+    TRkLayoutVendorScope Scope(DbVendor);
+    return TRk_Node::GetPrettyText();
+}
+
 std::string TCustomSqlStatement::GetWhereText() {
     if (!WhereOverride.empty()) return WhereOverride;
     if (!WhereNode) return std::string();

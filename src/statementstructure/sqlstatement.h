@@ -135,6 +135,9 @@ public:
     const char* ClassName() const override { return "TCustomSqlStatement"; }
     void DoAccept(TRkVisitorAbs& Visitor) override;
     std::string AsText() override;
+    // The printer's text, read by this statement's vendor's rules for
+    // literals and comments.
+    std::string GetPrettyText() override;
 
     // Parse the statement's tokens (or SqlText) and analyze the tree.
     // Returns 0, -1 (no tokens, no usable tree, an exception) or the error

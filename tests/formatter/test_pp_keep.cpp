@@ -60,3 +60,47 @@ TEST_F(FrontEndPrinters, EmbeddedTransactionStatementsPrintAsWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+class KeptText : public pptest::PrinterTest {
+protected:
+    // Pretty text of Sql's first statement, and that the text formats to
+    // itself (through the front end alone).
+    std::string Twice(const std::string& Sql, std::uint8_t Vendor = 1) {
+        const std::string First = Pretty(Sql, 0, Vendor);
+        const bool Ended = !First.empty() && First.back() == ';';  // a PL/SQL block prints its own
+        EXPECT_EQ(Pretty(Ended ? First : First + ";", 0, Vendor), First) << "formatting the formatted text changed it";
+        return First;
+    }
+};
+
+TEST_F(KeptText, LiteralsKeepTheirLineBreaks) {
+    EXPECT_EQ(Twice("insert into t values ('line1\nline2', 1);"),
+              "INSERT INTO t\r\nVALUES     ('line1\r\nline2',\r\n            1)");
+    // Nested bodies are indented again, with tabs too; a quote in a comment
+    // opens no literal.
+    for (const char* Opts : {"", "UseTab=1"}) {
+        SCOPED_TRACE(Opts);
+        pptest::SetOptions(Opts);
+        const std::string Block = Twice("begin -- it's\n  if x = 1 then\n    insert into t values ('a\n    b');\n  end if;\nend;");
+        EXPECT_NE(Block.find("'a\r\n    b'"), std::string::npos) << Block;
+    }
+    FmtOpt = TRkFmtOpt();
+    // A MySQL backslash escapes the quote; a SQL Server bracketed name keeps
+    // its line break too.
+    EXPECT_EQ(Twice("insert into t values ('it\\'s\n x', 'y\n z');", 2),
+              "INSERT INTO t\r\nVALUES     ('it\\'s\r\n x',\r\n            'y\r\n z')");
+    EXPECT_NE(Twice("select [a\n b] from t", 0).find("[a\r\n b]"), std::string::npos);
+}
+
+TEST_F(KeptText, TabOutputKeepsLineBreaksAfterComments) {
+    pptest::SetOptions("UseTab=1");
+    // The comma stays out of the comment: the line break after it is kept.
+    EXPECT_EQ(Twice("select a -- note\n, b from t;"), "SELECT a -- note\r\n\t\t\t ,\r\n\t\t\t b\r\nFROM   t");
+    EXPECT_EQ(SpacesToTabs("  a\r\n"), "\ta\r\n");
+    // A line of tabs only is a line break already.
+    EXPECT_EQ(EnsureLineBreak("a\r\n\t\t"), "a\r\n");
+}
+
+}  // namespace

@@ -38,7 +38,7 @@ TEST(TextRoutines, IndentAndTabs) {
         {"one blank stays", SpacesToTabs(" x"), " x"},
         {"tabs count", SpacesToTabs("\t  y"), "\t\ty"},
         {"lines joined by CR LF", SpacesToTabs("  a\n  b\r  c"), "\ta\r\n\tb\r\n\tc"},
-        {"final line break adds no line", SpacesToTabs("  a\r\n"), "\ta"},
+        {"final line break kept", SpacesToTabs("  a\r\n"), "\ta\r\n"},
         {"blank-only line", SpacesToTabs("    "), "\t\t"},
     });
     FmtOpt.SetUseTab(1);

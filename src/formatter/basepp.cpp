@@ -97,6 +97,19 @@ std::string Toks(const TRk_Node* N, int32_t From, int32_t To, std::string_view S
     return s;
 }
 
+void TLineText::Append(std::string_view S) {
+    const size_t p = S.find_last_of("\r\n");
+    if (p != std::string_view::npos) FLineStart = FText.size() + p + 1;
+    FText.append(S);
+}
+
+void TLineText::AppendAt(std::string_view T) { Append(IndentText(T, Column())); }
+
+void TLineText::EnsureLineBreak() {
+    EnsureLineBreakInPlace(FText);
+    FLineStart = FText.size();   // the text ends in CR or LF now
+}
+
 bool EnsureParsed(TCustomSqlStatement* S) {
     if (!S) return false;
     if (!S->Parsed) S->Parse(false);

@@ -106,4 +106,22 @@ bool EnsureParsed(TCustomSqlStatement* S);
 // so that formatting keeps it.  Empty when the statement has error records.
 std::string AcceptedWithoutTree(TCustomSqlStatement* S);
 
+// Text built by appending that knows where its last line starts, so that
+// placing a piece at the current column does not scan back over the line:
+// a chain of thousands of operands on one line stays linear.
+class TLineText {
+public:
+    const std::string& Text() const { return FText; }
+    std::string Release() { return std::move(FText); }
+    void Append(std::string_view S);
+    // T placed at the current column: At(Text, T).
+    void AppendAt(std::string_view T);
+    void EnsureLineBreak();
+    int32_t Column() const { return static_cast<int32_t>(FText.size() - FLineStart); }
+
+private:
+    std::string FText;
+    size_t FLineStart = 0;
+};
+
 }  // namespace pp

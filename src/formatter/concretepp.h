@@ -7,6 +7,7 @@
 #include "formatter/basepp.h"
 
 class TCustomSqlStatement;
+class TRkCustomExpression;
 
 // Registers the node printers in RkPrinterHooks and the statement printer
 // factory in RkStatementPPFactory.  Idempotent.
@@ -52,6 +53,15 @@ public:
     std::string GetPrettyText() override;
     // Item + Sep placed by the list options (refreshed from FmtOpt first).
     std::string JoinListItem(const std::string& Item, const std::string& Sep);
+
+private:
+    // Kinds with a layout of their own: lists, parentheses, sub-queries ...
+    std::string SingleLayout(TRkCustomExpression* E);
+    // Two operands around an operator.  The links of a chain below E are
+    // laid out in a loop, innermost first, each by its own printer.
+    std::string ChainLayout(TRkCustomExpression* E);
+    std::string LeftText(TRkCustomExpression* E);
+    void AppendOperatorAndRight(TRkCustomExpression* E, pp::TLineText& R);
 };
 
 RK_DECLARE_PP(TRk_FuncCallPP, TFmtOptPP)

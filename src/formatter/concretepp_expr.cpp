@@ -1,6 +1,8 @@
 // Printers of expressions, function calls, names and reference clauses.
 #include "formatter/concretepp.h"
 
+#include <vector>
+
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes.h"
 #include "nodes/u_nodes_generic.h"
@@ -65,7 +67,11 @@ std::string TRkCustomExpressionPP::JoinListItem(const std::string& Item, const s
 std::string TRkCustomExpressionPP::GetPrettyText() {
     auto* e = dynamic_cast<TRkCustomExpression*>(OwnerNode());
     if (!e) return WrongOwner("TRkCustomExpression", Owner);
+    if (TRkCustomExpression::IsTwoOperandKind(e->ExprType)) return ChainLayout(e);
+    return SingleLayout(e);
+}
 
+std::string TRkCustomExpressionPP::SingleLayout(TRkCustomExpression* e) {
     std::string R;
     auto listJoin = [&](TRk_List* L) {
         std::string S;
@@ -143,26 +149,44 @@ std::string TRkCustomExpressionPP::GetPrettyText() {
         }
         return R + At(R, L) + Tok(e, 2);
     }
-    case Expr_NotSupported:
+    default:  // Expr_NotSupported
         return "Not supported function!";
-    default:
-        break;
     }
+}
 
-    // Two operands around an operator.
-    if (TRk_Node* left = e->LeftOperand) {
-        auto* child = left->NodeKind == 50 ? dynamic_cast<TFmtOptPP*>(left->PP.get()) : nullptr;
-        if (child) {
-            child->SaveOptions();
-            child->SeparatorStyle = SeparatorStyle;
-            child->AndOrPlacement = AndOrPlacement;
-            child->ExprListOneLine = ExprListOneLine;
-            R = Pretty(left);
-            child->RestoreOptions();
-        } else {
-            R = Operand(left);
-        }
+
+std::string TRkCustomExpressionPP::ChainLayout(TRkCustomExpression* e) {
+    std::vector<TRkCustomExpression*> links{e};
+    while (TRkCustomExpression* l = links.back()->ChainLeft()) {
+        if (!dynamic_cast<TRkCustomExpressionPP*>(l->PP.get())) break;   // printed by its own printer
+        links.push_back(l);
     }
+    TLineText R;
+    auto printer = [](TRkCustomExpression* x) { return static_cast<TRkCustomExpressionPP*>(x->PP.get()); };
+    TRkCustomExpression* innermost = links.back();
+    R.Append(links.size() > 1 ? printer(innermost)->LeftText(innermost) : LeftText(e));
+    for (size_t i = links.size(); i-- > 1;) printer(links[i])->AppendOperatorAndRight(links[i], R);
+    AppendOperatorAndRight(e, R);
+    return R.Release();
+}
+
+// A function call is printed with this printer's settings; a query in
+// pretty mode.
+std::string TRkCustomExpressionPP::LeftText(TRkCustomExpression* e) {
+    TRk_Node* left = e->LeftOperand;
+    if (!left) return {};
+    auto* child = left->NodeKind == 50 ? dynamic_cast<TFmtOptPP*>(left->PP.get()) : nullptr;
+    if (!child) return Operand(left);
+    child->SaveOptions();
+    child->SeparatorStyle = SeparatorStyle;
+    child->AndOrPlacement = AndOrPlacement;
+    child->ExprListOneLine = ExprListOneLine;
+    std::string R = Pretty(left);
+    child->RestoreOptions();
+    return R;
+}
+
+void TRkCustomExpressionPP::AppendOperatorAndRight(TRkCustomExpression* e, TLineText& R) {
     std::string Op;
     switch (e->ExprType) {
     case Expr_IsNull:
@@ -181,22 +205,27 @@ std::string TRkCustomExpressionPP::GetPrettyText() {
     if (e->ExprType == Expr_AND || e->ExprType == Expr_OR) {
         const std::string K = PadKeyword(3, Op, false);
         switch (AndOrPlacement) {
-        case 0: R = EnsureLineBreak(R) + K + " "; break;
-        case 1: R = R + " " + EnsureLineBreak(K); break;
-        default: R = R + " " + K + " "; break;
+        case 0:
+            R.EnsureLineBreak();
+            R.Append(K + " ");
+            break;
+        case 1:
+            R.Append(" ");
+            R.Append(EnsureLineBreak(K));
+            break;
+        default: R.Append(" " + K + " "); break;
         }
     } else if (Op == "%") {
-        R += "%";
+        R.Append("%");
     } else if (Op == "||") {
-        R += "\r\n||";
+        R.Append("\r\n||");
     } else if (!Op.empty()) {
-        if (!R.empty()) R += " ";
-        R += Op;
-        if (!(e->ExprType == Expr_Arithmetic && !e->LeftOperand)) R += " ";
+        if (!R.Text().empty()) R.Append(" ");
+        R.Append(Op);
+        if (!(e->ExprType == Expr_Arithmetic && !e->LeftOperand)) R.Append(" ");
     }
-    if (e->Modifier >= 1 && e->Modifier <= 3) R += " " + Fmt(e->QuantifierToken) + " ";
-    if (e->RightOperand) R += At(R, Operand(e->RightOperand));
-    return R;
+    if (e->Modifier >= 1 && e->Modifier <= 3) R.Append(" " + Fmt(e->QuantifierToken) + " ");
+    if (e->RightOperand) R.AppendAt(Operand(e->RightOperand));
 }
 
 // ---------------------------------------------------------------------------

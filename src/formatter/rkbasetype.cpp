@@ -233,16 +233,22 @@ int32_t TrailingLineBreakCount(std::string_view S) {
     return n;
 }
 
-std::string TrimTrailingBlanks(std::string_view S) {
+size_t TrimmedLength(std::string_view S) {
     size_t n = S.size();
     while (n > 0 && (S[n - 1] == ' ' || UC(S[n - 1]) < UC(LF))) --n;
-    return std::string(S.substr(0, n));
+    return n;
+}
+
+std::string TrimTrailingBlanks(std::string_view S) { return std::string(S.substr(0, TrimmedLength(S))); }
+
+void EnsureLineBreakInPlace(std::string& S) {
+    if (TrailingLineBreakCount(S) > 0) S.resize(TrimmedLength(S));
+    else S += "\r\n";
 }
 
 std::string EnsureLineBreak(std::string_view S) {
-    if (TrailingLineBreakCount(S) > 0) return TrimTrailingBlanks(S);
     std::string r(S);
-    r += "\r\n";
+    EnsureLineBreakInPlace(r);
     return r;
 }
 

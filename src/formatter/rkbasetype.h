@@ -230,6 +230,8 @@ std::string ChangeCase(std::string_view S, int CaseKind);
 // S ending in a line break: trailing blanks after a final line break go,
 // else CR LF is appended.
 std::string EnsureLineBreak(std::string_view S);
+// The same on S itself, for text built up piece by piece.
+void EnsureLineBreakInPlace(std::string& S);
 // A + separator + B, or B when A is empty.
 std::string JoinWithSpace(std::string_view A, std::string_view B);
 // Trims control characters, blanks and Ch at both ends.
@@ -243,6 +245,8 @@ int32_t TrailingLineBreakCount(std::string_view S);
 std::string PadKeyword(int32_t Width, std::string_view S, bool LeftJustify);
 // S without its trailing blanks and characters below LF.
 std::string TrimTrailingBlanks(std::string_view S);
+// Length of S without those.
+size_t TrimmedLength(std::string_view S);
 // Flags for ReplaceText.
 inline constexpr int rfReplaceAll = 1;
 inline constexpr int rfIgnoreCase = 2;

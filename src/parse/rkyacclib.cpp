@@ -132,8 +132,11 @@ TRkCustomExpression* TRkCustomParser::MakeExpression(std::uint8_t ExprType, TSou
     e->OperatorToken = OperatorToken;
     e->LeftOperand = ConvertOperand(Left);
     e->RightOperand = ConvertOperand(Right);
-    e->NestDepth = 1 + std::max(OperandDepth(e->LeftOperand), OperandDepth(e->RightOperand));
-    // A chain this deep could not be walked: end the parse with an error.
+    // A link of a chain (a OR b OR c) is no deeper than the chain below it:
+    // walks follow chains in a loop.
+    const int32_t left = OperandDepth(e->LeftOperand) + (e->ChainLeft() ? 0 : 1);
+    e->NestDepth = std::max(left, 1 + OperandDepth(e->RightOperand));
+    // Nesting this deep could not be walked: end the parse with an error.
     if (e->NestDepth > MaxExpressionDepth) {
         ErrorMessage = "yyparse stack overflow";
         yyflag = 3;

@@ -84,7 +84,7 @@ public:
     // the parse with the error "yyparse stack overflow" instead of failing
     // later in a recursive walk.
     std::int32_t MaxStackDepth = 10000;
-    std::int32_t MaxExpressionDepth = 2000;
+    std::int32_t MaxExpressionDepth = 1000;
 
     TRkCustomParser();
     TRkCustomParser(const TRkCustomParser&) = delete;

@@ -1,5 +1,9 @@
 #include "statementstructure/rkexpression.h"
 
+#include <exception>
+#include <new>
+#include <typeinfo>
+
 #include "formatter/basepp.h"
 #include "nodes/u_nodes_generic.h"
 #include "process/pptextvisitor.h"
@@ -37,7 +41,32 @@ void TRkCustomExpression::CreatePP() {
     if (!PP && RkPrinterHooks.CustomExpressionPP) PP = RkPrinterHooks.CustomExpressionPP(this);
 }
 
+bool TRkCustomExpression::IsTwoOperandKind(TRkOpType K) {
+    switch (K) {
+        case Expr_subquery: case Expr_Attr: case Expr_Ident: case Expr_Const: case Expr_FuncCall:
+        case Expr_namelist: case Expr_QualifiedNamelist: case Expr_exprlist: case Expr_Parenthesis:
+        case Expr_func_exprs: case Expr_Plsql_sql_condition: case Expr_Rollup: case Expr_Cube:
+        case Expr_GroupingSets: case Expr_NotSupported:
+            return false;
+        default:
+            return true;
+    }
+}
+
+TRkCustomExpression* TRkCustomExpression::ChainLeft() const {
+    // Subclasses walk and print in their own way: only plain links chain.
+    if (!LeftOperand || LeftOperand->NodeKind != NodeKind || !IsTwoOperandKind(ExprType) ||
+        typeid(*this) != typeid(TRkCustomExpression) || typeid(*LeftOperand) != typeid(TRkCustomExpression))
+        return nullptr;
+    auto* left = static_cast<TRkCustomExpression*>(LeftOperand);
+    return IsTwoOperandKind(left->ExprType) ? left : nullptr;
+}
+
 void TRkCustomExpression::DoAccept(TRkVisitorAbs& V) {
+    if (IsTwoOperandKind(ExprType)) {
+        AcceptChain(V);
+        return;
+    }
     V.PreVisit(this);
     switch (ExprType) {
         case Expr_subquery: case Expr_Attr: case Expr_Ident: case Expr_Const: case Expr_FuncCall:
@@ -80,18 +109,60 @@ void TRkCustomExpression::DoAccept(TRkVisitorAbs& V) {
             AcceptListOperand(LeftOperand, V);
             AcceptOwnTok(this, 2, V);
             break;
-        case Expr_NotSupported:
-            break;
-        default:
-            AcceptPart(LeftOperand, V);
-            if (OwnTokensInsteadOfOperator(ExprType)) AcceptOwnToks(this, V);
-            else AcceptPart(OperatorToken, V);
-            if (Modifier >= 1 && Modifier <= 3) AcceptPart(QuantifierToken, V);
-            AcceptPart(RightOperand, V);
-            if (ExprType == Expr_IsNull || ExprType == Expr_IsNotNull) AcceptOwnToks(this, V);
+        default:  // Expr_NotSupported
             break;
     }
     V.PostVisit(this);
+}
+
+void TRkCustomExpression::AcceptOperatorAndRight(TRkVisitorAbs& V) {
+    if (OwnTokensInsteadOfOperator(ExprType)) AcceptOwnToks(this, V);
+    else AcceptPart(OperatorToken, V);
+    if (Modifier >= 1 && Modifier <= 3) AcceptPart(QuantifierToken, V);
+    AcceptPart(RightOperand, V);
+    if (ExprType == Expr_IsNull || ExprType == Expr_IsNotNull) AcceptOwnToks(this, V);
+    V.PostVisit(this);
+}
+
+// The walk of this link and of the links below it on its left, exactly as
+// nested Accept frames would make it: each link's frame counts Depth, is
+// skipped when the visitor is disabled, and a failure inside it abandons
+// only the rest of that link.  This link's own frame is the caller's.
+void TRkCustomExpression::AcceptChain(TRkVisitorAbs& V) {
+    V.PreVisit(this);
+    if (!ChainLeft()) {
+        AcceptPart(LeftOperand, V);
+        AcceptOperatorAndRight(V);
+        return;
+    }
+    std::vector<TRkCustomExpression*> open{this};   // links whose frame is open, outermost first
+    bool leftWalked = false;                        // a link's PreVisit failed: its left is done
+    while (TRkCustomExpression* left = open.back()->ChainLeft()) {
+        if (!V.Enabled) break;
+        ++V.Depth;
+        try {
+            V.PreVisit(left);
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception&) {
+            --V.Depth;
+            leftWalked = true;
+            break;
+        }
+        open.push_back(left);
+    }
+    if (!leftWalked) AcceptPart(open.back()->LeftOperand, V);
+    for (size_t i = open.size(); i-- > 1;) {
+        try {
+            open[i]->AcceptOperatorAndRight(V);
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception&) {
+            // the rest of that link is dropped, as its own frame would
+        }
+        --V.Depth;
+    }
+    AcceptOperatorAndRight(V);
 }
 
 // The text is parsed as the condition of a query.  On success the

@@ -43,8 +43,9 @@ public:
     // Front ends kept alive by SetAsText, newest last; freed with the
     // expression, so operands taken from any of them stay valid.
     std::vector<std::unique_ptr<TRkReparseHolder>> ReparseHolders;
-    // Nesting depth of expressions below and including this one; the parser
-    // refuses trees too deep to walk.
+    // Nesting depth of expressions below and including this one, not
+    // counting the links of a chain (ChainLeft); the parser refuses trees
+    // too deep to walk.
     int32_t NestDepth = 1;
 
     TRkCustomExpression();
@@ -59,6 +60,19 @@ public:
     TRkReparseHolder* ReparseHolder() const {
         return ReparseHolders.empty() ? nullptr : ReparseHolders.back().get();
     }
+
+    // Kinds laid out as left operand, operator, right operand.
+    static bool IsTwoOperandKind(TRkOpType K);
+    // The left operand when it is the next link of a chain of such
+    // expressions (a OR b OR c, a || b || c, both built left-deep).  Walks
+    // and printers follow a chain in a loop, not one recursion per link, so
+    // a chain of any length is as safe as a short one.
+    TRkCustomExpression* ChainLeft() const;
+
+private:
+    void AcceptChain(TRkVisitorAbs& V);
+    // The walk of a two-operand link after its left operand.
+    void AcceptOperatorAndRight(TRkVisitorAbs& V);
 };
 
 class TRkCaseExpression : public TRkCustomExpression {

@@ -978,4 +978,29 @@ TEST_F(WindowTest, MssqlCorpusTablesAndRelationships) {
   EXPECT_EQ(Scripts, static_cast<int>(Pins.size()));
 }
 
+// A CHECK of 100,000 ORs is no nesting: its table is collected and drawn
+// with its key and its reference.
+TEST_F(WindowTest, ALongCheckChainDraws) {
+  REQUIRE_ORACLE();
+  std::string Check = "qty = 0";
+  for (int i = 1; i < 100000; ++i) Check += " or qty = " + std::to_string(i);
+  WriteFile(Dir / "chain.sql",
+            "CREATE TABLE parts (id NUMBER PRIMARY KEY);\n"
+            "CREATE TABLE stock (id NUMBER NOT NULL, part NUMBER, qty NUMBER,\n"
+            "  CONSTRAINT stock_pk PRIMARY KEY (id),\n"
+            "  CONSTRAINT stock_qty CHECK (" + Check + "),\n"
+            "  CONSTRAINT stock_fk FOREIGN KEY (part) REFERENCES parts (id));\n");
+  OpenScript(Dir / "chain.sql");
+  ASSERT_EQ(Page(), 1);
+  EXPECT_EQ(W->lbschema->text(), "Tables found in sql file: 2");
+  Draw(Dir / "chain.png", 2);
+  ASSERT_EQ(Page(), 3);
+  EXPECT_EQ(W->lbendinfo->text().toStdString(),
+            "File created successfuly: " + (Dir / "chain.png").string());
+  const std::string Dot = W->GetDotText();
+  EXPECT_EQ(Count(Dot, ">id NUMBER pk<br"), 2) << Dot;
+  EXPECT_NE(Dot.find("part NUMBER fk"), std::string::npos) << Dot;
+  EXPECT_EQ(Count(Dot, "\"parts\" -- \"stock\""), 1) << Dot;
+}
+
 }  // namespace

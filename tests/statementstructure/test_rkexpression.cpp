@@ -202,3 +202,64 @@ TEST(Expression, SetAsText) {
 }
 
 }  // namespace
+
+// A chain (a or b) or c ... is walked in a loop, with the frames, depths
+// and failure handling that one Accept per link would give.
+TEST(Expression, ChainWalkKeepsTheProtocol) {
+    TScript s("a or b or c or d");
+    auto* ab = Expr(s, Expr_OR, s.T("or", 0), Name(s, s.T("a")), Name(s, s.T("b")));
+    auto* abc = Expr(s, Expr_OR, s.T("or", 1), ab, Name(s, s.T("c")));
+    auto* abcd = Expr(s, Expr_OR, s.T("or", 2), abc, Name(s, s.T("d")));
+    ASSERT_EQ(abcd->ChainLeft(), abc);
+    ASSERT_EQ(abc->ChainLeft(), ab);
+    EXPECT_EQ(ab->ChainLeft(), nullptr);
+    auto label = [&](TRkVisitedAbs* o) -> std::string {
+        if (TSourceToken* t = o->AsToken()) return t->Text;
+        if (o == ab) return "AB";
+        if (o == abc) return "ABC";
+        if (o == abcd) return "ABCD";
+        return "name";
+    };
+    // Records pre/post of the links and visits of the tokens with the depth;
+    // fails in the PreVisit or PostVisit of the link named by the fields.
+    struct TLog : TRkVisitorAbs {
+        std::function<std::string(TRkVisitedAbs*)> Label;
+        std::string Log, FailPre, FailPost, StopAt;
+        void Add(const char* what, TRkVisitedAbs* o) {
+            if (Label(o) != "name") Log += std::string(what) + Label(o) + "@" + std::to_string(Depth) + " ";
+        }
+        void PreVisit(TRkVisitedAbs* o) override {
+            if (o->AsToken()) return;
+            Add("<", o);
+            if (Label(o) == FailPre) throw ERkError("pre");
+        }
+        void Visit(TRkVisitedAbs* o) override {
+            TRkVisitorAbs::Visit(o);
+            if (o->AsToken()) Add("", o);
+            if (Label(o) == StopAt) Enabled = false;
+        }
+        void PostVisit(TRkVisitedAbs* o) override {
+            if (o->AsToken()) return;
+            if (Label(o) == FailPost) throw ERkError("post");
+            Add(">", o);
+        }
+    };
+    auto walk = [&](const char* failPre, const char* failPost, const char* stopAt) {
+        TLog v;
+        v.Label = label;
+        v.FailPre = failPre;
+        v.FailPost = failPost;
+        v.StopAt = stopAt;
+        abcd->Accept(&v);
+        EXPECT_EQ(v.Depth, 0);
+        return v.Log;
+    };
+    EXPECT_EQ(walk("", "", ""),
+              "<ABCD@1 <ABC@2 <AB@3 a@5 or@4 b@5 >AB@3 or@3 c@4 >ABC@2 or@2 d@3 >ABCD@1 ");
+    // A failing link drops only its own rest; the links around it go on.
+    EXPECT_EQ(walk("ABC", "", ""), "<ABCD@1 <ABC@2 or@2 d@3 >ABCD@1 ");
+    EXPECT_EQ(walk("", "AB", ""), "<ABCD@1 <ABC@2 <AB@3 a@5 or@4 b@5 or@3 c@4 >ABC@2 or@2 d@3 >ABCD@1 ");
+    // A visitor that stops still closes the frames it opened.
+    EXPECT_EQ(walk("", "", "a"), "<ABCD@1 <ABC@2 <AB@3 a@5 >AB@3 >ABC@2 >ABCD@1 ");
+    EXPECT_EQ(abcd->AsText(), "a or b or c or d");
+}

@@ -489,11 +489,22 @@ private:
                 r.line = Peek().line;
                 bool more = Alternative(r);
                 rules_.push_back(std::move(r));
+                if (!more) more = ContinuedAfterSemicolons();
                 if (!more) break;
             }
             if (!diag_.ok()) return;
         }
         if (!any) Error(Peek().line, "the grammar has no rules");
+    }
+
+    // As in yacc, ';' may stand between alternatives: "a : X ; | Y ;" goes
+    // on with a's rules.  True (the '|' taken) when one follows.
+    bool ContinuedAfterSemicolons() {
+        size_t k = 0;
+        while (Peek(k).kind == TK::Semi) ++k;
+        if (Peek(k).kind != TK::Pipe) return false;
+        for (size_t i = 0; i <= k; ++i) Take();
+        return true;
     }
 
     // One right-hand side; returns true when '|' follows.

@@ -119,6 +119,8 @@ TEST(YaccgenBisonEquality, KnownShapes) {
         "%token N 300\n%left '+'\n%%\ns: s '+' s | N | '\\n' N | '\\t' '\\\\' ;\n",
         // the start symbol's own conflicts on end of input
         "%%\nS: S 'a' | %empty | T ;\nT: S ;\n",
+        // alternatives continued after ';', as yacc reads them
+        "%token X 300 Y 301\n%%\na : X ; | Y ; ; | a X ;\nb : a ; ;\n",
     };
     for (const char* g : grammars) ExpectSameAsBison(g, g);
     // A name for end of input and printable escapes: bison's report shows

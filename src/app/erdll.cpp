@@ -1,6 +1,7 @@
 #include "app/erdll.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -24,13 +25,17 @@ ESystemError::ESystemError(int ACode, const std::string& SystemText)
     : std::runtime_error(SystemErrorText(ACode, SystemText)), Code(ACode) {}
 
 TErEngineLibrary::TErEngineLibrary(const std::string& Path) {
-  // The loader reports no number of its own: errno of the failed open is
-  // the best there is, ENOEXEC when it was not set.
+  // The loader reports no number of its own and leaves errno unset: a file
+  // it cannot reach gives the reason (ENOENT, EACCES), one it reaches but
+  // cannot load ENOEXEC.
   errno = 0;
   Handle = dlopen(Path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (Handle == nullptr) {
-    int Code = errno != 0 ? errno : ENOEXEC;
-    throw ESystemError(Code, LoaderText());
+    int Code = errno;
+    const std::string Text = LoaderText();
+    struct stat Info {};
+    if (Code == 0) Code = ::stat(Path.c_str(), &Info) != 0 ? errno : ENOEXEC;
+    throw ESystemError(Code, Text);
   }
   dlerror();
   void* Symbol = dlsym(Handle, "ErOut");

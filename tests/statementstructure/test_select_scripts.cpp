@@ -226,6 +226,15 @@ TEST(SelectScripts, RebuiltTexts) {
     EXPECT_EQ(c.st->SubQuery->OuterParens, 1);
 }
 
+// The statement's own walk visits every token of its INTO clause.
+TEST(SelectStatement, WalkKeepsEveryIntoWord) {
+    for (const char* sql : {"select a into v from t", "select a bulk collect into v, w from t"}) {
+        One<TSelectSqlStatement> q(std::string(sql) + ";");
+        ASSERT_NE(q.st, nullptr);
+        EXPECT_EQ(q.st->GetTextByVisitor(), std::string(sql) + ";\r\n");
+    }
+}
+
 // A query made from a tree that its creator handed over has no tokens of
 // its own: rebuilding its text analyzes that tree again instead of losing
 // it, and the analysis does not collect anything twice.

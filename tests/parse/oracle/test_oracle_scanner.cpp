@@ -104,6 +104,8 @@ TEST(OracleScanner, TokenDumps) {
         {false, "'\\'", "266['\\']"},
         {false, "'a\\b'", "266['a\\b']"},
         {false, "'a/*b'", "266['a/*b']"},
+        {false, "'/*' x", "266['/*'] 259[ ] 262[x]"},
+        {false, "'/*+*/'||'*/'", "266['/*+*/'] 269[||] 266['*/']"},
         {false, "'a--b'", "266['a--b']"},
         {false, "'ab\ncd'", "266['ab\\ncd']"},
         {false, "'ab\r\ncd'", "266['ab\\r\\ncd']"},

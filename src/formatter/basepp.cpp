@@ -59,12 +59,28 @@ std::string Tok(const TRk_Node* N, int32_t I) {
     return N && N->TokenList ? Fmt(N->TokenList->TokenAt(I)) : std::string();
 }
 
+namespace {
+constexpr uint8_t kSelectStatementKind = 179;
+thread_local int32_t NestedQueries = 0;   // queries being laid out, outermost first
+}  // namespace
+
+std::string WrittenText(TSourceToken* First, TSourceToken* Last) {
+    if (!First || !Last || !First->OwnerList || First->OwnerList != Last->OwnerList) return {};
+    return TrimTrailingBlanks(TokenRangeText(First->OwnerList, First->PosInList, Last->PosInList, rtNoTrailing));
+}
+
 std::string Pretty(TRk_Node* N) {
     if (!N) return {};
     // A statement made where no printer was chosen for it (a query inside an
     // expression) gets the printer of its class now.
     if (!N->PP && RkStatementPPFactory && dynamic_cast<TCustomSqlStatement*>(N))
         N->PP = RkStatementPPFactory(N);
+    if (N->NodeKind != kSelectStatementKind) return N->GetPrettyText();
+    if (NestedQueries >= MaxNestedQueries) return WrittenText(N->GetStartToken(), N->GetEndToken());
+    ++NestedQueries;
+    struct TLeave {
+        ~TLeave() { --NestedQueries; }
+    } leave;
     return N->GetPrettyText();
 }
 std::string Plain(TRk_Node* N) { return N ? N->AsText() : std::string(); }

@@ -94,12 +94,7 @@ TSourceToken* FirstToken(TCustomSqlStatement* S) {
     return S->GetStartToken();
 }
 
-std::string AsWritten(TCustomSqlStatement* S) {
-    TSourceToken* first = FirstToken(S);
-    TSourceToken* last = LastToken(S);
-    if (!first || !last || first->OwnerList != last->OwnerList) return {};
-    return TrimTrailingBlanks(TokenRangeText(first->OwnerList, first->PosInList, last->PosInList, rtNoTrailing));
-}
+std::string AsWritten(TCustomSqlStatement* S) { return WrittenText(FirstToken(S), LastToken(S)); }
 
 }  // namespace
 

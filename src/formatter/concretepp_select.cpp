@@ -43,6 +43,16 @@ std::string SetOperation(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     return T;
 }
 
+// Whether the WHERE clause prints, without building the condition's whole
+// plain text: at every level of nested queries that would cost the size
+// of all the levels inside.
+bool WherePresent(TSelectSqlStatement* s) {
+    TRk_Node* w = s->WhereNode;
+    if (!s->WhereOverride.empty() || !w || w->NodeKind == 41 || !w->TextOverride.empty())
+        return Present(s->GetWhereText());
+    return w->GetStartToken() != nullptr;
+}
+
 std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     const int32_t A = s->OuterParens, I = s->InnerParens, B = A + I;
     // The grammar leaves an empty holder for an absent clause.
@@ -67,7 +77,7 @@ std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     if (!s->GetFromText().empty())
         R = ClauseLine(R, B, W, ClauseKeyword(root->FromClause), left, s->GetJoinListPrettyText(),
                        bodyIndent);
-    if (Present(s->GetWhereText())) {
+    if (WherePresent(s)) {
         int32_t D = 0;
         if (FmtOpt.AlignAndOrWithWhere == 1) D = FmtOpt.KeywordAlign == 0 ? 7 : 4;
         R = ClauseLine(R, B, W, ClauseKeyword(root->WhereClause), left, s->GetWherePrettyText(),

@@ -176,6 +176,27 @@ TEST_F(QueryPrinter, RemovedWhereRepeatedAskingAndUnparsableText) {
     EXPECT_GT(s->GetErrorCount(), 0);
 }
 
+// Queries nested past the layout depth keep their words and line breaks as
+// written (in the case options): each level indents all the levels inside
+// it again.
+TEST_F(QueryPrinter, QueriesNestedPastTheLayoutDepthPrintAsWritten) {
+    const int Levels = 150, Laid = pp::MaxNestedQueries, Written = Levels - Laid;
+    std::string Sql = "select a from t where a in ";
+    for (int i = 0; i < Levels; ++i) Sql += "(select a from t where a in ";
+    Sql += "(1)" + std::string(Levels, ')') + ";";
+    const std::string p = Pretty(Sql);
+    auto count = [&](const std::string& w) {
+        int n = 0;
+        for (size_t i = p.find(w); i != std::string::npos; i = p.find(w, i + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("SELECT a\r\n"), Laid + 1);
+    EXPECT_EQ(count("(SELECT a FROM t WHERE a IN "), Written);
+    EXPECT_NE(p.find("IN (1)" + std::string(Written, ')')), std::string::npos);
+    EXPECT_EQ(count("("), Levels + 1);
+    EXPECT_EQ(count(")"), Levels + 1);
+}
+
 TEST_F(DmlPrinter, GoldenTexts) {
     ExpectGoldens({
         {"", "delete from t where a = 1 and b = 2;", "DELETE FROM t\r\nWHERE       a = 1\r\n            AND b = 2"},

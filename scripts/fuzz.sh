@@ -17,9 +17,13 @@ shift $(( $# < 2 ? $# : 2 ))
 extra=("$@")
 
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
-  -DORRERY_SANITIZE=ON -DORRERY_FUZZ=ON -DORRERY_TESTS=OFF \
-  -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" >/dev/null
+# Configured once: a build re-runs CMake itself when its files change, and
+# runs of this script side by side then leave the configuration alone.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug \
+    -DORRERY_SANITIZE=ON -DORRERY_FUZZ=ON -DORRERY_TESTS=OFF \
+    -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" >/dev/null
+fi
 cmake --build "$build" -j "$(nproc)" --target fuzz_targets
 
 if [ "$target" = all ] && [ "$seconds" = 0 ]; then

@@ -114,14 +114,8 @@ std::string TInsertSqlStatementPP::GetPrettyText() {
         for (int32_t i = 0; i < n; ++i) {
             L += At(L, Pretty(s->Fields->GetField(i)));
             if (i + 1 >= n) break;
-            const std::string S = Fmt(FieldSeparator(s->Fields->GetField(i + 1)));
-            if (FmtOpt.InsertColumnListOneLine == 1) { L += S; continue; }
-            switch (FmtOpt.SeparatorStyle) {
-            case 0: L = EnsureLineBreak(L + S); break;
-            case 1: L = EnsureLineBreak(L) + S; break;
-            case 2: L = EnsureLineBreak(L) + S + " "; break;
-            default: L += S; break;
-            }
+            L = PlaceSeparator(L, Fmt(FieldSeparator(s->Fields->GetField(i + 1))), FmtOpt.InsertColumnListOneLine,
+                               FmtOpt.SeparatorStyle);
         }
         const std::string X = Tok(s->TargetTable, 0) + IndentText(L, 1) + Tok(s->TargetTable, 1);
         c.R += At(c.R, X);

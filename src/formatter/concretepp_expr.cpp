@@ -55,13 +55,7 @@ std::string TRkCustomExpressionPP::JoinListItem(const std::string& Item, const s
     SeparatorStyle = FmtOpt.SeparatorStyle;
     AndOrPlacement = FmtOpt.AndOrPlacement;
     ExprListOneLine = FmtOpt.ExprListOneLine;
-    if (ExprListOneLine == 1) return Item + Sep;
-    switch (SeparatorStyle) {
-    case 0: return Item + EnsureLineBreak(Sep);
-    case 1: return EnsureLineBreak(Item) + Sep;
-    case 2: return EnsureLineBreak(Item) + Sep + " ";
-    default: return Item + Sep;
-    }
+    return PlaceSeparator(Item, Sep, ExprListOneLine, SeparatorStyle);
 }
 
 std::string TRkCustomExpressionPP::GetPrettyText() {
@@ -264,10 +258,19 @@ std::string TRk_FuncCallPP::GetPrettyText() {
         R = nameSpan(0, 2) + Plain(static_cast<TRk_Node*>(f->CastType)) + F(2);
         R += At(R, Pretty(f->CastExpr));
         if (f->StyleArg) {
+            // As written, with the comments after it (no printer would carry them).
             std::string style;
-            if (TRk_Node* n = f->StyleArg->AsNode()) style = n->AsText();
-            else if (TSourceToken* t = f->StyleArg->AsToken()) style = t->Text;
-            R += F(3) + TrimTrailingBlanks(style);
+            TSourceToken* last = nullptr;
+            if (TRk_Node* n = f->StyleArg->AsNode()) {
+                style = n->AsText();
+                last = n->GetEndToken();
+            } else if (TSourceToken* t = f->StyleArg->AsToken()) {
+                style = t->Text;
+                last = t;
+            }
+            style = TrimTrailingBlanks(style);
+            if (last && last->OwnerList) style += TrailingPart(last->OwnerList, last->PosInList);
+            R += F(3) + style;
         }
         return R + F(own - 1);
     }
@@ -306,13 +309,7 @@ std::string TRk_FuncCallPP::GetPrettyText() {
             TRk_Node* next = f->ArgList->GetNode(i + 1);
             const std::string S = Fmt(next ? next->SeparatorToken : nullptr);
             if (!decode) {
-                if (FmtOpt.FuncArgsOneLine == 1) { A += S; continue; }
-                switch (SeparatorStyle) {
-                case 0: A += EnsureLineBreak(S); break;
-                case 1: A = EnsureLineBreak(A) + S; break;
-                case 2: A = EnsureLineBreak(A) + S + " "; break;
-                default: A += S; break;
-                }
+                A = PlaceSeparator(A, S, FmtOpt.FuncArgsOneLine, SeparatorStyle);
             } else if (i == 0 || i % 2 == 1) {
                 A += S;
             } else {

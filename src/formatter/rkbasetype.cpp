@@ -252,6 +252,25 @@ std::string EnsureLineBreak(std::string_view S) {
     return r;
 }
 
+std::string PlaceSeparator(std::string_view Text, std::string_view Sep, int OneLine, int Style) {
+    std::string r;
+    if (OneLine != 1 && Style == 0) {
+        r.assign(Text);
+        r.append(Sep);
+        return EnsureLineBreak(r);
+    }
+    if (OneLine != 1 && (Style == 1 || Style == 2)) {
+        r = EnsureLineBreak(Text);
+        r.append(Sep);
+        if (Style == 2) r += ' ';
+        return r;
+    }
+    r.reserve(Text.size() + Sep.size());
+    r.append(Text);
+    r.append(Sep);
+    return r;
+}
+
 std::string JoinWithSpace(std::string_view A, std::string_view B) {
     if (A.empty()) return std::string(B);
     std::string r;

@@ -232,6 +232,11 @@ std::string ChangeCase(std::string_view S, int CaseKind);
 std::string EnsureLineBreak(std::string_view S);
 // The same on S itself, for text built up piece by piece.
 void EnsureLineBreakInPlace(std::string& S);
+// Text followed by a list separator Sep: with the one-line flag set, Sep
+// follows on the line; else by the separator placement code (0 Sep then a
+// line break, 1 a line break then Sep, 2 as 1 with a blank after Sep, 3
+// and above Sep on the line).
+std::string PlaceSeparator(std::string_view Text, std::string_view Sep, int OneLine, int Style);
 // A + separator + B, or B when A is empty.
 std::string JoinWithSpace(std::string_view A, std::string_view B);
 // Trims control characters, blanks and Ch at both ends.

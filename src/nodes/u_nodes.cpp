@@ -369,17 +369,23 @@ std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t T
     }
 
     if (Flags & rtNoTrailing) return text;
+    return text + TrailingPart(List, To);
+}
+
+std::string TrailingPart(const TSourceTokenList* List, int32_t After) {
     std::string tail, pending;
-    for (int32_t j = To + 1; j < count; ++j) {
-        const TSourceToken* t = items[static_cast<size_t>(j)];
+    const int32_t count = List ? List->Count() : 0;
+    for (int32_t j = After + 1; j < count; ++j) {
+        const TSourceToken* t = List->Items()[static_cast<size_t>(j)];
         if (IsBlank(t)) {
             if (TrailingLineBreakCount(pending) == 0) pending.assign(1, RkSeparatorChar);
         } else if (IsLineBreak(t)) {
             if (TrailingLineBreakCount(pending) == 0) pending += "\r\n";
         } else if (IsComment(t)) {
             tail += pending;
-            if (t->TokenType == ttLineComment &&
-                (FmtOpt.CommentStyle == 1 || FmtOpt.CommentStyle == 2)) {
+            // A line comment that holds "*/" cannot be wrapped: it stays as written.
+            if (t->TokenType == ttLineComment && (FmtOpt.CommentStyle == 1 || FmtOpt.CommentStyle == 2) &&
+                t->Text.find("*/") == std::string::npos) {
                 tail += "/* ";
                 tail += t->Text;
                 tail += " */";
@@ -391,11 +397,8 @@ std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t T
             break;
         }
     }
-    if (!tail.empty()) {
-        tail += pending;
-        text += tail;
-    }
-    return text;
+    if (!tail.empty()) tail += pending;
+    return tail;
 }
 
 std::string TokenSpanText(const TSourceTokenList* List, const TSourceToken* Token, int32_t N,

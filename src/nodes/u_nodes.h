@@ -227,6 +227,10 @@ private:
 // Text of the tokens From..To of List (case options, flags), followed by the
 // comments that trail the range unless rtNoTrailing.
 std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t To, int Flags = 0);
+// The blanks, line breaks and comments after token After of List up to the
+// next significant token, as a formatted text carries them: empty without a
+// comment; blanks as one blank, line breaks as one CR LF.
+std::string TrailingPart(const TSourceTokenList* List, int32_t After);
 // N significant tokens from Token (backwards for N < 0) on List.
 std::string TokenSpanText(const TSourceTokenList* List, const TSourceToken* Token, int32_t N,
                           int Flags = 0);

@@ -228,17 +228,8 @@ std::string TRkFieldList::GetPrettyText() {
         F->AlignWidth = i == 0 ? Width : Width - Extra;
         Text += IndentText(F->GetPrettyText(), LastLineLength(Text));
         if (i + 1 == N) break;
-        std::string Sep = FormattedText(GetField(i + 1)->SeparatorToken);
-        if (FmtOpt.ColumnDefListOneLine == 1) {
-            Text += Sep;
-            continue;
-        }
-        switch (FmtOpt.ColumnDefSeparatorStyle) {
-            case 0: Text = EnsureLineBreak(Text + Sep); break;
-            case 1: Text = EnsureLineBreak(Text) + Sep; break;
-            case 2: Text = EnsureLineBreak(Text) + Sep + " "; break;
-            default: Text += Sep; break;
-        }
+        Text = PlaceSeparator(Text, FormattedText(GetField(i + 1)->SeparatorToken), FmtOpt.ColumnDefListOneLine,
+                              FmtOpt.ColumnDefSeparatorStyle);
     }
     return Text;
 }

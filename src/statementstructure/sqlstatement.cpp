@@ -291,9 +291,44 @@ std::string TCustomSqlStatement::GetText() {
 
 std::string TCustomSqlStatement::AsText() { return GetText(); }
 
+namespace {
+
+// The comments before a script's first statement (S starts the script when
+// only blanks, line breaks and comments stand before its first token), each
+// ending its line; no token of the layout carries them.
+std::string LeadingComments(TCustomSqlStatement& S) {
+    if (S.SourceTokens->Count() == 0) return {};
+    const TSourceToken* First = S.SourceTokens->Items().front();
+    const TSourceTokenList* L = First->OwnerList;
+    if (!L || First->PosInList <= 0) return {};
+    for (int32_t i = First->PosInList - 1; i >= 0; --i)
+        if (L->Items()[static_cast<size_t>(i)]->IsSignificant()) return {};
+    std::string Lead = TrailingPart(L, -1);
+    const size_t Start = Lead.find_first_not_of(" \r\n");
+    if (Start == std::string::npos) return {};
+    return EnsureLineBreak(TrimTrailingBlanks(Lead.substr(Start)));
+}
+
+// The comments after the statement's terminator, up to the next statement:
+// the printers never print the terminator that would carry them.
+std::string TerminatorComments(TCustomSqlStatement& S, const std::string& Text) {
+    const TSourceToken* T = S.TerminatorToken;
+    if (!T || !T->OwnerList) return {};
+    std::string Tail = TrailingPart(T->OwnerList, T->PosInList);
+    if (TrailingLineBreakCount(Text) > 0) Tail.erase(0, Tail.find_first_not_of(' '));
+    return Tail;
+}
+
+}  // namespace
+
 std::string TCustomSqlStatement::GetPrettyText() {
     TRkLayoutVendorScope Scope(DbVendor);
-    return TRk_Node::GetPrettyText();
+    std::string Text = TRk_Node::GetPrettyText();
+    if (Text.empty()) return Text;
+    // A statement with error records is left to the text its printer falls
+    // back to.
+    if (GetErrorCount() == 0) Text += TerminatorComments(*this, Text);
+    return LeadingComments(*this) + Text;
 }
 
 std::string TCustomSqlStatement::GetWhereText() {

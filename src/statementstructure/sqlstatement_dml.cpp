@@ -24,17 +24,7 @@ std::string PrettyListText(List* list, int count, Get get, std::uint8_t oneLine,
         if (!item) continue;
         item->PrettyMode = prettyMode;
         if (i > 0) {
-            std::string sep = Fmt(item->SeparatorToken);
-            if (oneLine == 1) {
-                text += sep;
-            } else {
-                switch (FmtOpt.SeparatorStyle) {
-                case 0: text = EnsureLineBreak(text + sep); break;
-                case 1: text = EnsureLineBreak(text) + sep; break;
-                case 2: text = EnsureLineBreak(text) + sep + " "; break;
-                default: text += sep; break;
-                }
-            }
+            text = PlaceSeparator(text, Fmt(item->SeparatorToken), oneLine, FmtOpt.SeparatorStyle);
         }
         text += IndentText(item->GetPrettyText(), LastLineLength(text));
     }

@@ -29,22 +29,8 @@ std::string Repeat(const char* s, int n) {
 }
 
 // Joins list items by the formatting options' separator layout.
-// styleAboveThree: whether separator styles above 3 still append the separator.
-void AppendSeparator(std::string& text, const std::string& sep, std::uint8_t oneLine,
-                     bool styleAboveThree) {
-    if (oneLine == 1) {
-        text += sep;
-        return;
-    }
-    switch (FmtOpt.SeparatorStyle) {
-    case 0: text = EnsureLineBreak(text + sep); break;
-    case 1: text = EnsureLineBreak(text) + sep; break;
-    case 2: text = EnsureLineBreak(text) + sep + " "; break;
-    case 3: text += sep; break;
-    default:
-        if (styleAboveThree) text += sep;
-        break;
-    }
+void AppendSeparator(std::string& text, const std::string& sep, std::uint8_t oneLine) {
+    text = PlaceSeparator(text, sep, oneLine, FmtOpt.SeparatorStyle);
 }
 
 }  // namespace
@@ -336,7 +322,7 @@ std::string TSelectSqlStatement::GetSelectListText() {
         TRkField* f = Fields->GetField(i);
         f->PrettyMode = PrettyMode;
         if (PrettyMode && f->SubQuery) f->SubQuery->PrettyMode = PrettyMode;
-        if (i > 0) AppendSeparator(text, ",", FmtOpt.ListOneLine, true);
+        if (i > 0) AppendSeparator(text, ",", FmtOpt.ListOneLine);
         text += IndentText(f->AsText(), LastLineLength(text));
     }
     return text;
@@ -347,7 +333,7 @@ std::string TSelectSqlStatement::GetSelectListPrettyText() {
     for (int i = 0; i < Fields->Count(); ++i) {
         TRkField* f = Fields->GetField(i);
         f->PrettyMode = PrettyMode;
-        if (i > 0) AppendSeparator(text, Fmt(f->SeparatorToken), FmtOpt.ListOneLine, false);
+        if (i > 0) AppendSeparator(text, Fmt(f->SeparatorToken), FmtOpt.ListOneLine);
         text += IndentText(f->GetPrettyText(), LastLineLength(text));
     }
     return text;
@@ -374,18 +360,7 @@ std::string TSelectSqlStatement::GetJoinListPrettyText() {
     for (int i = 0; i < JoinList->Count(); ++i) {
         TRkJoin* j = JoinList->GetJoin(i);
         if (i > 0) {
-            std::string sep = Fmt(j->SeparatorToken);
-            if (FmtOpt.TableListOneLine == 1) {
-                text += sep;
-            } else {
-                switch (FmtOpt.SeparatorStyle) {
-                case 0: text += EnsureLineBreak(sep); break;
-                case 1: text = EnsureLineBreak(text) + sep; break;
-                case 2: text = EnsureLineBreak(text) + sep + " "; break;
-                case 3: text += sep; break;
-                default: break;
-                }
-            }
+            AppendSeparator(text, Fmt(j->SeparatorToken), FmtOpt.TableListOneLine);
         }
         text += j->GetPrettyText();
     }
@@ -420,7 +395,7 @@ std::string TSelectSqlStatement::GetOrderByText() {
     if (!OrderByList) return text;
     for (int i = 0; i < OrderByList->Count(); ++i) {
         TRkOrderBy* o = OrderByList->GetOrderBy(i);
-        if (i > 0) AppendSeparator(text, Fmt(o->SeparatorToken), FmtOpt.OrderByListOneLine, true);
+        if (i > 0) AppendSeparator(text, Fmt(o->SeparatorToken), FmtOpt.OrderByListOneLine);
         text += o->AsText();
     }
     return text;

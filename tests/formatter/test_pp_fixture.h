@@ -49,6 +49,7 @@ inline void SetOptions(const std::string& Spec) {
         {"ColumnDefSeparatorStyle", &TRkFmtOpt::ColumnDefSeparatorStyle},
         {"AlignAndOrWithWhere", &TRkFmtOpt::AlignAndOrWithWhere},
         {"FuncArgsOneLine", &TRkFmtOpt::FuncArgsOneLine}, {"UseTab", &TRkFmtOpt::UseTab},
+        {"CommentStyle", &TRkFmtOpt::CommentStyle},
     };
     FmtOpt = TRkFmtOpt();
     std::istringstream In(Spec);

@@ -104,3 +104,37 @@ TEST_F(KeptText, TabOutputKeepsLineBreaksAfterComments) {
 }
 
 }  // namespace
+
+namespace {
+
+class KeptComments : public pptest::PrinterTest {};
+
+TEST_F(KeptComments, CommentsAroundTerminatorsAndBeforeTheFirstStatement) {
+    pptest::PrinterTest::Parser = std::make_unique<TMarlSqlParser>(1);
+    Parser->SetSqlTextString("-- header\n/* more */\nselect a from t; -- after a\ndelete from u; /* b */\n");
+    Parser->Parse();
+    ASSERT_EQ(Parser->Statements().Count(), 2);
+    EXPECT_EQ(Parser->Statements().GetStatement(0)->GetPrettyText(),
+              "-- header\r\n/* more */\r\nSELECT a\r\nFROM   t -- after a\r\n");
+    EXPECT_EQ(Parser->Statements().GetStatement(1)->GetPrettyText(), "DELETE FROM u /* b */\r\n");
+}
+
+TEST_F(KeptComments, LineCommentsHoldingACommentEndStayLineComments) {
+    for (const char* Opts : {"CommentStyle=1", "CommentStyle=2"}) {
+        pptest::SetOptions(Opts);
+        EXPECT_EQ(Pretty("select a -- x\nfrom t;"), "SELECT a /* -- x */\r\nFROM   t");
+        EXPECT_EQ(Pretty("select a -- x */ y\nfrom t;"), "SELECT a -- x */ y\r\nFROM   t");
+    }
+}
+
+TEST_F(KeptComments, SeparatorStylesAboveThreeKeepTheSeparator) {
+    pptest::SetOptions("SeparatorStyle=4");
+    EXPECT_EQ(Pretty("select a, b from t, u;"), "SELECT a,b\r\nFROM   t,u");
+}
+
+TEST_F(KeptComments, ConvertStyleKeepsItsComment) {
+    EXPECT_EQ(Pretty("select convert(varchar, d, 103 /* dd/mm/yyyy */) from t", 0, 0),
+              "SELECT Convert(varchar,d,103 /* dd/mm/yyyy */)\r\nFROM   t");
+}
+
+}  // namespace

@@ -7,7 +7,8 @@
 // Statements that still differ are listed in roundtrip_known.txt (vendor,
 // script, statement index, reason).  A difference that is not listed fails
 // the test; a listed statement that now passes is only reported, so that the
-// entry can be deleted.
+// entry can be deleted.  With ORRERY_ROUNDTRIP_SHOW set in the environment
+// the test also prints the texts of every difference.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -142,7 +143,10 @@ std::string RoundTripFault(std::uint8_t Vendor, TCustomMarlSqlParser& P, TCustom
     TCustomSqlStatement* Again = Q.Statements().GetStatement(0);
     if (!Again || std::string(Again->ClassName()) != S->ClassName())
         return std::string("parses again as ") + (Again ? Again->ClassName() : "nothing");
-    if (Again->GetPrettyText() != Pretty) return "prints differently the second time";
+    if (const std::string Second = Again->GetPrettyText(); Second != Pretty) {
+        if (std::getenv("ORRERY_ROUNDTRIP_SHOW")) std::cout << "first:\n" << Pretty << "\nsecond:\n" << Second << "\n";
+        return "prints differently the second time";
+    }
     return "";
 }
 
@@ -187,6 +191,8 @@ TEST_P(FormatRoundTrip, EveryParsedStatementPrintsBackToItself) {
             if (!S || !S->Parsed || S->GetErrorCount() > 0 || HoldsErrorStatement(S)) continue;
             ++C.Checked;
             const std::string Fault = RoundTripFault(V.Vendor, P, S, i == 0);
+            if (!Fault.empty() && std::getenv("ORRERY_ROUNDTRIP_SHOW"))
+                std::cout << Key(V.Name, Name, i) << "\t" << Fault << "\nprinted:\n" << S->GetPrettyText() << "\n";
             const auto Listed = Known.find(Key(V.Name, Name, i));
             if (Fault.empty()) {
                 ++C.Same;

@@ -60,8 +60,9 @@ std::string Tok(const TRk_Node* N, int32_t I) {
 }
 
 namespace {
+constexpr uint8_t kFuncCallKind = 50;
 constexpr uint8_t kSelectStatementKind = 179;
-thread_local int32_t NestedQueries = 0;   // queries being laid out, outermost first
+thread_local int32_t NestedQueries = 0;   // queries and calls being laid out
 }  // namespace
 
 std::string WrittenText(TSourceToken* First, TSourceToken* Last) {
@@ -75,7 +76,7 @@ std::string Pretty(TRk_Node* N) {
     // expression) gets the printer of its class now.
     if (!N->PP && RkStatementPPFactory && dynamic_cast<TCustomSqlStatement*>(N))
         N->PP = RkStatementPPFactory(N);
-    if (N->NodeKind != kSelectStatementKind) return N->GetPrettyText();
+    if (N->NodeKind != kSelectStatementKind && N->NodeKind != kFuncCallKind) return N->GetPrettyText();
     if (NestedQueries >= MaxNestedQueries) return WrittenText(N->GetStartToken(), N->GetEndToken());
     ++NestedQueries;
     struct TLeave {

@@ -81,10 +81,11 @@ std::string Span(TSourceToken* T, int32_t Count);
 // Formatted text of own token i of N; empty when there is none.
 std::string Tok(const TRk_Node* N, int32_t I);
 int32_t TokCount(const TRk_Node* N);
-// Pretty text of a node; empty for nullptr.  A query nested in queries
-// deeper than MaxNestedQueries is given as written: every level indents
-// the whole text of the levels inside it again, so the layout of deeper
-// levels would cost the cube of the depth.
+// Pretty text of a node; empty for nullptr.  A query or function call
+// nested in queries and calls deeper than MaxNestedQueries is given as
+// written: every level indents the whole text of the levels inside it
+// again, so the layout of deeper levels would cost the cube of the depth,
+// and each level's printer takes a deep slice of the stack.
 std::string Pretty(TRk_Node* N);
 inline constexpr int32_t MaxNestedQueries = 100;
 // The source text from First to Last (tokens of one list), without what

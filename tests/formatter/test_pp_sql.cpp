@@ -197,6 +197,28 @@ TEST_F(QueryPrinter, QueriesNestedPastTheLayoutDepthPrintAsWritten) {
     EXPECT_EQ(count(")"), Levels + 1);
 }
 
+TEST_F(QueryPrinter, CallsNestedPastTheLayoutDepthPrintAsWritten) {
+    auto nested = [](int Levels) {
+        std::string Sql = "select ";
+        for (int i = 0; i < Levels; ++i) Sql += "f( ";
+        return Sql + "1" + std::string(static_cast<size_t>(Levels), ')') + " from t;";
+    };
+    const int Levels = 150;
+    const std::string p = Pretty(nested(Levels));
+    auto count = [](const std::string& Text, const std::string& w) {
+        int n = 0;
+        for (size_t i = Text.find(w); i != std::string::npos; i = Text.find(w, i + 1)) ++n;
+        return n;
+    };
+    // Laid out calls lose the blank after "(", written ones keep it.
+    EXPECT_EQ(count(p, "F("), Levels);
+    EXPECT_EQ(count(p, "F( "), Levels - pp::MaxNestedQueries);
+    EXPECT_EQ(count(p, ")"), Levels);
+    // Nested as deep as the parser takes them, calls print: their printers
+    // ran out of stack at 1000 levels.
+    EXPECT_EQ(count(Pretty(nested(1500)), ")"), 1500);
+}
+
 TEST_F(DmlPrinter, GoldenTexts) {
     ExpectGoldens({
         {"", "delete from t where a = 1 and b = 2;", "DELETE FROM t\r\nWHERE       a = 1\r\n            AND b = 2"},

@@ -84,7 +84,7 @@ std::string Pretty(TRk_Node* N) {
     } leave;
     return N->GetPrettyText();
 }
-std::string Plain(TRk_Node* N) { return N ? N->AsText() : std::string(); }
+std::string Plain(TRk_Node* N) { return N ? UnindentText(N->AsText()) : std::string(); }
 
 std::string Blanks(int32_t N) { return N > 0 ? std::string(static_cast<size_t>(N), ' ') : std::string(); }
 

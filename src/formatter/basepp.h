@@ -91,6 +91,8 @@ inline constexpr int32_t MaxNestedQueries = 100;
 // The source text from First to Last (tokens of one list), without what
 // follows Last; empty when they are not of one list.
 std::string WrittenText(TSourceToken* First, TSourceToken* Last);
+// Plain text of a node, its later lines without the blanks that started
+// them in the source (the layout indents them); empty for nullptr.
 std::string Plain(TRk_Node* N);
 std::string Blanks(int32_t N);
 // T placed at the current column of R: IndentText(T, LastLineLength(R)).

@@ -367,7 +367,8 @@ std::string TAlterTableStatementPP::GetPrettyText() {
     if (v == 2) {
         const int32_t n = Count(root->AlterOptions);
         for (int32_t i = 0; i < n; ++i) {
-            R = EnsureLineBreak(R) + IndentBlock(Pretty(root->AlterOptions->GetNode(i)), 2);
+            // An alteration has no printer: its plain text.
+            R = EnsureLineBreak(R) + IndentBlock(Plain(root->AlterOptions->GetNode(i)), 2);
             if (i + 1 < n) {
                 TRk_Node* next = root->AlterOptions->GetNode(i + 1);
                 R += Fmt(next ? next->SeparatorToken : nullptr);

@@ -64,8 +64,8 @@ std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     std::string R = Toks(root, 0, B) + PadKeyword(W, Tok(root, 2 * B), left) + " ";
     const std::string distinct = s->GetDistinctText();
     if (!distinct.empty()) R += distinct + " ";
-    const std::string top = s->GetTopText();
-    if (Present(top)) R += top + " ";
+    const std::string top = TrimTrailingBlanks(UnindentText(s->GetTopText()));
+    if (Present(top)) R += At(R, top) + " ";
     R += At(R, s->GetSelectListPrettyText());
     const int32_t bodyIndent = B + W + 1;
     const std::string into = s->GetIntoText();

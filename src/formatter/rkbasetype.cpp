@@ -79,8 +79,9 @@ namespace {
 
 thread_local int LayoutVendor = -1;
 
-// Calls OnBreak(position, length) for each line break of a printed text
-// that belongs to its layout: CR LF (length 2), a lone CR or LF (1).  A
+// Calls OnBreak(position, length, in a block comment) for each line break of
+// a printed text that belongs to its layout: CR LF (length 2), a lone CR or
+// LF (1).  A
 // line break inside a string literal or a quoted name is part of its value,
 // so it is skipped; a line comment runs to the end of its line, so a quote
 // in it opens nothing.  Backslash escapes and "#" comments are MySQL's.
@@ -93,7 +94,7 @@ void ForEachLayoutBreak(std::string_view S, F&& OnBreak) {
         const char c = S[i];
         if (c == CR || c == LF) {
             const size_t Len = c == CR && i + 1 < n && S[i + 1] == LF ? 2 : 1;
-            OnBreak(i, Len);
+            OnBreak(i, Len, false);
             i += Len;
         } else if (c == '\'' || c == '"' || c == '`' || c == '[') {
             const char Close = c == '[' ? ']' : c;
@@ -117,7 +118,7 @@ void ForEachLayoutBreak(std::string_view S, F&& OnBreak) {
             for (size_t k = i + 2; k < End; ++k)
                 if (S[k] == CR || S[k] == LF) {
                     const size_t Len = S[k] == CR && k + 1 < End && S[k + 1] == LF ? 2 : 1;
-                    OnBreak(k, Len);
+                    OnBreak(k, Len, true);
                     k += Len - 1;
                 }
             i = End;
@@ -158,7 +159,7 @@ std::string SpacesToTabs(std::string_view Text) {
     std::string r;
     r.reserve(Text.size());
     size_t from = 0;
-    ForEachLayoutBreak(Text, [&](size_t At, size_t Len) {
+    ForEachLayoutBreak(Text, [&](size_t At, size_t Len, bool) {
         AppendTabbedLine(r, Text.substr(from, At - from));
         r += "\r\n";
         from = At + Len;
@@ -173,7 +174,7 @@ std::string IndentText(std::string_view Text, int32_t Count) {
     if (Count > 0) {
         r.reserve(Text.size() + 16);
         size_t from = 0;
-        ForEachLayoutBreak(Text, [&](size_t At, size_t Len) {
+        ForEachLayoutBreak(Text, [&](size_t At, size_t Len, bool) {
             if (Len != 2) return;  // only CR LF ends a line of the layout
             r.append(Text.substr(from, At + 2 - from));
             r.append(static_cast<size_t>(Count), ' ');
@@ -184,6 +185,20 @@ std::string IndentText(std::string_view Text, int32_t Count) {
         r.assign(Text);
     }
     if (FmtOpt.UseTab) return SpacesToTabs(r);
+    return r;
+}
+
+std::string UnindentText(std::string_view Text) {
+    std::string r;
+    r.reserve(Text.size());
+    size_t from = 0;
+    ForEachLayoutBreak(Text, [&](size_t At, size_t Len, bool InComment) {
+        if (Len != 2 || InComment) return;
+        r.append(Text.substr(from, At + 2 - from));
+        from = At + 2;
+        while (from < Text.size() && (Text[from] == ' ' || Text[from] == '\t')) ++from;
+    });
+    r.append(Text.substr(from));
     return r;
 }
 

@@ -216,6 +216,10 @@ private:
 // outside string literals and quoted names); with UseTab, leading blanks
 // then become tabs.
 std::string IndentText(std::string_view Text, int32_t Count);
+// Text without the blanks and tabs that start its lines after the first
+// (lines inside a block comment or a literal excepted): a plain text's
+// source indentation, which the layout's own would add to on every pass.
+std::string UnindentText(std::string_view Text);
 // Every line, the first included, indented by Count blanks (tabs with UseTab):
 // a nested body under its head line.
 std::string IndentBlock(std::string_view Text, int32_t Count);

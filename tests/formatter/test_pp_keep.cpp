@@ -138,3 +138,20 @@ TEST_F(KeptComments, ConvertStyleKeepsItsComment) {
 }
 
 }  // namespace
+
+namespace {
+
+// Plain texts keep the words and spacing of their lines as written; the
+// blanks that started their later lines in the source are the layout's to
+// set, or each pass would move them further right.
+TEST_F(KeptText, PlainTextsKeepTheirColumnOnEveryPass) {
+    EXPECT_EQ(Twice("select trim(both 'x' -- pad\n        from y) from t;"),
+              "SELECT Trim(BOTH 'x' -- pad\r\n       from y)\r\nFROM   t");
+    EXPECT_EQ(Twice("select extract(year -- part\n        from d) from t;"),
+              "SELECT Extract(year -- part\r\n               from d)\r\nFROM   t");
+    EXPECT_EQ(Twice("alter table `t` add constraint `fk`\n    foreign key (`a`) references `u` (`a`);", 2),
+              "ALTER TABLE `t`\r\n  add constraint `fk`\r\n  foreign key (`a`) references `u` (`a`)");
+    EXPECT_EQ(Twice("select top\n    10 a from t", 0), "SELECT top\r\n       10 a\r\nFROM   t");
+}
+
+}  // namespace

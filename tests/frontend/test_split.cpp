@@ -74,7 +74,9 @@ TEST(Splitting, SqlplusScriptSplitsIntoItsStatements) {
     TCustomSqlStatement* Block = L.GetStatement(6);
     for (TSourceToken* T : Block->SourceTokens->Items()) {
         EXPECT_NE(T->TokenCode, tcSqlplusCmd) << T->Text;
-        if (T->Text == "del") EXPECT_EQ(T->TokenCode, tcIdent);
+        if (T->Text == "del") {
+            EXPECT_EQ(T->TokenCode, tcIdent);
+        }
     }
     // The "/" that ends the block: consumed (status 2) and a plain name code.
     TSourceToken* Slash = L.GetStatement(7)->SourceTokens->GetToken(0);

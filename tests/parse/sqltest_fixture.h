@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -99,6 +101,18 @@ inline bool BisonReport(const std::string& Grammar, std::string& Report) {
     pclose(p);
     std::remove(out.c_str());
     return true;
+}
+
+// A grammar's shift/reduce conflicts, pinned by its "%expect N": bison, which
+// reads the same file, accepts it without a word only while the count holds
+// (and no reduce/reduce conflict appears).
+inline void ExpectDeclaredConflicts(const std::string& Grammar, const std::string& ShiftReduce) {
+    std::string report;
+    if (!BisonReport(Grammar, report)) GTEST_SKIP() << "no source tree or no bison";
+    EXPECT_EQ(report.find("conflicts"), std::string::npos) << report;
+    std::ifstream in(std::string(std::getenv("ORRERY_SOURCE_DIR")) + "/" + Grammar, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("\n%expect " + ShiftReduce + "\n"), std::string::npos) << Grammar;
 }
 
 }  // namespace sqltest

@@ -143,9 +143,12 @@ private:
             unusedTokens_.push_back(t);
             if (nunused <= 30) unused += (nunused > 1 ? ", " : "") + Name(t);
         }
-        if (nunused)
+        // Silent when the grammar declares how many it keeps unused.
+        if (nunused != std::max(g_.expectUnused, 0))
             diag_.warnings.push_back(g_.fileName + ": warning: " + std::to_string(nunused) +
-                                     " token(s) never used in a rule: " + unused + (nunused > 30 ? ", ..." : ""));
+                                     " token(s) never used in a rule" +
+                                     (g_.expectUnused >= 0 ? ", " + std::to_string(g_.expectUnused) + " expected" : "") +
+                                     (nunused ? ": " + unused + (nunused > 30 ? ", ..." : "") : ""));
         (void)uselessN;
         (void)uselessR;
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <unordered_map>
 
 namespace yaccgen {
@@ -35,6 +36,7 @@ public:
         for (;;) {
             Tok t = Next();
             if (t.kind == TK::End) break;
+            if (t.kind == TK::Sep) inDeclarations_ = false;
             if (t.kind == TK::Sep && ++seps == 2) {
                 epiloguePos = pos_;
                 epilogueLine = line_;
@@ -46,11 +48,29 @@ public:
         return out;
     }
 
+    // From a comment "%expect-unused N" in the declarations; -1 when absent.
+    int expectUnused = -1;
+
 private:
     void Error(int line, const std::string& m) {
         diag_.errors.push_back(file_ + ":" + std::to_string(line) + ": error: " + m);
     }
     char At(size_t i) const { return i < s_.size() ? s_[i] : '\0'; }
+
+    // The number of declared tokens that no rule uses is declared in a
+    // comment, since bison, which reads the same files, has no directive
+    // for it: "%expect-unused N", anything after the number free text.
+    void CommentDirective(const std::string& body) {
+        static const std::string key = "%expect-unused";
+        size_t p = body.find_first_not_of(" \t\r\n");
+        if (!inDeclarations_ || p == std::string::npos || body.compare(p, key.size(), key) != 0) return;
+        p = body.find_first_not_of(" \t", p + key.size());
+        if (p == std::string::npos || !std::isdigit((unsigned char)body[p])) {
+            Error(line_, "%expect-unused needs a number");
+            return;
+        }
+        expectUnused = std::atoi(body.c_str() + p);
+    }
 
     void SkipSpace() {
         for (;;) {
@@ -61,10 +81,13 @@ private:
                 size_t e = s_.find("*/", pos_ + 2);
                 if (e == std::string::npos) { Error(line_, "unterminated comment"); e = s_.size(); }
                 else e += 2;
+                CommentDirective(s_.substr(pos_ + 2, std::max(e, pos_ + 4) - pos_ - 4));
                 line_ += int(std::count(s_.begin() + pos_, s_.begin() + e, '\n'));
                 pos_ = e;
             } else if (c == '/' && At(pos_ + 1) == '/') {
+                size_t b = pos_ + 2;
                 while (pos_ < s_.size() && s_[pos_] != '\n') ++pos_;
+                CommentDirective(s_.substr(b, pos_ - b));
             } else return;
         }
     }
@@ -239,6 +262,7 @@ private:
     const std::string& file_;
     Diagnostics& diag_;
     size_t pos_ = 0;
+    bool inDeclarations_ = true;
     int line_ = 1;
 };
 
@@ -277,6 +301,7 @@ public:
         size_t epos = 0;
         int eline = 0;
         toks_ = lx.Run(epos, eline);
+        g_.expectUnused = lx.expectUnused;
         if (!diag_.ok()) return false;
         Declarations();
         if (!diag_.ok()) return false;

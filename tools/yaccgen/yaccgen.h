@@ -52,6 +52,7 @@ struct Grammar {
     std::string valueType;
     int expectSR = -1;
     int expectRR = -1;
+    int expectUnused = -1;     // declared tokens no rule uses (comment "%expect-unused N")
 
     int nsyms() const { return int(syms.size()); }
     bool isToken(int s) const { return s < ntokens; }

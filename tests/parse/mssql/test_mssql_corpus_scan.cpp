@@ -71,8 +71,11 @@ TEST(MssqlCorpus, ScannerParserAndFrontEndOverEachScript) {
                 if (Ct->TargetTable && !Ct->TargetTable->GetTableNameText().empty()) ++tables;
         }
         auto pin = pinnedTables.find(name);
-        if (pin != pinnedTables.end()) EXPECT_EQ(tables, pin->second);
-        else ADD_FAILURE() << name << " has no pinned table count: " << tables;
+        if (pin != pinnedTables.end()) {
+            EXPECT_EQ(tables, pin->second);
+        } else {
+            ADD_FAILURE() << name << " has no pinned table count: " << tables;
+        }
         // Tokens of a last statement that ran into the end of the input are
         // known to the host only through the announcement.
         int lost = 0;

@@ -22,7 +22,9 @@ TEST(MssqlKeywords, SortedWithUniqueCodesInRange) {
         EXPECT_GE(r.Code, mssqltok::FirstKeywordCode) << r.Name;
         EXPECT_LE(r.Code, 951) << r.Name;
         EXPECT_TRUE(codes.insert(r.Code).second) << r.Name;
-        if (i > 0) EXPECT_LT(RkKeywordCompare(MssqlKeywordTable[i - 1].Name, r.Name), 0) << r.Name;
+        if (i > 0) {
+            EXPECT_LT(RkKeywordCompare(MssqlKeywordTable[i - 1].Name, r.Name), 0) << r.Name;
+        }
     }
     EXPECT_EQ(codes.size(), 273u);
     EXPECT_EQ(*codes.rbegin(), mssqltok::LastKeywordCode);

@@ -199,7 +199,9 @@ TEST(MssqlScripts, EveryStatementHoldsItsTokensAndWalksThemInOrder) {
     for (TCustomSqlStatement* S : s.P.Statements())
         for (TSourceToken* T : S->SourceTokens->Items()) EXPECT_TRUE(Seen.insert(T).second) << T->Text;
     for (TSourceToken* T : s.P.Tokens().Items())
-        if (T->IsSignificant() && T->TokenCode != 0) EXPECT_TRUE(Seen.count(T)) << T->Text << " in no statement";
+        if (T->IsSignificant() && T->TokenCode != 0) {
+            EXPECT_TRUE(Seen.count(T)) << T->Text << " in no statement";
+        }
     for (TCustomSqlStatement* S : s.P.Statements()) EXPECT_TRUE(S->Parsed) << S->ClassName();
     CheckWalks(s);
 }

@@ -100,6 +100,33 @@ TEST(YaccgenReader, WarningsForUnusedSymbolsAndUselessRules) {
     EXPECT_EQ(o.r.tables.yyr.size(), 6u);
 }
 
+// A grammar declares its conflicts (%expect) and its unused tokens (a
+// comment "%expect-unused N", which bison passes over): the generator is
+// silent while they hold and speaks when they change.
+TEST(YaccgenReader, DeclaredConflictsAndUnusedTokensAreSilent) {
+    const std::string ambiguous = "%left '+'\n%%\ns: e ;\ne: e '+' e | e '*' e | 'n' ;\n";  // '*' has no precedence
+    struct Case { std::string grammar; const char* warning; };
+    const Case cases[] = {
+        {"%token A 300 B 301 C 302\n/* %expect-unused 2: kept for the codes */\n%%\ns: A ;\n", nullptr},
+        {"%token A 300 B 301 C 302\n// %expect-unused 2\n%%\ns: A ;\n", nullptr},
+        {"%token A 300 B 301 C 302\n/* %expect-unused 1 */\n%%\ns: A ;\n",
+         "2 token(s) never used in a rule, 1 expected: B, C"},
+        {"%token A 300\n/* %expect-unused 1 */\n%%\ns: A ;\n", "0 token(s) never used in a rule, 1 expected"},
+        // Only the declarations declare: a comment among the rules is a comment.
+        {"%token A 300 B 301\n%%\ns: A ; /* %expect-unused 1 */\n", "1 token(s) never used in a rule: B"},
+        {"%expect 3\n" + ambiguous, nullptr},
+        {ambiguous, "conflicts: 3 shift/reduce, 0 reduce/reduce"},
+    };
+    for (const Case& c : cases) {
+        Outcome o = Gen(c.grammar);
+        ASSERT_TRUE(o.ok) << c.grammar << o.Errors();
+        if (c.warning == nullptr) EXPECT_EQ(o.Warnings(), "") << c.grammar;
+        else EXPECT_NE(o.Warnings().find(c.warning), std::string::npos) << c.grammar << "\n" << o.Warnings();
+    }
+    EXPECT_NE(Gen("/* %expect-unused x */\n%%\ns: 'a' ;\n").Errors().find("%expect-unused needs a number"),
+              std::string::npos);
+}
+
 TEST(YaccgenReader, DeclarationForms) {
     Outcome o = Gen(
         "/* comment */ %{\n#include <x>\n%}\n"

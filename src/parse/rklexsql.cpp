@@ -100,6 +100,26 @@ std::string TRkLiteralText::BufferText() const {
     return LiteralBuffer.substr(0, static_cast<size_t>(LiteralLength));
 }
 
+void TRkLiteralText::NoteOpenLiteral(const TRkCustomLexer& Lexer, uint32_t OpenStates, uint32_t Resets) {
+    const int32_t state = Lexer.GetStartState();
+    FLiteralOpen = state >= 0 && state < 32 && (OpenStates >> state & 1u) != 0;
+    FOpenResets = Resets;
+    FOpenLine = Lexer.yylineno;
+    FOpenColumn = Lexer.yycolno;
+}
+
+int32_t TRkLiteralText::OpenLiteralAtEnd(TRkCustomLexer& Lexer, int32_t Code, uint32_t Resets) {
+    if (Code != 0 || !FLiteralOpen) return Code;
+    FLiteralOpen = false;
+    // A literal noted open before another reset belonged to an earlier input.
+    if (Resets != FOpenResets + 1) return Code;
+    Lexer.yytext = BufferText();
+    ClearBuffer();
+    Lexer.yylineno = FOpenLine;
+    Lexer.yycolno = FOpenColumn;
+    return tcError;
+}
+
 bool TRkLiteralText::IsOperatorChar(char C) {
     switch (C) {
         case '~': case '!': case '@': case '#': case '^': case '&':
@@ -184,6 +204,9 @@ int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Te
             Token.TokenType = cls->Type;
         }
         if (cls->SubKind >= 0) Token.TokenSubKind = static_cast<uint8_t>(cls->SubKind);
+    } else if (Code == tcError) {   // a literal left open: no keyword, whatever its text
+        Token.TokenGroup = 0;
+        Token.TokenType = ttUnclassified;
     } else if (Code >= 255) {
         Token.TokenGroup = 1;
         Token.TokenType = ttKeyword;
@@ -277,6 +300,15 @@ int32_t TRkRunScanner::SignRunStart(int32_t j) {
 }
 
 // ---------------------------------------------------------------- operator runs
+
+int TRkSqlLexer::ScanSql(const TRkLexTables& Tables, uint32_t OpenStates) {
+    int code = 0;
+    const bool replayed = ReplayRunPlan(code);
+    NoteOpenLiteral(*this, OpenStates, yyresets());   // a replayed step may open a comment
+    if (replayed) return code;
+    const int walked = yywalk(Tables);
+    return OpenLiteralAtEnd(*this, walked, yyresets());
+}
 
 bool TRkSqlLexer::ReplayRunPlan(int& Code) {
     while (!RunPlan.empty()) {

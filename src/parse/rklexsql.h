@@ -51,6 +51,25 @@ public:
     std::string BufferText() const;
     static bool IsOperatorChar(char C);
     static bool IsDelimiterChar(char C);
+
+    // A comment, string or quoted name still open when the input ends (an
+    // unbalanced quote, say) is one error token with all the text it took,
+    // so that the parser reports it where it stands instead of the text
+    // vanishing.  The end of the input resets the scanner's start state and
+    // position, so they are noted after every match: Lexer has just made
+    // one; OpenStates holds bit 1 << state for each literal's start state;
+    // Resets is the scanner's reset count.
+    void NoteOpenLiteral(const TRkCustomLexer& Lexer, uint32_t OpenStates, uint32_t Resets);
+    // Code is what the scan just returned.  At the end of the input (0, with
+    // the one reset the end makes) and a literal open: tcError, with
+    // yytext the literal and the position where the input ended.
+    int32_t OpenLiteralAtEnd(TRkCustomLexer& Lexer, int32_t Code, uint32_t Resets);
+
+private:
+    bool FLiteralOpen = false;
+    uint32_t FOpenResets = 0;
+    int32_t FOpenLine = 0;
+    int32_t FOpenColumn = 0;
 };
 
 // A decimal number just matched: one that ends in "." right before another
@@ -177,7 +196,7 @@ private:
 struct TRkSqlLexCodes {
     TRkOperatorRunRules Runs;
     int32_t StringState = 0;
-    uint32_t LiteralStates = 0;     // bit 1 << state: "--" there is literal text
+    uint32_t LiteralStates = 0;     // bit 1 << state: inside a literal ("--" is its text there)
     int32_t Ident = 0;
     int32_t StringLit = 0;
     int32_t IntegerLit = 0;
@@ -238,6 +257,12 @@ public:
     int32_t CommentDepth = 0;       // open nested comments beyond the outermost
 
 protected:
+    // The next token code, 0 at the end: the planned matches of an operator
+    // run first, then the tables.  A literal open at the end of the input is
+    // one error token; RuleAction notes after each match whether one is
+    // open (NoteOpenLiteral with OpenStates).
+    int ScanSql(const TRkLexTables& Tables, uint32_t OpenStates);
+
     // After an opening quote: consumes a following backslash and quote and
     // says so (quote, backslash, quote is a whole string); otherwise reads
     // nothing.

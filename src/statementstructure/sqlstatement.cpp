@@ -371,22 +371,34 @@ void TAlterSessionStatement::CreatePP() { stmtwalk::UsePrinter(this); }
 void TRollbackSqlStatement::CreatePP() { stmtwalk::UsePrinter(this); }
 void TSavepointSqlStatement::CreatePP() { stmtwalk::UsePrinter(this); }
 
+// Such a statement is taken as it stands, but a comment, string or name
+// left open at the end of the input (the scanner's error token, which takes
+// the rest of the script and so ends the statement) is reported as a
+// parser would, or the text it took would vanish without a word.
+int TCustomSqlStatement::AcceptUnparsed() {
+    SyntaxErrors.Clear();
+    const TSourceTokenList& L = SourceTokens->Count() > 0 ? *SourceTokens : *TextTokens;
+    for (int i = L.Count(); i-- > 0;) {
+        const TSourceToken* T = L.TokenAt(i);
+        if (T->TokenCode == 0 && T->Text.empty()) continue;   // a parser's end token
+        if (T->TokenCode == tcError)
+            AddParserErrorRecord(SyntaxErrors, 2, "Error when tokenlize", T->Text, T->Line, T->Column);
+        break;
+    }
+    Parsed = SyntaxErrors.Count() == 0;
+    return SyntaxErrors.Count();
+}
+
 TUnknownSqlStatement::TUnknownSqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {}
 void TUnknownSqlStatement::BuildSqlText() { TextCache = GetTrimmedSqlText(); }
-int TUnknownSqlStatement::DoParse() {
-    Parsed = true;
-    return 0;
-}
+int TUnknownSqlStatement::DoParse() { return AcceptUnparsed(); }
 int TUnknownSqlStatement::AnalyzeParseTree() { return 0; }
 
 TSqlplusCmdStatement::TSqlplusCmdStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {
     StatementType = sstSqlplusCmd;
 }
 void TSqlplusCmdStatement::BuildSqlText() { TextCache = GetSqlText(); }
-int TSqlplusCmdStatement::DoParse() {
-    Parsed = true;
-    return 0;
-}
+int TSqlplusCmdStatement::DoParse() { return AcceptUnparsed(); }
 int TSqlplusCmdStatement::AnalyzeParseTree() { return 0; }
 
 std::string TSqlplusCmdStatement::GetTrimmedSqlText() {
@@ -412,10 +424,7 @@ TAlterSessionStatement::TAlterSessionStatement(std::uint8_t Vendor) : TCustomSql
 void TAlterSessionStatement::BuildSqlText() {
     TextCache = "Desc sql text in alter session statement not implemented yet!";
 }
-int TAlterSessionStatement::DoParse() {
-    Parsed = true;
-    return 0;
-}
+int TAlterSessionStatement::DoParse() { return AcceptUnparsed(); }
 
 TCommitSqlStatement::TCommitSqlStatement(std::uint8_t Vendor) : TCustomSqlStatement(Vendor) {
     NodeKind = 17;

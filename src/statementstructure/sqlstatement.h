@@ -191,6 +191,9 @@ protected:
     void EnsurePlsqlParser();
     // Frees what an analysis made: fields, tables, sub-statements.
     void ClearAnalysis();
+    // DoParse of a statement that no grammar reads: 0, or the number of
+    // records when it ends in a literal the scanner found open.
+    int AcceptUnparsed();
 };
 
 // ---------------------------------------------------------------------------

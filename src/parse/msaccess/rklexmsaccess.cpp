@@ -34,32 +34,6 @@ bool IsMsaccessKeyword(std::string_view Text, int32_t& Code) {
 
 // ---------------------------------------------------------------- rule actions
 
-int TRkLexerMsaccess::yylex() {
-    int code = 0;
-    const bool replayed = ReplayRunPlan(code);
-    NoteOpenLiteral();
-    if (replayed) return code;
-    code = yywalk(tables);
-    if (code != 0 || !FLiteralOpen) return code;
-    // A string, name or comment still open at the end of the input (an
-    // unbalanced quote, say) is one error token with all the text it took,
-    // ending where the input ends: the parser reports it where it stands,
-    // instead of the text vanishing.
-    FLiteralOpen = false;
-    yytext = BufferText();
-    ClearBuffer();
-    yylineno = FOpenLine;
-    yycolno = FOpenColumn;
-    return tcError;
-}
-
-void TRkLexerMsaccess::NoteOpenLiteral() {
-    const int32_t state = GetStartState();
-    FLiteralOpen = state == ST_STRING || state == ST_QNAME || state == ST_BRACKET || state == ST_COMMENT;
-    FOpenLine = yylineno;
-    FOpenColumn = yycolno;
-}
-
 namespace {
 
 using A = TRkLexAction;
@@ -117,10 +91,12 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
 
 }  // namespace
 
+int TRkLexerMsaccess::yylex() { return ScanSql(tables, kCodes.LiteralStates); }
+
 void TRkLexerMsaccess::RuleAction(int32_t Rule) {
     GetYYText(yytext);
     SharedRuleAction(Rule, kRules[Rule], kCodes, BulkOperatorRuns);
-    NoteOpenLiteral();
+    NoteOpenLiteral(*this, kCodes.LiteralStates, yyresets());
 }
 
 // ---------------------------------------------------------------- tokens

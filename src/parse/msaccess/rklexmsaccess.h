@@ -36,12 +36,4 @@ public:
 
 protected:
     void RuleAction(int32_t Rule) override;
-
-private:
-    // Whether a literal stands open after the last match, and where that
-    // match ended (the end of the input clears the scanner's own position).
-    void NoteOpenLiteral();
-    bool FLiteralOpen = false;
-    int32_t FOpenLine = 0;
-    int32_t FOpenColumn = 0;
 };

@@ -42,7 +42,7 @@ const TRkSqlLexCodes kCodes{
     {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mysqltok::BLOCK_COMMENT,
      mysqltok::OPERATOR, false},
     ST_STRING,
-    0,
+    1u << ST_COMMENT | 1u << ST_QNAME | 1u << ST_STRING | 1u << ST_BQNAME | 1u << ST_BRNAME,
     mysqltok::IDENT,
     mysqltok::STRING_LIT,
     mysqltok::INTEGER_LIT,
@@ -133,7 +133,8 @@ int TRkLexerMySQL::yylex() {
         yyreturn(step.Code);
         return step.Code;
     }
-    return yywalk(tables);
+    const int code = yywalk(tables);
+    return OpenLiteralAtEnd(*this, code, yyresets());
 }
 
 void TRkLexerMySQL::CloseComment() {
@@ -210,6 +211,7 @@ void TRkLexerMySQL::RuleAction(int32_t Rule) {
             RkSqlRuleAction(*this, *this, kRules[Rule], kCodes);
             break;
     }
+    NoteOpenLiteral(*this, kCodes.LiteralStates, yyresets());
 }
 
 // ---------------------------------------------------------------- tokens

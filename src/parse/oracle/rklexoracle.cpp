@@ -36,12 +36,6 @@ bool IsOracleKeyword(std::string_view Text, int32_t& Code) {
 
 // ---------------------------------------------------------------- rule actions
 
-int TRkLexerOracle::yylex() {
-    int code = 0;
-    if (ReplayRunPlan(code)) return code;
-    return yywalk(tables);
-}
-
 namespace {
 
 using A = TRkLexAction;
@@ -89,6 +83,8 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
 };
 
 }  // namespace
+
+int TRkLexerOracle::yylex() { return ScanSql(tables, kCodes.LiteralStates); }
 
 // A line break inside a string or quoted name: part of the literal, except
 // on a SQL*Plus command line, where the literal ends at the line end.
@@ -145,6 +141,7 @@ void TRkLexerOracle::RuleAction(int32_t Rule) {
             SharedRuleAction(Rule, kRules[Rule], kCodes, BulkOperatorRuns);
             break;
     }
+    NoteOpenLiteral(*this, kCodes.LiteralStates, yyresets());
 }
 
 // ---------------------------------------------------------------- tokens

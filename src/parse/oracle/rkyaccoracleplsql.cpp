@@ -295,7 +295,9 @@ int TRkParserOraclePlsql::yyparse() {
         int rule = 0;
         if (t.yyd[state] != 0) {
             rule = -t.yyd[state];
-        } else if (yyact(state, yychar, act)) {
+        } else if (yychar != tcError && yyact(state, yychar, act)) {
+            // (An error token in the input, a literal the scanner found open
+            // at the end, is a syntax error, never the recovery's own token.)
             if (act == 0) return 0;
             if (act > 0) {
                 report = true;

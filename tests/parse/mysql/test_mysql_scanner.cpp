@@ -44,7 +44,10 @@ TEST(MySQLScannerDump, Tokens) {
         {"0x1F", "267[0] 262[x1F]"}, {"@v @@session", "274[@v] 259[ ] 274[@@session]"}, {"@1", "64[@] 267[1]"},
         {":p1", "271[:p1]"}, {"t.*", "262[t] 46[.] 42[*]"}, {"a:=1", "262[a] 272[:=] 267[1]"}, {"#tmp", "262[#tmp]"},
         {"#", "269[#]"}, {"%", "37[%]"}, {"a@b", "262[a@b]"}, {"SeLeCt selected", "465[SeLeCt] 259[ ] 262[selected]"},
-        {"x /* never closed", "262[x] 259[ ]"}, {"'never closed", ""},
+        // A literal still open at the end of the input is one error token;
+        // a backslash escapes the quote that would have closed it.
+        {"x /* never closed", "262[x] 259[ ] 256[/* never closed\\n]"}, {"'never closed", "256['never closed\\n]"},
+        {"x 'a\\'", "262[x] 259[ ] 256['a\\'\\n]"}, {"\"ab", "256[\"ab\\n]"}, {"[ab", "256[[ab\\n]"},
         // A quote, backquote or comment opener inside a literal is its text.
         {"'`' \"'\" `'`", "266['`'] 259[ ] 262[\"'\"] 259[ ] 262[`'`]"},
         {"'--x' `/*` 'N'", "266['--x'] 259[ ] 262[`/*`] 259[ ] 266['N']"}, {"a\r\nb", "262[a] 260[\\r\\n] 262[b]"},

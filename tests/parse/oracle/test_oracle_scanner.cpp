@@ -86,7 +86,7 @@ std::string Dump(const std::string& input, bool sqlPlus = false) {
 // "code[text]" of every token of each input.
 TEST(OracleScanner, TokenDumps) {
     const struct { bool SqlPlus; const char* Input; const char* Want; } cases[] = {
-        // Comments; one never closed is dropped at the end of the input.
+        // Comments; one never closed is an error token at the end of the input.
         {false, "/*+ hint */", "257[/*+ hint */]"},
         {false, "/* a /* b */ c */", "257[/* a /* b */ c */]"},
         {false, "/* a */-- x", "257[/* a */] 258[-- x]"},
@@ -97,7 +97,7 @@ TEST(OracleScanner, TokenDumps) {
         {false, "/* a ++*/", "257[/* a ++*/]"},
         {false, "a=/*c*/", "262[a] 61[=] 257[/*c*/]"},
         {false, "-- to the end\r\nx", "258[-- to the end] 260[\\r\\n] 262[x]"},
-        {false, "/* never closed", ""},
+        {false, "/* never closed", "256[/* never closed\\n]"},
         // Strings and quoted names.
         {false, "'It''s'", "266['It''s']"},
         {false, "N'abc' n'x'", "266[N'abc'] 259[ ] 266[n'x']"},
@@ -112,7 +112,9 @@ TEST(OracleScanner, TokenDumps) {
         {false, "\"ab\"\"c\"", "262[\"ab\"c\"]"},
         {false, "\"x--y\"", "262[\"x--y\"]"},
         {false, "\"a\nb\"", "262[\"a\\nb\"]"},
-        {false, "'open", ""},
+        {false, "'open", "256['open\\n]"},
+        {false, "x \"open", "262[x] 259[ ] 256[\"open\\n]"},
+        {true, "prompt /* open", "262[prompt] 259[ ] 256[/* open\\n]"},
         // On SQL*Plus lines literals end at the line end.
         {true, "prompt 'abc\ndef'", "262[prompt] 259[ ] 266['abc] 260[\\n] 262[def] 266[']"},
         {true, "prompt 'abc\r\nx", "262[prompt] 259[ ] 266['abc] 260[\\r\\n] 262[x]"},
@@ -338,7 +340,7 @@ TEST(OracleScanner, LongOperatorRunsAreScannedOnce) {
         {"/* " + std::string(n, '*') + "x */", 2},
         {plusMinus, n + 1},                           // one character token each
         {"a" + std::string(n, '+') + "1", n + 3},
-        {openers, 0},                                 // an unclosed comment is dropped
+        {openers, 1},                                 // an unclosed comment: one error token
         {closers, 2 * (n / 5) + 1},
         {std::string(n, '@'), n + 1},
     };

@@ -125,12 +125,7 @@ struct TDepthGuard {
 };
 
 // Plain text without the blanks and line breaks after its last word.
-std::string AsWritten(TRk_Node* N) {
-    std::string S = N->AsText();
-    size_t e = S.find_last_not_of(" \t\r\n");
-    S.resize(e == std::string::npos ? 0 : e + 1);
-    return S;
-}
+std::string AsWritten(TRk_Node* N) { return TrimTrailingSpace(N->AsText()); }
 
 }  // namespace
 

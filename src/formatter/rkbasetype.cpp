@@ -261,6 +261,11 @@ void EnsureLineBreakInPlace(std::string& S) {
     else S += "\r\n";
 }
 
+std::string TrimTrailingSpace(std::string_view S) {
+    const size_t e = S.find_last_not_of(" \t\r\n");
+    return std::string(S.substr(0, e == std::string_view::npos ? 0 : e + 1));
+}
+
 std::string EnsureLineBreak(std::string_view S) {
     std::string r(S);
     EnsureLineBreakInPlace(r);

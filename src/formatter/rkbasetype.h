@@ -256,6 +256,8 @@ std::string PadKeyword(int32_t Width, std::string_view S, bool LeftJustify);
 std::string TrimTrailingBlanks(std::string_view S);
 // Length of S without those.
 size_t TrimmedLength(std::string_view S);
+// S without its trailing blanks, tabs and line breaks.
+std::string TrimTrailingSpace(std::string_view S);
 // Flags for ReplaceText.
 inline constexpr int rfReplaceAll = 1;
 inline constexpr int rfIgnoreCase = 2;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "formatter/basepp.h"
+#include "formatter/rkbasetype.h"
 #include "frontend/marlsqlparser.h"
 #include "nodes/rkexceptions.h"
 #include "parse/parserfactory.h"
@@ -313,7 +314,7 @@ void TPlsqlStatement::CreatePP() {
 
 void TPlsqlStatement::BuildSqlText() {
     if (StatementType >= sstplsql_block && StatementType <= sstplsql_createtrigger)
-        TextCache = PP ? PP->GetPrettyText() : TRk_Node::AsText();
+        TextCache = PP ? GetPrettyText() : TRk_Node::AsText();
     else
         TextCache = "Desc sql text in pl/sql(type)  is not implemented yet!";
 }
@@ -408,6 +409,8 @@ int TPlsqlStatement::AnalyzeParseTree() {
     }
     return 0;
 }
+
+std::string TPlsqlStatement::GetWrittenText() { return TrimTrailingSpace(GetSqlText()); }
 
 std::string TPlsqlStatement::GetTextByVisitor() {
     if (!Parsed) return std::string();

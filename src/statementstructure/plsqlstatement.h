@@ -25,6 +25,8 @@ public:
     void Reset() override;
     int AnalyzeParseTree() override;
     std::string GetTextByVisitor() override;
+    // A unit's layout ends with its ";" (END;), so its written text keeps it.
+    std::string GetWrittenText() override;
 
     // The root element, nil before a successful parse.
     TRkPlsql_Element* RootElement() const;

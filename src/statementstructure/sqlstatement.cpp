@@ -322,6 +322,9 @@ std::string TerminatorComments(TCustomSqlStatement& S, const std::string& Text) 
 }  // namespace
 
 std::string TCustomSqlStatement::GetPrettyText() {
+    // A printer parses the statement first; so the records are known here.
+    if (PP && !Parsed && GetErrorCount() == 0) Parse(false);
+    if (GetErrorCount() > 0 || StatementType == sstErrorStmt) return GetWrittenText();
     TRkLayoutVendorScope Scope(DbVendor);
     std::string Text = TRk_Node::GetPrettyText();
     if (Text.empty()) return Text;
@@ -329,6 +332,11 @@ std::string TCustomSqlStatement::GetPrettyText() {
     // back to.
     if (GetErrorCount() == 0) Text += TerminatorComments(*this, Text);
     return LeadingComments(*this) + Text;
+}
+
+std::string TCustomSqlStatement::GetWrittenText() {
+    if (SourceTokens->Count() > 0) return GetTrimmedSqlText();
+    return TrimTrailingSpace(SqlText);
 }
 
 std::string TCustomSqlStatement::GetWhereText() {

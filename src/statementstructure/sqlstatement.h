@@ -136,8 +136,14 @@ public:
     void DoAccept(TRkVisitorAbs& Visitor) override;
     std::string AsText() override;
     // The printer's text, read by this statement's vendor's rules for
-    // literals and comments.
+    // literals and comments.  A statement whose parse left error records, and
+    // an error statement, print as the script writes them: a recovered tree
+    // holds only a part of the statement, and formatting must not lose the
+    // rest.
     std::string GetPrettyText() override;
+    // The statement as written, as a printer would end it: without its
+    // terminating ";".
+    virtual std::string GetWrittenText();
 
     // Parse the statement's tokens (or SqlText) and analyze the tree.
     // Returns 0, -1 (no tokens, no usable tree, an exception) or the error

@@ -193,9 +193,9 @@ TEST_F(MssqlPrinter, ErrorStatementInABlockLeavesTheHeaderToTheBlock) {
     EXPECT_EQ(Pretty0("IF EXISTS (SELECT name FROM t WHERE name = N'x')\nBEGIN\n"
                       "\tALTER DATABASE [x] SET ONLINE;\n\tDROP DATABASE [x];\nEND\n"),
               "IF EXISTS (SELECT name\r\n           FROM   t\r\n           WHERE  name = N'x')\r\n"
-              "  BEGIN\r\n    ALTER DATABASE [x] SET online ;\r\n    DROP DATABASE [x] ;\r\n    \r\n  END");
+              "  BEGIN\r\n    ALTER DATABASE [x] SET ONLINE;\r\n    DROP DATABASE [x] ;\r\n    \r\n  END");
     EXPECT_EQ(Pretty0("create procedure p as\nalter database x set online\nselect 1\n"),
-              "CREATE PROCEDURE p\r\nAS\r\n  ALTER DATABASE x SET online\r\n  SELECT 1\r\n  ");
+              "CREATE PROCEDURE p\r\nAS\r\n  alter database x set online\r\n  SELECT 1\r\n  ");
 }
 
 TEST_F(MssqlPrinter, ErrorStatementInABlockIsTrimmed) {
@@ -206,7 +206,7 @@ TEST_F(MssqlPrinter, ErrorStatementInABlockIsTrimmed) {
     for (TCustomSqlStatement* c : *block->Children) hasError |= c->StatementType == sstErrorStmt;
     EXPECT_TRUE(hasError);
     const std::string text = s->GetPrettyText();
-    EXPECT_EQ(text.rfind("BEGIN\r\n  PRINT 'a'\r\n  SELECT FROM WHERE\r\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("BEGIN\r\n  PRINT 'a'\r\n  select from where\r\n", 0), 0u) << text;
     EXPECT_EQ(text.find("\r\n\r\n"), std::string::npos) << text;
 }
 

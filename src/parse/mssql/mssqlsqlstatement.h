@@ -518,6 +518,9 @@ public:
     void Reset() override;
     int AnalyzeParseTree() override;
     void DoAccept(TRkVisitorAbs& Visitor) override;
+    // An error statement holds the ";" that ended it, so its written text
+    // runs from the first to the last word its walk meets.
+    std::string GetWrittenText() override;
 };
 
 class TMssqlFetch : public TMssqlStatement {

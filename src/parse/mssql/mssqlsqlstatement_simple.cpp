@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "formatter/rkbasetype.h"
 #include "nodes/u_nodes_generic.h"
 #include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/parserfactory.h"
@@ -280,6 +281,17 @@ int TMssqlDummyStmt::AnalyzeParseTree() {
             break;
     }
     return 0;
+}
+
+std::string TMssqlDummyStmt::GetWrittenText() {
+    TSourceToken* First = GetStartToken();
+    TSourceToken* Last = GetEndToken();
+    if (!First || !Last || !First->OwnerList || First->OwnerList != Last->OwnerList)
+        return TMssqlStatement::GetWrittenText();
+    std::string R;
+    for (int32_t i = First->PosInList; i <= Last->PosInList; ++i)
+        if (const TSourceToken* T = First->OwnerList->TokenAt(i)) R += T->Text;
+    return TrimTrailingSpace(R);
 }
 
 void TMssqlDummyStmt::DoAccept(TRkVisitorAbs& Visitor) {

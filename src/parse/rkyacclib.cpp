@@ -252,26 +252,3 @@ void TRkCustomParser::ReportFatalError(const std::string& Message) {
     SyntaxErrorCallback(1, Message, end ? std::string("end of input") : CurToken->Text,
                         CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
 }
-
-// ---------------------------------------------------------------------------
-// Table look-ups
-
-bool TRkCustomParser::yyact(const TRkYaccTables& T, int State, int Sym, int& Action) {
-    if (State < 0 || State >= T.yynstates) return false;
-    for (int i = T.yyal[State]; i <= T.yyah[State]; ++i)
-        if (T.yya[i].sym == Sym) {
-            Action = T.yya[i].act;
-            return true;
-        }
-    return false;
-}
-
-bool TRkCustomParser::yygoto(const TRkYaccTables& T, int State, int Sym, int& Target) {
-    if (State < 0 || State >= T.yynstates) return false;
-    for (int i = T.yygl[State]; i <= T.yygh[State]; ++i)
-        if (T.yyg[i].sym == Sym) {
-            Target = T.yyg[i].act;
-            return true;
-        }
-    return false;
-}

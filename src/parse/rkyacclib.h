@@ -151,8 +151,12 @@ public:
     TSourceToken* MakeEndToken();
 
     // Table look-ups: the first entry of the state's range with the symbol.
-    static bool yyact(const TRkYaccTables& T, int State, int Sym, int& Action);
-    static bool yygoto(const TRkYaccTables& T, int State, int Sym, int& Target);
+    static bool yyact(const TRkYaccTables& T, int State, int Sym, int& Action) {
+        return RkYaccAction(T, State, Sym, Action);
+    }
+    static bool yygoto(const TRkYaccTables& T, int State, int Sym, int& Target) {
+        return RkYaccGoto(T, State, Sym, Target);
+    }
 
 protected:
     // Runs first in every parse: clears the results of the previous parse

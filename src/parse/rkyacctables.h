@@ -16,6 +16,11 @@ struct TYYRRec {          // rule: length of the right-hand side and head
     int16_t sym;          // head nonterminal, negative
 };
 
+struct TYYCRec {          // comb-vector slot
+    int16_t check;        // the state whose entry this is, -1 for none
+    int16_t act;          // as in TYYARec
+};
+
 struct TRkYaccTables {
     const TYYARec* yya;   int yyna;     // yya[1..yyna]
     const TYYARec* yyg;   int yyng;     // yyg[1..yyng]
@@ -26,4 +31,42 @@ struct TRkYaccTables {
     const int32_t* yygh;                // per state: last index into yyg
     int yynstates;                      // states 0..yynstates-1; 0 is the start state
     const TYYRRec* yyr;   int yynr;     // yyr[1..yynr]
+    // The entries of yya and yyg once more as comb vectors: the entry of
+    // (state, symbol) is yyac[yyab[state] + symbol] when that slot's check
+    // is the state (gotos: yygc[yygb[state] - nonterminal]).  nullptr:
+    // search the ranges.
+    const int32_t* yyab = nullptr;
+    const TYYCRec* yyac = nullptr; int yynac = 0;
+    const int32_t* yygb = nullptr;
+    const TYYCRec* yygc = nullptr; int yyngc = 0;
 };
+
+// The first entry of the state's row for the symbol: one index and one
+// check in the comb vector, the range search where a table has none.
+inline bool RkCombFind(const int32_t* Base, const TYYCRec* Slots, int Count, int State, int Column, int& Value) {
+    const unsigned i = static_cast<unsigned>(Base[State] + Column);
+    if (i >= static_cast<unsigned>(Count) || Slots[i].check != State) return false;
+    Value = Slots[i].act;
+    return true;
+}
+
+inline bool RkRangeFind(const TYYARec* Entries, int First, int Last, int Sym, int& Value) {
+    for (int i = First; i <= Last; ++i)
+        if (Entries[i].sym == Sym) {
+            Value = Entries[i].act;
+            return true;
+        }
+    return false;
+}
+
+inline bool RkYaccAction(const TRkYaccTables& T, int State, int Sym, int& Action) {
+    if (State < 0 || State >= T.yynstates) return false;
+    if (T.yyab) return RkCombFind(T.yyab, T.yyac, T.yynac, State, Sym, Action);
+    return RkRangeFind(T.yya, T.yyal[State], T.yyah[State], Sym, Action);
+}
+
+inline bool RkYaccGoto(const TRkYaccTables& T, int State, int Sym, int& Target) {
+    if (State < 0 || State >= T.yynstates) return false;
+    if (T.yygb) return RkCombFind(T.yygb, T.yygc, T.yyngc, State, -Sym, Target);
+    return RkRangeFind(T.yyg, T.yygl[State], T.yygh[State], Sym, Target);
+}

@@ -172,10 +172,23 @@ std::string EmitSource(const Grammar& g, const Result& r, const std::string& hea
     ints("yygl_", "int32_t", tb.yygl);
     ints("yygh_", "int32_t", tb.yygh);
     pairs("yyr_", "TYYRRec", tb.yyr);
+    // The same entries again as comb vectors for the drivers' look-ups;
+    // the ranges above keep the entry order the expected-token text reads.
+    Comb ca, cg;
+    PackCombs(tb, ca, cg);
+    for (Comb* c : {&ca, &cg}) {
+        if (c->slots.empty()) c->slots.push_back(Pair{-1, 0});
+        if (c->base.empty()) c->base.push_back(0);
+    }
+    ints("yyab_", "int32_t", ca.base);
+    pairs("yyac_", "TYYCRec", ca.slots);
+    ints("yygb_", "int32_t", cg.base);
+    pairs("yygc_", "TYYCRec", cg.slots);
     o.Put("extern const TRkYaccTables tables;\n");
     o.Put("const TRkYaccTables tables = {\n    yya_, " + std::to_string(tb.yya.size() - 1) + ", yyg_, " +
           std::to_string(tb.yyg.size() - 1) + ",\n    yyd_, yyal_, yyah_, yygl_, yygh_, " +
-          std::to_string(tb.nstates) + ",\n    yyr_, " + std::to_string(tb.yyr.size() - 1) + "\n};\n\n");
+          std::to_string(tb.nstates) + ",\n    yyr_, " + std::to_string(tb.yyr.size() - 1) + ",\n    yyab_, yyac_, " +
+          std::to_string(ca.slots.size()) + ", yygb_, yygc_, " + std::to_string(cg.slots.size()) + "\n};\n\n");
     o.Put("}  // namespace " + g.prefix + "\n\n");
 
     // The action switch: a cleared record first; a rule without an action

@@ -86,6 +86,17 @@ struct Tables {
     int nstates = 0;
 };
 
+// A comb vector: the entry of (state s, column c) is slots[base[s] + c]
+// when that index is in range and the slot's sym (its check) is s.  Action
+// columns are token codes, goto columns negated nonterminals.
+struct Comb {
+    std::vector<int> base;
+    std::vector<Pair> slots;    // (owning state or -1, value)
+};
+
+// The action and goto rows of the tables packed into comb vectors.
+void PackCombs(const Tables& t, Comb& actions, Comb& gotos);
+
 struct Result {
     Tables tables;
     int lr0States = 0;     // states including the final state after end of input

@@ -198,11 +198,6 @@ void TRkCustomLexer::yynew() {
     yydone = false;
 }
 
-void TRkCustomLexer::yyscan() {
-    yyactchar = GetChar();
-    AppendToText(yyactchar);
-}
-
 void TRkCustomLexer::yymark(int32_t rule) {
     if (rule < 0) return;
     if (static_cast<size_t>(rule) >= yypos.size()) yypos.resize(static_cast<size_t>(rule) + 1, 0);
@@ -276,19 +271,20 @@ bool TRkCustomLexer::yyreplay(std::string_view text) {
     return true;
 }
 
+// Every rule is marked in each state where it matches (the tables have no
+// trailing context), so the rule the match stack would give is the one the
+// last accepting state passed accepts, at the length it was passed at: the
+// walk keeps just that pair instead of marks and a match stack.
 int TRkCustomLexer::yywalk(const TRkLexTables& t) {
     tables_ = &t;
-    if (yypos.size() < static_cast<size_t>(t.yynrules) + 1) yypos.resize(static_cast<size_t>(t.yynrules) + 1, 0);
     for (;;) {
         yynew();
-        for (;;) {
-            const int32_t s = yystate;
-            // yymark and yymatch, inline: the rule numbers come from the
-            // tables, within the positions sized above.
-            for (int32_t i = t.yykl[s]; i <= t.yykh[s]; ++i) yypos[static_cast<size_t>(t.yyk[i])] = yyleng;
-            for (int32_t i = t.yymh[s]; i >= t.yyml[s]; --i) {
-                if (static_cast<size_t>(yymatches) == yystack.size()) CompactStack();
-                yystack[static_cast<size_t>(yymatches++)] = t.yym[i];
+        int32_t rule = 0, length = 0;
+        for (int32_t s = yystate;;) {
+            const int32_t acc = t.yyacc ? t.yyacc[s] : (t.yyml[s] <= t.yymh[s] ? t.yym[t.yyml[s]] : 0);
+            if (acc != 0) {
+                rule = acc;
+                length = yyleng;
             }
             const int32_t lo = t.yytl[s], hi = t.yyth[s];
             if (lo > hi) break;
@@ -306,13 +302,11 @@ int TRkCustomLexer::yywalk(const TRkLexTables& t) {
                 }
             }
             if (next < 0) break;
-            yystate = next;
+            s = yystate = next;
         }
-        int32_t rule = 0;
-        if (yyfind(rule)) {
+        if (rule != 0) {
             yyrule = rule;
-            yyless(yypos[static_cast<size_t>(rule)]);
-            yypos[static_cast<size_t>(rule)] = 0;
+            yyless(length);
             yylastchar = yyleng > 0 ? yytextbuf[static_cast<size_t>(yyleng)] : 0;
             RuleAction(rule);
         } else {

@@ -43,6 +43,9 @@ struct TRkLexTables {
     // Derived from yyt for speed: per state 256 entries, the next state for
     // each byte or -1 (nullptr: search yyt).
     const int16_t* yynext;
+    // Per state the rule it accepts (the first of its yym list), 0 for
+    // none; nullptr: read from yym.
+    const int32_t* yyacc = nullptr;
 };
 
 class TRkCustomLexer {
@@ -112,7 +115,16 @@ public:
 
     // The steps of the table walk over the tables given to yywalk.
     void yynew();
-    void yyscan();
+    void yyscan() {
+        yyactchar = GetChar();
+        const size_t need = static_cast<size_t>(yyleng) + 1;
+        if (need < yytextbuf.size()) {
+            yytextbuf[need] = yyactchar;
+            yyleng = static_cast<int32_t>(need);
+        } else {
+            AppendToText(yyactchar);
+        }
+    }
     void yymark(int32_t rule);
     void yymatch(int32_t rule);
     bool yyfind(int32_t& rule);

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <memory>
+#include <mutex>
 
 #include "nodes/u_nodes.h"
 
@@ -74,9 +77,67 @@ int32_t RkKeywordSearch(const TRkKeywordRec* Table, int32_t Count, int32_t Lo, i
     return -1;
 }
 
+namespace {
+
+// A keyword table hashed on its lower-cased names: a word is looked up with
+// one hash and, nearly always, one comparison instead of a binary search.
+class TRkKeywordIndex {
+public:
+    TRkKeywordIndex(const TRkKeywordRec* Table, int32_t Count) : FTable(Table) {
+        size_t n = 64;
+        while (n < static_cast<size_t>(Count) * 2) n *= 2;
+        FSlots.assign(n, 0);
+        for (int32_t i = 0; i < Count; ++i) {
+            size_t k = Hash({Table[i].Name, Table[i].Length}) & (n - 1);
+            while (FSlots[k] != 0) k = (k + 1) & (n - 1);
+            FSlots[k] = i + 1;
+        }
+    }
+
+    bool Find(std::string_view Text, int32_t& Code) const {
+        const size_t mask = FSlots.size() - 1;
+        for (size_t k = Hash(Text) & mask; FSlots[k] != 0; k = (k + 1) & mask) {
+            const TRkKeywordRec& rec = FTable[FSlots[k] - 1];
+            if (rec.Length == Text.size() && RkKeywordCompare(Text, {rec.Name, rec.Length}) == 0) {
+                Code = rec.Code;
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static size_t Hash(std::string_view Text) {
+        uint32_t h = 2166136261u;
+        for (char c : Text) h = (h ^ AsciiLower(c)) * 16777619u;
+        return h;
+    }
+
+    const TRkKeywordRec* FTable;
+    std::vector<int32_t> FSlots;   // index + 1 into the table, 0 for an empty slot
+};
+
+// The index of a table, made on first use; a scanner asks with the same
+// table every time, so the last answer is kept per thread.
+const TRkKeywordIndex& IndexOf(const TRkKeywordRec* Table, int32_t Count) {
+    thread_local const TRkKeywordRec* lastTable = nullptr;
+    thread_local const TRkKeywordIndex* last = nullptr;
+    if (lastTable == Table) return *last;
+    static std::mutex guard;
+    static std::map<const TRkKeywordRec*, std::unique_ptr<TRkKeywordIndex>> all;
+    std::lock_guard<std::mutex> lock(guard);
+    auto& slot = all[Table];
+    if (!slot) slot = std::make_unique<TRkKeywordIndex>(Table, Count);
+    lastTable = Table;
+    last = slot.get();
+    return *last;
+}
+
+}  // namespace
+
 bool RkIsKeyword(const TRkKeywordRec* Table, int32_t Count, size_t Longest, std::string_view Text, int32_t& Code) {
-    if (Text.size() > Longest) return false;
-    return RkKeywordSearch(Table, Count, 1, Count, Text, Code) == 0;
+    if (Text.size() > Longest || Text.empty()) return false;
+    return IndexOf(Table, Count).Find(Text, Code);
 }
 
 void TRkLiteralText::ClearBuffer() {

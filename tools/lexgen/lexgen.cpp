@@ -762,6 +762,18 @@ std::string EmitSource(const Spec& spec, const Tables& tables, const std::string
         }
         o << "};\n";
     }
+    // The rule a state accepts: the first of its matching rules, 0 for none.
+    // With no trailing context every rule is marked where it matches, so the
+    // longest match is the last accepting state passed, and the walk needs
+    // neither marks nor a match stack.
+    o << "\n// Accepting rule per state (0: none), the first of its yym list.\n"
+      << "const int32_t yyacc[] = {\n";
+    for (size_t k = 0; k < tables.states.size(); ++k) {
+        const State& st = tables.states[k];
+        o << (k % 16 == 0 ? "    " : " ") << (st.rules.empty() ? 0 : st.rules.front()) << ",";
+        if (k % 16 == 15 || k + 1 == tables.states.size()) o << "\n";
+    }
+    o << "};\n";
     o << "\n}  // namespace\n\n"
       << "extern const TRkLexTables tables = {\n"
       << "    yyk, " << yyk.size() - 1 << ",\n"
@@ -769,7 +781,7 @@ std::string EmitSource(const Spec& spec, const Tables& tables, const std::string
       << "    yyt, " << trans.size() << ",\n"
       << "    yykl, yykh, yykl, yykh, yytl, yyth,\n"
       << "    " << tables.states.size() << ", " << spec.rules.size() << ", " << tables.conditions
-      << ",\n    " << (dense ? "yynext" : "nullptr") << ",\n};\n\n}  // namespace " << spec.prefix << "\n";
+      << ",\n    " << (dense ? "yynext" : "nullptr") << ",\n    yyacc,\n};\n\n}  // namespace " << spec.prefix << "\n";
     return o.str();
 }
 

@@ -31,6 +31,8 @@ void TRkFldInExprVisitor::Execute() {
 }
 
 void TRkFldInExprVisitor::PreVisit(TRkVisitedAbs* Obj) {
+    // Most of what the walk meets are tokens: none of the casts below fits them.
+    if (!Obj || Obj->AsToken()) return;
     if (TCustomSqlStatement* sub = AsSelectStatement(Obj)) {
         if (Mode == 1) {
             Enabled = true;
@@ -74,6 +76,7 @@ void TRkFldInExprVisitor::Visit(TRkVisitedAbs* Obj) {
 }
 
 void TRkFldInExprVisitor::PostVisit(TRkVisitedAbs* Obj) {
+    if (!Obj || Obj->AsToken()) return;
     if (AsSelectStatement(Obj)) {
         if (!StatementStack.empty()) StatementStack.pop_back();
         Enabled = true;

@@ -32,7 +32,7 @@ public:
     // Entries of the value and state stacks a parse starts with; both grow
     // up to MaxStackDepth.
     static constexpr int InitialStackSize = 1048;
-    static constexpr bool KeepStacks = false;
+    static constexpr bool KeepStacks = true;
     static constexpr int ForcedErrorCode = -1;
     static constexpr bool ReduceAfterFailedResume = false;
     static constexpr bool CatchActionErrors = true;

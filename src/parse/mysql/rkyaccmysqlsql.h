@@ -34,7 +34,7 @@ public:
     // Entries of the value and state stacks a parse starts with; both grow
     // up to MaxStackDepth.
     static constexpr int InitialStackSize = 1048;
-    static constexpr bool KeepStacks = false;
+    static constexpr bool KeepStacks = true;
     static constexpr int ForcedErrorCode = -1;
     static constexpr bool ReduceAfterFailedResume = true;
     static constexpr bool CatchActionErrors = false;

@@ -66,7 +66,7 @@ std::string Blank();
 
 // ---------------------------------------------------------------------------
 // A plain or dotted name.
-class TRk_Attr : public TRk_Node {
+class TRk_Attr final : public TRk_Node {
 public:
     TSourceToken* NameToken = nullptr;
     TRk_List* NameParts = nullptr;       // tokens after the first

@@ -323,7 +323,7 @@ public:
     std::string GetPrettyText() override;
 };
 
-class TRk_Ident : public TRk_Node {
+class TRk_Ident final : public TRk_Node {
 public:
     TSourceToken* IdentToken = nullptr;
     TRk_Node* Extra = nullptr;

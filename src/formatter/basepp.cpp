@@ -2,6 +2,7 @@
 
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes.h"
+#include "process/stackguard.h"
 #include "statementstructure/sqlstatement.h"
 
 TRkStatementPPFactory RkStatementPPFactory = nullptr;

@@ -4,10 +4,17 @@
 #include <new>
 
 #include "nodes/rkexceptions.h"
+#include "process/stackguard.h"
 
 void TRkVisitedAbs::Accept(TRkVisitorAbs* Visitor) {
     if (!Visitor) RkAssertFailed("Visitor unassigned", AssertUnit(), __LINE__);
     if (!Visitor->Enabled) return;
+    // Nesting past what the stack holds: this part is not walked, and the
+    // visitor says so for its owner to report.
+    if (rkstack::Exhausted()) {
+        Visitor->StackExhausted = true;
+        return;
+    }
     const int32_t depth = Visitor->Depth;
     Visitor->Depth = depth + 1;
     try {

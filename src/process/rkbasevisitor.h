@@ -59,6 +59,8 @@ public:
     bool Enabled = true;
     // Number of Accept frames currently open for this visitor.
     int32_t Depth = 0;
+    // Set when a part was left unwalked because the stack ran short.
+    bool StackExhausted = false;
     // The object most recently given to Visit.
     TRkVisitedAbs* Current = nullptr;
 

@@ -11,6 +11,7 @@
 #include "parse/parserfactory.h"
 #include "parse/rkyacclib.h"
 #include "process/gettextvisitor.h"
+#include "process/stackguard.h"
 #include "statementstructure/sqlstatement_select.h"
 
 // ---------------------------------------------------------------------------
@@ -285,6 +286,14 @@ void TCustomSqlStatement::SetSqlText(const std::string& S) {
 }
 
 std::string TCustomSqlStatement::GetText() {
+    // Queries nested past what the stack holds give their text as written.
+    if (rkstack::Exhausted()) {
+        TRk_Node* n = RootNode ? RootNode : this;
+        TSourceToken* first = n->GetStartToken();
+        TSourceToken* last = n->GetEndToken();
+        if (!first || !last || first->OwnerList != last->OwnerList) return {};
+        return TokenRangeText(first->OwnerList, first->PosInList, last->PosInList, rtNoTrailing);
+    }
     BuildSqlText();
     return TextCache;
 }

@@ -1,0 +1,61 @@
+// Queries nested inside queries: each walk (analysis, text, printer) recurses
+// once per level, so hostile depths must end in an error record or a parsed
+// statement, never a crash, and the script's other statements survive.
+#include "frontend_fixture.h"
+
+namespace {
+
+// select * from (select * from (... t ...)) nested N deep.
+std::string NestedFrom(int N) {
+    std::string s;
+    s.reserve(static_cast<size_t>(N) * 40);
+    for (int i = 0; i < N; ++i) s += "select * from (";
+    s += "select * from t";
+    s.append(static_cast<size_t>(N), ')');
+    return s;
+}
+
+// select a from t where a in (select a from t where a in (...)) nested N deep.
+std::string NestedIn(int N) {
+    std::string s;
+    s.reserve(static_cast<size_t>(N) * 40);
+    for (int i = 0; i < N; ++i) s += "select a from t where a in (";
+    s += "select a from t";
+    s.append(static_cast<size_t>(N), ')');
+    return s;
+}
+
+// The deep query sits between two tables; every text of every statement is
+// produced, and the deep one is either a statement or has an error record.
+void ExpectSurvives(std::uint8_t Vendor, const std::string& Deep) {
+    TMarlSqlParser P(Vendor);
+    P.SetSqlTextString("create table a (x int);\n" + Deep + ";\ncreate table b (y int);\n");
+    P.Parse();
+    int Tables = 0;
+    bool DeepSeen = false;
+    for (TCustomSqlStatement* S : P.Statements()) {
+        Tables += S->StatementType == sstCreateTable;
+        if (S->StatementType == sstCreateTable) continue;
+        DeepSeen = true;
+        ASSERT_TRUE(S->GetRootNode() != nullptr || S->GetErrorCount() > 0);
+        if (S->GetRootNode() == nullptr) continue;
+        EXPECT_FALSE(S->AsText().empty());
+        EXPECT_FALSE(S->GetPrettyText().empty());
+    }
+    // The table before the deep query is always kept.
+    EXPECT_GE(Tables, 1);
+    EXPECT_TRUE(DeepSeen || P.ErrorCount() > 0);
+}
+
+TEST(DeepQueries, HostileNestingGivesStatementsOrErrorRecordsInEveryDialect) {
+    for (std::uint8_t v : {1, 0, 2, 3, 4}) {
+        ASSERT_TRUE(fetest::GrammarAvailable(v));
+        for (int n : {1000, 1100, 3000, 20000}) {
+            SCOPED_TRACE("vendor " + std::to_string(v) + ", depth " + std::to_string(n));
+            ExpectSurvives(v, NestedFrom(n));
+            ExpectSurvives(v, NestedIn(n));
+        }
+    }
+}
+
+}  // namespace

@@ -26,39 +26,11 @@
 
 extern char** environ;
 
-namespace {
-std::atomic<bool> Counting{false};
-std::atomic<std::size_t> Live{0}, Peak{0};
+#include "bench_heap.h"
 
-void Note(std::ptrdiff_t Delta) {
-    std::size_t Now = Live.fetch_add(static_cast<std::size_t>(Delta)) + static_cast<std::size_t>(Delta);
-    std::size_t P = Peak.load();
-    while (Now > P && !Peak.compare_exchange_weak(P, Now)) {
-    }
-}
-
-// The heap stays with the process between runs: every run sees the steady
-// state of a process that parses script after script.
-const bool HeapKept = [] {
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    return true;
-}();
-}  // namespace
-
-// Counted by usable size on the way in and out alike (see bench_frontend).
-void* operator new(std::size_t N) {
-    void* P = std::malloc(N ? N : 1);
-    if (!P) throw std::bad_alloc();
-    if (Counting.load(std::memory_order_relaxed)) Note(static_cast<std::ptrdiff_t>(malloc_usable_size(P)));
-    return P;
-}
-void operator delete(void* P) noexcept {
-    if (!P) return;
-    if (Counting.load(std::memory_order_relaxed)) Note(-static_cast<std::ptrdiff_t>(malloc_usable_size(P)));
-    std::free(P);
-}
-void operator delete(void* P, std::size_t) noexcept { operator delete(P); }
+using benchheap::Counting;
+using benchheap::Live;
+using benchheap::Peak;
 
 namespace {
 

@@ -17,39 +17,11 @@
 
 #include "frontend/marlsqlparser.h"
 
-namespace {
-std::atomic<bool> Counting{false};
-std::atomic<std::size_t> Live{0}, Peak{0};
+#include "bench_heap.h"
 
-void Note(std::ptrdiff_t Delta) {
-    std::size_t Now = Live.fetch_add(static_cast<std::size_t>(Delta)) + static_cast<std::size_t>(Delta);
-    std::size_t P = Peak.load();
-    while (Now > P && !Peak.compare_exchange_weak(P, Now)) {
-    }
-}
-
-const bool HeapKept = [] {
-    mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    mallopt(M_MMAP_THRESHOLD, 1 << 30);
-    return true;
-}();
-}  // namespace
-
-// Blocks are counted by their usable size, on the way in and out alike, so
-// a block freed after the counting stopped is never subtracted unseen: the
-// live count only ever covers blocks made while counting.
-void* operator new(std::size_t N) {
-    void* P = std::malloc(N ? N : 1);
-    if (!P) throw std::bad_alloc();
-    if (Counting.load(std::memory_order_relaxed)) Note(static_cast<std::ptrdiff_t>(malloc_usable_size(P)));
-    return P;
-}
-void operator delete(void* P) noexcept {
-    if (!P) return;
-    if (Counting.load(std::memory_order_relaxed)) Note(-static_cast<std::ptrdiff_t>(malloc_usable_size(P)));
-    std::free(P);
-}
-void operator delete(void* P, std::size_t) noexcept { operator delete(P); }
+using benchheap::Counting;
+using benchheap::Live;
+using benchheap::Peak;
 
 namespace {
 

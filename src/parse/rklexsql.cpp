@@ -256,9 +256,9 @@ int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Te
     int32_t result = Code;
     Token.TokenCode = Code;
     Token.Text = Text;
-    const TRkTokenClass* cls = nullptr;
-    for (size_t i = 0; i < Classes.Count && !cls; ++i)
-        if (Classes.Classes[i].Code == Code) cls = &Classes.Classes[i];
+    const uint8_t slot =
+        Code >= 0 && static_cast<size_t>(Code) < Classes.ByCodeCount ? Classes.ByCode[Code] : uint8_t{0};
+    const TRkTokenClass* cls = slot != 0 ? &Classes.Classes[slot - 1] : nullptr;
     if (cls) {
         if (!cls->KeepType) {
             Token.TokenGroup = cls->Group;
@@ -271,8 +271,8 @@ int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Te
     } else if (Code >= 255) {
         Token.TokenGroup = 1;
         Token.TokenType = ttKeyword;
-    } else {
-        Token.Text = Text.substr(0, 1);
+    } else {   // a one-character token keeps that character
+        if (Token.Text.size() > 1) Token.Text.resize(1);
         Token.TokenGroup = 6;
         Token.TokenType = RkCharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]);
     }

@@ -3,6 +3,7 @@
 // one-pass splitting of operator runs and the token classes of characters.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -100,12 +101,32 @@ struct TRkTokenClass {
     bool KeepType = false;          // group and type are left as they were
 };
 
+// Per token code 0..MaxCode, 1 + the index of its first class in Classes,
+// 0 for none: a token's class is one table read, not a search.
+template <int32_t MaxCode, size_t N>
+constexpr std::array<uint8_t, MaxCode + 1> RkTokenClassIndex(const TRkTokenClass (&Classes)[N]) {
+    static_assert(N < 255);
+    std::array<uint8_t, MaxCode + 1> index{};
+    for (size_t i = N; i-- > 0;)
+        if (Classes[i].Code >= 0 && Classes[i].Code <= MaxCode)
+            index[static_cast<size_t>(Classes[i].Code)] = static_cast<uint8_t>(i + 1);
+    return index;
+}
+
+template <size_t N>
+constexpr int32_t RkMaxClassCode(const TRkTokenClass (&Classes)[N]) {
+    int32_t m = 0;
+    for (const TRkTokenClass& c : Classes) m = std::max(m, c.Code);
+    return m;
+}
+
 // A dialect's token classes; a code not listed is a keyword (255 and up)
 // or a one-character token.  A name token ("Ident") is quoted when it
 // starts with '"', bracketed when it starts with '[' and BracketedNames.
 struct TRkTokenClasses {
     const TRkTokenClass* Classes = nullptr;
-    size_t Count = 0;
+    const uint8_t* ByCode = nullptr;    // RkTokenClassIndex of Classes
+    size_t ByCodeCount = 0;
     int32_t Ident = 0;
     int32_t Operator = 0;
     bool BracketedNames = false;

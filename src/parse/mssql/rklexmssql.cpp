@@ -328,7 +328,8 @@ constexpr TRkTokenClass kClasses[] = {
     {mssqltok::INTEGER_LIT, 3, ttNumber, 0},       {mssqltok::STRING_LIT, 3, ttString, 0},
     {mssqltok::IDENT, 5, ttIdentifier, 0},
 };
-const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), mssqltok::IDENT, mssqltok::OPERATOR, true,
+constexpr auto kClassIndex = RkTokenClassIndex<RkMaxClassCode(kClasses)>(kClasses);
+const TRkTokenClasses kTokenClasses{kClasses, kClassIndex.data(), kClassIndex.size(), mssqltok::IDENT, mssqltok::OPERATOR, true,
                                     {mssqltok::IDENT, mssqltok::SHL, mssqltok::SHR, mssqltok::ASSIGN,
                                      mssqltok::DOTDOT}};
 

@@ -228,7 +228,8 @@ constexpr TRkTokenClass kClasses[] = {
     {INTEGER_LIT, 3, ttNumber},            {STRING_LIT, 3, ttString},
     {IDENT, 5, ttIdentifier},              {END_OF_INPUT, 0, 0, -1, true},
 };
-const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), IDENT, OPERATOR, true,
+constexpr auto kClassIndex = RkTokenClassIndex<RkMaxClassCode(kClasses)>(kClasses);
+const TRkTokenClasses kTokenClasses{kClasses, kClassIndex.data(), kClassIndex.size(), IDENT, OPERATOR, true,
                                     {IDENT, DOUBLE_LT, DOUBLE_GT, ASSIGN_OP, DOUBLE_DOT}};
 
 }  // namespace

@@ -158,7 +158,8 @@ constexpr TRkTokenClass kClasses[] = {
     {INTEGER_LIT, 3, ttNumber},           {STRING_LIT, 3, ttString},
     {IDENT, 5, ttIdentifier},
 };
-const TRkTokenClasses kTokenClasses{kClasses, std::size(kClasses), IDENT, OPERATOR, false,
+constexpr auto kClassIndex = RkTokenClassIndex<RkMaxClassCode(kClasses)>(kClasses);
+const TRkTokenClasses kTokenClasses{kClasses, kClassIndex.data(), kClassIndex.size(), IDENT, OPERATOR, false,
                                     {IDENT, DOUBLE_LT, DOUBLE_GT, ASSIGN_OP, DOUBLE_DOT}};
 
 }  // namespace

@@ -234,7 +234,7 @@ public:
         TSourceToken* t = GetNextToken(true);
         if (t == nullptr || t->TokenCode == 0) return 0;
         if (t->TokenCode == RecodeFrom) t->TokenCode = RecodeTo;
-        yylval.token = t;
+        yylval.token(t);
         if (ClearOriginal) t->OriginalCode = 0;
         return t->TokenCode;
     }
@@ -278,8 +278,8 @@ void TRkSqlDriver<Derived, YYSType>::Fetch() {
         yychar = Self().NextToken();
         if (yychar < 0) yychar = 0;
     } while (yychar >= tcBlockComment && yychar <= tcSqlplusCmd);
-    if (yychar == 0) yylval.token = MakeEndToken();
-    CurToken = yylval.token;
+    if (yychar == 0) yylval.token(MakeEndToken());
+    CurToken = yylval.token();
 }
 
 template <class Derived, class YYSType>
@@ -415,7 +415,7 @@ int TRkSqlDriver<Derived, YYSType>::Run() {
                     PushedBackToken = nullptr;
                     ++FEventCount;
                     try {
-                        TSourceToken* tok = yylval.token;
+                        TSourceToken* tok = yylval.token();
                         OnParserTokenError(this, tok, DbVendor, ExpectedTokens(FState), action, rollbackTokens,
                                            rollbackState);
                     } catch (...) {
@@ -428,7 +428,7 @@ int TRkSqlDriver<Derived, YYSType>::Run() {
                 }
                 // A retry at the end of the tokens that changes nothing
                 // would loop: it is reported as if there were no handler.
-                const TSourceToken* la = yylval.token;
+                const TSourceToken* la = yylval.token();
                 if (PushedBackToken == nullptr && yychar == 0 &&
                     (la == nullptr || la->OwnerList == nullptr || la->OwnerList->Count() - 1 < TokenPos)) {
                     step = stRecover;

@@ -14,6 +14,7 @@
 #include "nodes/u_parsenodes.h"
 #include "parse/fake_select.h"
 #include "parse/rkyacclib.h"
+#include "parse/rkyaccvalue.h"
 #include "statementstructure/rkexpression.h"
 
 namespace {
@@ -276,6 +277,36 @@ TEST(FatalError, IsReportedOnceAtTheCurrentToken) {
     EXPECT_EQ(got, (std::vector<std::string>{"1|yyparse stack overflow|end of input|-1|-1",
                                              "1|yyparse stack overflow|x|1|0"}));
     EXPECT_EQ(p.ErrorMessage, "yyparse stack overflow");
+}
+
+
+// The value record is one pointer; a value read back as another cell than
+// the one it was stored as is nullptr, as an unset member of the old
+// record of many pointers was.
+struct TestYYSType : TRkYYValue {
+    RK_YY_CELL(TRk_Node, node, 1)
+    RK_YY_CELL(TRk_List, list, 2)
+    RK_YY_CELL(TSourceToken, token, 3)
+};
+
+TEST(ValueRecord, OneCellIsSetAndTheOthersReadNull) {
+    static_assert(sizeof(TestYYSType) == sizeof(void*));
+    TRk_List list;
+    auto token = MakeSourceToken("x", ttIdentifier, 0, 0, 1, 1);
+    TestYYSType v{};
+    EXPECT_EQ(v.node(), nullptr);
+    v.list(&list);
+    EXPECT_EQ(v.list(), &list);
+    EXPECT_EQ(v.node(), nullptr);
+    EXPECT_EQ(v.token(), nullptr);
+    TestYYSType copy = v;   // a rule without an action passes the cell on
+    EXPECT_EQ(copy.list(), &list);
+    v.token(token.get());
+    EXPECT_EQ(v.token(), token.get());
+    EXPECT_EQ(v.list(), nullptr);
+    v.token(nullptr);
+    EXPECT_EQ(v.token(), nullptr);
+    EXPECT_EQ(v.list(), nullptr);
 }
 
 }  // namespace

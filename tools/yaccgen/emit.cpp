@@ -36,8 +36,11 @@ bool IsIdentifier(const std::string& s) {
     return true;
 }
 
-// Replaces $$, $k, $<cell>k and $<cell>$ in one action.
-bool TranslateAction(const Grammar& g, const Rule& ru, std::string& out, Diagnostics& diag) {
+// Replaces $$, $k, $<cell>k and $<cell>$ in one action.  With accessor
+// cells a value is read as yyv[i].cell(), and $$ is a local pointer
+// (ssCell names its cell) that the caller stores into yyval after the
+// action: the action may assign it, take its members or pass it on.
+bool TranslateAction(const Grammar& g, const Rule& ru, std::string& out, std::string& ssCell, Diagnostics& diag) {
     const std::string& a = ru.action;
     const int len = int(ru.rhs.size());
     bool ok = true;
@@ -82,7 +85,14 @@ bool TranslateAction(const Grammar& g, const Rule& ru, std::string& out, Diagnos
         }
         if (j < a.size() && a[j] == '$') {
             if (!explicitTag) tag = g.syms[ru.lhs].tag;
-            out += tag.empty() ? "yyval" : "yyval." + tag;
+            if (tag.empty() || !g.valueAccessors) {
+                out += tag.empty() ? "yyval" : "yyval." + tag;
+            } else {
+                // A record holds one cell: an action fills one.
+                if (!ssCell.empty() && ssCell != tag) err("$$ is used as two cells, " + ssCell + " and " + tag);
+                ssCell = tag;
+                out += "yyss_" + tag;
+            }
             i = j + 1;
             continue;
         }
@@ -98,7 +108,7 @@ bool TranslateAction(const Grammar& g, const Rule& ru, std::string& out, Diagnos
             long off = len - k;
             std::string idx = off == 0 ? "yyv[yysp]" : off > 0 ? "yyv[yysp - " + std::to_string(off) + "]"
                                                             : "yyv[yysp + " + std::to_string(-off) + "]";
-            out += tag.empty() ? idx : idx + "." + tag;
+            out += tag.empty() ? idx : idx + "." + tag + (g.valueAccessors ? "()" : "");
             i = d;
             continue;
         }
@@ -201,10 +211,14 @@ std::string EmitSource(const Grammar& g, const Result& r, const std::string& hea
         for (int x : ru.rhs) head += " " + g.syms[x].name;
         o.Put(head + "\n");
         if (ru.hasAction) {
-            std::string body;
-            TranslateAction(g, ru, body, diag);
+            std::string body, ssCell;
+            TranslateAction(g, ru, body, ssCell, diag);
             o.Put("#line " + std::to_string(ru.actionLine) + " " + src + "\n");
-            o.Put("        {" + body + "}\n");
+            if (ssCell.empty())
+                o.Put("        {" + body + "}\n");
+            else
+                o.Put("        { decltype(yyval." + ssCell + "()) yyss_" + ssCell + " = nullptr; {" + body + "} yyval." +
+                      ssCell + "(yyss_" + ssCell + "); }\n");
             o.Put("#line " + std::to_string(o.NextLine() + 1) + " " + self + "\n");
         } else {
             int off = int(ru.rhs.size()) - 1;

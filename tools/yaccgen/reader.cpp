@@ -50,6 +50,8 @@ public:
 
     // From a comment "%expect-unused N" in the declarations; -1 when absent.
     int expectUnused = -1;
+    // From a comment "%value-cells accessors" in the declarations.
+    bool valueAccessors = false;
 
 private:
     void Error(int line, const std::string& m) {
@@ -60,10 +62,14 @@ private:
     // The number of declared tokens that no rule uses is declared in a
     // comment, since bison, which reads the same files, has no directive
     // for it: "%expect-unused N", anything after the number free text.
+    // Likewise "%value-cells accessors": the value record has a getter and a
+    // setter per cell instead of a member.
     void CommentDirective(const std::string& body) {
-        static const std::string key = "%expect-unused";
+        static const std::string key = "%expect-unused", cells = "%value-cells accessors";
         size_t p = body.find_first_not_of(" \t\r\n");
-        if (!inDeclarations_ || p == std::string::npos || body.compare(p, key.size(), key) != 0) return;
+        if (!inDeclarations_ || p == std::string::npos) return;
+        if (body.compare(p, cells.size(), cells) == 0) valueAccessors = true;
+        if (body.compare(p, key.size(), key) != 0) return;
         p = body.find_first_not_of(" \t", p + key.size());
         if (p == std::string::npos || !std::isdigit((unsigned char)body[p])) {
             Error(line_, "%expect-unused needs a number");
@@ -302,6 +308,7 @@ public:
         int eline = 0;
         toks_ = lx.Run(epos, eline);
         g_.expectUnused = lx.expectUnused;
+        g_.valueAccessors = lx.valueAccessors;
         if (!diag_.ok()) return false;
         Declarations();
         if (!diag_.ok()) return false;

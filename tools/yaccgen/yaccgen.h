@@ -53,6 +53,9 @@ struct Grammar {
     int expectSR = -1;
     int expectRR = -1;
     int expectUnused = -1;     // declared tokens no rule uses (comment "%expect-unused N")
+    // Cells are reached as value.cell() and value.cell(x) (comment
+    // "%value-cells accessors"), not as members.
+    bool valueAccessors = false;
 
     int nsyms() const { return int(syms.size()); }
     bool isToken(int s) const { return s < ntokens; }

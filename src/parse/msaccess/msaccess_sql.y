@@ -15,6 +15,7 @@
 
 %define api.prefix {msaccess}
 %define api.value.type {accessYYSType}
+// %value-cells accessors: the record is one tagged pointer (parse/rkyaccvalue.h).
 /* Token codes: the names and numbers of parse/msaccess/msaccesstokens.h. */
 %token <token> IDENT 262 NUMBER_LIT 265 STRING_LIT 266 INTEGER_LIT 267
 %token <token> OPERATOR 269 AT_NAME 274

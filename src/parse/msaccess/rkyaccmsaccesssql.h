@@ -14,17 +14,17 @@
 #include "nodes/u_parsenodes.h"
 #include "parse/rksqldriver.h"
 #include "parse/rkyacctables.h"
+#include "parse/rkyaccvalue.h"
 #include "statementstructure/rkexpression.h"
 
 // One value-stack record.  Each grammar symbol fills the cell that suits it;
 // a terminal's value is its token.
-struct accessYYSType {
-    TRk_DummyNode* clause = nullptr;   // clause carriers
-    TRk_Node* node = nullptr;          // statements, queries, expressions, names
-    TRk_TypeName* type = nullptr;      // data types
-    TRk_List* list = nullptr;          // every list
-    TSourceToken* token = nullptr;     // terminals and name/literal tokens
-    std::string text;
+struct accessYYSType : TRkYYValue {
+    RK_YY_CELL(TRk_DummyNode, clause, 1)  // clause carriers
+    RK_YY_CELL(TRk_Node, node, 2)         // statements, queries, expressions, names
+    RK_YY_CELL(TRk_TypeName, type, 3)     // data types
+    RK_YY_CELL(TRk_List, list, 4)         // every list
+    RK_YY_CELL(TSourceToken, token, 5)    // terminals and name/literal tokens
 };
 
 class TRkParserMsaccessSql : public TRkSqlDriver<TRkParserMsaccessSql, accessYYSType> {

@@ -20,6 +20,7 @@
 
 %define api.prefix {mssql}
 %define api.value.type {mssqlYYSType}
+// %value-cells accessors: the record is one tagged pointer (parse/rkyaccvalue.h).
 /* Token codes: the names and numbers of parse/mssql/mssqltokens.h. */
 %token <token> IDENT 262 SHL 263 SHR 264 OTHER_CHAR 265 NUMBER_LIT 266
 %token <token> STRING_LIT 267 INTEGER_LIT 268 OPERATOR 269 ASSIGN 272 DOTDOT 273

@@ -98,7 +98,7 @@ int TRkMssqlSqlDriver::NextToken(bool SkipBlanks) {
     if (!TokenList) return 0;
     TSourceToken* t = GetNextToken(SkipBlanks);
     if (!t || t->TokenCode == 0) return 0;
-    yylval.token = t;
+    yylval.token(t);
     if (t->TokenCode == BIND_NAME) t->TokenCode = IDENT;
     return t->TokenCode;
 }
@@ -108,8 +108,8 @@ void TRkMssqlSqlDriver::FetchLookahead() {
         yychar = NextToken(true);
         if (yychar < 0) yychar = 0;
     } while (IsSkippable(yychar));
-    if (yychar == 0) yylval.token = MakeEndToken();
-    CurToken = yylval.token;
+    if (yychar == 0) yylval.token(MakeEndToken());
+    CurToken = yylval.token();
     if (yychar == 0 && !FEndSeen) {
         FEndSeen = true;
         // One report for the end of the input: the statement that the open
@@ -283,12 +283,12 @@ void TRkMssqlSqlDriver::SkipRaw(TSourceTokenList* Target, bool SetMode, TSourceT
         if (code == 0) {
             // The end of the input: it stays the lookahead.
             yychar = 0;
-            yylval.token = MakeEndToken();
-            CurToken = yylval.token;
+            yylval.token(MakeEndToken());
+            CurToken = yylval.token();
             StatementEndPos = lastPos;
             return;
         }
-        TSourceToken* t = yylval.token;
+        TSourceToken* t = yylval.token();
         bool lineBreak = false;
         TSourceToken* next = solid.Next(TokenPos, &lineBreak);
         if (code == LINE_BREAK) {
@@ -461,12 +461,15 @@ int TRkMssqlSqlDriver::yyparse() {
                 if (OnParserTokenError && FHandlerCalls < 1) {
                     PushedBackToken = nullptr;
                     ++FHandlerCalls;
+                    // The handler may put another token in the lookahead's place.
+                    TSourceToken* lookahead = yylval.token();
                     try {
-                        OnParserTokenError(this, yylval.token, DbVendor, ExpectedTokens(FState, yychar), action,
+                        OnParserTokenError(this, lookahead, DbVendor, ExpectedTokens(FState, yychar), action,
                                            rollbackTokens, rollbackState);
                     } catch (...) {
                         action = aopAbort;
                     }
+                    yylval.token(lookahead);
                 }
                 if (action == aopContinue && yychar == 0 && PushedBackToken == nullptr &&
                     (!TokenList || TokenPos >= TokenList->Count()))
@@ -518,7 +521,7 @@ int TRkMssqlSqlDriver::yyparse() {
                 FState = target;
                 yychar = -1;   // the offending token is dropped
                 yyval = mssqlYYSType{};
-                yyval.token = CurToken;
+                yyval.token(CurToken);
                 step = stPush;
                 break;
             }

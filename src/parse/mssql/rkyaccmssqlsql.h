@@ -19,15 +19,14 @@
 #include "parse/mssql/mssqltokens.h"
 #include "parse/mssql/rkyaccmssqlsql_actions.h"
 #include "parse/rkyacctables.h"
+#include "parse/rkyaccvalue.h"
 
 // One value-stack record.  Each grammar symbol fills the cell that suits it;
 // a terminal's value is its token.
-struct mssqlYYSType {
-    TRk_Node* node = nullptr;          // statements, expressions, holders, names
-    TRk_List* list = nullptr;          // every list
-    TSourceToken* token = nullptr;     // terminals and token-valued symbols
-    std::int32_t ival = 0;
-    std::string string;
+struct mssqlYYSType : TRkYYValue {
+    RK_YY_CELL(TRk_Node, node, 1)       // statements, expressions, holders, names
+    RK_YY_CELL(TRk_List, list, 2)       // every list
+    RK_YY_CELL(TSourceToken, token, 3)  // terminals and token-valued symbols
 };
 
 // The driver loop, the error machinery and the statement skipping.  The

@@ -9,6 +9,7 @@
 
 %define api.prefix {mysql}
 %define api.value.type {mysqlYYSType}
+// %value-cells accessors: the record is one tagged pointer (parse/rkyaccvalue.h).
 /* Token codes: the names and numbers of parse/mysql/mysqltokens.h. */
 %token <token> IDENT 262 NUMBER_LIT 265 STRING_LIT 266 INTEGER_LIT 267 OPERATOR 269 AT_NAME 274
 %token <token> MY_ARRAY 277 MY_LIMIT 278 MY_AT 280 MY_BEGIN 284 MY_BINARY_INTEGER 285

@@ -23,6 +23,7 @@ TRk_Node* TRkParserOraclePlsql::Embedded(TSourceToken* Keyword) {
 
 %define api.prefix {oracleplsql}
 %define api.value.type {oracleplsqlYYSType}
+// %value-cells accessors: the record is one tagged pointer (parse/rkyaccvalue.h).
 /* Token codes: those of parse/oracle/oracletokens.h. */
 %token <token> IDENT 262 DOUBLE_LT 263 DOUBLE_GT 264 NUMBER_LIT 265 STRING_LIT 266 INTEGER_LIT 267
 %token <token> OPERATOR 269 BIND_NAME 271 ASSIGN_OP 272 DOUBLE_DOT 273

@@ -9,6 +9,7 @@
 
 %define api.prefix {oracle}
 %define api.value.type {oracleYYSType}
+// %value-cells accessors: the record is one tagged pointer (parse/rkyaccvalue.h).
 /* Token codes: the names and numbers of parse/oracle/oracletokens.h. */
 %token <token> IDENT 262 NUMBER_LIT 265 STRING_LIT 266 INTEGER_LIT 267
 %token <token> OPERATOR 269 BIND_NAME 271 FORCED_ERROR 924 OUTER_JOIN_MARK 925

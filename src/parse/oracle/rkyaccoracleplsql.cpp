@@ -168,7 +168,7 @@ int TRkParserOraclePlsql::NextToken(bool SkipBlanks) {
         t->OriginalCode = t->TokenCode;
         t->TokenCode = tcIdent;
     }
-    yylval.token = t;
+    yylval.token(t);
     return t->TokenCode;
 }
 
@@ -287,8 +287,8 @@ int TRkParserOraclePlsql::yyparse() {
                 if (yychar < 0) yychar = 0;
             } while (yychar >= tcBlockComment && yychar <= tcLineBreak);
             if (yychar == 0) {
-                yylval.token = MakeEndToken();
-                CurToken = yylval.token;
+                yylval.token(MakeEndToken());
+                CurToken = yylval.token();
             }
         }
         int16_t act = 0;

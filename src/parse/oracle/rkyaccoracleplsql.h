@@ -16,19 +16,19 @@
 #include "parse/oracle/oracletokens.h"
 #include "parse/rksqldriver.h"
 #include "parse/rkyacctables.h"
+#include "parse/rkyaccvalue.h"
 
 class TCustomSqlStatement;
 
 // One value-stack record.  A nonterminal fills the cell that suits its
 // result; a terminal's value is its token.
-struct oracleplsqlYYSType {
-    TRk_Attr* attr = nullptr;          // qualified names
-    TRk_DummyNode* option = nullptr;   // optional clauses, labels, small holders
-    TRk_TypeName* type = nullptr;      // data types
-    TRk_List* list = nullptr;          // every list
-    TRk_Node* node = nullptr;          // elements, expressions, statement objects
-    TSourceToken* token = nullptr;     // terminals and names
-    std::string string;
+struct oracleplsqlYYSType : TRkYYValue {
+    RK_YY_CELL(TRk_Attr, attr, 1)         // qualified names
+    RK_YY_CELL(TRk_DummyNode, option, 2)  // optional clauses, labels, small holders
+    RK_YY_CELL(TRk_TypeName, type, 3)     // data types
+    RK_YY_CELL(TRk_List, list, 4)         // every list
+    RK_YY_CELL(TRk_Node, node, 5)         // elements, expressions, statement objects
+    RK_YY_CELL(TSourceToken, token, 6)    // terminals and names
 };
 
 class TRkParserOraclePlsql : public TRkSqlDriver<TRkParserOraclePlsql, oracleplsqlYYSType> {

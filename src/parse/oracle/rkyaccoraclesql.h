@@ -14,18 +14,18 @@
 #include "parse/oracle/oracletokens.h"
 #include "parse/rksqldriver.h"
 #include "parse/rkyacctables.h"
+#include "parse/rkyaccvalue.h"
 #include "statementstructure/rkexpression.h"
 
 // One value-stack record.  Each grammar symbol fills the cell that suits it;
 // a terminal's value is its token.
-struct oracleYYSType {
-    TRk_Attr* name = nullptr;          // qualified names
-    TRk_DummyNode* clause = nullptr;   // clause holders
-    TRk_Node* node = nullptr;          // statements, queries, expressions, ...
-    TRk_TypeName* type = nullptr;      // data types
-    TRk_List* list = nullptr;          // every list
-    TSourceToken* token = nullptr;     // terminals and name/literal tokens
-    std::string string;
+struct oracleYYSType : TRkYYValue {
+    RK_YY_CELL(TRk_Attr, name, 1)         // qualified names
+    RK_YY_CELL(TRk_DummyNode, clause, 2)  // clause holders
+    RK_YY_CELL(TRk_Node, node, 3)         // statements, queries, expressions, ...
+    RK_YY_CELL(TRk_TypeName, type, 4)     // data types
+    RK_YY_CELL(TRk_List, list, 5)         // every list
+    RK_YY_CELL(TSourceToken, token, 6)    // terminals and name/literal tokens
 };
 
 class TRkParserOracleSql : public TRkSqlDriver<TRkParserOracleSql, oracleYYSType> {

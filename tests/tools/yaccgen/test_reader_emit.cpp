@@ -183,6 +183,26 @@ TEST(YaccgenEmit, ActionTranslationLeavesLiteralsAlone) {
     EXPECT_EQ(o.source.find("    case 4:"), std::string::npos) << o.source;
 }
 
+TEST(YaccgenEmit, AccessorCellsReadByCallAndFillThroughOneLocal) {
+    const std::string decls = "// %value-cells accessors\n%token <token> A 300\n%type <node> s\n%type <list> l\n%%\n";
+    Outcome o = Gen(decls +
+                    "s: A l A { $$ = f($1, $2); $$->x = \"$$\"; }\n"
+                    "  | A     { g($1); }\n"
+                    "  | l A\n"   // no action: the record passes on whole, its cell with it
+                    "  ;\n"
+                    "l: A { $$ = h($<token>1); } ;\n");
+    ASSERT_TRUE(o.ok) << o.Errors();
+    ExpectAll(o.source, {"{ decltype(yyval.node()) yyss_node = nullptr; { yyss_node = f(yyv[yysp - 2].token(), "
+                         "yyv[yysp - 1].list()); yyss_node->x = \"$$\"; } yyval.node(yyss_node); }",
+                         "{ g(yyv[yysp].token()); }", "        yyval = yyv[yysp - 1];\n",
+                         "yyss_list = h(yyv[yysp].token());"});
+
+    // A record holds one cell: an action that fills two is refused.
+    Outcome two = Gen(decls + "s: A l { $$ = f(); $<list>$ = g(); } ;\nl: A { $$ = h(); } ;\n");
+    EXPECT_FALSE(two.ok);
+    EXPECT_NE(two.Errors().find("$$ is used as two cells, node and list"), std::string::npos) << two.Errors();
+}
+
 TEST(YaccgenEmit, CommandLineWritesFilesAndSummary) {
     std::string dir = ygtest::TempDir() + "/cli";
     std::filesystem::create_directories(dir);

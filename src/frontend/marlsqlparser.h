@@ -112,8 +112,12 @@ private:
     void AddMessageError(const std::string& Message) { NewError().Message = Message; }
     // Turns the lines of SqlText into the scanner's input.
     void WriteInput();
+    // Takes the host's events for the statements about to be made: they
+    // all read this one copy.
+    void TakeStatementEvents();
 
     std::uint8_t FVendor = 1;
+    TStatementEvents FStatementEvents;  // shared by the statements; outlives them
     TSyntaxErrorArray FErrors;
     std::vector<std::string> FFormattedSqlText;
     std::unique_ptr<TRkParserFactory> FFactory;

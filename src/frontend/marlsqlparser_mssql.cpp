@@ -23,8 +23,8 @@ static void TakeToken(TCustomMarlSqlParser* Sender, TCustomSqlStatement* S, TSou
     if ((Bind || T->TokenType == ttAtVar) && T->TokenStatus != 1) {
         const std::string Name = T->Text.size() > 1 ? T->Text.substr(1) : std::string();
         std::string Replacement;
-        if (Bind && S->OnBindVar) S->OnBindVar(Sender, Name, Replacement);
-        if (!Bind && S->OnSqlVar) S->OnSqlVar(Sender, Name, Replacement);
+        if (Bind && S->GetOnBindVar()) S->GetOnBindVar()(Sender, Name, Replacement);
+        if (!Bind && S->GetOnSqlVar()) S->GetOnSqlVar()(Sender, Name, Replacement);
         std::unique_ptr<TRkValue> V = CreateNodeOfClass<TRkValue>();
         V->Str1 = Name;
         V->Str2 = Replacement;
@@ -38,6 +38,7 @@ static void TakeToken(TCustomMarlSqlParser* Sender, TCustomSqlStatement* S, TSou
 int TCustomMarlSqlParser::ParseMssqlScript() {
     int Result = -1;
     FStatements->Clear();
+    TakeStatementEvents();
     if (!FTokens) return Result;
     if (!FParser)
         throw ERkError(FFactoryError.empty() ? std::string("The MSSQL dialect is not available") : FFactoryError);
@@ -84,10 +85,7 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
         }
         S->TerminatorToken = W->TerminatorToken;
         S->SetOwnerObject(this);
-        S->SetOnParserToken(OnParserToken);
-        S->SetOnBindVar(OnBindVar);
-        S->SetOnSqlVar(OnSqlVar);
-        S->SetOnParserTokenError(OnParserTokenError);
+        S->ShareEvents(&FStatementEvents);
         S->SourceTokens->Clear();
 
         for (; Pos <= End; ++Pos) {

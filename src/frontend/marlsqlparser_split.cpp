@@ -331,18 +331,26 @@ void TCustomMarlSqlParser::AddStatement(std::unique_ptr<TCustomSqlStatement> Sta
     }
     FStatements->Add(std::move(Statement));
     S->SetOwnerObject(this);
-    S->SetOnParserToken(OnParserToken);
-    S->SetOnBindVar(OnBindVar);
-    S->SetOnSqlVar(OnSqlVar);
-    S->SetOnParserTokenError(OnParserTokenError);
-    S->SetOnFieldEvent(OnStatementField);
-    S->SetOnTableEvent(OnStatementTable);
-    S->SetOnTableTokenEvent(OnTableTokenEvent);
-    S->SetOnFieldTokenEvent(OnFieldTokenEvent);
+    S->ShareEvents(&FStatementEvents);
+}
+
+void TCustomMarlSqlParser::TakeStatementEvents() {
+    // A statement substitutes only with an event set on it: the script's
+    // text was substituted when it was prepared.
+    FStatementEvents.OnSubstitutionVar = nullptr;
+    FStatementEvents.OnParserToken = OnParserToken;
+    FStatementEvents.OnParserTokenError = OnParserTokenError;
+    FStatementEvents.OnBindVar = OnBindVar;
+    FStatementEvents.OnFieldEvent = OnStatementField;
+    FStatementEvents.OnTableEvent = OnStatementTable;
+    FStatementEvents.OnFieldTokenEvent = OnFieldTokenEvent;
+    FStatementEvents.OnTableTokenEvent = OnTableTokenEvent;
+    FStatementEvents.OnSqlVar = OnSqlVar;
 }
 
 int TCustomMarlSqlParser::SplitStatements() {
     FStatements->Clear();
+    TakeStatementEvents();
     TSourceTokenList& L = *FTokens;
     const int N = L.Count();
 

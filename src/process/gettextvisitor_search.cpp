@@ -76,11 +76,11 @@ void TRkFldInExprVisitor::Visit(TRkVisitedAbs* Obj) {
     switch (t->DbObjKind) {
         case okField:
         case okFieldAlias:
-            if (Statement->OnFieldTokenEvent) Statement->OnFieldTokenEvent(CurrentName, t, s);
+            if (Statement->GetOnFieldTokenEvent()) Statement->GetOnFieldTokenEvent()(CurrentName, t, s);
             break;
         case okTable:
         case okTableAlias:
-            if (Statement->OnTableTokenEvent) Statement->OnTableTokenEvent(CurrentName, t, s);
+            if (Statement->GetOnTableTokenEvent()) Statement->GetOnTableTokenEvent()(CurrentName, t, s);
             break;
         default:
             break;

@@ -36,7 +36,7 @@ bool IsSegmentAttr(int code) {
 void MarkColumnName(TCustomSqlStatement* st, TRkField* f) {
     if (!f->NameToken) return;
     f->NameToken->DbObjKind = 2;
-    if (st->OnFieldTokenEvent) st->OnFieldTokenEvent(st, f->NameToken, st);
+    if (st->GetOnFieldTokenEvent()) st->GetOnFieldTokenEvent()(st, f->NameToken, st);
 }
 
 void AcceptOptionWalk(TRk_List* options, TRkVisitorAbs* v) {

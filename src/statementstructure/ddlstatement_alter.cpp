@@ -231,7 +231,7 @@ void TAlterTableStatement::AddColumnDefs(TRk_List* List) {
             if (!f) continue;
             if (f->NameToken) {
                 f->NameToken->DbObjKind = 2;
-                if (OnFieldTokenEvent) OnFieldTokenEvent(this, f->NameToken, this);
+                if (GetOnFieldTokenEvent()) GetOnFieldTokenEvent()(this, f->NameToken, this);
             }
             Fields->Add(f.release());
         } else if (el->NodeKind == 27) {
@@ -258,7 +258,7 @@ int TAlterTableStatement::AnalyzeParseTree() {
         if (name) name->MarkTableParts(this, FTable.get());
 
         auto fieldTokenEvent = [&](TSourceToken* t) {
-            if (t && OnFieldTokenEvent) OnFieldTokenEvent(this, t, this);
+            if (t && GetOnFieldTokenEvent()) GetOnFieldTokenEvent()(this, t, this);
         };
         auto addConstraint = [](TRkConstraintList* list, TRk_Node* n) {
             // DEFERRABLE states may stand between the constraints.

@@ -358,9 +358,9 @@ int TPlsqlStatement::DoParse() {
         P.DbVendor = DbVendor;
         P.ErrorMessage.clear();
         // The host's token events see the unit's tokens as the grammar reads them.
-        P.SetOnParserToken(OnParserToken);
-        P.SetOnBindVar(OnBindVar);
-        P.SetOnSqlVar(OnSqlVar);
+        P.SetOnParserToken(GetOnParserToken());
+        P.SetOnBindVar(GetOnBindVar());
+        P.SetOnSqlVar(GetOnSqlVar());
         RootNode = nullptr;
         const int R = P.yyparse();
         if (R == 0 && P.RootNode) {
@@ -399,8 +399,8 @@ int TPlsqlStatement::AnalyzeParseTree() {
             return -1;
     }
     try {
-        Root->SetOnTableTokenEvent(OnTableTokenEvent);
-        Root->SetOnFieldTokenEvent(OnFieldTokenEvent);
+        Root->SetOnTableTokenEvent(GetOnTableTokenEvent());
+        Root->SetOnFieldTokenEvent(GetOnFieldTokenEvent());
         Root->Analyze();
     } catch (const std::bad_alloc&) {
         throw;

@@ -43,10 +43,10 @@ void TCustomSqlStatement::EnsureParser() {
     Parser = Factory->CreateParser();  // raises for a dialect that is not built
     Parser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
                                          std::int32_t L, std::int32_t C) { return ParserError(T, E, Tok, L, C); };
-    Parser->SetOnParserToken(OnParserToken);
-    Parser->SetOnParserTokenError(OnParserTokenError);
-    Parser->SetOnBindVar(OnBindVar);
-    Parser->SetOnSqlVar(OnSqlVar);
+    Parser->SetOnParserToken(GetOnParserToken());
+    Parser->SetOnParserTokenError(GetOnParserTokenError());
+    Parser->SetOnBindVar(GetOnBindVar());
+    Parser->SetOnSqlVar(GetOnSqlVar());
 }
 
 void TCustomSqlStatement::EnsurePlsqlParser() {
@@ -84,24 +84,29 @@ std::string TCustomSqlStatement::ErrorMessages() const {
     return R;
 }
 
+const TStatementEvents& TCustomSqlStatement::NoEvents() {
+    static const TStatementEvents None;
+    return None;
+}
+
 void TCustomSqlStatement::SetOnParserToken(TOnParserTokenEvent E) {
-    OnParserToken = std::move(E);
-    if (Parser) Parser->SetOnParserToken(OnParserToken);
+    WriteEvent(&TEvents::OnParserToken, 1, std::move(E));
+    if (Parser) Parser->SetOnParserToken(GetOnParserToken());
 }
 
 void TCustomSqlStatement::SetOnParserTokenError(TOnParserTokenErrorEvent E) {
-    OnParserTokenError = std::move(E);
-    if (Parser) Parser->SetOnParserTokenError(OnParserTokenError);
+    WriteEvent(&TEvents::OnParserTokenError, 2, std::move(E));
+    if (Parser) Parser->SetOnParserTokenError(GetOnParserTokenError());
 }
 
 void TCustomSqlStatement::SetOnBindVar(TOnBindVarEvent E) {
-    OnBindVar = std::move(E);
-    if (Parser) Parser->SetOnBindVar(OnBindVar);
+    WriteEvent(&TEvents::OnBindVar, 3, std::move(E));
+    if (Parser) Parser->SetOnBindVar(GetOnBindVar());
 }
 
 void TCustomSqlStatement::SetOnSqlVar(TOnSqlVarEvent E) {
-    OnSqlVar = std::move(E);
-    if (Parser) Parser->SetOnSqlVar(OnSqlVar);
+    WriteEvent(&TEvents::OnSqlVar, 8, std::move(E));
+    if (Parser) Parser->SetOnSqlVar(GetOnSqlVar());
 }
 
 int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
@@ -141,9 +146,9 @@ int TCustomSqlStatement::DoParse() {
             // Tokens made from the text replace those of an earlier parse.
             TextTokens->Clear();
             std::string Text = SqlText;
-            if (HasPlsqlParser && OnSubstitutionVar) {
+            if (HasPlsqlParser && GetOnSubstitutionVar()) {
                 TSubStitutionVarProcess P;
-                P.SetOnSubstitutionVar(OnSubstitutionVar);
+                P.SetOnSubstitutionVar(GetOnSubstitutionVar());
                 P.SetText(Text);
                 P.Execute();
                 Text = P.Text;

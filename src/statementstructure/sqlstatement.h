@@ -84,22 +84,13 @@ public:
     TSyntaxErrorArray SyntaxErrors;
     std::unique_ptr<TRkParserFactory> Factory;
     bool HasPlsqlParser = false;
-    TOnSubstitutionVarEvent OnSubstitutionVar;
     void* OwnerObject = nullptr;  // the front end or element that created the statement
-    TOnParserTokenEvent OnParserToken;
-    TOnParserTokenErrorEvent OnParserTokenError;
     std::string WhereOverride;
     TRk_Node* WhereNode = nullptr;
     std::string SqlText;
-    TOnBindVarEvent OnBindVar;
     TRkEmbedded<TRkValueList> BindVars;
-    TOnStatementFieldEvent OnFieldEvent;
-    TOnStatementTableEvent OnTableEvent;
-    TOnDbObjTokenEvent OnFieldTokenEvent;
-    TOnDbObjTokenEvent OnTableTokenEvent;
     TCustomSqlStatement* ParentStatement = nullptr;
     TRkEmbedded<TRkValueList> SqlVars;
-    TOnSqlVarEvent OnSqlVar;
     std::string TextCache;  // written by BuildSqlText
     std::unique_ptr<TRkCustomParser> PlsqlParser;  // vendor 1 only, when the PL/SQL dialect is built
     TRk_Node* RootNode = nullptr;  // owned by the parser that built it
@@ -169,10 +160,27 @@ public:
     void SetOwnerObject(void* Owner) { OwnerObject = Owner; }
     void SetWhereNode(TRk_Node* Node) { WhereNode = Node; }
     void SetParentStatement(TCustomSqlStatement* S) { ParentStatement = S; }
-    void SetOnFieldEvent(TOnStatementFieldEvent E) { OnFieldEvent = std::move(E); }
-    void SetOnTableEvent(TOnStatementTableEvent E) { OnTableEvent = std::move(E); }
-    void SetOnFieldTokenEvent(TOnDbObjTokenEvent E) { OnFieldTokenEvent = std::move(E); }
-    void SetOnTableTokenEvent(TOnDbObjTokenEvent E) { OnTableTokenEvent = std::move(E); }
+
+    // Events.  A statement reads those of the front end that made it (one
+    // set per script); an event set on the statement itself overrides that
+    // one event, and a statement made alone keeps its own, made when one is
+    // first set.
+    using TEvents = TStatementEvents;
+    void ShareEvents(const TEvents* Events) { FSharedEvents = Events; }
+    const TOnSubstitutionVarEvent& GetOnSubstitutionVar() const { return ReadEvent(&TEvents::OnSubstitutionVar, 0); }
+    const TOnParserTokenEvent& GetOnParserToken() const { return ReadEvent(&TEvents::OnParserToken, 1); }
+    const TOnParserTokenErrorEvent& GetOnParserTokenError() const { return ReadEvent(&TEvents::OnParserTokenError, 2); }
+    const TOnBindVarEvent& GetOnBindVar() const { return ReadEvent(&TEvents::OnBindVar, 3); }
+    const TOnStatementFieldEvent& GetOnFieldEvent() const { return ReadEvent(&TEvents::OnFieldEvent, 4); }
+    const TOnStatementTableEvent& GetOnTableEvent() const { return ReadEvent(&TEvents::OnTableEvent, 5); }
+    const TOnDbObjTokenEvent& GetOnFieldTokenEvent() const { return ReadEvent(&TEvents::OnFieldTokenEvent, 6); }
+    const TOnDbObjTokenEvent& GetOnTableTokenEvent() const { return ReadEvent(&TEvents::OnTableTokenEvent, 7); }
+    const TOnSqlVarEvent& GetOnSqlVar() const { return ReadEvent(&TEvents::OnSqlVar, 8); }
+    void SetOnSubstitutionVar(TOnSubstitutionVarEvent E) { WriteEvent(&TEvents::OnSubstitutionVar, 0, std::move(E)); }
+    void SetOnFieldEvent(TOnStatementFieldEvent E) { WriteEvent(&TEvents::OnFieldEvent, 4, std::move(E)); }
+    void SetOnTableEvent(TOnStatementTableEvent E) { WriteEvent(&TEvents::OnTableEvent, 5, std::move(E)); }
+    void SetOnFieldTokenEvent(TOnDbObjTokenEvent E) { WriteEvent(&TEvents::OnFieldTokenEvent, 6, std::move(E)); }
+    void SetOnTableTokenEvent(TOnDbObjTokenEvent E) { WriteEvent(&TEvents::OnTableTokenEvent, 7, std::move(E)); }
     // These four also pass the event on to Parser.
     void SetOnParserToken(TOnParserTokenEvent E);
     void SetOnParserTokenError(TOnParserTokenErrorEvent E);
@@ -200,6 +208,29 @@ protected:
     // DoParse of a statement that no grammar reads: 0, or the number of
     // records when it ends in a literal the scanner found open.
     int AcceptUnparsed();
+
+private:
+    struct TOwnEvents : TStatementEvents {
+        unsigned Set = 0;  // one bit per event set on the statement
+    };
+    static const TStatementEvents& NoEvents();
+    template <class F>
+    const F& ReadEvent(F TEvents::*Member, int Bit) const {
+        if (FOwnEvents && (FOwnEvents->Set & (1u << Bit))) return (*FOwnEvents).*Member;
+        return (FSharedEvents ? *FSharedEvents : NoEvents()).*Member;
+    }
+    template <class F>
+    void WriteEvent(F TEvents::*Member, int Bit, F E) {
+        if (!FOwnEvents) {
+            if (!E && !ReadEvent(Member, Bit)) return;  // stays unset: nothing to keep
+            FOwnEvents = std::make_unique<TOwnEvents>();
+        }
+        (*FOwnEvents).*Member = std::move(E);
+        FOwnEvents->Set |= 1u << Bit;
+    }
+
+    const TStatementEvents* FSharedEvents = nullptr;  // the front end's
+    std::unique_ptr<TOwnEvents> FOwnEvents;
 };
 
 // ---------------------------------------------------------------------------

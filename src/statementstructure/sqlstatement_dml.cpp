@@ -69,7 +69,7 @@ void SetItemField(TCustomSqlStatement* st, TRk_Node* item, TRkFieldList* into, b
     st->CollectFieldsInExpr(item);
     TRkField* raw = f.get();
     into->Add(f.release());
-    if (fireEvent && st->OnFieldEvent) st->OnFieldEvent(st, st, raw);
+    if (fireEvent && st->GetOnFieldEvent()) st->GetOnFieldEvent()(st, st, raw);
 }
 
 // The clauses that close an UPDATE or DELETE walk: FROM joins, WHERE,
@@ -162,7 +162,7 @@ int TInsertSqlStatement::AnalyzeParseTree() {
         ReturningNode = root->ReturningClause;
         HasInto = root->HasInto;
         TargetTable = AddTableFromNode(root->TargetTable);
-        if (OnTableEvent) OnTableEvent(this, this, TargetTable);
+        if (GetOnTableEvent()) GetOnTableEvent()(this, this, TargetTable);
         auto* ref = dynamic_cast<TRk_TableRef*>(root->TargetTable);
         if (ref && ref->HasColumnList && ref->ColumnList) {
             AddFieldsFromList(ref->ColumnList);
@@ -333,7 +333,7 @@ int TUpdateSqlStatement::AnalyzeParseTree() {
         } else {
             TargetTable = AddTableFromTableRef(root->TargetTable);
         }
-        if (OnTableEvent) OnTableEvent(this, this, TargetTable);
+        if (GetOnTableEvent()) GetOnTableEvent()(this, this, TargetTable);
         for (int i = 0; i < ItemCount(root->SetList); ++i) {
             if (TRk_Node* item = NodeItem(root->SetList, i)) SetItemField(this, item, Fields.get(), true);
         }
@@ -450,7 +450,7 @@ int TDeleteSqlStatement::AnalyzeParseTree() {
         }
         ReturningNode = root->ReturningClause;
         DeleteTable = AddTableFromTableRef(root->TargetTable);
-        if (OnTableEvent) OnTableEvent(this, this, DeleteTable);
+        if (GetOnTableEvent()) GetOnTableEvent()(this, this, DeleteTable);
         ReturningOverride.clear();
         WhereOverride.clear();
         TargetOverride.clear();

@@ -39,8 +39,8 @@ TSourceToken* AliasToken(TRk_AliasClause* A) {
 TSelectSqlStatement* TCustomSqlStatement::NewSubQuery(TRk_Node* SelectNode) {
     std::unique_ptr<TCustomSqlStatement> S = NewSelectSqlStatement(DbVendor);
     S->RootNode = SelectNode;
-    S->SetOnTableTokenEvent(OnTableTokenEvent);
-    S->SetOnFieldTokenEvent(OnFieldTokenEvent);
+    S->SetOnTableTokenEvent(GetOnTableTokenEvent());
+    S->SetOnFieldTokenEvent(GetOnFieldTokenEvent());
     S->AnalyzeParseTree();
     TSelectSqlStatement* Raw = static_cast<TSelectSqlStatement*>(S.get());
     SubStatements.push_back(std::move(S));
@@ -94,7 +94,7 @@ TRkTable* TCustomSqlStatement::AddTableFromNode(TRk_Node* Node) {
         }
     }
     TRkTable* Raw = T.get();
-    if (OnTableEvent) OnTableEvent(this, this, Raw);
+    if (GetOnTableEvent()) GetOnTableEvent()(this, this, Raw);
     Tables->Add(T.release());
     return Raw;
 }
@@ -127,11 +127,11 @@ TRkTable* TCustomSqlStatement::AddTableFromTableRef(TRk_Node* Node) {
             T->SubQuery = NewSubQuery(Src);
         }
     }
-    if (OnTableEvent) OnTableEvent(this, this, Raw);
+    if (GetOnTableEvent()) GetOnTableEvent()(this, this, Raw);
     Tables->Add(T.release());
     if (TSourceToken* A = AliasToken(Ref->Alias)) {
         MarkToken(A, okTableAlias);
-        if (OnTableTokenEvent) OnTableTokenEvent(Raw, A, this);
+        if (GetOnTableTokenEvent()) GetOnTableTokenEvent()(Raw, A, this);
     }
     return Raw;
 }

@@ -42,8 +42,8 @@ std::unique_ptr<TSelectSqlStatement> NewSubSelect(TCustomSqlStatement* Creator, 
     auto s = CreateNodeOfClass<TSelectSqlStatement>(Creator ? Creator->DbVendor : 0);
     s->RootNode = Root;
     if (Creator && HandEvents) {
-        s->SetOnTableTokenEvent(Creator->OnTableTokenEvent);
-        s->SetOnFieldTokenEvent(Creator->OnFieldTokenEvent);
+        s->SetOnTableTokenEvent(Creator->GetOnTableTokenEvent());
+        s->SetOnFieldTokenEvent(Creator->GetOnFieldTokenEvent());
     }
     s->AnalyzeParseTree();
     return s;
@@ -147,13 +147,13 @@ int TSelectSqlStatement::AnalyzeParseTree() {
             f->AliasNode = item->AliasClause;
             Fields->Add(field.release());
             AddFieldFromNode(item->ValueExpr, f);
-            if (OnFieldEvent) OnFieldEvent(this, this, f);
+            if (GetOnFieldEvent()) GetOnFieldEvent()(this, this, f);
             if (TRk_AliasClause* alias = item->AliasClause) {
                 TSourceToken* t = alias->AliasToken;
                 if (!t) t = TokenItem(alias->NameParts, ItemCount(alias->NameParts) - 1);
                 if (t) {
                     t->DbObjKind = 5;
-                    if (OnFieldTokenEvent) OnFieldTokenEvent(f, t, this);
+                    if (GetOnFieldTokenEvent()) GetOnFieldTokenEvent()(f, t, this);
                 }
             }
         }

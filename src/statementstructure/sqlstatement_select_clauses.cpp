@@ -81,9 +81,9 @@ int HookTableOrAliasKind(const std::string& Text, TRk_Node* Statement) {
 
 void HookFireTableTokenEvent(TRk_Node* Statement, TRkVisitedAbs* Sender, TSourceToken* Token) {
     auto* st = dynamic_cast<TCustomSqlStatement*>(Statement);
-    if (!st || !st->OnTableTokenEvent) return;
+    if (!st || !st->GetOnTableTokenEvent()) return;
     TRk_Node* sender = Sender ? Sender->AsNode() : nullptr;
-    st->OnTableTokenEvent(sender ? sender : st, Token, st);
+    st->GetOnTableTokenEvent()(sender ? sender : st, Token, st);
 }
 
 const bool kStatementHooksInstalled = [] {

@@ -157,3 +157,17 @@ using TOnStatementTableEvent =
 // Field-token and table-token events: (sender, token, enclosing statement or node).
 using TOnDbObjTokenEvent = std::function<void(TRk_Node* Sender, TSourceToken* Token, TRk_Node* Statement)>;
 using TOnSubstitutionVarEvent = std::function<void(TSubstitutionVarList& aSubstitutionVarList)>;
+
+// The events a statement raises.  A front end keeps one set for all its
+// statements; a statement made alone keeps its own, made when first set.
+struct TStatementEvents {
+    TOnSubstitutionVarEvent OnSubstitutionVar;
+    TOnParserTokenEvent OnParserToken;
+    TOnParserTokenErrorEvent OnParserTokenError;
+    TOnBindVarEvent OnBindVar;
+    TOnStatementFieldEvent OnFieldEvent;
+    TOnStatementTableEvent OnTableEvent;
+    TOnDbObjTokenEvent OnFieldTokenEvent;
+    TOnDbObjTokenEvent OnTableTokenEvent;
+    TOnSqlVarEvent OnSqlVar;
+};

@@ -2,6 +2,8 @@
 // leading keywords, words that start nothing, and the events on the way.
 #include "frontend_fixture.h"
 
+#include <set>
+
 namespace {
 
 struct Split {
@@ -292,11 +294,49 @@ TEST(Events, StatementsReceiveTheComponentsEvents) {
     DoSplit(P, "select 1 from dual;");
     ASSERT_EQ(P.Statements().Count(), 1);
     TCustomSqlStatement* S = P.Statements().GetStatement(0);
-    ASSERT_TRUE(S->OnTableEvent);
-    ASSERT_TRUE(S->OnBindVar);
-    EXPECT_FALSE(S->OnFieldEvent);
-    S->OnTableEvent(nullptr, S, nullptr);
+    ASSERT_TRUE(S->GetOnTableEvent());
+    ASSERT_TRUE(S->GetOnBindVar());
+    EXPECT_FALSE(S->GetOnFieldEvent());
+    S->GetOnTableEvent()(nullptr, S, nullptr);
     EXPECT_EQ(Fired, 1);
+}
+
+// Statements read the component's events; one set on a statement overrides
+// that event of that statement only, even when set empty; a statement made
+// alone keeps what is set on it; sub-queries get the token events alone.
+TEST(Events, AnEventSetOnAStatementOverridesTheComponentsForItAlone) {
+    REQUIRE_SCANNER();
+    for (std::uint8_t Vendor : {std::uint8_t(1), std::uint8_t(0)}) {
+        SCOPED_TRACE(int(Vendor));
+        TMarlSqlParser P(Vendor);
+        std::set<TCustomSqlStatement*> Tables, Own;
+        std::set<std::string> TableTokens;
+        P.OnStatementTable = [&](TRk_Node*, TCustomSqlStatement* S, TRkTable*) { Tables.insert(S); };
+        P.OnTableTokenEvent = [&](TRk_Node*, TSourceToken* T, TRk_Node*) { TableTokens.insert(T->Text); };
+        DoSplit(P, "delete from t where a in (select b from u);\ndelete from v;\ndelete from w;\n");
+        ASSERT_EQ(P.Statements().Count(), 3);
+        TCustomSqlStatement* S[3] = {P.Statements().GetStatement(0), P.Statements().GetStatement(1),
+                                     P.Statements().GetStatement(2)};
+        S[1]->SetOnTableEvent([&](TRk_Node*, TCustomSqlStatement* X, TRkTable*) { Own.insert(X); });
+        S[2]->SetOnTableEvent(nullptr);
+        EXPECT_TRUE(S[2]->GetOnTableTokenEvent());
+        Tables.clear();  // SQL Server statements were analyzed by the split
+        for (TCustomSqlStatement* X : S) ASSERT_EQ(X->Parse(false), 0) << X->ErrorMessages();
+        EXPECT_EQ(Tables, std::set<TCustomSqlStatement*>{S[0]});  // not the sub-query
+        EXPECT_EQ(Own, std::set<TCustomSqlStatement*>{S[1]});
+        EXPECT_EQ(TableTokens, (std::set<std::string>{"t", "u", "v", "w"}));
+    }
+
+    auto Alone = NewDeleteSqlStatement(1);
+    EXPECT_FALSE(Alone->GetOnTableEvent());
+    Alone->SetOnTableTokenEvent(nullptr);
+    EXPECT_FALSE(Alone->GetOnTableTokenEvent());
+    int Fired = 0;
+    Alone->SetOnTableEvent([&](TRk_Node*, TCustomSqlStatement*, TRkTable*) { ++Fired; });
+    Alone->SetSqlText("delete from t");
+    ASSERT_EQ(Alone->Parse(false), 0) << Alone->ErrorMessages();
+    EXPECT_GT(Fired, 0);
+    EXPECT_FALSE(Alone->GetOnFieldEvent());
 }
 
 TEST(Substitution, OracleScriptsAskTheHostBeforeTokenizing) {

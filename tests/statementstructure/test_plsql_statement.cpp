@@ -182,7 +182,7 @@ TEST(PlsqlStatement, TokenEventsReachTheSectionsTheUnitPassesThemTo) {
         if (C.Quiet < 0) continue;
         ASSERT_GT(S->SubStatements.size(), std::size_t(C.Quiet));
         EXPECT_TRUE(S->SubStatements[C.Quiet]->Parsed);
-        EXPECT_FALSE(static_cast<bool>(S->SubStatements[C.Quiet]->OnTableTokenEvent));
+        EXPECT_FALSE(static_cast<bool>(S->SubStatements[C.Quiet]->GetOnTableTokenEvent()));
     }
 }
 

@@ -74,8 +74,8 @@ _TMssqlStmt::~_TMssqlStmt() = default;
 
 void _TMssqlStmt::InheritTokenEvents(const TCustomSqlStatement* Statement) {
     if (!Statement) return;
-    OnTableTokenEvent = Statement->OnTableTokenEvent;
-    OnFieldTokenEvent = Statement->OnFieldTokenEvent;
+    OnTableTokenEvent = Statement->GetOnTableTokenEvent();
+    OnFieldTokenEvent = Statement->GetOnFieldTokenEvent();
 }
 
 // Analysis recurses once per nesting level of blocks, IF and WHILE, which

@@ -42,12 +42,12 @@ void BuildWrapped(TRk_List* List, const TCustomSqlStatement* Owner, TRkStatement
 // A block's child gets the block as owner and the block's events.
 [[gnu::noinline]] void AdoptChild(TCustomSqlStatement* Child, TMssqlBlock* Block) {
     Child->SetOwnerObject(Block);
-    Child->SetOnParserToken(Block->OnParserToken);
-    Child->SetOnBindVar(Block->OnBindVar);
-    Child->SetOnSqlVar(Block->OnSqlVar);
-    Child->SetOnParserTokenError(Block->OnParserTokenError);
-    Child->SetOnFieldEvent(Block->OnFieldEvent);
-    Child->SetOnTableEvent(Block->OnTableEvent);
+    Child->SetOnParserToken(Block->GetOnParserToken());
+    Child->SetOnBindVar(Block->GetOnBindVar());
+    Child->SetOnSqlVar(Block->GetOnSqlVar());
+    Child->SetOnParserTokenError(Block->GetOnParserTokenError());
+    Child->SetOnFieldEvent(Block->GetOnFieldEvent());
+    Child->SetOnTableEvent(Block->GetOnTableEvent());
 }
 
 // Builds the statement of a wrapper with Owner's token events.
@@ -61,8 +61,8 @@ void BuildWrapper(_TMssqlStmt* W, const TCustomSqlStatement* Owner) {
 void AnalyzeBody(TCustomSqlStatement* Body, TRk_Node* Root, const TCustomSqlStatement* Owner) {
     if (!Body) return;
     Body->RootNode = Root;
-    Body->SetOnTableTokenEvent(Owner->OnTableTokenEvent);
-    Body->SetOnFieldTokenEvent(Owner->OnFieldTokenEvent);
+    Body->SetOnTableTokenEvent(Owner->GetOnTableTokenEvent());
+    Body->SetOnFieldTokenEvent(Owner->GetOnFieldTokenEvent());
     if (Body->AnalyzeParseTree() == 0) Body->Parsed = true;
 }
 

@@ -61,8 +61,8 @@ std::unique_ptr<TCustomSqlStatement> AnalyzedSelect(std::uint8_t Vendor, TRk_Nod
                                                     const TCustomSqlStatement* Owner, bool SetParsed) {
     std::unique_ptr<TCustomSqlStatement> S = NewSelectSqlStatement(Vendor);
     S->RootNode = Root;
-    S->SetOnTableTokenEvent(Owner->OnTableTokenEvent);
-    S->SetOnFieldTokenEvent(Owner->OnFieldTokenEvent);
+    S->SetOnTableTokenEvent(Owner->GetOnTableTokenEvent());
+    S->SetOnFieldTokenEvent(Owner->GetOnFieldTokenEvent());
     const int R = S->AnalyzeParseTree();
     if (SetParsed && R == 0) S->Parsed = true;
     return S;
@@ -193,8 +193,8 @@ int TMssqlDeclare::AnalyzeParseTree() {
     if (Kind == 2) {
         CursorName = R->CursorName;
         CursorQuery->RootNode = R->Query;
-        CursorQuery->SetOnTableTokenEvent(OnTableTokenEvent);
-        CursorQuery->SetOnFieldTokenEvent(OnFieldTokenEvent);
+        CursorQuery->SetOnTableTokenEvent(GetOnTableTokenEvent());
+        CursorQuery->SetOnFieldTokenEvent(GetOnFieldTokenEvent());
         if (CursorQuery->AnalyzeParseTree() == 0) CursorQuery->Parsed = true;
     } else if (Kind == 1) {
         Vars = R->Vars;

@@ -97,7 +97,8 @@ TEST(MssqlWrapper, HandsItsEventsToTheStatementAndSetsParsed) {
     auto* S = Built<TMssqlUse>(W);
     ASSERT_NE(S, nullptr);
     EXPECT_TRUE(S->Parsed);
-    EXPECT_TRUE(S->OnTableTokenEvent && S->OnFieldTokenEvent && S->OnFieldEvent && S->OnTableEvent);
+    EXPECT_TRUE(S->GetOnTableTokenEvent() && S->GetOnFieldTokenEvent() && S->GetOnFieldEvent() &&
+                S->GetOnTableEvent());
     EXPECT_EQ(Fired, 0);
     EXPECT_EQ(Walk(W), "USE");  // the wrapper's walk is its statement's
 }
@@ -162,7 +163,7 @@ TEST(MssqlBlock, ChildrenTextAndReanalysis) {
     EXPECT_STREQ(S->Children->GetStatement(2)->ClassName(), "TMssqlGo");
     for (TCustomSqlStatement* C : *S->Children) {
         EXPECT_EQ(C->OwnerObject, S);
-        EXPECT_TRUE(static_cast<bool>(C->OnTableTokenEvent));
+        EXPECT_TRUE(static_cast<bool>(C->GetOnTableTokenEvent()));
     }
     EXPECT_EQ(S->AsText(), "begin here:\r\n" + std::string(NotSupported) + "\r\n\r\nend");
     EXPECT_EQ(Walk(W), "BEGIN here: BREAK GO END");

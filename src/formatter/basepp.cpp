@@ -75,8 +75,8 @@ std::string Pretty(TRk_Node* N) {
     if (!N) return {};
     // A statement made where no printer was chosen for it (a query inside an
     // expression) gets the printer of its class now.
-    if (!N->PP && RkStatementPPFactory && dynamic_cast<TCustomSqlStatement*>(N))
-        N->PP = RkStatementPPFactory(N);
+    if (!N->PP() && RkStatementPPFactory && dynamic_cast<TCustomSqlStatement*>(N))
+        N->SetPP(RkStatementPPFactory(N));
     if (N->NodeKind != kSelectStatementKind && N->NodeKind != kFuncCallKind) return N->GetPrettyText();
     if (NestedQueries >= MaxNestedQueries) return WrittenText(N->GetStartToken(), N->GetEndToken());
     ++NestedQueries;

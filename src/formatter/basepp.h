@@ -1,5 +1,5 @@
-// Printer base.  A printable node owns one printer (TRk_Node::PP), made by
-// the node's CreatePP with the node as owner; GetPrettyText gives the
+// Printer base.  A printable node owns one printer (TRk_Node::PP()), made
+// by the node's CreatePP with the node as owner when first asked for; GetPrettyText gives the
 // owner's pretty text.  Also the layout steps that every printer shares.
 #pragma once
 

@@ -91,7 +91,7 @@ namespace {
 void AttachJoin(TRkJoin* J);
 
 void Attach(TRk_Node* N) {
-    if (N && !N->PP) N->PP = CreateStatementPP(N);
+    if (N && !N->PP()) N->SetPP(CreateStatementPP(N));
 }
 
 void AttachJoin(TRkJoin* J) {

@@ -152,11 +152,11 @@ std::string TRkCustomExpressionPP::SingleLayout(TRkCustomExpression* e) {
 std::string TRkCustomExpressionPP::ChainLayout(TRkCustomExpression* e) {
     std::vector<TRkCustomExpression*> links{e};
     while (TRkCustomExpression* l = links.back()->ChainLeft()) {
-        if (!dynamic_cast<TRkCustomExpressionPP*>(l->PP.get())) break;   // printed by its own printer
+        if (!dynamic_cast<TRkCustomExpressionPP*>(l->PP())) break;   // printed by its own printer
         links.push_back(l);
     }
     TLineText R;
-    auto printer = [](TRkCustomExpression* x) { return static_cast<TRkCustomExpressionPP*>(x->PP.get()); };
+    auto printer = [](TRkCustomExpression* x) { return static_cast<TRkCustomExpressionPP*>(x->PP()); };
     TRkCustomExpression* innermost = links.back();
     R.Append(links.size() > 1 ? printer(innermost)->LeftText(innermost) : LeftText(e));
     for (size_t i = links.size(); i-- > 1;) printer(links[i])->AppendOperatorAndRight(links[i], R);
@@ -169,7 +169,7 @@ std::string TRkCustomExpressionPP::ChainLayout(TRkCustomExpression* e) {
 std::string TRkCustomExpressionPP::LeftText(TRkCustomExpression* e) {
     TRk_Node* left = e->LeftOperand;
     if (!left) return {};
-    auto* child = left->NodeKind == 50 ? dynamic_cast<TFmtOptPP*>(left->PP.get()) : nullptr;
+    auto* child = left->NodeKind == 50 ? dynamic_cast<TFmtOptPP*>(left->PP()) : nullptr;
     if (!child) return Operand(left);
     child->SaveOptions();
     child->SeparatorStyle = SeparatorStyle;

@@ -48,8 +48,8 @@ std::string DeclListText(TRk_List* Items, bool IsDeclare) {
         TRk_Node* item = Items->GetNode(i);
         if (!item) continue;
         // Items made before the printers were registered get theirs now.
-        if (!item->PP && RkStatementPPFactory) item->PP = RkStatementPPFactory(item);
-        if (item->PP) item->PP->PadWidth = i == 0 ? W : W - E;
+        if (!item->PP() && RkStatementPPFactory) item->SetPP(RkStatementPPFactory(item));
+        if (item->PP()) item->PP()->PadWidth = i == 0 ? W : W - E;
         D += At(D, Pretty(item));
         if (i + 1 == n) break;
         TRk_Node* next = Items->GetNode(i + 1);

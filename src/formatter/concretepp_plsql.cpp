@@ -105,8 +105,8 @@ std::unique_ptr<TCustomPP> CreatePlsqlPP(TRk_Node* Owner) {
 namespace ppl {
 
 TCustomPP* PrinterOf(TRk_Node* N) {
-    if (N && !N->PP) N->PP = CreatePlsqlPP(N);
-    return N ? N->PP.get() : nullptr;
+    if (N && !N->PP()) N->SetPP(CreatePlsqlPP(N));
+    return N ? N->PP() : nullptr;
 }
 
 namespace {
@@ -282,7 +282,7 @@ std::string TRkPlsql_DeclPP::GetPrettyText() {
     std::string D;
     for (int32_t i = 0; i < n; ++i) {
         TRkPlsql_Stmt* item = items->Items(i);
-        if (auto* v = AlignedVar(item); v && PrinterOf(v)) v->PP->PadWidth = i == F ? W : W - E;
+        if (auto* v = AlignedVar(item); v && PrinterOf(v)) v->PP()->PadWidth = i == F ? W : W - E;
         D += Ind(P(item), L(D));
         if (i + 1 < n) {
             // The raw list carries the separators (a DECLARE between two).

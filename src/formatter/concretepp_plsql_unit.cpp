@@ -40,7 +40,7 @@ std::string ParameterBlock(TRk_List* Params, TRk_Node* Part) {
     std::string D;
     for (int32_t i = 0; i < n; ++i) {
         TRk_Node* item = NodeAt(Params, i);
-        if (PrinterOf(item)) item->PP->PadWidth = i == 0 ? W : W - E;
+        if (PrinterOf(item)) item->PP()->PadWidth = i == 0 ? W : W - E;
         D += Ind(P(item), L(D));
         if (i + 1 == n) break;
         const std::string S = SepOf(Params, i + 1);
@@ -81,7 +81,7 @@ std::string TRkPlsql_ProcedureDeclPP::GetPrettyText() {
         std::string D;
         for (int32_t i = 0; i < n; ++i) {
             TRk_Node* item = NodeAt(p->Declarations, i);
-            if (PrinterOf(item)) item->PP->PadWidth = W;
+            if (PrinterOf(item)) item->PP()->PadWidth = W;
             D += P(item);
             if (i + 1 < n) BrkIn(D);
         }

@@ -294,9 +294,11 @@ private:
 // Base of every syntax-tree node and of every statement.
 //
 // Construction is two-phase: create nodes with CreateNodeOfClass<T>(...),
-// which runs AfterConstruction (and with it CreatePP) once the object is
-// complete, so overrides of the virtual set-up of derived classes run.
+// which runs AfterConstruction once the object is complete, so overrides of
+// the virtual set-up of derived classes run.
 class TRk_Node : public TRkVisitedAbs {
+    bool FMakingPP = false;   // CreatePP is running
+
 public:
     // Byte and integer fields first (they pack into the base's tail), then
     // pointers, texts and the own token list.
@@ -308,7 +310,11 @@ public:
     int32_t WalkDepth = 0;
     TCustomSqlStatement* Statement = nullptr;
     TRkCustomParser* Parser = nullptr;
-    std::unique_ptr<TCustomPP> PP;
+
+private:
+    std::unique_ptr<TCustomPP> FPP;
+
+public:
     TSourceToken* SeparatorToken = nullptr;
     TRk_Node* SourceNode = nullptr;
     TRkLazyText TextOverride;
@@ -321,12 +327,18 @@ public:
     const char* ClassName() const override { return "TRk_Node"; }
     TRk_Node* AsNode() override { return this; }
 
-    // Virtual set-up run by the factory after construction; calls CreatePP.
-    // Classes with more set-up override it and call the inherited one.
+    // Virtual set-up run by the factory after construction.  Classes with
+    // more set-up override it and call the inherited one.
     virtual void AfterConstruction();
-    // Printable classes: when PP is empty, PP := their printer with this
-    // node as owner.
+    // Printable classes: when PP() is empty, SetPP(their printer with this
+    // node as owner).  Called by PP() on first use, never directly.
     virtual void CreatePP() {}
+    // The printer, made by CreatePP when first asked for: most nodes and
+    // statements are never printed, and a printer each was a fifth of all
+    // allocations.  nullptr for a class without one.  Inside CreatePP it
+    // gives the printer set so far (nullptr), never a recursive call.
+    TCustomPP* PP();
+    void SetPP(std::unique_ptr<TCustomPP> Value);
     // Plain text: source text of the tokens, with the blanks, line breaks and
     // comments that follow each, or the text override.
     virtual std::string AsText();

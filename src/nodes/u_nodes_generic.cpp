@@ -56,7 +56,7 @@ TSourceToken* TRk_Attr::Part(int I) {
 }
 
 void TRk_Attr::CreatePP() {
-    if (!PP) PP = MakePP(RkPrinterHooks.AttrPP, this);
+    if (!PP()) SetPP(MakePP(RkPrinterHooks.AttrPP, this));
 }
 
 void TRk_Attr::DoAccept(TRkVisitorAbs& V) {
@@ -226,7 +226,7 @@ std::string TRk_TypeName::GetPrettyText() {
 TRk_FuncCall::TRk_FuncCall() { NodeKind = 50; }
 
 void TRk_FuncCall::CreatePP() {
-    if (!PP) PP = MakePP(RkPrinterHooks.FuncCallPP, this);
+    if (!PP()) SetPP(MakePP(RkPrinterHooks.FuncCallPP, this));
 }
 
 std::string TRk_FuncCall::GetFuncName() {
@@ -444,7 +444,7 @@ TRkInspectDBObj::~TRkInspectDBObj() = default;
 TRkConstraintRefClause::TRkConstraintRefClause() { NodeKind = 0; }
 
 void TRkConstraintRefClause::CreatePP() {
-    if (!PP) PP = MakePP(RkPrinterHooks.ConstraintRefClausePP, this);
+    if (!PP()) SetPP(MakePP(RkPrinterHooks.ConstraintRefClausePP, this));
 }
 
 void TRkConstraintRefClause::DoAccept(TRkVisitorAbs& V) {

@@ -19,7 +19,21 @@ TRk_Node::TRk_Node() = default;
 
 TRk_Node::~TRk_Node() = default;
 
-void TRk_Node::AfterConstruction() { CreatePP(); }
+void TRk_Node::AfterConstruction() {}
+
+TCustomPP* TRk_Node::PP() {
+    if (!FPP && !FMakingPP) {
+        struct TDone {
+            bool& Flag;
+            ~TDone() { Flag = false; }
+        } done{FMakingPP};
+        FMakingPP = true;
+        CreatePP();
+    }
+    return FPP.get();
+}
+
+void TRk_Node::SetPP(std::unique_ptr<TCustomPP> Value) { FPP = std::move(Value); }
 
 std::string TRk_Node::AsText() {
     // An object that prints itself must supply its own text; falling back to
@@ -34,7 +48,7 @@ std::string TRk_Node::AsText() {
 void TRk_Node::SetAsText(const std::string& S) { TextOverride = S; }
 
 std::string TRk_Node::GetPrettyText() {
-    if (PP) return PP->GetPrettyText();
+    if (TCustomPP* P = PP()) return P->GetPrettyText();
     return AsText();
 }
 

@@ -106,7 +106,7 @@ TRkPlsql_Element::TRkPlsql_Element() { NodeKind = nkPlsqlElement; }
 // The formatter picks the printer by node kind; without a formatter the
 // element prints its plain text.
 void TRkPlsql_Element::CreatePP() {
-    if (!PP && RkStatementPPFactory) PP = RkStatementPPFactory(this);
+    if (!PP() && RkStatementPPFactory) SetPP(RkStatementPPFactory(this));
 }
 
 std::string TRkPlsql_Element::GetName() {
@@ -309,12 +309,12 @@ void TPlsqlStatement::DoAccept(TRkVisitorAbs& Visitor) {
 }
 
 void TPlsqlStatement::CreatePP() {
-    if (!PP && RkStatementPPFactory) PP = RkStatementPPFactory(this);
+    if (!PP() && RkStatementPPFactory) SetPP(RkStatementPPFactory(this));
 }
 
 void TPlsqlStatement::BuildSqlText() {
     if (StatementType >= sstplsql_block && StatementType <= sstplsql_createtrigger)
-        TextCache = PP ? GetPrettyText() : TRk_Node::AsText();
+        TextCache = PP() ? GetPrettyText() : TRk_Node::AsText();
     else
         TextCache = "Desc sql text in pl/sql(type)  is not implemented yet!";
 }

@@ -38,7 +38,7 @@ TRkCustomExpression::TRkCustomExpression() { NodeKind = 2; }
 TRkCustomExpression::~TRkCustomExpression() = default;
 
 void TRkCustomExpression::CreatePP() {
-    if (!PP && RkPrinterHooks.CustomExpressionPP) PP = RkPrinterHooks.CustomExpressionPP(this);
+    if (!PP() && RkPrinterHooks.CustomExpressionPP) SetPP(RkPrinterHooks.CustomExpressionPP(this));
 }
 
 bool TRkCustomExpression::IsTwoOperandKind(TRkOpType K) {

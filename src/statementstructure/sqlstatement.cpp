@@ -337,7 +337,7 @@ std::string TerminatorComments(TCustomSqlStatement& S, const std::string& Text) 
 
 std::string TCustomSqlStatement::GetPrettyText() {
     // A printer parses the statement first; so the records are known here.
-    if (PP && !Parsed && GetErrorCount() == 0) Parse(false);
+    if (PP() && !Parsed && GetErrorCount() == 0) Parse(false);
     if (GetErrorCount() > 0 || StatementType == sstErrorStmt) return GetWrittenText();
     TRkLayoutVendorScope Scope(DbVendor);
     std::string Text = TRk_Node::GetPrettyText();

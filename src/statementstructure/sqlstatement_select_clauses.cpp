@@ -42,7 +42,7 @@ void Node(TRkVisitedAbs* n, TRkVisitorAbs* v) {
 }
 
 void UsePrinter(TRk_Node* n) {
-    if (n && !n->PP && RkStatementPPFactory) n->PP = RkStatementPPFactory(n);
+    if (n && !n->PP() && RkStatementPPFactory) n->SetPP(RkStatementPPFactory(n));
 }
 
 bool IsBlankText(const std::string& s) { return s.empty() || s == " "; }

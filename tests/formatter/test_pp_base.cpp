@@ -26,13 +26,13 @@ public:
     std::string GetPrettyText() override { return "printed:" + Owner->AsNode()->AsText(); }
 };
 
-// A printable node: gets its printer in the virtual set-up after construction.
+// A printable node: gets its printer from CreatePP when first asked for.
 class TPrintableNode : public TRk_Node {
 public:
     int createPPCalls = 0;
     void CreatePP() override {
         ++createPPCalls;
-        if (!PP) PP = std::make_unique<TUpperPP>(this);
+        if (!PP()) SetPP(std::make_unique<TUpperPP>(this));
     }
 };
 
@@ -54,16 +54,18 @@ TEST_F(PrinterBase, AbstractDummyAndNotSupportedTexts) {
 
 TEST_F(PrinterBase, FactoryCreatesThePrinterAfterConstruction) {
     auto node = CreateNodeOfClass<TPrintableNode>();
+    // Made when first asked for, once.
+    EXPECT_EQ(node->createPPCalls, 0);
+    ASSERT_NE(node->PP(), nullptr);
+    EXPECT_EQ(node->PP()->Owner, node.get());
     EXPECT_EQ(node->createPPCalls, 1);
-    ASSERT_NE(node->PP, nullptr);
-    EXPECT_EQ(node->PP->Owner, node.get());
     node->SetAsText("x");
     EXPECT_EQ(node->GetPrettyText(), "printed:x");
     EXPECT_EQ(node->AsText(), "x");
     // A node of a class without a printer formats as its plain text.
     auto plain = CreateNodeOfClass<TRk_Node>();
     plain->SetAsText("y");
-    EXPECT_EQ(plain->PP, nullptr);
+    EXPECT_EQ(plain->PP(), nullptr);
     EXPECT_EQ(plain->GetPrettyText(), "y");
 }
 
@@ -126,9 +128,9 @@ TEST_F(PrinterBase, PrinterChoice) {
     EXPECT_EQ(CreatePlsqlPP(CreateNodeOfClass<TRkPlsql_Stmt>().get()), nullptr);
     EXPECT_EQ(CreatePlsqlPP(CreateNodeOfClass<TRk_Node>().get()), nullptr);
     // Expression nodes get theirs from the hooks.
-    EXPECT_STREQ(CreateNodeOfClass<TRkCustomExpression>()->PP->ClassName(), "TRkCustomExpressionPP");
-    EXPECT_STREQ(CreateNodeOfClass<TRk_FuncCall>()->PP->ClassName(), "TRk_FuncCallPP");
-    EXPECT_STREQ(CreateNodeOfClass<TRk_Attr>()->PP->ClassName(), "TRk_AttrPP");
+    EXPECT_STREQ(CreateNodeOfClass<TRkCustomExpression>()->PP()->ClassName(), "TRkCustomExpressionPP");
+    EXPECT_STREQ(CreateNodeOfClass<TRk_FuncCall>()->PP()->ClassName(), "TRk_FuncCallPP");
+    EXPECT_STREQ(CreateNodeOfClass<TRk_Attr>()->PP()->ClassName(), "TRk_AttrPP");
 }
 
 TEST_F(PrinterBase, WrongOwnerTexts) {
@@ -174,10 +176,10 @@ TEST_F(PrinterBase, PartsWithoutTheirObjectPrintNothing) {
     EXPECT_EQ(TSelectSqlStatementPP(s.get()).GetPrettyText(), "");
     EXPECT_FALSE(s->Parsed);
     // A statement made where no printer was chosen for it gets the one of its class.
-    s->PP.reset();
+    s->SetPP(nullptr);
     EXPECT_EQ(pp::Pretty(s.get()), "");
-    ASSERT_NE(s->PP, nullptr);
-    EXPECT_STREQ(s->PP->ClassName(), "TSelectSqlStatementPP");
+    ASSERT_NE(s->PP(), nullptr);
+    EXPECT_STREQ(s->PP()->ClassName(), "TSelectSqlStatementPP");
     auto d = CreateNodeOfClass<TDropViewSqlStatement>(1);
     EXPECT_EQ(TDropViewSqlStatementPP(d.get()).GetPrettyText(), "");
     // A table entry without its table prints nothing.
@@ -217,18 +219,18 @@ TEST_F(PrinterWiring, FrontEndStatementsPrintThroughTheirPrinters) {
     ASSERT_EQ(p.Statements().Count(), 2);
     auto* q = dynamic_cast<TSelectSqlStatement*>(p.Statements().GetStatement(0));
     ASSERT_NE(q, nullptr);
-    ASSERT_NE(q->PP, nullptr);
-    EXPECT_STREQ(q->PP->ClassName(), "TSelectSqlStatementPP");
+    ASSERT_NE(q->PP(), nullptr);
+    EXPECT_STREQ(q->PP()->ClassName(), "TSelectSqlStatementPP");
     // Joins, function calls and expressions made during the parse have theirs too.
     ASSERT_TRUE(q->JoinList && q->JoinList->Count() == 1);
-    ASSERT_NE(q->JoinList->GetJoin(0)->PP, nullptr);
-    EXPECT_STREQ(q->JoinList->GetJoin(0)->PP->ClassName(), "TrkJoinPP");
+    ASSERT_NE(q->JoinList->GetJoin(0)->PP(), nullptr);
+    EXPECT_STREQ(q->JoinList->GetJoin(0)->PP()->ClassName(), "TrkJoinPP");
     EXPECT_EQ(q->GetPrettyText(),
               "SELECT a,\r\n       Nvl(b,0)\r\nFROM   t\r\n       JOIN u\r\n         ON t.id = u.id\r\nWHERE  x = 1");
     // COMMIT is a statement the front end only recognises: printed as written.
     TCustomSqlStatement* c = p.Statements().GetStatement(1);
-    ASSERT_NE(c->PP, nullptr);
-    EXPECT_STREQ(c->PP->ClassName(), "TDummyPP");
+    ASSERT_NE(c->PP(), nullptr);
+    EXPECT_STREQ(c->PP()->ClassName(), "TDummyPP");
     EXPECT_EQ(c->GetPrettyText(), c->AsText());
 }
 
@@ -240,12 +242,12 @@ TEST_F(PrinterWiring, SqlServerStatementsAndTheirChildrenHavePrinters) {
     ASSERT_EQ(p.Statements().Count(), 1);
     auto* block = dynamic_cast<TMssqlBlock*>(p.Statements().GetStatement(0));
     ASSERT_NE(block, nullptr);
-    ASSERT_NE(block->PP, nullptr);
-    EXPECT_STREQ(block->PP->ClassName(), "TMssqlBlockPP");
+    ASSERT_NE(block->PP(), nullptr);
+    EXPECT_STREQ(block->PP()->ClassName(), "TMssqlBlockPP");
     ASSERT_EQ(block->Children->Count(), 2);
     for (TCustomSqlStatement* c : *block->Children) {
-        ASSERT_NE(c->PP, nullptr) << c->ClassName();
-        EXPECT_EQ(std::string(c->PP->ClassName()), std::string(c->ClassName()) + "PP");
+        ASSERT_NE(c->PP(), nullptr) << c->ClassName();
+        EXPECT_EQ(std::string(c->PP()->ClassName()), std::string(c->ClassName()) + "PP");
     }
     EXPECT_EQ(block->GetPrettyText(), "BEGIN\r\n  DECLARE\r\n    @a INT\r\n  IF @a = 1\r\n    PRINT 'x'\r\n  \r\nEND");
 }

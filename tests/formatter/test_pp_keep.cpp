@@ -20,7 +20,7 @@ protected:
         Parser->Parse();
         return Index < Parser->Statements().Count() ? Parser->Statements().GetStatement(Index) : nullptr;
     }
-    static std::string PrinterOf(TRk_Node* N) { return N && N->PP ? N->PP->ClassName() : "none"; }
+    static std::string PrinterOf(TRk_Node* N) { return N && N->PP() ? N->PP()->ClassName() : "none"; }
 };
 
 TEST_F(FrontEndPrinters, StatementsPrintedAsWrittenGetTheirPrinters) {

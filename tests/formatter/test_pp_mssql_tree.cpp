@@ -70,8 +70,8 @@ TEST_F(MssqlTreePrinter, EveryClassGetsItsPrinterAndOthersNone) {
         EXPECT_EQ(CreateStatementPP(owner), nullptr) << owner->ClassName();
     // Nodes made by the parser's factory have theirs from birth.
     auto* param = t.New<_TMssql_ParameterDecl>();
-    ASSERT_NE(param->PP, nullptr);
-    EXPECT_STREQ(param->PP->ClassName(), "_TMssql_ParameterDeclPP");
+    ASSERT_NE(param->PP(), nullptr);
+    EXPECT_STREQ(param->PP()->ClassName(), "_TMssql_ParameterDeclPP");
 }
 
 TEST_F(MssqlTreePrinter, StatementsThatDoNotParsePrintNothing) {
@@ -84,7 +84,7 @@ TEST_F(MssqlTreePrinter, StatementsThatDoNotParsePrintNothing) {
     for (TCustomSqlStatement* s : {static_cast<TCustomSqlStatement*>(&block),
                                    static_cast<TCustomSqlStatement*>(&print),
                                    static_cast<TCustomSqlStatement*>(&declare)}) {
-        s->PP = CreateStatementPP(s);
+        s->SetPP(CreateStatementPP(s));
         EXPECT_EQ(s->GetPrettyText(), "") << s->ClassName();
         EXPECT_FALSE(s->Parsed);
     }
@@ -97,7 +97,7 @@ TEST_F(MssqlTreePrinter, WithAsPrintsItsKeywordsAroundTheList) {
     root->CteList = t.Words({"cte"});
     auto* s = Built<TMssqlWithas>(t.Wrap(root));
     ASSERT_NE(s, nullptr);
-    s->PP = CreateStatementPP(s);
+    s->SetPP(CreateStatementPP(s));
     EXPECT_EQ(s->GetPrettyText(), "WITH cte AS");
     EXPECT_EQ(s->PrettyMode, 1);
 }

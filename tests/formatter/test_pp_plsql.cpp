@@ -488,11 +488,11 @@ TEST_F(PlsqlScript, FrontEndUnitsHaveTheirPrintersFromBirth) {
     p.Parse();
     ASSERT_EQ(p.Statements().Count(), 1);
     TCustomSqlStatement* s = p.Statements().GetStatement(0);
-    ASSERT_NE(s->PP, nullptr);
-    EXPECT_STREQ(s->PP->ClassName(), "TPlsqlStatementPP");
+    ASSERT_NE(s->PP(), nullptr);
+    EXPECT_STREQ(s->PP()->ClassName(), "TPlsqlStatementPP");
     ASSERT_NE(s->GetRootNode(), nullptr);
-    ASSERT_NE(s->GetRootNode()->PP, nullptr);
-    EXPECT_STREQ(s->GetRootNode()->PP->ClassName(), "TRk_PlsqlPP");
+    ASSERT_NE(s->GetRootNode()->PP(), nullptr);
+    EXPECT_STREQ(s->GetRootNode()->PP()->ClassName(), "TRk_PlsqlPP");
     EXPECT_EQ(s->GetPrettyText(), "BEGIN\r\n  IF a THEN\r\n    b := 1;\r\n  END IF;\r\nEND;");
 }
 

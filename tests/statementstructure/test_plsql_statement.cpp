@@ -150,7 +150,7 @@ TEST(PlsqlStatement, TextsOfAParsedBlock) {
     EXPECT_EQ(S->GetTextByVisitor(), "begin\r\n  null; -- nothing\r\nend;\r\n");
     // The statement's text is the printer's when the formatter chose one,
     // else the same walk.
-    EXPECT_EQ(S->GetText(), S->PP ? S->PP->GetPrettyText() : S->GetTextByVisitor());
+    EXPECT_EQ(S->GetText(), S->PP() ? S->PP()->GetPrettyText() : S->GetTextByVisitor());
     EXPECT_EQ(S->GetRawSqlText(), "begin\r\n  null; -- nothing\r\nend;\r\n");
 }
 

@@ -35,13 +35,10 @@ bool IsCommentOrBlankCode(std::int32_t C) {
     return C == tcBlockComment || C == tcLineComment || C == tcBlanks || C == tcLineBreak;
 }
 
-// The scanner reads the prepared text from a stream of its own.
-void AttachInput(TRkCustomLexer& Lexer, std::istringstream& In, std::ostringstream& Out,
-                 std::ostringstream& Err, const std::string& Text) {
-    In.str(Text);
-    In.clear();
-    In.seekg(0);
-    Lexer.InputStream = &In;
+// The scanner walks the prepared text in place: Text must outlive the scan.
+void AttachInput(TRkCustomLexer& Lexer, std::ostringstream& Out, std::ostringstream& Err,
+                 std::string_view Text) {
+    Lexer.SetInput(Text);
     Lexer.OutputStream = &Out;
     Lexer.ErrorStream = &Err;
     Lexer.yyclear();
@@ -99,13 +96,12 @@ TSourceToken* TCustomMarlSqlParser::NextStoredToken() {
 void TCustomMarlSqlParser::Tokenize() {
     if (!FLexer) throw ERkError(FFactoryError);
     FPendingTokens->Clear();
-    std::istringstream In;
     std::ostringstream Out, Err;
-    AttachInput(*FLexer, In, Out, Err, FInput);
+    AttachInput(*FLexer, Out, Err, FInput);
     struct Detach {  // the streams die with this frame
         TRkCustomLexer& L;
         ~Detach() {
-            L.InputStream = nullptr;
+            L.SetInput({});
             L.OutputStream = nullptr;
             L.ErrorStream = nullptr;
         }
@@ -186,12 +182,11 @@ void TokenizeString(std::uint8_t Vendor, const std::string& AText, TSourceTokenL
     try {
         if (!ATokenList.OwnsObjects()) throw ERkError("the token list does not own its tokens");
         std::unique_ptr<TRkCustomLexer> Lexer = TRkParserFactory(Vendor).CreateLexer();
-        std::istringstream In;
         std::ostringstream Out, Err;
         std::string Text = AText + "\r\n";
         for (char& C : Text)
             if (C == '\0') C = ' ';
-        AttachInput(*Lexer, In, Out, Err, Text);
+        AttachInput(*Lexer, Out, Err, Text);
         for (;;) {
             TSourceToken* T = ATokenList.NewStoredToken();
             T->TokenCode = Lexer->NextToken(*T);
@@ -203,7 +198,7 @@ void TokenizeString(std::uint8_t Vendor, const std::string& AText, TSourceTokenL
             T->PosInList = ATokenList.Count();
             ATokenList.Add(T);
         }
-        Lexer->InputStream = nullptr;
+        Lexer->SetInput({});
         Lexer->OutputStream = nullptr;
         Lexer->ErrorStream = nullptr;
     } catch (const std::exception& E) {

@@ -1,7 +1,9 @@
 #include "parse/rklexlib.h"
 
 #include <algorithm>
+#include <cstring>
 #include <istream>
+#include <iterator>
 #include <limits>
 #include <ostream>
 
@@ -9,29 +11,18 @@
 
 namespace {
 
-constexpr size_t kMinBuffer = 16384;    // initial size of the text and push-back buffers
-constexpr size_t kReadChunk = 65536;    // bytes read from the input stream at a time
 constexpr size_t kMaxCount = static_cast<size_t>(std::numeric_limits<int32_t>::max()) - 2;
 constexpr int32_t kMinCompact = 1024;   // match-stack size that triggers compaction
 
-// Grows a 1-based buffer by doubling until index `need` fits.
-void GrowFor(std::vector<char>& buf, size_t need) {
-    if (need >= kMaxCount) throw ERkRangeError();
-    size_t n = std::max(buf.size(), kMinBuffer);
-    while (n <= need) n *= 2;
-    buf.resize(n);
-}
-
 }  // namespace
 
-TRkCustomLexer::TRkCustomLexer() : yytextbuf(kMinBuffer), yypushback(kMinBuffer) {
-    yystack.resize(static_cast<size_t>(kMinCompact));
-}
+TRkCustomLexer::TRkCustomLexer() { yystack.resize(static_cast<size_t>(kMinCompact)); }
 
 TRkCustomLexer::~TRkCustomLexer() = default;
 
+// A stream is read again from where it stands (at its end once scanned);
+// a text given by SetInput stays, and reading goes on from where it was.
 void TRkCustomLexer::yyclear() {
-    bufptr = 0;
     yysstate = 0;
     yylstate = 1;
     yylastchar = 0;
@@ -39,112 +30,137 @@ void TRkCustomLexer::yyclear() {
     yylineno = 0;
     yycolno = 0;
     eofBack_ = 0;
-    inpos_ = inlen_ = 0;
-    instream_ = nullptr;
-    instreamDone_ = false;
+    pushed_.clear();
+    textBuffered_ = false;
+    if (InputStream || !haveText_) {   // a stream set since SetInput is read instead
+        haveText_ = false;
+        instream_ = nullptr;
+        in_ = nullptr;
+        inSize_ = pos_ = 0;
+        owned_.clear();
+    }
+    lineStart_ = fetched_ = pos_;
+    textStart_ = pos_;
+    UpdateReadable();
     ++resets_;
 }
 
 // ---------------------------------------------------------------- input
 
-bool TRkCustomLexer::FillInput() {
-    if (instream_ != InputStream) {
-        instream_ = InputStream;
-        inpos_ = inlen_ = 0;
-        instreamDone_ = false;
+void TRkCustomLexer::SetInput(std::string_view Text) {
+    InputStream = nullptr;
+    instream_ = nullptr;
+    haveText_ = true;
+    if (!Text.empty() && Text.back() != '\n') {   // the last line gets its line feed
+        owned_.reserve(Text.size() + 1);
+        owned_.assign(Text);
+        owned_ += '\n';
+        Text = owned_;
+    } else {
+        owned_.clear();
     }
-    if (inpos_ < inlen_) return true;
-    if (!instream_ || instreamDone_) return false;
-    if (inbuf_.size() < kReadChunk) inbuf_.resize(kReadChunk);
-    instream_->read(inbuf_.data(), static_cast<std::streamsize>(inbuf_.size()));
-    std::streamsize got = instream_->gcount();
-    if (instream_->bad()) throw ERkError("Stream read error");
-    inpos_ = 0;
-    inlen_ = got > 0 ? static_cast<size_t>(got) : 0;
-    if (inlen_ == 0) {
-        instreamDone_ = true;
-        return false;
-    }
-    return true;
+    in_ = Text.data();
+    inSize_ = Text.size();
+    pos_ = lineStart_ = fetched_ = textStart_ = 0;
+    pushed_.clear();
+    textBuffered_ = false;
+    eofBack_ = 0;
+    UpdateReadable();
+}
+
+void TRkCustomLexer::Attach() {
+    if (!InputStream || InputStream == instream_) return;
+    std::istream& s = *InputStream;
+    owned_.assign(std::istreambuf_iterator<char>(s), std::istreambuf_iterator<char>());
+    if (s.bad()) throw ERkError("Stream read error");
+    if (!owned_.empty() && owned_.back() != '\n') owned_ += '\n';
+    instream_ = InputStream;
+    haveText_ = false;
+    in_ = owned_.data();
+    inSize_ = owned_.size();
+    pos_ = lineStart_ = fetched_ = textStart_ = 0;
+    UpdateReadable();
+}
+
+void TRkCustomLexer::UpdateReadable() {
+    readable_ = pushed_.empty() && !textBuffered_ ? std::min(fetched_, inSize_) : 0;
 }
 
 bool TRkCustomLexer::InputEof() {
-    if (instream_ == InputStream && inpos_ < inlen_) return false;
-    return !FillInput();
+    Attach();
+    return fetched_ >= inSize_;
 }
 
-void TRkCustomLexer::ReadLine(std::istream* s, std::string& line) {
-    InputStream = s;   // the read-ahead belongs to the stream being read
-    line.clear();
-    while (!InputEof()) {
-        // Ordinary bytes in bulk, up to the next CR or LF of the read-ahead.
-        const char* p = inbuf_.data() + inpos_;
-        const char* e = inbuf_.data() + inlen_;
-        const char* q = p;
-        while (q < e && *q != '\n' && *q != '\r') ++q;
-        if (q > p) {   // an ordinary byte is kept whether or not it is the last one
-            line.append(p, q);
-            inpos_ += static_cast<size_t>(q - p);
-            if (line.size() >= kMaxCount) throw ERkRangeError();
-            continue;
-        }
-        char b = inbuf_[inpos_++];
-        bool last = InputEof();
-        if (last) {
-            if (b != '\n') line += b;
-            break;
-        }
-        if (b == '\n') break;
-        if (b == '\r') {
-            char b2 = inbuf_[inpos_++];
-            line += '\r';
-            if (b2 == '\n') break;
-            line += b2;
-            if (InputEof()) break;
-            continue;
-        }
-        line += b;
-    }
-    if (line.size() >= kMaxCount) throw ERkRangeError();
+std::string_view TRkCustomLexer::CurrentLine() const {
+    if (fetched_ <= lineStart_) return {};
+    return {in_ + lineStart_, fetched_ - 1 - lineStart_};
+}
+
+// The next line: up to and with its line feed.
+void TRkCustomLexer::FetchLine() {
+    const void* lf = std::memchr(in_ + fetched_, '\n', inSize_ - fetched_);
+    lineStart_ = fetched_;
+    fetched_ = lf ? static_cast<size_t>(static_cast<const char*>(lf) - in_) + 1 : inSize_;
+    if (fetched_ - lineStart_ >= kMaxCount) throw ERkRangeError();
+    ++yylineno;
+    yycolno = 1;
+    UpdateReadable();
 }
 
 char TRkCustomLexer::GetCharSlow() {
-    if (bufptr == 0) {
-        if (eofBack_ > 0) {
-            --eofBack_;
-            ++yycolno;
-            return 0;
-        }
-        if (!InputEof()) {
-            ReadLine(InputStream, yyline);
-            ++yylineno;
-            yycolno = 1;
-            size_t len = yyline.size();
-            if (len + 2 > yypushback.size()) GrowFor(yypushback, len + 1);
-            char* pb = yypushback.data();
-            pb[1] = '\n';
-            const char* src = yyline.data();
-            for (size_t i = 0; i < len; ++i) pb[len + 1 - i] = src[i];
-            bufptr = static_cast<int32_t>(len + 1);
-            ++yycolno;
-            return pb[bufptr--];
-        }
+    if (!pushed_.empty()) {
+        const char c = pushed_.back();
+        pushed_.pop_back();
+        ++yycolno;
+        UpdateReadable();
+        return c;
     }
-    return 0;
+    if (pos_ < fetched_) {   // reading is on hold for a match kept apart
+        ++yycolno;
+        return in_[pos_++];
+    }
+    if (eofBack_ > 0) {
+        --eofBack_;
+        ++yycolno;
+        return 0;
+    }
+    if (InputEof()) return 0;
+    FetchLine();
+    ++yycolno;
+    return in_[pos_++];
+}
+
+// A character for the match: a match that takes a character given back is
+// kept apart from then on.
+char TRkCustomLexer::ScanSlow() {
+    if (!pushed_.empty() && !textBuffered_) {
+        textBuf_.assign(MatchText());
+        textBuffered_ = true;
+    }
+    const char c = GetCharSlow();
+    if (textBuffered_) {
+        textBuf_ += c;
+        UpdateReadable();
+    }
+    return c;
 }
 
 void TRkCustomLexer::UngetChar(char c) {
-    if (c == 0 && bufptr == 0 && (eofBack_ > 0 || InputEof())) {
-        // The end of the input given back: it is read again as the end.
-        ++eofBack_;
-        --yycolno;
-        return;
-    }
-    size_t need = static_cast<size_t>(bufptr) + 1;
-    if (need >= yypushback.size()) GrowFor(yypushback, need);
-    ++bufptr;
     --yycolno;
-    yypushback[static_cast<size_t>(bufptr)] = c;
+    if (pushed_.empty()) {
+        if (c == 0 && pos_ >= fetched_ && (eofBack_ > 0 || InputEof())) {
+            // The end of the input given back: it is read again as the end.
+            ++eofBack_;
+            return;
+        }
+        if (pos_ > 0 && in_[pos_ - 1] == c) {   // the character just read
+            --pos_;
+            return;
+        }
+    }
+    if (pushed_.size() >= kMaxCount) throw ERkRangeError();
+    pushed_.push_back(c);
+    readable_ = 0;
 }
 
 // ---------------------------------------------------------------- output
@@ -169,23 +185,45 @@ void TRkCustomLexer::WriteLine(std::ostream* s, const std::string& text) {
 
 // ---------------------------------------------------------------- match text
 
-void TRkCustomLexer::AppendToText(char c) {
-    size_t need = static_cast<size_t>(yyleng) + 1;
-    if (need >= yytextbuf.size()) GrowFor(yytextbuf, need);
-    yytextbuf[need] = c;
-    yyleng = static_cast<int32_t>(need);
+void TRkCustomLexer::StartText() {
+    yyleng = 0;
+    textStart_ = pos_;
+    if (textBuffered_) {
+        textBuffered_ = false;
+        textBuf_.clear();
+        UpdateReadable();
+    }
 }
 
+char TRkCustomLexer::TextChar(int32_t i) const {
+    return textBuffered_ ? textBuf_[static_cast<size_t>(i)] : CharAt(textStart_ + static_cast<size_t>(i));
+}
+
+std::string_view TRkCustomLexer::MatchText() const {
+    if (yyleng <= 0) return {};
+    const size_t n = static_cast<size_t>(yyleng);
+    if (textBuffered_) return std::string_view(textBuf_).substr(0, n);
+    if (textStart_ + n <= inSize_) return {in_ + textStart_, n};
+    // Only a match that has read past the end holds #0s: given apart.
+    textBuf_.assign(in_ + std::min(textStart_, inSize_), inSize_ - std::min(textStart_, inSize_));
+    textBuf_.resize(n, '\0');
+    return textBuf_;
+}
+
+// In place, giving characters back is moving back over them; a match kept
+// apart, or one followed by other reads, gives them back one by one.
 void TRkCustomLexer::yyless(int32_t n) {
     if (n < 0) n = 0;
     if (n >= yyleng) return;   // nothing to give back
-    for (int32_t i = yyleng; i > n; --i) UngetChar(yytextbuf[static_cast<size_t>(i)]);
+    const size_t k = static_cast<size_t>(yyleng - n);
+    if (!textBuffered_ && pushed_.empty() && eofBack_ == 0 && textStart_ + static_cast<size_t>(yyleng) == pos_) {
+        pos_ -= k;
+        yycolno -= static_cast<int32_t>(k);
+    } else {
+        for (int32_t i = yyleng; i > n; --i) UngetChar(TextChar(i - 1));
+        if (textBuffered_) textBuf_.resize(static_cast<size_t>(n));
+    }
     yyleng = n;
-}
-
-void TRkCustomLexer::GetYYText(std::string& s) const {
-    if (yyleng <= 0) s.clear();
-    else s.assign(yytextbuf.data() + 1, static_cast<size_t>(yyleng));
 }
 
 // ---------------------------------------------------------------- table walk
@@ -193,7 +231,7 @@ void TRkCustomLexer::GetYYText(std::string& s) const {
 void TRkCustomLexer::yynew() {
     if (yylastchar != 0) yylstate = (yylastchar == '\n') ? 1 : 0;
     yystate = yysstate + yylstate;
-    yyleng = 0;
+    StartText();
     yymatches = 0;
     yydone = false;
 }
@@ -243,7 +281,7 @@ bool TRkCustomLexer::yyfind(int32_t& rule) {
 bool TRkCustomLexer::yydefault() {
     // A NUL byte read from the text is unmatched input like any other byte,
     // not the end: only a read past the last line ends the input.
-    bool real = bufptr > 0 || (eofBack_ == 0 && !InputEof());
+    bool real = PendingCount() > 0 || (eofBack_ == 0 && !InputEof());
     yyactchar = GetChar();
     yylastchar = yyactchar;
     if (yyactchar != 0 || real) {
@@ -259,7 +297,7 @@ bool TRkCustomLexer::yydefault() {
 }
 
 bool TRkCustomLexer::yyreplay(std::string_view text) {
-    yyleng = 0;
+    StartText();
     for (char want : text) {
         yyscan();
         if (yyactchar != want) {
@@ -267,16 +305,17 @@ bool TRkCustomLexer::yyreplay(std::string_view text) {
             return false;
         }
     }
-    yylastchar = yyleng > 0 ? yytextbuf[static_cast<size_t>(yyleng)] : 0;
+    yylastchar = yyleng > 0 ? TextChar(yyleng - 1) : 0;
     return true;
 }
 
 // Every rule is marked in each state where it matches (the tables have no
 // trailing context), so the rule the match stack would give is the one the
 // last accepting state passed accepts, at the length it was passed at: the
-// walk keeps just that pair instead of marks and a match stack.
+// walk keeps just that pair instead of marks and a match stack.  Within a
+// line the characters are taken straight from the input; a line's end, a
+// character given back or the end of the input go through yyscan.
 int TRkCustomLexer::yywalk(const TRkLexTables& t) {
-    tables_ = &t;
     for (;;) {
         yynew();
         int32_t rule = 0, length = 0;
@@ -307,7 +346,7 @@ int TRkCustomLexer::yywalk(const TRkLexTables& t) {
         if (rule != 0) {
             yyrule = rule;
             yyless(length);
-            yylastchar = yyleng > 0 ? yytextbuf[static_cast<size_t>(yyleng)] : 0;
+            yylastchar = yyleng > 0 ? TextChar(yyleng - 1) : 0;
             RuleAction(rule);
         } else {
             yyless(0);

@@ -145,10 +145,10 @@ void TRkLiteralText::ClearBuffer() {
     LiteralLength = 0;
 }
 
-void TRkLiteralText::AppendText(const std::string& S, int32_t N) {
+void TRkLiteralText::AppendText(std::string_view S, int32_t N) {
     if (N < 1) return;
     size_t n = std::min(static_cast<size_t>(N), S.size());
-    LiteralBuffer.append(S, 0, n);
+    LiteralBuffer.append(S.substr(0, n));
     LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
 }
 
@@ -241,7 +241,7 @@ void RkDecimalToken(TRkCustomLexer& Lexer, int32_t IntegerCode, int32_t NumberCo
     Lexer.yyreturn(NumberCode);
 }
 
-int32_t RkOperatorCode(const std::string& Text, bool QuestionMarkIdent, int32_t Code,
+int32_t RkOperatorCode(std::string_view Text, bool QuestionMarkIdent, int32_t Code,
                        const TRkOperatorCodes& Codes) {
     if (QuestionMarkIdent && Text == "?") return Codes.Ident;
     if (Text == "<<") return Codes.ShiftLeft;
@@ -251,7 +251,7 @@ int32_t RkOperatorCode(const std::string& Text, bool QuestionMarkIdent, int32_t 
     return Code;
 }
 
-int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Text, bool QuestionMarkIdent,
+int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, std::string_view Text, bool QuestionMarkIdent,
                         const TRkTokenClasses& Classes) {
     int32_t result = Code;
     Token.TokenCode = Code;

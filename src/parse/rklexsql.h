@@ -47,7 +47,7 @@ public:
     int32_t LiteralLength = 0;
 
     void ClearBuffer();
-    void AppendText(const std::string& S, int32_t N);
+    void AppendText(std::string_view S, int32_t N);
     void AppendChar(char C);
     std::string BufferText() const;
     static bool IsOperatorChar(char C);
@@ -89,7 +89,7 @@ struct TRkOperatorCodes {
     int32_t Assign = 0;
     int32_t DoubleDot = 0;
 };
-int32_t RkOperatorCode(const std::string& Text, bool QuestionMarkIdent, int32_t Code,
+int32_t RkOperatorCode(std::string_view Text, bool QuestionMarkIdent, int32_t Code,
                        const TRkOperatorCodes& Codes);
 
 // Group, type and sub-kind of one token code of a dialect.
@@ -135,7 +135,7 @@ struct TRkTokenClasses {
 
 // Fills Token's code, text and classes for the token Code with text Text
 // just scanned; returns the code the parser is given (operators re-coded).
-int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, const std::string& Text, bool QuestionMarkIdent,
+int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, std::string_view Text, bool QuestionMarkIdent,
                         const TRkTokenClasses& Classes);
 
 // Scans the next token with Lexer and fills Token: code, text, classes and

@@ -29,7 +29,7 @@ std::string Drain(const std::string& input, int* lines = nullptr) {
     lx.yyclear();
     std::string out;
     for (int guard = 0; guard < 100000000; ++guard) {
-        if (lx.bufptr == 0 && lx.InputEof()) break;
+        if (lx.PendingCount() == 0 && lx.InputEof()) break;
         out += lx.GetChar();
     }
     EXPECT_EQ(lx.GetChar(), '\0');
@@ -84,7 +84,7 @@ TEST(LexChars, CountersFollowGetCharAndUngetChar) {
     // Each character read, with the line, the column and the line text after it.
     auto get = [&lx] {
         const char c = lx.GetChar();
-        return std::string(1, c) + " " + std::to_string(lx.yylineno) + ":" + std::to_string(lx.yycolno) + " " + lx.yyline;
+        return std::string(1, c) + " " + std::to_string(lx.yylineno) + ":" + std::to_string(lx.yycolno) + " " + std::string(lx.CurrentLine());
     };
     EXPECT_EQ(get(), "a 1:2 ab");
     lx.UngetChar('a');
@@ -106,7 +106,7 @@ TEST(LexChars, PushBackGrowsWithoutLimit) {
     lx.yyclear();
     const int n = 700000;   // more than the original fixed buffer held
     for (int i = 0; i < n; ++i) lx.UngetChar(static_cast<char>('a' + i % 26));
-    EXPECT_EQ(lx.bufptr, n);
+    EXPECT_EQ(lx.PendingCount(), n);
     for (int i = n - 1; i >= 0; --i) ASSERT_EQ(lx.GetChar(), static_cast<char>('a' + i % 26));
     EXPECT_EQ(lx.GetChar(), '\0');
 }
@@ -125,8 +125,7 @@ TEST(LexChars, YylessKeepsThePrefix) {
     lx.yyclear();
     lx.yyleng = 0;
     for (int i = 0; i < 5; ++i) {
-        lx.yytextbuf[static_cast<size_t>(i + 1)] = lx.GetChar();
-        lx.yyleng = i + 1;
+        lx.yyscan();
     }
     std::string s;
     lx.GetYYText(s);

@@ -94,7 +94,7 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
 int TRkLexerMsaccess::yylex() { return ScanSql(tables, kCodes.LiteralStates); }
 
 void TRkLexerMsaccess::RuleAction(int32_t Rule) {
-    GetYYText(yytext);
+    yytext = MatchText();
     SharedRuleAction(Rule, kRules[Rule], kCodes, BulkOperatorRuns);
     NoteOpenLiteral(*this, kCodes.LiteralStates, yyresets());
 }

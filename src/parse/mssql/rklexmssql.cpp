@@ -189,7 +189,7 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
 
 void TRkLexerMssql::RuleAction(int32_t Rule) {
     using namespace mssqltok;
-    GetYYText(yytext);
+    yytext = MatchText();
     const int32_t cond = yysstate;
     const bool literal = cond == ST_COMMENT || cond == ST_QNAME || cond == ST_STRING || cond == ST_BRNAME;
     switch (Rule) {

@@ -58,7 +58,7 @@ const TRkSqlLexCodes kCodes{
 // rest of the run together with what follows it (one character left, a
 // comment opener, a name of '#', '$' and '@').
 void TRkLexerMySQL::OperatorRun() {
-    const std::string T = yytext.substr(0, static_cast<size_t>(yyleng));
+    const std::string_view T = yytext.substr(0, static_cast<size_t>(yyleng));
     const int32_t n = static_cast<int32_t>(T.size());
     TRkRunScanner split(T, kCodes.Runs);
     RunPlan.clear();
@@ -129,7 +129,7 @@ int TRkLexerMySQL::yylex() {
             break;
         }
         RunPos += static_cast<size_t>(step.Length);
-        yytext.assign(text);
+        yytext = text;   // RunChars outlives the token made of it
         yyreturn(step.Code);
         return step.Code;
     }
@@ -187,7 +187,7 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
 }  // namespace
 
 void TRkLexerMySQL::RuleAction(int32_t Rule) {
-    GetYYText(yytext);
+    yytext = MatchText();
     switch (Rule) {
         case R_COMMENT_CLOSE:
             AppendText(yytext, yyleng);

@@ -125,7 +125,7 @@ void TRkLexerOracle::StringOrNameRun(bool /*name*/) {
 }
 
 void TRkLexerOracle::RuleAction(int32_t Rule) {
-    GetYYText(yytext);
+    yytext = MatchText();
     switch (Rule) {
         case R_STRING_LINEBREAK:
         case R_QNAME_LINEBREAK:

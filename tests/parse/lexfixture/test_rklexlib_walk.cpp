@@ -242,3 +242,46 @@ TEST(LexWalk, TransitionSearchWithoutTheByteIndexedTable) {
         EXPECT_EQ(a.echo, b.echo) << input;
     }
 }
+
+TEST(LexWalk, TextGivenInPlaceScansAsTheSameStream) {
+    // The match texts are views of the text itself; a text without a final
+    // line feed still gets one; the end stays the end after yyclear.
+    for (std::string input : {"iffy if 12.5 'a b' #x\n#d ->12\r\n", "a\rb", "x", ""}) {
+        TFixtureLexer lx;
+        lx.SetInput(input);
+        lx.yyclear();
+        std::vector<Tok> toks;
+        for (int code; (code = lx.yylex()) != 0;) {
+            toks.push_back({code, lx.yytext.str(), lx.yylineno, lx.yycolno});
+            if (code == R_IF) {
+                const std::string_view match = lx.MatchText();
+                EXPECT_GE(match.data(), input.data());
+                EXPECT_LT(match.data(), input.data() + input.size());
+            }
+        }
+        EXPECT_EQ(toks, Scan(input).toks) << input;
+        EXPECT_EQ(lx.yylex(), 0);
+    }
+}
+
+TEST(LexWalk, CharactersGivenBackThatTheInputLacksAreScanned) {
+    // " iff" then "x", of which " iff" was never in the input: a match over
+    // them is kept apart, and yyless gives its characters back in order.
+    std::istringstream in("x");
+    TFixtureLexer lx;
+    lx.InputStream = &in;
+    lx.yyclear();
+    for (char c : std::string("ffi ")) lx.UngetChar(c);   // read back: space, i, f, f
+    std::vector<std::pair<int, std::string>> got;
+    for (int code; (code = lx.yylex()) != 0;)
+        if (code != R_NEWLINE) got.emplace_back(code, lx.yytext.str());
+    EXPECT_EQ(got, (CT{{R_IDENT, "iffx"}}));   // blanks make no token
+    std::istringstream in2("1 x");
+    lx.InputStream = &in2;
+    lx.yyclear();
+    for (char c : std::string("2>-")) lx.UngetChar(c);   // "->2" then "1 x": the arrow gives "21" back
+    got.clear();
+    for (int code; (code = lx.yylex()) != 0;)
+        if (code != R_NEWLINE) got.emplace_back(code, lx.yytext.str());
+    EXPECT_EQ(got, (CT{{R_ARROW, "->"}, {R_INT, "21"}, {R_IDENT, "x"}}));
+}

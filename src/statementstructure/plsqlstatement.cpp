@@ -349,11 +349,11 @@ int TPlsqlStatement::DoParse() {
             TextTokens->Clear();
             TokenizeString(DbVendor, SqlText, *TextTokens);
         }
-        DropEndTokens(*TextTokens);
+        if (TextTokens.Existing()) DropEndTokens(*TextTokens);
         TRkCustomParser& P = *PlsqlParser;
         P.TokenList = SourceTokens->Count() > 0 ? SourceTokens.get() : TextTokens.get();
         P.TokenPos = 0;
-        P.SetAuxTokenList(AuxTokens.get());
+        P.SetAuxTokenList(AuxTokens.Existing());
         P.CurStatement = this;
         P.DbVendor = DbVendor;
         P.ErrorMessage.clear();

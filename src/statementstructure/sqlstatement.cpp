@@ -17,10 +17,9 @@
 // ---------------------------------------------------------------------------
 // Statement base
 
-TCustomSqlStatement::TCustomSqlStatement(std::uint8_t Vendor)
-    : Factory(std::make_unique<TRkParserFactory>(Vendor)),
-      Fields(std::make_unique<TRkFieldList>(true)),
-      Tables(std::make_unique<TRkTableList>(true)) {
+static int TokenCount(const TSourceTokenList* L) { return L ? L->Count() : 0; }
+
+TCustomSqlStatement::TCustomSqlStatement(std::uint8_t Vendor) {
     InstallStatementModelHooks();
     DbVendor = Vendor;
     HasPlsqlParser = Vendor == VendorOracle;
@@ -32,15 +31,20 @@ TCustomSqlStatement::~TCustomSqlStatement() {
     // Sub-statements and tables refer to nodes of this statement's parser:
     // free them while the parser still lives.
     SubStatements.clear();
-    Fields->Clear();
-    Tables->Clear();
+    if (Fields.Existing()) Fields->Clear();
+    if (Tables.Existing()) Tables->Clear();
     SourceTokens->Clear();
-    AuxTokens->Clear();
+    if (AuxTokens.Existing()) AuxTokens->Clear();
+}
+
+TRkParserFactory& TCustomSqlStatement::GetFactory() {
+    if (!Factory) Factory = std::make_unique<TRkParserFactory>(DbVendor);
+    return *Factory;
 }
 
 void TCustomSqlStatement::EnsureParser() {
     if (Parser) return;
-    Parser = Factory->CreateParser();  // raises for a dialect that is not built
+    Parser = GetFactory().CreateParser();  // raises for a dialect that is not built
     Parser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
                                          std::int32_t L, std::int32_t C) { return ParserError(T, E, Tok, L, C); };
     Parser->SetOnParserToken(GetOnParserToken());
@@ -51,7 +55,7 @@ void TCustomSqlStatement::EnsureParser() {
 
 void TCustomSqlStatement::EnsurePlsqlParser() {
     if (PlsqlParser || !HasPlsqlParser) return;
-    PlsqlParser = Factory->CreatePlsqlParser();
+    PlsqlParser = GetFactory().CreatePlsqlParser();
     if (PlsqlParser)
         PlsqlParser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
                                                   std::int32_t L, std::int32_t C) {
@@ -113,7 +117,8 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
     Parsed = false;
     // A statement whose tree came from its creator (sub-queries, selects the
     // parser wrapped) has nothing to parse: analyze that tree again.
-    if (!AnalyzeOnly && RootNode && SourceTokens->Count() == 0 && TextTokens->Count() == 0 && SqlText.empty())
+    if (!AnalyzeOnly && RootNode && SourceTokens->Count() == 0 && TokenCount(TextTokens.Existing()) == 0 &&
+        SqlText.empty())
         AnalyzeOnly = true;
     if (!AnalyzeOnly) {
         int r = DoParse();
@@ -155,19 +160,19 @@ int TCustomSqlStatement::DoParse() {
             }
             TokenizeString(DbVendor, Text, *TextTokens);
         }
-        DropEndTokens(*TextTokens);
-        if (SourceTokens->Count() == 0 && TextTokens->Count() == 0) return -1;
+        if (TextTokens.Existing()) DropEndTokens(*TextTokens);
+        if (SourceTokens->Count() == 0 && TokenCount(TextTokens.Existing()) == 0) return -1;
 
         EnsureParser();
         Parser->TokenList = SourceTokens->Count() > 0 ? SourceTokens.get() : TextTokens.get();
-        Parser->SetAuxTokenList(AuxTokens.get());
+        Parser->SetAuxTokenList(AuxTokens.Existing());
         Parser->TokenPos = 0;
         Parser->CurStatement = this;
         Parser->DbVendor = DbVendor;
         Parser->ErrorMessage.clear();
         RootNode = nullptr;
-        BindVars->Clear();
-        SqlVars->Clear();
+        if (BindVars.Existing()) BindVars->Clear();
+        if (SqlVars.Existing()) SqlVars->Clear();
 
         Result = Parser->yyparse();
         if (Result == 0 && SyntaxErrors.Count() == 0) {
@@ -215,11 +220,12 @@ void TCustomSqlStatement::Reset() {
 
 void TCustomSqlStatement::ClearAnalysis() {
     // TargetTable may point into Tables.
-    for (int i = 0; i < Tables->Count(); ++i)
-        if (Tables->GetTable(i) == TargetTable) TargetTable = nullptr;
+    if (Tables.Existing())
+        for (int i = 0; i < Tables->Count(); ++i)
+            if (Tables->GetTable(i) == TargetTable) TargetTable = nullptr;
     SubStatements.clear();
-    Fields->Clear();
-    Tables->Clear();
+    if (Fields.Existing()) Fields->Clear();
+    if (Tables.Existing()) Tables->Clear();
     DbObjects.clear();
 }
 
@@ -287,7 +293,7 @@ void TCustomSqlStatement::SetSqlText(const std::string& S) {
     SqlText = S;
     Parsed = false;
     SourceTokens->Clear();
-    TextTokens->Clear();
+    if (TextTokens.Existing()) TextTokens->Clear();
 }
 
 std::string TCustomSqlStatement::GetText() {

@@ -69,6 +69,26 @@ private:
 int PosFrom(const std::string& SubStr, const std::string& S, int Offset);
 
 // ---------------------------------------------------------------------------
+// A part that most statements never use: nothing until first touched, then
+// made with the arguments given here.  Reads like the object it holds;
+// Existing() looks without making it.
+template <class T, auto... Args>
+class TRkOnDemand {
+public:
+    T* operator->() const { return get(); }
+    T& operator*() const { return *get(); }
+    T* get() const {
+        if (!FObj) FObj = std::make_unique<T>(Args...);
+        return FObj.get();
+    }
+    T* Existing() const { return FObj.get(); }
+    explicit operator bool() const { return true; }  // always there to use
+
+private:
+    mutable std::unique_ptr<T> FObj;
+};
+
+// ---------------------------------------------------------------------------
 // Statement base.  Statements are made with CreateNodeOfClass<T>(Vendor)
 // (nodes/u_nodes.h), which runs the second construction phase (CreatePP).
 
@@ -79,28 +99,29 @@ public:
     TCustomSqlStatement(const TCustomSqlStatement&) = delete;
     TCustomSqlStatement& operator=(const TCustomSqlStatement&) = delete;
 
-    // Fields, in the order the model declares them.
+    // Fields, in the order the model declares them.  The parts most
+    // statements never use are made on first use.
     std::unique_ptr<TRkCustomParser> Parser;  // the vendor's SQL parser; nullptr when the dialect is not built
     TSyntaxErrorArray SyntaxErrors;
-    std::unique_ptr<TRkParserFactory> Factory;
+    std::unique_ptr<TRkParserFactory> Factory;  // made with the first parser
     bool HasPlsqlParser = false;
     void* OwnerObject = nullptr;  // the front end or element that created the statement
-    std::string WhereOverride;
+    TRkLazyText WhereOverride;
     TRk_Node* WhereNode = nullptr;
-    std::string SqlText;
-    TRkEmbedded<TRkValueList> BindVars;
+    TRkLazyText SqlText;
+    TRkOnDemand<TRkValueList> BindVars;
     TCustomSqlStatement* ParentStatement = nullptr;
-    TRkEmbedded<TRkValueList> SqlVars;
-    std::string TextCache;  // written by BuildSqlText
+    TRkOnDemand<TRkValueList> SqlVars;
+    TRkLazyText TextCache;  // written by BuildSqlText
     std::unique_ptr<TRkCustomParser> PlsqlParser;  // vendor 1 only, when the PL/SQL dialect is built
     TRk_Node* RootNode = nullptr;  // owned by the parser that built it
     std::vector<std::unique_ptr<TCustomSqlStatement>> SubStatements;
-    TRkEmbedded<TSourceTokenList> TextTokens{true};     // tokens made from SqlText; owned here
+    TRkOnDemand<TSourceTokenList, true> TextTokens;       // tokens made from SqlText; owned here
     TRkEmbedded<TSourceTokenList> SourceTokens{false};  // tokens handed over by the front end; not owned
-    TRkEmbedded<TSourceTokenList> AuxTokens{false};     // not owned
+    TRkOnDemand<TSourceTokenList, false> AuxTokens;       // not owned
     TSqlStatementType StatementType = sstUnknown;
-    std::unique_ptr<TRkFieldList> Fields;  // owning
-    std::unique_ptr<TRkTableList> Tables;  // owning
+    TRkOnDemand<TRkFieldList, true> Fields;  // owning
+    TRkOnDemand<TRkTableList, true> Tables;  // owning
     TRkTable* TargetTable = nullptr;
     bool Parsed = false;
     TSourceToken* TerminatorToken = nullptr;
@@ -197,6 +218,8 @@ public:
     TSelectSqlStatement* NewSubQuery(TRk_Node* SelectNode);
 
 protected:
+    // The factory of this vendor's scanners and parsers, made on first use.
+    TRkParserFactory& GetFactory();
     // Makes Parser on first use; raises ERkError for a vendor whose dialect
     // is not part of the build.
     void EnsureParser();

@@ -13,11 +13,11 @@ public:
     explicit TInsertSqlStatement(std::uint8_t Vendor);
     ~TInsertSqlStatement() override;
 
-    std::string ReturningOverride;
+    TRkLazyText ReturningOverride;
     TRk_Node* ReturningNode = nullptr;
-    std::string ColumnListOverride;
-    std::string ValuesOverride;
-    std::string TargetOverride;
+    TRkLazyText ColumnListOverride;
+    TRkLazyText ValuesOverride;
+    TRkLazyText TargetOverride;
     std::unique_ptr<TRkFieldList> ValueFields;
     std::unique_ptr<TSelectSqlStatement> SubSelect;
     std::uint8_t ValuesKind = 0;    // 1 VALUES, 2 sub-select, 3 DEFAULT VALUES, 4 source statement
@@ -47,12 +47,12 @@ public:
     explicit TUpdateSqlStatement(std::uint8_t Vendor);
     ~TUpdateSqlStatement() override;
 
-    std::string ReturningOverride;
-    std::string TargetOverride;
+    TRkLazyText ReturningOverride;
+    TRkLazyText TargetOverride;
     TRk_Node* ReturningNode = nullptr;
-    std::string SetListOverride;
+    TRkLazyText SetListOverride;
     std::unique_ptr<TrkJoinList> FromJoins = CreateNodeOfClass<TrkJoinList>();
-    std::string FromOverride;
+    TRkLazyText FromOverride;
     std::unique_ptr<TrkJoinList> TargetJoins = CreateNodeOfClass<TrkJoinList>();
 
     const char* ClassName() const override { return "TUpdateSqlStatement"; }
@@ -81,11 +81,11 @@ public:
     ~TDeleteSqlStatement() override;
 
     std::uint8_t HasFrom = 1;
-    std::string TargetOverride;
-    std::string ReturningOverride;
+    TRkLazyText TargetOverride;
+    TRkLazyText ReturningOverride;
     TRk_Node* ReturningNode = nullptr;
     std::unique_ptr<TrkJoinList> FromJoins = CreateNodeOfClass<TrkJoinList>();
-    std::string FromOverride;
+    TRkLazyText FromOverride;
     TRkTable* DeleteTable = nullptr;    // a table of Tables
 
     const char* ClassName() const override { return "TDeleteSqlStatement"; }

@@ -109,6 +109,27 @@ TEST(StatementBase, ParsingTextTwiceDoesNotDuplicateItsTokens) {
     EXPECT_EQ(S->GetErrorCount(), 0);
 }
 
+// Lists and texts a statement makes on first use read as empty before.
+TEST(StatementBase, ASplitStatementGivenNewTextParsesTheNewText) {
+    for (std::uint8_t Vendor : {std::uint8_t(1), std::uint8_t(2)}) {
+        Split X("delete from t where a = 1;\nselect a from u;\n", Vendor);
+        TCustomSqlStatement* S = X.At(0);
+        EXPECT_EQ(X.At(1)->Tables->Count(), 0);
+        EXPECT_EQ(X.At(1)->Fields->Count(), 0);
+        EXPECT_EQ(X.At(1)->TextTokens->Count(), 0);
+        ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+        ASSERT_EQ(S->Tables->Count(), 1);
+        EXPECT_EQ(S->Tables->GetTable(0)->GetTableText(), "t");
+        S->SetSqlText("delete from v where b = 2");
+        ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+        EXPECT_EQ(S->SourceTokens->Count(), 0);
+        EXPECT_GT(S->TextTokens->Count(), 0);
+        ASSERT_EQ(S->Tables->Count(), 1);
+        EXPECT_EQ(S->Tables->GetTable(0)->GetTableText(), "v");
+        EXPECT_EQ(S->GetWhereText(), "b = 2\r\n");  // the text ends in a line break
+    }
+}
+
 TEST(StatementBase, AParserThatGivesUpLeavesARecord) {
     auto S = CreateNodeOfClass<TCommitSqlStatement>(1);
     S->SetSqlText("select " + std::string(50000, '(') + "1" + std::string(50000, ')') + " from dual");

@@ -514,7 +514,7 @@ public:
     const char* ClassName() const override { return "TMssqlDummyStmt"; }
     void CreatePP() override;
     // The text AnalyzeParseTree set (BuildSqlText makes none of its own).
-    void BuildSqlText() override { TextCache = SqlText; }
+    void BuildSqlText() override { TextCache = SqlText.str(); }
     void Reset() override;
     int AnalyzeParseTree() override;
     void DoAccept(TRkVisitorAbs& Visitor) override;

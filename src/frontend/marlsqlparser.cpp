@@ -3,6 +3,8 @@
 // marlsqlparser_split.cpp.
 #include "frontend/marlsqlparser.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -90,24 +92,22 @@ std::vector<std::string> SplitInputLines(const std::string& Bytes) {
         static_cast<unsigned char>((*Text)[1]) == 0xBB && static_cast<unsigned char>((*Text)[2]) == 0xBF)
         Start = 3;
 
+    // Lines end at CR LF, LF or a lone CR; a last line without one is kept
+    // when it holds anything.  Each line is copied once, in bulk.
     std::vector<std::string> Lines;
-    std::string Line;
     const std::string& S = *Text;
-    for (std::size_t i = Start; i < S.size(); ++i) {
-        char C = S[i];
-        if (C == '\r') {
-            Lines.push_back(std::move(Line));
-            Line.clear();
-            if (i + 1 < S.size() && S[i + 1] == '\n') ++i;
-        } else if (C == '\n') {
-            Lines.push_back(std::move(Line));
-            Line.clear();
-        } else {
-            // The scanners end their input at a NUL byte; the text goes on.
-            Line += (C == '\0') ? ' ' : C;
-        }
+    const char* P = S.data() + Start;
+    const char* const E = S.data() + S.size();
+    while (P < E) {
+        const char* Q = P;
+        while (Q < E && *Q != '\r' && *Q != '\n') ++Q;
+        std::string& Line = Lines.emplace_back(P, Q);
+        // The scanners end their input at a NUL byte; the text goes on.
+        if (std::memchr(Line.data(), '\0', Line.size())) std::replace(Line.begin(), Line.end(), '\0', ' ');
+        if (Q == E) break;
+        P = Q + 1;
+        if (*Q == '\r' && P < E && *P == '\n') ++P;
     }
-    if (!Line.empty()) Lines.push_back(std::move(Line));
     return Lines;
 }
 
@@ -318,8 +318,9 @@ void TCustomMarlSqlParser::WriteInput() {
     if (FInput.size() >= 3 && static_cast<unsigned char>(FInput[0]) == 0xEF &&
         static_cast<unsigned char>(FInput[1]) == 0xBB && static_cast<unsigned char>(FInput[2]) == 0xBF)
         FInput.erase(0, 3);
-    for (char& C : FInput)
-        if (C == '\0') C = ' ';
+    char* const E = FInput.data() + FInput.size();
+    for (char* C = FInput.data(); (C = static_cast<char*>(std::memchr(C, '\0', static_cast<std::size_t>(E - C))));)
+        *C++ = ' ';
 }
 
 int TCustomMarlSqlParser::BuildStatements() {

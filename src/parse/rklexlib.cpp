@@ -59,6 +59,7 @@ void TRkCustomLexer::SetInput(std::string_view Text) {
     } else {
         owned_.clear();
     }
+    if (Text.size() >= kMaxCount) throw ERkRangeError();   // no match length could address it
     in_ = Text.data();
     inSize_ = Text.size();
     pos_ = lineStart_ = fetched_ = textStart_ = 0;
@@ -74,6 +75,7 @@ void TRkCustomLexer::Attach() {
     owned_.assign(std::istreambuf_iterator<char>(s), std::istreambuf_iterator<char>());
     if (s.bad()) throw ERkError("Stream read error");
     if (!owned_.empty() && owned_.back() != '\n') owned_ += '\n';
+    if (owned_.size() >= kMaxCount) throw ERkRangeError();
     instream_ = InputStream;
     haveText_ = false;
     in_ = owned_.data();
@@ -185,56 +187,34 @@ void TRkCustomLexer::WriteLine(std::ostream* s, const std::string& text) {
 
 // ---------------------------------------------------------------- match text
 
-void TRkCustomLexer::StartText() {
-    yyleng = 0;
-    textStart_ = pos_;
-    if (textBuffered_) {
-        textBuffered_ = false;
-        textBuf_.clear();
-        UpdateReadable();
-    }
+void TRkCustomLexer::EndApart() {
+    textBuffered_ = false;
+    textBuf_.clear();
+    UpdateReadable();
 }
 
-char TRkCustomLexer::TextChar(int32_t i) const {
-    return textBuffered_ ? textBuf_[static_cast<size_t>(i)] : CharAt(textStart_ + static_cast<size_t>(i));
-}
-
-std::string_view TRkCustomLexer::MatchText() const {
+std::string_view TRkCustomLexer::MatchTextApart() const {
     if (yyleng <= 0) return {};
     const size_t n = static_cast<size_t>(yyleng);
     if (textBuffered_) return std::string_view(textBuf_).substr(0, n);
-    if (textStart_ + n <= inSize_) return {in_ + textStart_, n};
     // Only a match that has read past the end holds #0s: given apart.
     textBuf_.assign(in_ + std::min(textStart_, inSize_), inSize_ - std::min(textStart_, inSize_));
     textBuf_.resize(n, '\0');
     return textBuf_;
 }
 
-// In place, giving characters back is moving back over them; a match kept
-// apart, or one followed by other reads, gives them back one by one.
-void TRkCustomLexer::yyless(int32_t n) {
+// A match kept apart, or one followed by other reads, gives its characters
+// back one by one.
+void TRkCustomLexer::yylessApart(int32_t n) {
     if (n < 0) n = 0;
     if (n >= yyleng) return;   // nothing to give back
-    const size_t k = static_cast<size_t>(yyleng - n);
-    if (!textBuffered_ && pushed_.empty() && eofBack_ == 0 && textStart_ + static_cast<size_t>(yyleng) == pos_) {
-        pos_ -= k;
-        yycolno -= static_cast<int32_t>(k);
-    } else {
-        for (int32_t i = yyleng; i > n; --i) UngetChar(TextChar(i - 1));
-        if (textBuffered_) textBuf_.resize(static_cast<size_t>(n));
-    }
+    for (int32_t i = yyleng; i > n; --i) UngetChar(TextChar(i - 1));
+    if (textBuffered_) textBuf_.resize(static_cast<size_t>(n));
     yyleng = n;
 }
 
 // ---------------------------------------------------------------- table walk
 
-void TRkCustomLexer::yynew() {
-    if (yylastchar != 0) yylstate = (yylastchar == '\n') ? 1 : 0;
-    yystate = yysstate + yylstate;
-    StartText();
-    yymatches = 0;
-    yydone = false;
-}
 
 void TRkCustomLexer::yymark(int32_t rule) {
     if (rule < 0) return;
@@ -313,25 +293,47 @@ bool TRkCustomLexer::yyreplay(std::string_view text) {
 // trailing context), so the rule the match stack would give is the one the
 // last accepting state passed accepts, at the length it was passed at: the
 // walk keeps just that pair instead of marks and a match stack.  Within a
-// line the characters are taken straight from the input; a line's end, a
-// character given back or the end of the input go through yyscan.
+// line the characters are taken straight from the input, the position and
+// the counters kept in locals; a line's end, a character given back or the
+// end of the input go through yyscan.
 int TRkCustomLexer::yywalk(const TRkLexTables& t) {
+    const int32_t* const yytl = t.yytl;
+    const int32_t* const yyth = t.yyth;
+    const int32_t* const yyacc = t.yyacc;
+    const int16_t* const yynext = t.yynext;
     for (;;) {
         yynew();
         int32_t rule = 0, length = 0;
-        for (int32_t s = yystate;;) {
-            const int32_t acc = t.yyacc ? t.yyacc[s] : (t.yyml[s] <= t.yymh[s] ? t.yym[t.yyml[s]] : 0);
+        int32_t s = yystate;
+        size_t p = pos_, from = pos_, lim = readable_;
+        int32_t leng = 0;
+        char last = yyactchar;
+        for (;;) {
+            const int32_t acc = yyacc ? yyacc[s] : (t.yyml[s] <= t.yymh[s] ? t.yym[t.yyml[s]] : 0);
             if (acc != 0) {
                 rule = acc;
-                length = yyleng;
+                length = leng;
             }
-            const int32_t lo = t.yytl[s], hi = t.yyth[s];
+            const int32_t lo = yytl[s], hi = yyth[s];
             if (lo > hi) break;
-            yyscan();
-            const unsigned char c = static_cast<unsigned char>(yyactchar);
+            unsigned char c;
+            if (p < lim) {
+                c = static_cast<unsigned char>(in_[p++]);
+                ++leng;
+            } else {   // the members take over for one character
+                yycolno += static_cast<int32_t>(p - from);
+                pos_ = p;
+                yyleng = leng;
+                yyscan();
+                c = static_cast<unsigned char>(yyactchar);
+                p = from = pos_;
+                lim = readable_;
+                leng = yyleng;
+            }
+            last = static_cast<char>(c);
             int32_t next = -1;
-            if (t.yynext) {
-                next = t.yynext[static_cast<size_t>(s) * 256 + c];
+            if (yynext) {
+                next = yynext[static_cast<size_t>(s) * 256 + c];
             } else {
                 for (int32_t i = lo; i <= hi; ++i) {
                     if (t.yyt[i].Holds(c)) {
@@ -341,8 +343,13 @@ int TRkCustomLexer::yywalk(const TRkLexTables& t) {
                 }
             }
             if (next < 0) break;
-            s = yystate = next;
+            s = next;
         }
+        yycolno += static_cast<int32_t>(p - from);
+        pos_ = p;
+        yyleng = leng;
+        yystate = s;
+        yyactchar = last;
         if (rule != 0) {
             yyrule = rule;
             yyless(length);

@@ -143,7 +143,17 @@ public:
     void PutChar(char c);
     static void WriteText(std::ostream* s, const std::string& text);
     static void WriteLine(std::ostream* s, const std::string& text);
-    void yyless(int32_t n);
+    void yyless(int32_t n) {
+        // In place, giving characters back is moving back over them.
+        if (n >= 0 && n < yyleng && InPlace()) {
+            const int32_t k = yyleng - n;
+            pos_ -= static_cast<size_t>(k);
+            yycolno -= k;
+            yyleng = n;
+        } else {
+            yylessApart(n);
+        }
+    }
     void yyreturn(int32_t code) {
         yyretval = code;
         yydone = true;
@@ -159,7 +169,11 @@ public:
     void GetYYText(TRkTokenText& s) const { s = MatchText(); }
     // The first yyleng characters of the current match, as a view that
     // holds until the input is replaced (or, rarely, the next match).
-    std::string_view MatchText() const;
+    std::string_view MatchText() const {
+        if (yyleng > 0 && !textBuffered_ && textStart_ + static_cast<size_t>(yyleng) <= inSize_)
+            return {in_ + textStart_, static_cast<size_t>(yyleng)};
+        return MatchTextApart();
+    }
     // No line is left to read.
     bool InputEof();
     // Characters waiting before the next line is read: the rest of the
@@ -170,8 +184,15 @@ public:
     // The line most recently read, without its line feed.
     std::string_view CurrentLine() const;
 
+
     // The steps of the table walk over the tables given to yywalk.
-    void yynew();
+    void yynew() {
+        if (yylastchar != 0) yylstate = (yylastchar == '\n') ? 1 : 0;
+        yystate = yysstate + yylstate;
+        StartText();
+        yymatches = 0;
+        yydone = false;
+    }
     void yyscan() {
         if (pos_ < readable_) {
             ++yycolno;
@@ -201,6 +222,12 @@ protected:
 private:
     char GetCharSlow();
     char ScanSlow();
+    std::string_view MatchTextApart() const;
+    void yylessApart(int32_t n);
+    // The match is all in the input and nothing has been read past it.
+    bool InPlace() const {
+        return !textBuffered_ && pushed_.empty() && eofBack_ == 0 && textStart_ + static_cast<size_t>(yyleng) == pos_;
+    }
     void CompactStack();
     // Reads InputStream whole when it is not the input yet.
     void Attach();
@@ -208,8 +235,15 @@ private:
     void UpdateReadable();
     // Character k of the input with the end read as #0.
     char CharAt(size_t k) const { return k < inSize_ ? in_[k] : '\0'; }
-    char TextChar(int32_t i) const;
-    void StartText();
+    char TextChar(int32_t i) const {
+        return textBuffered_ ? textBuf_[static_cast<size_t>(i)] : CharAt(textStart_ + static_cast<size_t>(i));
+    }
+    void StartText() {
+        yyleng = 0;
+        textStart_ = pos_;
+        if (textBuffered_) EndApart();
+    }
+    void EndApart();
 
     // The input: inSize_ bytes at in_, ending in a line feed unless empty.
     const char* in_ = nullptr;

@@ -364,7 +364,7 @@ int32_t TRkRunScanner::SignRunStart(int32_t j) {
 
 int TRkSqlLexer::ScanSql(const TRkLexTables& Tables, uint32_t OpenStates) {
     int code = 0;
-    const bool replayed = ReplayRunPlan(code);
+    const bool replayed = !RunPlan.empty() && ReplayRunPlan(code);
     NoteOpenLiteral(*this, OpenStates, yyresets());   // a replayed step may open a comment
     if (replayed) return code;
     const int walked = yywalk(Tables);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "formatter/rkbasetype.h"
+#include "frontend/leadwords.h"
 #include "frontend/marlsqlparser.h"
 #include "nodes/rkexceptions.h"
 #include "parse/mssql/mssqlsqlstatement.h"
@@ -216,51 +217,55 @@ void TCustomMarlSqlParser::ParseStrToTokenList(void* AOwner, const std::string& 
 // Splitting
 
 std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewPlsqlStatement(TSourceToken* Token, int Index) {
-    std::string W = LeadWord(Token);
+    const TLeadWords& Words = TLeadWords::Of(FVendor);
     TSqlStatementType Type = sstplsql_block;
-    bool Starts = false;
-    if (Token->TokenCode == 263 || W == "declare" || W == "begin") {
-        Starts = true;
-    } else if (W == "procedure") {
-        Starts = true;
-        Type = sstplsql_createprocedure;
-    } else if (W == "function") {
-        Starts = true;
-        Type = sstplsql_createfunction;
-    } else if (W == "package") {
-        Starts = true;
-        Type = sstplsql_createpackage;
-    } else if (W == "create") {
-        // CREATE [OR REPLACE] TABLE / INDEX / VIEW is never PL/SQL, whatever
-        // its names are ("create table type (...)").
-        TSourceToken* First = FTokens->SolidTokenAt(Index, 1);
-        int Skip = 1;
-        while (First && (SameWord(First->Text, "or") || SameWord(First->Text, "replace")))
-            First = FTokens->SolidTokenAt(Index, ++Skip);
-        if (First) {
-            std::string F = LowerCase(First->Text);
-            if (F == "table" || F == "index" || F == "view" || F == "global" || F == "temporary" ||
-                F == "temp" || F == "local" || F == "unique" || F == "bitmap" || F == "force" || F == "noforce")
-                return nullptr;
-        }
-        if (FTokens->FindIdentAhead(Index, "procedure", 3) > 0) {
-            Starts = true;
+    switch (Token->TokenCode == 263 ? lwBegin : Words.WordOf(Token)) {
+        case lwDeclare:
+        case lwBegin:
+            break;
+        case lwProcedure:
             Type = sstplsql_createprocedure;
-        } else if (FTokens->FindIdentAhead(Index, "function", 3) > 0) {
-            Starts = true;
+            break;
+        case lwFunction:
             Type = sstplsql_createfunction;
-        } else if (FTokens->FindIdentAhead(Index, "trigger", 3) > 0) {
-            Starts = true;
-            Type = sstplsql_createtrigger;
-        } else if (FTokens->FindIdentAhead(Index, "type", 3) > 0) {
-            Starts = true;
-            Type = sstplsql_createtype;
-        } else if (FTokens->FindIdentAhead(Index, "package", 3) > 0) {
-            Starts = true;
+            break;
+        case lwPackage:
             Type = sstplsql_createpackage;
+            break;
+        case lwCreate: {
+            // CREATE [OR REPLACE] TABLE / INDEX / VIEW is never PL/SQL,
+            // whatever its names are ("create table type (...)").
+            TSourceToken* First = FTokens->SolidTokenAt(Index, 1);
+            int Skip = 1;
+            while (First && (Words.WordOf(First) == lwOr || Words.WordOf(First) == lwReplace))
+                First = FTokens->SolidTokenAt(Index, ++Skip);
+            if (First) {
+                switch (Words.WordOf(First)) {
+                    case lwTable: case lwIndex: case lwView: case lwGlobal: case lwTemporary: case lwTemp:
+                    case lwLocal: case lwUnique: case lwBitmap: case lwForce: case lwNoforce:
+                        return nullptr;
+                    default:
+                        break;
+                }
+            }
+            auto Ahead = [&](TLeadWord Word) { return Words.Ahead(*FTokens, Index, Word, 3); };
+            if (Ahead(lwProcedure))
+                Type = sstplsql_createprocedure;
+            else if (Ahead(lwFunction))
+                Type = sstplsql_createfunction;
+            else if (Ahead(lwTrigger))
+                Type = sstplsql_createtrigger;
+            else if (Ahead(lwType))
+                Type = sstplsql_createtype;
+            else if (Ahead(lwPackage))
+                Type = sstplsql_createpackage;
+            else
+                return nullptr;
+            break;
         }
+        default:
+            return nullptr;
     }
-    if (!Starts) return nullptr;
     if (FVendor != VendorOracle) {
         // Only Oracle scripts end a block with "/" or "."; elsewhere these
         // words start an ordinary statement that ends at ";".
@@ -273,47 +278,55 @@ std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewPlsqlStatement(TSo
 
 std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewSqlStatement(TSourceToken* Token, int Index,
                                                                            std::uint8_t Vendor) {
-    std::string W = LeadWord(Token);
-    auto Ahead = [&](const char* Word, int Max) { return FTokens->FindIdentAhead(Index, Word, Max) > 0; };
+    const TLeadWords& Words = TLeadWords::Of(FVendor);  // the scanner that made the tokens
+    auto Ahead = [&](TLeadWord Word, int Max) { return Words.Ahead(*FTokens, Index, Word, Max); };
     auto Unknown = [&](TSqlStatementType Type) {
         auto S = CreateNodeOfClass<TUnknownSqlStatement>(Vendor);
         S->StatementType = Type;
         return std::unique_ptr<TCustomSqlStatement>(std::move(S));
     };
     if (Vendor == VendorMssql)
-        if (auto S = NewMssqlStatementForWord(W, Vendor)) return S;
-    if (W == "select") return NewSelectSqlStatement(Vendor);
-    if (W == "insert") return NewInsertSqlStatement(Vendor);
-    if (W == "update") return NewUpdateSqlStatement(Vendor);
-    if (W == "delete") return NewDeleteSqlStatement(Vendor);
-    if (W == "merge") {
-        auto S = NewMergeSqlStatement(Vendor);
-        S->StatementType = sstMerge;
-        return S;
+        if (auto S = NewMssqlStatementForWord(LeadWord(Token), Vendor)) return S;
+    switch (Words.WordOf(Token)) {
+        case lwSelect:
+            return NewSelectSqlStatement(Vendor);
+        case lwInsert:
+            return NewInsertSqlStatement(Vendor);
+        case lwUpdate:
+            return NewUpdateSqlStatement(Vendor);
+        case lwDelete:
+            return NewDeleteSqlStatement(Vendor);
+        case lwMerge: {
+            auto S = NewMergeSqlStatement(Vendor);
+            S->StatementType = sstMerge;
+            return S;
+        }
+        case lwCommit:
+            return Unknown(sstCommit);
+        case lwRollback:
+            return Unknown(sstRollback);
+        case lwSavepoint: case lwRevoke: case lwGrant: case lwAnalyze: case lwTruncate:
+            return Unknown(sstUnknown);
+        case lwCreate:
+            if (Ahead(lwTable, 1)) return NewCreateTableSqlStatement(Vendor);
+            if (Ahead(lwView, 5)) return NewCreateViewSqlStatement(Vendor);
+            if (Ahead(lwIndex, 2)) return NewCreateIndexSqlStatement(Vendor);
+            return Unknown(sstUnknown);
+        case lwDrop:
+            if (Ahead(lwTable, 2)) return NewDropTableSqlStatement(Vendor);
+            if (Ahead(lwIndex, 1)) return NewDropIndexSqlStatement(Vendor);
+            if (Ahead(lwView, 1)) return NewDropViewSqlStatement(Vendor);
+            return Unknown(sstUnknown);
+        case lwAlter:
+            if (Ahead(lwSession, 1)) return CreateNodeOfClass<TAlterSessionStatement>(Vendor);
+            if (Ahead(lwTable, 2)) return NewAlterTableStatement(Vendor);
+            return Unknown(sstUnknown);
+        case lwSet:
+            if (Vendor == VendorMySQL) return Unknown(sstSet);
+            return nullptr;
+        default:
+            return nullptr;
     }
-    if (W == "commit") return Unknown(sstCommit);
-    if (W == "rollback") return Unknown(sstRollback);
-    if (W == "savepoint" || W == "revoke" || W == "grant" || W == "analyze" || W == "truncate")
-        return Unknown(sstUnknown);
-    if (W == "create") {
-        if (Ahead("table", 1)) return NewCreateTableSqlStatement(Vendor);
-        if (Ahead("view", 5)) return NewCreateViewSqlStatement(Vendor);
-        if (Ahead("index", 2)) return NewCreateIndexSqlStatement(Vendor);
-        return Unknown(sstUnknown);
-    }
-    if (W == "drop") {
-        if (Ahead("table", 2)) return NewDropTableSqlStatement(Vendor);
-        if (Ahead("index", 1)) return NewDropIndexSqlStatement(Vendor);
-        if (Ahead("view", 1)) return NewDropViewSqlStatement(Vendor);
-        return Unknown(sstUnknown);
-    }
-    if (W == "alter") {
-        if (Ahead("session", 1)) return CreateNodeOfClass<TAlterSessionStatement>(Vendor);
-        if (Ahead("table", 2)) return NewAlterTableStatement(Vendor);
-        return Unknown(sstUnknown);
-    }
-    if (W == "set" && Vendor == VendorMySQL) return Unknown(sstSet);
-    return nullptr;
 }
 
 void TCustomMarlSqlParser::AddStatement(std::unique_ptr<TCustomSqlStatement> Statement) {

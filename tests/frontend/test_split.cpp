@@ -339,6 +339,62 @@ TEST(Events, AnEventSetOnAStatementOverridesTheComponentsForItAlone) {
     EXPECT_FALSE(Alone->GetOnFieldEvent());
 }
 
+// Leading words are told by the codes each dialect's scanner gives them (by
+// their text where a word is no keyword there), in any case, across line
+// breaks and comments.
+TEST(Splitting, LeadingWordsPickTheStatementClassInEveryDialect) {
+    REQUIRE_SCANNER();
+    const std::pair<const char*, std::uint8_t> Lines[] = {
+        {"SELECT 1 from t;", sstSelect},
+        {"Insert into t values (1);", sstInsert},
+        {"upDATE t set a = 1;", sstUpdate},
+        {"delete from t;", sstDelete},
+        {"create\n  table x (a int);", sstCreateTable},
+        {"create global temporary table y (a int);", sstCreateTable},
+        {"create or replace view v as select 1 from t;", sstCreateView},
+        {"create unique index i on t (a);", sstCreateIndex},
+        {"drop table x;", sstDropTable},
+        {"drop index i;", sstDropIndex},
+        {"DROP VIEW v;", sstDropView},
+        {"alter table t add b int;", sstAlterTable},
+        {"commit;", sstCommit},
+        {"rollback;", sstRollback},
+        {"grant select on t to u;", sstUnknown},
+        {"truncate table t;", sstUnknown},
+        {"analyze table t;", sstUnknown},
+        {"create sequence s;", sstUnknown},
+    };
+    for (std::uint8_t Vendor : {std::uint8_t(1), std::uint8_t(2), std::uint8_t(3), std::uint8_t(4)}) {
+        SCOPED_TRACE(int(Vendor));
+        std::string Script;
+        for (const auto& L : Lines) Script += std::string(L.first) + "\n";
+        TMarlSqlParser P(Vendor);
+        DoSplit(P, Script);
+        EXPECT_EQ(P.ErrorCount(), 0) << P.GetErrorMessages();
+        std::vector<Split> S = SplitOf(P);
+        ASSERT_EQ(S.size(), std::size(Lines));
+        for (std::size_t i = 0; i < S.size(); ++i) EXPECT_EQ(S[i].Type, Lines[i].second) << Lines[i].first;
+    }
+
+    TMarlSqlParser O(1);
+    DoSplit(O, "alter /* c */ Session set x = 1;\ncreate -- c\n or replace Procedure p is begin null; end;\n/\n"
+               "Create Trigger tr before insert on t begin null; end;\n/\n\"select\" 1 from t;\n");
+    std::vector<Split> S = SplitOf(O);
+    ASSERT_EQ(S.size(), 5u);
+    EXPECT_EQ(S[0].Type, sstAlterSession);
+    EXPECT_EQ(S[1].Type, sstplsql_createprocedure);
+    EXPECT_EQ(S[3].Type, sstplsql_createtrigger);
+    ASSERT_EQ(O.ErrorCount(), 1);  // a quoted name starts nothing
+    EXPECT_EQ(O.SyntaxErrors().Get(1).TokenText, "\"select\"");
+
+    TMarlSqlParser M(2);
+    DoSplit(M, "SET @a = 1;\nMerge into t using u on (a = b) when matched then update set c = 1;\n");
+    S = SplitOf(M);
+    ASSERT_EQ(S.size(), 2u);
+    EXPECT_EQ(S[0].Type, sstSet);
+    EXPECT_EQ(S[1].Type, sstMerge);
+}
+
 TEST(Substitution, OracleScriptsAskTheHostBeforeTokenizing) {
     REQUIRE_SCANNER();
     std::vector<std::string> Asked;

@@ -15,6 +15,7 @@
 #include "nodes/rkexceptions.h"
 #include "parse/parserfactory.h"
 #include "parse/rklexlib.h"
+#include "parse/rkscriptparsers.h"
 #include "parse/rkyacclib.h"
 
 namespace {
@@ -130,19 +131,20 @@ TCustomMarlSqlParser::TCustomMarlSqlParser(std::uint8_t Vendor)
     } catch (const std::exception& E) {
         FFactoryError = E.what();
     }
-    try {
-        FParser = FFactory->CreateParser();
-    } catch (const std::exception& E) {
-        if (FFactoryError.empty()) FFactoryError = E.what();
-    }
+    FParsers = std::make_unique<TRkScriptParsers>(Vendor);
+    if (FFactoryError.empty()) FFactoryError = FParsers->Error();
 }
 
 TCustomMarlSqlParser::~TCustomMarlSqlParser() {
-    // Statements refer to the tokens: free them first.
+    // Statements refer to their trees and the trees to the tokens: free
+    // them in that order.
     FStatements->Clear();
+    FParsers->Release();
     FPendingTokens->Clear();
     FTokens->Clear();
 }
+
+TRkCustomParser* TCustomMarlSqlParser::Parser() const { return FParsers->Sql(); }
 
 void TCustomMarlSqlParser::SetSqlTextString(const std::string& S) { SqlText = SplitInputLines(S); }
 
@@ -185,6 +187,8 @@ int TCustomMarlSqlParser::Parse() {
     int R = DoParse();
     if (FVendor == VendorMssql) return R;
     if (R < 0) return R;
+    // Each statement's first parse takes the script's parser of its grammar.
+    TRkScriptParsers::TLend Lend(*FParsers);
     for (TCustomSqlStatement* S : *FStatements) {
         int SR = 0;
         try {
@@ -245,6 +249,7 @@ int TCustomMarlSqlParser::PrepareInput() {
     InputFileName.clear();
     ClearInput();
     FStatements->Clear();
+    FParsers->Release();
 
     if (!Sqlfilename.empty()) {
         InputDir = std::filesystem::path(Sqlfilename).parent_path().string();
@@ -299,14 +304,14 @@ int TCustomMarlSqlParser::PrepareInput() {
     FTokens->Clear();
     FTokens->SetCurPos(-1);
     FPendingTokens->Clear();
-    if (FParser) {
-        FParser->TokenList = FTokens.get();
-        FParser->TokenPos = 0;
-        FParser->SetOnParserToken(OnParserToken);
-        FParser->SetOnParserTokenError(OnParserTokenError);
-        FParser->SetOnBindVar(OnBindVar);
-        FParser->SetOnSqlVar(OnSqlVar);
-        FParser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
+    if (TRkCustomParser* P = FParsers->Sql()) {
+        P->TokenList = FTokens.get();
+        P->TokenPos = 0;
+        P->SetOnParserToken(OnParserToken);
+        P->SetOnParserTokenError(OnParserTokenError);
+        P->SetOnBindVar(OnBindVar);
+        P->SetOnSqlVar(OnSqlVar);
+        P->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
                                               std::int32_t L, std::int32_t C) { return AddSyntaxError(T, E, Tok, L, C); };
     }
     return 0;

@@ -15,6 +15,7 @@
 class TRkCustomLexer;
 class TRkCustomParser;
 class TRkParserFactory;
+class TRkScriptParsers;
 class TSourceToken;
 class TSourceTokenList;
 
@@ -73,7 +74,7 @@ public:
     TRkStatementList& Statements() { return *FStatements; }
     TSourceTokenList& Tokens() { return *FTokens; }
     TSourceTokenList& PendingTokens() { return *FPendingTokens; }
-    TRkCustomParser* Parser() const { return FParser.get(); }
+    TRkCustomParser* Parser() const;
 
     // Empties the prepared input.
     virtual void ClearInput();
@@ -122,7 +123,9 @@ private:
     std::vector<std::string> FFormattedSqlText;
     std::unique_ptr<TRkParserFactory> FFactory;
     std::unique_ptr<TRkCustomLexer> FLexer;  // nullptr when the vendor's dialect is not built
-    std::unique_ptr<TRkCustomParser> FParser;
+    // One parser per grammar for the whole script, lent to each statement
+    // for its parse; the trees stay there until the statements go.
+    std::unique_ptr<TRkScriptParsers> FParsers;
     std::string FFactoryError;  // why FLexer or FParser is missing
     std::string FInput;         // prepared input, lines ended by CR LF
     std::unique_ptr<TRkStatementList> FStatements;

@@ -40,10 +40,10 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
     FStatements->Clear();
     TakeStatementEvents();
     if (!FTokens) return Result;
-    if (!FParser)
+    if (!Parser())
         throw ERkError(FFactoryError.empty() ? std::string("The MSSQL dialect is not available") : FFactoryError);
 
-    TRkCustomParser& P = *FParser;
+    TRkCustomParser& P = *Parser();
     P.TokenList = FTokens.get();
     P.SetAuxTokenList(FPendingTokens.get());
     P.TokenPos = 0;

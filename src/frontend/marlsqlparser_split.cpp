@@ -11,6 +11,7 @@
 #include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/parserfactory.h"
 #include "parse/rklexlib.h"
+#include "parse/rkscriptparsers.h"
 #include "parse/rkyacclib.h"
 
 namespace {
@@ -366,9 +367,14 @@ int TCustomMarlSqlParser::SplitStatements() {
     // it (N when none): the "ends before a command line" test reads it in
     // constant time.
     std::vector<int> NextSignificant(static_cast<std::size_t>(N) + 1, N);
-    for (int i = N - 1; i >= 0; --i)
-        NextSignificant[static_cast<std::size_t>(i)] =
-            L.TokenAt(i)->IsSignificant() ? i : NextSignificant[static_cast<std::size_t>(i) + 1];
+    std::size_t Significant = 0;
+    for (int i = N - 1; i >= 0; --i) {
+        const bool Solid = L.TokenAt(i)->IsSignificant();
+        Significant += Solid;
+        NextSignificant[static_cast<std::size_t>(i)] = Solid ? i : NextSignificant[static_cast<std::size_t>(i) + 1];
+    }
+    // The statements' trees go to the script's parser: room for them once.
+    FParsers->Reserve(Significant);
 
     enum { stNone, stSqlplus, stSql, stPlsql } State = stNone;
     bool Skipping = false;

@@ -19,6 +19,17 @@ void TRkCustomParser::FreeNodes() {
     FArena.Release();
 }
 
+void TRkCustomParser::ReserveTrees(std::size_t Significant) {
+    FArena.SetBlockHint(Significant * kArenaBytesPerToken);
+    NodePool.reserve(NodePool.size() + Significant * kNodesPer8Tokens / 8);
+}
+
+void TRkCustomParser::ReleaseTrees() {
+    RootNode = nullptr;
+    ResultList.clear();
+    FreeNodes();
+}
+
 int TRkCustomParser::Prologue() {
     RootNode = nullptr;
     StatementEndPos = 0;
@@ -26,14 +37,19 @@ int TRkCustomParser::Prologue() {
     ErrorMessage.clear();
     CurToken = nullptr;
     ResultList.clear();
-    FreeNodes();
+    if (!KeepTrees) FreeNodes();
     if (!TokenList) return -1;
-    size_t Significant = 0;
-    for (TSourceToken* t : TokenList->Items()) {
-        const bool skippable = t->TokenType == ttLineBreak || t->TokenType == ttBlanks ||
-                               t->TokenCode == tcBlockComment || t->TokenCode == tcLineComment;
-        Significant += !skippable;
-    }
+    const auto skippable = [](const TSourceToken* t) {
+        return t->TokenType == ttLineBreak || t->TokenType == ttBlanks || t->TokenCode == tcBlockComment ||
+               t->TokenCode == tcLineComment;
+    };
+    const std::vector<TSourceToken*>& items = TokenList->Items();
+    // A parser that keeps the trees of a script had its room reserved for
+    // them all: it only asks whether there is anything to parse.
+    if (KeepTrees) return std::all_of(items.begin(), items.end(), skippable) ? -1 : 0;
+    const auto Significant = static_cast<size_t>(std::count_if(items.begin(), items.end(), [&](auto* t) {
+        return !skippable(t);
+    }));
     // Trees take about 200 bytes per significant token of their statement:
     // then most trees fit the first block or two.
     FArena.SetBlockHint(Significant * kArenaBytesPerToken);

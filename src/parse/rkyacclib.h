@@ -80,6 +80,14 @@ public:
     TSourceToken* PushedBackToken = nullptr;
     std::uint8_t DialectCode = 0;
 
+    // Set on a parser that a front end lends to every statement of its
+    // script: a parse keeps the trees of the earlier ones (each belongs to
+    // its statement) until ReleaseTrees, when the script goes.
+    bool KeepTrees = false;
+    // While a statement parses with the parser; a parse that starts inside
+    // (a sub-query an action parses) takes a parser of its own.
+    bool InUse = false;
+
     // Limits that keep every tree a parse builds walkable: deeper input ends
     // the parse with the error "yyparse stack overflow" instead of failing
     // later in a recursive walk.
@@ -139,6 +147,26 @@ public:
     TRk_SelectStmt* MakeSelectNode(std::uint8_t SetOperation, TSourceToken* OperatorToken,
                                    TRk_Node* Left, TRk_Node* Right);
 
+    // Room for the trees of about Significant significant tokens, asked
+    // for once by a front end that keeps the trees of its whole script.
+    void ReserveTrees(std::size_t Significant);
+    // Frees every tree the parser holds: the statements that refer to them
+    // must be gone.
+    void ReleaseTrees();
+
+    // Marks a parser in use for the duration of one parse.
+    class TUse {
+    public:
+        explicit TUse(TRkCustomParser& P) : FParser(P), FWas(P.InUse) { P.InUse = true; }
+        ~TUse() { FParser.InUse = FWas; }
+        TUse(const TUse&) = delete;
+        TUse& operator=(const TUse&) = delete;
+
+    private:
+        TRkCustomParser& FParser;
+        bool FWas;
+    };
+
     // The next token for the grammar, or nullptr.
     TSourceToken* GetNextToken(bool SkipBlanks);
 
@@ -160,7 +188,8 @@ public:
 
 protected:
     // Runs first in every parse: clears the results of the previous parse
-    // and frees its nodes; -1 when there is nothing to parse, else 0.
+    // and frees its nodes (unless KeepTrees); -1 when there is nothing to
+    // parse, else 0.
     int Prologue();
 
 private:
@@ -176,6 +205,7 @@ private:
     // lists makes many, and then looks them up in the set.
     static constexpr size_t kEndTokensScanned = 8;
     static constexpr size_t kArenaBytesPerToken = 192;
+    static constexpr size_t kNodesPer8Tokens = 7;
     std::vector<std::unique_ptr<TSourceToken>> FEndTokens;
     std::unordered_set<const TSourceToken*> FEndTokenSet;   // the same tokens, once there are many
     bool IsEndToken(const TSourceToken* T) const;

@@ -331,15 +331,15 @@ void DropEndTokens(TSourceTokenList& L) {
 
 int TPlsqlStatement::DoParse() {
     int Result = -1;
+    const bool HadTree = RootNode != nullptr;
     Reset();
     try {
         if (!HasPlsqlParser) {
             ParserError(0, "PLSQL is not supported in this module", std::string(), 0, 0);
             return GetErrorCount();
         }
-        EnsureParser();
-        EnsurePlsqlParser();
-        if (!PlsqlParser) {
+        TRkCustomParser* Plsql = ParserForParse(true, HadTree);
+        if (!Plsql) {
             ParserError(0, "PLSQL is not supported in this module", std::string(), 0, 0);
             return GetErrorCount();
         }
@@ -350,7 +350,7 @@ int TPlsqlStatement::DoParse() {
             TokenizeString(DbVendor, SqlText, *TextTokens);
         }
         if (TextTokens.Existing()) DropEndTokens(*TextTokens);
-        TRkCustomParser& P = *PlsqlParser;
+        TRkCustomParser& P = *Plsql;
         P.TokenList = SourceTokens->Count() > 0 ? SourceTokens.get() : TextTokens.get();
         P.TokenPos = 0;
         P.SetAuxTokenList(AuxTokens.Existing());
@@ -362,6 +362,7 @@ int TPlsqlStatement::DoParse() {
         P.SetOnBindVar(GetOnBindVar());
         P.SetOnSqlVar(GetOnSqlVar());
         RootNode = nullptr;
+        TRkCustomParser::TUse InUse(P);
         const int R = P.yyparse();
         if (R == 0 && P.RootNode) {
             RootNode = P.RootNode;

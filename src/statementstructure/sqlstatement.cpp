@@ -9,6 +9,7 @@
 #include "nodes/u_nodes_generic.h"
 #include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/parserfactory.h"
+#include "parse/rkscriptparsers.h"
 #include "parse/rkyacclib.h"
 #include "process/gettextvisitor.h"
 #include "process/stackguard.h"
@@ -42,25 +43,48 @@ TRkParserFactory& TCustomSqlStatement::GetFactory() {
     return *Factory;
 }
 
+// A parse reports its errors to the statement that runs it and, with
+// Events (the SQL grammar), hands the statement's token events on.
+static void Attach(TCustomSqlStatement* S, TRkCustomParser& P, bool Events) {
+    P.SyntaxErrorCallback = [S](std::uint8_t T, const std::string& E, const std::string& Tok, std::int32_t L,
+                                std::int32_t C) { return S->ParserError(T, E, Tok, L, C); };
+    if (!Events) return;
+    P.SetOnParserToken(S->GetOnParserToken());
+    P.SetOnParserTokenError(S->GetOnParserTokenError());
+    P.SetOnBindVar(S->GetOnBindVar());
+    P.SetOnSqlVar(S->GetOnSqlVar());
+}
+
 void TCustomSqlStatement::EnsureParser() {
     if (Parser) return;
     Parser = GetFactory().CreateParser();  // raises for a dialect that is not built
-    Parser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
-                                         std::int32_t L, std::int32_t C) { return ParserError(T, E, Tok, L, C); };
-    Parser->SetOnParserToken(GetOnParserToken());
-    Parser->SetOnParserTokenError(GetOnParserTokenError());
-    Parser->SetOnBindVar(GetOnBindVar());
-    Parser->SetOnSqlVar(GetOnSqlVar());
+    Attach(this, *Parser, true);
 }
 
 void TCustomSqlStatement::EnsurePlsqlParser() {
     if (PlsqlParser || !HasPlsqlParser) return;
     PlsqlParser = GetFactory().CreatePlsqlParser();
-    if (PlsqlParser)
-        PlsqlParser->SyntaxErrorCallback = [this](std::uint8_t T, const std::string& E, const std::string& Tok,
-                                                  std::int32_t L, std::int32_t C) {
-            return ParserError(T, E, Tok, L, C);
-        };
+    if (PlsqlParser) Attach(this, *PlsqlParser, false);
+}
+
+// A statement of a script that a front end parses takes the script's parser
+// for its first tree, and the tree stays in that parser's nodes until the
+// script goes.  Parsed again, the statement uses a parser of its own, which
+// frees its previous tree at each parse: the script keeps at most one
+// abandoned tree per statement (a parse that gave no tree, repeated while
+// the script is being parsed, leaves its nodes there as well).
+TRkCustomParser* TCustomSqlStatement::ParserForParse(bool Plsql, bool HadTree) {
+    const bool Own = Plsql ? PlsqlParser != nullptr : Parser != nullptr;
+    if (TRkCustomParser* Lent = Own || HadTree ? nullptr : TRkScriptParsers::Lend(DbVendor, Plsql)) {
+        Attach(this, *Lent, !Plsql);
+        return Lent;
+    }
+    if (Plsql) {
+        EnsurePlsqlParser();
+        return PlsqlParser.get();
+    }
+    EnsureParser();
+    return Parser.get();
 }
 
 bool TCustomSqlStatement::ParserError(std::uint8_t ErrorType, const std::string& ExpectedText,
@@ -144,6 +168,7 @@ static void DropEndTokens(TSourceTokenList& L) {
 
 int TCustomSqlStatement::DoParse() {
     int Result = -1;
+    const bool HadTree = RootNode != nullptr;
     Reset();
     try {
         DropEndTokens(*SourceTokens);
@@ -163,44 +188,45 @@ int TCustomSqlStatement::DoParse() {
         if (TextTokens.Existing()) DropEndTokens(*TextTokens);
         if (SourceTokens->Count() == 0 && TokenCount(TextTokens.Existing()) == 0) return -1;
 
-        EnsureParser();
-        Parser->TokenList = SourceTokens->Count() > 0 ? SourceTokens.get() : TextTokens.get();
-        Parser->SetAuxTokenList(AuxTokens.Existing());
-        Parser->TokenPos = 0;
-        Parser->CurStatement = this;
-        Parser->DbVendor = DbVendor;
-        Parser->ErrorMessage.clear();
+        TRkCustomParser& P = *ParserForParse(false, HadTree);
+        P.TokenList = SourceTokens->Count() > 0 ? SourceTokens.get() : TextTokens.get();
+        P.SetAuxTokenList(AuxTokens.Existing());
+        P.TokenPos = 0;
+        P.CurStatement = this;
+        P.DbVendor = DbVendor;
+        P.ErrorMessage.clear();
         RootNode = nullptr;
         if (BindVars.Existing()) BindVars->Clear();
         if (SqlVars.Existing()) SqlVars->Clear();
 
-        Result = Parser->yyparse();
+        TRkCustomParser::TUse InUse(P);
+        Result = P.yyparse();
         if (Result == 0 && SyntaxErrors.Count() == 0) {
             if (DbVendor != VendorMssql) {
-                RootNode = Parser->RootNode;
+                RootNode = P.RootNode;
                 return Result;
             }
             // The SQL Server grammar leaves statement elements in its result
             // list: the first one's statement node is the root.
-            if (Parser->ResultList.empty()) throw ERkError("No sql found in mssql parser");
-            TRk_Node* First = Parser->ResultList.front();
+            if (P.ResultList.empty()) throw ERkError("No sql found in mssql parser");
+            TRk_Node* First = P.ResultList.front();
             if (First && First->NodeKind == mnkStmt) RootNode = static_cast<_TMssqlStmt*>(First)->InnerNode;
             return Result;
         }
         // A driver that gave up without reporting (stack overflow, an action
         // that stopped the parse) still leaves a record.
-        if (Result != 0 && SyntaxErrors.Count() == 0 && !Parser->ErrorMessage.empty()) {
+        if (Result != 0 && SyntaxErrors.Count() == 0 && !P.ErrorMessage.empty()) {
             TSyntaxError& E = NewError();
-            E.Message = Parser->ErrorMessage;
+            E.Message = P.ErrorMessage;
             E.ErrorType = 1;
-            if (Parser->CurToken) {
-                E.TokenText = Parser->CurToken->Text;
-                E.Line = Parser->CurToken->Line;
-                E.Column = Parser->CurToken->Column;
+            if (P.CurToken) {
+                E.TokenText = P.CurToken->Text;
+                E.Line = P.CurToken->Line;
+                E.Column = P.CurToken->Column;
             }
         }
-        if (Parser->RootNode) {
-            RootNode = Parser->RootNode;
+        if (P.RootNode) {
+            RootNode = P.RootNode;
             Result = 0;
         } else {
             Result = SyntaxErrors.Count();

@@ -226,6 +226,11 @@ protected:
     // Makes PlsqlParser on first use (vendor 1 only): most statements are
     // plain SQL and never need one.
     void EnsurePlsqlParser();
+    // The parser for a parse (the PL/SQL one when Plsql): the script's, lent
+    // by the front end for the statement's first tree, else Parser or
+    // PlsqlParser, made on first use.  nullptr: no PL/SQL parser.  HadTree:
+    // the statement held a tree before this parse.
+    TRkCustomParser* ParserForParse(bool Plsql, bool HadTree);
     // Frees what an analysis made: fields, tables, sub-statements.
     void ClearAnalysis();
     // DoParse of a statement that no grammar reads: 0, or the number of

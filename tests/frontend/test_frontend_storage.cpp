@@ -1,5 +1,6 @@
 // Where a script's parse keeps its data: tokens in the owning list's block
-// store, parser stacks lent from one parse to the next.  Every statement
+// store, one parser per grammar lent to every statement of the script, parser
+// stacks lent from one parse to the next.  Every statement
 // keeps its own tree while later statements are parsed, and a parse that
 // starts inside another one does not disturb it.
 #include "frontend_fixture.h"
@@ -55,6 +56,47 @@ TEST(FrontEndStorage, EveryStatementKeepsItsTreeWhileLaterOnesParse) {
     P.SetSqlTextString(Tables(25));
     ASSERT_EQ(P.Parse(), 0);
     ExpectTables(P, 25);
+}
+
+TEST(FrontEndStorage, StatementsShareTheScriptsParsersAndParseAgainOnTheirOwn) {
+    REQUIRE_GRAMMAR();
+    TMarlSqlParser P(1);
+    const std::string Block = "begin\n  insert into t0 (c0) values (1);\nend;\n/\n";
+    P.SetSqlTextString(Tables(6) + Block + Tables(3));
+    ASSERT_EQ(P.Parse(), 0);
+    ASSERT_EQ(P.Statements().Count(), 11);
+    // No statement made a parser of its own.
+    for (TCustomSqlStatement* S : P.Statements()) EXPECT_EQ(S->Parser, nullptr);
+    TCustomSqlStatement* Unit = P.Statements().GetStatement(6);
+    ASSERT_NE(Unit->GetRootNode(), nullptr);
+    ASSERT_EQ(Unit->SubStatements.size(), 1u);
+    // Parsed again, a statement builds a fresh tree with a parser of its
+    // own; the trees of the others stay whole.
+    for (int Round = 0; Round < 2; ++Round) {
+        for (int s : {2, 6}) {
+            TCustomSqlStatement* S = P.Statements().GetStatement(s);
+            TRk_Node* Before = S->GetRootNode();
+            ASSERT_EQ(S->Parse(), 0) << S->ErrorMessages();
+            EXPECT_NE(S->GetRootNode(), Before);
+            EXPECT_TRUE(S->Parser != nullptr || S->PlsqlParser != nullptr) << s;
+        }
+        EXPECT_EQ(Unit->SubStatements.size(), 1u);
+        auto* C = dynamic_cast<TCreateTableSqlStatement*>(P.Statements().GetStatement(2));
+        ASSERT_NE(C, nullptr);
+        EXPECT_EQ(C->TargetTable->Columns->Count(), 3);
+        for (int s : {0, 1, 3, 4, 5}) {
+            auto* T = dynamic_cast<TCreateTableSqlStatement*>(P.Statements().GetStatement(s));
+            ASSERT_NE(T, nullptr);
+            EXPECT_EQ(T->TargetTable->Columns->Count(), s + 1);
+            EXPECT_NE(T->GetText().find("c" + std::to_string(s) + " number(" + std::to_string(s + 1) + ")"),
+                      std::string::npos);
+        }
+    }
+    // A statement made alone parses with its own parser, front end or not.
+    auto Alone = NewCreateTableSqlStatement(1);
+    Alone->SetSqlText("create table lone (a number(2))");
+    ASSERT_EQ(Alone->Parse(), 0);
+    EXPECT_NE(Alone->Parser, nullptr);
 }
 
 TEST(FrontEndStorage, AParseInsideAParseDoesNotDisturbIt) {

@@ -1,11 +1,13 @@
 #include "parse/rklexsql.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <mutex>
 
+#include "nodes/rkexceptions.h"
 #include "nodes/u_nodes.h"
 
 namespace {
@@ -79,27 +81,39 @@ int32_t RkKeywordSearch(const TRkKeywordRec* Table, int32_t Count, int32_t Lo, i
 
 namespace {
 
-// A keyword table hashed on its lower-cased names: a word is looked up with
-// one hash and, nearly always, one comparison instead of a binary search.
+// A keyword table hashed on its upper-cased names: a word is upper-cased
+// once into a small buffer while it is hashed, and nearly always compared
+// with one name, byte for byte.  Names are at most kUpperMax long.
 class TRkKeywordIndex {
 public:
-    TRkKeywordIndex(const TRkKeywordRec* Table, int32_t Count) : FTable(Table) {
+    TRkKeywordIndex(const TRkKeywordRec* Table, int32_t Count) {
         size_t n = 64;
         while (n < static_cast<size_t>(Count) * 2) n *= 2;
-        FSlots.assign(n, 0);
+        FSlots.assign(n, TSlot{});
         for (int32_t i = 0; i < Count; ++i) {
-            size_t k = Hash({Table[i].Name, Table[i].Length}) & (n - 1);
-            while (FSlots[k] != 0) k = (k + 1) & (n - 1);
-            FSlots[k] = i + 1;
+            std::string name(Table[i].Name, Table[i].Length);
+            if (name.size() > kUpperMax) throw ERkError("keyword longer than the index holds: " + name);
+            for (char& c : name) c = static_cast<char>(AsciiUpper(c));
+            size_t k = Hash(name) & (n - 1);
+            while (FSlots[k].Name != nullptr) k = (k + 1) & (n - 1);
+            FNames.push_back(std::make_unique<std::string>(std::move(name)));
+            FSlots[k] = {FNames.back()->data(), FNames.back()->size(), Table[i].Code};
         }
     }
 
     bool Find(std::string_view Text, int32_t& Code) const {
+        char upper[kUpperMax];
+        if (Text.size() > kUpperMax) return false;   // longer than any name
+        uint32_t h = kFnvBasis;
+        for (size_t i = 0; i < Text.size(); ++i) {
+            upper[i] = static_cast<char>(AsciiUpper(Text[i]));
+            h = (h ^ static_cast<unsigned char>(upper[i])) * kFnvPrime;
+        }
         const size_t mask = FSlots.size() - 1;
-        for (size_t k = Hash(Text) & mask; FSlots[k] != 0; k = (k + 1) & mask) {
-            const TRkKeywordRec& rec = FTable[FSlots[k] - 1];
-            if (rec.Length == Text.size() && RkKeywordCompare(Text, {rec.Name, rec.Length}) == 0) {
-                Code = rec.Code;
+        for (size_t k = h & mask; FSlots[k].Name != nullptr; k = (k + 1) & mask) {
+            const TSlot& slot = FSlots[k];
+            if (slot.Length == Text.size() && std::memcmp(slot.Name, upper, Text.size()) == 0) {
+                Code = slot.Code;
                 return true;
             }
         }
@@ -107,14 +121,26 @@ public:
     }
 
 private:
-    static size_t Hash(std::string_view Text) {
-        uint32_t h = 2166136261u;
-        for (char c : Text) h = (h ^ AsciiLower(c)) * 16777619u;
+    struct TSlot {
+        const char* Name = nullptr;   // upper-cased; nullptr for an empty slot
+        size_t Length = 0;
+        int32_t Code = 0;
+    };
+    static constexpr size_t kUpperMax = 64;
+    static constexpr uint32_t kFnvBasis = 2166136261u;
+    static constexpr uint32_t kFnvPrime = 16777619u;
+
+    static unsigned char AsciiUpper(char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 32) : u;
+    }
+    static size_t Hash(std::string_view Upper) {
+        uint32_t h = kFnvBasis;
+        for (char c : Upper) h = (h ^ static_cast<unsigned char>(c)) * kFnvPrime;
         return h;
     }
-
-    const TRkKeywordRec* FTable;
-    std::vector<int32_t> FSlots;   // index + 1 into the table, 0 for an empty slot
+    std::vector<TSlot> FSlots;
+    std::vector<std::unique_ptr<std::string>> FNames;   // own the upper-cased names
 };
 
 // The index of a table, made on first use; a scanner asks with the same

@@ -48,7 +48,7 @@ std::string SetOperation(TSelectSqlStatement* s, TRk_SelectStmt* root) {
 // of all the levels inside.
 bool WherePresent(TSelectSqlStatement* s) {
     TRk_Node* w = s->WhereNode;
-    if (!s->WhereOverride.empty() || !w || w->NodeKind == 41 || !w->TextOverride.empty())
+    if (!s->WhereOverride.empty() || !w || w->NodeKind == 41 || !w->TextOverride().empty())
         return Present(s->GetWhereText());
     return w->GetStartToken() != nullptr;
 }

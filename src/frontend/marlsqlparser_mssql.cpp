@@ -75,7 +75,7 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
         W->SetOnTableTokenEvent(OnTableTokenEvent);
         W->SetOnFieldTokenEvent(OnFieldTokenEvent);
         W->Analyze();
-        const int End = Last ? N - 1 : std::min(W->EndPos, N - 1);
+        const int End = Last ? N - 1 : std::min(W->EndPos(), N - 1);
         TCustomSqlStatement* S = W->SqlStatement.get();
         if (!S) {
             // No statement to hold them: the element's tokens belong to none.

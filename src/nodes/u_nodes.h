@@ -3,12 +3,14 @@
 //
 // Ownership: an owning token list owns the tokens added to it as
 // unique_ptr; every other reference to a token is non-owning.  A node owns
-// its own token list object (never the tokens) and its printer.  Child
+// its own token array (never the tokens) and its printer.  Child
 // nodes are owned by the parser's node pool or by the statement that made
 // them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,6 +24,12 @@ class TRkTokenStore;
 class TCustomPP;
 class TCustomSqlStatement;
 class TRkCustomParser;
+class TRkNodeArena;
+
+// Raises ERkListError (nodes/rkexceptions.h) for Index.
+[[noreturn]] void RkRaiseListError(int32_t Index);
+// Room for Bytes in Arena (parse/rknodearena.h).
+void* RkArenaAllocate(TRkNodeArena& Arena, std::size_t Bytes);
 
 // ---------------------------------------------------------------------------
 // Token codes shared by every scanner and grammar (each dialect numbers its
@@ -291,35 +299,134 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// The items of a node's own tokens or of a node list: one pointer to a block
+// that starts with the count and the room, nullptr while empty.  A parse
+// draws the blocks of its arena nodes from its node arena, where they go
+// with the arena; any other growth takes a heap block, which the array
+// gives back itself.  Whether the block is on the heap is kept in the
+// pointer, so that neither freeing nor asking reads an arena block that may
+// be gone already.  Reads like the pointer to a list it replaces.
+template <class T>
+class TRkItemArray {
+public:
+    TRkItemArray() = default;
+    TRkItemArray(const TRkItemArray&) = delete;
+    TRkItemArray& operator=(const TRkItemArray&) = delete;
+    ~TRkItemArray() { FreeHeap(); }
+
+    const TRkItemArray* operator->() const { return this; }
+    TRkItemArray* operator->() { return this; }
+    const TRkItemArray& operator*() const { return *this; }
+    TRkItemArray& operator*() { return *this; }
+    TRkItemArray* get() { return this; }
+    explicit operator bool() const { return true; }
+
+    int32_t Count() const { return FBits ? static_cast<int32_t>(Head()->Count) : 0; }
+    std::size_t size() const { return static_cast<std::size_t>(Count()); }
+    bool empty() const { return Count() == 0; }
+    T* begin() const { return FBits ? Data() : nullptr; }
+    T* end() const { return begin() + Count(); }
+    T operator[](std::size_t i) const { return Data()[i]; }
+    T front() const { return Data()[0]; }
+    T back() const { return Data()[Count() - 1]; }
+    // nullptr for an index outside the array.
+    T TokenAt(int32_t i) const { return (i >= 0 && i < Count()) ? Data()[i] : nullptr; }
+    // Raises ERkListError for an index outside 0..Count-1.
+    T GetToken(int32_t i) const {
+        if (i < 0 || i >= Count()) RkRaiseListError(i);
+        return Data()[i];
+    }
+    const TRkItemArray& Items() const { return *this; }
+
+    // Arena: where a parse keeps its nodes' parts; nullptr for the heap.
+    int32_t Add(T Item, TRkNodeArena* Arena = nullptr) {
+        if (!FBits || Head()->Count == Head()->Room) Grow(Arena);
+        Data()[Head()->Count] = Item;
+        return static_cast<int32_t>(Head()->Count++);
+    }
+    // i in 0..Count; raises ERkListError otherwise.
+    void Insert(int32_t i, T Item, TRkNodeArena* Arena = nullptr) {
+        if (i < 0 || i > Count()) RkRaiseListError(i);
+        Add(Item, Arena);
+        T* d = Data();
+        for (int32_t j = Count() - 1; j > i; --j) d[j] = d[j - 1];
+        d[i] = Item;
+    }
+    void Erase(int32_t i) {
+        if (i < 0 || i >= Count()) RkRaiseListError(i);
+        T* d = Data();
+        for (int32_t j = i; j + 1 < Count(); ++j) d[j] = d[j + 1];
+        --Head()->Count;
+    }
+    void Clear() {
+        if (FBits) Head()->Count = 0;
+    }
+    bool OnHeap() const { return (FBits & kHeapBit) != 0; }
+
+private:
+    struct THead {
+        uint32_t Count;
+        uint32_t Room;
+    };
+    static constexpr uintptr_t kHeapBit = 1;
+    THead* Head() const { return reinterpret_cast<THead*>(FBits & ~kHeapBit); }
+    T* Data() const { return reinterpret_cast<T*>(Head() + 1); }
+    void FreeHeap() {
+        if (OnHeap()) ::operator delete(Head());
+        FBits = 0;
+    }
+    void Grow(TRkNodeArena* Arena) {
+        const uint32_t count = FBits ? Head()->Count : 0;
+        const uint32_t room = count < 2 ? 4 : count * 2;
+        const std::size_t bytes = sizeof(THead) + room * sizeof(T);
+        void* block = Arena ? RkArenaAllocate(*Arena, bytes) : ::operator new(bytes);
+        auto* head = static_cast<THead*>(block);
+        head->Count = count;
+        head->Room = room;
+        if (count) std::memcpy(static_cast<void*>(head + 1), Data(), count * sizeof(T));
+        FreeHeap();
+        FBits = reinterpret_cast<uintptr_t>(head) | (Arena ? 0 : kHeapBit);
+    }
+    uintptr_t FBits = 0;
+};
+
+using TRkNodeTokens = TRkItemArray<TSourceToken*>;
+
+// ---------------------------------------------------------------------------
+// The parts of a node that few nodes have, kept out of line and made when
+// one is first set.
+struct TRkNodeExtra {
+    std::unique_ptr<TCustomPP> PP;
+    std::string TextOverride;
+    std::string PrettyBuffer;
+    int32_t BaseIndent = 0;
+    int32_t EndPos = -1;
+
+    TRkNodeExtra();
+    ~TRkNodeExtra();
+};
+
+// ---------------------------------------------------------------------------
 // Base of every syntax-tree node and of every statement.
 //
 // Construction is two-phase: create nodes with CreateNodeOfClass<T>(...),
 // which runs AfterConstruction once the object is complete, so overrides of
 // the virtual set-up of derived classes run.
+//
+// A parse makes a script's nodes by the hundred thousand, so the base is
+// kept small: the own tokens are one pointer, the rare parts one record.
 class TRk_Node : public TRkVisitedAbs {
-    bool FMakingPP = false;   // CreatePP is running
+    uint8_t FFlags = 0;
 
 public:
-    // Byte and integer fields first (they pack into the base's tail), then
-    // pointers, texts and the own token list.
     uint8_t NodeKind = 0;
     uint8_t DbVendor = 0;
     uint8_t PrettyMode = 0;
-    int32_t BaseIndent = 0;
-    int32_t EndPos = -1;
-    int32_t WalkDepth = 0;
     TCustomSqlStatement* Statement = nullptr;
     TRkCustomParser* Parser = nullptr;
-
-private:
-    std::unique_ptr<TCustomPP> FPP;
-
-public:
     TSourceToken* SeparatorToken = nullptr;
     TRk_Node* SourceNode = nullptr;
-    TRkLazyText TextOverride;
-    TRkLazyText PrettyBuffer;
-    TRkEmbedded<TSourceTokenList> TokenList{false};  // own tokens, non-owning list
+    TRkNodeTokens TokenList;   // own tokens
 
     TRk_Node();
     ~TRk_Node() override;
@@ -360,19 +467,71 @@ public:
     void AppendTokenText(const TSourceToken* Token, std::string& S) const;
 
     // Own token i, or nullptr when there is none.
-    TSourceToken* OwnToken(int32_t i) const { return TokenList->TokenAt(i); }
+    TSourceToken* OwnToken(int32_t i) const { return TokenList.TokenAt(i); }
     // Own token i; raises ERkListError when there is none (ends a walk).
-    TSourceToken* GetOwnToken(int32_t i) const { return TokenList->GetToken(i); }
+    TSourceToken* GetOwnToken(int32_t i) const { return TokenList.GetToken(i); }
+    // Appends an own token; a parse passes its arena, where this node's
+    // parts go when the node was made there.
+    void AppendOwnToken(TSourceToken* Token, TRkNodeArena* Arena) {
+        TokenList.Add(Token, ArenaOf(Arena));
+    }
+
+    // The text that replaces the node's own ("" when none).
+    const std::string& TextOverride() const;
+    void SetTextOverride(std::string_view Value);
+    // The printers' working text.
+    std::string& PrettyBuffer();
+    int32_t BaseIndent() const { return FExtra ? FExtra->BaseIndent : 0; }
+    int32_t EndPos() const { return FExtra ? FExtra->EndPos : -1; }
 
     void SetStatement(TCustomSqlStatement* Value) { Statement = Value; }
-    void SetEndPos(int32_t Value) { EndPos = Value; }
+    void SetEndPos(int32_t Value) { Extra().EndPos = Value; }
     void SetParser(TRkCustomParser* Value) { Parser = Value; }
     void SetDbVendor(uint8_t Value) { DbVendor = Value; }
-    void SetBaseIndent(int32_t Value) { BaseIndent = Value; }
+    void SetBaseIndent(int32_t Value) { Extra().BaseIndent = Value; }
+
+    // Made by a parse in its node arena; OwnsNothing: its class keeps no
+    // heap object of its own (see RkNodeOwnsNothing).
+    void MarkInArena(bool OwnsNothing) {
+        FFlags |= kInArena;
+        if (OwnsNothing) FFlags |= kOwnsNothing;
+    }
+    // Whether releasing this arena node must run its destructor: a node
+    // that holds nothing on the heap just goes with the arena's blocks.
+    bool NeedsDestroy() const;
 
 protected:
     const char* AssertUnit() const override { return "nodes/u_nodes"; }
+    // A class that gives an arena node a heap object calls this.
+    void MarkOwnsHeap() { FFlags &= static_cast<uint8_t>(~kOwnsNothing); }
+    // Set by TRk_List: its items are checked by NeedsDestroy too.
+    void MarkIsList() { FFlags |= kIsList; }
+    // Arena when this node was made there, else nullptr (the heap).
+    TRkNodeArena* ArenaOf(TRkNodeArena* Arena) const { return (FFlags & kInArena) ? Arena : nullptr; }
+
+private:
+    static constexpr uint8_t kMakingPP = 1;     // CreatePP is running
+    static constexpr uint8_t kInArena = 2;
+    static constexpr uint8_t kOwnsNothing = 4;
+    static constexpr uint8_t kIsList = 8;
+    TRkNodeExtra& Extra();
+    std::unique_ptr<TRkNodeExtra> FExtra;
 };
+
+// Node classes whose objects hold no heap object of their own (their
+// strings, vectors and owned parts), so that a parse's arena may drop them
+// without running their destructors.  False unless a class says so beside
+// its declaration; a class that may still take a heap object later calls
+// MarkOwnsHeap when it does.  Exact classes only: a derived class says so
+// itself.
+template <class T>
+inline constexpr bool RkNodeOwnsNothing = false;
+
+// What a parse calls on each node it makes in its arena.
+template <class T>
+void RkMarkArenaNode(T* Node) {
+    Node->MarkInArena(RkNodeOwnsNothing<T>);
+}
 
 // Creates a node (or statement) and runs its virtual set-up.
 template <class T, class... Args>
@@ -388,13 +547,14 @@ std::unique_ptr<T> CreateNodeOfClass(Args&&... args) {
 // routines below.
 class TRk_List : public TRk_Node {
 public:
-    std::vector<TRkVisitedAbs*> Items;
+    TRkItemArray<TRkVisitedAbs*> Items;
 
     TRk_List();
     const char* ClassName() const override { return "TRk_List"; }
 
-    void Add(TRkVisitedAbs* Item) { Items.push_back(Item); }
-    void Clear() { Items.clear(); }
+    // A parse passes its arena (see TRk_Node::AppendOwnToken).
+    void Add(TRkVisitedAbs* Item, TRkNodeArena* Arena = nullptr) { Items.Add(Item, ArenaOf(Arena)); }
+    void Clear() { Items.Clear(); }
     int32_t Count() const { return static_cast<int32_t>(Items.size()); }
     // Raises ERkListError for a bad index.
     TRkVisitedAbs* GetItem(int32_t i) const;
@@ -403,6 +563,13 @@ public:
     // The text override; a list has no text of its own.
     std::string AsText() override;
 };
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_List> = true;
+
+inline bool TRk_Node::NeedsDestroy() const {
+    if (!(FFlags & kOwnsNothing) || FExtra || TokenList.OnHeap()) return true;
+    return (FFlags & kIsList) && static_cast<const TRk_List*>(this)->Items.OnHeap();
+}
 
 // Value record: two strings and a payload (an integer, or an object such as
 // a variable's token).  NodeKind 55 when made by MakeIntegerValue.

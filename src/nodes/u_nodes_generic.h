@@ -352,3 +352,24 @@ public:
     void SetConstraints(TRk_List* L) { ConstraintNodes = L; }
     void SetDataType(TRk_TypeName* T) { DataType = T; }
 };
+
+// The classes above that hold only pointers and numbers: a parse's arena
+// drops them without their destructors.
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_Attr> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_TypeName> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_AnalyticFunction> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_TrimList> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_ExtractList> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_AliasClause> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_SelectDistinct> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_JoinExpr> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRkConstraintRefClause> = true;

@@ -4,6 +4,7 @@
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
 #include "nodes/u_nodes.h"
+#include "parse/rknodearena.h"
 #include "process/gettextvisitor.h"
 #include "process/pptextvisitor.h"
 
@@ -15,6 +16,13 @@ const std::string& TRkLazyText::EmptyText() {
     return Empty;
 }
 
+void RkRaiseListError(int32_t Index) { throw ERkListError(Index); }
+
+void* RkArenaAllocate(TRkNodeArena& Arena, std::size_t Bytes) { return Arena.Allocate(Bytes); }
+
+TRkNodeExtra::TRkNodeExtra() = default;
+TRkNodeExtra::~TRkNodeExtra() = default;
+
 TRk_Node::TRk_Node() = default;
 
 TRk_Node::~TRk_Node() = default;
@@ -22,30 +30,48 @@ TRk_Node::~TRk_Node() = default;
 void TRk_Node::AfterConstruction() {}
 
 TCustomPP* TRk_Node::PP() {
-    if (!FPP && !FMakingPP) {
+    if ((!FExtra || !FExtra->PP) && !(FFlags & kMakingPP)) {
         struct TDone {
-            bool& Flag;
-            ~TDone() { Flag = false; }
-        } done{FMakingPP};
-        FMakingPP = true;
+            uint8_t& Flags;
+            ~TDone() { Flags &= static_cast<uint8_t>(~kMakingPP); }
+        } done{FFlags};
+        FFlags |= kMakingPP;
         CreatePP();
     }
-    return FPP.get();
+    return FExtra ? FExtra->PP.get() : nullptr;
 }
 
-void TRk_Node::SetPP(std::unique_ptr<TCustomPP> Value) { FPP = std::move(Value); }
+void TRk_Node::SetPP(std::unique_ptr<TCustomPP> Value) {
+    if (Value || FExtra) Extra().PP = std::move(Value);
+}
+
+TRkNodeExtra& TRk_Node::Extra() {
+    if (!FExtra) FExtra = std::make_unique<TRkNodeExtra>();
+    return *FExtra;
+}
+
+const std::string& TRk_Node::TextOverride() const {
+    static const std::string Empty;
+    return FExtra ? FExtra->TextOverride : Empty;
+}
+
+void TRk_Node::SetTextOverride(std::string_view Value) {
+    if (FExtra || !Value.empty()) Extra().TextOverride.assign(Value);
+}
+
+std::string& TRk_Node::PrettyBuffer() { return Extra().PrettyBuffer; }
 
 std::string TRk_Node::AsText() {
     // An object that prints itself must supply its own text; falling back to
     // the text walk here would ask it for its text again.
-    if (PrintsItself()) return TextOverride;
+    if (PrintsItself()) return TextOverride();
     TRkAsTextVisitor v;
     v.Root = this;
     v.Execute();
     return std::move(v.Result);
 }
 
-void TRk_Node::SetAsText(const std::string& S) { TextOverride = S; }
+void TRk_Node::SetAsText(const std::string& S) { SetTextOverride(S); }
 
 std::string TRk_Node::GetPrettyText() {
     if (TCustomPP* P = PP()) return P->GetPrettyText();
@@ -69,7 +95,8 @@ TSourceToken* TRk_Node::GetStartToken() { return WalkForToken(this, 1); }
 
 void TRk_Node::AppendPrettyTextTo(TRk_Node* Target) {
     if (!Target) return;
-    Target->PrettyBuffer += IndentText(PrettyBuffer, LastLineLength(Target->PrettyBuffer));
+    std::string& Buffer = Target->PrettyBuffer();
+    Buffer += IndentText(PrettyBuffer(), LastLineLength(Buffer));
 }
 
 void TRk_Node::AppendTokenText(const TSourceToken* Token, std::string& S) const {
@@ -110,14 +137,17 @@ void TRk_Node::AppendTokenText(const TSourceToken* Token, std::string& S) const 
 // ---------------------------------------------------------------------------
 // TRk_List
 
-TRk_List::TRk_List() { NodeKind = 63; }
+TRk_List::TRk_List() {
+    NodeKind = 63;
+    MarkIsList();
+}
 
 TRkVisitedAbs* TRk_List::GetItem(int32_t i) const {
     if (i < 0 || i >= Count()) throw ERkListError(i);
     return Items[static_cast<size_t>(i)];
 }
 
-std::string TRk_List::AsText() { return TextOverride; }
+std::string TRk_List::AsText() { return TextOverride(); }
 
 // ---------------------------------------------------------------------------
 // Values

@@ -167,7 +167,7 @@ std::string TRk_hierarchial_query_clause::GetPrettyText() {
 }
 
 void TRk_hierarchial_query_clause::AppendPrettyTextTo(TRk_Node* Target) {
-    if (Target) Target->PrettyBuffer += PrettyBuffer;
+    if (Target) Target->PrettyBuffer() += PrettyBuffer();
 }
 
 // ---------------------------------------------------------------------------
@@ -255,7 +255,7 @@ std::string TRk_MssqlCompute::Layout(bool Pretty) {
 }
 
 std::string TRk_MssqlCompute::AsText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     return Layout(false);
 }
 

@@ -398,3 +398,48 @@ private:
 // a query.  A second ORDER BY or FOR UPDATE raises.
 void InsertSelectOptions(TRk_SelectStmt* Stmt, TRk_List* OrderBy, TRk_for_update_clause* ForUpdate,
                          TRk_SelectLimitClause* Limit, TRk_Node* Unused = nullptr);
+
+// The classes above that hold only pointers and numbers: a parse's arena
+// drops them without their destructors.
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_SelectStmt> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_ResTarget> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_TableRef> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_joinqual> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_for_update_clause> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_InsertStmt> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRkinsert_rest> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_UpdateStmt> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_DeleteStmt> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_CreateTableStmt> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_CreateIndexSqlStatement> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_DropTableStmt> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_DropIndexSqlStatement> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_DropViewSqlStatement> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_alterTableStmt> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_A_Const> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_Ident> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_SortGroupBy> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_hierarchial_query_clause> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_SelectLimitClause> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_MssqlCompute> = true;

@@ -51,15 +51,16 @@ private:
     std::size_t FTotal = 0;   // bytes of all blocks
 };
 
-// Frees a pooled node: a node made in the arena is only destroyed (its
-// memory goes with the arena), a node adopted from elsewhere is deleted.
+// Frees a pooled node: a node made in the arena is destroyed only when it
+// holds something on the heap (its memory goes with the arena), a node
+// adopted from elsewhere is deleted.
 struct TRkNodeRelease {
     bool InArena = false;
     void operator()(TRk_Node* Node) const {
-        if (InArena)
-            Node->~TRk_Node();
-        else
+        if (!InArena)
             delete Node;
+        else if (Node->NeedsDestroy())
+            Node->~TRk_Node();
     }
 };
 using TRkPooledNode = std::unique_ptr<TRk_Node, TRkNodeRelease>;

@@ -6,12 +6,12 @@
 #include "parse/rksqlqueries.h"
 
 void TRkSqlActions::AddOwnToken(TRk_Node* Node, TSourceToken* Token) {
-    if (Node != nullptr && Token != nullptr) Node->TokenList->Add(Token);
+    if (Node != nullptr && Token != nullptr) Node->AppendOwnToken(Token, NodeArena());
 }
 
 void TRkSqlActions::AddOwnTokens(TRk_Node* Node, TRk_Node* From) {
     if (Node == nullptr || From == nullptr) return;
-    for (TSourceToken* tok : From->TokenList->Items()) Node->TokenList->Add(tok);
+    for (TSourceToken* tok : From->TokenList) Node->AppendOwnToken(tok, NodeArena());
 }
 
 void TRkSqlActions::Sep(TRkVisitedAbs* Item, TSourceToken* Separator) {

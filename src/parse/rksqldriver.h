@@ -67,11 +67,11 @@ protected:
     }
     // Appends the given tokens (nil ones skipped) to Node's own tokens.
     template <class... Ts>
-    static void Tk([[maybe_unused]] TRk_Node* Node, Ts*... Tokens) {
+    void Tk([[maybe_unused]] TRk_Node* Node, Ts*... Tokens) {
         (AddOwnToken(Node, Tokens), ...);
     }
-    static void AddOwnToken(TRk_Node* Node, TSourceToken* Token);
-    static void AddOwnTokens(TRk_Node* Node, TRk_Node* From);
+    void AddOwnToken(TRk_Node* Node, TSourceToken* Token);
+    void AddOwnTokens(TRk_Node* Node, TRk_Node* From);
     TRk_List* L1(TRkVisitedAbs* Item) { return MakeList(Item, true); }
     TRk_List* Ap(TRk_List* List, TRkVisitedAbs* Item) { return AppendToList(List, Item, true); }
     static void Sep(TRkVisitedAbs* Item, TSourceToken* Separator);

@@ -5,7 +5,7 @@
 TRk_Node* RkWrapParens(TRk_Node* Query, TSourceToken* Open, TSourceToken* Close) {
     auto* q = static_cast<TRk_SelectStmt*>(Query);
     if (q == nullptr) return Query;
-    TSourceTokenList* own = q->TokenList.get();
+    TRkNodeTokens* own = &q->TokenList;
     const int32_t at = std::min(own->Count(), 2 * (q->ParenCount + q->InnerParenCount));
     if (Close) own->Insert(at, Close);
     if (Open) own->Insert(0, Open);

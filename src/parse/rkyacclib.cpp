@@ -79,10 +79,9 @@ TRkVisitedAbs* TRkCustomParser::WrapItem(TRkVisitedAbs* Item, bool WrapSelect) {
 TRk_List* TRkCustomParser::MakeListWithTail(TRkVisitedAbs* Item, TRk_List* Tail, bool WrapSelect) {
     TRkVisitedAbs* item = WrapItem(Item, WrapSelect);
     TRk_List* list = NewNode<TRk_List>(true);
-    list->Items.reserve(1 + (Tail ? Tail->Items.size() : 0));
-    list->Add(item);
+    list->Add(item, &FArena);
     if (Tail && Tail != list) {
-        list->Items.insert(list->Items.end(), Tail->Items.begin(), Tail->Items.end());
+        for (TRkVisitedAbs* t : Tail->Items) list->Add(t, &FArena);
         Tail->Clear();
     }
     return list;
@@ -100,14 +99,14 @@ TRk_List* TRkCustomParser::AppendToList(TRk_List* List, TRkVisitedAbs* Item, boo
     if (!List) return MakeList(Item, WrapSelect);
     // Straight onto the list: a one-item list per append only to empty it
     // again was a node per list item.
-    List->Add(WrapItem(Item, WrapSelect));
+    List->Add(WrapItem(Item, WrapSelect), &FArena);
     return List;
 }
 
 TRk_List* TRkCustomParser::ConcatLists(TRk_List* A, TRk_List* B) {
     if (!A) return B;
     if (!B || B == A) return A;
-    A->Items.insert(A->Items.end(), B->Items.begin(), B->Items.end());
+    for (TRkVisitedAbs* t : B->Items) A->Add(t, &FArena);
     B->Clear();
     return A;
 }

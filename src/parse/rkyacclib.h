@@ -122,6 +122,7 @@ public:
         T* node = new (FArena.Allocate(sizeof(T))) T();
         NodePool.emplace_back(node, TRkNodeRelease{true});
         node->AfterConstruction();
+        RkMarkArenaNode(node);
         node->Statement = CurStatement;
         node->DbVendor = DbVendor;
         node->Parser = this;
@@ -136,6 +137,9 @@ public:
         NodePool.emplace_back(Node.release(), TRkNodeRelease{false});
         return raw;
     }
+
+    // The arena this parser's nodes and their parts live in.
+    TRkNodeArena* NodeArena() { return &FArena; }
 
     TRk_List* MakeListWithTail(TRkVisitedAbs* Item, TRk_List* Tail, bool WrapSelect);
     TRk_List* MakeList(TRkVisitedAbs* Item, bool WrapSelect);

@@ -51,7 +51,7 @@ void TRkAsTextVisitor::PreVisit(TRkVisitedAbs* Obj) {
     TopNode = Stack.empty() ? nullptr : Stack.back()->AsNode();
     Obj->Emit = true;
     if (TopNode) Obj->Emit = Obj->Emit && TopNode->Emit;
-    if (!node->TextOverride.empty() || node->PrintsItself()) Obj->Emit = false;
+    if (!node->TextOverride().empty() || node->PrintsItself()) Obj->Emit = false;
     Emit = Obj->Emit;
     Stack.push_back(Obj);
     FStackDepth.push_back(Depth);
@@ -73,12 +73,12 @@ void TRkAsTextVisitor::PostVisit(TRkVisitedAbs* Obj) {
         Result.push_back(RkSeparatorChar);
         Result += node->AsText();
         Result.push_back(RkSeparatorChar);
-    } else if (!node->TextOverride.empty()) {
+    } else if (!node->TextOverride().empty()) {
         if (Result.empty()) {
-            Result = node->TextOverride;
+            Result = node->TextOverride();
         } else {
             Result.push_back(RkSeparatorChar);
-            Result += node->TextOverride;
+            Result += node->TextOverride();
         }
     }
 }

@@ -550,7 +550,7 @@ void TDropTableSqlStatement::Reset() {
 }
 
 std::string TDropTableSqlStatement::AsText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     // the statement's tokens as written, not the rebuilt SQL
     return TRk_Node::AsText();
 }

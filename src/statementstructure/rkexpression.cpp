@@ -174,7 +174,7 @@ void TRkCustomExpression::SetAsText(const std::string& S) {
     TRkReparseResult r;
     if (RkReparseCondition) r = RkReparseCondition(DbVendor, "select a from c where " + S);
     if (!r.Where || !r.Holder) {
-        TextOverride = S;
+        SetTextOverride(S);
         return;
     }
     TRkCustomExpression* w = r.Where;
@@ -187,8 +187,9 @@ void TRkCustomExpression::SetAsText(const std::string& S) {
     NestDepth = w->NestDepth;
     TokenList->Clear();
     for (TSourceToken* t : w->TokenList->Items()) TokenList->Add(t);
-    TextOverride.clear();
+    SetTextOverride("");
     ReparseHolders.push_back(std::move(r.Holder));
+    MarkOwnsHeap();
 }
 
 // ---------------------------------------------------------------------------
@@ -211,7 +212,7 @@ void TRkCaseExpression::DoAccept(TRkVisitorAbs& V) {
 }
 
 std::string TRkCaseExpression::GetPrettyText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     if (!WhenList) return std::string();
     const std::string caseText = FormattedText(OwnToken(0));
     std::string R = caseText + " ";
@@ -244,7 +245,7 @@ void TRkCaseWhen::DoAccept(TRkVisitorAbs& V) {
 }
 
 std::string TRkCaseWhen::GetPrettyText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     if (!WhenExpr || !ThenExpr) return std::string();
     std::string R = FormattedText(OwnToken(0)) + " " + IndentText(WhenExpr->GetPrettyText(), 5);
     R = R + " " + IndentText(FormattedText(OwnToken(1)), LastLineLength(R) + 1) + " ";

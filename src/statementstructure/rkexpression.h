@@ -75,6 +75,11 @@ private:
     void AcceptOperatorAndRight(TRkVisitorAbs& V);
 };
 
+// Holds nothing on the heap until a reparse keeps a front end
+// (MarkOwnsHeap).
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRkCustomExpression> = true;
+
 class TRkCaseExpression : public TRkCustomExpression {
 public:
     TRk_Node* InputExpr = nullptr;

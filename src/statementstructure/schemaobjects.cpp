@@ -52,7 +52,7 @@ std::string Trimmed(const std::string& S) {
 
 std::string NodeNameText(TRk_Node* Node) {
     if (!Node) return std::string();
-    if (!Node->TextOverride.empty()) return Node->TextOverride;
+    if (!Node->TextOverride().empty()) return Node->TextOverride();
     TSourceToken* First = Node->GetStartToken();
     TSourceToken* Last = Node->GetEndToken();
     if (First && Last && First->OwnerList && First->OwnerList == Last->OwnerList && First->PosInList >= 0 &&
@@ -134,7 +134,7 @@ void TRkField::SetAliasHasAs(std::uint8_t Value) {
 }
 
 std::string TRkField::AsText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     std::string R;
     if (IsColumnDef) {
         R = NameToken ? NameToken->Text : std::string();
@@ -155,7 +155,7 @@ std::string TRkField::AsText() {
 }
 
 std::string TRkField::GetPrettyText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     std::string R;
     if (IsColumnDef) {
         R = NameToken ? NameToken->GetFormattedText() : std::string();
@@ -341,7 +341,7 @@ static std::string ListAsText(TRk_List* L) {
 }
 
 std::string TRkTable::AsText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     std::string R;
     if (TableKind == 1) {
         std::string Schema = GetSchemaText();
@@ -367,7 +367,7 @@ std::string TRkTable::AsText() {
 }
 
 std::string TRkTable::GetPrettyText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     auto T = [this](int i) { return SourceNode ? FormattedText(SourceNode->OwnToken(i)) : std::string(); };
     std::string R;
     if (TableKeyword) R += T(0) + T(1);

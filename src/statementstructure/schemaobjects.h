@@ -73,6 +73,7 @@ public:
 
     std::string NameOverride;
     std::string DbLinkOverride;
+    int32_t WalkDepth = 0;   // depth of the walk that brought it into scope
     std::string QualifierOverride;
     std::string AliasOverride;  // " " means: no alias
     std::uint8_t IsColumnDef = 0;
@@ -135,6 +136,7 @@ public:
 
     std::string NameOverride;
     std::string DbLinkOverride;
+    int32_t WalkDepth = 0;   // depth of the walk that brought it into scope
     std::vector<std::string> TableStrings;
     TRkJoin* Join = nullptr;
     TRkJoinItem* JoinItem = nullptr;

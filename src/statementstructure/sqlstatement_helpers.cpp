@@ -159,10 +159,7 @@ void AcceptNodeListWithSeparators(TRk_List* List, TRkVisitorAbs* Visitor) {
 void AcceptNodeListWithTokens(TRk_List* List, TRkVisitorAbs* Visitor) {
     if (!List || !Visitor) return;
     for (int i = 0; i < List->Count(); ++i) {
-        TRkVisitedAbs* Item = List->GetItem(i);
-        if (i > 0)
-            if (TRk_Node* N = Item->AsNode()) AcceptPart(N->TokenList.get(), *Visitor);
-        AcceptPart(Item, *Visitor);
+        AcceptPart(List->GetItem(i), *Visitor);
     }
 }
 

@@ -562,6 +562,7 @@ void TSelectSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TSelectSqlStatement::AppendPrettyTextTo(TRk_Node* Target) {
     if (!Target) return;
-    Target->PrettyBuffer += IndentText(PrettyBuffer, LastLineLength(Target->PrettyBuffer));
-    if (OuterParens > 0) Target->PrettyBuffer += " ";
+    std::string& Buffer = Target->PrettyBuffer();
+    Buffer += IndentText(PrettyBuffer(), LastLineLength(Buffer));
+    if (OuterParens > 0) Buffer += " ";
 }

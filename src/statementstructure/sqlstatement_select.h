@@ -18,7 +18,7 @@
 // builder of this folder shares: a missing token, node or list is skipped.
 namespace stmtwalk {
 
-TSourceTokenList* OwnTokens(const TRk_Node* n);
+TRkNodeTokens* OwnTokens(TRk_Node* n);
 int OwnTokenCount(const TRk_Node* n);
 TSourceToken* TokAt(const TRk_Node* n, int i);   // own token i
 int ItemCount(const TRk_List* l);

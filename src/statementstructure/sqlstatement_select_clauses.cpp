@@ -15,7 +15,7 @@ using namespace stmtwalk;
 
 namespace stmtwalk {
 
-TSourceTokenList* OwnTokens(const TRk_Node* n) { return n ? n->TokenList.get() : nullptr; }
+TRkNodeTokens* OwnTokens(TRk_Node* n) { return n ? &n->TokenList : nullptr; }
 int OwnTokenCount(const TRk_Node* n) { return n && n->TokenList ? n->TokenList->Count() : 0; }
 TSourceToken* TokAt(const TRk_Node* n, int i) {
     return n && n->TokenList ? n->TokenList->TokenAt(i) : nullptr;
@@ -134,7 +134,7 @@ TRkJoin::~TRkJoin() = default;
 void TRkJoin::CreatePP() { UsePrinter(this); }
 
 std::string TRkJoin::AsText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     std::string s;
     for (int i = 0; i < ParenCount; ++i) s += Text(TokAt(this, i));
     if (JoinKind < 2) {
@@ -168,7 +168,7 @@ TRkJoinItem::~TRkJoinItem() = default;
 void TRkJoinItem::CreatePP() { UsePrinter(this); }
 
 std::string TRkJoinItem::AsText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     std::string s;
     if ((ItemKind == 1 && Table) || (ItemKind == 2 && NestedJoin)) {
         for (int i = 0; i < OwnTokenCount(this); ++i) s += " " + Text(TokAt(this, i));
@@ -256,7 +256,7 @@ TRkJoin* BuildJoin(TCustomSqlStatement* Statement, TRk_Node* NodeArg, TRkJoin* J
         }
         if (result) {
             // every "(" stays before every ")"
-            TSourceTokenList* list = OwnTokens(result);
+            TRkNodeTokens* list = OwnTokens(result);
             if (TSourceToken* close = TokAt(node, 1)) list->Insert(result->ParenCount, close);
             if (TSourceToken* open = TokAt(node, 0)) list->Insert(result->ParenCount, open);
         } else {
@@ -380,7 +380,7 @@ void TRkOrderByList::DoAccept(TRkVisitorAbs& VisitorRef) {
 }
 
 std::string TRkOrderBy::AsText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     if (SortItemType == sitNone) return {};
     std::string s;
     if (SortItemType == sitSubquery) s = Pretty(sortSubquery);
@@ -415,7 +415,7 @@ TRkForUpdate::~TRkForUpdate() = default;
 
 std::string TRkForUpdate::GetPrettyText() {
     if (!SourceNode) return {};
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     auto T = [&](int i) { return Fmt(TokAt(SourceNode, i)); };
     std::string s;
     switch (ForUpdateKind) {
@@ -459,7 +459,7 @@ void TRkForUpdate::DoAccept(TRkVisitorAbs& VisitorRef) {
 // TOP
 
 std::string TRkTopClause::GetPrettyText() {
-    if (!TextOverride.empty()) return TextOverride;
+    if (!TextOverride().empty()) return TextOverride();
     std::string s = Fmt(TokAt(this, 0)) + " " + Fmt(NumberToken);
     if (percent) s += " " + Fmt(TokAt(this, 1));
     if (withties) {

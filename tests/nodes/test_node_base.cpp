@@ -56,10 +56,10 @@ TEST(NodeBase, PrettyTextFallsBackToPlainText) {
 TEST(NodeBase, AppendPrettyTextTo) {
     auto target = CreateNodeOfClass<TRk_Node>();
     auto part = CreateNodeOfClass<TRk_Node>();
-    target->PrettyBuffer = "x\r\nWHERE ";
-    part->PrettyBuffer = "a = 1\r\nAND b = 2";
+    target->PrettyBuffer() = "x\r\nWHERE ";
+    part->PrettyBuffer() = "a = 1\r\nAND b = 2";
     part->AppendPrettyTextTo(target.get());
-    EXPECT_EQ(target->PrettyBuffer, "x\r\nWHERE a = 1\r\n      AND b = 2");
+    EXPECT_EQ(target->PrettyBuffer(), "x\r\nWHERE a = 1\r\n      AND b = 2");
     part->AppendPrettyTextTo(nullptr);
 }
 
@@ -105,7 +105,7 @@ TEST(GenericList, ListRoutines) {
     EXPECT_EQ(NodeListText(list.get()), "A,B,c2");
     // Pretty texts joined by the formatted separators.
     EXPECT_EQ(NodeListPrettyText(list.get()), "A;B;c2");
-    c->TextOverride.clear();
+    c->SetTextOverride("");
     EXPECT_EQ(NodeListPrettyText2(list.get()), NodeListPrettyText(list.get()));
     // An item without a separator contributes nothing between the two.
     c->SeparatorToken = nullptr;

@@ -113,10 +113,10 @@ TEST(HierarchicalClause, StartWithThenConnectBy) {
     EXPECT_EQ(Walk(h), "start with a = 1 connect by b = c");
     EXPECT_EQ(h->GetPrettyText(), "START WITH a = 1 \r\nCONNECT BY b = c");
     auto* target = s.Make<TRk_DummyNode>();
-    target->PrettyBuffer = "x";
-    h->PrettyBuffer = "\r\ny";
+    target->PrettyBuffer() = "x";
+    h->PrettyBuffer() = "\r\ny";
     h->AppendPrettyTextTo(target);
-    EXPECT_EQ(target->PrettyBuffer, "x\r\ny");  // no indentation
+    EXPECT_EQ(target->PrettyBuffer(), "x\r\ny");  // no indentation
 }
 
 TEST(LimitClause, BothForms) {

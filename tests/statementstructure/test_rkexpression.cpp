@@ -117,7 +117,7 @@ TEST(CaseExpression, PrettyTextLayout) {
     EXPECT_EQ(Walk(c), "case x when 1 then a when 2 then b else c end");
     // The blank after the input expression stays before the line break.
     EXPECT_EQ(c->GetPrettyText(), "CASE x \r\n  WHEN 1 THEN a\r\n  WHEN 2 THEN b\r\n  ELSE c\r\nEND");
-    c->TextOverride = "decode(x)";
+    c->SetTextOverride("decode(x)");
     EXPECT_EQ(c->GetPrettyText(), "decode(x)");
 }
 

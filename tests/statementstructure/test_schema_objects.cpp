@@ -147,7 +147,7 @@ TEST(SchemaObjects, NameNodeTextIsTheSourceTextWithoutWhatTrailsIt) {
     Attr->DotToken = Dot;
     EXPECT_EQ(NodeNameText(Attr.get()), "Scott.IX_Emp");
     EXPECT_EQ(NodeNameText(nullptr), "");
-    Attr->TextOverride = "given";
+    Attr->SetTextOverride("given");
     EXPECT_EQ(NodeNameText(Attr.get()), "given");
 }
 
@@ -156,9 +156,9 @@ TEST(SchemaObjects, NameNodeTextIsTheSourceTextWithoutWhatTrailsIt) {
 TEST(SchemaObjects, NonConstraintItemsInAColumnsListAreSkipped) {
     auto S = testtok::Script("id");
     auto State = CreateNodeOfClass<TRk_DummyNode>();
-    State->TextOverride = "deferrable";
+    State->SetTextOverride("deferrable");
     auto C = CreateNodeOfClass<TRkConstraint>();
-    C->TextOverride = "not null";
+    C->SetTextOverride("not null");
     TRkField F;
     F.IsColumnDef = 1;
     F.NameToken = Tok(*S, "id");

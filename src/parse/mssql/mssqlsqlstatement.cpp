@@ -133,7 +133,7 @@ _TMssqlExecute::_TMssqlExecute() { NodeKind = mnkExecute; }
 _TMssqlSet::_TMssqlSet() { NodeKind = mnkSet; }
 _TMssqlFetch::_TMssqlFetch() { NodeKind = mnkFetch; }
 _TMssqlDummyStmt::_TMssqlDummyStmt() { NodeKind = mnkDummyStmt; }
-_TMssqlDummyStmt::~_TMssqlDummyStmt() { StmtTokens->Clear(); }
+_TMssqlDummyStmt::~_TMssqlDummyStmt() = default;
 
 // ---------------------------------------------------------------------------
 // Declaration elements: they print and walk themselves

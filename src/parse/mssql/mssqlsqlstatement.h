@@ -329,7 +329,7 @@ public:
     TSourceToken* CursorName = nullptr;
     std::uint8_t IsGlobal = 0;
     // The raw tokens of the statement (not owned).
-    std::unique_ptr<TSourceTokenList> StmtTokens = std::make_unique<TSourceTokenList>(false);
+    TRkNodeTokens StmtTokens;
     std::int32_t FormCode = 0;
     TSourceToken* TranName = nullptr;
 

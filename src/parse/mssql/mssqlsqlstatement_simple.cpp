@@ -48,7 +48,8 @@ std::string TrimRight(std::string S) {
 
 // Each token up to the first end-of-input token, passing over layout (and
 // Skip).
-void AcceptSignificant(const TSourceTokenList& L, TRkVisitorAbs& V, const TSourceToken* Skip = nullptr) {
+template <class TList>
+void AcceptSignificant(const TList& L, TRkVisitorAbs& V, const TSourceToken* Skip = nullptr) {
     for (TSourceToken* T : L.Items()) {
         if (T->TokenCode == 0) break;
         if (IsLayout(T) || T == Skip) continue;

@@ -229,17 +229,17 @@ void TRkMssqlSqlDriver::ReportSyntaxError(int State, int Lookahead) {
 
 // ---------------------------------------------------------------- skipping
 
-TSourceTokenList* TRkMssqlSqlDriver::SkipTarget(TRk_Node* Node, bool& SetMode) {
+TRkNodeTokens* TRkMssqlSqlDriver::SkipTarget(TRk_Node* Node, bool& SetMode) {
     SetMode = false;
     if (!Node) return nullptr;
     switch (Node->NodeKind) {
         case mnkSet:
             SetMode = true;
-            return Node->TokenList.get();
+            return &Node->TokenList;
         case mnkDrop:
         case mnkBeginTran:
         case mnkFirstWordStmt:
-            return static_cast<_TMssqlDummyStmt*>(Node)->StmtTokens.get();
+            return &static_cast<_TMssqlDummyStmt*>(Node)->StmtTokens;
         default:
             return nullptr;
     }
@@ -247,7 +247,7 @@ TSourceTokenList* TRkMssqlSqlDriver::SkipTarget(TRk_Node* Node, bool& SetMode) {
 
 void TRkMssqlSqlDriver::SkipUnparsedStatement(TRk_Node* Node, TSourceToken* FirstToken) {
     bool setMode = false;
-    TSourceTokenList* target = SkipTarget(Node, setMode);
+    TRkNodeTokens* target = SkipTarget(Node, setMode);
     if (!target) return;
     if (FirstToken) target->Add(FirstToken);
     SkipRaw(target, setMode, FirstToken);
@@ -261,7 +261,7 @@ void TRkMssqlSqlDriver::SkipUnparsedStatement(TRk_Node* Node, TSourceToken* Firs
 // whose privileges are statement words), so that «BEGIN DROP TABLE t END»,
 // «BEGIN SET NOCOUNT ON; ... END» and «IF @e <> 0 RAISERROR(...) ELSE ...»
 // keep their block and their ELSE.
-void TRkMssqlSqlDriver::SkipRaw(TSourceTokenList* Target, bool SetMode, TSourceToken* FirstToken) {
+void TRkMssqlSqlDriver::SkipRaw(TRkNodeTokens* Target, bool SetMode, TSourceToken* FirstToken) {
     const bool revoke = FirstToken && FirstToken->TokenCode == RW_REVOKE;
     TMssqlRawNesting nesting;
     int words = FirstToken ? 1 : 0;   // significant tokens so far

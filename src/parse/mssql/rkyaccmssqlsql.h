@@ -87,7 +87,7 @@ protected:
 
     // The token list the skipping appends to for Node, nullptr when Node is
     // of no skipping kind; SetMode tells the SET form from the others.
-    static TSourceTokenList* SkipTarget(TRk_Node* Node, bool& SetMode);
+    static TRkNodeTokens* SkipTarget(TRk_Node* Node, bool& SetMode);
 
 private:
     enum TLastMove : uint8_t { lmNone, lmShift, lmReduce };
@@ -111,7 +111,7 @@ private:
     bool ForcedRoutineEnd(int& Rule);
     void Report(const std::string& Message, const std::string& TokenText);
     int Fail(const std::string& Message, const std::string& TokenText);
-    void SkipRaw(TSourceTokenList* Target, bool SetMode, TSourceToken* FirstToken);
+    void SkipRaw(TRkNodeTokens* Target, bool SetMode, TSourceToken* FirstToken);
 };
 
 class TRkParserMssqlSql final : public TRkMssqlSqlDriver {

@@ -132,7 +132,7 @@ protected:
     TRk_CreateViewSqlStatement* View(TSourceToken* CreateOrAlter, TSourceToken* ViewToken, TRk_Node* Name,
                                      TRk_Node* Columns, TSourceToken* As, TRk_Node* Query);
     // Own tokens ON and the filegroup name of an optional ON clause.
-    static void FilegroupTokens(TRk_Node* Node, TRk_Node* Filegroup);
+    void FilegroupTokens(TRk_Node* Node, TRk_Node* Filegroup);
     TRk_Node* ColumnReference(TSourceToken* References, TRk_Node* Table, TRk_Node* Columns, TRk_Node* Match,
                               TRk_Node* Actions);
     TRk_Node* ForeignKey(TSourceToken* Foreign, TSourceToken* Key, TSourceToken* Open, TRk_List* Columns,

@@ -65,7 +65,7 @@ private:
     TRkValue* IntValue(int32_t N) { return Adopt(MakeIntegerValue(N)); }
     TRk_TypeName* CharType(TRk_DummyNode* Word);
     TRk_DummyNode* CharWord(int32_t Form, TSourceToken* T1, TSourceToken* T2, TRk_DummyNode* Varying);
-    static void Charset(TRk_TypeName* Type, TRk_DummyNode* Clause);
+    void Charset(TRk_TypeName* Type, TRk_DummyNode* Clause);
     TRk_MergeStmt* MakeMerge(TSourceToken* Merge, TSourceToken* Into, TRk_Attr* Target, TRk_Node* TargetAlias,
                              TSourceToken* Using, TRk_Node* SourceAlias, TSourceToken* On, TSourceToken* Open,
                              TRk_Node* Condition, TSourceToken* Close, TSourceToken* When1, TSourceToken* Matched1,

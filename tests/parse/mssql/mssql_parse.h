@@ -65,7 +65,8 @@ struct MsRun {
         for (int i = from; i <= to && i < tokens->Count(); ++i) s += tokens->TokenAt(i)->Text;
         return s;
     }
-    std::string ListText(const TSourceTokenList* l) const {
+    template <class TList>
+    std::string ListText(const TList* l) const {
         std::string s;
         for (const TSourceToken* t : l->Items()) s += t->Text + "|";
         return s;

@@ -81,7 +81,7 @@ TEST(MssqlDriver, StatementBoundariesAndRecovery) {
     EXPECT_EQ(r.Text(r.announced[1].start, r.announced[1].end), "\nselect b from u");
     // The last one ends before the line break the scanner ends the input
     // with and the end token.
-    EXPECT_EQ(Item(r, 2)->EndPos, r.tokens->Count() - 3);
+    EXPECT_EQ(Item(r, 2)->EndPos(), r.tokens->Count() - 3);
 
     MsRun semi("select 1; select 2;");
     EXPECT_EQ(semi.Parse(), 0);
@@ -105,7 +105,7 @@ TEST(MssqlDriver, StatementBoundariesAndRecovery) {
               "drop| |table|  |t1|,|  |t2|\n|");
     MsRun lastDrop("drop table t");
     lastDrop.Parse();
-    EXPECT_EQ(Item(lastDrop, 0)->EndPos, 4);
+    EXPECT_EQ(Item(lastDrop, 0)->EndPos(), 4);
     MsRun colon("select :a");
     colon.Parse();
     EXPECT_EQ(FindToken(colon, ":a")->TokenCode, IDENT);  // colon names reach the grammar as identifiers
@@ -160,7 +160,7 @@ TEST(MssqlDriver, SkippedStatementsReadTheirSemicolon) {
     EXPECT_EQ(r.ListText(drop->StmtTokens.get()), "DROP| |TABLE| |t|;|");
     MsRun top("DROP TABLE u; CREATE TABLE v (a int)");
     top.Parse();
-    EXPECT_EQ(Pic(TokText(Item(top, 0)->TerminatorToken), Item(top, 0)->EndPos), "<nil> 5");
+    EXPECT_EQ(Pic(TokText(Item(top, 0)->TerminatorToken), Item(top, 0)->EndPos()), "<nil> 5");
 }
 
 // An error statement keeps a CASE's END and ELSE: one error statement for a

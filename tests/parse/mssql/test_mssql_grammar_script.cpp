@@ -29,7 +29,7 @@ TEST_F(MssqlScript, StatementsNeedNoSemicolon) {
     EXPECT_EQ(Kinds(), "TRk_SelectStmt TRk_SelectStmt _TMssqlPrint TRk_CreateIndexSqlStatement "
                        "TRk_CreateViewSqlStatement TRk_alterTableStmt");
     const int one = IndexOf("1"), two = IndexOf("2"), x = IndexOf("'x'");
-    EXPECT_EQ(Pic(Item(0)->EndPos, Item(1)->EndPos, Item(2)->EndPos), Pic(one, two, x));
+    EXPECT_EQ(Pic(Item(0)->EndPos(), Item(1)->EndPos(), Item(2)->EndPos()), Pic(one, two, x));
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Item(i)->TerminatorToken, nullptr);
     ASSERT_GE(Announced.size(), 3u);
     EXPECT_EQ(Pic(Announced[0].Type, Announced[0].Start, Announced[0].End), Pic(sstSelect, 0, one));
@@ -47,7 +47,7 @@ TEST_F(MssqlScript, SemicolonsBecomeTerminators) {
     EXPECT_EQ(Item(0)->TerminatorToken->PosInList, IndexOf(";"));
     EXPECT_EQ(Item(1)->TerminatorToken->PosInList, IndexOf(";", IndexOf(";") + 1));
     // The ";" is not part of the statement's range.
-    EXPECT_EQ(Item(0)->EndPos, IndexOf("1"));
+    EXPECT_EQ(Item(0)->EndPos(), IndexOf("1"));
 }
 
 TEST_F(MssqlScript, ABrokenLineBecomesOneErrorStatement) {
@@ -115,7 +115,7 @@ TEST_F(MssqlScript, AnErrorStatementLeavesEndElseAndSemicolon) {
 
     Parse("SELECT FROM t WHERE a IN (1; 2); SELECT 2\n");
     EXPECT_EQ(Pic(Errors.size(), Kinds()), "1 _TMssqlDummyStmt:45 TRk_SelectStmt");
-    EXPECT_EQ(Pic(TokText(Item(0)->TerminatorToken), Item(0)->EndPos), Pic("<nil>", IndexOf(")") + 1));
+    EXPECT_EQ(Pic(TokText(Item(0)->TerminatorToken), Item(0)->EndPos()), Pic("<nil>", IndexOf(")") + 1));
 }
 
 TEST_F(MssqlScript, NestedStatementsAreAnnouncedButNotListed) {
@@ -128,7 +128,7 @@ TEST_F(MssqlScript, NestedStatementsAreAnnouncedButNotListed) {
     for (const TAnnounced& a : Announced) got += Pic(a.Type, a.Start, a.End) + ";";
     EXPECT_EQ(got, Pic(sstSelect, 0, one) + ";" + Pic(sstSelect, one + 1, two) + ";" + Pic(sstMssqlBlock, two + 1, end) +
                        ";" + Pic(sstSelect, end + 1, IndexOf("3")) + ";");
-    EXPECT_EQ(Item(0)->EndPos, end);
+    EXPECT_EQ(Item(0)->EndPos(), end);
 }
 
 TEST_F(MssqlScript, StatementsOutsideTheGrammarAreErrors) {

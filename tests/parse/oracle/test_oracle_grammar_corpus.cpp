@@ -24,7 +24,8 @@ void AddTokens(TTokenSet& S, std::initializer_list<const TSourceToken*> Tokens) 
 }
 
 void AddList(TTokenSet& S, TRk_List* L) {
-    for (TRkVisitedAbs* i : L ? L->Items : std::vector<TRkVisitedAbs*>{}) AddTokens(S, {i ? i->AsToken() : nullptr});
+    if (L)
+        for (TRkVisitedAbs* i : L->Items) AddTokens(S, {i ? i->AsToken() : nullptr});
 }
 
 void AddDummy(TTokenSet& S, TRk_DummyNode* D) {

@@ -188,7 +188,7 @@ int TCustomMarlSqlParser::Parse() {
     if (FVendor == VendorMssql) return R;
     if (R < 0) return R;
     // Each statement's first parse takes the script's parser of its grammar.
-    TRkScriptParsers::TLend Lend(*FParsers);
+    TRkScriptParsers::TLend Lend(*FParsers, this);
     for (TCustomSqlStatement* S : *FStatements) {
         int SR = 0;
         try {

@@ -36,8 +36,8 @@ TRkCustomParser* TRkScriptParsers::Plsql() {
     return FPlsql.get();
 }
 
-TRkCustomParser* TRkScriptParsers::Lend(std::uint8_t Vendor, bool Plsql) {
-    if (!Lent || Lent->FVendor != Vendor || Vendor == VendorMssql) return nullptr;
+TRkCustomParser* TRkScriptParsers::Lend(const void* Owner, std::uint8_t Vendor, bool Plsql) {
+    if (!Lent || Lent->FOwner != Owner || Lent->FVendor != Vendor || Vendor == VendorMssql) return nullptr;
     TRkCustomParser* P = Plsql ? Lent->Plsql() : Lent->FSql.get();
     return P && !P->InUse ? P : nullptr;
 }
@@ -51,6 +51,9 @@ void TRkScriptParsers::Release() {
     if (FPlsql) FPlsql->ReleaseTrees();
 }
 
-TRkScriptParsers::TLend::TLend(TRkScriptParsers& Parsers) : FOuter(Lent) { Lent = &Parsers; }
+TRkScriptParsers::TLend::TLend(TRkScriptParsers& Parsers, const void* Owner) : FOuter(Lent) {
+    Parsers.FOwner = Owner;
+    Lent = &Parsers;
+}
 
 TRkScriptParsers::TLend::~TLend() { Lent = FOuter; }

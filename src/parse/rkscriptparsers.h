@@ -24,11 +24,13 @@ public:
     TRkCustomParser* Sql() const { return FSql.get(); }
     const std::string& Error() const { return FError; }
 
-    // The parser a statement of Vendor takes for its first tree while a
-    // front end lends its script's parsers (a TLend is alive on this
+    // The parser a statement of Vendor takes for its first tree while the
+    // front end Owner lends its script's parsers (a TLend is alive on this
     // thread): the PL/SQL one when Plsql.  nullptr when none is lent, the
-    // vendor differs or the parser is in use.
-    static TRkCustomParser* Lend(std::uint8_t Vendor, bool Plsql);
+    // owner or vendor differs or the parser is in use.  A statement made
+    // elsewhere meanwhile (by a host's event) keeps its tree in a parser of
+    // its own: it may outlive the script.
+    static TRkCustomParser* Lend(const void* Owner, std::uint8_t Vendor, bool Plsql);
 
     // Room for the trees of Significant significant tokens (the splitter's
     // count of the script).
@@ -36,10 +38,11 @@ public:
     // Frees every tree: the statements of the script are gone.
     void Release();
 
-    // Lends the parsers while it lives; the lend it hides comes back after.
+    // Lends the parsers to the statements of Owner while it lives; the lend
+    // it hides comes back after.
     class TLend {
     public:
-        explicit TLend(TRkScriptParsers& Parsers);
+        TLend(TRkScriptParsers& Parsers, const void* Owner);
         ~TLend();
         TLend(const TLend&) = delete;
         TLend& operator=(const TLend&) = delete;
@@ -52,6 +55,7 @@ private:
     TRkCustomParser* Plsql();
 
     std::uint8_t FVendor;
+    const void* FOwner = nullptr;   // whose statements take the parsers
     std::unique_ptr<TRkCustomParser> FSql;
     std::unique_ptr<TRkCustomParser> FPlsql;
     bool FPlsqlTried = false;

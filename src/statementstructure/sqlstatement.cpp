@@ -74,8 +74,11 @@ void TCustomSqlStatement::EnsurePlsqlParser() {
 // abandoned tree per statement (a parse that gave no tree, repeated while
 // the script is being parsed, leaves its nodes there as well).
 TRkCustomParser* TCustomSqlStatement::ParserForParse(bool Plsql, bool HadTree) {
+    // The script's statements are the front end's and those inside them.
+    const TCustomSqlStatement* Top = this;
+    while (Top->ParentStatement) Top = Top->ParentStatement;
     const bool Own = Plsql ? PlsqlParser != nullptr : Parser != nullptr;
-    if (TRkCustomParser* Lent = Own || HadTree ? nullptr : TRkScriptParsers::Lend(DbVendor, Plsql)) {
+    if (TRkCustomParser* Lent = Own || HadTree ? nullptr : TRkScriptParsers::Lend(Top->OwnerObject, DbVendor, Plsql)) {
         Attach(this, *Lent, !Plsql);
         return Lent;
     }

@@ -99,6 +99,30 @@ TEST(FrontEndStorage, StatementsShareTheScriptsParsersAndParseAgainOnTheirOwn) {
     EXPECT_NE(Alone->Parser, nullptr);
 }
 
+TEST(FrontEndStorage, AStatementAHostMakesDuringAParseOutlivesTheScript) {
+    REQUIRE_GRAMMAR();
+    std::unique_ptr<TCustomSqlStatement> Kept;
+    {
+        TMarlSqlParser P(1);
+        // Between two parses of the script: the script's parser is free.
+        P.OnStatementTable = [&](TRk_Node*, TCustomSqlStatement*, TRkTable*) {
+            if (Kept) return;
+            Kept = NewCreateTableSqlStatement(1);
+            Kept->SetSqlText("create table kept (k0 number(1), k1 number(2))");
+            EXPECT_EQ(Kept->Parse(), 0);
+        };
+        P.SetSqlTextString("select c0 from t0;\n" + Tables(4));
+        ASSERT_EQ(P.Parse(), 0);
+        ASSERT_EQ(P.Statements().Count(), 5);
+    }
+    ASSERT_NE(Kept, nullptr);
+    auto* C = dynamic_cast<TCreateTableSqlStatement*>(Kept.get());
+    ASSERT_NE(C, nullptr);
+    ASSERT_NE(C->TargetTable, nullptr);
+    EXPECT_EQ(C->TargetTable->Columns->Count(), 2);
+    EXPECT_NE(C->GetText().find("k1 number(2)"), std::string::npos) << C->GetText();
+}
+
 TEST(FrontEndStorage, AParseInsideAParseDoesNotDisturbIt) {
     REQUIRE_GRAMMAR();
     TMarlSqlParser Outer(1);

@@ -363,18 +363,15 @@ int TCustomMarlSqlParser::SplitStatements() {
     TSourceTokenList& L = *FTokens;
     const int N = L.Count();
 
-    // For each index, the index of the first significant token at or after
-    // it (N when none): the "ends before a command line" test reads it in
-    // constant time.
-    std::vector<int> NextSignificant(static_cast<std::size_t>(N) + 1, N);
-    std::size_t Significant = 0;
-    for (int i = N - 1; i >= 0; --i) {
-        const bool Solid = L.TokenAt(i)->IsSignificant();
-        Significant += Solid;
-        NextSignificant[static_cast<std::size_t>(i)] = Solid ? i : NextSignificant[static_cast<std::size_t>(i) + 1];
-    }
-    // The statements' trees go to the script's parser: room for them once.
-    FParsers->Reserve(Significant);
+    // The first significant token after index i (N when none), for the
+    // "ends before a command line" test: a cursor that only moves forward,
+    // so the whole split reads each token about once.
+    int NextSignificant = 0;
+    auto NextSignificantAfter = [&](int i) {
+        if (NextSignificant <= i) NextSignificant = i + 1;
+        while (NextSignificant < N && !L.TokenAt(NextSignificant)->IsSignificant()) ++NextSignificant;
+        return NextSignificant;
+    };
 
     enum { stNone, stSqlplus, stSql, stPlsql } State = stNone;
     bool Skipping = false;
@@ -400,9 +397,11 @@ int TCustomMarlSqlParser::SplitStatements() {
         T->TokenCode = FindKeyword(T->Text, Code) ? Code : tcIdent;
     };
 
+    std::size_t Significant = 0;
     for (int i = 0; i < N; ++i) {
         TSourceToken* T = L.TokenAt(i);
         L.SetCurPos(i);
+        Significant += T->IsSignificant();
         switch (State) {
             case stNone:
                 if (Skipping) {
@@ -454,7 +453,7 @@ int TCustomMarlSqlParser::SplitStatements() {
                     Cur->TerminatorToken = T;
                     Finish(i);
                 } else {
-                    int Nx = NextSignificant[static_cast<std::size_t>(i) + 1];
+                    int Nx = NextSignificantAfter(i);
                     if (Nx < N && L.TokenAt(Nx)->TokenCode == tcSqlplusCmd) Finish(i);
                 }
                 break;
@@ -481,5 +480,7 @@ int TCustomMarlSqlParser::SplitStatements() {
         }
     }
     if (Cur) Finish(N - 1);
+    // The statements' trees go to the script's parser: room for them once.
+    FParsers->Reserve(Significant);
     return FErrors.Count();
 }

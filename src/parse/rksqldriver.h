@@ -18,6 +18,7 @@
 #include "nodes/u_parsenodes.h"
 #include "parse/rkyacclib.h"
 #include "parse/rkyacctables.h"
+#include "parse/rkyaccvalue.h"
 #include "statementstructure/rkexpression.h"
 
 // Converts a node reference to the field type it is assigned to (the node
@@ -30,6 +31,17 @@ struct TRkNodeCast {
     operator T*() const {   // NOLINT(google-explicit-constructor)
         return static_cast<T*>(Ptr);
     }
+};
+
+// The value record of the SQL grammars (Oracle, MySQL).  Each grammar
+// symbol fills the cell that suits it; a terminal's value is its token.
+struct TRkSqlYYSType : TRkYYValue {
+    RK_YY_CELL(TRk_Attr, name, 1)         // qualified names
+    RK_YY_CELL(TRk_DummyNode, clause, 2)  // clause holders
+    RK_YY_CELL(TRk_Node, node, 3)         // statements, queries, expressions, ...
+    RK_YY_CELL(TRk_TypeName, type, 4)     // data types
+    RK_YY_CELL(TRk_List, list, 5)         // every list
+    RK_YY_CELL(TSourceToken, token, 6)    // terminals and name/literal tokens
 };
 
 // One row of a dialect's name table for expected-token texts.

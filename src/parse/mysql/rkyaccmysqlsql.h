@@ -13,21 +13,12 @@
 #include "nodes/u_parsenodes.h"
 #include "parse/rksqldriver.h"
 #include "parse/rkyacctables.h"
-#include "parse/rkyaccvalue.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/rkexpression.h"
 #include "statementstructure/sqlstatement_select.h"
 
-// One value-stack record.  Each grammar symbol fills the cell that suits it;
-// a terminal's value is its token.
-struct mysqlYYSType : TRkYYValue {
-    RK_YY_CELL(TRk_Attr, name, 1)         // qualified names
-    RK_YY_CELL(TRk_DummyNode, clause, 2)  // clause holders
-    RK_YY_CELL(TRk_Node, node, 3)         // statements, queries, expressions, ...
-    RK_YY_CELL(TRk_TypeName, type, 4)     // data types
-    RK_YY_CELL(TRk_List, list, 5)         // every list
-    RK_YY_CELL(TSourceToken, token, 6)    // terminals and name/literal tokens
-};
+// One value-stack record: the cells the SQL grammars share.
+using mysqlYYSType = TRkSqlYYSType;
 
 class TRkParserMySQLSql : public TRkSqlDriver<TRkParserMySQLSql, mysqlYYSType> {
 public:

@@ -14,19 +14,10 @@
 #include "parse/oracle/oracletokens.h"
 #include "parse/rksqldriver.h"
 #include "parse/rkyacctables.h"
-#include "parse/rkyaccvalue.h"
 #include "statementstructure/rkexpression.h"
 
-// One value-stack record.  Each grammar symbol fills the cell that suits it;
-// a terminal's value is its token.
-struct oracleYYSType : TRkYYValue {
-    RK_YY_CELL(TRk_Attr, name, 1)         // qualified names
-    RK_YY_CELL(TRk_DummyNode, clause, 2)  // clause holders
-    RK_YY_CELL(TRk_Node, node, 3)         // statements, queries, expressions, ...
-    RK_YY_CELL(TRk_TypeName, type, 4)     // data types
-    RK_YY_CELL(TRk_List, list, 5)         // every list
-    RK_YY_CELL(TSourceToken, token, 6)    // terminals and name/literal tokens
-};
+// One value-stack record: the cells the SQL grammars share.
+using oracleYYSType = TRkSqlYYSType;
 
 class TRkParserOracleSql : public TRkSqlDriver<TRkParserOracleSql, oracleYYSType> {
 public:

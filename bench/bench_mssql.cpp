@@ -48,7 +48,7 @@ std::unique_ptr<TSourceTokenList> Scan(const std::string& text) {
     for (;;) {
         auto t = std::make_unique<TSourceToken>();
         if (lx.NextToken(*t) == 0) break;
-        t->OwnerList = list.get();
+        t->SetOwnerList(list.get());
         t->PosInList = list->Count();
         list->Add(std::move(t));
     }

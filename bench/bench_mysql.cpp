@@ -60,7 +60,7 @@ void BM_MySQLParser(benchmark::State& state) {
     auto current = std::make_unique<TSourceTokenList>(true);
     for (auto& t : Scan(text)) {
         const bool end = t->TokenCode == ';';
-        t->OwnerList = current.get();
+        t->SetOwnerList(current.get());
         t->PosInList = current->Count();
         current->Add(std::move(t));
         if (end) {

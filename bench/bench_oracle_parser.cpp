@@ -99,7 +99,7 @@ std::string CorpusStatements() {
     for (auto& s : Split(*all)) {
         if (!ParsesClean(s.get())) continue;
         std::string piece;
-        for (TSourceToken* t : s->Items()) piece += t->Text;
+        for (TSourceToken* t : s->Items()) piece += t->GetText();
         kept += piece + ";\n";
     }
     return kept;

@@ -19,7 +19,7 @@ std::unique_ptr<TSourceTokenList> Tokens(int n) {
     auto add = [&](const std::string& text, uint8_t type, int32_t code) {
         auto t = MakeSourceToken(text, type, 0, 0, 1, 0);
         t->TokenCode = code;
-        t->OwnerList = l.get();
+        t->SetOwnerList(l.get());
         t->PosInList = l->Count();
         l->Add(std::move(t));
     };

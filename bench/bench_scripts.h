@@ -64,10 +64,10 @@ inline TPiece Split(std::uint8_t Vendor, const std::string& Text, bool Rename) {
     P.Tokenize();
     for (TSourceToken* T : P.Tokens().Items()) {
         if (Rename && T->TokenType == ttIdentifier && T->TokenCode > 0) {
-            Out.push_back(T->Text);
+            Out.emplace_back(T->GetText());
             Out.emplace_back();
         } else {
-            Out.back() += T->Text;
+            Out.back() += T->GetText();
         }
     }
     return Out;
@@ -110,7 +110,7 @@ inline void AddPieces(const TDialect& D, const std::string& Text, std::vector<TP
     std::vector<std::pair<std::string, std::string>> Chunks;   // text, queries
     for (TCustomSqlStatement* S : P.Statements()) {
         std::string T;
-        for (TSourceToken* K : S->SourceTokens->Items()) T += K->Text;
+        for (TSourceToken* K : S->SourceTokens->Items()) T += K->GetText();
         bool Command = S->StatementType == sstSqlplusCmd;
         if (Command && !Chunks.empty()) {
             Chunks.back().first += T;

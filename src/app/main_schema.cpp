@@ -35,7 +35,7 @@ bool IsRegularFile(const std::string& Path) {
 std::string ItemNameText(TRkVisitedAbs* Item) {
   if (Item == nullptr) return {};
   if (TRk_Node* n = Item->AsNode()) return NodeNameText(n);
-  if (TSourceToken* t = Item->AsToken()) return TrimBlanks(t->GetText());
+  if (TSourceToken* t = Item->AsToken()) return TrimBlanks(std::string(t->GetText()));
   return {};
 }
 

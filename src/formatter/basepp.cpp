@@ -47,10 +47,10 @@ std::string Fmt(TSourceToken* T) { return T ? T->GetFormattedText() : std::strin
 
 std::string Span(TSourceToken* T, int32_t Count) {
     if (!T) return {};
-    const int32_t saved = T->RangeLength;
-    T->RangeLength = Count < 1 ? 1 : Count;
+    const int32_t saved = T->GetRangeLength();
+    T->SetRangeLength(Count < 1 ? 1 : Count);
     std::string s = T->GetFormattedText();
-    T->RangeLength = saved;
+    T->SetRangeLength(saved);
     return s;
 }
 
@@ -67,8 +67,8 @@ thread_local int32_t NestedQueries = 0;   // queries and calls being laid out
 }  // namespace
 
 std::string WrittenText(TSourceToken* First, TSourceToken* Last) {
-    if (!First || !Last || !First->OwnerList || First->OwnerList != Last->OwnerList) return {};
-    return TrimTrailingBlanks(TokenRangeText(First->OwnerList, First->PosInList, Last->PosInList, rtNoTrailing));
+    if (!First || !Last || !First->GetOwnerList() || First->GetOwnerList() != Last->GetOwnerList()) return {};
+    return TrimTrailingBlanks(TokenRangeText(First->GetOwnerList(), First->PosInList, Last->PosInList, rtNoTrailing));
 }
 
 std::string Pretty(TRk_Node* N) {

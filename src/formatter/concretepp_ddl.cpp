@@ -184,7 +184,7 @@ struct TAlteration {
             if (i + 1 < n) {
                 TRkVisitedAbs* next = L->GetItem(i + 1);
                 TSourceToken* sep = nullptr;
-                if (next && next->AsToken()) sep = next->AsToken()->SeparatorToken;
+                if (next && next->AsToken()) sep = next->AsToken()->GetSeparatorToken();
                 else if (next && next->AsNode()) sep = next->AsNode()->SeparatorToken;
                 P += Fmt(sep);
             }

@@ -27,7 +27,7 @@ private:
 TSourceToken* ItemSep(TRkVisitedAbs* Item) {
     if (!Item) return nullptr;
     if (TRk_Node* n = Item->AsNode()) return n->SeparatorToken;
-    if (TSourceToken* t = Item->AsToken()) return t->SeparatorToken;
+    if (TSourceToken* t = Item->AsToken()) return t->GetSeparatorToken();
     return nullptr;
 }
 
@@ -87,7 +87,7 @@ std::string TRkCustomExpressionPP::SingleLayout(TRkCustomExpression* e) {
         return Pretty(e->LeftOperand);
     case Expr_FuncCall:
         R = Pretty(e->LeftOperand);
-        if (e->OperatorToken) R += "." + e->OperatorToken->Text;
+        if (e->OperatorToken) R += "." + std::string(e->OperatorToken->GetText());
         return R;
     case Expr_namelist:
     case Expr_QualifiedNamelist:
@@ -108,7 +108,7 @@ std::string TRkCustomExpressionPP::SingleLayout(TRkCustomExpression* e) {
             if (i == 0) R = Pretty(item);
             else R += "." + IndentText(Pretty(item), LastLineLength(R) + 1);
         }
-        const std::string op = e->OperatorToken ? e->OperatorToken->Text : std::string();
+        const std::string op = e->OperatorToken ? std::string(e->OperatorToken->GetText()) : std::string();
         if (op == ".") R += "." + Pretty(e->RightOperand);
         else if (op == "(") R += "(" + Pretty(e->RightOperand) + ")";
         return R;
@@ -265,11 +265,11 @@ std::string TRk_FuncCallPP::GetPrettyText() {
                 style = n->AsText();
                 last = n->GetEndToken();
             } else if (TSourceToken* t = f->StyleArg->AsToken()) {
-                style = t->Text;
+                style = t->GetText();
                 last = t;
             }
             style = TrimTrailingBlanks(style);
-            if (last && last->OwnerList) style += TrailingPart(last->OwnerList, last->PosInList);
+            if (last && last->GetOwnerList()) style += TrailingPart(last->GetOwnerList(), last->PosInList);
             R += F(3) + style;
         }
         return R + F(own - 1);
@@ -346,7 +346,7 @@ std::string TRk_AttrPP::GetPrettyText() {
         if (a->IsFunctionName == 1 && a->Part(parts - 1)) a->Part(parts - 1)->DbObjKind = okFunction;
         for (int32_t i = 0; i < parts; ++i) {
             TSourceToken* t = a->Part(i);
-            if (i > 0 && t) R += Fmt(t->SeparatorToken);
+            if (i > 0 && t) R += Fmt(t->GetSeparatorToken());
             R += Fmt(t);
         }
     }

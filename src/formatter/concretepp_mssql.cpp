@@ -255,7 +255,7 @@ std::string TMssqlExecutePP::GetPrettyText() {
         R += Tok(root, 0);
         for (int32_t i = 0; i < n; ++i) {
             TSourceToken* part = items->GetItem(i)->AsToken();
-            if (i > 0 && part) R += " " + Fmt(part->SeparatorToken);
+            if (i > 0 && part) R += " " + Fmt(part->GetSeparatorToken());
             R += " " + Fmt(part);
         }
         return R + Tok(root, 1);

@@ -21,7 +21,7 @@ TSourceToken* DeclName(TRk_Node* Item) {
 
 int32_t NameLength(TRk_Node* Item) {
     TSourceToken* t = DeclName(Item);
-    return t ? static_cast<int32_t>(t->Text.size()) : 0;
+    return t ? static_cast<int32_t>(t->GetText().size()) : 0;
 }
 
 // The items of a parameter or variable list, names padded to one width,
@@ -145,7 +145,7 @@ std::string TMssqlDeclarePP::GetPrettyText() {
 std::string _TMssql_ParameterDeclPP::GetPrettyText() {
     auto* p = dynamic_cast<_TMssql_ParameterDecl*>(OwnerNode());
     if (!p) return WrongOwner("_TMssql_ParameterDecl", Owner);
-    std::string R = PadKeyword(PadWidth, p->NameToken ? p->NameToken->Text : std::string(),
+    std::string R = PadKeyword(PadWidth, p->NameToken ? p->NameToken->GetText() : std::string(),
                                FmtOpt.ParamDeclAlign == 0) +
                     " ";
     if (p->AsToken) R += " " + Fmt(p->AsToken) + " ";

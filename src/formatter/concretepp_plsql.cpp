@@ -244,7 +244,7 @@ TRkPlsql_VarDecl* AlignedVar(TRkPlsql_Stmt* Item) {
     return v && v->NodeKind == 117 && v->DeclKind == 1 ? v : nullptr;
 }
 
-int32_t NameLength(TSourceToken* T) { return T ? static_cast<int32_t>(T->Text.size()) : 0; }
+int32_t NameLength(TSourceToken* T) { return T ? static_cast<int32_t>(T->GetText().size()) : 0; }
 
 }  // namespace
 
@@ -357,6 +357,6 @@ std::string TRkPlsql_DummyStmtPP::GetPrettyText() {
            (toks->TokenAt(i)->TokenType == ttBlanks || toks->TokenAt(i)->TokenType == ttLineBreak))
         ++i;
     for (; i < n; ++i)
-        if (TSourceToken* t = toks->TokenAt(i)) R += i + 1 < n ? t->Text : Fmt(t);
+        if (TSourceToken* t = toks->TokenAt(i)) R += i + 1 < n ? t->GetText() : Fmt(t);
     return R;
 }

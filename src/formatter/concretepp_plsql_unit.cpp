@@ -16,7 +16,7 @@ using namespace ppl;
 
 namespace {
 
-int32_t NameLength(TSourceToken* T) { return T ? static_cast<int32_t>(T->Text.size()) : 0; }
+int32_t NameLength(TSourceToken* T) { return T ? static_cast<int32_t>(T->GetText().size()) : 0; }
 
 TRkPlsql_ParameterDecl* Param(TRk_List* List, int32_t I) {
     return dynamic_cast<TRkPlsql_ParameterDecl*>(NodeAt(List, I));
@@ -100,7 +100,7 @@ std::string TRkPlsql_ParameterDeclPP::GetPrettyText() {
     auto* p = dynamic_cast<TRkPlsql_ParameterDecl*>(OwnerNode());
     if (!p) return WrongOwner("TRkPlsql_ParameterDecl", Owner);
     // The empty place of "()" has a name of no text.
-    if (!p->NameToken || p->NameToken->Text.empty()) return " ";
+    if (!p->NameToken || p->NameToken->GetText().empty()) return " ";
     std::string R = PadKeyword(PadWidth, Fmt(p->NameToken), FmtOpt.ParamDeclAlign == 0) + " ";
     if (p->Mode == 2 || p->Mode == 3) R += " " + Tok(p, 0);
     else if (p->Mode == 4) R += " " + Tok(p, 0) + " " + Tok(p, 1);
@@ -186,7 +186,7 @@ std::string EventText(TRk_DummyNode* Ev) {
     } else if (Ev->Int1 == 2 || Ev->Int1 == 3) {
         A += " " + Fmt(Ev->Tok1) + " " + Fmt(Ev->Tok2);
         // ON schema "." SCHEMA
-        if (Ev->Tok3) A += Ev->Tok3->Text + (Ev->Tok4 ? Ev->Tok4->Text : std::string());
+        if (Ev->Tok3) A += std::string(Ev->Tok3->GetText()) + (Ev->Tok4 ? std::string(Ev->Tok4->GetText()) : std::string());
     }
     return A;
 }
@@ -208,7 +208,7 @@ std::string TRkPlsql_TriggerPP::GetPrettyText() {
                     P(t->TriggerName);
     if (auto* timing = dynamic_cast<TRk_DummyNode*>(t->Timing)) {
         std::string X = Fmt(timing->Tok1);
-        if (timing->Tok2) X += " " + timing->Tok2->Text;
+        if (timing->Tok2) X += " " + std::string(timing->Tok2->GetText());
         R += CRLF + IndentBlock(X, 4);
     }
     R += " " + TrimBlanks(EventText(dynamic_cast<TRk_DummyNode*>(t->Event)));

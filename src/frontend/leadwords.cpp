@@ -55,7 +55,7 @@ TLeadWords::TLeadWords(std::uint8_t Vendor) {
         return;  // a dialect not in the build: every word by its text
     }
     for (const TSourceToken* T : Tokens.Items()) {
-        const TLeadWord W = T->TokenType == ttKeyword && T->TokenCode >= 0 ? LeadWordOfText(T->Text) : lwNone;
+        const TLeadWord W = T->TokenType == ttKeyword && T->TokenCode >= 0 ? LeadWordOfText(T->GetText()) : lwNone;
         if (W == lwNone) continue;
         const auto C = static_cast<std::size_t>(T->TokenCode);
         if (C >= FByCode.size()) FByCode.resize(C + 1, lwNone);
@@ -88,7 +88,7 @@ TLeadWord TLeadWords::WordOf(const TSourceToken* T) const {
     const auto C = static_cast<std::size_t>(T->TokenCode);
     if (T->TokenCode >= 0 && C < FByCode.size() && FByCode[C] != lwNone && FByCode[C] != lwByText)
         return FByCode[C];
-    return LeadWordOfText(T->Text);
+    return LeadWordOfText(T->GetText());
 }
 
 bool TLeadWords::Ahead(const TSourceTokenList& L, int Pos, TLeadWord Word, int MaxCount) const {

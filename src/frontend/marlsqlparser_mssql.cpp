@@ -21,7 +21,7 @@ bool IsLayout(const TSourceToken* T) { return T->TokenType >= ttLineBreak && T->
 static void TakeToken(TCustomMarlSqlParser* Sender, TCustomSqlStatement* S, TSourceToken* T) {
     const bool Bind = T->TokenType == ttBindVar;
     if ((Bind || T->TokenType == ttAtVar) && T->TokenStatus != 1) {
-        const std::string Name = T->Text.size() > 1 ? T->Text.substr(1) : std::string();
+        const std::string Name = T->GetText().size() > 1 ? std::string(T->GetText().substr(1)) : std::string();
         std::string Replacement;
         if (Bind && S->GetOnBindVar()) S->GetOnBindVar()(Sender, Name, Replacement);
         if (!Bind && S->GetOnSqlVar()) S->GetOnSqlVar()(Sender, Name, Replacement);
@@ -30,7 +30,7 @@ static void TakeToken(TCustomMarlSqlParser* Sender, TCustomSqlStatement* S, TSou
         V->Str2 = Replacement;
         V->PayloadObject = T;
         (Bind ? S->BindVars : S->SqlVars)->Add(std::move(V));
-        if (!Replacement.empty()) T->Text = Replacement;
+        if (!Replacement.empty()) T->SetText(Replacement);
     }
     S->SourceTokens->Add(T);
 }

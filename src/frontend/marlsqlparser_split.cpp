@@ -31,7 +31,7 @@ constexpr std::string_view SqlplusCmds[] = {
 static_assert(std::size(SqlplusCmds) == 77);
 
 // Lower-cased, trimmed token text: how leading keywords are compared.
-std::string LeadWord(const TSourceToken* T) { return LowerCase(TrimChar(T->Text, ' ')); }
+std::string LeadWord(const TSourceToken* T) { return LowerCase(TrimChar(T->GetText(), ' ')); }
 
 bool IsCommentOrBlankCode(std::int32_t C) {
     return C == tcBlockComment || C == tcLineComment || C == tcBlanks || C == tcLineBreak;
@@ -78,7 +78,7 @@ std::unique_ptr<TSourceToken> TCustomMarlSqlParser::NextToken() {
 
 void TCustomMarlSqlParser::NumberToken(TSourceToken* T) {
     if (OnTokenlizerToken) OnTokenlizerToken(this, T);
-    T->OwnerList = FTokens.get();
+    T->SetOwnerList(FTokens.get());
     FTokens->SetCurPos(FTokens->CurPos + 1);
     T->PosInList = FTokens->CurPos;
 }
@@ -131,14 +131,14 @@ void TCustomMarlSqlParser::TokenizeOracle() {
             case tcBlockComment:
             case tcLineComment:
             case tcBlanks:
-                if (InCommand) T->SqlplusCmdPart = 1;
+                if (InCommand) T->SetSqlplusCmdPart(1);
                 break;
             case tcLineBreak:
                 if (InCommand) {
                     InCommand = false;
                     AtStatementStart = true;
                     if (Continued) {
-                        T->SqlplusCmdPart = 1;
+                        T->SetSqlplusCmdPart(1);
                         InCommand = true;
                         AtStatementStart = false;
                     }
@@ -156,15 +156,15 @@ void TCustomMarlSqlParser::TokenizeOracle() {
                 EndedWithSemicolon = false;
                 SlashCandidate = nullptr;
                 if (InCommand) {
-                    T->SqlplusCmdPart = 1;
-                    if (T->Text == "-") Continued = true;
+                    T->SetSqlplusCmdPart(1);
+                    if (T->GetText() == "-") Continued = true;
                 } else {
                     if (T->TokenType == ttSemicolon) EndedWithSemicolon = true;
                     if (T->TokenType == ttSlash) {
                         TSourceToken* Before = FTokens->TokenAt(T->PosInList - 1);
                         if (AtStatementStart || (Before && Before->TokenType == ttLineBreak)) SlashCandidate = T;
                     }
-                    if (AtStatementStart && IsSqlplusCmdStart(T->Text)) {
+                    if (AtStatementStart && IsSqlplusCmdStart(std::string(T->GetText()))) {
                         T->TokenCode = tcSqlplusCmd;
                         InCommand = true;
                         FLexer->InSqlPlusCmd = true;
@@ -196,7 +196,7 @@ void TokenizeString(std::uint8_t Vendor, const std::string& AText, TSourceTokenL
                 ATokenList.DropNewestStoredToken();
                 break;
             }
-            T->OwnerList = &ATokenList;
+            T->SetOwnerList(&ATokenList);
             T->PosInList = ATokenList.Count();
             ATokenList.Add(T);
         }
@@ -394,7 +394,7 @@ int TCustomMarlSqlParser::SplitStatements() {
     auto Recode = [&](TSourceToken* T) {
         if (T->TokenCode != tcSqlplusCmd) return;
         int Code = 0;
-        T->TokenCode = FindKeyword(T->Text, Code) ? Code : tcIdent;
+        T->TokenCode = FindKeyword(std::string(T->GetText()), Code) ? Code : tcIdent;
     };
 
     std::size_t Significant = 0;
@@ -436,9 +436,9 @@ int TCustomMarlSqlParser::SplitStatements() {
                     TSyntaxError& E = NewError();
                     E.Message = "Error when tokenlize";
                     E.ErrorType = 2;
-                    E.TokenText = T->Text;
+                    E.TokenText = T->GetText();
                     E.Line = T->Line;
-                    int C = T->Column - static_cast<int>(T->Text.size());
+                    int C = T->Column - static_cast<int>(T->GetText().size());
                     E.Column = C < 0 ? 0 : C;
                 }
                 T->TokenType = ttNoStatement;
@@ -446,7 +446,7 @@ int TCustomMarlSqlParser::SplitStatements() {
                 Prev = nullptr;
                 break;
             case stSqlplus:
-                if (!T->SqlplusCmdPart) Finish(i);
+                if (!T->GetSqlplusCmdPart()) Finish(i);
                 break;
             case stSql: {
                 if (T->TokenType == ttSemicolon) {

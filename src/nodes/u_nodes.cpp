@@ -25,15 +25,16 @@ inline bool IsCommentCode(const TSourceToken* t) {
 // TSourceToken
 
 std::string TSourceToken::GetFormattedText() {
-    if (!OwnerList) return std::string();
-    return TokenSpanText(OwnerList, this, RangeLength, 0);
+    TSourceTokenList* L = GetOwnerList();
+    if (!L) return std::string();
+    return TokenSpanText(L, this, GetRangeLength(), 0);
 }
 
 std::unique_ptr<TSourceToken> MakeSourceToken(std::string_view AText, uint8_t ATokenType,
                                               uint8_t AGroup, uint8_t ASubKind,
                                               int32_t ALine, int32_t AColumn) {
     auto t = std::make_unique<TSourceToken>();
-    t->Text.assign(AText);
+    t->SetText(AText);
     t->TokenType = ATokenType;
     t->TokenGroup = AGroup;
     t->TokenSubKind = ASubKind;
@@ -211,7 +212,7 @@ bool TSourceTokenList::PrevTokenIsAt(std::string_view Text, int32_t Pos, bool Sk
     if (j < 0) return false;
     const TSourceToken* t = FItems[static_cast<size_t>(j)];
     if (Text == "\n") return IsLineBreak(t);
-    return SameText(Text, t->Text);
+    return SameText(Text, t->GetText());
 }
 
 bool TSourceTokenList::PrevTokenIs(std::string_view Text, bool SkipBlanks, bool SkipComments,
@@ -239,10 +240,10 @@ int32_t TSourceTokenList::FindIdentAhead(int32_t Pos, std::string_view Word,
     for (int32_t j = Pos + 1; j < Count(); ++j) {
         const TSourceToken* t = FItems[static_cast<size_t>(j)];
         if (IsBlank(t) || IsLineBreak(t) || IsCommentCode(t)) continue;
-        if (table && (SameText(t->Text, "TEMPORARY") || SameText(t->Text, "TEMP") ||
-                      SameText(t->Text, "LOCAL") || SameText(t->Text, "GLOBAL")))
+        if (table && (SameText(t->GetText(), "TEMPORARY") || SameText(t->GetText(), "TEMP") ||
+                      SameText(t->GetText(), "LOCAL") || SameText(t->GetText(), "GLOBAL")))
             continue;
-        if (SameText(t->Text, Word)) return j;
+        if (SameText(t->GetText(), Word)) return j;
         if (++counter == MaxCount) return 0;
     }
     return 0;
@@ -282,13 +283,13 @@ namespace {
 // Column at which T starts on its source line: the text of the tokens before
 // it back to the last line break.
 size_t StartColumn(const TSourceToken* T) {
-    const TSourceTokenList* L = T->OwnerList;
+    const TSourceTokenList* L = T->GetOwnerList();
     if (!L || T->PosInList < 0) return 0;
     size_t Col = 0;
     for (int32_t j = T->PosInList - 1; j >= 0; --j) {
-        const std::string& Text = L->TokenAt(j)->Text;
+        const std::string_view Text = L->TokenAt(j)->GetText();
         const size_t Nl = Text.find_last_of('\n');
-        if (Nl != std::string::npos) return Col + Text.size() - Nl - 1;
+        if (Nl != std::string_view::npos) return Col + Text.size() - Nl - 1;
         Col += Text.size();
     }
     return Col;
@@ -300,15 +301,15 @@ size_t StartColumn(const TSourceToken* T) {
 // each formatting pass added that column again and the comment drifted
 // right.
 std::string CommentText(const TSourceToken* T) {
-    if (T->TokenType != ttBlockComment || T->Text.find('\n') == std::string::npos) return T->Text;
+    const std::string_view S = T->GetText();
+    if (T->TokenType != ttBlockComment || S.find('\n') == std::string_view::npos) return std::string(S);
     const size_t Col = StartColumn(T);
     std::string R;
-    R.reserve(T->Text.size());
+    R.reserve(S.size());
     size_t i = 0;
-    const std::string& S = T->Text;
     while (i < S.size()) {
         const size_t Nl = S.find('\n', i);
-        const size_t End = Nl == std::string::npos ? S.size() : Nl + 1;
+        const size_t End = Nl == std::string_view::npos ? S.size() : Nl + 1;
         size_t From = i;
         if (i > 0)
             while (From < End && From - i < Col && (S[From] == ' ' || S[From] == '\t')) ++From;
@@ -330,13 +331,13 @@ std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t T
     std::string piece;
     for (int32_t i = From; i <= To; ++i) {
         const TSourceToken* t = items[static_cast<size_t>(i)];
-        piece = t->Text;
+        piece = t->GetText();
         switch (t->TokenType) {
         case ttKeyword:
-            if (FmtOpt.KeywordCase != 3) piece = ChangeCase(t->Text, FmtOpt.KeywordCase);
+            if (FmtOpt.KeywordCase != 3) piece = ChangeCase(t->GetText(), FmtOpt.KeywordCase);
             break;
         case ttIdentifier:
-            if (FmtOpt.IdentifierCase != 3) piece = ChangeCase(t->Text, FmtOpt.IdentifierCase);
+            if (FmtOpt.IdentifierCase != 3) piece = ChangeCase(t->GetText(), FmtOpt.IdentifierCase);
             break;
         case ttBlanks:
             if (Flags & rtDropBlanks)
@@ -364,7 +365,7 @@ std::string TokenRangeText(const TSourceTokenList* List, int32_t From, int32_t T
         if (t->DbObjKind == okFunction && FmtOpt.FunctionNameCase != 3 &&
             t->TokenType != ttString && t->TokenType != ttQuotedName &&
             t->TokenType != ttBracketedName)
-            piece = ChangeCase(t->Text, FmtOpt.FunctionNameCase);
+            piece = ChangeCase(t->GetText(), FmtOpt.FunctionNameCase);
         text += piece;
     }
 
@@ -385,9 +386,9 @@ std::string TrailingPart(const TSourceTokenList* List, int32_t After) {
             tail += pending;
             // A line comment that holds "*/" cannot be wrapped: it stays as written.
             if (t->TokenType == ttLineComment && (FmtOpt.CommentStyle == 1 || FmtOpt.CommentStyle == 2) &&
-                t->Text.find("*/") == std::string::npos) {
+                t->GetText().find("*/") == std::string::npos) {
                 tail += "/* ";
-                tail += t->Text;
+                tail += t->GetText();
                 tail += " */";
             } else {
                 tail += CommentText(t);

@@ -104,32 +104,44 @@ inline constexpr int rtNoTrailing = 32;
 // ---------------------------------------------------------------------------
 class TSourceToken : public TRkVisitedAbs {
 public:
-    // Byte fields first, then the integers, then text and pointers: they
-    // pack into the base's tail, and a script holds a token per ~2 bytes.
+    // Byte fields first, then the integers: they pack into the base's tail,
+    // and a script holds a token per ~2 bytes.
     uint8_t TokenType = ttUnclassified;
     uint8_t DbObjKind = okUnknown;
     uint8_t TokenStatus = 0;        // 0 normal, 1 removed by a handler, 2 consumed
     uint8_t SkipParserEvent = 0;
     uint8_t TokenGroup = 0;
     uint8_t TokenSubKind = 0;
-    uint8_t SqlplusCmdPart = 0;
     int32_t PosInList = -1;         // index in its owning list, -1 in none
-    int32_t SeqNo = -1;             // numbered by TRkGetTextVisitor
     int32_t TokenCode = 0;
     int32_t Line = -1;
     int32_t Column = -1;
-    int32_t OriginalCode = 0;
-    int32_t RangeLength = 1;        // significant tokens GetFormattedText prints
-    std::string Text;               // exactly as scanned
-    TSourceToken* SeparatorToken = nullptr;    // '.' or ',' before it in a name (list)
-    TSourceTokenList* OwnerList = nullptr;     // not owned
 
     TSourceToken() = default;
 
     const char* ClassName() const override { return "TSourceToken"; }
     TSourceToken* AsToken() override { return this; }
 
-    const std::string& GetText() const { return Text; }
+    // Exactly as scanned, unless a handler replaced it.
+    std::string_view GetText() const { return FText; }
+    void SetText(std::string_view AText) { FText.assign(AText); }
+
+    // Seldom set; read as fields were.
+    TSourceTokenList* GetOwnerList() const { return FOwnerList; }   // not owned
+    void SetOwnerList(TSourceTokenList* L) { FOwnerList = L; }
+    int32_t GetSeqNo() const { return FSeqNo; }             // numbered by TRkGetTextVisitor
+    void SetSeqNo(int32_t N) { FSeqNo = N; }
+    int32_t GetOriginalCode() const { return FOriginalCode; }
+    void SetOriginalCode(int32_t C) { FOriginalCode = C; }
+    // Significant tokens GetFormattedText prints.
+    int32_t GetRangeLength() const { return FRangeLength; }
+    void SetRangeLength(int32_t N) { FRangeLength = N; }
+    // '.' or ',' before it in a name (list).
+    TSourceToken* GetSeparatorToken() const { return FSeparatorToken; }
+    void SetSeparatorToken(TSourceToken* T) { FSeparatorToken = T; }
+    uint8_t GetSqlplusCmdPart() const { return FSqlplusCmdPart; }
+    void SetSqlplusCmdPart(uint8_t V) { FSqlplusCmdPart = V; }
+
     // Text with the case options and the comments that trail it; empty for a
     // token in no list.
     std::string GetFormattedText();
@@ -147,6 +159,15 @@ public:
 
 protected:
     const char* AssertUnit() const override { return "nodes/u_nodes"; }
+
+private:
+    uint8_t FSqlplusCmdPart = 0;
+    int32_t FSeqNo = -1;
+    int32_t FOriginalCode = 0;
+    int32_t FRangeLength = 1;
+    std::string FText;
+    TSourceToken* FSeparatorToken = nullptr;
+    TSourceTokenList* FOwnerList = nullptr;
 };
 
 // A new token with these values, code 0 and object kind 0, in no list.

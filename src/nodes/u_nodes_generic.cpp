@@ -96,11 +96,11 @@ std::string TRk_Attr::QualifiedText() {
     S = FormattedText(NameToken);
     LastSeparator = DotToken;
     if (n >= 2) {
-        if (DotToken) S += DotToken->Text;
-        LastSeparator = Part(n - 1) ? Part(n - 1)->SeparatorToken : nullptr;
+        if (DotToken) S += DotToken->GetText();
+        LastSeparator = Part(n - 1) ? Part(n - 1)->GetSeparatorToken() : nullptr;
         for (int i = 0; i < n - 1; ++i) {
             S += FormattedText(Part(i));
-            if (i + 1 < n - 1 && Part(i + 1)) S += FormattedText(Part(i + 1)->SeparatorToken);
+            if (i + 1 < n - 1 && Part(i + 1)) S += FormattedText(Part(i + 1)->GetSeparatorToken());
         }
     }
     return S;
@@ -121,7 +121,7 @@ void TRk_Attr::MarkColumnParts(TRk_Node* Statement) {
     auto qualifierKind = [&](TSourceToken* t) -> uint8_t {
         int k = 0;
         if (Statement && RkStatementHooks.TableOrAliasKind)
-            k = RkStatementHooks.TableOrAliasKind(t->Text, Statement);
+            k = RkStatementHooks.TableOrAliasKind(std::string(t->GetText()), Statement);
         return static_cast<uint8_t>(k == 0 ? 1 : k);
     };
     const int n = PartCount();
@@ -210,9 +210,9 @@ std::string TRk_TypeName::GetPrettyText() {
     for (int i = 0; i < n; ++i) {
         TSourceToken* t = TokenList->GetToken(i);
         if (i > 0) {
-            const std::string& prev = TokenList->GetToken(i - 1)->Text;
-            const bool glued = prev == "(" || prev == "," || t->Text == "(" ||
-                               t->Text == ")" || t->Text == ",";
+            const std::string_view prev = TokenList->GetToken(i - 1)->GetText();
+            const bool glued = prev == "(" || prev == "," || t->GetText() == "(" ||
+                               t->GetText() == ")" || t->GetText() == ",";
             if (!glued) S += Blank();
         }
         S += FormattedText(t);
@@ -230,7 +230,7 @@ void TRk_FuncCall::CreatePP() {
 }
 
 std::string TRk_FuncCall::GetFuncName() {
-    if (FuncName.empty() && NameToken) FuncName = NameToken->Text;
+    if (FuncName.empty() && NameToken) FuncName = NameToken->GetText();
     return FuncName;
 }
 
@@ -381,7 +381,7 @@ std::string TRk_AliasClause::GetPrettyText() {
 }
 
 std::string TRk_AliasClause::GetAliasName() {
-    if (AliasToken) return AliasToken->Text;
+    if (AliasToken) return std::string(AliasToken->GetText());
     std::string S;
     const int n = NameParts ? NameParts->Count() : 0;
     for (int i = 0; i < n; ++i) {
@@ -502,7 +502,7 @@ void TRkConstraint::DoAccept(TRkVisitorAbs& V) {
             for (int i = 0; i < OwnTokCount(this); ++i) {
                 TSourceToken* t = TokenList->GetToken(i);
                 t->Accept(&V);
-                if (t->Text == "(" && SeparatorFollows == 1) AcceptNodeList(ColumnList, &V);
+                if (t->GetText() == "(" && SeparatorFollows == 1) AcceptNodeList(ColumnList, &V);
             }
             break;
         case 5:
@@ -637,7 +637,7 @@ std::string TRkConstraintList::AsText() {
     for (size_t i = 0; i < cs.size(); ++i) {
         S += cs[i]->AsText();
         if (cs[i]->SeparatorFollows == 1 && i + 1 < cs.size() && cs[i + 1]->SeparatorToken)
-            S += cs[i + 1]->SeparatorToken->Text;
+            S += cs[i + 1]->SeparatorToken->GetText();
     }
     return S;
 }

@@ -100,13 +100,13 @@ void TRk_Node::AppendPrettyTextTo(TRk_Node* Target) {
 }
 
 void TRk_Node::AppendTokenText(const TSourceToken* Token, std::string& S) const {
-    if (!Token || Token->PosInList < 0 || !Token->OwnerList ||
-        Token->PosInList > Token->OwnerList->Count() - 1)
+    if (!Token || Token->PosInList < 0 || !Token->GetOwnerList() ||
+        Token->PosInList > Token->GetOwnerList()->Count() - 1)
         return;
-    const auto& items = Token->OwnerList->Items();
+    const auto& items = Token->GetOwnerList()->Items();
     const int32_t pos = Token->PosInList;
 
-    if (Token->Text == "%") {
+    if (Token->GetText() == "%") {
         // «emp.sal %TYPE» prints «emp.sal%TYPE».  When a line comment ends
         // right before, its line break stays, or the rest of the line would
         // be commented out.
@@ -126,11 +126,11 @@ void TRk_Node::AppendTokenText(const TSourceToken* Token, std::string& S) const 
         }
         S.resize(n);
     }
-    S += Token->Text;
+    S += Token->GetText();
     for (size_t j = static_cast<size_t>(pos) + 1; j < items.size(); ++j) {
         const TSourceToken* t = items[j];
         if (t->IsSignificant()) break;
-        S += t->Text;
+        S += t->GetText();
     }
 }
 
@@ -175,7 +175,7 @@ std::unique_ptr<TRkValue> MakeIntegerValue(int32_t N) {
 TSourceToken* ItemSeparator(TRkVisitedAbs* Item) {
     if (!Item) return nullptr;
     if (TRk_Node* n = Item->AsNode()) return n->SeparatorToken;
-    if (TSourceToken* t = Item->AsToken()) return t->SeparatorToken;
+    if (TSourceToken* t = Item->AsToken()) return t->GetSeparatorToken();
     return nullptr;
 }
 
@@ -217,7 +217,7 @@ std::string ItemPrettyText(TRkVisitedAbs* Item) {
 std::string ItemAsText(TRkVisitedAbs* Item) {
     if (!Item) return std::string();
     if (TRk_Node* n = Item->AsNode()) return n->AsText();
-    if (TSourceToken* t = Item->AsToken()) return t->Text;
+    if (TSourceToken* t = Item->AsToken()) return std::string(t->GetText());
     return std::string();
 }
 

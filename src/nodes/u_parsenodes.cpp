@@ -235,7 +235,7 @@ std::string TRk_MssqlCompute::Layout(bool Pretty) {
         auto* holder = dynamic_cast<TRk_DummyNode*>(ComputeList->GetNode(i));
         if (!holder) continue;
         const std::string name = Pretty ? FormattedText(holder->Tok1)
-                                        : (holder->Tok1 ? holder->Tok1->Text : std::string());
+                                        : (holder->Tok1 ? std::string(holder->Tok1->GetText()) : std::string());
         const std::string open = Pretty ? FormattedText(holder->OwnToken(0)) : "(";
         const std::string close = Pretty ? FormattedText(holder->OwnToken(1)) : ")";
         const std::string piece =

@@ -281,7 +281,6 @@ int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, std::string_view Text
                         const TRkTokenClasses& Classes) {
     int32_t result = Code;
     Token.TokenCode = Code;
-    Token.Text = Text;
     const uint8_t slot =
         Code >= 0 && static_cast<size_t>(Code) < Classes.ByCodeCount ? Classes.ByCode[Code] : uint8_t{0};
     const TRkTokenClass* cls = slot != 0 ? &Classes.Classes[slot - 1] : nullptr;
@@ -298,10 +297,11 @@ int32_t RkClassifyToken(TSourceToken& Token, int32_t Code, std::string_view Text
         Token.TokenGroup = 1;
         Token.TokenType = ttKeyword;
     } else {   // a one-character token keeps that character
-        if (Token.Text.size() > 1) Token.Text.resize(1);
+        Text = Text.substr(0, 1);
         Token.TokenGroup = 6;
-        Token.TokenType = RkCharTokenType(Token.Text.empty() ? '\0' : Token.Text[0]);
+        Token.TokenType = RkCharTokenType(Text.empty() ? '\0' : Text[0]);
     }
+    Token.SetText(Text);   // the one copy the token keeps
     if (Code == Classes.Ident) {
         if (Text.starts_with('"')) Token.TokenType = ttQuotedName;
         else if (Classes.BracketedNames && Text.starts_with('[')) Token.TokenType = ttBracketedName;

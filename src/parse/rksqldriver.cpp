@@ -19,12 +19,12 @@ void TRkSqlActions::Sep(TRkVisitedAbs* Item, TSourceToken* Separator) {
     if (TRk_Node* n = Item->AsNode())
         n->SeparatorToken = Separator;
     else if (TSourceToken* tok = Item->AsToken())
-        tok->SeparatorToken = Separator;
+        tok->SetSeparatorToken(Separator);
 }
 
 int32_t TRkSqlActions::IntOf(const TSourceToken* Token) {
     if (Token == nullptr) return 0;
-    const std::string& s = Token->Text;
+    const std::string_view s = Token->GetText();
     int32_t v = 0;
     const char* b = s.data();
     const char* e = b + s.size();

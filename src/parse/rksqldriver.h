@@ -233,7 +233,7 @@ public:
     void ReportSyntaxError(int State, int Lookahead) {
         if (!SyntaxErrorCallback) return;
         const bool end = Lookahead == 0 || CurToken == nullptr;
-        SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : CurToken->Text,
+        SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : std::string(CurToken->GetText()),
                             CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
     }
     void SetErrorMessage(const std::string& Text) { ErrorMessage = Text; }
@@ -247,7 +247,7 @@ public:
         if (t == nullptr || t->TokenCode == 0) return 0;
         if (t->TokenCode == RecodeFrom) t->TokenCode = RecodeTo;
         yylval.token(t);
-        if (ClearOriginal) t->OriginalCode = 0;
+        if (ClearOriginal) t->SetOriginalCode(0);
         return t->TokenCode;
     }
 
@@ -442,7 +442,7 @@ int TRkSqlDriver<Derived, YYSType>::Run() {
                 // would loop: it is reported as if there were no handler.
                 const TSourceToken* la = yylval.token();
                 if (PushedBackToken == nullptr && yychar == 0 &&
-                    (la == nullptr || la->OwnerList == nullptr || la->OwnerList->Count() - 1 < TokenPos)) {
+                    (la == nullptr || la->GetOwnerList() == nullptr || la->GetOwnerList()->Count() - 1 < TokenPos)) {
                     step = stRecover;
                     break;
                 }

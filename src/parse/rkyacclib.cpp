@@ -173,7 +173,7 @@ TRk_SelectStmt* TRkCustomParser::MakeSelectNode(std::uint8_t SetOperation, TSour
 // Token feed
 
 void TRkCustomParser::HandleVariable(TSourceToken* T, bool Bind) {
-    const std::string name = T->Text.size() > 1 ? T->Text.substr(1) : std::string();
+    const std::string name = T->GetText().size() > 1 ? std::string(T->GetText().substr(1)) : std::string();
     std::string r;
     const auto& event = Bind ? OnBindVar : OnSqlVar;
     if (event) event(this, name, r);
@@ -187,7 +187,7 @@ void TRkCustomParser::HandleVariable(TSourceToken* T, bool Bind) {
             add(CurStatement, std::move(v));
         }
     }
-    if (!r.empty()) T->Text = r;
+    if (!r.empty()) T->SetText(r);
     if (!Bind) T->TokenType = ttIdentifier;
 }
 
@@ -248,7 +248,7 @@ TSourceToken* TRkCustomParser::MakeEndToken() {
     }
     if (TokenList) {
         TokenList->Add(t);
-        t->OwnerList = TokenList;
+        t->SetOwnerList(TokenList);
     }
     return t;
 }
@@ -264,6 +264,6 @@ void TRkCustomParser::ReportFatalError(const std::string& Message) {
     ErrorMessage = Message;
     if (!SyntaxErrorCallback) return;
     const bool end = !CurToken || CurToken->TokenCode == 0;
-    SyntaxErrorCallback(1, Message, end ? std::string("end of input") : CurToken->Text,
+    SyntaxErrorCallback(1, Message, end ? std::string("end of input") : std::string(CurToken->GetText()),
                         CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
 }

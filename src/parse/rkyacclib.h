@@ -313,7 +313,7 @@ int TRkLalrParser<YYSType>::NextToken() {
     TSourceToken* t = GetNextToken(true);
     if (!t || t->TokenCode == 0) return 0;
     SetLookahead(t);
-    t->OriginalCode = 0;
+    t->SetOriginalCode(0);
     return t->TokenCode;
 }
 
@@ -367,7 +367,7 @@ template <class YYSType>
 void TRkLalrParser<YYSType>::ReportSyntaxError(int State, int Lookahead) {
     if (!SyntaxErrorCallback) return;
     const bool end = Lookahead == 0 || !CurToken;
-    SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : CurToken->Text,
+    SyntaxErrorCallback(1, ExpectedTokens(State), end ? std::string("end of input") : std::string(CurToken->GetText()),
                         CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
 }
 

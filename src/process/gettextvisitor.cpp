@@ -11,20 +11,20 @@ void TRkGetTextVisitor::Visit(TRkVisitedAbs* Obj) {
     TRkVisitorAbs::Visit(Obj);
     if (!CanVisit()) return;
     TSourceToken* t = Obj->AsToken();
-    TSourceTokenList* list = t->OwnerList;
+    TSourceTokenList* list = t->GetOwnerList();
     const int32_t idx = list ? list->IndexOf(t) : -1;
     if (idx < 0) return;
-    Result += t->Text;
-    t->SeqNo = ++Counter;
+    Result += t->GetText();
+    t->SetSeqNo(++Counter);
     const auto& items = list->Items();
     for (size_t j = static_cast<size_t>(idx) + 1; j < items.size(); ++j) {
         TSourceToken* n = items[j];
         if (n->TokenType == ttBlockComment || n->TokenType == ttLineComment ||
             (n->TokenType == ttSemicolon && NumberSemicolons)) {
-            n->SeqNo = ++Counter;
-            Result += n->Text;
+            n->SetSeqNo(++Counter);
+            Result += n->GetText();
         } else if (n->TokenType == ttLineBreak || n->TokenType == ttBlanks) {
-            Result += n->Text;
+            Result += n->GetText();
         } else {
             break;
         }

@@ -159,7 +159,7 @@ void TRkInspectDBObjVisitor::PostVisit(TRkVisitedAbs* Obj) {
 }
 
 TRkInspectDBObj* TRkInspectDBObjVisitor::FindObject(TSourceToken* Token, std::string& Name) {
-    Name = Token->Text;
+    Name = Token->GetText();
     for (const auto& rec : *Objects)
         if (rec->Kind == Token->DbObjKind && SameText(rec->Name, Name)) return rec.get();
     if (Token->DbObjKind != okTable) return nullptr;
@@ -168,7 +168,7 @@ TRkInspectDBObj* TRkInspectDBObjVisitor::FindObject(TSourceToken* Token, std::st
         TRkTable* t = *it;
         if (!t->AliasNode) continue;
         const std::string alias = t->AliasNode->GetAliasName();
-        if (!alias.empty() && SameText(alias, Token->Text)) {
+        if (!alias.empty() && SameText(alias, Token->GetText())) {
             resolved = t->GetTableText();
             break;
         }

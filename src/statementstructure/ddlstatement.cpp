@@ -168,7 +168,7 @@ int TCreateTableSqlStatement::AnalyzeParseTree() {
             auto f = CreateNodeOfClass<TRkField>();
             f->IsColumnDef = 1;
             f->NameToken = t;
-            f->SeparatorToken = t->SeparatorToken;
+            f->SeparatorToken = t->GetSeparatorToken();
             MarkColumnName(this, f.get());
             FTable->Columns->Add(f.release());
         }
@@ -622,7 +622,7 @@ void TDropTableSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
         for (int i = 0; i < Tables->Count(); ++i) {
             // the comma before each further name of the MySQL name list
             if (TSourceToken* name = i > 0 ? TokenItem(root->NameTokens, i) : nullptr)
-                Tok(name->SeparatorToken, Visitor);
+                Tok(name->GetSeparatorToken(), Visitor);
             Tables->GetTable(i)->Accept(Visitor);
         }
         if (extra) Tok(extra->Tok1, Visitor);

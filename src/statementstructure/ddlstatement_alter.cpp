@@ -47,9 +47,9 @@ struct AlterPartWalk {
         for (int i = 0; i < ItemCount(list); ++i) {
             TSourceToken* t = TokenItem(list, i);
             if (!t) continue;
-            if (i > 0 && t->SeparatorToken) {
-                if (V) Tok(t->SeparatorToken, V);
-                else Text += stmtwalk::Text(t->SeparatorToken);
+            if (i > 0 && t->GetSeparatorToken()) {
+                if (V) Tok(t->GetSeparatorToken(), V);
+                else Text += stmtwalk::Text(t->GetSeparatorToken());
             }
             tok(t);
         }
@@ -314,7 +314,7 @@ int TAlterTableStatement::AnalyzeParseTree() {
                 if (type == 5) c->RefClause = dynamic_cast<TRkConstraintRefClause*>(opt->RefClause);
                 c->ConstraintToken = TokAt(opt->ConstraintName, 0);
                 c->NameToken = TokAt(opt->ConstraintName, 1);
-                if (c->NameToken) c->Name = c->NameToken->Text;
+                if (c->NameToken) c->Name = c->NameToken->GetText();
                 // The option's words after ADD are the key's own words, laid
                 // out as a key of the element list has them, so the key
                 // reads "primary key (c)" like that one.

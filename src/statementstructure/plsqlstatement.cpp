@@ -171,7 +171,7 @@ TRkPlsql_Decl::TRkPlsql_Decl() : Items(std::make_unique<TRkPlsql_StmtList>()) { 
 TRkPlsql_Decl::~TRkPlsql_Decl() = default;
 
 std::string TRkPlsql_Decl::GetName() {
-    if (NameCache.empty() && BlockLabel) NameCache = "<<" + BlockLabel->Text + ">>";
+    if (NameCache.empty() && BlockLabel) NameCache = "<<" + std::string(BlockLabel->GetText()) + ">>";
     return NameCache;
 }
 
@@ -323,7 +323,7 @@ namespace {
 
 // End-of-input tokens of an earlier parse (the parser owns them).
 void DropEndTokens(TSourceTokenList& L) {
-    while (L.Count() > 0 && L.TokenAt(L.Count() - 1)->TokenCode == 0 && L.TokenAt(L.Count() - 1)->Text.empty())
+    while (L.Count() > 0 && L.TokenAt(L.Count() - 1)->TokenCode == 0 && L.TokenAt(L.Count() - 1)->GetText().empty())
         L.RemoveAt(L.Count() - 1);
 }
 
@@ -373,7 +373,7 @@ int TPlsqlStatement::DoParse() {
         // that stopped it) still leaves a record, so it never reads as a
         // success.
         if (R != 0 && GetErrorCount() == 0 && !P.ErrorMessage.empty())
-            ParserError(1, P.ErrorMessage, P.CurToken ? P.CurToken->Text : std::string(),
+            ParserError(1, P.ErrorMessage, P.CurToken ? std::string(P.CurToken->GetText()) : std::string(),
                         P.CurToken ? P.CurToken->Line : 0, P.CurToken ? P.CurToken->Column : 0);
         Result = GetErrorCount();
     } catch (const std::bad_alloc&) {

@@ -33,10 +33,10 @@ TSourceToken* LastPart(TRk_Attr* A) {
 // A token's text with the case options and nothing that trails it.
 std::string CleanTokenText(TSourceToken* T) {
     if (!T) return std::string();
-    if (T->OwnerList && T->PosInList >= 0 && T->PosInList < T->OwnerList->Count() &&
-        T->OwnerList->TokenAt(T->PosInList) == T)
-        return TokenRangeText(T->OwnerList, T->PosInList, T->PosInList, rtNoTrailing);
-    return T->Text;
+    if (T->GetOwnerList() && T->PosInList >= 0 && T->PosInList < T->GetOwnerList()->Count() &&
+        T->GetOwnerList()->TokenAt(T->PosInList) == T)
+        return TokenRangeText(T->GetOwnerList(), T->PosInList, T->PosInList, rtNoTrailing);
+    return std::string(T->GetText());
 }
 
 std::string AliasName(TRk_AliasClause* A) { return A ? A->GetAliasName() : std::string(); }
@@ -55,11 +55,11 @@ std::string NodeNameText(TRk_Node* Node) {
     if (!Node->TextOverride().empty()) return Node->TextOverride();
     TSourceToken* First = Node->GetStartToken();
     TSourceToken* Last = Node->GetEndToken();
-    if (First && Last && First->OwnerList && First->OwnerList == Last->OwnerList && First->PosInList >= 0 &&
-        First->PosInList <= Last->PosInList && Last->PosInList < First->OwnerList->Count()) {
+    if (First && Last && First->GetOwnerList() && First->GetOwnerList() == Last->GetOwnerList() && First->PosInList >= 0 &&
+        First->PosInList <= Last->PosInList && Last->PosInList < First->GetOwnerList()->Count()) {
         // The source text as written, from the first token to the last.
         std::string R;
-        for (std::int32_t i = First->PosInList; i <= Last->PosInList; ++i) R += First->OwnerList->TokenAt(i)->Text;
+        for (std::int32_t i = First->PosInList; i <= Last->PosInList; ++i) R += First->GetOwnerList()->TokenAt(i)->GetText();
         return R;
     }
     return TrimTrailingBlanks(Node->AsText());
@@ -73,7 +73,7 @@ TRkField::~TRkField() = default;
 
 std::string TRkField::GetFieldText() {
     if (!NameOverride.empty()) return NameOverride;
-    if (IsColumnDef) return NameToken ? NameToken->Text : std::string();
+    if (IsColumnDef) return NameToken ? std::string(NameToken->GetText()) : std::string();
     if (FieldKind == 3) return SubQuery ? SubQuery->AsText() : std::string();
     if (Expression) {
         if (TRk_Attr* A = AttrOf(Expression)) return A->LastPartText();
@@ -84,7 +84,7 @@ std::string TRkField::GetFieldText() {
 
 std::string TRkField::GetFieldNameText() {
     if (!NameOverride.empty()) return NameOverride;
-    if (IsColumnDef) return NameToken ? NameToken->Text : std::string();
+    if (IsColumnDef) return NameToken ? std::string(NameToken->GetText()) : std::string();
     if (TRk_Attr* A = AttrOf(Expression)) return CleanTokenText(LastPart(A));
     if (FieldKind == 3) return std::string();
     return Expression ? NodeNameText(Expression) : std::string();
@@ -137,7 +137,7 @@ std::string TRkField::AsText() {
     if (!TextOverride().empty()) return TextOverride();
     std::string R;
     if (IsColumnDef) {
-        R = NameToken ? NameToken->Text : std::string();
+        R = NameToken ? NameToken->GetText() : std::string();
         if (DataType) R += " " + DataType->AsText();
         for (int i = 0; i < Constraints->Count(); ++i)
             if (TRkConstraint* C = Constraints->GetConstraint(i)) R += " " + C->AsText();
@@ -147,7 +147,7 @@ std::string TRkField::AsText() {
     if (Q.empty())
         R = GetFieldText();
     else
-        R = Q + (DotToken ? DotToken->Text : std::string(".")) + GetFieldText();
+        R = Q + (DotToken ? std::string(DotToken->GetText()) : std::string(".")) + GetFieldText();
     std::string Link = GetDbLinkText();
     if (!Link.empty()) R += "@" + Link;
     if (!GetAliasText().empty()) R += " " + GetAliasPlainText();
@@ -346,7 +346,7 @@ std::string TRkTable::AsText() {
     if (TableKind == 1) {
         std::string Schema = GetSchemaText();
         if (!Schema.empty())
-            R = Schema + (DotToken ? DotToken->Text : std::string(".")) + GetTableText();
+            R = Schema + (DotToken ? std::string(DotToken->GetText()) : std::string(".")) + GetTableText();
         else
             R = GetTableText();
         std::string Link = GetDbLinkText();

@@ -165,7 +165,7 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
 // Drops end-of-input tokens a previous parse appended (they belong to the
 // parser, which frees them on its next run).
 static void DropEndTokens(TSourceTokenList& L) {
-    while (L.Count() > 0 && L.TokenAt(L.Count() - 1)->TokenCode == 0 && L.TokenAt(L.Count() - 1)->Text.empty())
+    while (L.Count() > 0 && L.TokenAt(L.Count() - 1)->TokenCode == 0 && L.TokenAt(L.Count() - 1)->GetText().empty())
         L.RemoveAt(L.Count() - 1);
 }
 
@@ -223,7 +223,7 @@ int TCustomSqlStatement::DoParse() {
             E.Message = P.ErrorMessage;
             E.ErrorType = 1;
             if (P.CurToken) {
-                E.TokenText = P.CurToken->Text;
+                E.TokenText = P.CurToken->GetText();
                 E.Line = P.CurToken->Line;
                 E.Column = P.CurToken->Column;
             }
@@ -268,7 +268,7 @@ int TCustomSqlStatement::AnalyzeParseTree() {
 std::string TCustomSqlStatement::GetRawSqlText() {
     std::string R;
     for (TSourceToken* T : SourceTokens->Items())
-        if (T->TokenCode != 0) R += T->Text;
+        if (T->TokenCode != 0) R += T->GetText();
     return R;
 }
 
@@ -287,7 +287,7 @@ std::string TCustomSqlStatement::GetTrimmedSqlText() {
         TSourceToken* T = Items[i];
         if (T->TokenCode == 0) break;
         if (T->TokenType == ttLineBreak || IsCommentType(T->TokenType)) {
-            Pending += T->Text;
+            Pending += T->GetText();
             continue;
         }
         if (T->TokenType == ttSemicolon && i == LastSignificant) {
@@ -296,7 +296,7 @@ std::string TCustomSqlStatement::GetTrimmedSqlText() {
         }
         Result += Pending;
         Pending.clear();
-        Result += T->Text;
+        Result += T->GetText();
     }
     return Result;
 }
@@ -331,8 +331,8 @@ std::string TCustomSqlStatement::GetText() {
         TRk_Node* n = RootNode ? RootNode : this;
         TSourceToken* first = n->GetStartToken();
         TSourceToken* last = n->GetEndToken();
-        if (!first || !last || first->OwnerList != last->OwnerList) return {};
-        return TokenRangeText(first->OwnerList, first->PosInList, last->PosInList, rtNoTrailing);
+        if (!first || !last || first->GetOwnerList() != last->GetOwnerList()) return {};
+        return TokenRangeText(first->GetOwnerList(), first->PosInList, last->PosInList, rtNoTrailing);
     }
     BuildSqlText();
     return TextCache;
@@ -348,7 +348,7 @@ namespace {
 std::string LeadingComments(TCustomSqlStatement& S) {
     if (S.SourceTokens->Count() == 0) return {};
     const TSourceToken* First = S.SourceTokens->Items().front();
-    const TSourceTokenList* L = First->OwnerList;
+    const TSourceTokenList* L = First->GetOwnerList();
     if (!L || First->PosInList <= 0) return {};
     for (int32_t i = First->PosInList - 1; i >= 0; --i)
         if (L->Items()[static_cast<size_t>(i)]->IsSignificant()) return {};
@@ -362,8 +362,8 @@ std::string LeadingComments(TCustomSqlStatement& S) {
 // the printers never print the terminator that would carry them.
 std::string TerminatorComments(TCustomSqlStatement& S, const std::string& Text) {
     const TSourceToken* T = S.TerminatorToken;
-    if (!T || !T->OwnerList) return {};
-    std::string Tail = TrailingPart(T->OwnerList, T->PosInList);
+    if (!T || !T->GetOwnerList()) return {};
+    std::string Tail = TrailingPart(T->GetOwnerList(), T->PosInList);
     if (TrailingLineBreakCount(Text) > 0) Tail.erase(0, Tail.find_first_not_of(' '));
     return Tail;
 }
@@ -437,9 +437,9 @@ int TCustomSqlStatement::AcceptUnparsed() {
     const TSourceTokenList& L = SourceTokens->Count() > 0 ? *SourceTokens : *TextTokens;
     for (int i = L.Count(); i-- > 0;) {
         const TSourceToken* T = L.TokenAt(i);
-        if (T->TokenCode == 0 && T->Text.empty()) continue;   // a parser's end token
+        if (T->TokenCode == 0 && T->GetText().empty()) continue;   // a parser's end token
         if (T->TokenCode == tcError)
-            AddParserErrorRecord(SyntaxErrors, 2, "Error when tokenlize", T->Text, T->Line, T->Column);
+            AddParserErrorRecord(SyntaxErrors, 2, "Error when tokenlize", std::string(T->GetText()), T->Line, T->Column);
         break;
     }
     Parsed = SyntaxErrors.Count() == 0;
@@ -461,17 +461,17 @@ int TSqlplusCmdStatement::AnalyzeParseTree() { return 0; }
 std::string TSqlplusCmdStatement::GetTrimmedSqlText() {
     const auto& Items = SourceTokens->Items();
     int N = static_cast<int>(Items.size());
-    while (N > 0 && Items[N - 1]->TokenCode == 0 && Items[N - 1]->Text.empty()) --N;  // parser's end token
+    while (N > 0 && Items[N - 1]->TokenCode == 0 && Items[N - 1]->GetText().empty()) --N;  // parser's end token
     if (N == 0) return std::string();
     if (N == 1 && Items[0]->TokenType == ttSlash) return "/";
     std::string R;
     for (int i = 0; i < N - 1; ++i) {
         std::uint8_t T = Items[i]->TokenType;
         if (T == ttLineBreak || IsCommentType(T) || T == 77) continue;
-        R += Items[i]->Text;
+        R += Items[i]->GetText();
     }
     std::uint8_t T = Items[N - 1]->TokenType;
-    if (!(T == ttSemicolon || T == ttSlash || IsCommentType(T) || T == 77)) R += Items[N - 1]->Text;
+    if (!(T == ttSemicolon || T == ttSlash || IsCommentType(T) || T == 77)) R += Items[N - 1]->GetText();
     return R;
 }
 

@@ -196,7 +196,7 @@ std::string TokenListText(TRk_List* List) {
     for (int i = 0; i < List->Count(); ++i) {
         TSourceToken* T = List->GetItem(i)->AsToken();
         if (!T) continue;
-        if (i > 0) R += FormattedText(T->SeparatorToken);
+        if (i > 0) R += FormattedText(T->GetSeparatorToken());
         R += T->GetFormattedText();
     }
     return R;
@@ -217,7 +217,7 @@ std::string OptionListText(TRk_DummyNode* Node) {
             Items = JoinWithSpace(Items, FormattedText(D->Tok1));
             if (D->Tok2) Items = JoinWithSpace(Items, FormattedText(D->Tok2));
             if (D->Tok3) {
-                std::string Unit = LowerCase(D->Tok3->Text);
+                std::string Unit = LowerCase(D->Tok3->GetText());
                 if (Unit != "k" && Unit != "m") Items += " ";
                 Items += FormattedText(D->Tok3);
             }

@@ -131,7 +131,7 @@ int TSelectSqlStatement::AnalyzeParseTree() {
 
         if (auto* top = dynamic_cast<TRkTopClause*>(root->TopClause)) {
             TopClause = top;
-            top->topnumber = top->NumberToken ? IntOf(top->NumberToken->Text) : 0;
+            top->topnumber = top->NumberToken ? IntOf(std::string(top->NumberToken->GetText())) : 0;
         }
 
         AddFromItems(this, root->FromList, JoinList.get());
@@ -250,7 +250,7 @@ void TSelectSqlStatement::AnalyzeOrderBy(TRk_Node* rootNode, bool setOperation) 
             }
         }
         if (item->SortToken) {
-            std::string dir = LowerAscii(item->SortToken->Text);
+            std::string dir = LowerAscii(std::string(item->SortToken->GetText()));
             if (dir == "asc") ob->SortType = srtAsc;
             else if (dir == "desc") ob->SortType = srtDesc;
         }

@@ -59,7 +59,7 @@ void OwnTokensOf(const TRk_Node* n, TRkVisitorAbs* v) {
     for (int i = 0; i < OwnTokenCount(n); ++i) Tok(TokAt(n, i), v);
 }
 
-std::string Text(TSourceToken* t) { return t ? t->GetText() : std::string(); }
+std::string Text(TSourceToken* t) { return t ? std::string(t->GetText()) : std::string(); }
 std::string Fmt(TSourceToken* t) { return t ? t->GetFormattedText() : std::string(); }
 std::string Plain(TRk_Node* n) { return n ? n->AsText() : std::string(); }
 std::string Pretty(TRk_Node* n) { return n ? n->GetPrettyText() : std::string(); }

@@ -70,7 +70,7 @@ std::map<std::string, std::string> KnownDifferences() {
 std::string Compared(const TSourceToken* T) {
     std::string R;
     if (T->TokenType == ttBlockComment || T->TokenType == ttLineComment) {
-        for (char C : T->Text) {
+        for (char C : T->GetText()) {
             const bool White = C == ' ' || C == '\t' || C == '\r' || C == '\n';
             if (White && !R.empty() && R.back() == ' ') continue;
             R += White ? ' ' : C;
@@ -78,12 +78,12 @@ std::string Compared(const TSourceToken* T) {
         while (!R.empty() && R.back() == ' ') R.pop_back();
         return R;
     }
-    if (T->TokenType == ttString || T->TokenType == ttQuotedName || T->TokenType == ttBracketedName) return T->Text;
-    return LowerCase(T->Text);
+    if (T->TokenType == ttString || T->TokenType == ttQuotedName || T->TokenType == ttBracketedName) return std::string(T->GetText());
+    return LowerCase(T->GetText());
 }
 
 bool Kept(const TSourceToken* T) {
-    return T && !T->Text.empty() && T->TokenType != ttBlanks && T->TokenType != ttLineBreak;
+    return T && !T->GetText().empty() && T->TokenType != ttBlanks && T->TokenType != ttLineBreak;
 }
 
 // The tokens a statement's pretty text has to hold: its source tokens but
@@ -132,7 +132,7 @@ std::string WordDifference(const std::vector<std::string>& A, const std::vector<
 std::string RoundTripFault(std::uint8_t Vendor, TCustomMarlSqlParser& P, TCustomSqlStatement* S, bool First) {
     const std::string Pretty = S->GetPrettyText();
     if (Pretty.empty()) return "empty pretty text";
-    std::string Terminator = S->TerminatorToken ? S->TerminatorToken->Text : "";
+    std::string Terminator = S->TerminatorToken ? std::string(S->TerminatorToken->GetText()) : "";
     TMarlSqlParser Q(Vendor);
     Q.SetSqlTextString(Pretty + Terminator);
     const int Errors = Q.Parse();

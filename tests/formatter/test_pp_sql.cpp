@@ -131,7 +131,7 @@ TEST_F(QueryPrinter, FunctionNameMarkIsNotLeftOnSpannedTokens) {
     (void)s->GetPrettyText();
     // The CAST token spans the "(" only while it is printed.
     EXPECT_EQ(s->GetPrettyText(), "SELECT Cast(a AS number)\r\nFROM   t");
-    for (TSourceToken* t : s->SourceTokens->Items()) EXPECT_EQ(t->RangeLength, 1) << t->Text;
+    for (TSourceToken* t : s->SourceTokens->Items()) EXPECT_EQ(t->GetRangeLength(), 1) << t->GetText();
 }
 
 TEST_F(QueryPrinter, PrettyModeAfterPrinting) {

@@ -97,7 +97,7 @@ TEST(FrontEndParse, TokenEventsReachTheHostThroughTheStatements) {
     TMarlSqlParser P(1);
     std::vector<std::string> Tables;
     P.OnTableTokenEvent = [&](TRk_Node*, TSourceToken* T, TRk_Node* Statement) {
-        Tables.push_back(T->Text + ":" + static_cast<TCustomSqlStatement*>(Statement)->ClassName());
+        Tables.push_back(std::string(T->GetText()) + ":" + static_cast<TCustomSqlStatement*>(Statement)->ClassName());
     };
     ParseText(P, "create table Emp (a int);\n");
     ASSERT_FALSE(Tables.empty());

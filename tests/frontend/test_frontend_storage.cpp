@@ -49,7 +49,7 @@ TEST(FrontEndStorage, EveryStatementKeepsItsTreeWhileLaterOnesParse) {
     // Each token is in the owning list once, at its own place.
     for (int i = 0; i < P.Tokens().Count(); ++i) {
         ASSERT_EQ(P.Tokens().GetToken(i)->PosInList, i);
-        ASSERT_EQ(P.Tokens().GetToken(i)->OwnerList, &P.Tokens());
+        ASSERT_EQ(P.Tokens().GetToken(i)->GetOwnerList(), &P.Tokens());
     }
     // A second parse frees the first one's tokens and trees and builds the
     // same again.
@@ -130,7 +130,7 @@ TEST(FrontEndStorage, AParseInsideAParseDoesNotDisturbIt) {
     // Midway through a statement's parse, a host handler parses a script of
     // its own with the same grammar.
     Outer.OnParserToken = [&](void*, TSourceToken*& Token, int) {
-        if (!Token || Token->Text != "c3") return;
+        if (!Token || Token->GetText() != "c3") return;
         ++Nested;
         TMarlSqlParser Inner(1);
         Inner.SetSqlTextString(Tables(6));
@@ -165,9 +165,9 @@ TEST(FrontEndStorage, TokensOfAStatementText) {
     ASSERT_GE(L.Count(), 10);
     for (int i = 0; i < L.Count(); ++i) {
         EXPECT_EQ(L.GetToken(i)->PosInList, i);
-        EXPECT_EQ(L.GetToken(i)->OwnerList, &L);
+        EXPECT_EQ(L.GetToken(i)->GetOwnerList(), &L);
     }
-    EXPECT_EQ(L.GetToken(0)->Text, "select");
-    EXPECT_EQ(L.GetToken(L.Count() - 2)->Text, "t");  // then the line break the text gets
+    EXPECT_EQ(L.GetToken(0)->GetText(), "select");
+    EXPECT_EQ(L.GetToken(L.Count() - 2)->GetText(), "t");  // then the line break the text gets
     EXPECT_EQ(L.GetToken(L.Count() - 1)->TokenType, ttLineBreak);
 }

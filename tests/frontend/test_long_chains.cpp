@@ -70,7 +70,7 @@ TEST_P(LongChains, ParseAnalyseAndPrintWhole) {
     // The analysis went down to the first term: it is marked a column.
     const TSourceToken* a1 = nullptr;
     for (TSourceToken* t : P.Tokens().Items())
-        if (t->Text == "a1" && t->PosInList > 0 && P.Tokens().Items()[t->PosInList - 2]->Text == "select")
+        if (t->GetText() == "a1" && t->PosInList > 0 && P.Tokens().Items()[t->PosInList - 2]->GetText() == "select")
             a1 = t;
     ASSERT_NE(a1, nullptr);
     EXPECT_EQ(a1->DbObjKind, okField);

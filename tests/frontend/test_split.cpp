@@ -64,7 +64,7 @@ TEST(Splitting, SqlplusScriptSplitsIntoItsStatements) {
     TRkStatementList& L = P.Statements();
     EXPECT_STREQ(L.GetStatement(0)->ClassName(), "TSqlplusCmdStatement");
     ASSERT_NE(L.GetStatement(2)->TerminatorToken, nullptr);
-    EXPECT_EQ(L.GetStatement(2)->TerminatorToken->Text, ";");
+    EXPECT_EQ(L.GetStatement(2)->TerminatorToken->GetText(), ";");
     EXPECT_EQ(L.GetStatement(2)->GetTrimmedSqlText(), "select * from dual");
     EXPECT_EQ(L.GetStatement(4)->TerminatorToken, nullptr);
     // The line break that ends the command line stays.
@@ -75,14 +75,14 @@ TEST(Splitting, SqlplusScriptSplitsIntoItsStatements) {
     // is a name again.
     TCustomSqlStatement* Block = L.GetStatement(6);
     for (TSourceToken* T : Block->SourceTokens->Items()) {
-        EXPECT_NE(T->TokenCode, tcSqlplusCmd) << T->Text;
-        if (T->Text == "del") {
+        EXPECT_NE(T->TokenCode, tcSqlplusCmd) << T->GetText();
+        if (T->GetText() == "del") {
             EXPECT_EQ(T->TokenCode, tcIdent);
         }
     }
     // The "/" that ends the block: consumed (status 2) and a plain name code.
     TSourceToken* Slash = L.GetStatement(7)->SourceTokens->GetToken(0);
-    EXPECT_EQ(Slash->Text, "/");
+    EXPECT_EQ(Slash->GetText(), "/");
     EXPECT_EQ(Slash->TokenStatus, 2);
     EXPECT_EQ(Slash->TokenCode, tcIdent);
     // The first "/" (after a statement without ";") is a command token.
@@ -209,7 +209,7 @@ TEST(Splitting, AWordThatStartsNothingIsRecordedAndItsLineDropped) {
     TMarlSqlParser P(4);
     std::vector<std::string> Events;
     P.OnTokenlizerTokenError = [&](TCustomMarlSqlParser* Sender, TSourceToken* T) {
-        Events.push_back(T->Text + "@" + std::to_string(Sender->ErrorCount()));
+        Events.push_back(std::string(T->GetText()) + "@" + std::to_string(Sender->ErrorCount()));
     };
     int R = DoSplit(P, "  foo bar;\ncreate table t (a int);\n");
     EXPECT_EQ(R, 1);
@@ -274,7 +274,7 @@ TEST(Events, TokenizerAndStatementEventsComeInOrder) {
     int N = P.Tokens().Count();
     int FirstInsert = -1;
     for (TSourceToken* T : P.Tokens().Items())
-        if (T->Text == "insert") FirstInsert = T->PosInList;
+        if (T->GetText() == "insert") FirstInsert = T->PosInList;
     EXPECT_EQ(Log, (std::vector<std::string>{
                        "tokens " + std::to_string(N) + " events " + std::to_string(N),
                        "raw 5 0.." + std::to_string(FirstInsert - 2) + " listed 0",

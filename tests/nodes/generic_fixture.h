@@ -25,7 +25,7 @@ struct TTokenLog : TRkVisitorAbs {
     std::vector<std::string> Tokens;
     void Visit(TRkVisitedAbs* Obj) override {
         TRkVisitorAbs::Visit(Obj);
-        if (TSourceToken* t = Obj->AsToken()) Tokens.push_back(t->Text);
+        if (TSourceToken* t = Obj->AsToken()) Tokens.push_back(std::string(t->GetText()));
     }
 };
 
@@ -49,7 +49,7 @@ public:
         : L(testtok::Script(Text)) {
         for (TSourceToken* t : L->Items())
             for (std::string_view k : Keywords)
-                if (SameText(t->Text, k)) t->TokenType = ttKeyword;
+                if (SameText(t->GetText(), k)) t->TokenType = ttKeyword;
     }
 
     // The n-th token with this text; fails the test when absent.
@@ -86,7 +86,7 @@ public:
         size_t i = 0;
         for (TRkVisitedAbs* it : Items) {
             if (i > 0 && i - 1 < seps.size()) {
-                if (TSourceToken* t = it->AsToken()) t->SeparatorToken = seps[i - 1];
+                if (TSourceToken* t = it->AsToken()) t->SetSeparatorToken(seps[i - 1]);
                 else if (TRk_Node* n = it->AsNode()) n->SeparatorToken = seps[i - 1];
             }
             l->Add(it);

@@ -22,7 +22,7 @@ TRk_Attr* Dotted(TScript& s, std::initializer_list<const char*> parts) {
         a->NameParts = s.Make<TRk_List>();
         for (size_t i = 1; i < p.size(); ++i) {
             TSourceToken* t = s.T(p[i]);
-            t->SeparatorToken = s.T(".", static_cast<int>(i) - 1);
+            t->SetSeparatorToken(s.T(".", static_cast<int>(i) - 1));
             a->NameParts->Add(t);
         }
     }
@@ -36,7 +36,7 @@ struct FakeStatementHooks {
     FakeStatementHooks() {
         fired.clear();
         RkStatementHooks.TableOrAliasKind = [](const std::string& text, TRk_Node*) { return text == "e" ? 4 : 1; };
-        RkStatementHooks.FireTableTokenEvent = [](TRk_Node*, TRkVisitedAbs*, TSourceToken* t) { fired.push_back(t->Text); };
+        RkStatementHooks.FireTableTokenEvent = [](TRk_Node*, TRkVisitedAbs*, TSourceToken* t) { fired.push_back(std::string(t->GetText())); };
     }
     ~FakeStatementHooks() { RkStatementHooks = saved; }
 };

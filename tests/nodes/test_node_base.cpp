@@ -26,7 +26,7 @@ TEST(NodeBase, OwnTokensAreOnlyReferredTo) {
         EXPECT_EQ(n->OwnToken(1), nullptr);
         EXPECT_THROW(n->GetOwnToken(1), ERkListError);
     }
-    EXPECT_EQ(l->GetToken(0)->Text, "x");   // freeing the node left it
+    EXPECT_EQ(l->GetToken(0)->GetText(), "x");   // freeing the node left it
 }
 
 TEST(NodeBase, AppendTokenText) {
@@ -40,7 +40,7 @@ TEST(NodeBase, AppendTokenText) {
     n->AppendTokenText(loose.get(), s);
     n->AppendTokenText(nullptr, s);
     TSourceToken stale;
-    stale.OwnerList = l.get();
+    stale.SetOwnerList(l.get());
     stale.PosInList = l->Count();
     n->AppendTokenText(&stale, s);
     EXPECT_EQ(s, ">x  -- c\n ");
@@ -136,7 +136,7 @@ TEST(GenericList, TokenListWalkWithSeparators) {
     auto names = CreateNodeOfClass<TRk_List>();
     names->Add(Tok(*l, "x"));
     names->Add(Tok(*l, "y"));
-    Tok(*l, "y")->SeparatorToken = Tok(*l, ",");
+    Tok(*l, "y")->SetSeparatorToken(Tok(*l, ","));
     TRecordingVisitor with;
     AcceptNodeListSep(names.get(), &with, true);
     EXPECT_EQ(with.Log, (Log{"pre x@1", "visit x@1", "post x@1", "pre ,@1", "visit ,@1",
@@ -174,8 +174,8 @@ TEST(HostileInput, LongListsAndTexts) {
     int32_t comma = -1;
     for (int32_t i = 0; i < l->Count(); ++i) {
         TSourceToken* t = l->GetToken(i);
-        if (t->Text == ",") comma = i;
-        if (t->Text != "x") continue;
+        if (t->GetText() == ",") comma = i;
+        if (t->GetText() != "x") continue;
         TPartsNode* item = arena.Make("x", {t});
         if (comma >= 0) item->SeparatorToken = l->GetToken(comma);
         list->Add(item);

@@ -21,7 +21,7 @@ namespace {
 
 std::vector<std::string> Texts(const TRkNodeTokens& A) {
     std::vector<std::string> R;
-    for (TSourceToken* T : A) R.push_back(T->Text);
+    for (TSourceToken* T : A) R.emplace_back(T->GetText());
     return R;
 }
 

@@ -54,7 +54,7 @@ public:
         for (int32_t i = First; i < list_.Count(); ++i) {
             const TSourceToken* t = list_.GetToken(i);
             if (i > Last && t->IsSignificant()) break;
-            s += t->Text;
+            s += t->GetText();
         }
         return s;
     }
@@ -89,7 +89,7 @@ TEST(RoundTrip, PlainTextIsTheSourceSlice) {
             ASSERT_GT(rt.SolidCount(), 0u);
             // The root rebuilds everything from the first significant token on.
             const Built root = rt.Build(0, rt.SolidCount() - 1, 0);
-            ASSERT_EQ(root.node->AsText(), script.substr(script.find(list->GetToken(root.first)->Text)));
+            ASSERT_EQ(root.node->AsText(), script.substr(script.find(list->GetToken(root.first)->GetText())));
             for (const Built& b : rt.All()) {
                 const std::string want = rt.Slice(b.first, b.last);
                 ASSERT_EQ(b.node->AsText(), want) << script << " seed " << seed;

@@ -91,7 +91,7 @@ TEST(FormattedText, RangeLengthCountsSignificantTokens) {
         {"c", -2, "b -- x\n c"}, {"c", -5, ""}, {"c", 0, ""},
     };
     for (const auto& r : rows) {
-        Tok(*l, r.token)->RangeLength = r.range;
+        Tok(*l, r.token)->SetRangeLength(r.range);
         EXPECT_EQ(Tok(*l, r.token)->GetFormattedText(), r.want) << r.token << " " << r.range;
     }
 }
@@ -130,7 +130,7 @@ TEST(TokenList, StorageAndOwnership) {
     EXPECT_EQ(owning.Add(MakeSourceToken("a", ttIdentifier, 0, 0, 1, 1)), 0);
     EXPECT_EQ(owning.Add(MakeSourceToken("c", ttIdentifier, 0, 0, 1, 3)), 1);
     owning.Insert(1, MakeSourceToken("b", ttIdentifier, 0, 0, 1, 2));
-    EXPECT_EQ(owning.GetToken(1)->Text, "b");
+    EXPECT_EQ(owning.GetToken(1)->GetText(), "b");
     EXPECT_EQ(owning.IndexOf(owning.GetToken(2)), 2);
 
     // A borrowed token (the parser's end token) is never freed by the list.
@@ -141,10 +141,10 @@ TEST(TokenList, StorageAndOwnership) {
 
     // RemoveAt on an owning list returns a token that stays alive.
     TSourceToken* removed = owning.RemoveAt(0);
-    EXPECT_EQ(removed->Text, "a");
+    EXPECT_EQ(removed->GetText(), "a");
     EXPECT_EQ(owning.Count(), 3);
     EXPECT_EQ(owning.IndexOf(removed), -1);
-    removed->Text = "still alive";  // ASan would catch a freed token
+    removed->SetText("still alive");  // ASan would catch a freed token
 
     EXPECT_THROW(owning.GetToken(3), ERkListError);
     try {
@@ -158,7 +158,7 @@ TEST(TokenList, StorageAndOwnership) {
 
     owning.Clear();
     EXPECT_EQ(owning.Count(), 0);
-    EXPECT_EQ(endToken->Text, "");  // borrowed token survives Clear
+    EXPECT_EQ(endToken->GetText(), "");  // borrowed token survives Clear
 
     // A referring list refers only; it cannot take ownership.
     TSourceTokenList referring(false);
@@ -166,7 +166,7 @@ TEST(TokenList, StorageAndOwnership) {
     EXPECT_THROW(referring.Add(MakeSourceToken("x", 1, 0, 0, 1, 1)), ERkAssertion);
     // Add does not touch the token's list fields.
     EXPECT_EQ(endToken->PosInList, -1);
-    EXPECT_EQ(endToken->OwnerList, nullptr);
+    EXPECT_EQ(endToken->GetOwnerList(), nullptr);
 }
 
 TEST(TokenList, StoredTokensAcrossBlocks) {
@@ -177,26 +177,26 @@ TEST(TokenList, StoredTokensAcrossBlocks) {
     for (int i = 0; i < 3000; ++i) {
         TSourceToken* t = owning.NewStoredToken();
         // Made fresh, not yet in the list.
-        ASSERT_TRUE(t->TokenType == ttUnclassified && t->PosInList == -1 && t->OwnerList == nullptr) << i;
+        ASSERT_TRUE(t->TokenType == ttUnclassified && t->PosInList == -1 && t->GetOwnerList() == nullptr) << i;
         ASSERT_EQ(owning.Count(), i);
-        t->Text = "a token text long enough for the heap " + std::to_string(i);
+        t->SetText("a token text long enough for the heap " + std::to_string(i));
         owning.Add(t);
         made.push_back(t);
     }
     // Tokens never move while more are made.
     for (int i = 0; i < 3000; ++i) {
         ASSERT_EQ(owning.GetToken(i), made[static_cast<size_t>(i)]);
-        ASSERT_EQ(made[static_cast<size_t>(i)]->Text, "a token text long enough for the heap " + std::to_string(i));
+        ASSERT_EQ(made[static_cast<size_t>(i)]->GetText(), "a token text long enough for the heap " + std::to_string(i));
     }
     // The scanner's end-of-input token is dropped again.
     TSourceToken* end = owning.NewStoredToken();
-    end->Text = "dropped, and its long text freed with it";
+    end->SetText("dropped, and its long text freed with it");
     owning.DropNewestStoredToken();
     EXPECT_EQ(owning.Count(), 3000);
     // Stored and handed-over tokens live side by side.
     owning.Add(MakeSourceToken("adopted", ttIdentifier, 0, 0, 1, 1));
     owning.ShrinkToFit();
-    EXPECT_EQ(owning.GetToken(3000)->Text, "adopted");
+    EXPECT_EQ(owning.GetToken(3000)->GetText(), "adopted");
     owning.Clear();
     EXPECT_EQ(owning.Count(), 0);
     // The list makes tokens again after a clear.
@@ -211,7 +211,7 @@ TEST(TokenList, StoredTokensAcrossBlocks) {
 TEST(TokenList, LookAround) {
     // Tokens: 0 create, 1 blanks, 2 table, 3 LF, 4 blanks, 5 x, 6 blanks, 7 comment, 8 LF, 9 /
     auto l = Script("create  table\n  x -- c\n/");
-    ASSERT_EQ(l->GetToken(9)->Text, "/");
+    ASSERT_EQ(l->GetToken(9)->GetText(), "/");
     EXPECT_EQ(l->LineBreakDistance(2, false), 1);
     EXPECT_EQ(l->LineBreakDistance(5, false), 0);  // a comment is in the way
     EXPECT_EQ(l->LineBreakDistance(5, true), 3);

@@ -87,7 +87,7 @@ inline void Scan(TSourceTokenList& List, std::string_view s) {
         }
         auto t = MakeSourceToken(s.substr(b, i - b), type, 0, 0, line, 0);
         t->TokenCode = code;
-        t->OwnerList = &List;
+        t->SetOwnerList(&List);
         t->PosInList = List.Count();
         List.Add(std::move(t));
     }
@@ -103,7 +103,7 @@ inline std::unique_ptr<TSourceTokenList> Script(std::string_view Text) {
 // Index of the n-th (0-based) token whose text is Text, -1 when absent.
 inline int32_t Find(const TSourceTokenList& List, std::string_view Text, int n = 0) {
     for (int32_t i = 0; i < List.Count(); ++i)
-        if (List.GetToken(i)->Text == Text && n-- == 0) return i;
+        if (List.GetToken(i)->GetText() == Text && n-- == 0) return i;
     return -1;
 }
 

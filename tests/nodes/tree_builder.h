@@ -70,7 +70,7 @@ private:
 
 inline std::string Label(TRkVisitedAbs* obj) {
     if (!obj) return "nil";
-    if (TSourceToken* t = obj->AsToken()) return t->Text;
+    if (TSourceToken* t = obj->AsToken()) return std::string(t->GetText());
     if (auto* n = dynamic_cast<TPartsNode*>(obj)) return n->Name;
     return obj->ClassName();
 }

@@ -32,7 +32,7 @@ std::unique_ptr<TSourceTokenList> Tokenize(const std::string& Text) {
     for (;;) {
         auto tok = std::make_unique<TSourceToken>();
         if (lx.NextToken(*tok) == 0) break;
-        tok->OwnerList = list.get();
+        tok->SetOwnerList(list.get());
         tok->PosInList = list->Count();
         list->Add(std::move(tok));
     }
@@ -79,12 +79,12 @@ inline std::string OwnTokens(const TRk_Node* N) {
     std::string s;
     for (const TSourceToken* t : N->TokenList->Items()) {
         if (!s.empty()) s += "|";
-        s += t->Text;
+        s += t->GetText();
     }
     return s;
 }
 
-inline std::string TokText(const TSourceToken* T) { return T ? T->Text : std::string("<nil>"); }
+inline std::string TokText(const TSourceToken* T) { return T ? std::string(T->GetText()) : std::string("<nil>"); }
 
 // What bison says of a grammar of the source tree (Grammar relative to it),
 // or nothing when the source tree or bison is not at hand.

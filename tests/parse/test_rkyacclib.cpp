@@ -33,7 +33,7 @@ struct Feed {
     // Texts of every token handed out until the end.
     std::string All(bool SkipBlanks = true) {
         std::string s;
-        while (TSourceToken* t = parser.GetNextToken(SkipBlanks)) s += "[" + t->Text + "]";
+        while (TSourceToken* t = parser.GetNextToken(SkipBlanks)) s += "[" + std::string(t->GetText()) + "]";
         return s;
     }
 };
@@ -75,7 +75,7 @@ TEST(GetNextToken, BindVariables) {
         Feed f("x :v", r.vendor);
         // The test scanner splits ":v"; make it one bind-variable token.
         TSourceToken* v = f.tokens->GetToken(2);
-        v->Text = ":v";
+        v->SetText(":v");
         v->TokenType = ttBindVar;
         f.tokens->GetToken(3)->TokenStatus = 2;
         std::string events;
@@ -86,7 +86,7 @@ TEST(GetNextToken, BindVariables) {
         records.clear();
         f.parser.CurStatement = reinterpret_cast<TCustomSqlStatement*>(&f);  // only passed on
         f.All();
-        EXPECT_EQ(events + "|" + records + "|" + v->Text, r.want);
+        EXPECT_EQ(events + "|" + records + "|" + std::string(v->GetText()), r.want);
         EXPECT_EQ(v->TokenType, ttBindVar);
     }
     RkParserHooks = saved;
@@ -102,7 +102,7 @@ TEST(GetNextToken, SqlVariableAlwaysBecomesAnIdentifier) {
         TSourceToken* t = f.parser.GetNextToken(true);
         ASSERT_NE(t, nullptr);
         EXPECT_EQ(t->TokenType, ttIdentifier);
-        EXPECT_EQ(t->Text, *rep ? rep : "@v");
+        EXPECT_EQ(t->GetText(), *rep ? rep : "@v");
     }
     Feed mssql("@v", 0);
     EXPECT_EQ(mssql.parser.GetNextToken(true)->TokenType, ttAtVar);
@@ -114,9 +114,9 @@ TEST(GetNextToken, TokenEventMayDropOrReplaceTokens) {
     f.parser.SetOnParserToken([&](void* sender, TSourceToken*& t, int vendor) {
         EXPECT_EQ(sender, &f.parser);
         EXPECT_EQ(vendor, 1);
-        offered.push_back(t->Text);
-        if (t->Text == "b") t->TokenStatus = 1;           // dropped: the next one comes
-        if (t->Text == "c") throw std::runtime_error("x");  // swallowed
+        offered.push_back(std::string(t->GetText()));
+        if (t->GetText() == "b") t->TokenStatus = 1;           // dropped: the next one comes
+        if (t->GetText() == "c") throw std::runtime_error("x");  // swallowed
     });
     testtok::Tok(*f.tokens, "d")->SkipParserEvent = 1;
     EXPECT_EQ(f.All(), "[a][c][d]");
@@ -126,7 +126,7 @@ TEST(GetNextToken, TokenEventMayDropOrReplaceTokens) {
     for (int i = 0; i < 20000; ++i) text += "x ";
     Feed g(text + "y");
     g.parser.SetOnParserToken([](void*, TSourceToken*& t, int) {
-        if (t->Text == "x") t->TokenStatus = 1;
+        if (t->GetText() == "x") t->TokenStatus = 1;
     });
     EXPECT_EQ(g.All(), "[y]");
 }
@@ -143,7 +143,7 @@ TEST(Builders, ListsKeepTokensAndJoinInOrder) {
     EXPECT_EQ(p.ConcatLists(l, two), l);
     EXPECT_EQ(two->Count(), 0);
     std::string texts;
-    for (TRkVisitedAbs* i : l->Items) texts += i->AsToken()->Text;
+    for (TRkVisitedAbs* i : l->Items) texts += i->AsToken()->GetText();
     EXPECT_EQ(texts, "abcd");
     EXPECT_EQ(p.ConcatLists(l, l), l);
     EXPECT_EQ(l->Count(), 4);
@@ -253,7 +253,7 @@ TEST(EndTokens, OnePerListWhenOneParserServesMany) {
         const int32_t before = p.TokenList->Count();
         EXPECT_EQ(p.MakeEndToken(), ends[static_cast<size_t>(i)]) << i;
         EXPECT_EQ(p.TokenList->Count(), before);
-        EXPECT_EQ(ends[static_cast<size_t>(i)]->OwnerList, p.TokenList);
+        EXPECT_EQ(ends[static_cast<size_t>(i)]->GetOwnerList(), p.TokenList);
         EXPECT_EQ(ends[static_cast<size_t>(i)]->TokenCode, 0);
     }
     // A list whose last token is an ordinary one gets an end token of its own.

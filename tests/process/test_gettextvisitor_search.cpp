@@ -18,7 +18,7 @@ TRk_Attr* Qualified(TScript& s, const char* q, const char* col, int dot = 0) {
     auto* a = Name(s, s.T(q));
     a->DotToken = s.T(".", dot);
     a->NameParts = s.List({s.T(col)});
-    s.T(col)->SeparatorToken = a->DotToken;
+    s.T(col)->SetSeparatorToken(a->DotToken);
     return a;
 }
 
@@ -43,9 +43,9 @@ TEST(FldInExprVisitor, MarksAndReportsThenCollectsColumnTexts) {
     statement->SetOnFieldTokenEvent([&](TRk_Node* sender, TSourceToken* t, TRk_Node* st) {
         EXPECT_NE(sender, nullptr);
         EXPECT_EQ(st, statement.get());
-        fields.push_back(t->Text);
+        fields.push_back(std::string(t->GetText()));
     });
-    statement->SetOnTableTokenEvent([&](TRk_Node*, TSourceToken* t, TRk_Node*) { tables.push_back(t->Text); });
+    statement->SetOnTableTokenEvent([&](TRk_Node*, TSourceToken* t, TRk_Node*) { tables.push_back(std::string(t->GetText())); });
     TRkCustomExpression* sum = SumWithCall(s);
 
     TRkFldInExprVisitor mark;
@@ -87,7 +87,7 @@ TEST(FldInExprVisitor, SubqueriesBecomeChildrenOfTheStatement) {
     in->LeftOperand = Name(s, s.T("x"));
     in->RightOperand = inner.get();
     std::vector<std::pair<std::string, TRk_Node*>> seen;
-    outer->SetOnFieldTokenEvent([&](TRk_Node*, TSourceToken* t, TRk_Node* st) { seen.emplace_back(t->Text, st); });
+    outer->SetOnFieldTokenEvent([&](TRk_Node*, TSourceToken* t, TRk_Node* st) { seen.emplace_back(t->GetText(), st); });
     TRkFldInExprVisitor v;
     v.Root = in;
     v.Statement = outer.get();

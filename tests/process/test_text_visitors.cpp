@@ -127,13 +127,13 @@ TEST(GetTextVisitor, NumbersTokensCommentsAndSemicolons) {
     v.Root = n;
     v.Execute();
     EXPECT_EQ(v.Result, "a b  /* c */ ; -- d\n");
-    EXPECT_EQ(Tok(*l, "a")->SeqNo, 0);
-    EXPECT_EQ(Tok(*l, "b")->SeqNo, 1);
-    EXPECT_EQ(Tok(*l, "/* c */")->SeqNo, 2);
-    EXPECT_EQ(Tok(*l, ";")->SeqNo, 3);
-    EXPECT_EQ(Tok(*l, "-- d")->SeqNo, 4);
-    EXPECT_EQ(Tok(*l, " ")->SeqNo, -1);  // blanks are not numbered
-    EXPECT_EQ(Tok(*l, "next")->SeqNo, -1);
+    EXPECT_EQ(Tok(*l, "a")->GetSeqNo(), 0);
+    EXPECT_EQ(Tok(*l, "b")->GetSeqNo(), 1);
+    EXPECT_EQ(Tok(*l, "/* c */")->GetSeqNo(), 2);
+    EXPECT_EQ(Tok(*l, ";")->GetSeqNo(), 3);
+    EXPECT_EQ(Tok(*l, "-- d")->GetSeqNo(), 4);
+    EXPECT_EQ(Tok(*l, " ")->GetSeqNo(), -1);  // blanks are not numbered
+    EXPECT_EQ(Tok(*l, "next")->GetSeqNo(), -1);
 
     // Without semicolon numbering the ";" ends the text.
     auto m = Script("a  /* c */;-- d");
@@ -143,11 +143,11 @@ TEST(GetTextVisitor, NumbersTokensCommentsAndSemicolons) {
     w.Root = k;
     w.Execute();
     EXPECT_EQ(w.Result, "a  /* c */");
-    EXPECT_EQ(Tok(*m, ";")->SeqNo, -1);
+    EXPECT_EQ(Tok(*m, ";")->GetSeqNo(), -1);
     // Executing again continues the numbering.
     w.Execute();
     EXPECT_EQ(w.Result, "a  /* c */");
-    EXPECT_EQ(Tok(*m, "a")->SeqNo, 2);
+    EXPECT_EQ(Tok(*m, "a")->GetSeqNo(), 2);
 }
 
 TEST(GetTextVisitor, TokensOutsideTheirListAreSkipped) {
@@ -159,7 +159,7 @@ TEST(GetTextVisitor, TokensOutsideTheirListAreSkipped) {
     v.Root = n;
     v.Execute();
     EXPECT_EQ(v.Result, "a");
-    EXPECT_EQ(loose->SeqNo, -1);
+    EXPECT_EQ(loose->GetSeqNo(), -1);
 }
 
 TEST(GetTokenVisitor, FirstAndLastToken) {

@@ -29,9 +29,9 @@ public:
         TRkVisitorAbs::Visit(Obj);
         if (TSourceToken* t = Obj->AsToken()) {
             // Tokens in no list (the empty parameter name) print nothing.
-            if ((!All && !t->IsSignificant()) || !t->OwnerList) return;
+            if ((!All && !t->IsSignificant()) || !t->GetOwnerList()) return;
             if (!Text.empty()) Text += ' ';
-            Text += t->Text;
+            Text += t->GetText();
         }
     }
     void PreVisit(TRkVisitedAbs* Obj) override { Pre += Obj->AsNode() != nullptr; }
@@ -52,7 +52,7 @@ inline std::string SourceTokens(TCustomSqlStatement* S, bool Semicolons = true) 
     for (TSourceToken* t : S->SourceTokens->Items()) {
         if (!t->IsSignificant() || t->TokenCode == 0 || (!Semicolons && t->TokenType == ttSemicolon)) continue;
         if (!R.empty()) R += ' ';
-        R += t->Text;
+        R += t->GetText();
     }
     return R;
 }
@@ -108,7 +108,7 @@ inline void ExpectWhole(TPlsqlStatement* S, std::uint8_t RootKind) {
         }
         // A statement's ";" is its trailing token; a bracketed query ends at
         // its ")" and a CALL body at the end of the unit, without one.
-        const bool Bracketed = Sub->SourceTokens->Count() > 0 && Sub->SourceTokens->GetToken(0)->Text == "(";
+        const bool Bracketed = Sub->SourceTokens->Count() > 0 && Sub->SourceTokens->GetToken(0)->GetText() == "(";
         const bool Call = Sub->StatementType == sstOracleCall;
         EXPECT_EQ(Sub->TrailingToken != nullptr, !Bracketed && !Call) << Class;
         EXPECT_EQ(Sub->TerminatorToken, nullptr);

@@ -53,9 +53,9 @@ TEST_P(Vendors, CreateTableGivesTheWizardItsTable) {
     TMarlSqlParser p(static_cast<std::uint8_t>(GetParam()));
     std::vector<std::string> tableTokens, fieldTokens;
     std::vector<TRk_Node*> fieldSenders;
-    p.OnTableTokenEvent = [&](TRk_Node*, TSourceToken* t, TRk_Node*) { tableTokens.push_back(t->Text); };
+    p.OnTableTokenEvent = [&](TRk_Node*, TSourceToken* t, TRk_Node*) { tableTokens.push_back(std::string(t->GetText())); };
     p.OnFieldTokenEvent = [&](TRk_Node* sender, TSourceToken* t, TRk_Node*) {
-        fieldTokens.push_back(t->Text);
+        fieldTokens.push_back(std::string(t->GetText()));
         fieldSenders.push_back(sender);
     };
     p.SetSqlTextString(
@@ -267,9 +267,9 @@ TEST(DdlScripts, RebuiltTexts) {
 TEST(DdlScripts, CreateTableAsQuery) {
     TMarlSqlParser p(1);
     std::vector<std::string> fields, tables;
-    p.OnFieldTokenEvent = [&](TRk_Node*, TSourceToken* t, TRk_Node*) { fields.push_back(t->Text); };
+    p.OnFieldTokenEvent = [&](TRk_Node*, TSourceToken* t, TRk_Node*) { fields.push_back(std::string(t->GetText())); };
     p.OnTableTokenEvent = [&](TRk_Node*, TSourceToken* t, TRk_Node*) {
-        tables.push_back(t->Text + "@" + std::to_string(fields.size()));
+        tables.push_back(std::string(t->GetText()) + "@" + std::to_string(fields.size()));
     };
     p.SetSqlTextString("create table t (a, b) as select x, y from u;");
     p.Parse();

@@ -165,7 +165,7 @@ TEST(PlsqlUnits, RecoveryKeepsTheRestOfTheUnit) {
     ASSERT_NE(D, nullptr);
     std::string Skipped;
     for (TSourceToken* t : D->SkippedTokens->Items())
-        if (t->IsSignificant()) Skipped += t->Text + " ";
+        if (t->IsSignificant()) Skipped += std::string(t->GetText()) + " ";
     EXPECT_EQ(Skipped, "merge into t using s on ( 1 = 1 ) ; ");
     EXPECT_EQ(Loop->Section->Items->Items(2)->NodeKind, nkPlsqlAssignStmt);
 }
@@ -178,7 +178,7 @@ struct DummyCollector : TRkVisitorAbs {
         if (!D) return;
         std::string W;
         for (TSourceToken* t : D->SkippedTokens->Items())
-            if (t->IsSignificant()) W += (W.empty() ? "" : " ") + t->Text;
+            if (t->IsSignificant()) W += (W.empty() ? "" : " ") + std::string(t->GetText());
         Found.push_back(W);
     }
 };
@@ -321,7 +321,7 @@ TEST(PlsqlUnits, ParsingAgainKeepsTheTokensAndTheResult) {
     ASSERT_TRUE(S->Parsed);
     auto Real = [&] {
         int N = 0;
-        for (TSourceToken* t : S->SourceTokens->Items()) N += t->TokenCode != 0 || !t->Text.empty();
+        for (TSourceToken* t : S->SourceTokens->Items()) N += t->TokenCode != 0 || !t->GetText().empty();
         return N;
     };
     const int Tokens = Real();
@@ -392,7 +392,7 @@ TEST(PlsqlUnits, ParserTokenEventSeesTheUnitsTokens) {
     ASSERT_NE(S, nullptr);
     std::vector<std::string> Seen;
     S->SetOnParserToken([&](void*, TSourceToken*& T, int) {
-        if (T && T->IsSignificant()) Seen.push_back(T->Text);
+        if (T && T->IsSignificant()) Seen.push_back(std::string(T->GetText()));
     });
     ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
     ASSERT_GE(Seen.size(), 4u);

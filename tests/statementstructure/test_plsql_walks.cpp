@@ -71,8 +71,8 @@ TEST(PlsqlWalk, ElementKinds) {
              auto* Param = ItemOf<TRkPlsql_ParameterDecl>(P->Params, 0);
              ASSERT_NE(Param, nullptr);
              ASSERT_NE(Param->NameToken, nullptr);
-             EXPECT_EQ(Param->NameToken->Text, "");
-             EXPECT_EQ(Param->NameToken->OwnerList, nullptr);
+             EXPECT_EQ(Param->NameToken->GetText(), "");
+             EXPECT_EQ(Param->NameToken->GetOwnerList(), nullptr);
          }},
         {"create trigger tr after logon on scott.schema begin null; end;", nkPlsqlTrigger, nullptr},
         {"begin case x when 1 then null; else y := 2; end case lbl; end;", nkPlsqlBlock, nullptr},

@@ -214,7 +214,7 @@ TEST(Expression, ChainWalkKeepsTheProtocol) {
     ASSERT_EQ(abc->ChainLeft(), ab);
     EXPECT_EQ(ab->ChainLeft(), nullptr);
     auto label = [&](TRkVisitedAbs* o) -> std::string {
-        if (TSourceToken* t = o->AsToken()) return t->Text;
+        if (TSourceToken* t = o->AsToken()) return std::string(t->GetText());
         if (o == ab) return "AB";
         if (o == abc) return "ABC";
         if (o == abcd) return "ABCD";

@@ -139,7 +139,7 @@ TEST(SchemaObjects, NameNodeTextIsTheSourceTextWithoutWhatTrailsIt) {
     TSourceToken* Dot = Tok(*S, ".");
     TSourceToken* Name = Tok(*S, "IX_Emp");
     auto Parts = CreateNodeOfClass<TRk_List>();
-    Name->SeparatorToken = Dot;
+    Name->SetSeparatorToken(Dot);
     Parts->Add(Name);
     auto Attr = CreateNodeOfClass<TRk_Attr>();
     Attr->NameToken = Tok(*S, "Scott");

@@ -27,7 +27,7 @@ struct One {
 
 std::string OwnWords(TRk_Node* n) {
     std::string words;
-    for (int i = 0; i < n->TokenList->Count(); ++i) words += (i ? " " : "") + n->TokenList->GetToken(i)->Text;
+    for (int i = 0; i < n->TokenList->Count(); ++i) words += (i ? " " : "") + std::string(n->TokenList->GetToken(i)->GetText());
     return words;
 }
 
@@ -89,9 +89,9 @@ TEST(SelectScripts, FieldsTablesAndJoins) {
     TRkJoin* j = st->JoinList->GetJoin(0);
     EXPECT_EQ(j->Table->Join, j);
     EXPECT_EQ(j->Items->GetJoinItem(0)->Condition->ExprType, Expr_Comparison);
-    EXPECT_EQ(st->JoinList->GetJoin(1)->SeparatorToken->Text, ",");
+    EXPECT_EQ(st->JoinList->GetJoin(1)->SeparatorToken->GetText(), ",");
     for (TSourceToken* t : st->SourceTokens->Items())
-        if (t->Text == "bb") { EXPECT_EQ(t->DbObjKind, okTableAlias); }
+        if (t->GetText() == "bb") { EXPECT_EQ(t->DbObjKind, okTableAlias); }
     EXPECT_EQ(st->GetFromText(), "emp e  join dept d on e.deptno = d.deptno,bonus bb");
     // USING gives a name list over the join qualification.
     One<TSelectSqlStatement> u("select x from a join c using (z);");
@@ -180,7 +180,7 @@ TEST(SelectStatement, SelectListAliasIsMarkedOnceAsFieldAlias) {
     std::vector<std::string> aliasTokens;
     p.OnStatementField = [&](TRk_Node*, TCustomSqlStatement*, TRkField*) { ++fieldEvents; };
     p.OnFieldTokenEvent = [&](TRk_Node*, TSourceToken* t, TRk_Node*) {
-        if (t->DbObjKind == okFieldAlias) aliasTokens.push_back(t->Text);
+        if (t->DbObjKind == okFieldAlias) aliasTokens.push_back(std::string(t->GetText()));
     };
     p.SetSqlTextString("select a yy from t;");
     ASSERT_EQ(p.Parse(), 0);

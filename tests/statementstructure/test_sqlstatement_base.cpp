@@ -174,7 +174,7 @@ TEST(StatementBase, StringsTokenizeIntoAnOwningList) {
     ASSERT_GT(Owning.Count(), 5);
     for (int i = 0; i < Owning.Count(); ++i) {
         EXPECT_EQ(Owning.GetToken(i)->PosInList, i);
-        EXPECT_EQ(Owning.GetToken(i)->OwnerList, &Owning);
+        EXPECT_EQ(Owning.GetToken(i)->GetOwnerList(), &Owning);
     }
     // The text is followed by one line break, as every input line is.
     EXPECT_EQ(Owning.GetToken(Owning.Count() - 1)->TokenType, ttLineBreak);

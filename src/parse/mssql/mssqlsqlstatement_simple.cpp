@@ -22,7 +22,7 @@ template <class Range>
 std::string TextWithoutComments(const Range& Tokens) {
     std::string S;
     for (TSourceToken* T : Tokens)
-        if (!IsComment(T)) S += T->Text;
+        if (!IsComment(T)) S += T->GetText();
     return S;
 }
 
@@ -34,8 +34,8 @@ std::span<TSourceToken* const> AfterFirstOwnToken(const TRk_Node* N) {
     if (n < 2) return {};
     const TSourceToken* first = N->TokenList->TokenAt(1);
     const TSourceToken* last = N->TokenList->TokenAt(n - 1);
-    if (!first->OwnerList || first->OwnerList != last->OwnerList || first->PosInList > last->PosInList) return {};
-    const std::vector<TSourceToken*>& items = first->OwnerList->Items();
+    if (!first->GetOwnerList() || first->GetOwnerList() != last->GetOwnerList() || first->PosInList > last->PosInList) return {};
+    const std::vector<TSourceToken*>& items = first->GetOwnerList()->Items();
     return std::span<TSourceToken* const>(items).subspan(static_cast<size_t>(first->PosInList),
                                                          static_cast<size_t>(last->PosInList - first->PosInList + 1));
 }
@@ -287,11 +287,11 @@ int TMssqlDummyStmt::AnalyzeParseTree() {
 std::string TMssqlDummyStmt::GetWrittenText() {
     TSourceToken* First = GetStartToken();
     TSourceToken* Last = GetEndToken();
-    if (!First || !Last || !First->OwnerList || First->OwnerList != Last->OwnerList)
+    if (!First || !Last || !First->GetOwnerList() || First->GetOwnerList() != Last->GetOwnerList())
         return TMssqlStatement::GetWrittenText();
     std::string R;
     for (int32_t i = First->PosInList; i <= Last->PosInList; ++i)
-        if (const TSourceToken* T = First->OwnerList->TokenAt(i)) R += T->Text;
+        if (const TSourceToken* T = First->GetOwnerList()->TokenAt(i)) R += T->GetText();
     return TrimTrailingSpace(R);
 }
 

@@ -131,9 +131,9 @@ bool TRkMssqlSqlDriver::EndsInOpenLiteral() const {
     const std::vector<TSourceToken*>& items = TokenList->Items();
     for (size_t i = items.size(); i-- > 0;) {
         const TSourceToken* t = items[i];
-        if (t->TokenCode == 0 && t->Text.empty()) continue;   // the end token
+        if (t->TokenCode == 0 && t->GetText().empty()) continue;   // the end token
         if (t->TokenCode != BLOCK_COMMENT && t->TokenCode != STRING_LIT && t->TokenCode != IDENT) return false;
-        return !t->Text.empty() && (t->Text.back() == '\n' || t->Text.back() == '\r');
+        return !t->GetText().empty() && (t->GetText().back() == '\n' || t->GetText().back() == '\r');
     }
     return false;
 }
@@ -194,7 +194,7 @@ std::string TRkMssqlSqlDriver::BalanceNotes() const {
     std::string notes;
     if (!TokenList) return notes;
     auto where = [](const TSourceToken* t) {
-        return t->Text + "(" + std::to_string(t->Line) + "," + std::to_string(t->Column) + ")";
+        return std::string(t->GetText()) + "(" + std::to_string(t->Line) + "," + std::to_string(t->Column) + ")";
     };
     const std::vector<TSourceToken*>& items = TokenList->Items();
     std::vector<const TSourceToken*> open;
@@ -222,7 +222,7 @@ void TRkMssqlSqlDriver::ReportSyntaxError(int State, int Lookahead) {
     if (!SyntaxErrorCallback) return;
     const std::string expected = ExpectedTokens(State, Lookahead);
     std::string text;
-    if (Lookahead != 0 && CurToken) text = CurToken->Text;
+    if (Lookahead != 0 && CurToken) text = CurToken->GetText();
     else text = "end of input" + BalanceNotes();
     Report(expected, text);
 }
@@ -435,7 +435,7 @@ int TRkMssqlSqlDriver::yyparse() {
                     // An action refused the input (a second ORDER BY, ...):
                     // one error record, then the usual recovery, so the
                     // statements around it are kept.
-                    if (FReportAllowed) Report(e.what(), CurToken ? CurToken->Text : std::string());
+                    if (FReportAllowed) Report(e.what(), CurToken ? std::string(CurToken->GetText()) : std::string());
                     FReportAllowed = false;
                     // The lookahead may stand on the next line: reading goes
                     // on after the last shifted token, so that the error

@@ -161,11 +161,11 @@ int TRkParserOraclePlsql::NextToken(bool SkipBlanks) {
     CurToken = t;
     // A token demoted by an earlier parse of the same list gets its keyword
     // code back first, so that parsing again demotes it the same way.
-    if (t->TokenCode == tcIdent && t->OriginalCode != 0 && t->TokenType == ttKeyword) t->TokenCode = t->OriginalCode;
-    t->OriginalCode = 0;
+    if (t->TokenCode == tcIdent && t->GetOriginalCode() != 0 && t->TokenType == ttKeyword) t->TokenCode = t->GetOriginalCode();
+    t->SetOriginalCode(0);
     int code = 0;
-    if (t->TokenType == ttKeyword && !IsPlsqlKeyword(t->Text, code)) {
-        t->OriginalCode = t->TokenCode;
+    if (t->TokenType == ttKeyword && !IsPlsqlKeyword(std::string(t->GetText()), code)) {
+        t->SetOriginalCode(t->TokenCode);
         t->TokenCode = tcIdent;
     }
     yylval.token(t);
@@ -179,7 +179,7 @@ void TRkParserOraclePlsql::CollectStatementTokens(TCustomSqlStatement* Statement
         TSourceToken* t = CurToken;
         // The Oracle SQL grammar reads the statement later: keywords are
         // keywords again.
-        if (t->OriginalCode != 0 && t->TokenCode == tcIdent) t->TokenCode = t->OriginalCode;
+        if (t->GetOriginalCode() != 0 && t->TokenCode == tcIdent) t->TokenCode = t->GetOriginalCode();
         if (t->TokenType == ttLeftParen) ++depth;
         else if (t->TokenType == ttRightParen) --depth;
         if (depth < 0) {
@@ -223,7 +223,7 @@ void TRkParserOraclePlsql::ReportSyntaxError(int State, int Lookahead) {
     if (!SyntaxErrorCallback) return;
     // At the end of the input this is the end token: no text, line and
     // column -1.
-    SyntaxErrorCallback(1, ExpectedTokens(State), CurToken ? CurToken->Text : std::string(),
+    SyntaxErrorCallback(1, ExpectedTokens(State), CurToken ? std::string(CurToken->GetText()) : std::string(),
                         CurToken ? CurToken->Line : -1, CurToken ? CurToken->Column : -1);
 }
 

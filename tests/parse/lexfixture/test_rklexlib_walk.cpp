@@ -22,7 +22,7 @@ public:
     int NextToken(TSourceToken& Token) override {
         int code = yylex();
         Token.TokenCode = code;
-        Token.Text = yytext;
+        Token.SetText(yytext);
         Token.Line = yylineno;
         Token.Column = yycolno;
         return code;
@@ -88,7 +88,7 @@ ScanResult Scan(const std::string& input, const TRkLexTables* t = &tables) {
         TSourceToken t;
         int code = lx.NextToken(t);
         if (code == 0) break;
-        r.toks.push_back({code, t.Text, t.Line, t.Column});
+        r.toks.push_back({code, std::string(t.GetText()), t.Line, t.Column});
         if (r.toks.size() > 100000) ADD_FAILURE() << "scanner does not stop";
     }
     r.echo = out.str();

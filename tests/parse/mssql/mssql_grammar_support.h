@@ -46,7 +46,7 @@ inline std::string NameText(const TRk_Node* N) {
         for (int i = 0; i < a->NameParts->Count(); ++i) {
             TRkVisitedAbs* it = a->NameParts->Items[static_cast<size_t>(i)];
             TSourceToken* t = it != nullptr ? it->AsToken() : nullptr;
-            s += (i == 0 && a->DotToken != nullptr ? a->DotToken->Text : ".") + TokText(t);
+            s += (i == 0 && a->DotToken != nullptr ? std::string(a->DotToken->GetText()) : ".") + TokText(t);
         }
     return s;
 }
@@ -87,7 +87,7 @@ inline const char* KindName(TRkOpType K) {
 // missing operand.
 inline std::string Shape(TRkVisitedAbs* N) {
     if (N == nullptr) return "_";
-    if (TSourceToken* t = N->AsToken()) return t->Text;
+    if (TSourceToken* t = N->AsToken()) return std::string(t->GetText());
     if (auto* a = As<TRk_Attr>(N)) return NameText(a);
     if (auto* c = As<TRk_A_Const>(N)) {
         std::string s = TokText(c->ValueToken);

@@ -35,7 +35,7 @@ public:
 
     void Visit(TRkVisitedAbs* Obj) override {
         TRkVisitorAbs::Visit(Obj);
-        if (TSourceToken* T = Obj->AsToken()) Seen.push_back(T->IsSignificant() ? T->Text : "_");
+        if (TSourceToken* T = Obj->AsToken()) Seen.push_back(T->IsSignificant() ? std::string(T->GetText()) : "_");
     }
     void PreVisit(TRkVisitedAbs* Obj) override {
         if (IsMarked(Obj)) Seen.push_back(std::string("<") + Obj->ClassName());
@@ -75,7 +75,7 @@ public:
     TSourceToken* Tok(const std::string& Text, uint8_t Type = ttKeyword, int32_t Code = tcIdent) {
         auto T = MakeSourceToken(Text, Type, 0, 0, 1, 1);
         T->TokenCode = Code;
-        T->OwnerList = &Tokens;
+        T->SetOwnerList(&Tokens);
         T->PosInList = Tokens.Count();
         TSourceToken* Raw = T.get();
         Tokens.Add(std::move(T));

@@ -62,13 +62,13 @@ struct MsRun {
     // Text of the tokens from..to of the script.
     std::string Text(int from, int to) const {
         std::string s;
-        for (int i = from; i <= to && i < tokens->Count(); ++i) s += tokens->TokenAt(i)->Text;
+        for (int i = from; i <= to && i < tokens->Count(); ++i) s += tokens->TokenAt(i)->GetText();
         return s;
     }
     template <class TList>
     std::string ListText(const TList* l) const {
         std::string s;
-        for (const TSourceToken* t : l->Items()) s += t->Text + "|";
+        for (const TSourceToken* t : l->Items()) s += std::string(t->GetText()) + "|";
         return s;
     }
     // The inner node of each listed statement by class, a recognised-only

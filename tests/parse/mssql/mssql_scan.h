@@ -31,7 +31,7 @@ inline std::vector<MsTok> MsScan(const std::string& input) {
         TSourceToken t;
         int code = lx.NextToken(t);
         if (code == 0 || toks.size() > 4000000) break;
-        toks.push_back({code, t.TokenCode, t.Text, t.TokenType, t.TokenGroup, t.TokenSubKind, t.Line, t.Column});
+        toks.push_back({code, t.TokenCode, std::string(t.GetText()), t.TokenType, t.TokenGroup, t.TokenSubKind, t.Line, t.Column});
     }
     // The runtime reads by lines: the line feed it adds at the end is left out.
     if (!toks.empty() && toks.back().code == 260 && toks.back().text == "\n") toks.pop_back();

@@ -18,12 +18,12 @@ using sqltest::TokText;
 namespace {
 
 std::string Where(const TSourceToken* t) {
-    return t->Text + "(" + std::to_string(t->Line) + "," + std::to_string(t->Column) + ")";
+    return std::string(t->GetText()) + "(" + std::to_string(t->Line) + "," + std::to_string(t->Column) + ")";
 }
 
 const TSourceToken* FindToken(const MsRun& r, const std::string& text, int nth = 1) {
     for (const TSourceToken* t : r.tokens->Items())
-        if (t->Text == text && --nth == 0) return t;
+        if (t->GetText() == text && --nth == 0) return t;
     return nullptr;
 }
 
@@ -275,7 +275,7 @@ TEST(MssqlDriver, TheEndTokenIsAppendedOnce) {
     r.Parse();
     ASSERT_EQ(r.tokens->Count(), before + 1);
     const TSourceToken* end = r.tokens->TokenAt(before);
-    EXPECT_EQ(Pic(end->Text, end->Line, end->Column), " -1 -1");
+    EXPECT_EQ(Pic(end->GetText(), end->Line, end->Column), " -1 -1");
     r.Parse();
     EXPECT_EQ(r.tokens->Count(), before + 1);
 }
@@ -309,7 +309,7 @@ TEST(MssqlDriver, ErrorHandlers) {
         ++calls;
         EXPECT_EQ(vendor, 0);
         ASSERT_NE(token, nullptr);
-        EXPECT_EQ(token->Text, ")");
+        EXPECT_EQ(token->GetText(), ")");
         token->TokenStatus = 1;
         rollbackTokens = 1;
         action = aopContinue;
@@ -363,7 +363,7 @@ TEST(MssqlDriver, LongCommentBlocksAndSkippedStatements) {
 TEST(MssqlDriver, ACommentLeftOpenIsReported) {
     MsRun r("create table a (x int)\n/* see c:/*.sql */\ncreate table b (y int)\n");
     EXPECT_EQ(Outcome(r), "0 [end of input] TRk_CreateTableStmt");
-    EXPECT_EQ(r.tokens->TokenAt(r.tokens->Count() - 2)->Text, "/* see c:/*.sql */\ncreate table b (y int)\n");
+    EXPECT_EQ(r.tokens->TokenAt(r.tokens->Count() - 2)->GetText(), "/* see c:/*.sql */\ncreate table b (y int)\n");
     MsRun s("select 'abc\n");
     s.Parse();
     EXPECT_EQ(s.errors.size(), 1u);

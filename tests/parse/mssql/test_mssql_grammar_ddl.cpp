@@ -121,7 +121,7 @@ TEST_F(MssqlDdl, ColumnConstraints) {
     EXPECT_EQ(Constraint("IDENTITY")->ColumnList, nullptr);
     TRkConstraint* c = Constraint("COLLATE Latin1_General_CI_AS");
     ASSERT_TRUE(c->Extra && c->Extra->AsToken());
-    EXPECT_EQ(c->Extra->AsToken()->Text, "Latin1_General_CI_AS");
+    EXPECT_EQ(c->Extra->AsToken()->GetText(), "Latin1_General_CI_AS");
     EXPECT_EQ(Shape(Constraint("CHECK (a > 0)")->Expression), "Cmp[>](a,0)");
     EXPECT_EQ(Shape(Constraint("DEFAULT (getdate())")->Expression), "(getdate())");
 
@@ -265,14 +265,14 @@ TEST_F(MssqlDdl, ArrayBounds) {
     } bounds[] = {{"[", '['}, {"]", ']'}, {"[", '['}, {"10", 268}, {"]", ']'}};
     for (const auto& b : bounds) {
         auto t = std::make_unique<TSourceToken>();
-        t->Text = b.Text;
+        t->SetText(b.Text);
         t->TokenCode = b.Code;
         t->TokenType = 11;
         Tokens->Insert(at++, std::move(t));
     }
     for (int i = 0; i < Tokens->Count(); ++i) {
         Tokens->GetToken(i)->PosInList = i;
-        Tokens->GetToken(i)->OwnerList = Tokens;
+        Tokens->GetToken(i)->SetOwnerList(Tokens);
     }
     EXPECT_EQ(ParsePrepared(), 0);
     EXPECT_TRUE(Errors.empty());
@@ -285,7 +285,7 @@ TEST_F(MssqlDdl, ArrayBounds) {
     auto* second = As<TRkValue>(ty->ArrayBounds->Items[1]);
     ASSERT_TRUE(first && second && second->PayloadObject);
     // The brackets belong to no node.
-    EXPECT_EQ(Pic(first->NodeKind, first->PayloadObject == nullptr, second->PayloadObject->AsToken()->Text, OwnTokens(ty)),
+    EXPECT_EQ(Pic(first->NodeKind, first->PayloadObject == nullptr, second->PayloadObject->AsToken()->GetText(), OwnTokens(ty)),
               "55 1 10 int");
 }
 

@@ -102,7 +102,7 @@ TEST_F(MssqlFlow, Cursors) {
     auto* into = As<TRk_DummyNode>(f->IntoNode);
     ASSERT_NE(into, nullptr);
     EXPECT_EQ(Pic(dir->Int1, OwnTokens(dir), TokText(f->CursorName), f->IsGlobal, OwnTokens(into),
-                  ListShape(into->List1), TokText(into->List1->Items[1]->AsToken()->SeparatorToken), OwnTokens(f)),
+                  ListShape(into->List1), TokText(into->List1->Items[1]->AsToken()->GetSeparatorToken()), OwnTokens(f)),
               "1 NEXT|FROM c 0 INTO @a,@b , FETCH");
     EXPECT_EQ(Announced.back().Type, sstMssqlFetch);
 
@@ -184,8 +184,8 @@ TEST_F(MssqlFlow, Execute) {
     e = One<_TMssqlExecute>("EXEC ('SELECT * FROM ' + @t + N' WHERE 1 = 1')");
     EXPECT_EQ(Pic(e->IsStringExec, OwnTokens(e)), "1 (|)");
     ASSERT_EQ(e->Params->Count(), 3);
-    EXPECT_EQ(e->Params->Items[0]->AsToken()->SeparatorToken, nullptr);
-    EXPECT_EQ(TokText(e->Params->Items[1]->AsToken()->SeparatorToken), "+");
+    EXPECT_EQ(e->Params->Items[0]->AsToken()->GetSeparatorToken(), nullptr);
+    EXPECT_EQ(TokText(e->Params->Items[1]->AsToken()->GetSeparatorToken()), "+");
     EXPECT_EQ(TokText(e->Params->Items[2]->AsToken()), "N' WHERE 1 = 1'");
 }
 
@@ -222,7 +222,7 @@ TEST_F(MssqlFlow, StatementsReadRaw) {
     ASSERT_EQ(Items(), 6);
     auto* drop = Inner<_TMssqlDummyStmt>(0);
     ASSERT_NE(drop, nullptr);
-    EXPECT_EQ(Pic(drop->NodeKind, OwnTokens(drop), drop->StmtTokens->GetToken(0)->Text), Pic(mnkDrop, "DROP", "DROP"));
+    EXPECT_EQ(Pic(drop->NodeKind, OwnTokens(drop), drop->StmtTokens->GetToken(0)->GetText()), Pic(mnkDrop, "DROP", "DROP"));
     EXPECT_NE(Inner<TRk_SelectStmt>(1), nullptr);
     EXPECT_EQ(Inner<_TMssqlDummyStmt>(2)->NodeKind, mnkDrop);
     EXPECT_EQ(Inner<_TMssqlDummyStmt>(3)->NodeKind, mnkFirstWordStmt);

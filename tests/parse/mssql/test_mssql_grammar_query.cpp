@@ -98,7 +98,7 @@ TEST_F(MssqlQuery, Parentheses) {
     auto* s = One<TRk_SelectStmt>(cases[3].Text);
     int lastClose = -1;
     for (int i = 0; i < Tokens->Count(); ++i)
-        if (Tokens->GetToken(i)->Text == ")") lastClose = i;
+        if (Tokens->GetToken(i)->GetText() == ")") lastClose = i;
     EXPECT_EQ(s->TokenList->Items()[3]->PosInList, lastClose);
 }
 
@@ -320,7 +320,7 @@ TEST_F(MssqlQuery, Names) {
     auto* a = As<TRk_Attr>(From<TRk_TableRef>("server.db.dbo.t")->Source);
     ASSERT_NE(a, nullptr);
     ASSERT_EQ(a->NameParts->Count(), 3);
-    EXPECT_EQ(Pic(TokText(a->DotToken), TokText(a->NameParts->Items[1]->AsToken()->SeparatorToken)), ". .");
+    EXPECT_EQ(Pic(TokText(a->DotToken), TokText(a->NameParts->Items[1]->AsToken()->GetSeparatorToken())), ". .");
     // LEFT and FULL alone are no names.
     EXPECT_TRUE(Rejects("SELECT 1 FROM left"));
 }

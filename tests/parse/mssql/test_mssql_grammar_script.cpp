@@ -17,7 +17,7 @@ class MssqlScript : public MssqlParseFixture {
 protected:
     int IndexOf(const std::string& Text, int From = 0) const {
         for (int i = From; i < Tokens->Count(); ++i)
-            if (Tokens->GetToken(i)->Text == Text) return i;
+            if (Tokens->GetToken(i)->GetText() == Text) return i;
         return -1;
     }
 };

@@ -67,7 +67,7 @@ std::vector<std::string> Given(TCustomSqlStatement* S) {
     for (TSourceToken* T : S->SourceTokens->Items()) {
         if (T->TokenCode == 0) break;
         if (!T->IsSignificant() || T == S->TerminatorToken) continue;
-        V.push_back(T->Text);
+        V.push_back(std::string(T->GetText()));
     }
     return V;
 }
@@ -197,10 +197,10 @@ TEST(MssqlScripts, EveryStatementHoldsItsTokensAndWalksThemInOrder) {
     // Each significant token of the script is in exactly one statement.
     std::set<const TSourceToken*> Seen;
     for (TCustomSqlStatement* S : s.P.Statements())
-        for (TSourceToken* T : S->SourceTokens->Items()) EXPECT_TRUE(Seen.insert(T).second) << T->Text;
+        for (TSourceToken* T : S->SourceTokens->Items()) EXPECT_TRUE(Seen.insert(T).second) << T->GetText();
     for (TSourceToken* T : s.P.Tokens().Items())
         if (T->IsSignificant() && T->TokenCode != 0) {
-            EXPECT_TRUE(Seen.count(T)) << T->Text << " in no statement";
+            EXPECT_TRUE(Seen.count(T)) << T->GetText() << " in no statement";
         }
     for (TCustomSqlStatement* S : s.P.Statements()) EXPECT_TRUE(S->Parsed) << S->ClassName();
     CheckWalks(s);
@@ -459,10 +459,10 @@ TEST(MssqlScripts, RawStatementAnnouncementsReachTheHost) {
     EXPECT_EQ(P.Statements().Count(), 2);
     EXPECT_EQ(Types, (std::vector<TSqlStatementType>{sstMssqlPrint, sstMssqlIf, sstMssqlGo}));
     ASSERT_EQ(Ranges.size(), 3u);
-    EXPECT_EQ(P.Tokens().TokenAt(Ranges[0].first)->Text, "IF");  // from where the previous one ended
-    EXPECT_EQ(P.Tokens().TokenAt(Ranges[0].second)->Text, "'a'");
+    EXPECT_EQ(P.Tokens().TokenAt(Ranges[0].first)->GetText(), "IF");  // from where the previous one ended
+    EXPECT_EQ(P.Tokens().TokenAt(Ranges[0].second)->GetText(), "'a'");
     EXPECT_EQ(Ranges[1].first, Ranges[0].second + 1);              // the enclosing IF comes after it
-    EXPECT_EQ(P.Tokens().TokenAt(Ranges[2].second)->Text, "GO");
+    EXPECT_EQ(P.Tokens().TokenAt(Ranges[2].second)->GetText(), "GO");
 }
 
 // Word soup of T-SQL keywords, punctuation, comment marks and stray bytes:

@@ -56,7 +56,7 @@ std::vector<TScanned> Scan(const std::string& Input) {
         const int code = lx.NextToken(t);
         if (code == 0 || toks.size() > 4000000) break;
         EXPECT_EQ(code, t.TokenCode);
-        toks.push_back({code, t.Text, t.TokenType, t.TokenGroup, t.TokenSubKind});
+        toks.push_back({code, std::string(t.GetText()), t.TokenType, t.TokenGroup, t.TokenSubKind});
     }
     if (!toks.empty() && (Input.empty() || Input.back() != '\n') && toks.back().code == 260 && toks.back().text == "\n")
         toks.pop_back();
@@ -117,14 +117,14 @@ inline std::string SxList(TRk_List* L) {
 
 inline std::string Sx(TRkVisitedAbs* V) {
     if (V == nullptr) return "_";
-    if (TSourceToken* t = V->AsToken()) return t->Text;
+    if (TSourceToken* t = V->AsToken()) return std::string(t->GetText());
     if (auto* e = As<TRkCustomExpression>(V)) {
         switch (e->ExprType) {
             case Expr_Attr:
             case Expr_Const:
             case Expr_Ident:
             case Expr_FuncCall:
-                return Sx(e->LeftOperand) + (e->OperatorToken ? "." + e->OperatorToken->Text : "");
+                return Sx(e->LeftOperand) + (e->OperatorToken ? "." + std::string(e->OperatorToken->GetText()) : "");
             case Expr_subquery: return "{q}";
             case Expr_Parenthesis: return "(" + Sx(e->LeftOperand) + ")";
             case Expr_IsNull: return "(isnull " + Sx(e->LeftOperand) + ")";
@@ -134,7 +134,7 @@ inline std::string Sx(TRkVisitedAbs* V) {
             case Expr_NotBetween: return "(notbetween " + Sx(e->LeftOperand) + " " + Sx(e->RightOperand) + ")";
             default: break;
         }
-        std::string op = e->OperatorToken ? e->OperatorToken->Text : std::string("?");
+        std::string op = e->OperatorToken ? std::string(e->OperatorToken->GetText()) : std::string("?");
         for (char& c : op) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (e->Modifier) op += e->Modifier == 1 ? "any" : e->Modifier == 2 ? "some" : "all";
         return "(" + op + " " + Sx(e->LeftOperand) + " " + Sx(e->RightOperand) + ")";
@@ -167,7 +167,7 @@ std::set<const TSourceToken*> StoredTokens(Parser& P) {
     auto add = [&s](const TSourceToken* T) {
         if (!T) return;
         s.insert(T);
-        if (T->SeparatorToken) s.insert(T->SeparatorToken);
+        if (T->GetSeparatorToken()) s.insert(T->GetSeparatorToken());
     };
     auto item = [&](TRkVisitedAbs* V) { add(V ? V->AsToken() : nullptr); };
     auto list = [&](TRk_List* L) {
@@ -413,7 +413,7 @@ protected:
         std::string miss;
         for (TSourceToken* t : this->Tokens->Items()) {
             if (t->TokenCode == 0 || t->TokenCode == ';' || (t->TokenCode >= 257 && t->TokenCode <= 261)) continue;
-            if (!stored.count(t)) miss += t->Text + " ";
+            if (!stored.count(t)) miss += std::string(t->GetText()) + " ";
         }
         return miss.empty() ? std::string() : "not kept: " + miss;
     }
@@ -435,7 +435,7 @@ protected:
             const auto tokens = sqltest::Tokenize<Lexer>(buf.str() + ";");
             for (TSourceToken* t : tokens->Items()) {
                 if (t->TokenCode != ';') {
-                    stmt += t->Text;
+                    stmt += t->GetText();
                     continue;
                 }
                 ++total;

@@ -82,7 +82,7 @@ TEST_F(OracleDriver, CutOffStatementReportsEndOfInput) {
     // number of parses over it.
     const int32_t count = Tokens->Count();
     TSourceToken* end = MUST(Tokens->TokenAt(count - 1));
-    EXPECT_EQ(Fields(end->TokenCode, end->Text, end->Line), "0 - -1");
+    EXPECT_EQ(Fields(end->TokenCode, end->GetText(), end->Line), "0 - -1");
     Parser->TokenPos = 0;
     Parser->yyparse();
     EXPECT_EQ(Tokens->Count(), count);
@@ -215,7 +215,7 @@ TEST_F(OracleDriver, HostErrorEvent) {
 TEST_F(OracleDriver, ForcedErrorSkipsTheHandler) {
     Prepare("select a from t where x = 1", [](TSourceToken*&, TActionOnParseError& Action, int&) { Action = aopAbort; });
     Parser->OnParserToken = [](void*, TSourceToken*& Tok, int) {
-        if (Tok->Text == "x") Tok->TokenCode = oracletok::FORCED_ERROR;
+        if (Tok->GetText() == "x") Tok->TokenCode = oracletok::FORCED_ERROR;
     };
     EXPECT_EQ(Parser->yyparse(), 1);
     // The forced error is reported at once, before any offer of the event

@@ -19,7 +19,7 @@ void AddTokens(TTokenSet& S, std::initializer_list<const TSourceToken*> Tokens) 
     for (const TSourceToken* t : Tokens)
         if (t) {
             S.insert(t);
-            if (t->SeparatorToken) S.insert(t->SeparatorToken);
+            if (t->GetSeparatorToken()) S.insert(t->GetSeparatorToken());
         }
 }
 
@@ -82,7 +82,7 @@ protected:
         std::string miss;
         for (TSourceToken* t : Tokens->Items()) {
             if (!t->IsSignificant() || t->TokenCode == 0 || t->TokenCode == ';') continue;
-            if (!stored.count(t)) miss += t->Text + " ";
+            if (!stored.count(t)) miss += std::string(t->GetText()) + " ";
         }
         return miss;
     }

@@ -176,7 +176,7 @@ TEST_F(QueryGrammar, JoinsAndTableReferences) {
     ASSERT_NE(j, nullptr);
     EXPECT_EQ(Fields(As<TRk_JoinExpr>(j->LeftRef), j->JoinType, j->Qualification->QualKind, OwnTokens(j->Qualification),
                      Count(j->Qualification->UsingList),
-                     j->Qualification->UsingList->GetItem(1)->AsToken()->SeparatorToken),
+                     j->Qualification->UsingList->GetItem(1)->AsToken()->GetSeparatorToken()),
               "set 0 1 using|(|) 2 ,");
 
     const struct { const char* Text; int Type; const char* Tokens; } kinds[] = {
@@ -223,7 +223,7 @@ TEST_F(QueryGrammar, NamesAndAliases) {
     auto* a3 = As<TRk_Attr>(ItemExpr(q, 3)->LeftOperand);
     auto* a4 = As<TRk_Attr>(ItemExpr(q, 4)->LeftOperand);
     EXPECT_EQ(Fields(AttrText(a3), a3->DotToken, OwnTokens(a3)), "t.* . -");
-    EXPECT_EQ(Fields(AttrText(a4), a4->NameParts->GetItem(1)->AsToken()->SeparatorToken), "s.t.* .");
+    EXPECT_EQ(Fields(AttrText(a4), a4->NameParts->GetItem(1)->AsToken()->GetSeparatorToken()), "s.t.* .");
     auto* from = As<TRk_Attr>(At<TRk_TableRef>(q->FromList, 0)->Source);
     EXPECT_EQ(Fields(from->AtToken, AttrText(from)), "@ u@link");
 

@@ -58,7 +58,7 @@ T* Must(T* P, const std::string& What) {
 template <class T>
 std::string Str(const T& V) {
     if constexpr (std::is_convertible_v<T, const TSourceToken*>) return TokText(V);
-    else if constexpr (std::is_convertible_v<T, std::string>) return std::string(V);
+    else if constexpr (std::is_convertible_v<T, std::string_view>) return std::string(V);
     else if constexpr (std::is_pointer_v<T>) return V ? "set" : "nil";
     else if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>) return std::to_string(static_cast<long long>(V));
 }
@@ -132,14 +132,14 @@ inline std::string AttrText(TRk_Attr* A) {
 
 inline std::string Sx(TRkVisitedAbs* V) {
     if (V == nullptr) return "_";
-    if (TSourceToken* t = V->AsToken()) return t->Text;
+    if (TSourceToken* t = V->AsToken()) return std::string(t->GetText());
     if (auto* e = dynamic_cast<TRkCustomExpression*>(V)) {
         switch (e->ExprType) {
             case Expr_Attr:
             case Expr_Const:
             case Expr_Ident:
             case Expr_FuncCall:
-                if (e->OperatorToken) return Sx(e->LeftOperand) + "." + e->OperatorToken->Text;
+                if (e->OperatorToken) return Sx(e->LeftOperand) + "." + std::string(e->OperatorToken->GetText());
                 return Sx(e->LeftOperand);
             case Expr_subquery: return "{q}";
             case Expr_Parenthesis: return "(" + Sx(e->LeftOperand) + ")";
@@ -147,7 +147,7 @@ inline std::string Sx(TRkVisitedAbs* V) {
             case Expr_IsNotNull: return "(isnotnull " + Sx(e->LeftOperand) + ")";
             default: break;
         }
-        std::string op = e->OperatorToken ? e->OperatorToken->Text : std::string("?");
+        std::string op = e->OperatorToken ? std::string(e->OperatorToken->GetText()) : std::string("?");
         for (char& c : op) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (e->ExprType == Expr_NotLike) op = "notlike";
         if (e->ExprType == Expr_NotIn) op = "notin";
@@ -157,7 +157,7 @@ inline std::string Sx(TRkVisitedAbs* V) {
         return "(" + op + " " + Sx(e->LeftOperand) + " " + Sx(e->RightOperand) + ")";
     }
     if (auto* a = dynamic_cast<TRk_Attr*>(V)) return AttrText(a);
-    if (auto* c = dynamic_cast<TRk_A_Const*>(V)) return c->ValueToken ? c->ValueToken->Text : OwnTokens(c);
+    if (auto* c = dynamic_cast<TRk_A_Const*>(V)) return c->ValueToken ? std::string(c->ValueToken->GetText()) : OwnTokens(c);
     if (auto* i = dynamic_cast<TRk_Ident*>(V)) return TokText(i->IdentToken);
     if (auto* l = dynamic_cast<TRk_List*>(V)) return SxList(l);
     if (auto* f = dynamic_cast<TRk_FuncCall*>(V))

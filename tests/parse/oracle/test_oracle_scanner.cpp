@@ -42,7 +42,7 @@ std::vector<Tok> Scan(const std::string& input, bool sqlPlus = false, bool bulk 
         TSourceToken t;
         int code = lx.NextToken(t);
         if (code == 0) break;
-        toks.push_back({code, t.TokenCode, t.Text, t.TokenType, t.TokenGroup, t.TokenSubKind,
+        toks.push_back({code, t.TokenCode, std::string(t.GetText()), t.TokenType, t.TokenGroup, t.TokenSubKind,
                         t.Line, t.Column});
         if (toks.size() > 1000000) {
             ADD_FAILURE() << "the scanner does not stop";

@@ -96,9 +96,9 @@ TEST_F(PlsqlDriver, WordsOutsideThePlsqlKeywordsAreNames) {
     EXPECT_TRUE(Errors.empty());
     ASSERT_NE(Parser->RootNode, nullptr);
     for (TSourceToken* t : Tokens->Items())
-        if (t->Text == "name" || t->Text == "value") {
-            EXPECT_EQ(t->TokenCode, tcIdent) << t->Text;
-            EXPECT_NE(t->OriginalCode, 0) << t->Text;
+        if (t->GetText() == "name" || t->GetText() == "value") {
+            EXPECT_EQ(t->TokenCode, tcIdent) << t->GetText();
+            EXPECT_NE(t->GetOriginalCode(), 0) << t->GetText();
         }
 }
 
@@ -211,7 +211,7 @@ TEST_F(PlsqlDriver, ComparisonsChainThroughTheSemicolonShortcut) {
 TEST_F(PlsqlDriver, SqlplusCommandTokenInsideABlockIsAnError) {
     Tokens = oracle_test::Tokenize("BEGIN x := 1; y := 2; END;");
     for (TSourceToken* t : Tokens->Items())
-        if (t->Text == "y") t->TokenCode = tcSqlplusCmd;
+        if (t->GetText() == "y") t->TokenCode = tcSqlplusCmd;
     ParseTokens();
     ASSERT_EQ(Errors.size(), 1u);
     EXPECT_EQ(Errors[0].Token, "y");
@@ -254,7 +254,7 @@ TEST_F(PlsqlDriver, EmbeddedSelectTakesEveryTokenThroughItsSemicolon) {
               "TSelectSqlStatement ; <nil> <nil>");
     // Keywords outside the PL/SQL table are keywords again for the SQL grammar.
     for (TSourceToken* t : s->SourceTokens->Items())
-        if (t->Text == "WHERE") {
+        if (t->GetText() == "WHERE") {
             EXPECT_EQ(t->TokenCode, oracletok::RW_WHERE);
         }
     EXPECT_EQ(Stmts(dynamic_cast<TRk_Plsql*>(Parser->RootNode)->Statements), "SqlStmt AssignStmt");

@@ -36,7 +36,7 @@ TEST_F(PlsqlHostile, EveryPrefixAndEveryTokenLeftOutParses) {
     for (const char* seed : Seeds) {
         std::unique_ptr<TSourceTokenList> toks = oracle_test::Tokenize(seed);
         std::vector<std::string> texts;
-        for (const TSourceToken* t : toks->Items()) texts.push_back(t->Text);
+        for (const TSourceToken* t : toks->Items()) texts.push_back(std::string(t->GetText()));
         Parse(seed);
         ASSERT_EQ(Result, 0) << seed;
         ASSERT_TRUE(Errors.empty()) << seed << "\n" << Errors[0].Expected << " at " << Errors[0].Token;

@@ -23,9 +23,9 @@ inline std::string Significant(const TSourceTokenList* L) {
     std::string s;
     if (L == nullptr) return "<nil>";
     for (const TSourceToken* t : L->Items()) {
-        if (!t->IsSignificant() || t->Text.empty()) continue;   // no end tokens
+        if (!t->IsSignificant() || t->GetText().empty()) continue;   // no end tokens
         if (!s.empty()) s += " ";
-        s += t->Text;
+        s += t->GetText();
     }
     return s;
 }
@@ -33,7 +33,7 @@ inline std::string Significant(const TSourceTokenList* L) {
 // Every token text of a list, blanks and line breaks included.
 inline std::string AllText(const TSourceTokenList* L) {
     std::string s;
-    for (const TSourceToken* t : L->Items()) s += t->Text;
+    for (const TSourceToken* t : L->Items()) s += t->GetText();
     return s;
 }
 

@@ -29,7 +29,7 @@ struct Report {
 std::unique_ptr<TSourceTokenList> ToyTokens(const std::string& Text) {
     auto l = testtok::Script(Text);
     for (TSourceToken* t : l->Items()) {
-        const std::string w = LowerCase(t->Text);
+        const std::string w = LowerCase(t->GetText());
         if (w == "select") t->TokenCode = ToySelect;
         else if (w == "from") t->TokenCode = ToyFrom;
         else if (w == "where") t->TokenCode = ToyWhere;
@@ -81,13 +81,13 @@ TEST(ToyGrammar, BuildsTheTreeThroughTheBuilders) {
     EXPECT_EQ(s->DbVendor, 1);
     ASSERT_NE(s->TargetList, nullptr);
     ASSERT_EQ(s->TargetList->Count(), 2);
-    EXPECT_EQ(s->TargetList->GetNode(1)->SeparatorToken->Text, ",");
+    EXPECT_EQ(s->TargetList->GetNode(1)->SeparatorToken->GetText(), ",");
     auto* sum = dynamic_cast<TRkCustomExpression*>(s->TargetList->GetNode(1));
     ASSERT_NE(sum, nullptr);
     EXPECT_EQ(sum->ExprType, Expr_Arithmetic);
     EXPECT_EQ(sum->AsText(), "b + 1 ");
     ASSERT_EQ(s->FromList->Count(), 1);
-    EXPECT_EQ(s->FromList->GetItem(0)->AsToken()->Text, "t");  // a token item stays a token
+    EXPECT_EQ(s->FromList->GetItem(0)->AsToken()->GetText(), "t");  // a token item stays a token
     auto* where = dynamic_cast<TRkCustomExpression*>(s->WhereCondition);
     ASSERT_NE(where, nullptr);
     EXPECT_EQ(where->ExprType, Expr_AND);
@@ -102,11 +102,11 @@ TEST(ToyGrammar, EndTokenAppendedOnceAndOwnedByTheParser) {
     ASSERT_EQ(r.Parse(), 0);
     ASSERT_EQ(r.tokens->Count(), before + 1);
     TSourceToken* end = r.tokens->GetToken(before);
-    EXPECT_EQ(end->Text, "");
+    EXPECT_EQ(end->GetText(), "");
     EXPECT_EQ(end->TokenCode, 0);
     EXPECT_EQ(end->PosInList, -1);
     EXPECT_EQ(end->Line, -1);
-    EXPECT_EQ(end->OwnerList, r.tokens.get());
+    EXPECT_EQ(end->GetOwnerList(), r.tokens.get());
     // A second parse of the same list frees the first tree and reuses the
     // end token.
     const size_t pool = r.parser.NodePool.size();
@@ -204,7 +204,7 @@ TEST(ToyGrammar, NestingWithinTheLimitsParsesAndReadsBack) {
         TRk_Node* where = r.Root()->WhereCondition;
         ASSERT_NE(where, nullptr);
         EXPECT_EQ(where->AsText(), cond);
-        EXPECT_EQ(where->GetStartToken()->Text, cond.substr(0, 1));
+        EXPECT_EQ(where->GetStartToken()->GetText(), cond.substr(0, 1));
     }
 }
 

@@ -312,7 +312,7 @@ TEST(Events, AnEventSetOnAStatementOverridesTheComponentsForItAlone) {
         std::set<TCustomSqlStatement*> Tables, Own;
         std::set<std::string> TableTokens;
         P.OnStatementTable = [&](TRk_Node*, TCustomSqlStatement* S, TRkTable*) { Tables.insert(S); };
-        P.OnTableTokenEvent = [&](TRk_Node*, TSourceToken* T, TRk_Node*) { TableTokens.insert(T->Text); };
+        P.OnTableTokenEvent = [&](TRk_Node*, TSourceToken* T, TRk_Node*) { TableTokens.insert(std::string(T->GetText())); };
         DoSplit(P, "delete from t where a in (select b from u);\ndelete from v;\ndelete from w;\n");
         ASSERT_EQ(P.Statements().Count(), 3);
         TCustomSqlStatement* S[3] = {P.Statements().GetStatement(0), P.Statements().GetStatement(1),

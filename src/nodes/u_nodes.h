@@ -446,7 +446,6 @@ public:
     TCustomSqlStatement* Statement = nullptr;
     TRkCustomParser* Parser = nullptr;
     TSourceToken* SeparatorToken = nullptr;
-    TRk_Node* SourceNode = nullptr;
     TRkNodeTokens TokenList;   // own tokens
 
     TRk_Node();
@@ -517,6 +516,7 @@ public:
         FFlags |= kInArena;
         if (OwnsNothing) FFlags |= kOwnsNothing;
     }
+    bool InArena() const { return (FFlags & kInArena) != 0; }
     // Whether releasing this arena node must run its destructor: a node
     // that holds nothing on the heap just goes with the arena's blocks.
     bool NeedsDestroy() const;

@@ -645,8 +645,14 @@ std::string TRkConstraintList::AsText() {
 // ---------------------------------------------------------------------------
 // TRkColumnDef
 
-TRkColumnDef::TRkColumnDef() : Constraints(std::make_unique<TRkConstraintList>(false)) {
-    NodeKind = 26;
+TRkColumnDef::TRkColumnDef() { NodeKind = 26; }
+
+TRkConstraintList* TRkColumnDef::Constraints() {
+    if (!FConstraints) {
+        FConstraints = std::make_unique<TRkConstraintList>(false);
+        MarkOwnsHeap();
+    }
+    return FConstraints.get();
 }
 
 TRkColumnDef::~TRkColumnDef() = default;

@@ -341,7 +341,6 @@ private:
 
 class TRkColumnDef : public TRk_Node {
 public:
-    std::unique_ptr<TRkConstraintList> Constraints;
     TRk_TypeName* DataType = nullptr;
     TSourceToken* ColumnNameToken = nullptr;
     TRk_List* ConstraintNodes = nullptr;
@@ -351,6 +350,12 @@ public:
     const char* ClassName() const override { return "TRkColumnDef"; }
     void SetConstraints(TRk_List* L) { ConstraintNodes = L; }
     void SetDataType(TRk_TypeName* T) { DataType = T; }
+    // Non-owning list of the column's constraints, made when first asked
+    // for (the statements read ConstraintNodes).
+    TRkConstraintList* Constraints();
+
+private:
+    std::unique_ptr<TRkConstraintList> FConstraints;
 };
 
 // The classes above that hold only pointers and numbers: a parse's arena
@@ -373,3 +378,5 @@ template <>
 inline constexpr bool RkNodeOwnsNothing<TRk_JoinExpr> = true;
 template <>
 inline constexpr bool RkNodeOwnsNothing<TRkConstraintRefClause> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRkColumnDef> = true;

@@ -51,16 +51,20 @@ private:
     std::size_t FTotal = 0;   // bytes of all blocks
 };
 
-// Frees a pooled node: a node made in the arena is destroyed only when it
-// holds something on the heap (its memory goes with the arena), a node
-// adopted from elsewhere is deleted.
+// Frees a pooled node: a node made in the arena (RkMarkArenaNode) is
+// destroyed only when it holds something on the heap, its memory goes with
+// the arena; a node adopted from elsewhere is deleted.  The node says which
+// it is, so a pooled node is one pointer.
 struct TRkNodeRelease {
-    bool InArena = false;
+    constexpr TRkNodeRelease() = default;
+    // Kept for the pool's callers; the node's own flag decides.
+    constexpr explicit TRkNodeRelease(bool) {}
     void operator()(TRk_Node* Node) const {
-        if (!InArena)
+        if (!Node->InArena())
             delete Node;
         else if (Node->NeedsDestroy())
             Node->~TRk_Node();
     }
 };
 using TRkPooledNode = std::unique_ptr<TRk_Node, TRkNodeRelease>;
+static_assert(sizeof(TRkPooledNode) == sizeof(TRk_Node*));

@@ -120,9 +120,9 @@ public:
         (void)Register;
         ReservePool();
         T* node = new (FArena.Allocate(sizeof(T))) T();
+        RkMarkArenaNode(node);   // before anything can release it
         NodePool.emplace_back(node, TRkNodeRelease{true});
         node->AfterConstruction();
-        RkMarkArenaNode(node);
         node->Statement = CurStatement;
         node->DbVendor = DbVendor;
         node->Parser = this;

@@ -40,6 +40,7 @@ public:
     TRk_Node* LeftOperand = nullptr;       // node, or a TRk_List for list kinds
     TRk_Node* RightOperand = nullptr;
     TSourceToken* QuantifierToken = nullptr;
+    TRk_Node* SourceNode = nullptr;        // a join condition's qualifier node
     // Front ends kept alive by SetAsText, newest last; freed with the
     // expression, so operands taken from any of them stay valid.
     std::vector<std::unique_ptr<TRkReparseHolder>> ReparseHolders;

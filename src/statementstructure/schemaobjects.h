@@ -71,6 +71,8 @@ public:
     const char* ClassName() const override { return "TRkField"; }
     ~TRkField() override;
 
+    TRk_Node* SourceNode = nullptr;   // the parse node it was made from
+
     std::string NameOverride;
     std::string DbLinkOverride;
     int32_t WalkDepth = 0;   // depth of the walk that brought it into scope
@@ -133,6 +135,8 @@ public:
     TRkTable();
     const char* ClassName() const override { return "TRkTable"; }
     ~TRkTable() override;
+
+    TRk_Node* SourceNode = nullptr;   // the parse node it was made from
 
     std::string NameOverride;
     std::string DbLinkOverride;

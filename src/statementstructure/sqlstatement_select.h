@@ -156,6 +156,8 @@ class TRkOrderBy : public TRk_Node {
 public:
     TRkOrderBy() = default;
 
+    TRk_Node* SourceNode = nullptr;   // the parse node it was made from
+
     TRkCustomExpression* SortExpr = nullptr;
     TRkSortType SortType = srtNone;
     TRkSortItemType SortItemType = sitNone;
@@ -188,6 +190,8 @@ class TRkForUpdate : public TRk_Node {
 public:
     TRkForUpdate() = default;
     ~TRkForUpdate() override;
+
+    TRk_Node* SourceNode = nullptr;   // the parse node it was made from
 
     TRk_Node* WaitValue = nullptr;
     std::unique_ptr<TRkCustomExpression> Columns;

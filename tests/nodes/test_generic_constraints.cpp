@@ -211,8 +211,8 @@ TEST(ConstraintList, OwningListFreesItsConstraints) {
     EXPECT_EQ(owning.Count(), 1);
     // A column's list only refers to its constraints.
     TRkColumnDef col;
-    ASSERT_NE(col.Constraints, nullptr);
-    EXPECT_FALSE(col.Constraints->OwnsObjects());
+    ASSERT_NE(col.Constraints(), nullptr);
+    EXPECT_FALSE(col.Constraints()->OwnsObjects());
 }
 
 }  // namespace

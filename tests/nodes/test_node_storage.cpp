@@ -93,10 +93,20 @@ TEST(NodeStorage, ArenaNodesGoWithTheArenaUntilTheyTakeSomethingOnTheHeap) {
     call->FuncName = "a function name longer than a short string";
     EXPECT_TRUE(call->NeedsDestroy());
 
+    // A column definition's constraint list is made when first asked for.
+    auto* column = p.NewNode<TRkColumnDef>();
+    EXPECT_FALSE(column->NeedsDestroy());
+    ASSERT_NE(column->Constraints(), nullptr);
+    EXPECT_FALSE(column->Constraints()->OwnsObjects());
+    EXPECT_TRUE(column->NeedsDestroy());
+
     // A node not made in an arena keeps its parts on the heap.
     auto loose = CreateNodeOfClass<TRk_Attr>();
     loose->AppendOwnToken(x, p.NodeArena());
     EXPECT_TRUE(loose->TokenList.OnHeap());
+    EXPECT_FALSE(loose->InArena());
+    // Adopted by the pool, it is deleted with it, not left to the arena.
+    p.Adopt(std::move(loose));
 }
 
 TEST(NodeStorage, RarePartsReadEmptyUntilSet) {

@@ -50,7 +50,7 @@ TEST_F(MssqlDdl, CreateTable) {
     auto* b = As<TRkColumnDef>(Element(c, 1));
     ASSERT_TRUE(a && b && a->DataType);
     // The constructor's own constraint list stays empty.
-    EXPECT_EQ(Pic(TokText(a->ColumnNameToken), OwnTokens(a), a->DataType->TypeForm, a->Constraints->Count()), "a a 2 0");
+    EXPECT_EQ(Pic(TokText(a->ColumnNameToken), OwnTokens(a), a->DataType->TypeForm, a->Constraints()->Count()), "a a 2 0");
     EXPECT_EQ(Pic(b->ConstraintNodes == nullptr, TokText(b->SeparatorToken)), "1 ,");
 
     // The filegroup words are fields only.

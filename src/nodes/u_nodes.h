@@ -304,6 +304,7 @@ public:
         if (FText || !S.empty()) Text().assign(S);
         return *this;
     }
+    TRkLazyText& operator=(const TRkLazyText& S) { return *this = std::string_view(S.str()); }
     TRkLazyText& operator+=(std::string_view S) {
         if (!S.empty()) Text().append(S);
         return *this;

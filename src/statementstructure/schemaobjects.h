@@ -73,11 +73,11 @@ public:
 
     TRk_Node* SourceNode = nullptr;   // the parse node it was made from
 
-    std::string NameOverride;
-    std::string DbLinkOverride;
+    TRkLazyText NameOverride;
+    TRkLazyText DbLinkOverride;
     int32_t WalkDepth = 0;   // depth of the walk that brought it into scope
-    std::string QualifierOverride;
-    std::string AliasOverride;  // " " means: no alias
+    TRkLazyText QualifierOverride;
+    TRkLazyText AliasOverride;  // " " means: no alias
     std::uint8_t IsColumnDef = 0;
     TRk_AliasClause* AliasNode = nullptr;
     std::uint8_t FieldKind = 0;  // 0 unset, 2 expression, 3 sub-query
@@ -138,14 +138,14 @@ public:
 
     TRk_Node* SourceNode = nullptr;   // the parse node it was made from
 
-    std::string NameOverride;
-    std::string DbLinkOverride;
+    TRkLazyText NameOverride;
+    TRkLazyText DbLinkOverride;
     int32_t WalkDepth = 0;   // depth of the walk that brought it into scope
     std::vector<std::string> TableStrings;
     TRkJoin* Join = nullptr;
     TRkJoinItem* JoinItem = nullptr;
-    std::string SchemaOverride;
-    std::string AliasOverride;  // " " means: no alias
+    TRkLazyText SchemaOverride;
+    TRkLazyText AliasOverride;  // " " means: no alias
     std::unique_ptr<TRkFieldList> Columns;    // owning: column definitions
     std::unique_ptr<TRkFieldList> FieldRefs;  // not owning
     std::uint8_t TableKeyword = 0;

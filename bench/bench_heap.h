@@ -45,3 +45,13 @@ void operator delete(void* P) noexcept {
     std::free(P);
 }
 void operator delete(void* P, std::size_t) noexcept { operator delete(P); }
+// Token stores take blocks aligned to their size.
+void* operator new(std::size_t N, std::align_val_t A) {
+    void* P = nullptr;
+    if (posix_memalign(&P, static_cast<std::size_t>(A), N ? N : 1) != 0) throw std::bad_alloc();
+    if (benchheap::Counting.load(std::memory_order_relaxed))
+        benchheap::Note(static_cast<std::ptrdiff_t>(malloc_usable_size(P)));
+    return P;
+}
+void operator delete(void* P, std::align_val_t) noexcept { operator delete(P); }
+void operator delete(void* P, std::size_t, std::align_val_t) noexcept { operator delete(P); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <new>
+#include <stdexcept>
 
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
@@ -22,7 +23,183 @@ inline bool IsCommentCode(const TSourceToken* t) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
+// The tokens an owning list frees: those handed over as unique_ptr, and those
+// made in place in blocks of fixed size, aligned to that size, so that a
+// token finds its store from its own address (the block starts with the
+// store's address).  Beside them, append-only character blocks hold the text
+// and side records of the stored tokens.  Stored tokens own nothing on the
+// heap, so the blocks go without a destructor call per token.  Tokens never
+// move: their addresses are kept everywhere.
+
+class TRkTokenStore {
+public:
+    explicit TRkTokenStore(TSourceTokenList* AOwner) : FOwner(AOwner) {}
+    TRkTokenStore(const TRkTokenStore&) = delete;
+    TRkTokenStore& operator=(const TRkTokenStore&) = delete;
+    ~TRkTokenStore() { Clear(); }
+
+    static TRkTokenStore* Of(const TSourceToken* T) {
+        const auto base = reinterpret_cast<uintptr_t>(T) & ~(kBlockBytes - 1);
+        return reinterpret_cast<const THead*>(base)->Store;
+    }
+    TSourceTokenList* Owner() const { return FOwner; }
+
+    void Adopt(std::unique_ptr<TSourceToken> t) { FAdopted.push_back(std::move(t)); }
+
+    TSourceToken* Make() {
+        if (FFree == 0) NewTokenBlock();
+        TSourceToken* t = new (FNextToken) TSourceToken();
+        t->FFlags = TSourceToken::kInStore;
+        ++FNextToken;
+        --FFree;
+        return t;
+    }
+
+    void DropNewest() {
+        if (FBlocks.empty() || FFree == kPerBlock) return;
+        --FNextToken;
+        ++FFree;
+        FNextToken->~TSourceToken();
+    }
+
+    // Bytes for text and side records, 8-aligned.
+    unsigned char* Allocate(size_t Bytes) {
+        Bytes = (Bytes + 7) & ~size_t{7};
+        if (Bytes > kCharBlock / 4) {   // a long text: a block of its own
+            FCharBlocks.push_back(std::make_unique<unsigned char[]>(Bytes));
+            return FCharBlocks.back().get();
+        }
+        if (Bytes > static_cast<size_t>(FCharEnd - FCharNext)) {
+            FCharBlocks.push_back(std::make_unique<unsigned char[]>(kCharBlock));
+            FCharNext = FCharBlocks.back().get();
+            FCharEnd = FCharNext + kCharBlock;
+        }
+        unsigned char* p = FCharNext;
+        FCharNext += Bytes;
+        return p;
+    }
+
+    void Clear() {
+        FAdopted.clear();
+        for (void* b : FBlocks) ::operator delete(b, std::align_val_t{kBlockBytes});
+        FBlocks.clear();
+        FCharBlocks.clear();
+        FNextToken = nullptr;
+        FFree = 0;
+        FCharNext = FCharEnd = nullptr;
+    }
+
+private:
+    static constexpr size_t kBlockBytes = 32 << 10;
+    static constexpr size_t kCharBlock = 32 << 10;
+    struct THead {
+        TRkTokenStore* Store;
+    };
+    static constexpr size_t kFirstToken = (sizeof(THead) + alignof(TSourceToken) - 1) & ~(alignof(TSourceToken) - 1);
+    static constexpr int32_t kPerBlock = static_cast<int32_t>((kBlockBytes - kFirstToken) / sizeof(TSourceToken));
+
+    void NewTokenBlock() {
+        void* raw = ::operator new(kBlockBytes, std::align_val_t{kBlockBytes});
+        FBlocks.push_back(raw);
+        new (raw) THead{this};
+        FNextToken = reinterpret_cast<TSourceToken*>(static_cast<unsigned char*>(raw) + kFirstToken);
+        FFree = kPerBlock;
+    }
+
+    TSourceTokenList* FOwner;
+    std::vector<void*> FBlocks;
+    TSourceToken* FNextToken = nullptr;
+    int32_t FFree = 0;
+    std::vector<std::unique_ptr<unsigned char[]>> FCharBlocks;
+    unsigned char* FCharNext = nullptr;
+    unsigned char* FCharEnd = nullptr;
+    std::vector<std::unique_ptr<TSourceToken>> FAdopted;
+};
+
+// ---------------------------------------------------------------------------
 // TSourceToken
+
+namespace {
+// The text records of the one-character texts.
+struct TOneCharTexts {
+    unsigned char Records[256][2];
+};
+constexpr TOneCharTexts MakeOneCharTexts() {
+    TOneCharTexts t{};
+    for (int c = 0; c < 256; ++c) {
+        t.Records[c][0] = 1;
+        t.Records[c][1] = static_cast<unsigned char>(c);
+    }
+    return t;
+}
+constexpr TOneCharTexts OneCharTexts = MakeOneCharTexts();
+
+// Tokens are made by the hundred thousand per script.
+static_assert(sizeof(void*) != 8 || sizeof(TSourceToken) <= 40);
+}  // namespace
+
+TSourceToken::~TSourceToken() {
+    if (FFlags & kOwnsBlock) FreeBlock();
+}
+
+void TSourceToken::FreeBlock() {
+    unsigned char* block = const_cast<unsigned char*>(FText) - (HasSide() ? sizeof(TSourceTokenSide) : 0);
+    ::operator delete(block);
+    FFlags &= static_cast<uint8_t>(~kOwnsBlock);
+}
+
+void TSourceToken::Place(std::string_view AText, bool WithSide) {
+    const size_t n = AText.size();
+    if (!WithSide && n <= 1) {   // no block: a static record
+        if (FFlags & kOwnsBlock) FreeBlock();
+        FText = n == 0 ? kRkEmptyTokenText : OneCharTexts.Records[static_cast<unsigned char>(AText[0])];
+        FFlags &= static_cast<uint8_t>(~kHasSide);
+        return;
+    }
+    if (n > UINT32_MAX) throw std::length_error("token text too long");
+    const size_t head = n < kLongText ? 1 : 1 + sizeof(uint32_t);
+    const size_t side = WithSide ? sizeof(TSourceTokenSide) : 0;
+    const size_t bytes = side + head + n;
+    unsigned char* block = (FFlags & kInStore) ? TRkTokenStore::Of(this)->Allocate(bytes)
+                                               : static_cast<unsigned char*>(::operator new(bytes));
+    unsigned char* rec = block + side;
+    if (WithSide) new (block) TSourceTokenSide(HasSide() ? *Side() : TSourceTokenSide{});
+    if (n < kLongText) {
+        rec[0] = static_cast<unsigned char>(n);
+    } else {
+        rec[0] = static_cast<unsigned char>(kLongText);
+        const auto l = static_cast<uint32_t>(n);
+        std::memcpy(rec + 1, &l, sizeof l);
+    }
+    if (n) std::memcpy(rec + head, AText.data(), n);   // before the old block goes: AText may be in it
+    if (FFlags & kOwnsBlock) FreeBlock();
+    FText = rec;
+    if (WithSide) FFlags |= kHasSide;
+    else FFlags &= static_cast<uint8_t>(~kHasSide);
+    if (!(FFlags & kInStore)) FFlags |= kOwnsBlock;
+}
+
+void TSourceToken::SetText(std::string_view AText) { Place(AText, HasSide()); }
+
+TSourceTokenSide* TSourceToken::EnsureSide() {
+    if (!HasSide()) Place(GetText(), true);
+    return Side();
+}
+
+TSourceTokenList* TSourceToken::GetOwnerList() const {
+    if (FFlags & kOwnerIsStore) return TRkTokenStore::Of(this)->Owner();
+    return HasSide() ? Side()->OwnerList : nullptr;
+}
+
+void TSourceToken::SetOwnerList(TSourceTokenList* L) {
+    if ((FFlags & kInStore) && L == TRkTokenStore::Of(this)->Owner()) {
+        FFlags |= kOwnerIsStore;
+        if (HasSide()) Side()->OwnerList = L;
+        return;
+    }
+    FFlags &= static_cast<uint8_t>(~kOwnerIsStore);
+    if (L || HasSide()) EnsureSide()->OwnerList = L;
+}
 
 std::string TSourceToken::GetFormattedText() {
     TSourceTokenList* L = GetOwnerList();
@@ -46,65 +223,10 @@ std::unique_ptr<TSourceToken> MakeSourceToken(std::string_view AText, uint8_t AT
 }
 
 // ---------------------------------------------------------------------------
-// The tokens an owning list frees: those handed over as unique_ptr, and those
-// made in place in blocks that double in size up to a fixed block size (a
-// short statement's text takes one small block, a script a few hundred
-// large ones).  Tokens never move: their addresses are kept everywhere.
-
-class TRkTokenStore {
-public:
-    TRkTokenStore() = default;
-    TRkTokenStore(const TRkTokenStore&) = delete;
-    TRkTokenStore& operator=(const TRkTokenStore&) = delete;
-    ~TRkTokenStore() { Clear(); }
-
-    void Adopt(std::unique_ptr<TSourceToken> t) { FAdopted.push_back(std::move(t)); }
-
-    TSourceToken* Make() {
-        if (FBlocks.empty() || FBlocks.back().Used == FBlocks.back().Capacity) {
-            const int32_t cap = FBlocks.empty() ? kFirstBlock : std::min(FBlocks.back().Capacity * 2, kMaxBlock);
-            void* raw = ::operator new(static_cast<size_t>(cap) * sizeof(TSourceToken));
-            FBlocks.push_back(TBlock{static_cast<TSourceToken*>(raw), 0, cap});
-        }
-        TBlock& b = FBlocks.back();
-        TSourceToken* t = new (b.Tokens + b.Used) TSourceToken();
-        ++b.Used;
-        return t;
-    }
-
-    void DropNewest() {
-        if (FBlocks.empty() || FBlocks.back().Used == 0) return;
-        TBlock& b = FBlocks.back();
-        --b.Used;
-        b.Tokens[b.Used].~TSourceToken();
-    }
-
-    void Clear() {
-        FAdopted.clear();
-        for (TBlock& b : FBlocks) {
-            for (int32_t i = 0; i < b.Used; ++i) b.Tokens[i].~TSourceToken();
-            ::operator delete(b.Tokens);
-        }
-        FBlocks.clear();
-    }
-
-private:
-    static constexpr int32_t kFirstBlock = 16;
-    static constexpr int32_t kMaxBlock = 1024;
-    struct TBlock {
-        TSourceToken* Tokens = nullptr;
-        int32_t Used = 0;
-        int32_t Capacity = 0;
-    };
-    std::vector<TBlock> FBlocks;
-    std::vector<std::unique_ptr<TSourceToken>> FAdopted;
-};
-
-// ---------------------------------------------------------------------------
 // TSourceTokenList: storage
 
 TSourceTokenList::TSourceTokenList(bool AOwnsObjects) {
-    if (AOwnsObjects) FOwned = std::make_unique<TRkTokenStore>();
+    if (AOwnsObjects) FOwned = std::make_unique<TRkTokenStore>(this);
 }
 
 TSourceTokenList::~TSourceTokenList() = default;

@@ -102,45 +102,91 @@ inline constexpr int rtOneBlank = 8;
 inline constexpr int rtNoTrailing = 32;
 
 // ---------------------------------------------------------------------------
+// The text record of an empty text.
+inline constexpr unsigned char kRkEmptyTokenText[1] = {0};
+
+// The fields a token seldom has, kept out of line (see TSourceToken).
+struct TSourceTokenSide {
+    TSourceToken* SeparatorToken = nullptr;
+    TSourceTokenList* OwnerList = nullptr;
+    int32_t SeqNo = -1;
+    int32_t OriginalCode = 0;
+    int32_t RangeLength = 1;
+    uint8_t SqlplusCmdPart = 0;
+};
+
+// A script holds a token per ~2 bytes, so a token is 40 bytes and owns
+// nothing on the heap when its list's store made it.  Its text is a
+// length-prefixed record: in the store's character blocks for a stored
+// token, in a static table for texts of up to one character, on the heap
+// only for a token made alone.  The seldom set fields live in a side record
+// placed just before the text record, made when one is first set; a stored
+// token whose owner is its store's list needs none for that.
 class TSourceToken : public TRkVisitedAbs {
 public:
-    // Byte fields first, then the integers: they pack into the base's tail,
-    // and a script holds a token per ~2 bytes.
+    // Byte fields first, then the integers: they pack into the base's tail.
     uint8_t TokenType = ttUnclassified;
     uint8_t DbObjKind = okUnknown;
     uint8_t TokenStatus = 0;        // 0 normal, 1 removed by a handler, 2 consumed
     uint8_t SkipParserEvent = 0;
     uint8_t TokenGroup = 0;
     uint8_t TokenSubKind = 0;
+
+private:
+    uint8_t FFlags = 0;
+
+public:
     int32_t PosInList = -1;         // index in its owning list, -1 in none
     int32_t TokenCode = 0;
     int32_t Line = -1;
     int32_t Column = -1;
 
     TSourceToken() = default;
+    ~TSourceToken() override;
 
     const char* ClassName() const override { return "TSourceToken"; }
     TSourceToken* AsToken() override { return this; }
 
     // Exactly as scanned, unless a handler replaced it.
-    std::string_view GetText() const { return FText; }
-    void SetText(std::string_view AText) { FText.assign(AText); }
+    std::string_view GetText() const {
+        const unsigned char* p = FText;
+        size_t n = *p++;
+        if (n == kLongText) {
+            uint32_t l;
+            std::memcpy(&l, p, sizeof l);
+            n = l;
+            p += sizeof l;
+        }
+        return {reinterpret_cast<const char*>(p), n};
+    }
+    // Copies AText (which may be a view of the current text).
+    void SetText(std::string_view AText);
 
     // Seldom set; read as fields were.
-    TSourceTokenList* GetOwnerList() const { return FOwnerList; }   // not owned
-    void SetOwnerList(TSourceTokenList* L) { FOwnerList = L; }
-    int32_t GetSeqNo() const { return FSeqNo; }             // numbered by TRkGetTextVisitor
-    void SetSeqNo(int32_t N) { FSeqNo = N; }
-    int32_t GetOriginalCode() const { return FOriginalCode; }
-    void SetOriginalCode(int32_t C) { FOriginalCode = C; }
+    TSourceTokenList* GetOwnerList() const;   // not owned
+    void SetOwnerList(TSourceTokenList* L);
+    int32_t GetSeqNo() const { return HasSide() ? Side()->SeqNo : -1; }   // numbered by TRkGetTextVisitor
+    void SetSeqNo(int32_t N) {
+        if (N != -1 || HasSide()) EnsureSide()->SeqNo = N;
+    }
+    int32_t GetOriginalCode() const { return HasSide() ? Side()->OriginalCode : 0; }
+    void SetOriginalCode(int32_t C) {
+        if (C != 0 || HasSide()) EnsureSide()->OriginalCode = C;
+    }
     // Significant tokens GetFormattedText prints.
-    int32_t GetRangeLength() const { return FRangeLength; }
-    void SetRangeLength(int32_t N) { FRangeLength = N; }
+    int32_t GetRangeLength() const { return HasSide() ? Side()->RangeLength : 1; }
+    void SetRangeLength(int32_t N) {
+        if (N != 1 || HasSide()) EnsureSide()->RangeLength = N;
+    }
     // '.' or ',' before it in a name (list).
-    TSourceToken* GetSeparatorToken() const { return FSeparatorToken; }
-    void SetSeparatorToken(TSourceToken* T) { FSeparatorToken = T; }
-    uint8_t GetSqlplusCmdPart() const { return FSqlplusCmdPart; }
-    void SetSqlplusCmdPart(uint8_t V) { FSqlplusCmdPart = V; }
+    TSourceToken* GetSeparatorToken() const { return HasSide() ? Side()->SeparatorToken : nullptr; }
+    void SetSeparatorToken(TSourceToken* T) {
+        if (T || HasSide()) EnsureSide()->SeparatorToken = T;
+    }
+    uint8_t GetSqlplusCmdPart() const { return HasSide() ? Side()->SqlplusCmdPart : 0; }
+    void SetSqlplusCmdPart(uint8_t V) {
+        if (V != 0 || HasSide()) EnsureSide()->SqlplusCmdPart = V;
+    }
 
     // Text with the case options and the comments that trail it; empty for a
     // token in no list.
@@ -161,13 +207,26 @@ protected:
     const char* AssertUnit() const override { return "nodes/u_nodes"; }
 
 private:
-    uint8_t FSqlplusCmdPart = 0;
-    int32_t FSeqNo = -1;
-    int32_t FOriginalCode = 0;
-    int32_t FRangeLength = 1;
-    std::string FText;
-    TSourceToken* FSeparatorToken = nullptr;
-    TSourceTokenList* FOwnerList = nullptr;
+    friend class TRkTokenStore;
+    // A length byte of kLongText is followed by a 32-bit length.
+    static constexpr unsigned kLongText = 255;
+    enum : uint8_t {
+        kInStore = 1,       // made in a token store's block
+        kHasSide = 2,       // a TSourceTokenSide precedes the text record
+        kOwnsBlock = 4,     // the text record (and side) is a heap block of its own
+        kOwnerIsStore = 8,  // the owner list is the store's list
+    };
+    bool HasSide() const { return (FFlags & kHasSide) != 0; }
+    TSourceTokenSide* Side() const {
+        return reinterpret_cast<TSourceTokenSide*>(const_cast<unsigned char*>(FText) - sizeof(TSourceTokenSide));
+    }
+    TSourceTokenSide* EnsureSide();
+    // Writes the record of AText (after a side record when WithSide) into a
+    // block of the store or of its own, and points the token at it.
+    void Place(std::string_view AText, bool WithSide);
+    void FreeBlock();
+
+    const unsigned char* FText = kRkEmptyTokenText;   // see the class comment
 };
 
 // A new token with these values, code 0 and object kind 0, in no list.

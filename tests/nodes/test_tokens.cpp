@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -206,6 +207,58 @@ TEST(TokenList, StoredTokensAcrossBlocks) {
     TSourceTokenList referring(false);
     EXPECT_THROW(referring.NewStoredToken(), ERkAssertion);
     referring.DropNewestStoredToken();  // nothing to drop
+}
+
+// Texts and the seldom set fields of tokens made by a store and made alone:
+// lengths around the one-byte length prefix, bytes of every value, a text
+// replaced by a view of itself, and side fields set before and after a text.
+TEST(SourceToken, TextsAndSeldomFieldsKeepTheirValues) {
+    TSourceTokenList owning(true);
+    TSourceTokenList other(false);
+    std::string all;
+    for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
+    const std::vector<std::string> texts = {"", "x", std::string(1, '\0'), "\xff", std::string(254, 'a'),
+                                            std::string(255, 'b'), std::string(256, 'c'), all,
+                                            std::string(6 << 20, 'd')};
+    for (const bool stored : {true, false}) {
+        std::unique_ptr<TSourceToken> alone;
+        TSourceToken* t = stored ? owning.NewStoredToken() : (alone = std::make_unique<TSourceToken>()).get();
+        EXPECT_EQ(t->GetText(), "");
+        for (const std::string& s : texts) {
+            t->SetText(s);
+            ASSERT_EQ(t->GetText(), s) << stored << " " << s.size();
+        }
+        EXPECT_EQ(t->GetSeqNo(), -1);
+        EXPECT_EQ(t->GetOriginalCode(), 0);
+        EXPECT_EQ(t->GetRangeLength(), 1);
+        EXPECT_EQ(t->GetSeparatorToken(), nullptr);
+        EXPECT_EQ(t->GetSqlplusCmdPart(), 0);
+        t->SetText("name");
+        t->SetSeqNo(7);
+        t->SetOriginalCode(300);
+        t->SetOwnerList(&other);
+        EXPECT_EQ(t->GetText(), "name");
+        t->SetText(t->GetText().substr(1));   // a view of its own text
+        t->SetText("");
+        t->SetText("@v");
+        t->SetRangeLength(3);
+        t->SetSeparatorToken(t);
+        t->SetSqlplusCmdPart(1);
+        EXPECT_EQ(t->GetText(), "@v");
+        EXPECT_EQ(t->GetSeqNo(), 7);
+        EXPECT_EQ(t->GetOriginalCode(), 300);
+        EXPECT_EQ(t->GetRangeLength(), 3);
+        EXPECT_EQ(t->GetSeparatorToken(), t);
+        EXPECT_EQ(t->GetSqlplusCmdPart(), 1);
+        EXPECT_EQ(t->GetOwnerList(), &other);
+        t->SetOwnerList(&owning);
+        EXPECT_EQ(t->GetOwnerList(), &owning);
+        t->SetOwnerList(nullptr);
+        EXPECT_EQ(t->GetOwnerList(), nullptr);
+        t->SetOriginalCode(0);
+        EXPECT_EQ(t->GetOriginalCode(), 0);
+        EXPECT_EQ(t->GetSeqNo(), 7);
+    }
 }
 
 TEST(TokenList, LookAround) {

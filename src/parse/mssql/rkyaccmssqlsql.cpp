@@ -186,8 +186,8 @@ int TRkMssqlSqlDriver::Fail(const std::string& Message, const std::string& Token
 
 std::string TRkMssqlSqlDriver::ExpectedTokens(int State, int /*Lookahead*/) const {
     return RkExpectedTokenText(
-        Tables(), State, kMaxExpectedNames, false, [this](int Sym, std::string& N) { return TokenName(Sym, N); },
-        [this](int Sym, std::string& N) { return KeywordName(Sym, N); });
+        Tables(), State, kMaxExpectedNames, false, [](int Sym, std::string& N) { return TokenName(Sym, N); },
+        [](int Sym, std::string& N) { return KeywordName(Sym, N); });
 }
 
 std::string TRkMssqlSqlDriver::BalanceNotes() const {

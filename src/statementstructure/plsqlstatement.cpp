@@ -319,16 +319,6 @@ void TPlsqlStatement::BuildSqlText() {
         TextCache = "Desc sql text in pl/sql(type)  is not implemented yet!";
 }
 
-namespace {
-
-// End-of-input tokens of an earlier parse (the parser owns them).
-void DropEndTokens(TSourceTokenList& L) {
-    while (L.Count() > 0 && L.TokenAt(L.Count() - 1)->TokenCode == 0 && L.TokenAt(L.Count() - 1)->GetText().empty())
-        L.RemoveAt(L.Count() - 1);
-}
-
-}  // namespace
-
 int TPlsqlStatement::DoParse() {
     int Result = -1;
     const bool HadTree = RootNode != nullptr;

@@ -162,11 +162,8 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
     return r;
 }
 
-// Drops end-of-input tokens a previous parse appended (they belong to the
-// parser, which frees them on its next run).
-static void DropEndTokens(TSourceTokenList& L) {
-    while (L.Count() > 0 && L.TokenAt(L.Count() - 1)->TokenCode == 0 && L.TokenAt(L.Count() - 1)->GetText().empty())
-        L.RemoveAt(L.Count() - 1);
+void TCustomSqlStatement::DropEndTokens(TSourceTokenList& L) {
+    while (L.Count() > 0 && IsParserEndToken(L.TokenAt(L.Count() - 1))) L.RemoveAt(L.Count() - 1);
 }
 
 int TCustomSqlStatement::DoParse() {
@@ -437,7 +434,7 @@ int TCustomSqlStatement::AcceptUnparsed() {
     const TSourceTokenList& L = SourceTokens->Count() > 0 ? *SourceTokens : *TextTokens;
     for (int i = L.Count(); i-- > 0;) {
         const TSourceToken* T = L.TokenAt(i);
-        if (T->TokenCode == 0 && T->GetText().empty()) continue;   // a parser's end token
+        if (IsParserEndToken(T)) continue;
         if (T->TokenCode == tcError)
             AddParserErrorRecord(SyntaxErrors, 2, "Error when tokenlize", std::string(T->GetText()), T->Line, T->Column);
         break;
@@ -461,7 +458,7 @@ int TSqlplusCmdStatement::AnalyzeParseTree() { return 0; }
 std::string TSqlplusCmdStatement::GetTrimmedSqlText() {
     const auto& Items = SourceTokens->Items();
     int N = static_cast<int>(Items.size());
-    while (N > 0 && Items[N - 1]->TokenCode == 0 && Items[N - 1]->GetText().empty()) --N;  // parser's end token
+    while (N > 0 && IsParserEndToken(Items[N - 1])) --N;
     if (N == 0) return std::string();
     if (N == 1 && Items[0]->TokenType == ttSlash) return "/";
     std::string R;

@@ -5,25 +5,21 @@
 
 namespace {
 
-// select * from (select * from (... t ...)) nested N deep.
-std::string NestedFrom(int N) {
+// Head repeated N times, then Inner, then N closing parentheses.
+std::string Nested(std::string_view Head, std::string_view Inner, int N) {
     std::string s;
-    s.reserve(static_cast<size_t>(N) * 40);
-    for (int i = 0; i < N; ++i) s += "select * from (";
-    s += "select * from t";
+    s.reserve(static_cast<size_t>(N) * (Head.size() + 1) + Inner.size());
+    for (int i = 0; i < N; ++i) s += Head;
+    s += Inner;
     s.append(static_cast<size_t>(N), ')');
     return s;
 }
 
+// select * from (select * from (... t ...)) nested N deep.
+std::string NestedFrom(int N) { return Nested("select * from (", "select * from t", N); }
+
 // select a from t where a in (select a from t where a in (...)) nested N deep.
-std::string NestedIn(int N) {
-    std::string s;
-    s.reserve(static_cast<size_t>(N) * 40);
-    for (int i = 0; i < N; ++i) s += "select a from t where a in (";
-    s += "select a from t";
-    s.append(static_cast<size_t>(N), ')');
-    return s;
-}
+std::string NestedIn(int N) { return Nested("select a from t where a in (", "select a from t", N); }
 
 // The deep query sits between two tables; every text of every statement is
 // produced, and the deep one is either a statement or has an error record.

@@ -504,7 +504,6 @@ public:
     uint8_t DbVendor = 0;
     uint8_t PrettyMode = 0;
     TCustomSqlStatement* Statement = nullptr;
-    TRkCustomParser* Parser = nullptr;
     TSourceToken* SeparatorToken = nullptr;
     TRkNodeTokens TokenList;   // own tokens
 
@@ -566,7 +565,6 @@ public:
 
     void SetStatement(TCustomSqlStatement* Value) { Statement = Value; }
     void SetEndPos(int32_t Value) { Extra().EndPos = Value; }
-    void SetParser(TRkCustomParser* Value) { Parser = Value; }
     void SetDbVendor(uint8_t Value) { DbVendor = Value; }
     void SetBaseIndent(int32_t Value) { Extra().BaseIndent = Value; }
 
@@ -598,6 +596,10 @@ private:
     TRkNodeExtra& Extra();
     std::unique_ptr<TRkNodeExtra> FExtra;
 };
+
+// A script makes hundreds of thousands of nodes: every byte of the base
+// counts several times the script's size.
+static_assert(sizeof(TRk_Node) <= 48, "the node base grew");
 
 // Node classes whose objects hold no heap object of their own (their
 // strings, vectors and owned parts), so that a parse's arena may drop them

@@ -63,7 +63,6 @@ TRk_Node* TRkCustomParser::WrapSelectNode(TRk_Node* SelectNode) {
     if (!RkParserHooks.CreateSelectStatement) return SelectNode;
     TRk_Node* stmt = Adopt(RkParserHooks.CreateSelectStatement(DbVendor));
     if (!stmt) return SelectNode;
-    stmt->Parser = this;
     stmt->DbVendor = DbVendor;
     if (RkParserHooks.AnalyzeSelect) RkParserHooks.AnalyzeSelect(stmt, SelectNode);
     return stmt;

@@ -125,7 +125,6 @@ public:
         node->AfterConstruction();
         node->Statement = CurStatement;
         node->DbVendor = DbVendor;
-        node->Parser = this;
         return node;
     }
     // Hands a node made elsewhere (CreateNodeOfClass, MakeIntegerValue) to

@@ -136,7 +136,7 @@ TEST(Builders, ListsKeepTokensAndJoinInOrder) {
     TRkCustomParser p;
     TRk_List* l = p.MakeList(s.T("a"), true);
     EXPECT_EQ(l->NodeKind, 63);
-    EXPECT_EQ(l->Parser, &p);
+    EXPECT_EQ(PoolCount(p, l), 1u);
     l = p.AppendToList(l, s.T("b"), true);
     TRk_List* two = p.MakeList2(s.T("c"), s.T("d"), false);
     ASSERT_EQ(two->Count(), 2);

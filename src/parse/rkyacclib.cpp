@@ -231,20 +231,11 @@ TSourceToken* TRkCustomParser::GetNextToken(bool SkipBlanks) {
 
 TSourceToken* TRkCustomParser::MakeEndToken() {
     // One end token per list: a list parsed again keeps the one it has.
-    // A parser reused over many lists keeps many end tokens: look the last
-    // token up by address, not by a scan over all of them.
     if (TokenList && TokenList->Count() > 0) {
         TSourceToken* last = TokenList->Items().back();
         if (IsEndToken(last)) return last;
     }
-    FEndTokens.push_back(MakeSourceToken("", ttUnclassified, 0, 0, -1, -1));
-    TSourceToken* t = FEndTokens.back().get();
-    if (FEndTokens.size() > kEndTokensScanned) {
-        if (FEndTokenSet.empty())
-            for (const auto& e : FEndTokens) FEndTokenSet.insert(e.get());
-        else
-            FEndTokenSet.insert(t);
-    }
+    TSourceToken* t = NewEndToken();
     if (TokenList) {
         TokenList->Add(t);
         t->SetOwnerList(TokenList);
@@ -252,11 +243,15 @@ TSourceToken* TRkCustomParser::MakeEndToken() {
     return t;
 }
 
-bool TRkCustomParser::IsEndToken(const TSourceToken* T) const {
-    if (FEndTokens.size() > kEndTokensScanned) return FEndTokenSet.count(T) != 0;
-    for (const auto& e : FEndTokens)
-        if (e.get() == T) return true;
-    return false;
+TSourceToken* TRkCustomParser::NewEndToken() {
+    if (FEndTokens.size() < kEndTokensOnHeap) {
+        FEndTokens.push_back(MakeSourceToken("", ttUnclassified, 0, 0, -1, -1));
+        return FEndTokens.back().get();
+    }
+    // A stored token is made as MakeSourceToken makes this one, and its
+    // owner-list record goes to the store's blocks, not to a heap block.
+    if (!FEndTokenStore) FEndTokenStore = std::make_unique<TSourceTokenList>(true);
+    return FEndTokenStore->NewStoredToken();
 }
 
 void TRkCustomParser::ReportFatalError(const std::string& Message) {

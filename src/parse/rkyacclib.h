@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "formatter/rkbasetype.h"
@@ -180,6 +179,11 @@ public:
     // The end-of-input token of this parse, owned by the parser and
     // appended to TokenList (once per list).
     TSourceToken* MakeEndToken();
+    // An end-of-input token some parser appended: code 0, no text, no
+    // place in a list.  No scanner puts such a token in a list.
+    static bool IsEndToken(const TSourceToken* T) {
+        return T->TokenCode == 0 && T->PosInList == -1 && T->GetText().empty();
+    }
 
     // Table look-ups: the first entry of the state's range with the symbol.
     static bool yyact(const TRkYaccTables& T, int State, int Sym, int& Action) {
@@ -209,16 +213,17 @@ private:
     // Destroys the nodes of the last parse, newest first (statements in the
     // pool refer to older nodes), and frees their memory.
     void FreeNodes();
-    // A statement's parser makes one end token; a parser reused over many
-    // lists makes many, and then looks them up in the set.
-    static constexpr size_t kEndTokensScanned = 8;
+    // A statement's parser makes an end token or two, each on the heap; a
+    // parser reused over a script's lists makes one per statement, in a
+    // token store of its own.
+    static constexpr size_t kEndTokensOnHeap = 4;
     static constexpr size_t kArenaBytesPerToken = 192;
     // Scripts make from 0.7 (Oracle) to 1.1 (MySQL) nodes per significant
     // token.
     static constexpr size_t kNodesPer8Tokens = 9;
     std::vector<std::unique_ptr<TSourceToken>> FEndTokens;
-    std::unordered_set<const TSourceToken*> FEndTokenSet;   // the same tokens, once there are many
-    bool IsEndToken(const TSourceToken* T) const;
+    std::unique_ptr<TSourceTokenList> FEndTokenStore;   // the end tokens past those
+    TSourceToken* NewEndToken();
     TRkVisitedAbs* WrapItem(TRkVisitedAbs* Item, bool WrapSelect);
     TRk_Node* WrapSelectNode(TRk_Node* SelectNode);
     TRk_Node* ConvertOperand(TRk_Node* Operand);

@@ -163,7 +163,7 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
 }
 
 void TCustomSqlStatement::DropEndTokens(TSourceTokenList& L) {
-    while (L.Count() > 0 && IsParserEndToken(L.TokenAt(L.Count() - 1))) L.RemoveAt(L.Count() - 1);
+    while (L.Count() > 0 && TRkCustomParser::IsEndToken(L.TokenAt(L.Count() - 1))) L.RemoveAt(L.Count() - 1);
 }
 
 int TCustomSqlStatement::DoParse() {
@@ -434,7 +434,7 @@ int TCustomSqlStatement::AcceptUnparsed() {
     const TSourceTokenList& L = SourceTokens->Count() > 0 ? *SourceTokens : *TextTokens;
     for (int i = L.Count(); i-- > 0;) {
         const TSourceToken* T = L.TokenAt(i);
-        if (IsParserEndToken(T)) continue;
+        if (TRkCustomParser::IsEndToken(T)) continue;
         if (T->TokenCode == tcError)
             AddParserErrorRecord(SyntaxErrors, 2, "Error when tokenlize", std::string(T->GetText()), T->Line, T->Column);
         break;
@@ -458,7 +458,7 @@ int TSqlplusCmdStatement::AnalyzeParseTree() { return 0; }
 std::string TSqlplusCmdStatement::GetTrimmedSqlText() {
     const auto& Items = SourceTokens->Items();
     int N = static_cast<int>(Items.size());
-    while (N > 0 && IsParserEndToken(Items[N - 1])) --N;
+    while (N > 0 && TRkCustomParser::IsEndToken(Items[N - 1])) --N;
     if (N == 0) return std::string();
     if (N == 1 && Items[0]->TokenType == ttSlash) return "/";
     std::string R;

@@ -236,10 +236,8 @@ protected:
     // DoParse of a statement that no grammar reads: 0, or the number of
     // records when it ends in a literal the scanner found open.
     int AcceptUnparsed();
-    // A parser's end-of-input token: code 0, no text.  A parse appends one to
-    // the list it reads; the parser owns it.
-    static bool IsParserEndToken(const TSourceToken* T) { return T->TokenCode == 0 && T->GetText().empty(); }
-    // Drops the end tokens an earlier parse appended to L.
+    // Drops the end tokens an earlier parse appended to L (a parse appends
+    // one to the list it reads; the parser owns it).
     static void DropEndTokens(TSourceTokenList& L);
 
 private:

@@ -263,6 +263,25 @@ TEST(EndTokens, OnePerListWhenOneParserServesMany) {
     EXPECT_EQ(std::count(ends.begin(), ends.end(), fresh), 0);
 }
 
+TEST(EndTokens, EveryOneIsMadeAlike) {
+    // The first few are made alone, the rest in the parser's token store:
+    // readers must not tell them apart.
+    TRkCustomParser p;
+    std::vector<std::unique_ptr<TSourceTokenList>> lists;
+    for (int i = 0; i < 12; ++i) {
+        lists.push_back(testtok::Script("a"));
+        p.TokenList = lists.back().get();
+        const TSourceToken* e = p.MakeEndToken();
+        EXPECT_EQ(std::string(e->GetText()) + "|" + std::to_string(e->TokenType) + "|" + std::to_string(e->Line) +
+                      "|" + std::to_string(e->Column) + "|" + std::to_string(e->PosInList) + "|" +
+                      std::to_string(e->GetSeqNo()),
+                  "|1|-1|-1|-1|-1")
+            << i;
+        EXPECT_TRUE(TRkCustomParser::IsEndToken(e));
+        EXPECT_FALSE(TRkCustomParser::IsEndToken(p.TokenList->GetToken(0)));
+    }
+}
+
 TEST(FatalError, IsReportedOnceAtTheCurrentToken) {
     gentest::TScript s("x");
     TRkCustomParser p;

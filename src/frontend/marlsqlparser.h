@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "statementstructure/sqlstatement.h"
@@ -98,7 +99,7 @@ public:
     std::unique_ptr<TSourceToken> NextToken();
     void TokenizeDefault();
     void TokenizeOracle();
-    bool IsSqlplusCmdStart(const std::string& Word) const;
+    bool IsSqlplusCmdStart(std::string_view Word) const;
     std::unique_ptr<TCustomSqlStatement> NewPlsqlStatement(TSourceToken* Token, int Index);
     std::unique_ptr<TCustomSqlStatement> NewSqlStatement(TSourceToken* Token, int Index, std::uint8_t Vendor);
     void AddStatement(std::unique_ptr<TCustomSqlStatement> Statement);
@@ -146,9 +147,9 @@ public:
 void TokenizeString(std::uint8_t Vendor, const std::string& AText, TSourceTokenList& ATokenList);
 
 // Is Word (any case) one of the SQL*Plus command names?
-bool IsSqlplusCmd(const std::string& Word);
+bool IsSqlplusCmd(std::string_view Word);
 // ASCII case-insensitive equality.
-bool SameWord(const std::string& A, const std::string& B);
+bool SameWord(std::string_view A, std::string_view B);
 
 // Input preparation: drops a UTF-8 byte-order mark, converts UTF-16 text
 // (with its byte-order mark) to UTF-8, keeps NUL bytes from ending the text

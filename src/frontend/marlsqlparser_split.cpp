@@ -29,6 +29,8 @@ constexpr std::string_view SqlplusCmds[] = {
     "UNDEF",  "UNDEFINE", "VAR",       "VARIABLE", "WHENEVER",
 };
 static_assert(std::size(SqlplusCmds) == 77);
+constexpr std::size_t kLongestSqlplusCmd = 10;   // DISCONNECT
+static_assert(std::ranges::all_of(SqlplusCmds, [](std::string_view W) { return W.size() <= kLongestSqlplusCmd; }));
 
 // Lower-cased, trimmed token text: how leading keywords are compared.
 std::string LeadWord(const TSourceToken* T) { return LowerCase(TrimChar(T->GetText(), ' ')); }
@@ -55,14 +57,20 @@ std::unique_ptr<TSourceToken> ScanToken(TRkCustomLexer& Lexer) {
 
 }  // namespace
 
-bool IsSqlplusCmd(const std::string& Word) {
-    std::string U = UpperCase(Word);
-    return std::binary_search(std::begin(SqlplusCmds), std::end(SqlplusCmds), std::string_view(U));
+bool IsSqlplusCmd(std::string_view Word) {
+    // Upper-cased on the stack: asked at every statement start.
+    char U[kLongestSqlplusCmd];
+    if (Word.empty() || Word.size() > kLongestSqlplusCmd) return false;
+    for (std::size_t i = 0; i < Word.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(Word[i]);
+        U[i] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+    return std::binary_search(std::begin(SqlplusCmds), std::end(SqlplusCmds), std::string_view(U, Word.size()));
 }
 
-bool SameWord(const std::string& A, const std::string& B) { return SameText(A, B); }
+bool SameWord(std::string_view A, std::string_view B) { return SameText(A, B); }
 
-bool TCustomMarlSqlParser::IsSqlplusCmdStart(const std::string& Word) const {
+bool TCustomMarlSqlParser::IsSqlplusCmdStart(std::string_view Word) const {
     return SqlplusMode && IsSqlplusCmd(Word);
 }
 
@@ -164,7 +172,7 @@ void TCustomMarlSqlParser::TokenizeOracle() {
                         TSourceToken* Before = FTokens->TokenAt(T->PosInList - 1);
                         if (AtStatementStart || (Before && Before->TokenType == ttLineBreak)) SlashCandidate = T;
                     }
-                    if (AtStatementStart && IsSqlplusCmdStart(std::string(T->GetText()))) {
+                    if (AtStatementStart && IsSqlplusCmdStart(T->GetText())) {
                         T->TokenCode = tcSqlplusCmd;
                         InCommand = true;
                         FLexer->InSqlPlusCmd = true;
@@ -394,7 +402,7 @@ int TCustomMarlSqlParser::SplitStatements() {
     auto Recode = [&](TSourceToken* T) {
         if (T->TokenCode != tcSqlplusCmd) return;
         int Code = 0;
-        T->TokenCode = FindKeyword(std::string(T->GetText()), Code) ? Code : tcIdent;
+        T->TokenCode = FindKeyword(T->GetText(), Code) ? Code : tcIdent;
     };
 
     std::size_t Significant = 0;

@@ -112,7 +112,6 @@ struct TSourceTokenSide {
     int32_t SeqNo = -1;
     int32_t OriginalCode = 0;
     int32_t RangeLength = 1;
-    uint8_t SqlplusCmdPart = 0;
 };
 
 // A script holds a token per ~2 bytes, so a token is 40 bytes and owns
@@ -146,6 +145,7 @@ public:
 
     const char* ClassName() const override { return "TSourceToken"; }
     TSourceToken* AsToken() override { return this; }
+    TRkVisitedClass VisitedClass() const override { return TRkVisitedClass::Token; }
 
     // Exactly as scanned, unless a handler replaced it.
     std::string_view GetText() const {
@@ -183,9 +183,11 @@ public:
     void SetSeparatorToken(TSourceToken* T) {
         if (T || HasSide()) EnsureSide()->SeparatorToken = T;
     }
-    uint8_t GetSqlplusCmdPart() const { return HasSide() ? Side()->SqlplusCmdPart : 0; }
+    // A flag (0 or 1) of its own: every token of a command line has it set.
+    uint8_t GetSqlplusCmdPart() const { return (FFlags & kSqlplusCmdPart) ? 1 : 0; }
     void SetSqlplusCmdPart(uint8_t V) {
-        if (V != 0 || HasSide()) EnsureSide()->SqlplusCmdPart = V;
+        if (V) FFlags |= kSqlplusCmdPart;
+        else FFlags &= static_cast<uint8_t>(~kSqlplusCmdPart);
     }
 
     // Text with the case options and the comments that trail it; empty for a
@@ -215,6 +217,7 @@ private:
         kHasSide = 2,       // a TSourceTokenSide precedes the text record
         kOwnsBlock = 4,     // the text record (and side) is a heap block of its own
         kOwnerIsStore = 8,  // the owner list is the store's list
+        kSqlplusCmdPart = 16,
     };
     bool HasSide() const { return (FFlags & kHasSide) != 0; }
     TSourceTokenSide* Side() const {
@@ -575,6 +578,8 @@ public:
         if (OwnsNothing) FFlags |= kOwnsNothing;
     }
     bool InArena() const { return (FFlags & kInArena) != 0; }
+    // A TRk_List (or a class derived from it).
+    bool IsList() const { return (FFlags & kIsList) != 0; }
     // Whether releasing this arena node must run its destructor: a node
     // that holds nothing on the heap just goes with the arena's blocks.
     bool NeedsDestroy() const;

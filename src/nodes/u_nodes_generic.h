@@ -80,6 +80,7 @@ public:
 
     TRk_Attr();
     const char* ClassName() const override { return "TRk_Attr"; }
+    TRkVisitedClass VisitedClass() const override { return TRkVisitedClass::Attr; }
     void DoAccept(TRkVisitorAbs& V) override;
     void CreatePP() override;
     std::string GetPrettyText() override;

@@ -330,6 +330,7 @@ public:
 
     TRk_Ident();
     const char* ClassName() const override { return "TRk_Ident"; }
+    TRkVisitedClass VisitedClass() const override { return TRkVisitedClass::Ident; }
     void DoAccept(TRkVisitorAbs& V) override;
     std::string GetPrettyText() override;
     bool IsColumnToken() const;

@@ -46,7 +46,7 @@ std::unique_ptr<TRkCustomParser> TRkParserFactory::CreatePlsqlParser() const {
     return std::make_unique<TRkParserOraclePlsql>();
 }
 
-bool FindKeyword(const std::string& Text, int& Code) {
+bool FindKeyword(std::string_view Text, int& Code) {
     int32_t Found = 0;
     if (!IsOracleKeyword(Text, Found)) return false;
     Code = Found;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "parse/rklexlib.h"
 #include "parse/rkyacclib.h"
@@ -42,4 +43,4 @@ private:
 };
 
 // Looks Text up in the Oracle keyword table (whatever the vendor).
-bool FindKeyword(const std::string& Text, int& Code);
+bool FindKeyword(std::string_view Text, int& Code);

@@ -130,8 +130,8 @@ int32_t OperandDepth(TRk_Node* Operand) {
     if (!Operand) return 0;
     if (Operand->NodeKind == 2) return static_cast<TRkCustomExpression*>(Operand)->NestDepth;
     int32_t d = 0;
-    if (auto* list = dynamic_cast<TRk_List*>(Operand))
-        for (TRkVisitedAbs* item : list->Items)
+    if (Operand->IsList())
+        for (TRkVisitedAbs* item : static_cast<TRk_List*>(Operand)->Items)
             if (TRk_Node* n = item ? item->AsNode() : nullptr; n && n->NodeKind == 2)
                 d = std::max(d, static_cast<TRkCustomExpression*>(n)->NestDepth);
     return d;

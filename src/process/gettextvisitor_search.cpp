@@ -1,8 +1,5 @@
 #include "process/gettextvisitor_search.h"
 
-#include <type_traits>
-#include <typeinfo>
-
 #include "formatter/rkbasetype.h"
 #include "nodes/u_nodes_generic.h"
 #include "nodes/u_parsenodes.h"
@@ -11,22 +8,6 @@
 #include "statementstructure/sqlstatement_dml.h"
 #include "statementstructure/sqlstatement_select.h"
 
-namespace {
-
-// The walk meets every node of a tree twice.  Names are final classes, so
-// comparing the exact type answers what a cast would, for a fraction of
-// its cost; select statements (which may be derived from) keep the cast.
-template <class T>
-T* ExactCast(TRkVisitedAbs* Obj) {
-    static_assert(std::is_final_v<T>);
-    return typeid(*Obj) == typeid(T) ? static_cast<T*>(Obj) : nullptr;
-}
-
-TSelectSqlStatement* AsSelectStatement(TRkVisitedAbs* Obj) {
-    return dynamic_cast<TSelectSqlStatement*>(Obj);
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 // TRkFldInExprVisitor
@@ -43,34 +24,42 @@ void TRkFldInExprVisitor::Execute() {
 }
 
 void TRkFldInExprVisitor::PreVisit(TRkVisitedAbs* Obj) {
-    // Most of what the walk meets are tokens: none of the casts below fits them.
-    if (!Obj || Obj->AsToken()) return;
-    if (auto* attr = ExactCast<TRk_Attr>(Obj)) {
-        CurrentName = attr;
-        if (attr->IsFunctionName == 1) return;
-        if (Mode == 1) attr->MarkColumnParts(Statement);
-        else if (Mode == 2 && Target && attr->HasColumnPart()) Target->push_back(attr->AsText());
-        return;
-    }
-    if (auto* ident = ExactCast<TRk_Ident>(Obj)) {
-        CurrentName = ident;
-        if (Mode == 1) ident->MarkAsColumn();
-        else if (Mode == 2 && Target && ident->IsColumnToken()) Target->push_back(ident->AsText());
-        return;
-    }
-    if (TCustomSqlStatement* sub = AsSelectStatement(Obj)) {
-        if (Mode == 1) {
-            Enabled = true;
-            sub->SetParentStatement(StatementStack.empty() ? Statement : StatementStack.back());
-            StatementStack.push_back(sub);
+    if (!Obj) return;
+    // The walk meets every object twice: one virtual call sorts it, where
+    // casts cost a search of the class hierarchy each.
+    switch (Obj->VisitedClass()) {
+        case TRkVisitedClass::Attr: {
+            auto* attr = static_cast<TRk_Attr*>(Obj);
+            CurrentName = attr;
+            if (attr->IsFunctionName == 1) return;
+            if (Mode == 1) attr->MarkColumnParts(Statement);
+            else if (Mode == 2 && Target && attr->HasColumnPart()) Target->push_back(attr->AsText());
+            return;
         }
+        case TRkVisitedClass::Ident: {
+            auto* ident = static_cast<TRk_Ident*>(Obj);
+            CurrentName = ident;
+            if (Mode == 1) ident->MarkAsColumn();
+            else if (Mode == 2 && Target && ident->IsColumnToken()) Target->push_back(ident->AsText());
+            return;
+        }
+        case TRkVisitedClass::SelectStatement:
+            if (Mode == 1) {
+                auto* sub = static_cast<TCustomSqlStatement*>(Obj);
+                Enabled = true;
+                sub->SetParentStatement(StatementStack.empty() ? Statement : StatementStack.back());
+                StatementStack.push_back(sub);
+            }
+            return;
+        default:
+            return;
     }
 }
 
 void TRkFldInExprVisitor::Visit(TRkVisitedAbs* Obj) {
-    TRkVisitorAbs::Visit(Obj);
-    if (!CanVisit() || Mode != 1 || !Statement) return;
-    TSourceToken* t = Obj->AsToken();
+    Current = Obj;
+    TSourceToken* t = Obj ? Obj->AsToken() : nullptr;
+    if (!t || Mode != 1 || !Statement) return;
     TCustomSqlStatement* s = StatementStack.empty() ? Statement : StatementStack.back();
     // The events take a node as sender: the name being walked, when there is one.
     switch (t->DbObjKind) {
@@ -88,12 +77,18 @@ void TRkFldInExprVisitor::Visit(TRkVisitedAbs* Obj) {
 }
 
 void TRkFldInExprVisitor::PostVisit(TRkVisitedAbs* Obj) {
-    if (!Obj || Obj->AsToken()) return;
-    if (ExactCast<TRk_Attr>(Obj) || ExactCast<TRk_Ident>(Obj)) {
-        CurrentName = nullptr;
-    } else if (AsSelectStatement(Obj)) {
-        if (!StatementStack.empty()) StatementStack.pop_back();
-        Enabled = true;
+    if (!Obj) return;
+    switch (Obj->VisitedClass()) {
+        case TRkVisitedClass::Attr:
+        case TRkVisitedClass::Ident:
+            CurrentName = nullptr;
+            return;
+        case TRkVisitedClass::SelectStatement:
+            if (!StatementStack.empty()) StatementStack.pop_back();
+            Enabled = true;
+            return;
+        default:
+            return;
     }
 }
 
@@ -106,7 +101,7 @@ void TRkInspectDBObjVisitor::Execute() {
 }
 
 bool TRkInspectDBObjVisitor::ScopeTables(TRkVisitedAbs* Obj, std::vector<TRkTable*>& Tables) {
-    auto* st = dynamic_cast<TCustomSqlStatement*>(Obj);
+    TCustomSqlStatement* st = AsSqlStatement(Obj);
     if (!st) return false;
     auto all = [&] {
         if (st->Tables)

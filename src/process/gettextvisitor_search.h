@@ -16,7 +16,7 @@ class TRkTable;
 class TRk_Node;
 class TSourceToken;
 
-class TRkFldInExprVisitor : public TRkVisitorAbs {
+class TRkFldInExprVisitor final : public TRkVisitorAbs {
 public:
     // Sub-query statements entered, innermost last.
     std::vector<TCustomSqlStatement*> StatementStack;

@@ -25,6 +25,19 @@ class TSourceToken;
 class TRk_Node;
 class TRkVisitorAbs;
 
+// The classes the analysis walks single out among the objects they meet.
+// One virtual call tells them apart where a cast would search the class
+// hierarchy, at every node of every walk.  A derived class answers as its
+// base does unless it says otherwise.
+enum class TRkVisitedClass : uint8_t {
+    Other,
+    Token,             // TSourceToken
+    Attr,              // TRk_Attr
+    Ident,             // TRk_Ident
+    Statement,         // TCustomSqlStatement other than the two below
+    SelectStatement,   // TSelectSqlStatement
+};
+
 class TRkVisitedAbs {
 public:
     // Per-object flag the text visitors use to decide whether the object's
@@ -41,6 +54,7 @@ public:
     // Cheap class tests used by the walks instead of casts.
     virtual TSourceToken* AsToken() { return nullptr; }
     virtual TRk_Node* AsNode() { return nullptr; }
+    virtual TRkVisitedClass VisitedClass() const { return TRkVisitedClass::Other; }
 
     // The walk frame (see above).  Fails "Visitor unassigned" for nullptr.
     void Accept(TRkVisitorAbs* Visitor);

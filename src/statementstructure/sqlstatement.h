@@ -145,6 +145,7 @@ public:
 
     // Node operations.
     const char* ClassName() const override { return "TCustomSqlStatement"; }
+    TRkVisitedClass VisitedClass() const override { return TRkVisitedClass::Statement; }
     void DoAccept(TRkVisitorAbs& Visitor) override;
     std::string AsText() override;
     // The printer's text, read by this statement's vendor's rules for
@@ -263,6 +264,15 @@ private:
     const TStatementEvents* FSharedEvents = nullptr;  // the front end's
     std::unique_ptr<TOwnEvents> FOwnEvents;
 };
+
+// The statement Obj is, or nullptr: the walks' cast-free test.
+inline TCustomSqlStatement* AsSqlStatement(TRkVisitedAbs* Obj) {
+    if (!Obj) return nullptr;
+    const TRkVisitedClass c = Obj->VisitedClass();
+    return c == TRkVisitedClass::Statement || c == TRkVisitedClass::SelectStatement
+               ? static_cast<TCustomSqlStatement*>(Obj)
+               : nullptr;
+}
 
 // ---------------------------------------------------------------------------
 // Simple statements.

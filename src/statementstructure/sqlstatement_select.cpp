@@ -131,7 +131,7 @@ int TSelectSqlStatement::AnalyzeParseTree() {
 
         if (auto* top = dynamic_cast<TRkTopClause*>(root->TopClause)) {
             TopClause = top;
-            top->topnumber = top->NumberToken ? IntOf(std::string(top->NumberToken->GetText())) : 0;
+            top->topnumber = top->NumberToken ? IntOf(top->NumberToken->GetText()) : 0;
         }
 
         AddFromItems(this, root->FromList, JoinList.get());

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "nodes/u_nodes_generic.h"
@@ -50,7 +51,7 @@ void Frame(TRkVisitedAbs* Self, TRkVisitorAbs* V, F&& Body) {
 void UsePrinter(TRk_Node* n);
 
 bool IsBlankText(const std::string& s);     // empty or the single blank
-std::int32_t IntOf(const std::string& s);   // 0 when not an integer
+std::int32_t IntOf(std::string_view s);   // 0 when not an integer
 
 }  // namespace stmtwalk
 
@@ -265,6 +266,7 @@ public:
     std::uint8_t BulkCollect = 0;
 
     const char* ClassName() const override { return "TSelectSqlStatement"; }
+    TRkVisitedClass VisitedClass() const override { return TRkVisitedClass::SelectStatement; }
     // Inside a text walk a query prints itself whole.
     bool PrintsItself() const override { return true; }
 

@@ -1,5 +1,6 @@
 // FROM-clause joins and the join builder; ORDER BY items, FOR UPDATE and
 // TOP clauses; the shared walk and text accessors of this folder.
+#include <charconv>
 #include <cstdlib>
 #include <exception>
 
@@ -47,12 +48,16 @@ void UsePrinter(TRk_Node* n) {
 
 bool IsBlankText(const std::string& s) { return s.empty() || s == " "; }
 
-std::int32_t IntOf(const std::string& s) {
-    if (s.empty()) return 0;
-    char* end = nullptr;
-    long v = std::strtol(s.c_str(), &end, 10);
-    if (!end || *end != '\0' || v > INT32_MAX || v < INT32_MIN) return 0;
-    return static_cast<std::int32_t>(v);
+std::int32_t IntOf(std::string_view s) {
+    // Read as strtol would: leading white space, then one sign.
+    const char* b = s.data();
+    const char* e = b + s.size();
+    while (b != e && (*b == ' ' || (*b >= '\t' && *b <= '\r'))) ++b;
+    if (b != e && *b == '+' && e - b > 1 && b[1] != '-') ++b;
+    std::int32_t v = 0;
+    const auto [p, ec] = std::from_chars(b, e, v);
+    if (ec != std::errc() || p != e) return 0;
+    return v;
 }
 
 void OwnTokensOf(const TRk_Node* n, TRkVisitorAbs* v) {
@@ -75,12 +80,12 @@ std::string Pretty(TRk_Node* n) { return n ? n->GetPrettyText() : std::string();
 namespace {
 
 int HookTableOrAliasKind(const std::string& Text, TRk_Node* Statement) {
-    auto* st = dynamic_cast<TCustomSqlStatement*>(Statement);
+    TCustomSqlStatement* st = AsSqlStatement(Statement);
     return st ? TableOrAliasKind(Text, st->Tables.get()) : 1;
 }
 
 void HookFireTableTokenEvent(TRk_Node* Statement, TRkVisitedAbs* Sender, TSourceToken* Token) {
-    auto* st = dynamic_cast<TCustomSqlStatement*>(Statement);
+    TCustomSqlStatement* st = AsSqlStatement(Statement);
     if (!st || !st->GetOnTableTokenEvent()) return;
     TRk_Node* sender = Sender ? Sender->AsNode() : nullptr;
     st->GetOnTableTokenEvent()(sender ? sender : st, Token, st);

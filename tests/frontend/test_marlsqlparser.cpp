@@ -174,6 +174,22 @@ TEST(ParserFactory, FindKeywordReadsTheOracleTable) {
     EXPECT_EQ(Code, -5);
 }
 
+// Command words are compared without a copy of the word: any length, any
+// byte, and views into a longer text.
+TEST(SqlplusCommands, WordsOfAnyLengthAndViews) {
+    for (const char* W : {"DISCONNECT", "disconnect", "RePHeAdEr"}) EXPECT_TRUE(IsSqlplusCmd(W)) << W;
+    const std::string Long(100000, 'a');
+    for (std::string_view W : {std::string_view("disconnected"), std::string_view("rem\0", 4),
+                               std::string_view("r\xe9m"), std::string_view(Long)})
+        EXPECT_FALSE(IsSqlplusCmd(W)) << W.size();
+    const std::string Line = "remark text";
+    EXPECT_TRUE(IsSqlplusCmd(std::string_view(Line).substr(0, 3)));
+    EXPECT_TRUE(IsSqlplusCmd(std::string_view(Line).substr(0, 6)));
+    EXPECT_FALSE(IsSqlplusCmd(std::string_view(Line).substr(0, 4)));
+    int Code = 0;
+    EXPECT_TRUE(FindKeyword(std::string_view("selected").substr(0, 6), Code));
+}
+
 TEST(SqlplusCommands, TableLookUpIgnoresCase) {
     for (const char* W : {"rem", "REM", "Desc", "@", "@@", "whenever", "a", "PROMPT", "set"}) EXPECT_TRUE(IsSqlplusCmd(W)) << W;
     for (const char* W : {"select", "remx", "", "@@@", "begin", "go"}) EXPECT_FALSE(IsSqlplusCmd(W)) << W;

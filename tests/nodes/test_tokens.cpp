@@ -261,6 +261,30 @@ TEST(SourceToken, TextsAndSeldomFieldsKeepTheirValues) {
     }
 }
 
+// The command-line flag is kept beside the text-record flags: rewriting
+// the text or giving the token its side record must not lose it, nor
+// must setting it disturb them.
+TEST(SourceToken, SqlplusCmdPartSurvivesTextAndSideChanges) {
+    TSourceTokenList owning(true);
+    for (const bool stored : {true, false}) {
+        std::unique_ptr<TSourceToken> alone;
+        TSourceToken* t = stored ? owning.NewStoredToken() : (alone = std::make_unique<TSourceToken>()).get();
+        t->SetText("rem");
+        t->SetSqlplusCmdPart(1);
+        EXPECT_EQ(t->GetText(), "rem");
+        t->SetText(std::string(300, 'r'));   // a long record
+        t->SetSeqNo(4);                      // the side record comes
+        t->SetText("x");                     // a static one-character record
+        EXPECT_EQ(t->GetSqlplusCmdPart(), 1) << stored;
+        EXPECT_EQ(t->GetSeqNo(), 4);
+        EXPECT_EQ(t->GetText(), "x");
+        t->SetSqlplusCmdPart(0);
+        EXPECT_EQ(t->GetSqlplusCmdPart(), 0);
+        EXPECT_EQ(t->GetSeqNo(), 4);
+        EXPECT_EQ(t->GetText(), "x");
+    }
+}
+
 TEST(TokenList, LookAround) {
     // Tokens: 0 create, 1 blanks, 2 table, 3 LF, 4 blanks, 5 x, 6 blanks, 7 comment, 8 LF, 9 /
     auto l = Script("create  table\n  x -- c\n/");

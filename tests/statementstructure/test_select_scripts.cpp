@@ -1,6 +1,7 @@
 // Queries and DML through the front end: select-list, FROM, joins and
 // clause analyses, the rebuilt texts, re-analysis and Reset, and walks that
 // give back the source.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -172,6 +173,24 @@ TEST(SelectClauses, TopClauseTextsAndNumber) {
         EXPECT_EQ(top->topnumber, r.number);
         EXPECT_EQ(top->GetPrettyText(), r.text);
     }
+}
+
+// The TOP number reads as a C conversion would: leading white space and
+// one sign; anything else, or a value past 32 bits, gives 0.
+TEST(SelectClauses, TopNumberConversion) {
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } rows[] = {{"", 0},          {" 12", 12},     {"\t-3", -3},           {"+5", 5},
+                {"+-5", 0},       {"++5", 0},      {"-", 0},                {"+", 0},
+                {"12x", 0},       {"1 ", 0},       {"2147483647", INT32_MAX}, {"2147483648", 0},
+                {"-2147483648", INT32_MIN}};
+    for (const auto& r : rows) EXPECT_EQ(stmtwalk::IntOf(r.text), r.value) << '"' << r.text << '"';
+    One<TSelectSqlStatement> q("select top 99999999999 x from t;", VendorMySQL);
+    ASSERT_NE(q.st, nullptr);
+    auto* top = dynamic_cast<TRkTopClause*>(q.st->TopClause);
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(top->topnumber, 0);
 }
 
 TEST(SelectStatement, SelectListAliasIsMarkedOnceAsFieldAlias) {

@@ -101,7 +101,7 @@ const TPlsqlKeyword PlsqlKeywords[] = {
 constexpr int PlsqlKeywordTotal = static_cast<int>(sizeof(PlsqlKeywords) / sizeof(PlsqlKeywords[0]));
 
 // ASCII lower-case comparison, byte by byte.
-int CompareNoCase(const std::string& A, const char* B) {
+int CompareNoCase(std::string_view A, const char* B) {
     for (std::size_t i = 0;; ++i) {
         const unsigned char b = static_cast<unsigned char>(B[i]);
         if (i == A.size()) return b == 0 ? 0 : -1;
@@ -128,7 +128,7 @@ bool TRkParserOraclePlsql::KeywordName(int Code, std::string& Name) {
     return TRkParserOracleSql::KeywordName(Code, Name);
 }
 
-int TRkParserOraclePlsql::PlsqlKeywordSearch(int Lo, int Hi, const std::string& Text, int& Code) {
+int TRkParserOraclePlsql::PlsqlKeywordSearch(int Lo, int Hi, std::string_view Text, int& Code) {
     Lo = std::max(Lo, 0);
     Hi = std::min(Hi, PlsqlKeywordTotal - 1);
     while (Lo <= Hi) {
@@ -144,7 +144,7 @@ int TRkParserOraclePlsql::PlsqlKeywordSearch(int Lo, int Hi, const std::string& 
     return -1;
 }
 
-bool TRkParserOraclePlsql::IsPlsqlKeyword(const std::string& Text, int& Code) {
+bool TRkParserOraclePlsql::IsPlsqlKeyword(std::string_view Text, int& Code) {
     return PlsqlKeywordSearch(0, PlsqlKeywordTotal - 1, Text, Code) == 0;
 }
 
@@ -164,7 +164,7 @@ int TRkParserOraclePlsql::NextToken(bool SkipBlanks) {
     if (t->TokenCode == tcIdent && t->GetOriginalCode() != 0 && t->TokenType == ttKeyword) t->TokenCode = t->GetOriginalCode();
     t->SetOriginalCode(0);
     int code = 0;
-    if (t->TokenType == ttKeyword && !IsPlsqlKeyword(std::string(t->GetText()), code)) {
+    if (t->TokenType == ttKeyword && !IsPlsqlKeyword(t->GetText(), code)) {
         t->SetOriginalCode(t->TokenCode);
         t->TokenCode = tcIdent;
     }

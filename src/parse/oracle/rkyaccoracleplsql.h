@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "nodes/u_nodes.h"
@@ -73,8 +74,8 @@ public:
     static bool KeywordName(int Code, std::string& Name);
     // 0 and Code set when Text is a PL/SQL keyword within rows Lo..Hi; -1
     // when not.
-    static int PlsqlKeywordSearch(int Lo, int Hi, const std::string& Text, int& Code);
-    static bool IsPlsqlKeyword(const std::string& Text, int& Code);
+    static int PlsqlKeywordSearch(int Lo, int Hi, std::string_view Text, int& Code);
+    static bool IsPlsqlKeyword(std::string_view Text, int& Code);
     // Words that stay keywords inside PL/SQL code, sorted case-insensitively.
     static int PlsqlKeywordCount();
     static const char* PlsqlKeywordText(int I);

@@ -364,8 +364,10 @@ TCreateIndexSqlStatement::~TCreateIndexSqlStatement() = default;
 void TCreateIndexSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TCreateIndexSqlStatement::Reset() {
-    IndexTable->Reset();
-    IndexTable->NameNode = nullptr;
+    if (TRkTable* T = IndexTable.Existing()) {
+        T->Reset();
+        T->NameNode = nullptr;
+    }
     IndexKind = 0;
     IndexNameNode = nullptr;
     TCustomSqlStatement::Reset();

@@ -55,7 +55,7 @@ public:
     ~TCreateIndexSqlStatement() override;
 
     std::uint8_t IndexKind = 0;         // 0 plain, 1 UNIQUE, 2 BITMAP
-    std::unique_ptr<TRkTable> IndexTable = CreateNodeOfClass<TRkTable>();
+    TRkOnDemand<TRkTable> IndexTable;
     TRk_Node* IndexNameNode = nullptr;
 
     const char* ClassName() const override { return "TCreateIndexSqlStatement"; }
@@ -179,8 +179,8 @@ public:
     TRkAlterTableOption();
     ~TRkAlterTableOption() override;
 
-    std::unique_ptr<TRkFieldList> Fields = CreateNodeOfClass<TRkFieldList>(true);
-    std::unique_ptr<TRkConstraintList> Constraints = std::make_unique<TRkConstraintList>(false);
+    TRkOnDemand<TRkFieldList, true> Fields;
+    TRkOnDemand<TRkConstraintList, false> Constraints;
     std::uint8_t Kind = 0;
     TRkColumnDef* ColumnDef = nullptr;
     TRk_List* ElementList = nullptr;
@@ -222,9 +222,9 @@ public:
 
     std::uint8_t Ignore = 0;
     std::string TableName;
-    std::unique_ptr<TRkAlterTableOptionList> Options = CreateNodeOfClass<TRkAlterTableOptionList>(false);
-    std::unique_ptr<TRkConstraintList> Constraints = std::make_unique<TRkConstraintList>(false);
-    std::unique_ptr<TRkConstraintList> AddedConstraints = std::make_unique<TRkConstraintList>(false);
+    TRkOnDemand<TRkAlterTableOptionList, false> Options;
+    TRkOnDemand<TRkConstraintList, false> Constraints;
+    TRkOnDemand<TRkConstraintList, false> AddedConstraints;
 
     const char* ClassName() const override { return "TAlterTableStatement"; }
 

@@ -76,8 +76,8 @@ void IndexHandling(AlterPartWalk& w, TRk_Node* sub) {
 TRkAlterTableOption::TRkAlterTableOption() { NodeKind = 1; }
 
 TRkAlterTableOption::~TRkAlterTableOption() {
-    Fields->Clear();
-    Constraints->Clear();
+    Fields.ClearIfMade();
+    Constraints.ClearIfMade();
 }
 
 // ADD ( elements ): every element in source order with the comma before it,
@@ -99,8 +99,8 @@ void TRkAlterTableOption::AcceptElements(TRkVisitorAbs* Visitor) {
 
 int TRkAlterTableOption::Analyze() {
     try {
-        Fields->Clear();
-        Constraints->Clear();
+        Fields.ClearIfMade();
+        Constraints.ClearIfMade();
         if (ColumnDef) {
             if (auto f = ColumnDefField(ColumnDef)) Fields->Add(f.release());
         }
@@ -204,8 +204,8 @@ TAlterTableStatement::TAlterTableStatement(std::uint8_t Vendor)
 }
 
 TAlterTableStatement::~TAlterTableStatement() {
-    Constraints->Clear();
-    Options->Clear();
+    Constraints.ClearIfMade();
+    Options.ClearIfMade();
 }
 
 void TAlterTableStatement::CreatePP() { UsePrinter(this); }
@@ -213,9 +213,9 @@ void TAlterTableStatement::CreatePP() { UsePrinter(this); }
 void TAlterTableStatement::Reset() {
     TCustomSqlStatement::Reset();
     // Everything the analysis filled points into the previous tree.
-    AddedConstraints->Clear();
-    Constraints->Clear();
-    Options->Clear();
+    AddedConstraints.ClearIfMade();
+    Constraints.ClearIfMade();
+    Options.ClearIfMade();
     FMadeConstraints.clear();
     TableName.clear();
     FTable->Reset();
@@ -246,9 +246,9 @@ int TAlterTableStatement::AnalyzeParseTree() {
     try {
         // A second analysis of the same tree must not collect twice.
         Fields->Clear();
-        Constraints->Clear();
-        AddedConstraints->Clear();
-        Options->Clear();
+        Constraints.ClearIfMade();
+        AddedConstraints.ClearIfMade();
+        Options.ClearIfMade();
         FMadeConstraints.clear();
 
         auto* name = dynamic_cast<TRk_Attr*>(root->TableName);

@@ -68,7 +68,7 @@ std::string NodeNameText(TRk_Node* Node) {
 // ---------------------------------------------------------------------------
 // TRkField
 
-TRkField::TRkField() : Constraints(std::make_unique<TRkConstraintList>(false)) {}
+TRkField::TRkField() = default;
 TRkField::~TRkField() = default;
 
 std::string TRkField::GetFieldText() {
@@ -246,10 +246,7 @@ void TRkFieldList::DoAccept(TRkVisitorAbs& Visitor) {
 // ---------------------------------------------------------------------------
 // TRkTable
 
-TRkTable::TRkTable()
-    : Columns(std::make_unique<TRkFieldList>(true)),
-      FieldRefs(std::make_unique<TRkFieldList>(false)),
-      Constraints(std::make_unique<TRkConstraintList>(false)) {}
+TRkTable::TRkTable() = default;
 TRkTable::~TRkTable() = default;
 
 std::string TRkTable::GetTableText() {
@@ -315,9 +312,9 @@ void TRkTable::Reset() {
     Hints = nullptr;
     DotToken = nullptr;
     HintsWith = 1;
-    Constraints->Clear();
-    Columns->Clear();
-    FieldRefs->Clear();
+    Constraints.ClearIfMade();
+    Columns.ClearIfMade();
+    FieldRefs.ClearIfMade();
     // The tree these pointed into is freed by the parser's next run.
     AliasNode = nullptr;
     TargetColumnList = nullptr;

@@ -11,6 +11,7 @@
 
 #include "nodes/rkexceptions.h"
 #include "nodes/u_nodes.h"
+#include "statementstructure/rkondemand.h"
 
 class TRkVisitorAbs;
 class TRk_AliasClause;
@@ -86,7 +87,7 @@ public:
     TSourceToken* DotToken = nullptr;
     TSourceToken* NameToken = nullptr;
     TRk_TypeName* DataType = nullptr;
-    std::unique_ptr<TRkConstraintList> Constraints;  // the list is owned, its constraints are not
+    TRkOnDemand<TRkConstraintList, false> Constraints;  // the list is owned, its constraints are not
     TSelectSqlStatement* SubQuery = nullptr;
     std::uint16_t Flags = 0;
 
@@ -146,8 +147,10 @@ public:
     TRkJoinItem* JoinItem = nullptr;
     TRkLazyText SchemaOverride;
     TRkLazyText AliasOverride;  // " " means: no alias
-    std::unique_ptr<TRkFieldList> Columns;    // owning: column definitions
-    std::unique_ptr<TRkFieldList> FieldRefs;  // not owning
+    // Only a created or altered table has columns and keys: the lists are
+    // made on first use.
+    TRkOnDemand<TRkFieldList, true> Columns;     // owning: column definitions
+    TRkOnDemand<TRkFieldList, false> FieldRefs;  // not owning
     std::uint8_t TableKeyword = 0;
     TRk_AliasClause* AliasNode = nullptr;
     std::uint8_t TableKind = 0;  // 0 unset, 1 named, 2 table expression, 3 sub-query
@@ -158,7 +161,7 @@ public:
     TSourceToken* DotToken = nullptr;
     std::vector<std::string> ReferencedBy;  // compared case-insensitively
     std::vector<std::string> Indexes;
-    std::unique_ptr<TRkConstraintList> Constraints;  // the list is owned, its constraints are not
+    TRkOnDemand<TRkConstraintList, false> Constraints;  // the list is owned, its constraints are not
     TRk_Attr* NameNode = nullptr;
     TRkCustomExpression* Expression = nullptr;
     TSelectSqlStatement* SubQuery = nullptr;

@@ -69,26 +69,6 @@ private:
 int PosFrom(const std::string& SubStr, const std::string& S, int Offset);
 
 // ---------------------------------------------------------------------------
-// A part that most statements never use: nothing until first touched, then
-// made with the arguments given here.  Reads like the object it holds;
-// Existing() looks without making it.
-template <class T, auto... Args>
-class TRkOnDemand {
-public:
-    T* operator->() const { return get(); }
-    T& operator*() const { return *get(); }
-    T* get() const {
-        if (!FObj) FObj = std::make_unique<T>(Args...);
-        return FObj.get();
-    }
-    T* Existing() const { return FObj.get(); }
-    explicit operator bool() const { return true; }  // always there to use
-
-private:
-    mutable std::unique_ptr<T> FObj;
-};
-
-// ---------------------------------------------------------------------------
 // Statement base.  Statements are made with CreateNodeOfClass<T>(Vendor)
 // (nodes/u_nodes.h), which runs the second construction phase (CreatePP).
 

@@ -300,8 +300,8 @@ TUpdateSqlStatement::~TUpdateSqlStatement() = default;
 void TUpdateSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TUpdateSqlStatement::ClearModel() {
-    FromJoins->Clear();
-    TargetJoins->Clear();
+    FromJoins.ClearIfMade();
+    TargetJoins.ClearIfMade();
     TargetTable = nullptr;
     ReturningNode = nullptr;
     ClearAnalysis();
@@ -427,7 +427,7 @@ void TDeleteSqlStatement::ClearModel() {
     if (DeleteTable) DeleteTable->Reset();
     DeleteTable = nullptr;
     ReturningNode = nullptr;
-    FromJoins->Clear();
+    FromJoins.ClearIfMade();
     ClearAnalysis();
     WhereNode = nullptr;
 }
@@ -514,9 +514,9 @@ void TMergeSqlStatement::CreatePP() { UsePrinter(this); }
 void TMergeSqlStatement::Reset() {
     TCustomSqlStatement::Reset();
     UsingSelect.reset();
-    InsertValueFields->Clear();
-    UpdateSetFields->Clear();
-    InsertColumnFields->Clear();
+    InsertValueFields.ClearIfMade();
+    UpdateSetFields.ClearIfMade();
+    InsertColumnFields.ClearIfMade();
 }
 
 int TMergeSqlStatement::AnalyzeParseTree() {
@@ -525,9 +525,9 @@ int TMergeSqlStatement::AnalyzeParseTree() {
     try {
         // Analyzing the same tree again keeps exactly one of everything.
         UsingSelect.reset();
-        InsertValueFields->Clear();
-        UpdateSetFields->Clear();
-        InsertColumnFields->Clear();
+        InsertValueFields.ClearIfMade();
+        UpdateSetFields.ClearIfMade();
+        InsertColumnFields.ClearIfMade();
         if (root->SourceQuery) UsingSelect = NewSubSelect(this, root->SourceQuery);
         if (auto* upd = dynamic_cast<TRk_DummyNode*>(root->MatchedPart ? root->MatchedPart->Sub1 : nullptr)) {
             for (int i = 0; i < ItemCount(upd->List1); ++i) {

@@ -51,9 +51,9 @@ public:
     TRkLazyText TargetOverride;
     TRk_Node* ReturningNode = nullptr;
     TRkLazyText SetListOverride;
-    std::unique_ptr<TrkJoinList> FromJoins = CreateNodeOfClass<TrkJoinList>();
+    TRkOnDemand<TrkJoinList> FromJoins;
     TRkLazyText FromOverride;
-    std::unique_ptr<TrkJoinList> TargetJoins = CreateNodeOfClass<TrkJoinList>();
+    TRkOnDemand<TrkJoinList> TargetJoins;
 
     const char* ClassName() const override { return "TUpdateSqlStatement"; }
 
@@ -84,7 +84,7 @@ public:
     TRkLazyText TargetOverride;
     TRkLazyText ReturningOverride;
     TRk_Node* ReturningNode = nullptr;
-    std::unique_ptr<TrkJoinList> FromJoins = CreateNodeOfClass<TrkJoinList>();
+    TRkOnDemand<TrkJoinList> FromJoins;
     TRkLazyText FromOverride;
     TRkTable* DeleteTable = nullptr;    // a table of Tables
 
@@ -110,9 +110,9 @@ public:
     ~TMergeSqlStatement() override;
 
     std::unique_ptr<TSelectSqlStatement> UsingSelect;
-    std::unique_ptr<TRkFieldList> InsertValueFields = CreateNodeOfClass<TRkFieldList>(true);
-    std::unique_ptr<TRkFieldList> UpdateSetFields = CreateNodeOfClass<TRkFieldList>(true);
-    std::unique_ptr<TRkFieldList> InsertColumnFields = CreateNodeOfClass<TRkFieldList>(true);
+    TRkOnDemand<TRkFieldList, true> InsertValueFields;
+    TRkOnDemand<TRkFieldList, true> UpdateSetFields;
+    TRkOnDemand<TRkFieldList, true> InsertColumnFields;
 
     const char* ClassName() const override { return "TMergeSqlStatement"; }
 

@@ -88,7 +88,7 @@ void TSelectSqlStatement::ClearModel() {
     OrderByList.reset();
     LeftStatement.reset();
     RightStatement.reset();
-    JoinList->Clear();
+    JoinList.ClearIfMade();
     BulkCollect = 0;
     // Nothing may keep pointing into a tree that the parser frees on its
     // next run.

@@ -82,7 +82,7 @@ public:
 
     std::uint8_t JoinKind = 0;          // 0/1 leading table, 2 parenthesised join
     std::unique_ptr<TRkJoin> NestedJoin;
-    std::unique_ptr<TRkJoinItemList> Items = CreateNodeOfClass<TRkJoinItemList>();
+    TRkOnDemand<TRkJoinItemList> Items;   // a join of one table has none
     TRkTable* Table = nullptr;
     std::int32_t ParenCount = 0;
     std::string AliasText;
@@ -256,7 +256,7 @@ public:
     TRkLazyText LimitOverride;
     TRkLazyText OrderByOverride;
     TRkTopClause* TopClause = nullptr;
-    std::unique_ptr<TrkJoinList> JoinList = CreateNodeOfClass<TrkJoinList>();
+    TRkOnDemand<TrkJoinList> JoinList;
     TRk_Node* Compute = nullptr;
     TRkLazyText ComputeOverride;
     TRk_Node* Limit = nullptr;

@@ -63,7 +63,8 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
         if (Item->NodeKind == mnkStmt) Elements.push_back(static_cast<_TMssqlStmt*>(Item));
     }
 
-    const std::vector<TSourceToken*> Items = FTokens->Items();  // the parse appended its end token
+    const TSourceTokenSpan Run = FTokens->Items();  // the parse appended its end token
+    const std::vector<TSourceToken*> Items(Run.begin(), Run.end());
     const int N = static_cast<int>(Items.size());
     int Pos = 0;
     TCustomSqlStatement* Prev = nullptr;

@@ -387,13 +387,11 @@ int TCustomMarlSqlParser::SplitStatements() {
     TCustomSqlStatement* Prev = nullptr;
     int CurFirst = 0;  // index of the current statement's first token
 
-    // A statement's tokens are the run from its first token to Last: they
-    // go into its list at once, with room for the blanks and comments that
-    // follow it (a list grown a token at a time was several allocations per
-    // statement).
+    // A statement's tokens are the run from its first token to Last, and
+    // the blanks and comments that follow: its list reads them in the
+    // script's list.
     auto Finish = [&](int Last) {
         TSourceTokenList& Own = *Cur->SourceTokens;
-        Own.Reserve(Last - CurFirst + 1 + 4);
         for (int k = CurFirst; k <= Last; ++k) Own.Add(L.TokenAt(k));
         Prev = Cur.get();
         AddStatement(std::move(Cur));
@@ -477,7 +475,6 @@ int TCustomMarlSqlParser::SplitStatements() {
                     T->TokenStatus = 2;
                     Finish(i - 1);
                     auto Cmd = CreateNodeOfClass<TSqlplusCmdStatement>(FVendor);
-                    Cmd->SourceTokens->Reserve(1 + 4);
                     Cmd->SourceTokens->Add(T);
                     Prev = Cmd.get();
                     AddStatement(std::move(Cmd));

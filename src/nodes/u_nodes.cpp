@@ -233,6 +233,8 @@ TSourceTokenList::~TSourceTokenList() = default;
 
 void TSourceTokenList::Clear() {
     FItems.clear();
+    FWhole = nullptr;
+    FRangeCount = 0;
     if (FOwned) FOwned->Clear();
 }
 
@@ -247,10 +249,37 @@ void TSourceTokenList::DropNewestStoredToken() {
 
 TSourceToken* TSourceTokenList::GetToken(int32_t i) const {
     if (i < 0 || i >= Count()) throw ERkListError(i);
-    return FItems[static_cast<size_t>(i)];
+    return Data()[i];
+}
+
+bool TSourceTokenList::AddToRange(TSourceToken* T) {
+    if (FWhole) {
+        if (FWhole->TokenAt(FRangeFirst + FRangeCount) != T) return false;
+        ++FRangeCount;
+        return true;
+    }
+    // Only an owning list keeps its tokens alive as long as it lives.
+    if (FOwned || !FItems.empty() || !T || T->PosInList < 0) return false;
+    const TSourceTokenList* Whole = T->GetOwnerList();
+    if (!Whole || Whole == this || !Whole->OwnsObjects() || Whole->TokenAt(T->PosInList) != T) return false;
+    FWhole = Whole;
+    FRangeFirst = T->PosInList;
+    FRangeCount = 1;
+    return true;
+}
+
+void TSourceTokenList::CopyRange() {
+    if (!FWhole) return;
+    const TSourceTokenSpan Run = Items();
+    FItems.reserve(Run.size() + 4);
+    FItems.assign(Run.begin(), Run.end());
+    FWhole = nullptr;
+    FRangeCount = 0;
 }
 
 int32_t TSourceTokenList::Add(TSourceToken* t) {
+    if (AddToRange(t)) return Count() - 1;
+    CopyRange();
     // Most lists are a node's own few tokens: skip the growth steps 1, 2.
     if (FItems.capacity() == 0) FItems.reserve(4);
     FItems.push_back(t);
@@ -266,6 +295,7 @@ int32_t TSourceTokenList::Add(std::unique_ptr<TSourceToken> t) {
 
 void TSourceTokenList::Insert(int32_t i, TSourceToken* t) {
     if (i < 0 || i > Count()) throw ERkListError(i);
+    CopyRange();
     FItems.insert(FItems.begin() + i, t);
 }
 
@@ -279,15 +309,15 @@ void TSourceTokenList::Insert(int32_t i, std::unique_ptr<TSourceToken> t) {
 int32_t TSourceTokenList::IndexOf(const TSourceToken* t) const {
     // The script list is append-only, so a token's own position is the
     // usual answer; check it first.
-    if (t && t->PosInList >= 0 && t->PosInList < Count() &&
-        FItems[static_cast<size_t>(t->PosInList)] == t)
-        return t->PosInList;
-    auto it = std::find(FItems.begin(), FItems.end(), t);
-    return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin());
+    if (t && t->PosInList >= 0 && t->PosInList < Count() && Data()[t->PosInList] == t) return t->PosInList;
+    const TSourceTokenSpan Run = Items();
+    auto it = std::find(Run.begin(), Run.end(), t);
+    return it == Run.end() ? -1 : static_cast<int32_t>(it - Run.begin());
 }
 
 TSourceToken* TSourceTokenList::RemoveAt(int32_t i) {
     TSourceToken* t = GetToken(i);
+    CopyRange();
     FItems.erase(FItems.begin() + i);
     // An owned token stays in FOwned, alive until the list goes.
     return t;
@@ -299,7 +329,7 @@ TSourceToken* TSourceTokenList::RemoveAt(int32_t i) {
 int32_t TSourceTokenList::LineBreakDistance(int32_t Pos, bool SkipComments) const {
     if (Pos < 0 || Pos >= Count() - 1) return 0;
     for (int32_t j = Pos + 1; j < Count(); ++j) {
-        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        const TSourceToken* t = Data()[j];
         if (IsBlank(t) || (SkipComments && IsComment(t))) continue;
         return IsLineBreak(t) ? j - Pos : 0;
     }
@@ -313,7 +343,7 @@ bool TSourceTokenList::LineBreakFollows(bool SkipComments) const {
 bool TSourceTokenList::AtLineStart() const {
     if (CurPos < 1 || CurPos > Count() - 1) return false;
     for (int32_t j = CurPos - 1; j >= 0; --j) {
-        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        const TSourceToken* t = Data()[j];
         if (IsBlank(t)) continue;
         return IsLineBreak(t);
     }
@@ -325,14 +355,14 @@ bool TSourceTokenList::PrevTokenIsAt(std::string_view Text, int32_t Pos, bool Sk
     if (Pos < 1) return false;
     int32_t j = std::min(Pos, Count()) - 1;
     for (; j >= 0; --j) {
-        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        const TSourceToken* t = Data()[j];
         if ((SkipBlanks && IsBlank(t)) || (SkipLineBreaks && IsLineBreak(t)) ||
             (SkipComments && IsCommentCode(t)))
             continue;
         break;
     }
     if (j < 0) return false;
-    const TSourceToken* t = FItems[static_cast<size_t>(j)];
+    const TSourceToken* t = Data()[j];
     if (Text == "\n") return IsLineBreak(t);
     return SameText(Text, t->GetText());
 }
@@ -345,7 +375,7 @@ bool TSourceTokenList::PrevTokenIs(std::string_view Text, bool SkipBlanks, bool 
 int32_t TSourceTokenList::NextSqlplusCmdIndex(int32_t Pos) const {
     if (Pos < 0 || Pos >= Count() - 1) return 0;
     for (int32_t j = Pos + 1; j < Count(); ++j) {
-        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        const TSourceToken* t = Data()[j];
         if (!t->IsSignificant()) continue;
         return t->TokenCode == tcSqlplusCmd ? j : 0;
     }
@@ -360,7 +390,7 @@ int32_t TSourceTokenList::FindIdentAhead(int32_t Pos, std::string_view Word,
     const bool table = SameText(Word, "table");
     int32_t counter = 0;
     for (int32_t j = Pos + 1; j < Count(); ++j) {
-        const TSourceToken* t = FItems[static_cast<size_t>(j)];
+        const TSourceToken* t = Data()[j];
         if (IsBlank(t) || IsLineBreak(t) || IsCommentCode(t)) continue;
         if (table && (SameText(t->GetText(), "TEMPORARY") || SameText(t->GetText(), "TEMP") ||
                       SameText(t->GetText(), "LOCAL") || SameText(t->GetText(), "GLOBAL")))
@@ -377,7 +407,7 @@ TSourceToken* TSourceTokenList::SolidTokenAt(int32_t Pos, int32_t N) const {
         if (Pos == Count() - 1) return nullptr;
         int32_t k = 0;
         for (int32_t j = Pos + 1; j < Count(); ++j) {
-            TSourceToken* t = FItems[static_cast<size_t>(j)];
+            TSourceToken* t = Data()[j];
             if (t->IsSignificant() && ++k == N) return t;
         }
         return nullptr;
@@ -386,7 +416,7 @@ TSourceToken* TSourceTokenList::SolidTokenAt(int32_t Pos, int32_t N) const {
     const int64_t want = -static_cast<int64_t>(N);
     int64_t k = 0;
     for (int32_t j = Pos - 1; j >= 0; --j) {
-        TSourceToken* t = FItems[static_cast<size_t>(j)];
+        TSourceToken* t = Data()[j];
         if (t->IsSignificant() && ++k == want) return t;
     }
     return nullptr;

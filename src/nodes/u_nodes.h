@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -238,12 +239,20 @@ std::unique_ptr<TSourceToken> MakeSourceToken(std::string_view AText, uint8_t AT
                                               uint8_t AGroup, uint8_t ASubKind,
                                               int32_t ALine, int32_t AColumn);
 
+// The tokens of a list, in order: read like the vector they used to be.
+using TSourceTokenSpan = std::span<TSourceToken* const>;
+
 // ---------------------------------------------------------------------------
 // Ordered token list.  An owning list (AOwnsObjects) owns the tokens given to
 // it as unique_ptr; tokens given as raw pointers are only referred to, in
 // either kind of list (so a parser's end-of-input token, appended to a list
 // by pointer, keeps its one owner).  Add and Insert do not touch the
 // token's OwnerList and PosInList.  Indexes are 0-based.
+//
+// A list that is given a run of an owning list's tokens in their order (a
+// statement's tokens in its script's list) reads them where they are: a
+// range of that list instead of a copy of each pointer.  Any other change
+// makes it a copy first.
 class TSourceTokenList : public TRkVisitedAbs {
 public:
     int32_t CurPos = -1;
@@ -255,14 +264,14 @@ public:
 
     bool OwnsObjects() const { return FOwned != nullptr; }
     void Clear();
-    int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
+    int32_t Count() const { return FWhole ? FRangeCount : static_cast<int32_t>(FItems.size()); }
     // Raises ERkListError for an index outside 0..Count-1.
     TSourceToken* GetToken(int32_t i) const;
     // nullptr for an index outside the list.
-    TSourceToken* TokenAt(int32_t i) const {
-        return (i >= 0 && i < Count()) ? FItems[static_cast<size_t>(i)] : nullptr;
-    }
-    const std::vector<TSourceToken*>& Items() const { return FItems; }
+    TSourceToken* TokenAt(int32_t i) const { return (i >= 0 && i < Count()) ? Data()[i] : nullptr; }
+    TSourceTokenSpan Items() const { return {Data(), static_cast<size_t>(Count())}; }
+    // Reads a run of another list's tokens in place (see the class comment).
+    bool IsRange() const { return FWhole != nullptr; }
 
     int32_t Add(TSourceToken* t);
     // Owning lists only (asserts otherwise).
@@ -280,7 +289,7 @@ public:
     void DropNewestStoredToken();
     // Room for N tokens in all, so that adding them allocates once.
     void Reserve(int32_t N) {
-        if (N > 0) FItems.reserve(static_cast<size_t>(N));
+        if (N > 0 && !FWhole) FItems.reserve(static_cast<size_t>(N));
     }
     // Gives back the room the list grew into beyond its count.
     void ShrinkToFit() { FItems.shrink_to_fit(); }
@@ -309,10 +318,22 @@ protected:
     const char* AssertUnit() const override { return "nodes/u_nodes"; }
 
 private:
-    std::vector<TSourceToken*> FItems;
+    TSourceToken* const* Data() const { return FWhole ? FWhole->FItems.data() + FRangeFirst : FItems.data(); }
+    // Appends T to the range when it is the next token of the same run, or
+    // starts one with T in an empty list: false when T cannot be read there.
+    bool AddToRange(TSourceToken* T);
+    // Turns a range into a list of its own.
+    void CopyRange();
+
+    std::vector<TSourceToken*> FItems;   // unused while a range
     // The tokens this list frees; present in owning lists only (every node
     // has a non-owning list, and an empty store there was bytes per node).
     std::unique_ptr<TRkTokenStore> FOwned;
+    // A range: FRangeCount tokens of FWhole from FRangeFirst.  FWhole owns
+    // its tokens, so they live as long as it does.
+    const TSourceTokenList* FWhole = nullptr;
+    int32_t FRangeFirst = 0;
+    int32_t FRangeCount = 0;
 };
 
 // Text of the tokens From..To of List (case options, flags), followed by the

@@ -43,7 +43,7 @@ int TRkCustomParser::Prologue() {
         return t->TokenType == ttLineBreak || t->TokenType == ttBlanks || t->TokenCode == tcBlockComment ||
                t->TokenCode == tcLineComment;
     };
-    const std::vector<TSourceToken*>& items = TokenList->Items();
+    const TSourceTokenSpan items = TokenList->Items();
     // A parser that keeps the trees of a script had its room reserved for
     // them all: it only asks whether there is anything to parse.
     if (KeepTrees) return std::all_of(items.begin(), items.end(), skippable) ? -1 : 0;
@@ -198,7 +198,7 @@ TSourceToken* TRkCustomParser::GetNextToken(bool SkipBlanks) {
             t = PushedBackToken;
             PushedBackToken = nullptr;
         } else {
-            const std::vector<TSourceToken*>& items = TokenList->Items();
+            const TSourceTokenSpan items = TokenList->Items();
             const int32_t n = static_cast<int32_t>(items.size());
             int32_t i = std::max<int32_t>(TokenPos, 0);
             for (; i < n; ++i) {
@@ -234,6 +234,13 @@ TSourceToken* TRkCustomParser::MakeEndToken() {
     if (TokenList && TokenList->Count() > 0) {
         TSourceToken* last = TokenList->Items().back();
         if (IsEndToken(last)) return last;
+    }
+    // A statement's tokens read in its script's list take none: appending
+    // would copy them all.  The parser's own end token, in no list, serves
+    // every such statement alike.
+    if (TokenList && TokenList->IsRange()) {
+        if (!FRangeEndToken) FRangeEndToken = MakeSourceToken("", ttUnclassified, 0, 0, -1, -1);
+        return FRangeEndToken.get();
     }
     TSourceToken* t = NewEndToken();
     if (TokenList) {

@@ -177,7 +177,8 @@ public:
     void ReportFatalError(const std::string& Message);
 
     // The end-of-input token of this parse, owned by the parser and
-    // appended to TokenList (once per list).
+    // appended to TokenList (once per list), unless TokenList reads a range
+    // of another list.
     TSourceToken* MakeEndToken();
     // An end-of-input token some parser appended: code 0, no text, no
     // place in a list.  No scanner puts such a token in a list.
@@ -223,6 +224,7 @@ private:
     static constexpr size_t kNodesPer8Tokens = 9;
     std::vector<std::unique_ptr<TSourceToken>> FEndTokens;
     std::unique_ptr<TSourceTokenList> FEndTokenStore;   // the end tokens past those
+    std::unique_ptr<TSourceToken> FRangeEndToken;       // the end token of range lists
     TSourceToken* NewEndToken();
     TRkVisitedAbs* WrapItem(TRkVisitedAbs* Item, bool WrapSelect);
     TRk_Node* WrapSelectNode(TRk_Node* SelectNode);

@@ -171,3 +171,40 @@ TEST(FrontEndStorage, TokensOfAStatementText) {
     EXPECT_EQ(L.GetToken(L.Count() - 2)->GetText(), "t");  // then the line break the text gets
     EXPECT_EQ(L.GetToken(L.Count() - 1)->TokenType, ttLineBreak);
 }
+
+TEST(FrontEndStorage, StatementsReadTheirTokensInTheScriptsList) {
+    // Every dialect's statements, SQL*Plus lines and PL/SQL units included:
+    // a parse, or a second one, adds no token to a statement's list, and
+    // the texts are those of the script.
+    const struct {
+        std::uint8_t Vendor;
+        const char* Sql;
+    } Scripts[] = {
+        {1, "create table a (x int); -- a\nbegin\n  null;\nend;\n/\nset echo off\nselect x from a where"},
+        {0, "create table a (x int)\nselect x from a where"},
+        {2, "create table a (x int);\nselect x from a where"},
+        {3, "create table a (x int);\nselect x from a where"},
+        {4, "create table a (x int);\nselect x from a where"},
+    };
+    for (const auto& S : Scripts) {
+        if (!fetest::GrammarAvailable(S.Vendor)) continue;
+        TMarlSqlParser P(S.Vendor);
+        P.SetSqlTextString(S.Sql);
+        EXPECT_EQ(P.Parse(), 1) << S.Sql;
+        // The error at the end of the input is reported as always.
+        EXPECT_NE(P.GetErrorMessages().find("end of input(-1,-1)"), std::string::npos) << P.GetErrorMessages();
+        std::string Joined;
+        for (TCustomSqlStatement* St : P.Statements()) {
+            EXPECT_TRUE(St->SourceTokens->IsRange()) << St->GetRawSqlText();
+            const int Count = St->SourceTokens->Count();
+            const std::string Text = St->GetRawSqlText();
+            St->Parse();
+            EXPECT_EQ(St->SourceTokens->Count(), Count) << Text;
+            EXPECT_EQ(St->GetRawSqlText(), Text);
+            Joined += Text;
+        }
+        std::string Crlf;   // line breaks read as CR LF, and one ends the text
+        for (const char* c = S.Sql; *c; ++c) Crlf += *c == '\n' ? std::string("\r\n") : std::string(1, *c);
+        EXPECT_EQ(Joined, Crlf + "\r\n");
+    }
+}

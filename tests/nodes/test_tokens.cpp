@@ -361,3 +361,55 @@ TEST(TokenList, HostileInputStaysLinear) {
     EXPECT_EQ(l->SolidTokenAt(0, 3), Tok(*l, "z"));
     EXPECT_EQ(l->FindIdentAhead(0, "z", 1000000), Find(*l, "z"));
 }
+
+TEST(TokenList, ARunOfAnOwningListIsReadInPlace) {
+    // Tokens: 0 select, 1 blanks, 2 a, 3 LF, 4 from, 5 blanks, 6 t, 7 ;
+    auto l = Script("select a\nfrom t;");
+    auto Texts = [](const TSourceTokenList& L) {
+        std::string s;
+        for (TSourceToken* t : L.Items()) s += std::string(t->GetText()) + "|";
+        return s + std::to_string(L.Count());
+    };
+    TSourceTokenList run;
+    for (int i = 2; i <= 6; ++i) run.Add(l->GetToken(i));
+    EXPECT_TRUE(run.IsRange());
+    EXPECT_EQ(Texts(run), "a|\n|from| |t|5");
+    EXPECT_EQ(run.TokenAt(4), l->GetToken(6));
+    EXPECT_EQ(run.TokenAt(5), nullptr);
+    EXPECT_THROW(run.GetToken(5), ERkListError);
+    EXPECT_EQ(run.IndexOf(l->GetToken(4)), 2);
+    EXPECT_EQ(run.IndexOf(l->GetToken(0)), -1);
+    run.SetCurPos(2);
+    EXPECT_TRUE(run.AtLineStart());
+    EXPECT_EQ(run.SolidTokenAt(0, 2), l->GetToken(6));
+
+    // Any other change reads a copy, with the same tokens.
+    TSourceTokenList gap;
+    gap.Add(l->GetToken(0));
+    gap.Add(l->GetToken(2));
+    EXPECT_FALSE(gap.IsRange());
+    EXPECT_EQ(Texts(gap), "select|a|2");
+    auto end = MakeSourceToken("", ttUnclassified, 0, 0, -1, -1);
+    TSourceTokenList tail;
+    tail.Add(l->GetToken(6));
+    tail.Add(l->GetToken(7));
+    tail.Add(end.get());
+    EXPECT_EQ(Texts(tail), "t|;||3");
+    TSourceTokenList ins;
+    ins.Add(l->GetToken(4));
+    ins.Insert(0, l->GetToken(0));
+    EXPECT_EQ(Texts(ins), "select|from|2");
+    run.RemoveAt(1);
+    EXPECT_FALSE(run.IsRange());
+    EXPECT_EQ(Texts(run), "a|from| |t|4");
+    run.Clear();
+    EXPECT_EQ(Texts(run), "0");
+
+    // Tokens of no owning list, and owning lists themselves, are copied.
+    TSourceTokenList loose;
+    loose.Add(end.get());
+    EXPECT_FALSE(loose.IsRange());
+    TSourceTokenList owner(true);
+    owner.Add(l->GetToken(0));
+    EXPECT_FALSE(owner.IsRange());
+}

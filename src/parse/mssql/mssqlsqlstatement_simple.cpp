@@ -35,7 +35,7 @@ std::span<TSourceToken* const> AfterFirstOwnToken(const TRk_Node* N) {
     const TSourceToken* first = N->TokenList->TokenAt(1);
     const TSourceToken* last = N->TokenList->TokenAt(n - 1);
     if (!first->GetOwnerList() || first->GetOwnerList() != last->GetOwnerList() || first->PosInList > last->PosInList) return {};
-    const std::vector<TSourceToken*>& items = first->GetOwnerList()->Items();
+    const TSourceTokenSpan items = first->GetOwnerList()->Items();
     return std::span<TSourceToken* const>(items).subspan(static_cast<size_t>(first->PosInList),
                                                          static_cast<size_t>(last->PosInList - first->PosInList + 1));
 }

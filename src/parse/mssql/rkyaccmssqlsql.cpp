@@ -128,7 +128,7 @@ void TRkMssqlSqlDriver::FetchLookahead() {
 // without a word.
 bool TRkMssqlSqlDriver::EndsInOpenLiteral() const {
     if (!TokenList) return false;
-    const std::vector<TSourceToken*>& items = TokenList->Items();
+    const TSourceTokenSpan items = TokenList->Items();
     for (size_t i = items.size(); i-- > 0;) {
         const TSourceToken* t = items[i];
         if (t->TokenCode == 0 && t->GetText().empty()) continue;   // the end token
@@ -148,7 +148,7 @@ public:
 
     TSourceToken* Next(int32_t From, bool* LineBreak = nullptr) {
         if (!FList) return nullptr;
-        const std::vector<TSourceToken*>& items = FList->Items();
+        const TSourceTokenSpan items = FList->Items();
         const int32_t n = static_cast<int32_t>(items.size());
         From = std::max(From, 0);
         if (From < FFrom || From > FAt) {
@@ -196,7 +196,7 @@ std::string TRkMssqlSqlDriver::BalanceNotes() const {
     auto where = [](const TSourceToken* t) {
         return std::string(t->GetText()) + "(" + std::to_string(t->Line) + "," + std::to_string(t->Column) + ")";
     };
-    const std::vector<TSourceToken*>& items = TokenList->Items();
+    const TSourceTokenSpan items = TokenList->Items();
     std::vector<const TSourceToken*> open;
     for (size_t i = 0; i < items.size(); ++i) {
         const TSourceToken* t = items[i];

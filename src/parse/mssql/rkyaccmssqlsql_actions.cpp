@@ -80,7 +80,7 @@ _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
     }
     StatementEndPos = TokenPos - 1;
     if (StatementStartPos >= 0 && TokenList != nullptr) {
-        const std::vector<TSourceToken*>& items = TokenList->Items();
+        const TSourceTokenSpan items = TokenList->Items();
         const int32_t last = std::min<int32_t>(TokenPos - 1, static_cast<int32_t>(items.size()) - 1);
         for (int32_t i = StatementStartPos; i <= last; ++i) d->StmtTokens->Add(items[static_cast<size_t>(i)]);
     }

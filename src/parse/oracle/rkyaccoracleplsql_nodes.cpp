@@ -24,7 +24,7 @@ TRk_Node* TRkParserOraclePlsql::SkipBrokenConstruct() {
     }
     LastTokenIndex = TokenPos - 1;
     if (ResumeIndex >= 0 && TokenList) {
-        const std::vector<TSourceToken*>& items = TokenList->Items();
+        const TSourceTokenSpan items = TokenList->Items();
         const int n = std::min<int>(TokenPos, static_cast<int>(items.size()));
         for (int i = ResumeIndex; i < n; ++i) dummy->SkippedTokens->Add(items[static_cast<std::size_t>(i)]);
     }

@@ -111,7 +111,7 @@ TEST_P(PlsqlUnits, ParsesWhole) {
         auto* s = dynamic_cast<TCustomSqlStatement*>(up.get());
         if (s == nullptr) continue;
         ++embedded;
-        const std::vector<TSourceToken*>& items = s->SourceTokens->Items();
+        const TSourceTokenSpan items = s->SourceTokens->Items();
         ASSERT_FALSE(items.empty());
         for (size_t i = 1; i < items.size(); ++i)
             if (items[i]->Line >= 0) {

@@ -179,7 +179,7 @@ private:
 };
 
 // Derived supplies (public):
-//   static const TRkYaccTables& Tables();
+//   static const TRkYaccTables& Tables();   yaccgen's, with the packed rows
 //   static bool TokenName(int, std::string&), KeywordName(int, std::string&);
 //   int NextToken();           the next grammar token's code, 0 at the end
 //   void yyaction(int);        generated from the grammar
@@ -271,10 +271,18 @@ private:
     bool FResumed = false;
 
     Derived& Self() { return static_cast<Derived&>(*this); }
+    // The loop's look-ups.  Generated tables always carry the packed rows,
+    // and the loop only asks about states the tables gave it: no checks
+    // beyond the slot's own.
+    static int DefaultOf(const TRkYaccTables& T, int State) { return T.yyst[State].def; }
+    static bool ActionOf(const TRkYaccTables& T, int State, int Sym, int& Action) {
+        return RkDenseFind(T, State, Sym, Action);
+    }
     int Run();
     bool Push();
-    // 0 go on, 1 accept, 2 fail.
-    int Reduce(int Rule);
+    // 0 go on, 1 accept, 2 fail.  T: the tables (Derived::Tables()), which
+    // the loop holds.
+    int Reduce(int Rule, const TRkYaccTables& T);
     void Fetch();
 };
 
@@ -309,8 +317,7 @@ bool TRkSqlDriver<Derived, YYSType>::Push() {
 }
 
 template <class Derived, class YYSType>
-int TRkSqlDriver<Derived, YYSType>::Reduce(int Rule) {
-    const TRkYaccTables& t = Derived::Tables();
+int TRkSqlDriver<Derived, YYSType>::Reduce(int Rule, const TRkYaccTables& T) {
     yyflag = 0;
     if constexpr (Derived::CatchActionErrors) {
         try {
@@ -325,9 +332,11 @@ int TRkSqlDriver<Derived, YYSType>::Reduce(int Rule) {
         Self().yyaction(Rule);
     }
     FLastAction = laReduce;
-    yysp -= t.yyr[Rule].len;
-    int16_t target = 0;
-    if (yysp >= 1 && yygoto(yys[static_cast<size_t>(yysp)], t.yyr[Rule].sym, target)) FState = target;
+    const TYYRRec& r = T.yyr[Rule];
+    yysp -= r.len;
+    int target = 0;
+    if (yysp >= 1 && RkCombFind(T.yygb, T.yygc, T.yyngc, yys[static_cast<size_t>(yysp)], -r.sym, target))
+        FState = target;
     if (yyflag == 1) return 1;
     if (yyflag == 2 || yyflag == 3) {
         // An action gave up: never a silent failure.
@@ -378,7 +387,7 @@ int TRkSqlDriver<Derived, YYSType>::Run() {
                 break;
 
             case stFetch:
-                if (t.yyd[FState] == 0 && yychar == -1) {
+                if (DefaultOf(t, FState) == 0 && yychar == -1) {
                     Fetch();
                     if (Derived::ForcedErrorCode >= 0 && yychar == Derived::ForcedErrorCode) {
                         step = stRecover;
@@ -389,30 +398,30 @@ int TRkSqlDriver<Derived, YYSType>::Run() {
                 break;
 
             case stDecide: {
-                int rule = 0;
-                if (t.yyd[FState] != 0) {
-                    rule = -t.yyd[FState];
-                } else if (!yyact(FState, yychar, act)) {
-                    step = stError;
-                    break;
-                } else if (act == 0) {
-                    return 0;
-                } else if (act > 0) {
-                    FSavedState = FState;
-                    FSavedSp = yysp;
-                    FSavedVal = yyval;
-                    FLastAction = laShift;
-                    FState = act;
-                    yychar = -1;
-                    yyval = yylval;
-                    if (yyerrflag > 0) --yyerrflag;
-                    if (FEventCount > 0) --FEventCount;
-                    step = stPush;
-                    break;
-                } else {
-                    rule = -act;
+                int rule = -DefaultOf(t, FState);
+                if (rule == 0) {
+                    int a = 0;
+                    if (!ActionOf(t, FState, yychar, a)) {
+                        step = stError;
+                        break;
+                    }
+                    if (a == 0) return 0;
+                    if (a > 0) {
+                        FSavedState = FState;
+                        FSavedSp = yysp;
+                        FSavedVal = yyval;
+                        FLastAction = laShift;
+                        FState = a;
+                        yychar = -1;
+                        yyval = yylval;
+                        if (yyerrflag > 0) --yyerrflag;
+                        if (FEventCount > 0) --FEventCount;
+                        step = stPush;
+                        break;
+                    }
+                    rule = -a;
                 }
-                const int r = Reduce(rule);
+                const int r = Reduce(rule, t);
                 if (r == 1) return 0;
                 if (r == 2) return 1;
                 step = stPush;
@@ -475,7 +484,7 @@ int TRkSqlDriver<Derived, YYSType>::Run() {
                     // complete up to the error keeps its tree.
                     if (yysp > 0 && yyact(yys[static_cast<size_t>(yysp)], ';', act) && act < 0) {
                         FState = yys[static_cast<size_t>(yysp)];
-                        const int r = Reduce(-act);
+                        const int r = Reduce(-act, t);
                         if (r == 2) return 1;
                         step = stPush;
                         break;
@@ -491,7 +500,7 @@ int TRkSqlDriver<Derived, YYSType>::Run() {
                 // Resume once, as if a ";" had ended the statement here.
                 FResumed = true;
                 FState = yys[static_cast<size_t>(yysp)];
-                const int r = Reduce(-act);
+                const int r = Reduce(-act, t);
                 if (r == 1) return 0;
                 if (r == 2) return 1;
                 step = stPush;

@@ -21,6 +21,12 @@ struct TYYCRec {          // comb-vector slot
     int16_t act;          // as in TYYARec
 };
 
+struct TYYSRec {          // what a driver reads of a state first
+    int32_t base;         // its action row's base in yyxc
+    int16_t row;          // its action row: the check of the row's slots
+    int16_t def;          // as yyd: 0, or -rule (default reduction)
+};
+
 struct TRkYaccTables {
     const TYYARec* yya;   int yyna;     // yya[1..yyna]
     const TYYARec* yyg;   int yyng;     // yyg[1..yyng]
@@ -34,12 +40,36 @@ struct TRkYaccTables {
     // The entries of yya and yyg once more as comb vectors: the entry of
     // (state, symbol) is yyac[yyab[state] + symbol] when that slot's check
     // is the state (gotos: yygc[yygb[state] - nonterminal]).  nullptr:
-    // search the ranges.
+    // search the ranges.  yaccgen emits the goto comb; its actions go in
+    // the denser form below, a row per whole token code range wasting most
+    // of its slots.
     const int32_t* yyab = nullptr;
     const TYYCRec* yyac = nullptr; int yynac = 0;
     const int32_t* yygb = nullptr;
     const TYYCRec* yygc = nullptr; int yyngc = 0;
+    // The actions packed densely, which the look-ups take first: a token
+    // code's column is yytr[code] (codes past yyntr: yynocol, which no row
+    // has), states with equal rows share one, and the entry of (state,
+    // code) is yyxc[yyst[state].base + column] when that slot's check is
+    // yyst[state].row.  nullptr: the comb or the ranges.
+    const TYYSRec* yyst = nullptr;
+    const int16_t* yytr = nullptr; int yyntr = 0; int yynocol = 0;
+    const TYYCRec* yyxc = nullptr; int yynxc = 0;
 };
+
+// The default reduction of a state: 0, or -rule.
+inline int RkYaccDefault(const TRkYaccTables& T, int State) {
+    return T.yyst ? T.yyst[State].def : T.yyd[State];
+}
+
+inline bool RkDenseFind(const TRkYaccTables& T, int State, int Sym, int& Value) {
+    const TYYSRec& st = T.yyst[State];
+    const int col = static_cast<unsigned>(Sym) < static_cast<unsigned>(T.yyntr) ? T.yytr[Sym] : T.yynocol;
+    const unsigned i = static_cast<unsigned>(st.base + col);
+    if (i >= static_cast<unsigned>(T.yynxc) || T.yyxc[i].check != st.row) return false;
+    Value = T.yyxc[i].act;
+    return true;
+}
 
 // The first entry of the state's row for the symbol: one index and one
 // check in the comb vector, the range search where a table has none.
@@ -61,6 +91,7 @@ inline bool RkRangeFind(const TYYARec* Entries, int First, int Last, int Sym, in
 
 inline bool RkYaccAction(const TRkYaccTables& T, int State, int Sym, int& Action) {
     if (State < 0 || State >= T.yynstates) return false;
+    if (T.yyst) return RkDenseFind(T, State, Sym, Action);
     if (T.yyab) return RkCombFind(T.yyab, T.yyac, T.yynac, State, Sym, Action);
     return RkRangeFind(T.yya, T.yyal[State], T.yyah[State], Sym, Action);
 }

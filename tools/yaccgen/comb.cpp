@@ -4,6 +4,7 @@
 #include "yaccgen.h"
 
 #include <algorithm>
+#include <map>
 
 namespace yaccgen {
 namespace {
@@ -62,14 +63,54 @@ Comb Pack(const std::vector<Row>& rows) {
 
 }  // namespace
 
-void PackCombs(const Tables& t, Comb& actions, Comb& gotos) {
-    std::vector<Row> a, g;
+void PackDenseActions(const Tables& t, DenseActions& d) {
+    std::vector<Row> rows;
+    int maxCode = 0;
     for (int s = 0; s < t.nstates; ++s) {
-        a.push_back(RowOf(t.yya, t.yyal[size_t(s)], t.yyah[size_t(s)], false));
-        g.push_back(RowOf(t.yyg, t.yygl[size_t(s)], t.yygh[size_t(s)], true));
+        rows.push_back(RowOf(t.yya, t.yyal[size_t(s)], t.yyah[size_t(s)], false));
+        for (const Pair& p : rows.back()) maxCode = std::max(maxCode, p.sym);
     }
+    std::vector<char> used(size_t(maxCode) + 1, 0);
+    for (const Row& r : rows)
+        for (const Pair& p : r) used[size_t(p.sym)] = 1;
+    d.columnOf.assign(used.size(), 0);
+    d.ncols = 0;
+    for (size_t c = 0; c < used.size(); ++c)
+        if (used[c]) d.columnOf[c] = d.ncols++;
+    for (size_t c = 0; c < used.size(); ++c)
+        if (!used[c]) d.columnOf[c] = d.ncols;
+    // Equal rows once, numbered in order of first use.
+    auto less = [](const Row& a, const Row& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](const Pair& x, const Pair& y) {
+            return x.sym != y.sym ? x.sym < y.sym : x.act < y.act;
+        });
+    };
+    std::map<Row, int, decltype(less)> number(less);
+    std::vector<Row> distinct;
+    d.rowOf.clear();
+    for (Row& r : rows) {
+        for (Pair& p : r) p.sym = d.columnOf[size_t(p.sym)];
+        std::sort(r.begin(), r.end(), [](const Pair& a, const Pair& b) { return a.sym < b.sym; });
+        auto [it, fresh] = number.emplace(r, int(distinct.size()));
+        if (fresh) distinct.push_back(r);
+        d.rowOf.push_back(it->second);
+    }
+    Comb c = Pack(distinct);
+    d.base = std::move(c.base);
+    d.slots = std::move(c.slots);
+}
+
+Comb PackGotos(const Tables& t) {
+    std::vector<Row> g;
+    for (int s = 0; s < t.nstates; ++s) g.push_back(RowOf(t.yyg, t.yygl[size_t(s)], t.yygh[size_t(s)], true));
+    return Pack(g);
+}
+
+void PackCombs(const Tables& t, Comb& actions, Comb& gotos) {
+    std::vector<Row> a;
+    for (int s = 0; s < t.nstates; ++s) a.push_back(RowOf(t.yya, t.yyal[size_t(s)], t.yyah[size_t(s)], false));
     actions = Pack(a);
-    gotos = Pack(g);
+    gotos = PackGotos(t);
 }
 
 }  // namespace yaccgen

@@ -182,23 +182,33 @@ std::string EmitSource(const Grammar& g, const Result& r, const std::string& hea
     ints("yygl_", "int32_t", tb.yygl);
     ints("yygh_", "int32_t", tb.yygh);
     pairs("yyr_", "TYYRRec", tb.yyr);
-    // The same entries again as comb vectors for the drivers' look-ups;
-    // the ranges above keep the entry order the expected-token text reads.
-    Comb ca, cg;
-    PackCombs(tb, ca, cg);
-    for (Comb* c : {&ca, &cg}) {
-        if (c->slots.empty()) c->slots.push_back(Pair{-1, 0});
-        if (c->base.empty()) c->base.push_back(0);
-    }
-    ints("yyab_", "int32_t", ca.base);
-    pairs("yyac_", "TYYCRec", ca.slots);
+    // The same entries again, packed for the drivers' look-ups; the ranges
+    // above keep the entry order the expected-token text reads.
+    Comb cg = PackGotos(tb);
+    if (cg.slots.empty()) cg.slots.push_back(Pair{-1, 0});
+    if (cg.base.empty()) cg.base.push_back(0);
     ints("yygb_", "int32_t", cg.base);
     pairs("yygc_", "TYYCRec", cg.slots);
+    DenseActions da;
+    PackDenseActions(tb, da);
+    if (da.slots.empty()) da.slots.push_back(Pair{-1, 0});
+    if (da.columnOf.empty()) da.columnOf.push_back(da.ncols);
+    std::string st = "static const TYYSRec yyst_[" + std::to_string(tb.nstates) + "] = {\n";
+    for (int s = 0; s < tb.nstates; ++s) {
+        const int row = da.rowOf[size_t(s)];
+        st += "    {" + std::to_string(da.base[size_t(row)]) + ", " + std::to_string(row) + ", " +
+              std::to_string(tb.yyd[size_t(s)]) + "},\n";
+    }
+    o.Put(st + "};\n\n");
+    ints("yytr_", "int16_t", da.columnOf);
+    pairs("yyxc_", "TYYCRec", da.slots);
     o.Put("extern const TRkYaccTables tables;\n");
     o.Put("const TRkYaccTables tables = {\n    yya_, " + std::to_string(tb.yya.size() - 1) + ", yyg_, " +
           std::to_string(tb.yyg.size() - 1) + ",\n    yyd_, yyal_, yyah_, yygl_, yygh_, " +
-          std::to_string(tb.nstates) + ",\n    yyr_, " + std::to_string(tb.yyr.size() - 1) + ",\n    yyab_, yyac_, " +
-          std::to_string(ca.slots.size()) + ", yygb_, yygc_, " + std::to_string(cg.slots.size()) + "\n};\n\n");
+          std::to_string(tb.nstates) + ",\n    yyr_, " + std::to_string(tb.yyr.size() - 1) +
+          ",\n    nullptr, nullptr, 0, yygb_, yygc_, " + std::to_string(cg.slots.size()) + ",\n    yyst_, yytr_, " +
+          std::to_string(da.columnOf.size()) + ", " + std::to_string(da.ncols) + ", yyxc_, " +
+          std::to_string(da.slots.size()) + "\n};\n\n");
     o.Put("}  // namespace " + g.prefix + "\n\n");
 
     // The action switch: a cleared record first; a rule without an action

@@ -99,6 +99,21 @@ struct Comb {
 
 // The action and goto rows of the tables packed into comb vectors.
 void PackCombs(const Tables& t, Comb& actions, Comb& gotos);
+Comb PackGotos(const Tables& t);
+
+// The action rows packed for the drivers, a few times smaller than the
+// comb of whole token codes so that the rows a parse uses stay in cache:
+// token codes map to dense columns (codes no row has to column ncols), and
+// states with equal rows share one row.  The entry of (state s, code c) is
+// slots[base[rowOf[s]] + column] when the slot's check is rowOf[s].
+struct DenseActions {
+    std::vector<int> columnOf;   // token code -> column, for codes 0..max
+    int ncols = 0;
+    std::vector<int> rowOf;      // state -> row
+    std::vector<int> base;       // row -> base
+    std::vector<Pair> slots;     // (row or -1, action)
+};
+void PackDenseActions(const Tables& t, DenseActions& d);
 
 struct Result {
     Tables tables;

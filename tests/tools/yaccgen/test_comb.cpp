@@ -47,7 +47,50 @@ void ExpectCombsAgree(const std::string& grammar, const std::string& what) {
     for (const yaccgen::Pair& p : a.slots) EXPECT_TRUE(p.sym >= -1 && p.sym < 32768 && p.act >= -32768 && p.act < 32768);
 }
 
+// The packed action rows, read through the runtime's look-up, give what
+// the search of the state's range gives for every code, used or not.
+void ExpectDenseAgrees(const std::string& grammar, const std::string& what) {
+    SCOPED_TRACE(what);
+    yaccgen::Grammar g;
+    yaccgen::Result r;
+    if (!ygtest::Yaccgen(grammar, &g, &r).ok) return;
+    const yaccgen::Tables& t = r.tables;
+    yaccgen::DenseActions d;
+    yaccgen::PackDenseActions(t, d);
+    std::vector<TYYSRec> st;
+    for (int s = 0; s < t.nstates; ++s) {
+        const int row = d.rowOf[size_t(s)];
+        ASSERT_LT(row, 32768);
+        st.push_back({d.base[size_t(row)], int16_t(row), int16_t(t.yyd[size_t(s)])});
+    }
+    std::vector<int16_t> tr(d.columnOf.begin(), d.columnOf.end());
+    std::vector<TYYCRec> slots;
+    for (const yaccgen::Pair& p : d.slots) {
+        ASSERT_TRUE(p.sym >= -1 && p.sym < 32768 && p.act >= -32768 && p.act < 32768);
+        slots.push_back({int16_t(p.sym), int16_t(p.act)});
+    }
+    TRkYaccTables rt{nullptr, 0, nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, t.nstates, nullptr, 0};
+    rt.yyst = st.data(), rt.yytr = tr.data(), rt.yyntr = int(tr.size()), rt.yynocol = d.ncols;
+    rt.yyxc = slots.data(), rt.yynxc = int(slots.size());
+    const int maxTerm = int(d.columnOf.size()) - 1;
+    for (int s = 0; s < t.nstates; ++s) {
+        EXPECT_EQ(RkYaccDefault(rt, s), t.yyd[size_t(s)]);
+        for (int sym = -1; sym <= maxTerm + 2; ++sym) {
+            int v = -99999;
+            if (!RkYaccAction(rt, s, sym, v)) v = -99999;
+            ASSERT_EQ(v, Find(t.yya, t.yyal[size_t(s)], t.yyah[size_t(s)], sym)) << s << " " << sym;
+        }
+    }
+}
+
 }  // namespace
+
+TEST(YaccgenComb, PackedActionsAgreeWithTheRanges) {
+    namespace fs = std::filesystem;
+    for (const auto& e : fs::recursive_directory_iterator(fs::path(ORRERY_SOURCE_DIR) / "src"))
+        if (e.is_regular_file() && e.path().extension() == ".y") ExpectDenseAgrees(ygtest::ReadFile(e.path()), e.path());
+    for (uint32_t seed = 1; seed <= 40; ++seed) ExpectDenseAgrees(ygtest::RandomGrammar(seed), "seed " + std::to_string(seed));
+}
 
 TEST(YaccgenComb, ProjectGrammarsAndRandomOnes) {
     namespace fs = std::filesystem;

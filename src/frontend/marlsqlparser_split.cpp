@@ -11,12 +11,13 @@
 #include "parse/mssql/mssqlsqlstatement.h"
 #include "parse/parserfactory.h"
 #include "parse/rklexlib.h"
+#include "parse/rklexsql.h"
 #include "parse/rkscriptparsers.h"
 #include "parse/rkyacclib.h"
 
 namespace {
 
-// SQL*Plus command words, upper case, sorted for binary search.
+// SQL*Plus command words, upper case, sorted.
 constexpr std::string_view SqlplusCmds[] = {
     "@",      "@@",       "A",         "ACC",     "ACCEPT",   "APPEND",    "ATTRIBUTE", "BRE",    "BREAK",
     "BTI",    "BTITLE",   "C",         "CHANGE",  "CL",       "CLEAR",     "COL",       "COLUMN", "COMP",
@@ -29,8 +30,6 @@ constexpr std::string_view SqlplusCmds[] = {
     "UNDEF",  "UNDEFINE", "VAR",       "VARIABLE", "WHENEVER",
 };
 static_assert(std::size(SqlplusCmds) == 77);
-constexpr std::size_t kLongestSqlplusCmd = 10;   // DISCONNECT
-static_assert(std::ranges::all_of(SqlplusCmds, [](std::string_view W) { return W.size() <= kLongestSqlplusCmd; }));
 
 // Lower-cased, trimmed token text: how leading keywords are compared.
 std::string LeadWord(const TSourceToken* T) { return LowerCase(TrimChar(T->GetText(), ' ')); }
@@ -58,14 +57,9 @@ std::unique_ptr<TSourceToken> ScanToken(TRkCustomLexer& Lexer) {
 }  // namespace
 
 bool IsSqlplusCmd(std::string_view Word) {
-    // Upper-cased on the stack: asked at every statement start.
-    char U[kLongestSqlplusCmd];
-    if (Word.empty() || Word.size() > kLongestSqlplusCmd) return false;
-    for (std::size_t i = 0; i < Word.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(Word[i]);
-        U[i] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    }
-    return std::binary_search(std::begin(SqlplusCmds), std::end(SqlplusCmds), std::string_view(U, Word.size()));
+    // Asked at every statement start of an Oracle script.
+    static const TRkKeywordIndex Index(SqlplusCmds, std::size(SqlplusCmds));
+    return Index.Contains(Word);
 }
 
 bool SameWord(std::string_view A, std::string_view B) { return SameText(A, B); }

@@ -1,11 +1,10 @@
 #include "parse/rklexsql.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <iterator>
-#include <map>
 #include <memory>
-#include <mutex>
 
 #include "nodes/rkexceptions.h"
 #include "nodes/u_nodes.h"
@@ -81,89 +80,106 @@ int32_t RkKeywordSearch(const TRkKeywordRec* Table, int32_t Count, int32_t Lo, i
 
 namespace {
 
-// A keyword table hashed on its upper-cased names: a word is upper-cased
-// once into a small buffer while it is hashed, and nearly always compared
-// with one name, byte for byte.  Names are at most kUpperMax long.
-class TRkKeywordIndex {
-public:
-    TRkKeywordIndex(const TRkKeywordRec* Table, int32_t Count) {
-        size_t n = 64;
-        while (n < static_cast<size_t>(Count) * 2) n *= 2;
-        FSlots.assign(n, TSlot{});
-        for (int32_t i = 0; i < Count; ++i) {
-            std::string name(Table[i].Name, Table[i].Length);
-            if (name.size() > kUpperMax) throw ERkError("keyword longer than the index holds: " + name);
-            for (char& c : name) c = static_cast<char>(AsciiUpper(c));
-            size_t k = Hash(name) & (n - 1);
-            while (FSlots[k].Name != nullptr) k = (k + 1) & (n - 1);
-            FNames.push_back(std::make_unique<std::string>(std::move(name)));
-            FSlots[k] = {FNames.back()->data(), FNames.back()->size(), Table[i].Code};
-        }
-    }
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+// The chunk loads below place a word's first byte lowest.
+static_assert(std::endian::native == std::endian::little);
 
-    bool Find(std::string_view Text, int32_t& Code) const {
-        char upper[kUpperMax];
-        if (Text.size() > kUpperMax) return false;   // longer than any name
-        uint32_t h = kFnvBasis;
-        for (size_t i = 0; i < Text.size(); ++i) {
-            upper[i] = static_cast<char>(AsciiUpper(Text[i]));
-            h = (h ^ static_cast<unsigned char>(upper[i])) * kFnvPrime;
-        }
-        const size_t mask = FSlots.size() - 1;
-        for (size_t k = h & mask; FSlots[k].Name != nullptr; k = (k + 1) & mask) {
-            const TSlot& slot = FSlots[k];
-            if (slot.Length == Text.size() && std::memcmp(slot.Name, upper, Text.size()) == 0) {
-                Code = slot.Code;
-                return true;
-            }
-        }
-        return false;
-    }
+inline uint64_t Load8(const char* P) {
+    uint64_t x;
+    std::memcpy(&x, P, 8);
+    return x;
+}
 
-private:
-    struct TSlot {
-        const char* Name = nullptr;   // upper-cased; nullptr for an empty slot
-        size_t Length = 0;
-        int32_t Code = 0;
-    };
-    static constexpr size_t kUpperMax = 64;
-    static constexpr uint32_t kFnvBasis = 2166136261u;
-    static constexpr uint32_t kFnvPrime = 16777619u;
+inline uint64_t Load4(const char* P) {
+    uint32_t x;
+    std::memcpy(&x, P, 4);
+    return x;
+}
 
-    static unsigned char AsciiUpper(char c) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 32) : u;
-    }
-    static size_t Hash(std::string_view Upper) {
-        uint32_t h = kFnvBasis;
-        for (char c : Upper) h = (h ^ static_cast<unsigned char>(c)) * kFnvPrime;
-        return h;
-    }
-    std::vector<TSlot> FSlots;
-    std::vector<std::unique_ptr<std::string>> FNames;   // own the upper-cased names
-};
+// The N (1 to 7) bytes at P, zero-padded, read without a byte loop: two
+// overlapping loads or three single bytes.
+inline uint64_t LoadShort(const char* P, size_t N) {
+    if (N >= 4) return Load4(P) | Load4(P + N - 4) << ((N - 4) * 8);
+    const auto byte = [P](size_t i) { return static_cast<uint64_t>(static_cast<unsigned char>(P[i])); };
+    return byte(0) | byte(N / 2) << (N / 2 * 8) | byte(N - 1) << ((N - 1) * 8);
+}
 
-// The index of a table, made on first use; a scanner asks with the same
-// table every time, so the last answer is kept per thread.
-const TRkKeywordIndex& IndexOf(const TRkKeywordRec* Table, int32_t Count) {
-    thread_local const TRkKeywordRec* lastTable = nullptr;
-    thread_local const TRkKeywordIndex* last = nullptr;
-    if (lastTable == Table) return *last;
-    static std::mutex guard;
-    static std::map<const TRkKeywordRec*, std::unique_ptr<TRkKeywordIndex>> all;
-    std::lock_guard<std::mutex> lock(guard);
-    auto& slot = all[Table];
-    if (!slot) slot = std::make_unique<TRkKeywordIndex>(Table, Count);
-    lastTable = Table;
-    last = slot.get();
-    return *last;
+// Upper-cases the ASCII letters among eight bytes at once.
+inline uint64_t Upper8(uint64_t X) {
+    const uint64_t low7 = X & (0x7f * kOnes);
+    const uint64_t fromA = low7 + (0x80 - 'a') * kOnes;        // high bit: byte >= 'a'
+    const uint64_t pastZ = low7 + (0x80 - 'z' - 1) * kOnes;    // high bit: byte > 'z'
+    const uint64_t lower = fromA & ~pastZ & ~X & (0x80 * kOnes);
+    return X - (lower >> 2);                                    // 0x80 >> 2 is the case bit
+}
+
+// Splits a non-empty Text into upper-cased, zero-padded eight-byte chunks
+// and hashes them.  Only Text's own bytes are read: a word is a view into
+// the script.
+inline uint64_t ChunksOf(std::string_view Text, uint64_t* Chunks, size_t& Count) {
+    const char* p = Text.data();
+    const size_t n = Text.size();
+    Count = (n + 7) / 8;
+    if (n < 8) {
+        Chunks[0] = Upper8(LoadShort(p, n));
+    } else {
+        for (size_t i = 0; i < n / 8; ++i) Chunks[i] = Upper8(Load8(p + i * 8));
+        // The last part chunk: the eight bytes that end the word, shifted.
+        if (n % 8) Chunks[n / 8] = Upper8(Load8(p + n - 8) >> ((8 - n % 8) * 8));
+    }
+    uint64_t h = n * 0x9e3779b97f4a7c15ull;
+    for (size_t i = 0; i < Count; ++i) h = (h ^ Chunks[i]) * 0xff51afd7ed558ccdull;
+    return h ^ (h >> 32);
 }
 
 }  // namespace
 
-bool RkIsKeyword(const TRkKeywordRec* Table, int32_t Count, size_t Longest, std::string_view Text, int32_t& Code) {
-    if (Text.size() > Longest || Text.empty()) return false;
-    return IndexOf(Table, Count).Find(Text, Code);
+TRkKeywordIndex::TRkKeywordIndex(const TRkKeywordRec* Table, int32_t Count) {
+    Reserve(static_cast<size_t>(Count));
+    for (int32_t i = 0; i < Count; ++i) Insert(std::string_view(Table[i].Name, Table[i].Length), Table[i].Code);
+}
+
+TRkKeywordIndex::TRkKeywordIndex(const std::string_view* Names, size_t Count) {
+    Reserve(Count);
+    for (size_t i = 0; i < Count; ++i) Insert(Names[i], static_cast<int32_t>(i + 1));
+}
+
+void TRkKeywordIndex::Reserve(size_t Count) {
+    size_t n = 64;
+    while (n < Count * 4) n *= 2;
+    FSlots.assign(n, TSlot{});
+}
+
+void TRkKeywordIndex::Insert(std::string_view Name, int32_t Code) {
+    if (Name.empty() || Name.size() > kMaxLength)
+        throw ERkError("keyword that the index cannot hold: \"" + std::string(Name) + "\"");
+    uint64_t chunks[kChunks];
+    size_t count = 0;
+    const size_t mask = FSlots.size() - 1;
+    size_t k = ChunksOf(Name, chunks, count) & mask;
+    while (FSlots[k].Length != 0) k = (k + 1) & mask;
+    FSlots[k] = {chunks[0], static_cast<uint32_t>(FChunks.size()), static_cast<uint8_t>(Name.size()), Code};
+    FChunks.insert(FChunks.end(), chunks + 1, chunks + count);
+    FLongest = std::max(FLongest, Name.size());
+}
+
+bool TRkKeywordIndex::Find(std::string_view Text, int32_t& Code) const {
+    if (Text.empty() || Text.size() > FLongest) return false;
+    uint64_t chunks[kChunks];
+    size_t count = 0;
+    const size_t mask = FSlots.size() - 1;
+    for (size_t k = ChunksOf(Text, chunks, count) & mask; FSlots[k].Length != 0; k = (k + 1) & mask) {
+        const TSlot& slot = FSlots[k];
+        if (slot.Length != Text.size() || slot.Chunk0 != chunks[0]) continue;
+        const uint64_t* rest = FChunks.data() + slot.Rest;
+        size_t i = 1;
+        while (i < count && rest[i - 1] == chunks[i]) ++i;
+        if (i == count) {
+            Code = slot.Code;
+            return true;
+        }
+    }
+    return false;
 }
 
 void TRkLiteralText::ClearBuffer() {

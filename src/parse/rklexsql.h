@@ -35,9 +35,44 @@ int32_t RkKeywordSearch(const TRkKeywordRec* Table, int32_t Count, int32_t Lo, i
 #define RK_KEYWORD_RECORD(word, code) {#word, sizeof(#word) - 1, code},
 #define RK_KEYWORD_LENGTH(word, code) sizeof(#word) - 1,
 
-// Text is a keyword of Table[0..Count-1]: Code set.  Longest is the length
-// of the longest one; a longer text is no keyword without a search.
-bool RkIsKeyword(const TRkKeywordRec* Table, int32_t Count, size_t Longest, std::string_view Text, int32_t& Code);
+// A word list hashed on its upper-cased names, asked once per scanned word:
+// the word is read eight bytes at a time, upper-cased and hashed as it is
+// read, and nearly always compared with one name, eight bytes at a time.
+// Names are at most kMaxLength long.  Made once per list (a function-local
+// static of the one who asks), read-only after.
+class TRkKeywordIndex {
+public:
+    static constexpr size_t kMaxLength = 64;
+
+    TRkKeywordIndex(const TRkKeywordRec* Table, int32_t Count);
+    // A list of names alone: a name's code is its place, from 1.
+    TRkKeywordIndex(const std::string_view* Names, size_t Count);
+
+    // Text (any case) is a name of the list: Code set.  Of two equal names
+    // the earlier one answers.
+    bool Find(std::string_view Text, int32_t& Code) const;
+    bool Contains(std::string_view Text) const {
+        int32_t code = 0;
+        return Find(Text, code);
+    }
+
+private:
+    static constexpr size_t kChunks = kMaxLength / 8;
+    // A name's first chunk is in its slot: most words are compared
+    // with one slot and no other memory.
+    struct TSlot {
+        uint64_t Chunk0 = 0;
+        uint32_t Rest = 0;     // its chunks after the first, in FChunks
+        uint8_t Length = 0;    // 0 for an empty slot
+        int32_t Code = 0;
+    };
+    void Reserve(size_t Count);
+    void Insert(std::string_view Name, int32_t Code);
+
+    std::vector<TSlot> FSlots;        // a power of two, at most a quarter full
+    std::vector<uint64_t> FChunks;    // the longer names' chunks after their first
+    size_t FLongest = 0;
+};
 
 // The literal being collected across several matches, and the character
 // classes the scanners split operator runs by.

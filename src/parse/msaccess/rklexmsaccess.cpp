@@ -21,6 +21,7 @@ const TRkKeywordRec MsaccessKeywordTable[MsaccessKeywordCount] = {MSACCESS_KEYWO
 namespace {
 
 constexpr size_t kLongestKeyword = std::max({MSACCESS_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
+static_assert(kLongestKeyword <= TRkKeywordIndex::kMaxLength);
 
 }  // namespace
 
@@ -29,7 +30,8 @@ int32_t MsaccessKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int
 }
 
 bool IsMsaccessKeyword(std::string_view Text, int32_t& Code) {
-    return RkIsKeyword(MsaccessKeywordTable, MsaccessKeywordCount, kLongestKeyword, Text, Code);
+    static const TRkKeywordIndex Index(MsaccessKeywordTable, MsaccessKeywordCount);
+    return Index.Find(Text, Code);
 }
 
 // ---------------------------------------------------------------- rule actions

@@ -27,6 +27,7 @@ const TRkMssqlSysVarRec MssqlSystemVariableTable[MssqlSystemVariableCount] = {
 namespace {
 
 constexpr size_t kLongestKeyword = std::max({MSSQL_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
+static_assert(kLongestKeyword <= TRkKeywordIndex::kMaxLength);
 constexpr int32_t kLongestName = 255;    // quoted and bracketed names are cut here
 
 }  // namespace
@@ -36,7 +37,8 @@ int32_t MssqlKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_
 }
 
 bool IsMssqlKeyword(std::string_view Text, int32_t& Code) {
-    return RkIsKeyword(MssqlKeywordTable, MssqlKeywordCount, kLongestKeyword, Text, Code);
+    static const TRkKeywordIndex Index(MssqlKeywordTable, MssqlKeywordCount);
+    return Index.Find(Text, Code);
 }
 
 bool LookupMssqlSystemVariable(std::string_view Text, int32_t& Code) {

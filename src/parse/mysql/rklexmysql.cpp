@@ -19,6 +19,7 @@ const TRkMySQLKeywordRec MySQLKeywordTable[MySQLKeywordCount] = {MYSQL_KEYWORD_L
 namespace {
 
 constexpr size_t kLongestKeyword = std::max({MYSQL_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
+static_assert(kLongestKeyword <= TRkKeywordIndex::kMaxLength);
 
 }  // namespace
 
@@ -29,7 +30,8 @@ int32_t MySQLKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32_
 }
 
 bool IsMySQLKeyword(std::string_view Text, int32_t& Code) {
-    return RkIsKeyword(MySQLKeywordTable, MySQLKeywordCount, kLongestKeyword, Text, Code);
+    static const TRkKeywordIndex Index(MySQLKeywordTable, MySQLKeywordCount);
+    return Index.Find(Text, Code);
 }
 
 // ---------------------------------------------------------------- operator runs

@@ -21,6 +21,7 @@ const TRkKeywordRec OracleKeywordTable[OracleKeywordCount] = {ORACLE_KEYWORD_LIS
 namespace {
 
 constexpr size_t kLongestKeyword = std::max({ORACLE_KEYWORD_LIST(RK_KEYWORD_LENGTH)});
+static_assert(kLongestKeyword <= TRkKeywordIndex::kMaxLength);
 
 }  // namespace
 
@@ -31,7 +32,8 @@ int32_t OracleKeywordSearch(int32_t Lo, int32_t Hi, std::string_view Text, int32
 }
 
 bool IsOracleKeyword(std::string_view Text, int32_t& Code) {
-    return RkIsKeyword(OracleKeywordTable, OracleKeywordCount, kLongestKeyword, Text, Code);
+    static const TRkKeywordIndex Index(OracleKeywordTable, OracleKeywordCount);
+    return Index.Find(Text, Code);
 }
 
 // ---------------------------------------------------------------- rule actions

@@ -6,9 +6,11 @@
 // to an idle one.
 //
 //   bench_dialects --dump DIR                 writes the scripts to DIR
-//   bench_dialects --child MODE VENDOR FILE   one run (MODE parse or
-//       tokenize) in this fresh process; prints nanoseconds and errors.
-//       Under callgrind, --toggle-collect='*TimedRun*' counts the run alone.
+//   bench_dialects --child MODE VENDOR FILE   one run (MODE parse,
+//       tokenize or teardown: a parse, then the front end's destruction
+//       timed alone) in this fresh process; prints nanoseconds and errors.
+//       Under callgrind, --toggle-collect='*TimedRun*' counts the run alone,
+//       --toggle-collect='*TimedTeardown*' the teardown.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -63,6 +65,8 @@ __attribute__((noinline)) int TimedRun(TMarlSqlParser& P, bool TokenizeOnly) {
     return P.Tokens().Count();
 }
 
+__attribute__((noinline)) void TimedTeardown(std::unique_ptr<TMarlSqlParser>& P) { P.reset(); }
+
 void BM_Tokenize(benchmark::State& State, const TDialect* D, std::size_t Bytes) {
     const std::string& S = benchscripts::Script(*D, Bytes);
     std::size_t Tokens = 0;
@@ -104,7 +108,7 @@ void BM_FrontEnd(benchmark::State& State, const TDialect* D, std::size_t Bytes) 
         auto A = Clock::now();
         TimedRun(*P, false);
         auto B = Clock::now();
-        P.reset();
+        TimedTeardown(P);
         auto C = Clock::now();
         State.SetIterationTime(Seconds(A, B));
         Parse += Seconds(A, B);
@@ -166,11 +170,16 @@ void BM_FirstParse(benchmark::State& State, const TDialect* D, std::size_t Bytes
 int Child(const std::string& Mode, int Vendor, const char* Path) {
     std::string Text = benchscripts::ReadFile(Path);
     double A = Clock::now(CLOCK_PROCESS_CPUTIME_ID);
-    TMarlSqlParser P(static_cast<std::uint8_t>(Vendor));
-    P.SetSqlTextString(Text);
-    int R = TimedRun(P, Mode == "tokenize");
+    auto P = std::make_unique<TMarlSqlParser>(static_cast<std::uint8_t>(Vendor));
+    P->SetSqlTextString(Text);
+    int R = TimedRun(*P, Mode == "tokenize");
     double B = Clock::now(CLOCK_PROCESS_CPUTIME_ID);
-    int Errors = Mode == "tokenize" ? 0 : (R < 0 ? -1 : P.ErrorCount());
+    int Errors = Mode == "tokenize" ? 0 : (R < 0 ? -1 : P->ErrorCount());
+    if (Mode == "teardown") {
+        A = Clock::now(CLOCK_PROCESS_CPUTIME_ID);
+        TimedTeardown(P);
+        B = Clock::now(CLOCK_PROCESS_CPUTIME_ID);
+    }
     std::printf("%lld %d\n", static_cast<long long>((B - A) * 1e9), Errors);
     std::fflush(stdout);
     std::_Exit(0);   // a host exits without freeing either

@@ -740,3 +740,7 @@ std::string ItemPrettyText(TRkVisitedAbs* Item);
 std::string ItemAsText(TRkVisitedAbs* Item);
 // Formatted text of an optional token ("" for nullptr).
 std::string FormattedText(TSourceToken* Token);
+// Text of an optional token ("" for nullptr).
+inline std::string_view TextOf(const TSourceToken* Token) {
+    return Token ? Token->GetText() : std::string_view();
+}

@@ -231,8 +231,10 @@ public:
     int32_t Int2 = -9999;
     int32_t Int3 = -9999;
     int32_t Int4 = -9999;
-    std::string Str1;
-    std::string Str2;
+    // The words a holder keeps, as the tokens they were read from: their
+    // texts stay with the tokens, so the node owns nothing.
+    TSourceToken* Str1Token = nullptr;
+    TSourceToken* Str2Token = nullptr;
     TRk_Node* Sub1 = nullptr;
     TRk_Node* Sub2 = nullptr;
     TRk_Node* Sub3 = nullptr;
@@ -250,6 +252,8 @@ public:
 
     TRk_DummyNode();
     const char* ClassName() const override { return "TRk_DummyNode"; }
+    std::string_view GetStr1() const { return TextOf(Str1Token); }
+    std::string_view GetStr2() const { return TextOf(Str2Token); }
 };
 
 // One object found by the database-object search.
@@ -291,7 +295,6 @@ public:
 class TRkConstraint : public TRk_Node {
 public:
     TRkConstraintRefClause* RefClause = nullptr;
-    std::string Name;
     uint8_t ConstraintType = 0;
     uint8_t SeparatorFollows = 0;  // 1: table constraint
     TRk_List* ColumnList = nullptr;
@@ -305,6 +308,8 @@ public:
 
     TRkConstraint();
     const char* ClassName() const override { return "TRkConstraint"; }
+    // The constraint's name: its name token's text ("" when unnamed).
+    std::string_view GetName() const { return TextOf(NameToken); }
     void DoAccept(TRkVisitorAbs& V) override;
     std::string GetPrettyText() override;
     void SetRefClause(TRkConstraintRefClause* C) { RefClause = C; }
@@ -381,3 +386,7 @@ template <>
 inline constexpr bool RkNodeOwnsNothing<TRkConstraintRefClause> = true;
 template <>
 inline constexpr bool RkNodeOwnsNothing<TRkColumnDef> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_DummyNode> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRkConstraint> = true;

@@ -220,10 +220,12 @@ public:
     int32_t Restriction = 0;     // 1 WITH READ ONLY, 2 WITH CHECK OPTION
     TSourceToken* ForceToken = nullptr;
     TRk_Node* RestrictionNode = nullptr;
-    std::string RestrictionConstraintName;
+    TSourceToken* RestrictionConstraintToken = nullptr;
 
     TRk_CreateViewSqlStatement();
     const char* ClassName() const override { return "TRk_CreateViewSqlStatement"; }
+    // The name after WITH ... CONSTRAINT ("" when none).
+    std::string_view GetRestrictionConstraintName() const { return TextOf(RestrictionConstraintToken); }
 };
 
 class TRk_DropTableStmt : public TRk_Node {
@@ -424,6 +426,8 @@ template <>
 inline constexpr bool RkNodeOwnsNothing<TRk_CreateTableStmt> = true;
 template <>
 inline constexpr bool RkNodeOwnsNothing<TRk_CreateIndexSqlStatement> = true;
+template <>
+inline constexpr bool RkNodeOwnsNothing<TRk_CreateViewSqlStatement> = true;
 template <>
 inline constexpr bool RkNodeOwnsNothing<TRk_DropTableStmt> = true;
 template <>

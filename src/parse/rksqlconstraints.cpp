@@ -5,7 +5,6 @@
 TRk_Node* RkNameConstraint(TRk_Node* Constraint, TSourceToken* ConstraintToken, TSourceToken* Name) {
     auto* c = static_cast<TRkConstraint*>(Constraint);
     if (c) {
-        c->Name = Name ? Name->GetText() : std::string();
         c->ConstraintToken = ConstraintToken;
         c->NameToken = Name;
     }

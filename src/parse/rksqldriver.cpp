@@ -189,7 +189,7 @@ TRk_CreateViewSqlStatement* TRkSqlActions::MakeView(uint8_t OrReplace, TRk_Dummy
     v->Query = Query;
     v->Restriction = Restriction->Int1;
     v->RestrictionNode = Restriction;
-    v->RestrictionConstraintName = Restriction->Str1;
+    v->RestrictionConstraintToken = Restriction->Str1Token;
     return v;
 }
 

@@ -485,7 +485,7 @@ int TCreateViewSqlStatement::AnalyzeParseTree() {
         ViewNameNode = root->ViewName;
         ColumnList = root->ColumnList;
         WithOption = static_cast<std::uint8_t>(root->Restriction);
-        ConstraintName = root->RestrictionConstraintName;
+        ConstraintName = root->GetRestrictionConstraintName();
         Query.reset();
         if (root->Query) Query = NewSubSelect(this, root->Query, false);
         return 0;

@@ -314,7 +314,6 @@ int TAlterTableStatement::AnalyzeParseTree() {
                 if (type == 5) c->RefClause = dynamic_cast<TRkConstraintRefClause*>(opt->RefClause);
                 c->ConstraintToken = TokAt(opt->ConstraintName, 0);
                 c->NameToken = TokAt(opt->ConstraintName, 1);
-                if (c->NameToken) c->Name = c->NameToken->GetText();
                 // The option's words after ADD are the key's own words, laid
                 // out as a key of the element list has them, so the key
                 // reads "primary key (c)" like that one.

@@ -272,7 +272,7 @@ void TSelectSqlStatement::AnalyzeForUpdate(TRk_Node* rootNode) {
     auto waitOption = [&]() {
         auto* holder = dynamic_cast<TRk_DummyNode*>(clause->WaitOption);
         if (!holder) return;
-        std::string word = holder->Str1;
+        std::string word(holder->GetStr1());
         if (word.empty()) word = Text(TokAt(holder, 0));
         if (LowerAscii(word) == "nowait") {
             fu->WaitOption = 1;

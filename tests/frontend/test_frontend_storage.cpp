@@ -208,3 +208,44 @@ TEST(FrontEndStorage, StatementsReadTheirTokensInTheScriptsList) {
         EXPECT_EQ(Joined, Crlf + "\r\n");
     }
 }
+
+// Holders of a word (WAIT/NOWAIT, a constraint or view-check name) read it
+// from the token it came from, so the parse's arena drops them without a
+// destructor, and the statements still see the names.
+TEST(FrontEndStorage, NamedPartsReadTheirTokensAndGoWithTheArena) {
+    REQUIRE_GRAMMAR();
+    TMarlSqlParser P(1);
+    P.SetSqlTextString(
+        "create table t (a int constraint nn not null, constraint pk primary key (a));\n"
+        "select a from t for update nowait;\n"
+        "select a from t for update wait 5;\n"
+        "create view v as select a from t with check option constraint ck;\n");
+    ASSERT_EQ(P.Parse(), 0) << P.GetErrorMessages();
+    ASSERT_EQ(P.Statements().Count(), 4);
+    auto* C = dynamic_cast<TCreateTableSqlStatement*>(P.Statements().GetStatement(0));
+    ASSERT_NE(C, nullptr);
+    ASSERT_EQ(C->TargetTable->Constraints->Count(), 1);
+    EXPECT_EQ(C->TargetTable->Constraints->GetConstraint(0)->GetName(), "pk");
+    ASSERT_EQ(C->TargetTable->Columns->GetField(0)->Constraints->Count(), 1);
+    EXPECT_EQ(C->TargetTable->Columns->GetField(0)->Constraints->GetConstraint(0)->GetName(), "nn");
+    for (int i : {1, 2}) {
+        auto* S = dynamic_cast<TSelectSqlStatement*>(P.Statements().GetStatement(i));
+        ASSERT_NE(S, nullptr);
+        ASSERT_NE(S->ForUpdate, nullptr);
+        EXPECT_EQ(S->ForUpdate->WaitOption, i) << S->GetText();
+    }
+    auto* V = dynamic_cast<TCreateViewSqlStatement*>(P.Statements().GetStatement(3));
+    ASSERT_NE(V, nullptr);
+    EXPECT_EQ(V->WithOption, 2);
+    EXPECT_EQ(V->ConstraintName, "ck");
+
+    int Holders = 0;
+    for (const auto& N : P.Parser()->NodePool) {
+        const std::string Class = N->ClassName();
+        if (Class != "TRk_DummyNode" && Class != "TRkConstraint" && Class != "TRk_CreateViewSqlStatement") continue;
+        ++Holders;
+        EXPECT_TRUE(N->InArena()) << Class;
+        EXPECT_FALSE(N->NeedsDestroy()) << Class;
+    }
+    EXPECT_GE(Holders, 6);
+}

@@ -80,7 +80,7 @@ TEST_P(Vendors, CreateTableGivesTheWizardItsTable) {
     EXPECT_EQ(id->IsColumnDef, 1);
     EXPECT_EQ(id->NameToken->DbObjKind, okField);
     TRkConstraint* fk = t->Constraints->GetConstraint(0);
-    EXPECT_EQ(fk->Name, "fk");
+    EXPECT_EQ(fk->GetName(), "fk");
     EXPECT_EQ(ItemsText(fk->ColumnList), "\"Dept\"");
     ASSERT_NE(fk->RefClause, nullptr);
     EXPECT_EQ(Trim(fk->RefClause->RefTable->AsText()), "dept");
@@ -206,7 +206,7 @@ TEST(AlterTableModel, MysqlKeysAddedByOptionsReachConstraints) {
     ASSERT_EQ(st->Options->Count(), 3);
     ASSERT_EQ(Types(st->Constraints.get()), (std::vector<int>{4, 4, 5}));
     TRkConstraint* made = st->Constraints->GetConstraint(1);
-    EXPECT_EQ(made->Name, "pk");
+    EXPECT_EQ(made->GetName(), "pk");
     EXPECT_EQ(ItemsText(made->ColumnList), "a,b");
     ASSERT_NE(st->Constraints->GetConstraint(2)->RefClause, nullptr);
     EXPECT_EQ(ItemsText(st->Constraints->GetConstraint(2)->ColumnList), "d");

@@ -218,8 +218,8 @@ for_update_clause
     ;
 
 opt_nowait
-    : KW_NOWAIT                         { auto* h = Holder(); h->Str1 = $1->GetText(); Tk(h, $1); $$ = h; }
-    | KW_WAIT int_literal               { auto* h = Holder(); h->Str1 = $1->GetText(); h->Int1 = IntOf($2); Tk(h, $1, $2); $$ = h; }
+    : KW_NOWAIT                         { auto* h = Holder(); h->Str1Token = $1; Tk(h, $1); $$ = h; }
+    | KW_WAIT int_literal               { auto* h = Holder(); h->Str1Token = $1; h->Int1 = IntOf($2); Tk(h, $1, $2); $$ = h; }
     | /* empty */                       { $$ = nullptr; }
     ;
 

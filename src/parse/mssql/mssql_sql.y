@@ -770,9 +770,9 @@ for_update_clause
     ;
 
 opt_nowait
-    : RW_NOWAIT                             /* 274 */ { auto* d = Slot(-9999, $1); d->Str1 = $1->GetText(); $$ = d; }
+    : RW_NOWAIT                             /* 274 */ { auto* d = Slot(-9999, $1); d->Str1Token = $1; $$ = d; }
     | RW_WAIT integer_const                 /* 275 */
-        { auto* d = Slot(IntOf($2), $1, $2); d->Str1 = $1->GetText(); $$ = d; }
+        { auto* d = Slot(IntOf($2), $1, $2); d->Str1Token = $1; $$ = d; }
     | %empty                                /* 276 */ { $$ = nullptr; }
     ;
 

@@ -303,8 +303,8 @@ for_update_clause
     ;
 
 opt_nowait
-    : MY_NOWAIT                         { auto* h = Holder(); h->Str1 = $1->GetText(); Tk(h, $1); $$ = h; }
-    | MY_WAIT integer_const             { auto* h = Holder(); h->Str1 = $1->GetText(); h->Int1 = IntOf($2); Tk(h, $1, $2); $$ = h; }
+    : MY_NOWAIT                         { auto* h = Holder(); h->Str1Token = $1; Tk(h, $1); $$ = h; }
+    | MY_WAIT integer_const             { auto* h = Holder(); h->Str1Token = $1; h->Int1 = IntOf($2); Tk(h, $1, $2); $$ = h; }
     | /* empty */                       { $$ = nullptr; }
     ;
 

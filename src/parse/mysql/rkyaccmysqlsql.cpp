@@ -193,7 +193,7 @@ TRk_DummyNode* TRkParserMySQLSql::CheckOption(int32_t Kind, TSourceToken* T1, TS
                                               TSourceToken* Constraint, TSourceToken* Name) {
     auto* h = Holder();
     h->Int1 = Kind;
-    if (Name) h->Str1 = Name->GetText();
+    h->Str1Token = Name;
     Tk(h, T1, T2, T3, Constraint, Name);
     return h;
 }

@@ -388,8 +388,8 @@ for_update_clause
     ;
 
 wait_option
-    : RW_NOWAIT                            { auto* h = Holder(); h->Str1 = $1->GetText(); Tk(h, $1); $$ = h; }
-    | RW_WAIT integer_literal              { auto* h = Holder(); h->Str1 = $1->GetText(); h->Int1 = IntOf($2); Tk(h, $1, $2); $$ = h; }
+    : RW_NOWAIT                            { auto* h = Holder(); h->Str1Token = $1; Tk(h, $1); $$ = h; }
+    | RW_WAIT integer_literal              { auto* h = Holder(); h->Str1Token = $1; h->Int1 = IntOf($2); Tk(h, $1, $2); $$ = h; }
     | /* empty */                       { $$ = nullptr; }
     ;
 
@@ -1349,9 +1349,9 @@ create_view_stmt
 
 view_restriction
     : RW_WITH RW_READ RW_ONLY                    { auto* h = Holder(); h->Int1 = 1; Tk(h, $1, $2, $3); $$ = h; }
-    | RW_WITH RW_READ RW_ONLY RW_CONSTRAINT name    { auto* h = Holder(); h->Int1 = 1; h->Str1 = $5->GetText(); Tk(h, $1, $2, $3, $4, $5); $$ = h; }
+    | RW_WITH RW_READ RW_ONLY RW_CONSTRAINT name    { auto* h = Holder(); h->Int1 = 1; h->Str1Token = $5; Tk(h, $1, $2, $3, $4, $5); $$ = h; }
     | RW_WITH RW_CHECK RW_OPTION                 { auto* h = Holder(); h->Int1 = 2; Tk(h, $1, $2, $3); $$ = h; }
-    | RW_WITH RW_CHECK RW_OPTION RW_CONSTRAINT name { auto* h = Holder(); h->Int1 = 2; h->Str1 = $5->GetText(); Tk(h, $1, $2, $3, $4, $5); $$ = h; }
+    | RW_WITH RW_CHECK RW_OPTION RW_CONSTRAINT name { auto* h = Holder(); h->Int1 = 2; h->Str1Token = $5; Tk(h, $1, $2, $3, $4, $5); $$ = h; }
     | /* empty */                       { auto* h = Holder(); h->Int1 = 0; $$ = h; }
     ;
 

@@ -127,7 +127,7 @@ TEST_F(MssqlDdl, ColumnConstraints) {
 
     // Named: the CONSTRAINT word and the name are fields only.
     c = Constraint("CONSTRAINT pk PRIMARY KEY CLUSTERED");
-    EXPECT_EQ(Pic(c->Name, TokText(c->ConstraintToken), TokText(c->NameToken), OwnTokens(c)),
+    EXPECT_EQ(Pic(c->GetName(), TokText(c->ConstraintToken), TokText(c->NameToken), OwnTokens(c)),
               "pk CONSTRAINT pk PRIMARY|KEY|CLUSTERED");
 
     // Constraints follow one another without separators.
@@ -198,7 +198,7 @@ TEST_F(MssqlDdl, TableConstraints) {
     for (const auto& t : cases) {
         TRkConstraint* c = TableConstraint(t.Text);
         ASSERT_NE(c, nullptr) << t.Text;
-        EXPECT_EQ(Pic(c->ConstraintType, c->SeparatorFollows, c->Name, ListShape(c->ColumnList), OwnTokens(c)), t.Want);
+        EXPECT_EQ(Pic(c->ConstraintType, c->SeparatorFollows, c->GetName(), ListShape(c->ColumnList), OwnTokens(c)), t.Want);
     }
     EXPECT_EQ(Shape(TableConstraint("CHECK (a <> 0)")->Expression), "OP[<>](a,0)");
 }
@@ -326,7 +326,7 @@ TEST_F(MssqlDdl, AlterTableActions) {
     auto* k = As<TRkConstraint>(add->List1->Items[0]);
     ASSERT_NE(k, nullptr);
     EXPECT_EQ(Pic(TokText(a->AlterToken), TokText(a->TableToken), NameText(a->TableName), OwnTokens(add), k->ConstraintType,
-                  k->SeparatorFollows, k->Name, a->AddColumnsClause == nullptr, Announced.back().Type),
+                  k->SeparatorFollows, k->GetName(), a->AddColumnsClause == nullptr, Announced.back().Type),
               Pic("ALTER TABLE t ADD 4 1 pk 1", sstAlterTable));
     a = One<TRk_alterTableStmt>("ALTER TABLE [dbo].[X] WITH NOCHECK ADD CONSTRAINT [PK_X] PRIMARY KEY CLUSTERED ([ID]) ON [PRIMARY]");
     EXPECT_EQ(OwnTokens(a->AddConstraintsClause), "WITH|NOCHECK|ADD");

@@ -132,7 +132,7 @@ TEST_F(MssqlQuery, OrderByComputeAndForUpdate) {
     s = One<TRk_SelectStmt>("SELECT a FROM t FOR UPDATE OF a, t.b NOWAIT");
     ASSERT_NE(s->ForUpdateClause, nullptr);
     EXPECT_EQ(Pic(s->ForUpdateClause->ForUpdateKind, ListShape(s->ForUpdateClause->ColumnList),
-                  OwnTokens(s->ForUpdateClause), As<TRk_DummyNode>(s->ForUpdateClause->WaitOption)->Str1),
+                  OwnTokens(s->ForUpdateClause), As<TRk_DummyNode>(s->ForUpdateClause->WaitOption)->GetStr1()),
               "1 a,t.b FOR|UPDATE|OF NOWAIT");
     s = One<TRk_SelectStmt>("SELECT a FROM t FOR UPDATE WAIT 5");
     EXPECT_EQ(As<TRk_DummyNode>(s->ForUpdateClause->WaitOption)->Int1, 5);

@@ -88,7 +88,7 @@ inline std::string Toks(const TRk_DummyNode* D) {
 // numbers, texts as they are, other pointers as "+" (set) or "_" (nullptr).
 template <class V>
 std::string Field(const V& v) {
-    if constexpr (std::is_convertible_v<V, std::string>) {
+    if constexpr (std::is_convertible_v<V, std::string> || std::is_same_v<V, std::string_view>) {
         return std::string(v);
     } else if constexpr (std::is_pointer_v<V>) {
         return v ? "+" : "_";
@@ -391,7 +391,7 @@ protected:
         EXPECT_EQ(J(Txt(col->ColumnNameToken), col->DataType->TypeForm, nn->ConstraintType, nn->SeparatorFollows),
                   "a 12 1 0");
         auto* pk = Is<TRkConstraint>(c->ElementList->GetItem(1));
-        EXPECT_EQ(J(pk->ConstraintType, pk->SeparatorFollows, Txt(pk->SeparatorToken), pk->Name, Txt(pk->ConstraintToken),
+        EXPECT_EQ(J(pk->ConstraintType, pk->SeparatorFollows, Txt(pk->SeparatorToken), pk->GetName(), Txt(pk->ConstraintToken),
                     Sx(pk->ColumnList), Own(pk)),
                   "4 1 , pk CONSTRAINT [a] PRIMARY|KEY|(|)");
         c = Root<TRk_CreateTableStmt>("CREATE TABLE t (a INTEGER REFERENCES u (x) ON DELETE SET NULL)");

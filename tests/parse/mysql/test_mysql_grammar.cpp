@@ -43,7 +43,7 @@ TEST_F(MySQLQuery, ForUpdate) {
     auto* f = Q("SELECT a FROM t FOR UPDATE WAIT 5")->ForUpdateClause;
     EXPECT_EQ(J(f->ForUpdateKind, Is<TRk_DummyNode>(f->WaitOption)->Int1), "3 5");
     auto* w = Is<TRk_DummyNode>(Q("SELECT a FROM t FOR UPDATE nowait")->ForUpdateClause->WaitOption);
-    EXPECT_EQ(J(w->Int1, w->Str1), "-9999 nowait");
+    EXPECT_EQ(J(w->Int1, w->GetStr1()), "-9999 nowait");
     EXPECT_EQ(Q("SELECT a FROM t FOR READ ONLY")->ForUpdateClause->ForUpdateKind, 2);
 }
 
@@ -187,7 +187,7 @@ TEST_F(MySQLDdl, ColumnConstraints) {
                      "c INT REFERENCES u, d INT AUTO_INCREMENT DEFAULT -1, e INT DEFERRABLE)");
     auto con = [&](int i, int k) { return Is<TRkConstraint>(Element<TRkColumnDef>(c, i)->ConstraintNodes->GetItem(k)); };
     EXPECT_EQ(J(Element<TRkColumnDef>(c, 0)->ConstraintNodes->Count(), Element<TRkColumnDef>(c, 4)->ConstraintNodes), "1 _");
-    EXPECT_EQ(J(con(1, 0)->Name, Own(con(1, 0))), "nn NOT|NULL");
+    EXPECT_EQ(J(con(1, 0)->GetName(), Own(con(1, 0))), "nn NOT|NULL");
     auto* ref = con(2, 0);
     auto* r = ref->RefClause;
     ASSERT_NE(r, nullptr);
@@ -239,7 +239,7 @@ TEST_F(MySQLDdl, IndexViewDropTransactions) {
               "2 ,");
     auto* v = Root<TRk_CreateViewSqlStatement>(
         "CREATE OR REPLACE FORCE VIEW v (a) AS SELECT a FROM t WITH CHECK OPTION CONSTRAINT c");
-    EXPECT_EQ(J(v->OrReplace, v->ForceKind, v->Restriction, v->RestrictionConstraintName, Own(v)),
+    EXPECT_EQ(J(v->OrReplace, v->ForceKind, v->Restriction, v->GetRestrictionConstraintName(), Own(v)),
               "1 1 2 c CREATE|VIEW|AS|OR|REPLACE");
     v = Root<TRk_CreateViewSqlStatement>("CREATE VIEW v AS SELECT a FROM t");
     EXPECT_EQ(J(v->ColumnList, v->Restriction), "_ 0");

@@ -96,7 +96,7 @@ TEST(MySQLStatements, AlterTableKeysHaveTheirText) {
         if (TRkConstraint* c = alter->Constraints->GetConstraint(i)) texts.push_back(Trimmed(c->AsText()));
     EXPECT_EQ(texts, (std::vector<std::string>{"CONSTRAINT pk PRIMARY KEY (a, b)", "UNIQUE u1 (c)",
                                                "FOREIGN KEY (d) REFERENCES x (y)", "PRIMARY KEY (e)"}));
-    EXPECT_EQ(alter->Constraints->GetConstraint(0)->Name, "pk");
+    EXPECT_EQ(alter->Constraints->GetConstraint(0)->GetName(), "pk");
 }
 
 // Several tables, or a join, are the targets: joins in TargetJoins, the first

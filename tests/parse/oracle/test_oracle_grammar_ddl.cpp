@@ -164,7 +164,7 @@ TEST_F(DdlGrammar, ColumnConstraints) {
               "1 not|null 0 4 primary|key");
 
     TRkConstraint* k = ColumnConstraint("a int constraint pk_a primary key");
-    EXPECT_EQ(Fields(k->ConstraintType, k->Name, k->ConstraintToken, k->NameToken, OwnTokens(k)),
+    EXPECT_EQ(Fields(k->ConstraintType, k->GetName(), k->ConstraintToken, k->NameToken, OwnTokens(k)),
               "4 pk_a constraint pk_a primary|key");
 
     k = ColumnConstraint("a int references b(id) on delete cascade");
@@ -205,7 +205,7 @@ TEST_F(DdlGrammar, TableConstraints) {
     TRk_List* l = Elements("a int, constraint fk1 foreign key (a, b) references t");
     auto* fk = MUST(As<TRkConstraint>(l->GetItem(1)));
     ASSERT_NE(fk->RefClause, nullptr);
-    EXPECT_EQ(Fields(fk->NodeKind, fk->ConstraintType, fk->SeparatorFollows, fk->Name, SxList(fk->ColumnList),
+    EXPECT_EQ(Fields(fk->NodeKind, fk->ConstraintType, fk->SeparatorFollows, fk->GetName(), SxList(fk->ColumnList),
                      OwnTokens(fk), fk->RefClause->RefColumns, fk->SeparatorToken),
               "27 5 1 fk1 [a,b] foreign|key|(|) nil ,");
 
@@ -220,7 +220,7 @@ TEST_F(DdlGrammar, TableConstraints) {
     auto* pk = As<TRkConstraint>(l->GetItem(1));
     auto* uq = As<TRkConstraint>(l->GetItem(2));
     auto* ck = As<TRkConstraint>(l->GetItem(3));
-    EXPECT_EQ(Fields(pk->ConstraintType, OwnTokens(pk), pk->Name), "4 primary|key|(|) pk");
+    EXPECT_EQ(Fields(pk->ConstraintType, OwnTokens(pk), pk->GetName()), "4 primary|key|(|) pk");
     EXPECT_EQ(Fields(uq->ConstraintType, OwnTokens(uq), ck->ConstraintType, ck->SeparatorFollows), "3 unique|(|) 6 1");
     EXPECT_FALSE(Accepted("create table t (a int, foreign key (a) references t initially deferred)"));
 }
@@ -241,7 +241,7 @@ TEST_F(DdlGrammar, IndexViewAndDrop) {
     auto* v = Stmt<TRk_CreateViewSqlStatement>(
         "create or replace force view v (x, y) as select 1, 2 from dual with check option constraint ck");
     EXPECT_EQ(Fields(v->NodeKind, v->OrReplace, v->ForceKind, v->ForceToken, Count(v->ColumnList), v->Restriction,
-                     v->RestrictionConstraintName, OwnTokens(v), OwnTokens(v->RestrictionNode)),
+                     v->GetRestrictionConstraintName(), OwnTokens(v), OwnTokens(v->RestrictionNode)),
               "22 1 1 force 2 2 ck create|view|as|or|replace with|check|option|constraint|ck");
     v = Stmt<TRk_CreateViewSqlStatement>("create view v as select * from t");
     EXPECT_EQ(Fields(v->Restriction, v->OrReplace, v->ColumnList, v->ColumnListNode, OwnTokens(v)),
@@ -283,7 +283,7 @@ TEST_F(DdlGrammar, AlterTable) {
               "8 nil nil nil - alter table");
     auto* k = MUST(As<TRk_DummyNode>(a->ConstraintClause));
     auto* fk = MUST(As<TRkConstraint>(k->Sub1));
-    EXPECT_EQ(Fields(k->Int1, k->Tok1, fk->ConstraintType, fk->Name), "1 add 5 fk");
+    EXPECT_EQ(Fields(k->Int1, k->Tok1, fk->ConstraintType, fk->GetName()), "1 add 5 fk");
 
     k = As<TRk_DummyNode>(Alter("alter table t add primary key")->ConstraintClause);
     ASSERT_NE(k, nullptr);

@@ -128,7 +128,7 @@ TEST_F(QueryGrammar, ForUpdateClauses) {
     TRk_SelectStmt* q = Select("select * from t for update of t.a nowait");
     auto* f = MUST(q->ForUpdateClause);
     auto* w = MUST(As<TRk_DummyNode>(f->WaitOption));
-    EXPECT_EQ(Fields(f->ForUpdateKind, OwnTokens(f), Count(f->ColumnList), w->Str1, OwnTokens(w)),
+    EXPECT_EQ(Fields(f->ForUpdateKind, OwnTokens(f), Count(f->ColumnList), w->GetStr1(), OwnTokens(w)),
               "1 for|update|of 1 nowait nowait");
     q = Select("select * from t for update wait 5");
     w = As<TRk_DummyNode>(q->ForUpdateClause->WaitOption);

@@ -76,12 +76,15 @@ public:
 
     TRkLazyText NameOverride;
     TRkLazyText DbLinkOverride;
+    // The small fields share words: a script makes fields by the ten
+    // thousand.
     int32_t WalkDepth = 0;   // depth of the walk that brought it into scope
+    std::uint8_t IsColumnDef = 0;
+    std::uint8_t FieldKind = 0;  // 0 unset, 2 expression, 3 sub-query
+    std::uint16_t Flags = 0;
     TRkLazyText QualifierOverride;
     TRkLazyText AliasOverride;  // " " means: no alias
-    std::uint8_t IsColumnDef = 0;
     TRk_AliasClause* AliasNode = nullptr;
-    std::uint8_t FieldKind = 0;  // 0 unset, 2 expression, 3 sub-query
     TRkCustomExpression* Expression = nullptr;
     std::int32_t AlignWidth = 0;
     TSourceToken* DotToken = nullptr;
@@ -89,7 +92,6 @@ public:
     TRk_TypeName* DataType = nullptr;
     TRkOnDemand<TRkConstraintList, false> Constraints;  // the list is owned, its constraints are not
     TSelectSqlStatement* SubQuery = nullptr;
-    std::uint16_t Flags = 0;
 
     std::string GetFieldText();
     std::string GetColumnPrettyText();
@@ -141,8 +143,14 @@ public:
 
     TRkLazyText NameOverride;
     TRkLazyText DbLinkOverride;
+    // The small fields share a word: a script makes tables by the ten
+    // thousand.
     int32_t WalkDepth = 0;   // depth of the walk that brought it into scope
-    std::vector<std::string> TableStrings;
+    std::uint8_t TableKeyword = 0;
+    std::uint8_t TableKind = 0;  // 0 unset, 1 named, 2 table expression, 3 sub-query
+    std::uint8_t HintsWith = 0;
+    std::uint8_t HasTargetColumnList = 0;
+    TRkOnDemand<std::vector<std::string>> TableStrings;
     TRkJoin* Join = nullptr;
     TRkJoinItem* JoinItem = nullptr;
     TRkLazyText SchemaOverride;
@@ -151,13 +159,9 @@ public:
     // made on first use.
     TRkOnDemand<TRkFieldList, true> Columns;     // owning: column definitions
     TRkOnDemand<TRkFieldList, false> FieldRefs;  // not owning
-    std::uint8_t TableKeyword = 0;
     TRk_AliasClause* AliasNode = nullptr;
-    std::uint8_t TableKind = 0;  // 0 unset, 1 named, 2 table expression, 3 sub-query
     TRk_List* Hints = nullptr;
     TRk_List* TargetColumnList = nullptr;
-    std::uint8_t HintsWith = 0;
-    std::uint8_t HasTargetColumnList = 0;
     TSourceToken* DotToken = nullptr;
     std::vector<std::string> ReferencedBy;  // compared case-insensitively
     std::vector<std::string> Indexes;

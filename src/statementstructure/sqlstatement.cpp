@@ -252,7 +252,7 @@ void TCustomSqlStatement::ClearAnalysis() {
     SubStatements.clear();
     if (Fields.Existing()) Fields->Clear();
     if (Tables.Existing()) Tables->Clear();
-    DbObjects.clear();
+    DbObjects.reset();
 }
 
 int TCustomSqlStatement::AnalyzeParseTree() {

@@ -79,12 +79,13 @@ public:
     TCustomSqlStatement(const TCustomSqlStatement&) = delete;
     TCustomSqlStatement& operator=(const TCustomSqlStatement&) = delete;
 
-    // Fields, in the order the model declares them.  The parts most
-    // statements never use are made on first use.
+    // Fields, in the order the model declares them but for the flags, kept
+    // together after the others so that they share one word (a script makes
+    // thousands of statements).  The parts most statements never use are
+    // made on first use.
     std::unique_ptr<TRkCustomParser> Parser;  // the vendor's SQL parser; nullptr when the dialect is not built
     TSyntaxErrorArray SyntaxErrors;
     std::unique_ptr<TRkParserFactory> Factory;  // made with the first parser
-    bool HasPlsqlParser = false;
     void* OwnerObject = nullptr;  // the front end or element that created the statement
     TRkLazyText WhereOverride;
     TRk_Node* WhereNode = nullptr;
@@ -99,15 +100,16 @@ public:
     TRkOnDemand<TSourceTokenList, true> TextTokens;       // tokens made from SqlText; owned here
     TRkEmbedded<TSourceTokenList> SourceTokens{false};  // tokens handed over by the front end; not owned
     TRkOnDemand<TSourceTokenList, false> AuxTokens;       // not owned
-    TSqlStatementType StatementType = sstUnknown;
     TRkOnDemand<TRkFieldList, true> Fields;  // owning
     TRkOnDemand<TRkTableList, true> Tables;  // owning
     TRkTable* TargetTable = nullptr;
-    bool Parsed = false;
     TSourceToken* TerminatorToken = nullptr;
     TSourceToken* TrailingToken = nullptr;
+    TRkOnDemand<std::vector<std::unique_ptr<TRkInspectDBObj>>> DbObjects;
+    TSqlStatementType StatementType = sstUnknown;
+    bool HasPlsqlParser = false;
+    bool Parsed = false;
     bool EndsWithSemicolon = false;
-    std::vector<std::unique_ptr<TRkInspectDBObj>> DbObjects;
 
     // Virtual operations added by the statement base.
     virtual void BuildSqlText() = 0;  // writes TextCache

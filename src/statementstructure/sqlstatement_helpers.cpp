@@ -300,11 +300,11 @@ void TCustomSqlStatement::CollectFieldsInExprToList(TRk_Node* Expr, std::vector<
 }
 
 void TCustomSqlStatement::InspectDBObjects() {
-    DbObjects.clear();
+    DbObjects->clear();
     TRkInspectDBObjVisitor V;
     V.Root = this;
-    V.Objects = &DbObjects;
+    V.Objects = DbObjects.get();
     V.Execute();
-    std::stable_sort(DbObjects.begin(), DbObjects.end(),
+    std::stable_sort(DbObjects->begin(), DbObjects->end(),
                      [](const auto& A, const auto& B) { return A->Kind < B->Kind; });
 }

@@ -80,13 +80,14 @@ public:
     TRkJoin();
     ~TRkJoin() override;
 
-    std::uint8_t JoinKind = 0;          // 0/1 leading table, 2 parenthesised join
+    // The small fields share a word (a join is made per table reference).
     std::unique_ptr<TRkJoin> NestedJoin;
     TRkOnDemand<TRkJoinItemList> Items;   // a join of one table has none
     TRkTable* Table = nullptr;
     std::int32_t ParenCount = 0;
-    std::string AliasText;
+    std::uint8_t JoinKind = 0;          // 0/1 leading table, 2 parenthesised join
     std::uint8_t AliasHasAs = 0;
+    TRkLazyText AliasText;
     TRk_AliasClause* AliasNode = nullptr;
 
     void SetNestedJoin(std::unique_ptr<TRkJoin> join) { NestedJoin = std::move(join); }
@@ -103,10 +104,10 @@ public:
     TRkJoinItem();
     ~TRkJoinItem() override;
 
-    std::uint8_t ItemKind = 0;          // 1 joined table, 2 joined parenthesised join
     TRkCustomExpression* Condition = nullptr;
     std::unique_ptr<TRkJoin> NestedJoin;
     TRkTable* Table = nullptr;
+    std::uint8_t ItemKind = 0;          // 1 joined table, 2 joined parenthesised join
     std::uint8_t ConditionKind = 0;     // 1 USING, 2 ON
     std::uint8_t JoinType = 0;          // 1 CROSS .. 10 INNER
     std::unique_ptr<TRkCustomExpression> OwnedCondition;   // a USING list made here

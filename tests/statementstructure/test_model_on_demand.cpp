@@ -99,3 +99,28 @@ TEST(ModelOnDemand, MergeFieldListsEmptyOnResetAndRefillOnParse) {
 }
 
 }  // namespace
+
+namespace {
+
+// Kind and name of each database object the statement names, in list order.
+std::string Objects(TCustomSqlStatement* st) {
+    std::string s;
+    for (const auto& o : *st->DbObjects) s += std::to_string(o->Kind) + ":" + o->Name + " ";
+    return s;
+}
+
+TEST(ModelOnDemand, DatabaseObjectsListedOnceByKindAndClearedByReset) {
+    Script s("SELECT e.id, d.name FROM emp e, dept d WHERE e.dept = d.id;\n");
+    ASSERT_EQ(s.Result, 0);
+    TCustomSqlStatement* st = s.At(0);
+    EXPECT_EQ(Objects(st), "");
+    st->InspectDBObjects();
+    const std::string first = Objects(st);
+    EXPECT_EQ(first, "1:emp 1:dept 2:id 2:name 2:dept ");
+    st->InspectDBObjects();
+    EXPECT_EQ(Objects(st), first);
+    st->Reset();
+    EXPECT_EQ(Objects(st), "");
+}
+
+}  // namespace

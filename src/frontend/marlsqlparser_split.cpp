@@ -363,7 +363,10 @@ int TCustomMarlSqlParser::SplitStatements() {
     FStatements->Clear();
     TakeStatementEvents();
     TSourceTokenList& L = *FTokens;
+    const TSourceTokenSpan Items = L.Items();   // the split changes no token's place
     const int N = L.Count();
+    // Only an Oracle script has command lines for a statement to end before.
+    const bool Commands = FVendor == VendorOracle;
 
     // The first significant token after index i (N when none), for the
     // "ends before a command line" test: a cursor that only moves forward,
@@ -371,7 +374,7 @@ int TCustomMarlSqlParser::SplitStatements() {
     int NextSignificant = 0;
     auto NextSignificantAfter = [&](int i) {
         if (NextSignificant <= i) NextSignificant = i + 1;
-        while (NextSignificant < N && !L.TokenAt(NextSignificant)->IsSignificant()) ++NextSignificant;
+        while (NextSignificant < N && !Items[NextSignificant]->IsSignificant()) ++NextSignificant;
         return NextSignificant;
     };
 
@@ -385,8 +388,7 @@ int TCustomMarlSqlParser::SplitStatements() {
     // the blanks and comments that follow: its list reads them in the
     // script's list.
     auto Finish = [&](int Last) {
-        TSourceTokenList& Own = *Cur->SourceTokens;
-        for (int k = CurFirst; k <= Last; ++k) Own.Add(L.TokenAt(k));
+        Cur->SourceTokens->AddRun(L, CurFirst, Last);
         Prev = Cur.get();
         AddStatement(std::move(Cur));
         State = stNone;
@@ -399,7 +401,7 @@ int TCustomMarlSqlParser::SplitStatements() {
 
     std::size_t Significant = 0;
     for (int i = 0; i < N; ++i) {
-        TSourceToken* T = L.TokenAt(i);
+        TSourceToken* T = Items[i];
         L.SetCurPos(i);
         Significant += T->IsSignificant();
         switch (State) {
@@ -452,9 +454,9 @@ int TCustomMarlSqlParser::SplitStatements() {
                 if (T->TokenType == ttSemicolon) {
                     Cur->TerminatorToken = T;
                     Finish(i);
-                } else {
+                } else if (Commands) {
                     int Nx = NextSignificantAfter(i);
-                    if (Nx < N && L.TokenAt(Nx)->TokenCode == tcSqlplusCmd) Finish(i);
+                    if (Nx < N && Items[Nx]->TokenCode == tcSqlplusCmd) Finish(i);
                 }
                 break;
             }

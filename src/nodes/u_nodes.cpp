@@ -268,6 +268,23 @@ bool TSourceTokenList::AddToRange(TSourceToken* T) {
     return true;
 }
 
+void TSourceTokenList::AddRun(const TSourceTokenList& Whole, int32_t First, int32_t Last) {
+    First = std::max(First, 0);
+    Last = std::min(Last, Whole.Count() - 1);
+    if (First > Last) return;
+    const bool Empty = !FWhole && FItems.empty();
+    if (Whole.OwnsObjects() && !FOwned && &Whole != this && (Empty || FWhole == &Whole) &&
+        (Empty || FRangeFirst + FRangeCount == First)) {
+        if (Empty) {
+            FWhole = &Whole;
+            FRangeFirst = First;
+        }
+        FRangeCount += Last - First + 1;
+        return;
+    }
+    for (int32_t k = First; k <= Last; ++k) Add(Whole.Data()[k]);
+}
+
 void TSourceTokenList::CopyRange() {
     if (!FWhole) return;
     const TSourceTokenSpan Run = Items();

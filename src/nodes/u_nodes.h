@@ -274,6 +274,8 @@ public:
     bool IsRange() const { return FWhole != nullptr; }
 
     int32_t Add(TSourceToken* t);
+    // Appends tokens First..Last of Whole, as Add would one by one.
+    void AddRun(const TSourceTokenList& Whole, int32_t First, int32_t Last);
     // Owning lists only (asserts otherwise).
     int32_t Add(std::unique_ptr<TSourceToken> t);
     // i in 0..Count; raises ERkListError otherwise.

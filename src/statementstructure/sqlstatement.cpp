@@ -163,6 +163,9 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
 }
 
 void TCustomSqlStatement::DropEndTokens(TSourceTokenList& L) {
+    // A range of the script's list has no end token appended to it (and
+    // looking at its last token was a cache miss per statement).
+    if (L.IsRange()) return;
     while (L.Count() > 0 && TRkCustomParser::IsEndToken(L.TokenAt(L.Count() - 1))) L.RemoveAt(L.Count() - 1);
 }
 

@@ -405,6 +405,18 @@ TEST(TokenList, ARunOfAnOwningListIsReadInPlace) {
     run.Clear();
     EXPECT_EQ(Texts(run), "0");
 
+    // Runs given whole: in place while they follow on, else copied.
+    TSourceTokenList runs;
+    runs.AddRun(*l, 0, 2);
+    runs.AddRun(*l, 3, 4);
+    EXPECT_TRUE(runs.IsRange());
+    EXPECT_EQ(Texts(runs), "select| |a|\n|from|5");
+    runs.AddRun(*l, 6, 99);
+    EXPECT_FALSE(runs.IsRange());
+    EXPECT_EQ(Texts(runs), "select| |a|\n|from|t|;|7");
+    runs.AddRun(*l, 5, 4);
+    EXPECT_EQ(runs.Count(), 7);
+
     // Tokens of no owning list, and owning lists themselves, are copied.
     TSourceTokenList loose;
     loose.Add(end.get());

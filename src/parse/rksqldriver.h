@@ -251,6 +251,17 @@ public:
         return t->TokenCode;
     }
 
+    // A rule without an action gives its value here, without entering the
+    // action switch (most of a script's reductions are such unit rules):
+    // $1 passed on, or a cleared record for an empty rule.  False when the
+    // rule's action must run.
+    bool PassOn(int Rule, const TRkYaccTables& T) {
+        const uint8_t kind = T.yyrk ? T.yyrk[Rule] : 0;
+        if (kind == 0) return false;
+        yyval = kind == 1 ? yyv[static_cast<size_t>(yysp - T.yyr[Rule].len + 1)] : YYSType{};
+        return true;
+    }
+
     // Read by the generated actions (and by tests).
     YYSType yylval{};               // lookahead record
     YYSType yyval{};                // value of the last shift or reduce
@@ -319,7 +330,9 @@ bool TRkSqlDriver<Derived, YYSType>::Push() {
 template <class Derived, class YYSType>
 int TRkSqlDriver<Derived, YYSType>::Reduce(int Rule, const TRkYaccTables& T) {
     yyflag = 0;
-    if constexpr (Derived::CatchActionErrors) {
+    if (PassOn(Rule, T)) {
+        // no action to run
+    } else if (Derived::CatchActionErrors) {
         try {
             Self().yyaction(Rule);
         } catch (const ERkError& e) {

@@ -55,6 +55,9 @@ struct TRkYaccTables {
     const TYYSRec* yyst = nullptr;
     const int16_t* yytr = nullptr; int yyntr = 0; int yynocol = 0;
     const TYYCRec* yyxc = nullptr; int yynxc = 0;
+    // Per rule: 0 its action runs, 1 it has none and passes $1 on, 2 it
+    // has none and is empty (a cleared record).  nullptr: every action runs.
+    const uint8_t* yyrk = nullptr;
 };
 
 // The default reduction of a state: 0, or -rule.

@@ -182,6 +182,12 @@ std::string EmitSource(const Grammar& g, const Result& r, const std::string& hea
     ints("yygl_", "int32_t", tb.yygl);
     ints("yygh_", "int32_t", tb.yygh);
     pairs("yyr_", "TYYRRec", tb.yyr);
+    // What a rule without an action does, so that a driver need not enter
+    // the action switch for it: 1 passes $1 on, 2 leaves a cleared record.
+    std::vector<int> kinds(tb.yyr.size(), 0);
+    for (size_t ri = 1; ri < kinds.size() && ri < g.rules.size(); ++ri)
+        if (!g.rules[ri].hasAction) kinds[ri] = g.rules[ri].rhs.empty() ? 2 : 1;
+    ints("yyrk_", "uint8_t", kinds);
     // The same entries again, packed for the drivers' look-ups; the ranges
     // above keep the entry order the expected-token text reads.
     Comb cg = PackGotos(tb);
@@ -208,7 +214,7 @@ std::string EmitSource(const Grammar& g, const Result& r, const std::string& hea
           std::to_string(tb.nstates) + ",\n    yyr_, " + std::to_string(tb.yyr.size() - 1) +
           ",\n    nullptr, nullptr, 0, yygb_, yygc_, " + std::to_string(cg.slots.size()) + ",\n    yyst_, yytr_, " +
           std::to_string(da.columnOf.size()) + ", " + std::to_string(da.ncols) + ", yyxc_, " +
-          std::to_string(da.slots.size()) + "\n};\n\n");
+          std::to_string(da.slots.size()) + ",\n    yyrk_\n};\n\n");
     o.Put("}  // namespace " + g.prefix + "\n\n");
 
     // The action switch: a cleared record first; a rule without an action

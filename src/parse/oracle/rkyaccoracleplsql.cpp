@@ -250,7 +250,7 @@ int TRkParserOraclePlsql::yyparse() {
     // Reduces by Rule: 0 go on, 1 accept, 2 fail.
     auto reduce = [&](int Rule) {
         yyflag = 0;
-        yyaction(Rule);
+        if (!PassOn(Rule, t)) yyaction(Rule);
         yysp -= t.yyr[Rule].len;
         int16_t target = 0;
         if (yysp >= 1 && yygoto(yys[static_cast<std::size_t>(yysp)], t.yyr[Rule].sym, target)) state = target;

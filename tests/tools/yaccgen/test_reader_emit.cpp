@@ -167,6 +167,14 @@ TEST(YaccgenReader, DeclarationForms) {
                   "{ yyval.token = nullptr; }", "#line 13 \"t.y\""});
 }
 
+TEST(YaccgenEmit, RulesWithoutActionsAreMarkedForTheDrivers) {
+    // An action runs (0); none on a non-empty rule passes $1 on (1); none on
+    // an empty rule leaves a cleared record (2).
+    Outcome o = Gen("%token A 300\n%%\ns: e A { f(); } | e ;\ne: %empty | A A ;\n");
+    ASSERT_TRUE(o.ok) << o.Errors();
+    ExpectAll(o.source, {"static const uint8_t yyrk_[5] = {\n    0, 0, 1, 2, 1,\n};", "    yyrk_\n};"});
+}
+
 TEST(YaccgenEmit, ActionTranslationLeavesLiteralsAlone) {
     Outcome o = Gen(
         "%token A 300\n%type <n> s e\n%%\n"

@@ -548,7 +548,7 @@ void TDropTableSqlStatement::CreatePP() { UsePrinter(this); }
 
 void TDropTableSqlStatement::Reset() {
     TCustomSqlStatement::Reset();   // frees the tables that refer to the names
-    FNames.clear();
+    FNames.reset();
 }
 
 std::string TDropTableSqlStatement::AsText() {
@@ -562,7 +562,7 @@ int TDropTableSqlStatement::AnalyzeParseTree() {
     if (!RootNode || RootNode->NodeKind != 38 || !root) return -1;
     try {
         Tables->Clear();
-        FNames.clear();
+        FNames.reset();
         if (DbVendor == 2) {
             for (int i = 0; i < ItemCount(root->NameTokens); ++i) {
                 TSourceToken* t = TokenItem(root->NameTokens, i);
@@ -573,7 +573,7 @@ int TDropTableSqlStatement::AnalyzeParseTree() {
                 table->TableKind = 1;
                 table->NameNode = attr.get();
                 attr->MarkTableParts(this, nullptr);
-                FNames.push_back(std::move(attr));
+                FNames->push_back(std::move(attr));
                 Tables->Add(table.release());
             }
         } else if (auto* name = dynamic_cast<TRk_Attr*>(root->TableName)) {

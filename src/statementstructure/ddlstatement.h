@@ -127,8 +127,9 @@ public:
     int AnalyzeParseTree() override;
 
 private:
-    // Names made for the MySQL name list (one per dropped table).
-    std::vector<std::unique_ptr<TRk_Attr>> FNames;
+    // Names made for the MySQL name list (one per dropped table); made for
+    // that dialect only.
+    TRkOnDemand<std::vector<std::unique_ptr<TRk_Attr>>> FNames;
 };
 
 class TDropIndexSqlStatement : public TCustomSqlStatement {

@@ -7,8 +7,9 @@
 
 TSyntaxError& TSyntaxErrorArray::NewError() {
     if (FCount < Capacity) ++FCount;
-    if (FItems.size() < static_cast<std::size_t>(FCount)) FItems.resize(static_cast<std::size_t>(FCount));
-    TSyntaxError& R = FItems[static_cast<std::size_t>(FCount - 1)];
+    if (!FItems) FItems = std::make_unique<std::vector<TSyntaxError>>();
+    if (FItems->size() < static_cast<std::size_t>(FCount)) FItems->resize(static_cast<std::size_t>(FCount));
+    TSyntaxError& R = (*FItems)[static_cast<std::size_t>(FCount - 1)];
     R = TSyntaxError{};  // a reused slot must not show an older error's token or type
     return R;
 }
@@ -20,12 +21,12 @@ void TSyntaxErrorArray::AddCopy(const TSyntaxError& Source) {
 
 const TSyntaxError& TSyntaxErrorArray::Get(int Index) const {
     if (Index < 1 || Index > FCount) throw ERkRangeError();
-    return FItems[static_cast<std::size_t>(Index - 1)];
+    return (*FItems)[static_cast<std::size_t>(Index - 1)];
 }
 
 TSyntaxError& TSyntaxErrorArray::Get(int Index) {
     if (Index < 1 || Index > FCount) throw ERkRangeError();
-    return FItems[static_cast<std::size_t>(Index - 1)];
+    return (*FItems)[static_cast<std::size_t>(Index - 1)];
 }
 
 void AddParserErrorRecord(TSyntaxErrorArray& Errors, std::uint8_t ErrorType, const std::string& ExpectedText,

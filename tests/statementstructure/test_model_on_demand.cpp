@@ -124,3 +124,27 @@ TEST(ModelOnDemand, DatabaseObjectsListedOnceByKindAndClearedByReset) {
 }
 
 }  // namespace
+
+namespace {
+
+// A MySQL name list makes a name per dropped table; the tables read them
+// after a Reset and a second parse as after the first.
+TEST(ModelOnDemand, MysqlDropOfSeveralTablesKeepsItsNamesThroughReparse) {
+    Script s("DROP TABLE IF EXISTS a, b;\nDROP TABLE c;\n", VendorMySQL);
+    ASSERT_EQ(s.Result, 0);
+    auto names = [&s] {
+        std::string r;
+        for (int i = 0; i < s.Count(); ++i)
+            for (int k = 0; k < s.At(i)->Tables->Count(); ++k) r += s.At(i)->Tables->GetTable(k)->GetTableText() + " ";
+        return r;
+    };
+    EXPECT_EQ(names(), "a b c ");
+    for (int i = 0; i < s.Count(); ++i) {
+        s.At(i)->Reset();
+        EXPECT_EQ(s.At(i)->Tables->Count(), 0);
+        ASSERT_EQ(s.At(i)->Parse(), 0);
+    }
+    EXPECT_EQ(names(), "a b c ");
+}
+
+}  // namespace

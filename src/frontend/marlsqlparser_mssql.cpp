@@ -63,9 +63,10 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
         if (Item->NodeKind == mnkStmt) Elements.push_back(static_cast<_TMssqlStmt*>(Item));
     }
 
-    const TSourceTokenSpan Run = FTokens->Items();  // the parse appended its end token
-    const std::vector<TSourceToken*> Items(Run.begin(), Run.end());
-    const int N = static_cast<int>(Items.size());
+    // Read in place: a copy of the script's token pointers was 8 bytes a
+    // token when the heap is fullest.
+    const TSourceTokenList& Items = *FTokens;   // the parse appended its end token
+    const int N = Items.Count();
     int Pos = 0;
     TCustomSqlStatement* Prev = nullptr;
     for (std::size_t k = 0; k < Elements.size(); ++k) {
@@ -81,7 +82,7 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
         if (!S) {
             // No statement to hold them: the element's tokens belong to none.
             Pos = std::max(Pos, End + 1);
-            while (Pos < N && IsLayout(Items[static_cast<std::size_t>(Pos)])) ++Pos;
+            while (Pos < N && IsLayout(Items.TokenAt(Pos))) ++Pos;
             continue;
         }
         S->TerminatorToken = W->TerminatorToken;
@@ -90,7 +91,7 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
         S->SourceTokens->Clear();
 
         for (; Pos <= End; ++Pos) {
-            TSourceToken* T = Items[static_cast<std::size_t>(Pos)];
+            TSourceToken* T = Items.TokenAt(Pos);
             if (S->SourceTokens->Count() == 0) {
                 if (IsLayout(T)) {
                     // Layout after a ";" stays with the statement the ";" ended.
@@ -107,8 +108,8 @@ int TCustomMarlSqlParser::ParseMssqlScript() {
             }
             TakeToken(this, S, T);
         }
-        while (Pos < N && IsLayout(Items[static_cast<std::size_t>(Pos)]))
-            S->SourceTokens->Add(Items[static_cast<std::size_t>(Pos++)]);
+        while (Pos < N && IsLayout(Items.TokenAt(Pos)))
+            S->SourceTokens->Add(Items.TokenAt(Pos++));
 
         FStatements->Add(S);
         Prev = S;

@@ -289,18 +289,42 @@ bool TRkCustomLexer::yyreplay(std::string_view text) {
     return true;
 }
 
+namespace {
+
+// The rule state S accepts, 0 for none.  Dense: the tables have yyacc and
+// yynext.
+template <bool Dense>
+inline int32_t AcceptOf(const TRkLexTables& t, int32_t S) {
+    if (Dense) return t.yyacc[S];
+    return t.yyml[S] <= t.yymh[S] ? t.yym[t.yyml[S]] : 0;
+}
+
+// The state byte C leads to from S, -1 for none.
+template <bool Dense>
+inline int32_t NextOf(const TRkLexTables& t, int32_t S, unsigned char C) {
+    if (Dense) return t.yynext[static_cast<size_t>(S) * 256 + C];
+    for (int32_t i = t.yytl[S]; i <= t.yyth[S]; ++i)
+        if (t.yyt[i].Holds(C)) return t.yyt[i].next;
+    return -1;
+}
+
+}  // namespace
+
 // Every rule is marked in each state where it matches (the tables have no
 // trailing context), so the rule the match stack would give is the one the
 // last accepting state passed accepts, at the length it was passed at: the
 // walk keeps just that pair instead of marks and a match stack.  Within a
-// line the characters are taken straight from the input, the position and
-// the counters kept in locals; a line's end, a character given back or the
-// end of the input go through yyscan.
-int TRkCustomLexer::yywalk(const TRkLexTables& t) {
-    const int32_t* const yytl = t.yytl;
-    const int32_t* const yyth = t.yyth;
-    const int32_t* const yyacc = t.yyacc;
-    const int16_t* const yynext = t.yynext;
+// line the characters are looked at straight in the input, the position and
+// the counters kept in locals, and one that leads nowhere is not taken
+// (taking it and giving it back would end the same); a line's end, a
+// character given back or the end of the input go through yyscan, and only
+// from a state that has transitions.
+int TRkCustomLexer::yywalk(const TRkLexTables& t, const TRkQuickRules* Quick) {
+    return t.yyacc && t.yynext ? Walk<true>(t, Quick) : Walk<false>(t, Quick);
+}
+
+template <bool Dense>
+int TRkCustomLexer::Walk(const TRkLexTables& t, const TRkQuickRules* Quick) {
     for (;;) {
         yynew();
         int32_t rule = 0, length = 0;
@@ -309,39 +333,32 @@ int TRkCustomLexer::yywalk(const TRkLexTables& t) {
         int32_t leng = 0;
         char last = yyactchar;
         for (;;) {
-            const int32_t acc = yyacc ? yyacc[s] : (t.yyml[s] <= t.yymh[s] ? t.yym[t.yyml[s]] : 0);
-            if (acc != 0) {
+            if (const int32_t acc = AcceptOf<Dense>(t, s)) {
                 rule = acc;
                 length = leng;
             }
-            const int32_t lo = yytl[s], hi = yyth[s];
-            if (lo > hi) break;
-            unsigned char c;
             if (p < lim) {
-                c = static_cast<unsigned char>(in_[p++]);
+                const unsigned char c = static_cast<unsigned char>(in_[p]);
+                last = static_cast<char>(c);
+                const int32_t next = NextOf<Dense>(t, s, c);
+                if (next < 0) break;
+                ++p;
                 ++leng;
-            } else {   // the members take over for one character
-                yycolno += static_cast<int32_t>(p - from);
-                pos_ = p;
-                yyleng = leng;
-                yyscan();
-                c = static_cast<unsigned char>(yyactchar);
-                p = from = pos_;
-                lim = readable_;
-                leng = yyleng;
+                s = next;
+                continue;
             }
+            if (t.yytl[s] > t.yyth[s]) break;
+            // The members take over for one character.
+            yycolno += static_cast<int32_t>(p - from);
+            pos_ = p;
+            yyleng = leng;
+            yyscan();
+            const unsigned char c = static_cast<unsigned char>(yyactchar);
+            p = from = pos_;
+            lim = readable_;
+            leng = yyleng;
             last = static_cast<char>(c);
-            int32_t next = -1;
-            if (yynext) {
-                next = yynext[static_cast<size_t>(s) * 256 + c];
-            } else {
-                for (int32_t i = lo; i <= hi; ++i) {
-                    if (t.yyt[i].Holds(c)) {
-                        next = t.yyt[i].next;
-                        break;
-                    }
-                }
-            }
+            const int32_t next = NextOf<Dense>(t, s, c);
             if (next < 0) break;
             s = next;
         }
@@ -352,8 +369,9 @@ int TRkCustomLexer::yywalk(const TRkLexTables& t) {
         yyactchar = last;
         if (rule != 0) {
             yyrule = rule;
-            yyless(length);
+            if (length < yyleng) yyless(length);
             yylastchar = yyleng > 0 ? TextChar(yyleng - 1) : 0;
+            if (Quick && QuickTokens && QuickToken(*Quick, rule)) return yyretval;
             RuleAction(rule);
         } else {
             yyless(0);

@@ -50,6 +50,25 @@ struct TRkLexTables {
     const int32_t* yyacc = nullptr;
 };
 
+// A rule whose action only hands back a token: the walk makes that token
+// itself instead of calling RuleAction, which saves a virtual call and the
+// actions' dispatch on most tokens (names, blanks, line breaks, numbers).
+struct TRkQuickRule {
+    enum : uint8_t { None, Fixed, Char, Word };
+    uint8_t Kind = None;
+    int32_t Code = 0;   // Fixed: the token's code; Word: a word that is no keyword
+};
+
+// A scanner's quick rules, indexed by rule number 0..Count.
+struct TRkQuickRules {
+    const TRkQuickRule* Rules = nullptr;
+    int32_t Count = 0;
+    // Bit 1 << start state: every match there goes to RuleAction (inside
+    // literals a rule may mean text of the literal).
+    uint32_t SlowStates = 0;
+    bool (*IsKeyword)(std::string_view Text, int32_t& Code) = nullptr;
+};
+
 // The text a rule action hands to NextToken: a view of the match in the
 // input, or a text the action made (the collected text of a literal), which
 // it then owns.  Assigning a std::string copies it; assigning a view keeps
@@ -108,6 +127,9 @@ public:
     std::vector<int32_t> yystack;       // match stack, entries 0..yymatches-1
     std::vector<int32_t> yypos;         // per rule number: marked length, 0 = none
     bool QuestionMarkIdent = true;
+    // The walk makes the tokens of the quick rules it is given itself;
+    // false sends every match to RuleAction.  The tokens are the same.
+    bool QuickTokens = true;
     // The text to scan: a stream (not owned; read whole when the first
     // character is needed), or a text given by SetInput.
     std::istream* InputStream = nullptr;
@@ -209,8 +231,9 @@ public:
 
 protected:
     // The table walk that every dialect's yylex runs: longest match, ties to
-    // the rule listed first; RuleAction runs for the rule found.
-    int yywalk(const TRkLexTables& tables);
+    // the rule listed first; RuleAction runs for the rule found, unless
+    // Quick makes its token.
+    int yywalk(const TRkLexTables& tables, const TRkQuickRules* Quick = nullptr);
     virtual void RuleAction(int32_t rule) = 0;
     // Reads exactly `text` as the next match (a match decided earlier),
     // with the counters moving as in a walk.  When the input differs it
@@ -224,6 +247,28 @@ private:
     char ScanSlow();
     std::string_view MatchTextApart() const;
     void yylessApart(int32_t n);
+    // yywalk over tables with (Dense) or without the derived arrays.
+    template <bool Dense>
+    int Walk(const TRkLexTables& tables, const TRkQuickRules* Quick);
+    // Makes the token of a quick rule just matched: false when Rule is not
+    // quick in the current start state.
+    bool QuickToken(const TRkQuickRules& Quick, int32_t Rule) {
+        if (Rule > Quick.Count || static_cast<uint32_t>(yysstate) >= 32 || (Quick.SlowStates >> yysstate & 1u))
+            return false;
+        const TRkQuickRule q = Quick.Rules[Rule];
+        if (q.Kind == TRkQuickRule::None) return false;
+        const std::string_view text = MatchText();
+        yytext = text;
+        int32_t code = q.Code;
+        if (q.Kind == TRkQuickRule::Char) {
+            code = static_cast<unsigned char>(text[0]);
+        } else if (q.Kind == TRkQuickRule::Word) {
+            int32_t keyword = 0;
+            if (Quick.IsKeyword(text, keyword)) code = keyword;
+        }
+        yyreturn(code);
+        return true;
+    }
     // The match is all in the input and nothing has been read past it.
     bool InPlace() const {
         return !textBuffered_ && pushed_.empty() && eofBack_ == 0 && textStart_ + static_cast<size_t>(yyleng) == pos_;

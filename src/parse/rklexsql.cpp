@@ -203,19 +203,10 @@ std::string TRkLiteralText::BufferText() const {
     return LiteralBuffer.substr(0, static_cast<size_t>(LiteralLength));
 }
 
-void TRkLiteralText::NoteOpenLiteral(const TRkCustomLexer& Lexer, uint32_t OpenStates, uint32_t Resets) {
-    const int32_t state = Lexer.GetStartState();
-    FLiteralOpen = state >= 0 && state < 32 && (OpenStates >> state & 1u) != 0;
-    FOpenResets = Resets;
-    FOpenLine = Lexer.yylineno;
-    FOpenColumn = Lexer.yycolno;
-}
-
-int32_t TRkLiteralText::OpenLiteralAtEnd(TRkCustomLexer& Lexer, int32_t Code, uint32_t Resets) {
-    if (Code != 0 || !FLiteralOpen) return Code;
+int32_t TRkLiteralText::OpenLiteralToken(TRkCustomLexer& Lexer, uint32_t Resets) {
     FLiteralOpen = false;
     // A literal noted open before another reset belonged to an earlier input.
-    if (Resets != FOpenResets + 1) return Code;
+    if (Resets != FOpenResets + 1) return 0;
     Lexer.yytext = BufferText();
     ClearBuffer();
     Lexer.yylineno = FOpenLine;
@@ -404,12 +395,14 @@ int32_t TRkRunScanner::SignRunStart(int32_t j) {
 
 // ---------------------------------------------------------------- operator runs
 
-int TRkSqlLexer::ScanSql(const TRkLexTables& Tables, uint32_t OpenStates) {
+int TRkSqlLexer::ScanSql(const TRkLexTables& Tables, uint32_t OpenStates, const TRkQuickRules* Quick) {
     int code = 0;
     const bool replayed = !RunPlan.empty() && ReplayRunPlan(code);
-    NoteOpenLiteral(*this, OpenStates, yyresets());   // a replayed step may open a comment
+    // A replayed step may open a comment.  A quick rule changes no start
+    // state, so this note stands for one after its match.
+    NoteOpenLiteral(*this, OpenStates, yyresets());
     if (replayed) return code;
-    const int walked = yywalk(Tables);
+    const int walked = yywalk(Tables, Quick);
     return OpenLiteralAtEnd(*this, walked, yyresets());
 }
 

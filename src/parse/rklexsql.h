@@ -95,13 +95,23 @@ public:
     // position, so they are noted after every match: Lexer has just made
     // one; OpenStates holds bit 1 << state for each literal's start state;
     // Resets is the scanner's reset count.
-    void NoteOpenLiteral(const TRkCustomLexer& Lexer, uint32_t OpenStates, uint32_t Resets);
+    void NoteOpenLiteral(const TRkCustomLexer& Lexer, uint32_t OpenStates, uint32_t Resets) {
+        const int32_t state = Lexer.GetStartState();
+        FLiteralOpen = state >= 0 && state < 32 && (OpenStates >> state & 1u) != 0;
+        FOpenResets = Resets;
+        FOpenLine = Lexer.yylineno;
+        FOpenColumn = Lexer.yycolno;
+    }
     // Code is what the scan just returned.  At the end of the input (0, with
     // the one reset the end makes) and a literal open: tcError, with
     // yytext the literal and the position where the input ended.
-    int32_t OpenLiteralAtEnd(TRkCustomLexer& Lexer, int32_t Code, uint32_t Resets);
+    int32_t OpenLiteralAtEnd(TRkCustomLexer& Lexer, int32_t Code, uint32_t Resets) {
+        return Code != 0 || !FLiteralOpen ? Code : OpenLiteralToken(Lexer, Resets);
+    }
 
 private:
+    int32_t OpenLiteralToken(TRkCustomLexer& Lexer, uint32_t Resets);
+
     bool FLiteralOpen = false;
     uint32_t FOpenResets = 0;
     int32_t FOpenLine = 0;
@@ -243,6 +253,17 @@ public:
     constexpr TRkLexRule operator[](int32_t Rule) const {
         return Rule >= 1 && Rule <= RuleCount ? Rules[static_cast<size_t>(Rule)] : TRkLexRule{};
     }
+    // Per rule, what the walk makes itself: the rules whose action only
+    // hands back a token.  Ident is the code of a word that is no keyword.
+    constexpr std::array<TRkQuickRule, RuleCount + 1> QuickRules(int32_t Ident) const {
+        std::array<TRkQuickRule, RuleCount + 1> quick{};
+        for (size_t r = 1; r < Rules.size(); ++r) {
+            if (Rules[r].Action == TRkLexAction::Token) quick[r] = {TRkQuickRule::Fixed, Rules[r].Arg};
+            else if (Rules[r].Action == TRkLexAction::Char) quick[r] = {TRkQuickRule::Char, 0};
+            else if (Rules[r].Action == TRkLexAction::Keyword) quick[r] = {TRkQuickRule::Word, Ident};
+        }
+        return quick;
+    }
 
 private:
     std::array<TRkLexRule, RuleCount + 1> Rules{};
@@ -260,6 +281,13 @@ struct TRkSqlLexCodes {
     int32_t LineComment = 0;
     bool (*IsKeyword)(std::string_view Text, int32_t& Code) = nullptr;
 };
+
+// The quick rules Rows (TRkLexRuleTable::QuickRules) of a dialect: quick
+// outside its literals.
+template <size_t N>
+constexpr TRkQuickRules RkQuickRules(const std::array<TRkQuickRule, N>& Rows, const TRkSqlLexCodes& Codes) {
+    return {Rows.data(), static_cast<int32_t>(N) - 1, Codes.LiteralStates, Codes.IsKeyword};
+}
 
 // Runs Rule's action when it is one of the literal and token actions;
 // false when it is not.
@@ -317,7 +345,7 @@ protected:
     // run first, then the tables.  A literal open at the end of the input is
     // one error token; RuleAction notes after each match whether one is
     // open (NoteOpenLiteral with OpenStates).
-    int ScanSql(const TRkLexTables& Tables, uint32_t OpenStates);
+    int ScanSql(const TRkLexTables& Tables, uint32_t OpenStates, const TRkQuickRules* Quick = nullptr);
 
     // After an opening quote: consumes a following backslash and quote and
     // says so (quote, backslash, quote is a whole string); otherwise reads

@@ -40,7 +40,7 @@ namespace {
 
 using A = TRkLexAction;
 
-const TRkSqlLexCodes kCodes{
+constexpr TRkSqlLexCodes kCodes{
     {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, msaccesstok::BLOCK_COMMENT,
      msaccesstok::OPERATOR, true},
     ST_STRING,
@@ -90,10 +90,12 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
     {R_COLON_NAME, A::Token, msaccesstok::COLON_NAME},
     {R_OTHER_CHAR, A::Token, msaccesstok::OTHER_CHAR},
 };
+constexpr auto kQuickRows = kRules.QuickRules(kCodes.Ident);
+constexpr TRkQuickRules kQuick = RkQuickRules(kQuickRows, kCodes);
 
 }  // namespace
 
-int TRkLexerMsaccess::yylex() { return ScanSql(tables, kCodes.LiteralStates); }
+int TRkLexerMsaccess::yylex() { return ScanSql(tables, kCodes.LiteralStates, &kQuick); }
 
 void TRkLexerMsaccess::RuleAction(int32_t Rule) {
     yytext = MatchText();

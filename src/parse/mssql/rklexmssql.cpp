@@ -128,30 +128,6 @@ void TRkLexerMssql::ForeignInName(int32_t Rule) {
 
 // ---------------------------------------------------------------- rule actions
 
-int TRkLexerMssql::yylex() {
-    // Matches already decided inside an operator run come first, as long
-    // as nothing has moved the scanner since.
-    int planned = 0;
-    if (ReplayRunPlan(planned)) return planned;
-    const int code = yywalk(tables);
-    // (The end of the input resets the scanner once; a literal opened
-    // before another reset belonged to an earlier input.)
-    if (code != 0 || OpenLiteralCode == 0 || yyresets() != LiteralResets + 1) {
-        if (code == 0) OpenLiteralCode = 0;
-        return code;
-    }
-    // The input ended inside a comment, string or name: what was collected
-    // is still its token, never dropped.
-    const int open = OpenLiteralCode;
-    OpenLiteralCode = 0;
-    CommentDepth = 0;
-    yytext = BufferText();
-    yylineno = LiteralEndLine;
-    yycolno = LiteralEndColumn;
-    yyreturn(open);
-    return open;
-}
-
 namespace {
 
 using A = TRkLexAction;
@@ -160,7 +136,7 @@ using A = TRkLexAction;
 // characters follow; an operator run ends before the "@" or "@@" of a
 // variable written right after it (so «a<@b» is "<" and @b), and a sign
 // goes alone before "@"s.
-const TRkSqlLexCodes kCodes{
+constexpr TRkSqlLexCodes kCodes{
     {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mssqltok::BLOCK_COMMENT,
      mssqltok::OPERATOR, true, true, false, true, true, "#$@"},
     ST_STRING,
@@ -186,8 +162,34 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
     {R_LABEL, A::Token, mssqltok::LABEL},
     {R_OTHER_CHAR, A::Token, mssqltok::OTHER_CHAR},
 };
+constexpr auto kQuickRows = kRules.QuickRules(kCodes.Ident);
+constexpr TRkQuickRules kQuick = RkQuickRules(kQuickRows, kCodes);
 
 }  // namespace
+
+int TRkLexerMssql::yylex() {
+    // Matches already decided inside an operator run come first, as long
+    // as nothing has moved the scanner since.
+    int planned = 0;
+    if (ReplayRunPlan(planned)) return planned;
+    const int code = yywalk(tables, &kQuick);
+    // (The end of the input resets the scanner once; a literal opened
+    // before another reset belonged to an earlier input.)
+    if (code != 0 || OpenLiteralCode == 0 || yyresets() != LiteralResets + 1) {
+        if (code == 0) OpenLiteralCode = 0;
+        return code;
+    }
+    // The input ended inside a comment, string or name: what was collected
+    // is still its token, never dropped.
+    const int open = OpenLiteralCode;
+    OpenLiteralCode = 0;
+    CommentDepth = 0;
+    yytext = BufferText();
+    yylineno = LiteralEndLine;
+    yycolno = LiteralEndColumn;
+    yyreturn(open);
+    return open;
+}
 
 void TRkLexerMssql::RuleAction(int32_t Rule) {
     using namespace mssqltok;

@@ -40,7 +40,7 @@ namespace {
 
 using A = TRkLexAction;
 
-const TRkSqlLexCodes kCodes{
+constexpr TRkSqlLexCodes kCodes{
     {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, mysqltok::BLOCK_COMMENT,
      mysqltok::OPERATOR, false},
     ST_STRING,
@@ -117,28 +117,6 @@ void TRkLexerMySQL::CommentOperatorRun(int32_t Start) {
 
 // ---------------------------------------------------------------- rule actions
 
-int TRkLexerMySQL::yylex() {
-    while (!RunPlan.empty()) {
-        if (RunResets != yyresets() || (yysstate != INITIAL && yysstate != ST_NORMAL)) {
-            RunPlan.clear();
-            break;
-        }
-        const TRunStep step = RunPlan.front();
-        RunPlan.pop_front();
-        std::string_view text = std::string_view(RunChars).substr(RunPos, static_cast<size_t>(step.Length));
-        if (!yyreplay(text)) {
-            RunPlan.clear();
-            break;
-        }
-        RunPos += static_cast<size_t>(step.Length);
-        yytext = text;   // RunChars outlives the token made of it
-        yyreturn(step.Code);
-        return step.Code;
-    }
-    const int code = yywalk(tables);
-    return OpenLiteralAtEnd(*this, code, yyresets());
-}
-
 void TRkLexerMySQL::CloseComment() {
     if (CommentDepth > 0) {   // one nesting level closes; the comment goes on
         --CommentDepth;
@@ -185,8 +163,35 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
     {R_BIND_NAME, A::Token, mysqltok::BIND_NAME},
     {R_OTHER_CHAR, A::Token, mysqltok::OTHER_CHAR},
 };
+constexpr auto kQuickRows = kRules.QuickRules(kCodes.Ident);
+constexpr TRkQuickRules kQuick = RkQuickRules(kQuickRows, kCodes);
 
 }  // namespace
+
+int TRkLexerMySQL::yylex() {
+    while (!RunPlan.empty()) {
+        if (RunResets != yyresets() || (yysstate != INITIAL && yysstate != ST_NORMAL)) {
+            RunPlan.clear();
+            break;
+        }
+        const TRunStep step = RunPlan.front();
+        RunPlan.pop_front();
+        std::string_view text = std::string_view(RunChars).substr(RunPos, static_cast<size_t>(step.Length));
+        if (!yyreplay(text)) {
+            RunPlan.clear();
+            break;
+        }
+        RunPos += static_cast<size_t>(step.Length);
+        yytext = text;   // RunChars outlives the token made of it
+        yyreturn(step.Code);
+        return step.Code;
+    }
+    // A quick rule changes no start state: this note stands for one after
+    // its match.
+    NoteOpenLiteral(*this, kCodes.LiteralStates, yyresets());
+    const int code = yywalk(tables, &kQuick);
+    return OpenLiteralAtEnd(*this, code, yyresets());
+}
 
 void TRkLexerMySQL::RuleAction(int32_t Rule) {
     yytext = MatchText();

@@ -42,7 +42,7 @@ namespace {
 
 using A = TRkLexAction;
 
-const TRkSqlLexCodes kCodes{
+constexpr TRkSqlLexCodes kCodes{
     {ST_NORMAL, ST_COMMENT, R_OPERATOR_RUN, R_COMMENT_OPEN, R_COMMENT_NESTED_OPEN, oracletok::BLOCK_COMMENT,
      oracletok::OPERATOR, false},
     ST_STRING,
@@ -83,10 +83,12 @@ constexpr TRkLexRuleTable<RuleCount> kRules{
     {R_BIND_NAME, A::Token, oracletok::BIND_NAME},
     {R_OTHER_CHAR, A::Token, oracletok::OTHER_CHAR},
 };
+constexpr auto kQuickRows = kRules.QuickRules(kCodes.Ident);
+constexpr TRkQuickRules kQuick = RkQuickRules(kQuickRows, kCodes);
 
 }  // namespace
 
-int TRkLexerOracle::yylex() { return ScanSql(tables, kCodes.LiteralStates); }
+int TRkLexerOracle::yylex() { return ScanSql(tables, kCodes.LiteralStates, &kQuick); }
 
 // A line break inside a string or quoted name: part of the literal, except
 // on a SQL*Plus command line, where the literal ends at the line end.

@@ -13,6 +13,7 @@
 #include "formatter/concretepp.h"
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
+#include "nodes/rkobjectarena.h"
 #include "parse/parserfactory.h"
 #include "parse/rklexlib.h"
 #include "parse/rkscriptparsers.h"
@@ -114,6 +115,7 @@ std::vector<std::string> SplitInputLines(const std::string& Bytes) {
 
 TCustomMarlSqlParser::TCustomMarlSqlParser(std::uint8_t Vendor)
     : FVendor(Vendor),
+      FObjects(TRkObjectArena::Make()),
       FStatements(std::make_unique<TRkStatementList>(Vendor != VendorMssql)),
       FPendingTokens(std::make_unique<TSourceTokenList>(false)),
       FTokens(std::make_unique<TSourceTokenList>(true)) {
@@ -187,6 +189,7 @@ int TCustomMarlSqlParser::Parse() {
     int R = DoParse();
     if (FVendor == VendorMssql) return R;
     if (R < 0) return R;
+    TRkObjectArena::TScope Objects(*FObjects);
     // Each statement's first parse takes the script's parser of its grammar.
     TRkScriptParsers::TLend Lend(*FParsers, this);
     for (TCustomSqlStatement* S : *FStatements) {
@@ -208,6 +211,8 @@ int TCustomMarlSqlParser::DoParse() {
     FErrors.Clear();
     int P = PrepareInput();
     if (P > 0) return -P;
+    // After PrepareInput, which may give the script a new object arena.
+    TRkObjectArena::TScope Objects(*FObjects);
     try {
         Tokenize();
     } catch (const std::exception& E) {
@@ -250,6 +255,9 @@ int TCustomMarlSqlParser::PrepareInput() {
     ClearInput();
     FStatements->Clear();
     FParsers->Release();
+    // The last parse's objects are gone, unless a host kept some: those keep
+    // the blocks they lie in.
+    if (!FObjects->Reset()) FObjects = TRkObjectArena::Make();
 
     if (!Sqlfilename.empty()) {
         InputDir = std::filesystem::path(Sqlfilename).parent_path().string();

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "nodes/rkobjectarena.h"
 #include "statementstructure/sqlstatement.h"
 #include "statementstructure/sqlstatement_types.h"
 
@@ -119,6 +120,9 @@ private:
     void TakeStatementEvents();
 
     std::uint8_t FVendor = 1;
+    // Memory of the statements and schema objects a parse makes; declared
+    // first so that it goes after everything that holds them.
+    TRkObjectArena::TOwner FObjects;
     TStatementEvents FStatementEvents;  // shared by the statements; outlives them
     TSyntaxErrorArray FErrors;
     std::vector<std::string> FFormattedSqlText;

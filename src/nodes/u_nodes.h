@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <span>
 #include <string>
 #include <string_view>
@@ -529,12 +530,27 @@ public:
     uint8_t NodeKind = 0;
     uint8_t DbVendor = 0;
     uint8_t PrettyMode = 0;
+
+private:
+    uint16_t FObjectArena = 0;   // slot of the object arena the node lies in; 0: the heap
+
+public:
     TCustomSqlStatement* Statement = nullptr;
     TSourceToken* SeparatorToken = nullptr;
     TRkNodeTokens TokenList;   // own tokens
 
     TRk_Node();
     ~TRk_Node() override;
+
+    // Nodes made with new while a front end parses its script come from the
+    // script's object arena (TRkObjectArena) and are only destroyed by
+    // delete; all others come from the heap.  A parse's tree nodes are
+    // placed in its node arena.
+    static void* operator new(std::size_t Size);
+    static void* operator new(std::size_t, void* Where) noexcept { return Where; }
+    static void operator delete(TRk_Node* Node, std::destroying_delete_t);
+    // Only when a constructor throws.
+    static void operator delete(void* P) noexcept;
 
     const char* ClassName() const override { return "TRk_Node"; }
     TRk_Node* AsNode() override { return this; }

@@ -3,6 +3,7 @@
 #include "formatter/basepp.h"
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
+#include "nodes/rkobjectarena.h"
 #include "nodes/u_nodes.h"
 #include "parse/rknodearena.h"
 #include "process/gettextvisitor.h"
@@ -23,7 +24,21 @@ void* RkArenaAllocate(TRkNodeArena& Arena, std::size_t Bytes) { return Arena.All
 TRkNodeExtra::TRkNodeExtra() = default;
 TRkNodeExtra::~TRkNodeExtra() = default;
 
-TRk_Node::TRk_Node() = default;
+TRk_Node::TRk_Node() : FObjectArena(TRkObjectArena::Claims(this)) {}
+
+void* TRk_Node::operator new(std::size_t Size) { return TRkObjectArena::AllocateNode(Size); }
+
+void TRk_Node::operator delete(TRk_Node* Node, std::destroying_delete_t) {
+    const uint16_t Arena = Node->FObjectArena;
+    Node->~TRk_Node();
+    // The memory of a node in an object arena goes with the arena.
+    if (Arena) TRkObjectArena::Forget(Arena);
+    else ::operator delete(Node);
+}
+
+void TRk_Node::operator delete(void* P) noexcept {
+    if (!TRkObjectArena::ForgetUnbuilt(P)) ::operator delete(P);
+}
 
 TRk_Node::~TRk_Node() = default;
 

@@ -123,6 +123,37 @@ TEST(FrontEndStorage, AStatementAHostMakesDuringAParseOutlivesTheScript) {
     EXPECT_NE(C->GetText().find("k1 number(2)"), std::string::npos) << C->GetText();
 }
 
+TEST(FrontEndStorage, StatementsAHostKeepsFromParsesOutliveParsesAgainAndTheScript) {
+    REQUIRE_GRAMMAR();
+    std::vector<std::unique_ptr<TCustomSqlStatement>> Kept;
+    {
+        TMarlSqlParser P(1);
+        // One statement kept from each parse of the script.
+        std::size_t Round = 0;
+        P.OnParserToken = [&](void*, TSourceToken*& Token, int) {
+            if (!Token || Token->GetText() != "c0" || Kept.size() > Round) return;
+            Kept.push_back(NewCreateTableSqlStatement(1));
+            Kept.back()->SetSqlText("create table kept" + std::to_string(Round) + " (k number(1))");
+            EXPECT_EQ(Kept.back()->Parse(), 0);
+        };
+        for (; Round < 3; ++Round) {
+            P.SetSqlTextString(Tables(5 + static_cast<int>(Round)));
+            ASSERT_EQ(P.Parse(), 0);
+            ExpectTables(P, 5 + static_cast<int>(Round));
+        }
+    }
+    ASSERT_EQ(Kept.size(), 3u);
+    // Parsed again once the script is gone, each builds new parts.
+    for (std::size_t i : {1u, 0u, 2u}) {
+        auto* C = dynamic_cast<TCreateTableSqlStatement*>(Kept[i].get());
+        ASSERT_NE(C, nullptr);
+        EXPECT_EQ(C->TargetTable->GetTableNameText(), "kept" + std::to_string(i));
+        ASSERT_EQ(C->Parse(), 0);
+        EXPECT_EQ(C->TargetTable->Columns->Count(), 1);
+        Kept[i].reset();
+    }
+}
+
 TEST(FrontEndStorage, AParseInsideAParseDoesNotDisturbIt) {
     REQUIRE_GRAMMAR();
     TMarlSqlParser Outer(1);

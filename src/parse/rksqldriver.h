@@ -251,15 +251,9 @@ public:
         return t->TokenCode;
     }
 
-    // A rule without an action gives its value here, without entering the
-    // action switch (most of a script's reductions are such unit rules):
-    // $1 passed on, or a cleared record for an empty rule.  False when the
-    // rule's action must run.
+    // A rule without an action: its value without the action switch.
     bool PassOn(int Rule, const TRkYaccTables& T) {
-        const uint8_t kind = T.yyrk ? T.yyrk[Rule] : 0;
-        if (kind == 0) return false;
-        yyval = kind == 1 ? yyv[static_cast<size_t>(yysp - T.yyr[Rule].len + 1)] : YYSType{};
-        return true;
+        return RkPassOn(T, Rule, yyv.data() + yysp, yyval);
     }
 
     // Read by the generated actions (and by tests).

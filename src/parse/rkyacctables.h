@@ -60,6 +60,18 @@ struct TRkYaccTables {
     const uint8_t* yyrk = nullptr;
 };
 
+// A rule without an action gives its value here, without the action
+// switch (most of a script's reductions are such unit rules): $1 passed
+// on, or a cleared record for an empty rule.  Top: the value stack's top.
+// False when the rule's action must run.
+template <class V>
+bool RkPassOn(const TRkYaccTables& T, int Rule, const V* Top, V& Value) {
+    const uint8_t kind = T.yyrk ? T.yyrk[Rule] : 0;
+    if (kind == 0) return false;
+    Value = kind == 1 ? Top[1 - T.yyr[Rule].len] : V{};
+    return true;
+}
+
 // The default reduction of a state: 0, or -rule.
 inline int RkYaccDefault(const TRkYaccTables& T, int State) {
     return T.yyst ? T.yyst[State].def : T.yyd[State];

@@ -332,7 +332,7 @@ bool TRkMssqlSqlDriver::Push() {
 int TRkMssqlSqlDriver::Reduce(int Rule) {
     const TRkYaccTables& t = Tables();
     yyflag = 0;
-    yyaction(Rule);
+    if (!RkPassOn(t, Rule, yyv.data() + yysp, yyval)) yyaction(Rule);
     FLastMove = lmReduce;
     yysp -= t.yyr[Rule].len;
     int target = 0;

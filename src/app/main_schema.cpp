@@ -88,7 +88,7 @@ void CollectTables(TRkStatementList& Statements, TRkTableList& Tables) {
           if (k > 0) Columns += ",";
           if (TRkField* f = c->Fields->GetField(k)) Columns += f->GetFieldNameText();
         }
-        t->Indexes.push_back(NodeNameText(c->IndexNameNode) + "(" + Columns + ")");
+        t->Indexes->push_back(NodeNameText(c->IndexNameNode) + "(" + Columns + ")");
         break;
       }
       case sstAlterTable: {
@@ -127,7 +127,7 @@ void MarkTableKeys(TRkTableList& Tables) {
         if (Referenced == ByName.end()) continue;
         const std::string Referencing = T->GetTableNameText();
         for (TRkTable* U : Referenced->second)
-          if (!U->IsReferencedBy(Referencing)) U->ReferencedBy.push_back(Referencing);
+          if (!U->IsReferencedBy(Referencing)) U->ReferencedBy->push_back(Referencing);
       }
     }
     for (int k = 0; T->Columns && k < T->Columns->Count(); ++k) {
@@ -158,8 +158,8 @@ TDotTable DiagramTable(TRkTable& Table) {
     c.Flags = f->Flags;
     d.Columns.push_back(std::move(c));
   }
-  d.Indexes = Table.Indexes;
-  d.ReferencedBy = Table.ReferencedBy;
+  d.Indexes = *Table.Indexes;
+  d.ReferencedBy = *Table.ReferencedBy;
   return d;
 }
 

@@ -266,8 +266,9 @@ std::string TRkTable::GetTableNameText() {
 }
 
 bool TRkTable::IsReferencedBy(const std::string& Name) const {
-    for (const auto& R : ReferencedBy)
-        if (SameText(R, Name)) return true;
+    if (const auto* L = ReferencedBy.Existing())
+        for (const auto& R : *L)
+            if (SameText(R, Name)) return true;
     return false;
 }
 

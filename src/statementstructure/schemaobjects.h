@@ -163,8 +163,9 @@ public:
     TRk_List* Hints = nullptr;
     TRk_List* TargetColumnList = nullptr;
     TSourceToken* DotToken = nullptr;
-    std::vector<std::string> ReferencedBy;  // compared case-insensitively
-    std::vector<std::string> Indexes;
+    // Filled by the diagram wizard for the tables it draws: made on first use.
+    TRkOnDemand<std::vector<std::string>> ReferencedBy;  // compared case-insensitively
+    TRkOnDemand<std::vector<std::string>> Indexes;
     TRkOnDemand<TRkConstraintList, false> Constraints;  // the list is owned, its constraints are not
     TRk_Attr* NameNode = nullptr;
     TRkCustomExpression* Expression = nullptr;

@@ -79,7 +79,7 @@ TEST(SchemaObjects, ResetClearsTheAnalysisAndSetsHintsWith) {
 
 TEST(SchemaObjects, ReferencedByComparesWithoutCase) {
     TRkTable T;
-    T.ReferencedBy.push_back("Orders");
+    T.ReferencedBy->push_back("Orders");
     EXPECT_TRUE(T.IsReferencedBy("ORDERS"));
     EXPECT_FALSE(T.IsReferencedBy("order"));
 }

@@ -319,10 +319,6 @@ inline int32_t NextOf(const TRkLexTables& t, int32_t S, unsigned char C) {
 // (taking it and giving it back would end the same); a line's end, a
 // character given back or the end of the input go through yyscan, and only
 // from a state that has transitions.
-int TRkCustomLexer::yywalk(const TRkLexTables& t, const TRkQuickRules* Quick) {
-    return t.yyacc && t.yynext ? Walk<true>(t, Quick) : Walk<false>(t, Quick);
-}
-
 template <bool Dense>
 int TRkCustomLexer::Walk(const TRkLexTables& t, const TRkQuickRules* Quick) {
     for (;;) {
@@ -381,3 +377,6 @@ int TRkCustomLexer::Walk(const TRkLexTables& t, const TRkQuickRules* Quick) {
         if (yydone) return yyretval;
     }
 }
+
+template int TRkCustomLexer::Walk<true>(const TRkLexTables&, const TRkQuickRules*);
+template int TRkCustomLexer::Walk<false>(const TRkLexTables&, const TRkQuickRules*);

@@ -233,7 +233,9 @@ protected:
     // The table walk that every dialect's yylex runs: longest match, ties to
     // the rule listed first; RuleAction runs for the rule found, unless
     // Quick makes its token.
-    int yywalk(const TRkLexTables& tables, const TRkQuickRules* Quick = nullptr);
+    int yywalk(const TRkLexTables& tables, const TRkQuickRules* Quick = nullptr) {
+        return tables.yyacc && tables.yynext ? Walk<true>(tables, Quick) : Walk<false>(tables, Quick);
+    }
     virtual void RuleAction(int32_t rule) = 0;
     // Reads exactly `text` as the next match (a match decided earlier),
     // with the counters moving as in a walk.  When the input differs it

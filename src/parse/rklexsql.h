@@ -345,7 +345,16 @@ protected:
     // run first, then the tables.  A literal open at the end of the input is
     // one error token; RuleAction notes after each match whether one is
     // open (NoteOpenLiteral with OpenStates).
-    int ScanSql(const TRkLexTables& Tables, uint32_t OpenStates, const TRkQuickRules* Quick = nullptr);
+    int ScanSql(const TRkLexTables& Tables, uint32_t OpenStates, const TRkQuickRules* Quick = nullptr) {
+        int code = 0;
+        const bool replayed = !RunPlan.empty() && ReplayRunPlan(code);
+        // A replayed step may open a comment.  A quick rule changes no start
+        // state, so this note stands for one after its match.
+        NoteOpenLiteral(*this, OpenStates, yyresets());
+        if (replayed) return code;
+        const int walked = yywalk(Tables, Quick);   // the walk may reset the scanner
+        return OpenLiteralAtEnd(*this, walked, yyresets());
+    }
 
     // After an opening quote: consumes a following backslash and quote and
     // says so (quote, backslash, quote is a whole string); otherwise reads

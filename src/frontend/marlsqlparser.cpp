@@ -75,41 +75,84 @@ std::string Utf16ToUtf8(const std::string& Bytes, std::size_t Start, bool BigEnd
     return Out;
 }
 
-}  // namespace
-
-std::vector<std::string> SplitInputLines(const std::string& Bytes) {
-    std::string Converted;
-    const std::string* Text = &Bytes;
-    std::size_t Start = 0;
+// Bytes with the encoding settled: UTF-16 converted into Converted, a UTF-8
+// byte-order mark skipped.
+std::string_view DecodedText(const std::string& Bytes, std::string& Converted) {
+    std::string_view Text = Bytes;
     if (Bytes.size() >= 2 && static_cast<unsigned char>(Bytes[0]) == 0xFF &&
         static_cast<unsigned char>(Bytes[1]) == 0xFE) {
         Converted = Utf16ToUtf8(Bytes, 2, false);
-        Text = &Converted;
+        Text = Converted;
     } else if (Bytes.size() >= 2 && static_cast<unsigned char>(Bytes[0]) == 0xFE &&
                static_cast<unsigned char>(Bytes[1]) == 0xFF) {
         Converted = Utf16ToUtf8(Bytes, 2, true);
-        Text = &Converted;
+        Text = Converted;
     }
-    if (Text->size() >= 3 && static_cast<unsigned char>((*Text)[0]) == 0xEF &&
-        static_cast<unsigned char>((*Text)[1]) == 0xBB && static_cast<unsigned char>((*Text)[2]) == 0xBF)
-        Start = 3;
+    if (Text.starts_with("\xEF\xBB\xBF")) Text.remove_prefix(3);
+    return Text;
+}
 
-    // Lines end at CR LF, LF or a lone CR; a last line without one is kept
-    // when it holds anything.  Each line is copied once, in bulk.
-    std::vector<std::string> Lines;
-    const std::string& S = *Text;
-    const char* P = S.data() + Start;
+// Calls Line for each line of S: lines end at CR LF, LF or a lone CR; a
+// last line without one is kept when it holds anything.
+template <class F>
+void ForEachLine(std::string_view S, F&& Line) {
+    const char* P = S.data();
     const char* const E = S.data() + S.size();
     while (P < E) {
         const char* Q = P;
         while (Q < E && *Q != '\r' && *Q != '\n') ++Q;
-        std::string& Line = Lines.emplace_back(P, Q);
-        // The scanners end their input at a NUL byte; the text goes on.
-        if (std::memchr(Line.data(), '\0', Line.size())) std::replace(Line.begin(), Line.end(), '\0', ' ');
+        Line(std::string_view(P, static_cast<std::size_t>(Q - P)));
         if (Q == E) break;
         P = Q + 1;
         if (*Q == '\r' && P < E && *P == '\n') ++P;
     }
+}
+
+// The scanners end their input at a NUL byte; the text goes on.
+void BlankNuls(char* P, char* E) {
+    while ((P = static_cast<char*>(std::memchr(P, '\0', static_cast<std::size_t>(E - P))))) *P++ = ' ';
+}
+
+// The lines of Bytes, each followed by CR LF, as one text.
+std::shared_ptr<const std::string> InputText(const std::string& Bytes) {
+    std::string Converted;
+    const std::string_view S = DecodedText(Bytes, Converted);
+    auto R = std::make_shared<std::string>();
+    // Room for a CR LF after every line at most: the text is never copied
+    // into a grown buffer, which would hold it twice over for a moment.
+    R->reserve(S.size() + static_cast<std::size_t>(std::count(S.begin(), S.end(), '\n')) +
+               static_cast<std::size_t>(std::count(S.begin(), S.end(), '\r')) + 2);
+    ForEachLine(S, [&](std::string_view L) {
+        R->append(L);
+        R->append("\r\n");
+    });
+    BlankNuls(R->data(), R->data() + R->size());
+    return R;
+}
+
+// Lines (split at CR LF) of a text in which each line is followed by CR LF.
+template <class F>
+void ForEachHeldLine(std::string_view T, F&& Line) {
+    for (std::size_t P = 0; P < T.size();) {
+        const std::size_t Q = T.find("\r\n", P);
+        if (Q == std::string_view::npos) {
+            Line(T.substr(P));
+            break;
+        }
+        Line(T.substr(P, Q - P));
+        P = Q + 2;
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitInputLines(const std::string& Bytes) {
+    std::string Converted;
+    std::vector<std::string> Lines;
+    ForEachLine(DecodedText(Bytes, Converted), [&](std::string_view L) {
+        std::string& Line = Lines.emplace_back(L);
+        BlankNuls(Line.data(), Line.data() + Line.size());
+    });
     return Lines;
 }
 
@@ -137,18 +180,29 @@ TCustomMarlSqlParser::TCustomMarlSqlParser(std::uint8_t Vendor)
     if (FFactoryError.empty()) FFactoryError = FParsers->Error();
 }
 
-TCustomMarlSqlParser::~TCustomMarlSqlParser() {
-    // Statements refer to their trees and the trees to the tokens: free
-    // them in that order.
-    FStatements->Clear();
-    FParsers->Release();
-    FPendingTokens->Clear();
-    FTokens->Clear();
-}
+TCustomMarlSqlParser::~TCustomMarlSqlParser() { TCustomMarlSqlParser::ClearInput(); }
 
 TRkCustomParser* TCustomMarlSqlParser::Parser() const { return FParsers->Sql(); }
 
-void TCustomMarlSqlParser::SetSqlTextString(const std::string& S) { SqlText = SplitInputLines(S); }
+void TCustomMarlSqlParser::SetSqlTextString(const std::string& S) { FSqlText = InputText(S); }
+
+void TCustomMarlSqlParser::SetSqlText(const std::vector<std::string>& Lines) {
+    auto T = std::make_shared<std::string>();
+    std::size_t N = 0;
+    for (const auto& L : Lines) N += L.size() + 2;
+    T->reserve(N);
+    for (const auto& L : Lines) {
+        T->append(L);
+        T->append("\r\n");
+    }
+    FSqlText = std::move(T);
+}
+
+std::vector<std::string> TCustomMarlSqlParser::SqlText() const {
+    std::vector<std::string> Lines;
+    if (FSqlText) ForEachHeldLine(*FSqlText, [&](std::string_view L) { Lines.emplace_back(L); });
+    return Lines;
+}
 
 const std::vector<std::string>& TCustomMarlSqlParser::FormattedSqlText() {
     if (CheckSyntaxOnly) {
@@ -158,7 +212,14 @@ const std::vector<std::string>& TCustomMarlSqlParser::FormattedSqlText() {
     return FFormattedSqlText;
 }
 
-void TCustomMarlSqlParser::ClearInput() { FInput.clear(); }
+void TCustomMarlSqlParser::ClearInput() {
+    // The statements refer to their trees, the trees to the tokens, and the
+    // tokens view the input: they go in that order.
+    FStatements->Clear();
+    FParsers->Release();
+    FPendingTokens->Clear();
+    FTokens->Clear();
+}
 
 bool TCustomMarlSqlParser::AddSyntaxError(std::uint8_t ErrorType, const std::string& ExpectedText,
                                           const std::string& TokenText, std::int32_t Line, std::int32_t Column) {
@@ -237,24 +298,10 @@ static std::string ReadWholeFile(const std::string& Name) {
     return Bytes;
 }
 
-static std::string JoinLines(const std::vector<std::string>& Lines) {
-    std::size_t N = 0;
-    for (const auto& L : Lines) N += L.size() + 2;
-    std::string R;
-    R.reserve(N);
-    for (const auto& L : Lines) {
-        R += L;
-        R += "\r\n";
-    }
-    return R;
-}
-
 int TCustomMarlSqlParser::PrepareInput() {
     InputDir.clear();
     InputFileName.clear();
     ClearInput();
-    FStatements->Clear();
-    FParsers->Release();
     // The last parse's objects are gone, unless a host kept some: those keep
     // the blocks they lie in.
     if (!FObjects->Reset()) FObjects = TRkObjectArena::Make();
@@ -268,7 +315,7 @@ int TCustomMarlSqlParser::PrepareInput() {
             return FErrors.Count();
         }
         try {
-            SqlText = SplitInputLines(ReadWholeFile(Sqlfilename));
+            FSqlText = InputText(ReadWholeFile(Sqlfilename));
         } catch (const std::exception& E) {
             AddMessageError(E.what());
             return FErrors.Count();
@@ -279,27 +326,21 @@ int TCustomMarlSqlParser::PrepareInput() {
         try {
             TSubStitutionVarProcess Process;
             Process.SetOnSubstitutionVar(OnSubstitutionVar);
-            Process.SetText(JoinLines(SqlText));
+            Process.SetText(FSqlText ? *FSqlText : std::string());
             Process.Execute();
-            SqlText = SplitInputLines(Process.Text);
+            FSqlText = InputText(Process.Text);
         } catch (const std::exception& E) {
             AddMessageError(std::string("process substitution error: ") + E.what());
             return FErrors.Count();
         }
     }
 
-    if (SqlText.empty()) {
+    if (!FSqlText || FSqlText->empty()) {
         AddMessageError("No sql statement!");
         return FErrors.Count();
     }
 
-    if (FmtOpt.TrimInputLines)
-        for (auto& L : SqlText) L = TrimChar(L, FmtOpt.TrimInputChar);
-    if (FmtOpt.JoinInputLines) {
-        std::string One;
-        for (const auto& L : SqlText) One += L;
-        SqlText.assign(1, std::move(One));
-    }
+    if (FmtOpt.TrimInputLines || FmtOpt.JoinInputLines) ReshapeLines();
 
     try {
         WriteInput();
@@ -308,8 +349,6 @@ int TCustomMarlSqlParser::PrepareInput() {
         return FErrors.Count();
     }
 
-    // Statements went first; now the tokens they referred to.
-    FTokens->Clear();
     FTokens->SetCurPos(-1);
     FPendingTokens->Clear();
     if (TRkCustomParser* P = FParsers->Sql()) {
@@ -325,15 +364,31 @@ int TCustomMarlSqlParser::PrepareInput() {
     return 0;
 }
 
+void TCustomMarlSqlParser::ReshapeLines() {
+    auto T = std::make_shared<std::string>();
+    T->reserve(FSqlText->size());
+    ForEachHeldLine(*FSqlText, [&](std::string_view L) {
+        if (FmtOpt.TrimInputLines) T->append(TrimChar(L, FmtOpt.TrimInputChar));
+        else T->append(L);
+        if (!FmtOpt.JoinInputLines) T->append("\r\n");
+    });
+    if (FmtOpt.JoinInputLines) T->append("\r\n");
+    FSqlText = std::move(T);
+}
+
 void TCustomMarlSqlParser::WriteInput() {
-    FInput = JoinLines(SqlText);
-    // A byte-order mark that a host left on its first line is no text.
-    if (FInput.size() >= 3 && static_cast<unsigned char>(FInput[0]) == 0xEF &&
-        static_cast<unsigned char>(FInput[1]) == 0xBB && static_cast<unsigned char>(FInput[2]) == 0xBF)
-        FInput.erase(0, 3);
-    char* const E = FInput.data() + FInput.size();
-    for (char* C = FInput.data(); (C = static_cast<char*>(std::memchr(C, '\0', static_cast<std::size_t>(E - C))));)
-        *C++ = ' ';
+    // The input is the text of SqlText itself, which the tokens then view;
+    // only lines a host gave with a byte-order mark or NUL bytes need a
+    // cleaned copy.
+    const std::string& T = *FSqlText;
+    const bool Bom = T.starts_with("\xEF\xBB\xBF");
+    if (!Bom && !std::memchr(T.data(), '\0', T.size())) {
+        FTokens->KeepText(FSqlText);
+        return;
+    }
+    auto Input = std::make_shared<std::string>(T, Bom ? 3 : 0);
+    BlankNuls(Input->data(), Input->data() + Input->size());
+    FTokens->KeepText(std::move(Input));
 }
 
 int TCustomMarlSqlParser::BuildStatements() {

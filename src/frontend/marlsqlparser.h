@@ -30,7 +30,6 @@ public:
 
     // Input and output texts (lists of lines).
     std::string Sqlfilename;
-    std::vector<std::string> SqlText;
     std::string FormattedSqlfilename;
     std::string InputDir;
     std::string InputFileName;
@@ -64,8 +63,12 @@ public:
     std::string GetErrorMessages() const;
 
     void SetSqlfilename(const std::string& S) { Sqlfilename = S; }
-    void SetSqlText(const std::vector<std::string>& Lines) { SqlText = Lines; }
-    // Splits S into lines at CR LF, CR or LF.
+    // The script's text as lines.  It is held as one text, each line
+    // followed by CR LF, which the scanner reads and the tokens view; the
+    // lines are made when asked for.
+    void SetSqlText(const std::vector<std::string>& Lines);
+    std::vector<std::string> SqlText() const;
+    // Splits S into lines at CR LF, CR or LF (see SplitInputLines).
     void SetSqlTextString(const std::string& S);
     void SetFormattedSqlfilename(const std::string& S) { FormattedSqlfilename = S; }
     void SetFormattedSqlText(const std::vector<std::string>& Lines) { FFormattedSqlText = Lines; }
@@ -78,7 +81,8 @@ public:
     TSourceTokenList& PendingTokens() { return *FPendingTokens; }
     TRkCustomParser* Parser() const;
 
-    // Empties the prepared input.
+    // Empties the prepared input, and with it the tokens that view it and
+    // the statements made of them.
     virtual void ClearInput();
     // Tokenizes AText with a fresh scanner of this vendor, appending the
     // tokens to ATokenList, which must own its tokens.
@@ -113,7 +117,9 @@ private:
     void NumberToken(TSourceToken* T);
     TSyntaxError& NewError() { return FErrors.NewError(); }
     void AddMessageError(const std::string& Message) { NewError().Message = Message; }
-    // Turns the lines of SqlText into the scanner's input.
+    // Applies the trim and join options to the lines of SqlText.
+    void ReshapeLines();
+    // Hands the text of SqlText to the token list as the scanner's input.
     void WriteInput();
     // Takes the host's events for the statements about to be made: they
     // all read this one copy.
@@ -132,7 +138,9 @@ private:
     // for its parse; the trees stay there until the statements go.
     std::unique_ptr<TRkScriptParsers> FParsers;
     std::string FFactoryError;  // why FLexer or FParser is missing
-    std::string FInput;         // prepared input, lines ended by CR LF
+    // SqlText: its lines, each followed by CR LF; shared with the token
+    // list while tokens view it.
+    std::shared_ptr<const std::string> FSqlText;
     std::unique_ptr<TRkStatementList> FStatements;
     std::unique_ptr<TSourceTokenList> FPendingTokens;  // not owning
     std::unique_ptr<TSourceTokenList> FTokens;         // owning

@@ -101,7 +101,7 @@ void TCustomMarlSqlParser::Tokenize() {
     if (!FLexer) throw ERkError(FFactoryError);
     FPendingTokens->Clear();
     std::ostringstream Out, Err;
-    AttachInput(*FLexer, Out, Err, FInput);
+    AttachInput(*FLexer, Out, Err, FTokens->KeptText());
     struct Detach {  // the streams die with this frame
         TRkCustomLexer& L;
         ~Detach() {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "formatter/rkbasetype.h"
+#include "nodes/rkblocksource.h"
 #include "nodes/rkexceptions.h"
 
 namespace {
@@ -25,11 +26,12 @@ inline bool IsCommentCode(const TSourceToken* t) {
 // ---------------------------------------------------------------------------
 // The tokens an owning list frees: those handed over as unique_ptr, and those
 // made in place in blocks of fixed size, aligned to that size, so that a
-// token finds its store from its own address (the block starts with the
-// store's address).  Beside them, append-only character blocks hold the text
-// and side records of the stored tokens.  Stored tokens own nothing on the
-// heap, so the blocks go without a destructor call per token.  Tokens never
-// move: their addresses are kept everywhere.
+// token finds its store from its own address (the block starts with a
+// TRkTokenBlockHead).  The store may keep the script's text, which stored
+// tokens view; beside them, append-only character blocks hold the texts
+// that are not views and the side records.  Stored tokens own nothing on
+// the heap, so the blocks go without a destructor call per token.  Tokens
+// never move: their addresses are kept everywhere.
 
 class TRkTokenStore {
 public:
@@ -44,6 +46,21 @@ public:
     }
     TSourceTokenList* Owner() const { return FOwner; }
 
+    // Only while the store has no blocks: their heads carry the text.
+    void Keep(std::shared_ptr<const std::string> Text) { FKept = std::move(Text); }
+    std::string_view Kept() const { return FKept ? std::string_view(*FKept) : std::string_view(); }
+    // Where AText starts in the kept text, when it lies wholly inside it and
+    // a view can address it.
+    bool ViewOf(std::string_view AText, uint32_t& At) const {
+        if (!FKept || AText.empty()) return false;
+        const auto from = reinterpret_cast<uintptr_t>(FKept->data());
+        const auto p = reinterpret_cast<uintptr_t>(AText.data());
+        if (p < from || p - from > FKept->size() || AText.size() > FKept->size() - (p - from)) return false;
+        if (p - from + AText.size() > UINT32_MAX) return false;
+        At = static_cast<uint32_t>(p - from);
+        return true;
+    }
+
     void Adopt(std::unique_ptr<TSourceToken> t) { FAdopted.push_back(std::move(t)); }
 
     TSourceToken* Make() {
@@ -56,7 +73,7 @@ public:
     }
 
     void DropNewest() {
-        if (FBlocks.empty() || FFree == kPerBlock) return;
+        if (!FNextToken || FFree == kPerBlock) return;
         --FNextToken;
         ++FFree;
         FNextToken->~TSourceToken();
@@ -70,8 +87,7 @@ public:
             return FCharBlocks.back().get();
         }
         if (Bytes > static_cast<size_t>(FCharEnd - FCharNext)) {
-            FCharBlocks.push_back(std::make_unique<unsigned char[]>(kCharBlock));
-            FCharNext = FCharBlocks.back().get();
+            FCharNext = static_cast<unsigned char*>(NewBlock());
             FCharEnd = FCharNext + kCharBlock;
         }
         unsigned char* p = FCharNext;
@@ -81,39 +97,52 @@ public:
 
     void Clear() {
         FAdopted.clear();
-        for (void* b : FBlocks) ::operator delete(b, std::align_val_t{kBlockBytes});
-        FBlocks.clear();
+        FBlocks.Release();
+        FSpareNext = FSpareEnd = nullptr;
         FCharBlocks.clear();
         FNextToken = nullptr;
         FFree = 0;
         FCharNext = FCharEnd = nullptr;
+        FKept.reset();
     }
 
 private:
-    static constexpr size_t kBlockBytes = 32 << 10;
-    static constexpr size_t kCharBlock = 32 << 10;
-    struct THead {
-        TRkTokenStore* Store;
-    };
+    static constexpr size_t kBlockBytes = kRkTokenBlockBytes;
+    static constexpr size_t kCharBlock = kBlockBytes;
+    using THead = TRkTokenBlockHead;
     static constexpr size_t kFirstToken = (sizeof(THead) + alignof(TSourceToken) - 1) & ~(alignof(TSourceToken) - 1);
     static constexpr int32_t kPerBlock = static_cast<int32_t>((kBlockBytes - kFirstToken) / sizeof(TSourceToken));
 
+    // A token or character block, carved from the large blocks of FBlocks.
+    void* NewBlock() {
+        if (FSpareNext == FSpareEnd) {
+            const TRkBlockSource::TBlock B = FBlocks.Take(kBlockBytes, kBlockBytes, kBlockBytes);
+            FSpareNext = static_cast<unsigned char*>(B.Data);
+            FSpareEnd = FSpareNext + B.Size;
+        }
+        void* p = FSpareNext;
+        FSpareNext += kBlockBytes;
+        return p;
+    }
+
     void NewTokenBlock() {
-        void* raw = ::operator new(kBlockBytes, std::align_val_t{kBlockBytes});
-        FBlocks.push_back(raw);
-        new (raw) THead{this};
+        void* raw = NewBlock();
+        new (raw) THead{this, FKept ? FKept->data() : nullptr};
         FNextToken = reinterpret_cast<TSourceToken*>(static_cast<unsigned char*>(raw) + kFirstToken);
         FFree = kPerBlock;
     }
 
     TSourceTokenList* FOwner;
-    std::vector<void*> FBlocks;
+    TRkBlockSource FBlocks;   // token and character blocks
+    unsigned char* FSpareNext = nullptr;   // FBlocks' room not yet carved
+    unsigned char* FSpareEnd = nullptr;
     TSourceToken* FNextToken = nullptr;
     int32_t FFree = 0;
-    std::vector<std::unique_ptr<unsigned char[]>> FCharBlocks;
+    std::vector<std::unique_ptr<unsigned char[]>> FCharBlocks;   // long texts
     unsigned char* FCharNext = nullptr;
     unsigned char* FCharEnd = nullptr;
     std::vector<std::unique_ptr<TSourceToken>> FAdopted;
+    std::shared_ptr<const std::string> FKept;
 };
 
 // ---------------------------------------------------------------------------
@@ -153,7 +182,13 @@ void TSourceToken::Place(std::string_view AText, bool WithSide) {
     if (!WithSide && n <= 1) {   // no block: a static record
         if (FFlags & kOwnsBlock) FreeBlock();
         FText = n == 0 ? kRkEmptyTokenText : OneCharTexts.Records[static_cast<unsigned char>(AText[0])];
-        FFlags &= static_cast<uint8_t>(~kHasSide);
+        FFlags &= static_cast<uint8_t>(~(kHasSide | kViewed));
+        return;
+    }
+    uint32_t at = 0;
+    if (!WithSide && (FFlags & kInStore) && TRkTokenStore::Of(this)->ViewOf(AText, at)) {
+        FView = {at, static_cast<uint32_t>(n)};
+        FFlags = static_cast<uint8_t>((FFlags | kViewed) & ~kHasSide);
         return;
     }
     if (n > UINT32_MAX) throw std::length_error("token text too long");
@@ -174,6 +209,7 @@ void TSourceToken::Place(std::string_view AText, bool WithSide) {
     if (n) std::memcpy(rec + head, AText.data(), n);   // before the old block goes: AText may be in it
     if (FFlags & kOwnsBlock) FreeBlock();
     FText = rec;
+    FFlags &= static_cast<uint8_t>(~kViewed);
     if (WithSide) FFlags |= kHasSide;
     else FFlags &= static_cast<uint8_t>(~kHasSide);
     if (!(FFlags & kInStore)) FFlags |= kOwnsBlock;
@@ -237,6 +273,14 @@ void TSourceTokenList::Clear() {
     FRangeCount = 0;
     if (FOwned) FOwned->Clear();
 }
+
+void TSourceTokenList::KeepText(std::shared_ptr<const std::string> Text) {
+    RK_ASSERT(FOwned != nullptr, "Token list does not own its tokens", kUnit);
+    Clear();
+    FOwned->Keep(std::move(Text));
+}
+
+std::string_view TSourceTokenList::KeptText() const { return FOwned ? FOwned->Kept() : std::string_view(); }
 
 TSourceToken* TSourceTokenList::NewStoredToken() {
     RK_ASSERT(FOwned != nullptr, "Token list does not own its tokens", kUnit);

@@ -107,6 +107,14 @@ inline constexpr int rtNoTrailing = 32;
 // The text record of an empty text.
 inline constexpr unsigned char kRkEmptyTokenText[1] = {0};
 
+// Token blocks of a store are this size and aligned to it, so that a token
+// finds the block's head, and through it its store, from its own address.
+inline constexpr std::size_t kRkTokenBlockBytes = 32 << 10;
+struct TRkTokenBlockHead {
+    TRkTokenStore* Store;
+    const char* Text;   // the text the store keeps (see TSourceTokenList::KeepText)
+};
+
 // The fields a token seldom has, kept out of line (see TSourceToken).
 struct TSourceTokenSide {
     TSourceToken* SeparatorToken = nullptr;
@@ -117,12 +125,14 @@ struct TSourceTokenSide {
 };
 
 // A script holds a token per ~2 bytes, so a token is 40 bytes and owns
-// nothing on the heap when its list's store made it.  Its text is a
-// length-prefixed record: in the store's character blocks for a stored
-// token, in a static table for texts of up to one character, on the heap
-// only for a token made alone.  The seldom set fields live in a side record
-// placed just before the text record, made when one is first set; a stored
-// token whose owner is its store's list needs none for that.
+// nothing on the heap when its list's store made it.  A stored token whose
+// text lies in the text its store keeps (the script) is a view of it: an
+// offset and a length, no copy.  Any other text is a length-prefixed record:
+// in the store's character blocks for a stored token, in a static table for
+// texts of up to one character, on the heap only for a token made alone.
+// The seldom set fields live in a side record placed just before the text
+// record, made when one is first set (a viewed text is then copied); a
+// stored token whose owner is its store's list needs none for that.
 class TSourceToken : public TRkVisitedAbs {
 public:
     // Byte fields first, then the integers: they pack into the base's tail.
@@ -151,6 +161,11 @@ public:
 
     // Exactly as scanned, unless a handler replaced it.
     std::string_view GetText() const {
+        if (FFlags & kViewed) {
+            const auto* head = reinterpret_cast<const TRkTokenBlockHead*>(
+                reinterpret_cast<std::uintptr_t>(this) & ~(kRkTokenBlockBytes - 1));
+            return {head->Text + FView.At, FView.Length};
+        }
         const unsigned char* p = FText;
         size_t n = *p++;
         if (n == kLongText) {
@@ -220,6 +235,7 @@ private:
         kOwnsBlock = 4,     // the text record (and side) is a heap block of its own
         kOwnerIsStore = 8,  // the owner list is the store's list
         kSqlplusCmdPart = 16,
+        kViewed = 32,       // FView, not FText: the text is in the store's kept text
     };
     bool HasSide() const { return (FFlags & kHasSide) != 0; }
     TSourceTokenSide* Side() const {
@@ -231,7 +247,14 @@ private:
     void Place(std::string_view AText, bool WithSide);
     void FreeBlock();
 
-    const unsigned char* FText = kRkEmptyTokenText;   // see the class comment
+    struct TView {
+        uint32_t At;       // offset in the kept text
+        uint32_t Length;
+    };
+    union {   // see the class comment
+        const unsigned char* FText = kRkEmptyTokenText;
+        TView FView;
+    };
 };
 
 // A new token with these values, code 0 and object kind 0, in no list.
@@ -290,6 +313,12 @@ public:
     // Frees the token the last NewStoredToken made, which must not be in the
     // list (a scanner's end-of-input token).
     void DropNewestStoredToken();
+    // Owning lists only (asserts otherwise): empties the list as Clear does
+    // and keeps Text (the script) until the next Clear, so that the stored
+    // tokens scanned from it view their texts there instead of copying them.
+    void KeepText(std::shared_ptr<const std::string> Text);
+    // The text KeepText gave (empty when none).
+    std::string_view KeptText() const;
     // Room for N tokens in all, so that adding them allocates once.
     void Reserve(int32_t N) {
         if (N > 0 && !FWhole) FItems.reserve(static_cast<size_t>(N));

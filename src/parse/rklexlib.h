@@ -149,6 +149,10 @@ public:
     // it), instead of InputStream; yyclear keeps it.  Lines are those of
     // Text, the last one ended by a line feed if it has none.
     void SetInput(std::string_view Text);
+    // Whether Text lies in the input being scanned.
+    bool InInput(std::string_view Text) const {
+        return in_ && Text.data() >= in_ && Text.data() + Text.size() <= in_ + inSize_;
+    }
 
     void yyclear();
     // The next character: each line read, the last one included, ends in

@@ -185,11 +185,24 @@ bool TRkKeywordIndex::Find(std::string_view Text, int32_t& Code) const {
 void TRkLiteralText::ClearBuffer() {
     LiteralBuffer.clear();
     LiteralLength = 0;
+    FSpanLength = 0;
+}
+
+void TRkLiteralText::CutBuffer(int32_t N) {
+    const auto n = static_cast<size_t>(std::max(N, 0));
+    if (n >= LiteralBuffer.size()) return;
+    LiteralBuffer.resize(n);
+    LiteralLength = static_cast<int32_t>(n);
+    FSpanLength = std::min(FSpanLength, n);
 }
 
 void TRkLiteralText::AppendText(std::string_view S, int32_t N) {
     if (N < 1) return;
     size_t n = std::min(static_cast<size_t>(N), S.size());
+    if (LiteralBuffer.size() == FSpanLength) {
+        if (FSpanLength == 0) FSpanStart = S.data();
+        if (S.data() == FSpanStart + FSpanLength) FSpanLength += n;
+    }
     LiteralBuffer.append(S.substr(0, n));
     LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
 }
@@ -203,11 +216,20 @@ std::string TRkLiteralText::BufferText() const {
     return LiteralBuffer.substr(0, static_cast<size_t>(LiteralLength));
 }
 
+void TRkLiteralText::TakeText(TRkCustomLexer& Lexer) const {
+    const auto n = static_cast<size_t>(std::max(LiteralLength, 0));
+    const std::string_view Run(FSpanStart, std::min(n, FSpanLength));
+    if (n > 0 && Run.size() == n && Lexer.InInput(Run))
+        Lexer.yytext = Run;
+    else
+        Lexer.yytext = BufferText();
+}
+
 int32_t TRkLiteralText::OpenLiteralToken(TRkCustomLexer& Lexer, uint32_t Resets) {
     FLiteralOpen = false;
     // A literal noted open before another reset belonged to an earlier input.
     if (Resets != FOpenResets + 1) return 0;
-    Lexer.yytext = BufferText();
+    TakeText(Lexer);
     ClearBuffer();
     Lexer.yylineno = FOpenLine;
     Lexer.yycolno = FOpenColumn;
@@ -461,7 +483,7 @@ void TRkSqlLexer::CloseComment(const TRkOperatorRunRules& Rules) {
         return;
     }
     yystart(Rules.NormalState);
-    yytext = BufferText();
+    TakeText(*this);
     yyreturn(Rules.BlockComment);
 }
 
@@ -638,7 +660,7 @@ bool RkSqlRuleAction(TRkCustomLexer& L, TRkLiteralText& T, TRkLexRule Rule, cons
         case TRkLexAction::CloseString:
             L.yystart(Codes.Runs.NormalState);
             T.AppendText(L.yytext, L.yyleng);
-            L.yytext = T.BufferText();
+            T.TakeText(L);
             L.yyreturn(Codes.StringLit);
             return true;
         case TRkLexAction::CloseName:
@@ -647,10 +669,9 @@ bool RkSqlRuleAction(TRkCustomLexer& L, TRkLiteralText& T, TRkLexRule Rule, cons
             L.yystart(Codes.Runs.NormalState);
             T.AppendText(L.yytext, L.yyleng);
             if (Rule.Action == TRkLexAction::CloseName && T.LiteralLength > kLongestName) {
-                T.LiteralBuffer.resize(static_cast<size_t>(kLongestName));
-                T.LiteralLength = kLongestName;
+                T.CutBuffer(kLongestName);
             }
-            L.yytext = T.BufferText();
+            T.TakeText(L);
             L.yyreturn(Codes.Ident);
             return true;
         }
@@ -706,7 +727,7 @@ void TRkSqlLexer::SharedRuleAction(int32_t RuleNo, TRkLexRule Rule, const TRkSql
             if (!TakeBackslashQuote()) break;
             yystart(runs.NormalState);
             AppendText("\\'", 2);
-            yytext = BufferText();
+            TakeText(*this);
             yyreturn(Codes.StringLit);
             break;
         }

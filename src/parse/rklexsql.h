@@ -84,7 +84,13 @@ public:
     void ClearBuffer();
     void AppendText(std::string_view S, int32_t N);
     void AppendChar(char C);
+    // Keeps the first N characters (never more than there are).
+    void CutBuffer(int32_t N);
     std::string BufferText() const;
+    // Gives the collected text to Lexer.yytext: a view of Lexer's input
+    // when it was collected from one run of it (the tokens keep views of
+    // the input, so a long literal is never copied), else a copy.
+    void TakeText(TRkCustomLexer& Lexer) const;
     static bool IsOperatorChar(char C);
     static bool IsDelimiterChar(char C);
 
@@ -112,6 +118,11 @@ public:
 private:
     int32_t OpenLiteralToken(TRkCustomLexer& Lexer, uint32_t Resets);
 
+    // The first FSpanLength characters of LiteralBuffer are those at
+    // FSpanStart: AppendText extends the run while the pieces follow each
+    // other in memory; the buffer is only ever appended to or cut short.
+    const char* FSpanStart = nullptr;
+    size_t FSpanLength = 0;
     bool FLiteralOpen = false;
     uint32_t FOpenResets = 0;
     int32_t FOpenLine = 0;

@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include "nodes/rkblocksource.h"
 #include "nodes/u_nodes.h"
 
 class TRkNodeArena {
@@ -44,11 +45,10 @@ private:
 
     void Grow(std::size_t Size);
 
-    std::vector<std::unique_ptr<std::byte[]>> FBlocks;
+    TRkBlockSource FBlocks;
     std::byte* FNext = nullptr;
     std::size_t FLeft = 0;
     std::size_t FHint = kMinBlock;
-    std::size_t FTotal = 0;   // bytes of all blocks
 };
 
 // Frees a pooled node: a node made in the arena (RkMarkArenaNode) is

@@ -5,10 +5,12 @@
 // the heap is still destroyed, so nothing leaks.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "nodes/rkblocksource.h"
 #include "nodes/rkexceptions.h"
 #include "nodes/rkobjectarena.h"
 #include "nodes/token_builder.h"
@@ -158,4 +160,24 @@ TEST(NodeStorage, ObjectArenaBlocksGoWithTheLastNodeMadeThere) {
     }
     Gone.reset();
     EXPECT_TRUE(Reused->Reset());
+}
+
+TEST(NodeStorage, BlockSourceDoublesUpToTheLargeBlockAndAligns) {
+    TRkBlockSource S;
+    std::vector<std::size_t> Sizes;
+    for (int i = 0; i < 10; ++i) {
+        const TRkBlockSource::TBlock B = S.Take(32 << 10, 32 << 10, 32 << 10);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(B.Data) % (32 << 10), 0u);
+        Sizes.push_back(B.Size);
+    }
+    const std::size_t K = 32 << 10;
+    EXPECT_EQ(Sizes, (std::vector<std::size_t>{K, K, 2 * K, 4 * K, 8 * K, 16 * K, 16 * K, 16 * K, 16 * K, 16 * K}));
+    EXPECT_EQ(16 * K, TRkBlockSource::kLargeBlock);
+    // An object larger than any block gets one of its own size; a unit
+    // rounds a block up.
+    EXPECT_EQ(S.Take(5 << 20, 16).Size, std::size_t{5} << 20);
+    EXPECT_EQ(S.Take(1, 16, 4096).Size, TRkBlockSource::kLargeBlock);
+    S.Release();
+    EXPECT_EQ(S.Total(), 0u);
+    EXPECT_EQ(S.Take(1000, 16, 8).Size, 1000u);   // a small holder stays small
 }

@@ -85,7 +85,7 @@ void TRkLexerMssql::OpenLiteral(int32_t State, int32_t Code) {
 void TRkLexerMssql::CloseLiteral(int32_t Code) {
     yystart(ST_NORMAL);
     OpenLiteralCode = 0;
-    yytext = BufferText();
+    TakeText(*this);
     yyreturn(Code);
 }
 
@@ -184,7 +184,7 @@ int TRkLexerMssql::yylex() {
     const int open = OpenLiteralCode;
     OpenLiteralCode = 0;
     CommentDepth = 0;
-    yytext = BufferText();
+    TakeText(*this);
     yylineno = LiteralEndLine;
     yycolno = LiteralEndColumn;
     yyreturn(open);
@@ -255,8 +255,7 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
         case R_BRNAME_CLOSE:
             Append(yyleng);
             if (LiteralLength >= kLongestName) {
-                LiteralBuffer.resize(static_cast<size_t>(kLongestName));
-                LiteralLength = kLongestName;
+                CutBuffer(kLongestName);
             }
             CloseLiteral(IDENT);
             break;

@@ -123,7 +123,7 @@ void TRkLexerMySQL::CloseComment() {
         return;
     }
     yystart(ST_NORMAL);
-    yytext = BufferText();
+    TakeText(*this);
     yyreturn(mysqltok::BLOCK_COMMENT);
 }
 

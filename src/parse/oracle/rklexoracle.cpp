@@ -98,7 +98,7 @@ void TRkLexerOracle::LineBreakInLiteral() {
         return;
     }
     yyless(0);
-    yytext = BufferText();
+    TakeText(*this);
     yystart(ST_NORMAL);
     yyreturn(oracletok::STRING_LIT);
 }
@@ -124,7 +124,7 @@ void TRkLexerOracle::StringOrNameRun(bool /*name*/) {
     }
     yystart(ST_NORMAL);
     AppendText(yytext, yyleng);
-    yytext = BufferText();
+    TakeText(*this);
     yyreturn(oracletok::STRING_LIT);
 }
 

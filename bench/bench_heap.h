@@ -38,7 +38,9 @@ void* operator new(std::size_t N) {
         benchheap::Note(static_cast<std::ptrdiff_t>(malloc_usable_size(P)));
     return P;
 }
-void operator delete(void* P) noexcept {
+// Not inlined: the compiler would see free() on what operator new gave
+// and warn of a mismatch, not knowing that this operator new is malloc.
+__attribute__((noinline)) void operator delete(void* P) noexcept {
     if (!P) return;
     if (benchheap::Counting.load(std::memory_order_relaxed))
         benchheap::Note(-static_cast<std::ptrdiff_t>(malloc_usable_size(P)));

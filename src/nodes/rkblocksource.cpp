@@ -12,7 +12,7 @@ TRkBlockSource::TBlock TRkBlockSource::Take(std::size_t Bytes, std::size_t Align
     // The blocks come from operator new, so that heap counts see them.
     void* P = ::operator new(Size, std::align_val_t{Align});
     try {
-        FBlocks.push_back({P, Align});
+        FBlocks.push_back({P, Size, Align});
     } catch (...) {
         ::operator delete(P, std::align_val_t{Align});
         throw;
@@ -25,4 +25,13 @@ void TRkBlockSource::Release() {
     for (const TKept& B : FBlocks) ::operator delete(B.Data, std::align_val_t{B.Align});
     FBlocks.clear();
     FTotal = 0;
+}
+
+bool TRkBlockSource::Holds(const void* P) const {
+    const auto* B = static_cast<const std::byte*>(P);
+    for (auto It = FBlocks.rbegin(); It != FBlocks.rend(); ++It) {
+        const auto* Data = static_cast<const std::byte*>(It->Data);
+        if (B >= Data && B < Data + It->Size) return true;
+    }
+    return false;
 }

@@ -34,10 +34,13 @@ public:
     void Release();
     // Bytes of all blocks.
     std::size_t Total() const { return FTotal; }
+    // Whether P lies in one of the blocks, the newest looked at first.
+    bool Holds(const void* P) const;
 
 private:
     struct TKept {
         void* Data;
+        std::size_t Size;
         std::size_t Align;
     };
     std::vector<TKept> FBlocks;

@@ -51,7 +51,7 @@ void TRkObjectArena::Detach() {
 
 bool TRkObjectArena::Reset() {
     if (FLive != 0) return false;
-    FBlocks.clear();
+    FBlocks.Release();
     FNext = nullptr;
     FLeft = 0;
     return true;
@@ -65,7 +65,7 @@ void* TRkObjectArena::AllocateNode(std::size_t Size) {
 }
 
 std::uint16_t TRkObjectArena::ClaimSlow(const void* Node) {
-    if (!Current || !Current->Holds(Node)) return 0;
+    if (!Current || !Current->FBlocks.Holds(Node)) return 0;
     --Unclaimed;
     return Current->FSlot;
 }
@@ -76,7 +76,7 @@ void TRkObjectArena::Forget(std::uint16_t Slot) {
 }
 
 bool TRkObjectArena::ForgetUnbuilt(const void* P) {
-    if (!Current || !Current->Holds(P)) return false;
+    if (!Current || !Current->FBlocks.Holds(P)) return false;
     --Current->FLive;
     return true;
 }
@@ -84,23 +84,14 @@ bool TRkObjectArena::ForgetUnbuilt(const void* P) {
 void* TRkObjectArena::Allocate(std::size_t Size) {
     Size = (Size + kAlign - 1) & ~(kAlign - 1);
     if (Size > FLeft) {
-        // Each block doubles the last, so a script's objects take few.
-        const std::size_t Last = FBlocks.empty() ? kFirstBlock / 2 : FBlocks.back().Size;
-        const std::size_t Block = std::max(Size, std::min(Last * 2, kMaxBlock));
-        FBlocks.push_back({std::make_unique_for_overwrite<std::byte[]>(Block), Block});
-        FNext = FBlocks.back().Data.get();
-        FLeft = Block;
+        // The block source doubles what the arena holds, so a script's
+        // objects take few blocks.
+        const TRkBlockSource::TBlock Block = FBlocks.Take(std::max(Size, kFirstBlock), kAlign);
+        FNext = static_cast<std::byte*>(Block.Data);
+        FLeft = Block.Size;
     }
     void* P = FNext;
     FNext += Size;
     FLeft -= Size;
     return P;
-}
-
-bool TRkObjectArena::Holds(const void* P) const {
-    const auto* B = static_cast<const std::byte*>(P);
-    // The newest block first: a node is claimed right after its allocation.
-    for (auto It = FBlocks.rbegin(); It != FBlocks.rend(); ++It)
-        if (B >= It->Data.get() && B < It->Data.get() + It->Size) return true;
-    return false;
 }

@@ -20,6 +20,8 @@
 #include <memory>
 #include <vector>
 
+#include "nodes/rkblocksource.h"
+
 class TRkObjectArena {
 public:
     TRkObjectArena(const TRkObjectArena&) = delete;
@@ -63,13 +65,8 @@ public:
     bool Reset();
 
 private:
-    struct TBlock {
-        std::unique_ptr<std::byte[]> Data;
-        std::size_t Size;
-    };
     static constexpr std::size_t kAlign = alignof(std::max_align_t);
     static constexpr std::size_t kFirstBlock = 16 * 1024;
-    static constexpr std::size_t kMaxBlock = 256 * 1024;
     static thread_local TRkObjectArena* Current;
     static thread_local std::size_t Unclaimed;   // allocations whose constructor has not run yet
 
@@ -77,10 +74,9 @@ private:
     ~TRkObjectArena();
     void Detach();
     void* Allocate(std::size_t Size);
-    bool Holds(const void* P) const;
     static std::uint16_t ClaimSlow(const void* Node);
 
-    std::vector<TBlock> FBlocks;
+    TRkBlockSource FBlocks;
     std::byte* FNext = nullptr;
     std::size_t FLeft = 0;
     std::size_t FLive = 0;        // objects made here and not yet destroyed

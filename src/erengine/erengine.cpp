@@ -1,8 +1,13 @@
 #include "erengine/erengine.h"
 
+#include "erengine/eroutput.h"
+
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -76,13 +81,49 @@ std::string OutputDevice(const std::string& Format) {
   return Format;
 }
 
-bool WriteAll(const std::string& Path, const char* Data, unsigned Length) {
-  FILE* f = std::fopen(Path.c_str(), "wb");
-  if (f == nullptr) return false;
-  bool Ok = std::fwrite(Data, 1, Length, f) == Length;
-  if (std::fclose(f) != 0) Ok = false;
-  if (!Ok) std::remove(Path.c_str());
-  return Ok;
+// A number of an attribute as Graphviz reads it, whatever the locale.
+bool ReadNumber(const char*& p, const char* End, double& Value) {
+  auto [Next, Error] = std::from_chars(p, End, Value);
+  if (Error != std::errc()) return false;
+  p = Next;
+  return true;
+}
+
+double GraphNumber(Agraph_t* G, const char* Name, double Default) {
+  const char* v = agget(G, const_cast<char*>(Name));
+  double x = 0;
+  if (v == nullptr || !ReadNumber(v, v + std::strlen(v), x) || x <= 0) return Default;
+  return x;
+}
+
+// The page's background covers the layout's extent plus its pad.  Where
+// that extent ends inside a pixel, the last column and row are covered in
+// part, and the GIF writer, which knows no partial transparency, turns them
+// into an opaque grey line.  The pad is widened (never narrowed) so that the
+// extent is whole pixels at the drawing's resolution in both directions.
+void PadToWholePixels(Agraph_t* G) {
+  const double Dpi = GraphNumber(G, "dpi", GraphNumber(G, "resolution", 96));
+  const double Pixel = 72.0 / Dpi;  // in points
+  double Pad[2] = {4, 4};           // points, the renderers' default
+  if (const char* v = agget(G, const_cast<char*>("pad")); v != nullptr) {
+    const char* End = v + std::strlen(v);
+    double x = 0, y = 0;
+    if (ReadNumber(v, End, x)) {
+      Pad[0] = Pad[1] = x * 72;
+      if (v < End && *v == ',' && ReadNumber(++v, End, y)) Pad[1] = y * 72;
+    }
+  }
+  const boxf Box = GD_bb(G);
+  const double Extent[2] = {Box.UR.x - Box.LL.x, Box.UR.y - Box.LL.y};
+  for (int i = 0; i < 2; ++i) {
+    const double Whole = std::ceil((Extent[i] + 2 * Pad[i]) / Pixel - 1e-6) * Pixel;
+    Pad[i] = std::max(Pad[i], (Whole - Extent[i]) / 2);
+  }
+  char Value[80];
+  char* p = std::to_chars(Value, Value + 38, Pad[0] / 72).ptr;
+  *p++ = ',';
+  *std::to_chars(p, p + 38, Pad[1] / 72).ptr = '\0';
+  agsafeset(G, const_cast<char*>("pad"), Value, const_cast<char*>(""));
 }
 
 // One layout context for the life of the process, never freed: the text
@@ -115,12 +156,13 @@ int Render(const TErCommand& Cmd) {
   if (agerrors() > 0 || gvLayout(Gvc, G, Cmd.Layout.c_str()) != 0) {
     Result = ErOutGraphError;
   } else {
+    PadToWholePixels(G);
     // Render to memory: the library's own file output ends the process when
     // the file cannot be opened.
     if (gvRenderData(Gvc, G, OutputDevice(Cmd.Format).c_str(), &Data, &Length) != 0 ||
         agerrors() > 0 || Data == nullptr || Length == 0)
       Result = ErOutGraphError;
-    else if (!WriteAll(Cmd.OutputFile, Data, Length))
+    else if (!WriteOutputFile(Cmd.OutputFile, Data, Length))
       Result = ErOutCannotWrite;
     if (Data != nullptr) gvFreeRenderData(Data);
     gvFreeLayout(Gvc, G);

@@ -4,6 +4,8 @@
 #include "app/main.h"
 #include "frontend/marlsqlparser.h"
 
+#include "../erengine/picture_check.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -826,22 +828,9 @@ QImage DecodeDrawing(const fs::path& File, const std::string& Ext) {
   return Picture.convertToFormat(QImage::Format_ARGB32);
 }
 
-// The pixels of the picture's outer ring that are neither white nor
-// transparent: a frame around the drawing.
-int FramePixels(const QImage& Picture) {
-  auto Dark = [&Picture](int x, int y) {
-    const QColor c = Picture.pixelColor(x, y);
-    return c.alpha() != 0 && (c.red() < 235 || c.green() < 235 || c.blue() < 235);
-  };
-  int n = 0;
-  const int w = Picture.width(), h = Picture.height();
-  for (int x = 0; x < w; ++x) n += Dark(x, 0) + Dark(x, h - 1);
-  for (int y = 1; y < h - 1; ++y) n += Dark(0, y) + Dark(w - 1, y);
-  return n;
-}
-
 // Every sample script in every format: the image decodes, has a sensible
-// size, the same in every raster format, and a white or transparent margin.
+// size, the same in every raster format, a white or transparent margin, and
+// a page without a line along its edges.
 TEST_F(WindowTest, SamplePicturesDecodeWithoutAFrame) {
   const std::pair<const char*, int> Samples[] = {
       {"mssql_projects.sql", 0}, {"oracle_hr.sql", 1}, {"generic_library.sql", 4},
@@ -865,6 +854,7 @@ TEST_F(WindowTest, SamplePicturesDecodeWithoutAFrame) {
       EXPECT_TRUE(Picture.width() >= 200 && Picture.width() <= 3000) << Picture.width();
       EXPECT_TRUE(Picture.height() >= 150 && Picture.height() <= 3000) << Picture.height();
       EXPECT_EQ(FramePixels(Picture), 0);
+      EXPECT_EQ(OpaqueBorderPixels(Picture), 0);
       if (std::string(m.Ext) != "ps") {
         if (RasterSize.isEmpty()) RasterSize = Picture.size();
         EXPECT_EQ(Picture.size(), RasterSize);

@@ -1,5 +1,7 @@
 #include "erengine/erengine.h"
 
+#include "picture_check.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -7,12 +9,17 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -174,6 +181,97 @@ TEST_F(ErEngineTest, MarginIsWhiteOrTransparent) {
   EXPECT_TRUE(c.red() > 200 && c.green() < 60 && c.blue() < 60) << c.name().toStdString();
   // The renderer leaves the DOT text as it was.
   EXPECT_EQ(ReadFile(Dot), kDiagram);
+}
+
+// The page inside the margin ends on whole pixels: no line along its right
+// or bottom edge in a format without partial transparency (GIF), no edge
+// pixel covered in part in the others.
+TEST_F(ErEngineTest, ThePageEndsOnWholePixelsInEveryRasterFormat) {
+  fs::path In = Dir / "margin.$$$";
+  WriteFile(In, std::string(kDiagram).insert(sizeof "graph structs {\r\n" - 1,
+                                             "margin = \".5,.5\";\r\n"));
+  for (const char* Format : {"gif", "png", "jpg"}) {
+    SCOPED_TRACE(Format);
+    const fs::path Out = Dir / (std::string("page.") + Format);
+    ASSERT_EQ(Run(Format, Out, In), 0);
+    QImage Picture;
+    ASSERT_TRUE(Picture.load(QString::fromStdString(Out.string())));
+    Picture = Picture.convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(FramePixels(Picture), 0);
+    EXPECT_EQ(OpaqueBorderPixels(Picture), 0) << "opaque area "
+        << OpaqueArea(Picture).width() << "x" << OpaqueArea(Picture).height();
+  }
+}
+
+// The output file: a failed write leaves what stood under the name; what is
+// no regular file is written in place, never removed.
+TEST_F(ErEngineTest, AFailedWriteLeavesTheOldPicture) {
+  const fs::path Out = Dir / "kept.png";
+  WriteFile(Out, "the diagram drawn yesterday");
+  // A full disk, as the process sees it: writes past 64 bytes fail.
+  struct rlimit Old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &Old), 0);
+  auto OldSignal = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit Small = Old;
+  Small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &Small), 0);
+  const int Result = Run("png", Out);
+  setrlimit(RLIMIT_FSIZE, &Old);
+  std::signal(SIGXFSZ, OldSignal);
+  EXPECT_EQ(Result, ErOutCannotWrite);
+  EXPECT_EQ(ReadFile(Out), "the diagram drawn yesterday");
+  // Nothing the renderer made is left behind.
+  int Files = 0;
+  for (const auto& e : fs::directory_iterator(Dir)) Files += e.path() != Dot;
+  EXPECT_EQ(Files, 1);
+
+  // A link to a device that takes no data: the write fails, the link stays.
+  const fs::path Full = Dir / "full.png";
+  fs::create_symlink("/dev/full", Full);
+  EXPECT_EQ(Run("png", Full), ErOutCannotWrite);
+  EXPECT_TRUE(fs::is_symlink(Full));
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  // One that takes them.
+  EXPECT_EQ(Run("png", "/dev/null"), 0);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(ErEngineTest, WritesIntoAPipe) {
+  const fs::path Pipe = Dir / "pipe";
+  ASSERT_EQ(mkfifo(Pipe.c_str(), 0600), 0);
+  std::string Received;
+  std::thread Reader([&] { Received = ReadFile(Pipe); });
+  EXPECT_EQ(Run("png", Pipe), 0);
+  Reader.join();
+  EXPECT_EQ(Received.compare(0, 4, "\x89PNG"), 0);
+  EXPECT_TRUE(fs::is_fifo(Pipe));
+}
+
+// Replacing a picture keeps a link to it a link, and its permissions.
+TEST_F(ErEngineTest, ReplacingKeepsLinksAndPermissions) {
+  const fs::path Out = Dir / "old.png";
+  WriteFile(Out, "old");
+  fs::permissions(Out, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const fs::path Link = Dir / "link.png";
+  fs::create_symlink(Out, Link);
+  ASSERT_EQ(Run("png", Link), 0);
+  EXPECT_TRUE(fs::is_symlink(Link));
+  EXPECT_EQ(ReadFile(Out).compare(0, 4, "\x89PNG"), 0);
+  EXPECT_EQ(fs::status(Out).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  int Files = 0;
+  for (const auto& e : fs::directory_iterator(Dir)) Files += e.path() != Dot;
+  EXPECT_EQ(Files, 2);
+  if (geteuid() == 0) return;  // the folder's permissions do not bind root
+  // A folder that takes no new file: the file in it is written in place.
+  WriteFile(Out, std::string(100000, 'x'));
+  fs::permissions(Dir, fs::perms::owner_read | fs::perms::owner_exec);
+  const int Result = Run("png", Out);
+  fs::permissions(Dir, fs::perms::owner_all);
+  EXPECT_EQ(Result, 0);
+  const std::string Data = ReadFile(Out);
+  EXPECT_EQ(Data.compare(0, 4, "\x89PNG"), 0);
+  EXPECT_EQ(Data.substr(Data.size() - 8), std::string("IEND\xAE\x42\x60\x82", 8));  // no old tail
 }
 
 struct TFailure {

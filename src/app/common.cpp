@@ -8,8 +8,11 @@ const char* const DiagramLevelNames[3] = {"Table name only", "Table name with PK
                                           "Full"};
 
 std::string StripFileExt(const std::string& FileName) {
-  size_t Dot = FileName.rfind('.');
-  if (Dot == std::string::npos) return FileName;
+  // A dot in a folder's name is no extension.
+  const size_t Slash = FileName.rfind('/');
+  const size_t Dot = FileName.rfind('.');
+  if (Dot == std::string::npos || (Slash != std::string::npos && Dot < Slash))
+    return FileName;
   return FileName.substr(0, Dot + 1);
 }
 

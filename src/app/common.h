@@ -12,8 +12,9 @@ inline constexpr unsigned FlagNotNull = 2;
 inline constexpr unsigned FlagPrimaryKey = 16;
 inline constexpr unsigned FlagForeignKey = 32;
 
-// The argument up to and including its last "." anywhere in the text (a dot
-// in a folder name counts); the argument unchanged when it holds no ".".
+// The argument up to and including the last "." of its file name (a dot in
+// a folder's name does not count); the argument unchanged when the file name
+// holds no ".".
 std::string StripFileExt(const std::string& FileName);
 
 // The user's temporary folder (TMPDIR, else /tmp), without a trailing "/".

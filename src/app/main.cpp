@@ -472,8 +472,13 @@ void Tfrmmain::cboutputformatChange() {
 void Tfrmmain::btnchangefontClick() {
   Guarded([this] {
     FontDialog1->setCurrentFont(lbfont->font());
+    // The dialog shows the face the system substitutes for the one asked
+    // for; that face is no choice of the user's.
+    const QString Shown = FontDialog1->currentFont().family();
     if (FontDialog1->exec() == QDialog::Accepted) {
-      DialogFont = FontDialog1->selectedFont();
+      QFont Chosen = FontDialog1->selectedFont();
+      if (Chosen.family() == Shown) Chosen.setFamily(lbfont->font().family());
+      DialogFont = Chosen;
       lbfont->setFont(DialogFont);
     }
   });

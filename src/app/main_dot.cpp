@@ -3,6 +3,8 @@
 #include "app/common.h"
 
 #include <cstdio>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -73,6 +75,16 @@ std::string DotQuoted(const std::string& S) {
   return Out;
 }
 
+std::string DotLabel(const std::string& S) {
+  // An ordinary label reads "&amp;" and its kin as the characters they name.
+  std::string Out;
+  for (char c : DotQuoted(S)) {
+    if (c == '&') Out += "&amp;";
+    else Out += c;
+  }
+  return Out;
+}
+
 std::string DotHtml(const std::string& S) {
   std::string In = ToUtf8(S);
   std::string Out;
@@ -91,10 +103,40 @@ std::string DotHtml(const std::string& S) {
   return Out;
 }
 
+std::vector<std::string> DotNodeIds(const std::vector<std::string>& Names) {
+  std::unordered_set<std::string> Taken(Names.begin(), Names.end());
+  std::unordered_map<std::string, int> Seen;  // tables of each name so far
+  std::vector<std::string> Ids;
+  Ids.reserve(Names.size());
+  for (const std::string& Name : Names) {
+    int& Number = Seen[Name];
+    if (++Number == 1) {
+      Ids.push_back(Name);
+      continue;
+    }
+    std::string Id = Name + "#" + std::to_string(Number);
+    while (!Taken.insert(Id).second) Id = Name + "#" + std::to_string(++Number);
+    Ids.push_back(std::move(Id));
+  }
+  return Ids;
+}
+
+std::vector<std::string> DotNodeIds(const std::vector<TDotTable>& Tables) {
+  std::vector<std::string> Names;
+  Names.reserve(Tables.size());
+  for (const TDotTable& t : Tables) Names.push_back(t.Name);
+  return DotNodeIds(Names);
+}
+
 std::string DotTableNode(const TDotTable& Table, const TDotOptions& o) {
+  return DotTableNode(Table, o, Table.Name);
+}
+
+std::string DotTableNode(const TDotTable& Table, const TDotOptions& o,
+                         const std::string& Id) {
   const std::string Size = std::to_string(o.FontSize);
   const std::string Face = DotHtml(o.FontName);
-  std::string Text = "\"" + DotQuoted(Table.Name) +
+  std::string Text = "\"" + DotQuoted(Id) +
                      "\" [label= <<TABLE BORDER=\"0\" CELLBORDER=\"1\" "
                      "CELLSPACING=\"0\">";
   Text += kCrLf;
@@ -147,10 +189,11 @@ std::string DotTableNode(const TDotTable& Table, const TDotOptions& o) {
 }
 
 std::string DotRelations(const std::vector<TDotTable>& Tables) {
+  const std::vector<std::string> Ids = DotNodeIds(Tables);
   std::string Text;
-  for (const TDotTable& t : Tables) {
-    const std::string Referenced = DotQuoted(t.Name);
-    for (const std::string& r : t.ReferencedBy) {
+  for (size_t i = 0; i < Tables.size(); ++i) {
+    const std::string Referenced = DotQuoted(Ids[i]);
+    for (const std::string& r : Tables[i].ReferencedBy) {
       Text += "\"" + Referenced + "\" -- \"" + DotQuoted(r) +
               "\" [arrowhead  = \"crow\" arrowtail = \"tee\" arrowsize = 0.8 "
               "label=\"\"];";
@@ -168,11 +211,12 @@ std::string DotDocument(const std::vector<TDotTable>& Tables,
                 Today.Year);
   std::string Text = kHeader;
   Text += kCrLf;
-  Text += "label = \"" + DotQuoted(Title) + " " + Date + " \\n Tables: " +
+  Text += "label = \"" + DotLabel(Title) + " " + Date + " \\n Tables: " +
           std::to_string(Tables.size()) + "\";";
   Text += kCrLf;
-  for (const TDotTable& t : Tables) {
-    Text += DotTableNode(t, Options);
+  const std::vector<std::string> Ids = DotNodeIds(Tables);
+  for (size_t i = 0; i < Tables.size(); ++i) {
+    Text += DotTableNode(Tables[i], Options, Ids[i]);
     Text += kCrLf;
   }
   Text += DotRelations(Tables);

@@ -15,7 +15,7 @@ struct TDotTable {
   std::string Name;
   std::vector<TDotColumn> Columns;
   std::vector<std::string> Indexes;       // "name(col,col)"
-  std::vector<std::string> ReferencedBy;  // names of referencing tables
+  std::vector<std::string> ReferencedBy;  // node IDs of referencing tables
 };
 
 struct TDotOptions {
@@ -36,8 +36,15 @@ struct TDotDate {
   int Day = 1;
 };
 
-// The node item of one table, ended by CR LF.
+// The node ID of each table, in list order: its name, and for the second
+// and later tables of one name that name with a number no other table has,
+// so that each table is a node of its own.
+std::vector<std::string> DotNodeIds(const std::vector<std::string>& Names);
+std::vector<std::string> DotNodeIds(const std::vector<TDotTable>& Tables);
+// The node item of one table, ended by CR LF; its ID is Id, or its name.
 std::string DotTableNode(const TDotTable& Table, const TDotOptions& Options);
+std::string DotTableNode(const TDotTable& Table, const TDotOptions& Options,
+                         const std::string& Id);
 // One edge line per referencing table, referenced table first; each line
 // ended by CR LF; empty when no table is referenced.
 std::string DotRelations(const std::vector<TDotTable>& Tables);
@@ -46,8 +53,9 @@ std::string DotDocument(const std::vector<TDotTable>& Tables,
                         const TDotOptions& Options, const std::string& Title,
                         const TDotDate& Today);
 
-// Escapes for the two kinds of DOT text that carry names.  Text that is not
-// valid UTF-8 is read as Latin-1 first, since Graphviz reads UTF-8.
-std::string DotQuoted(const std::string& S);   // inside "..." (IDs, label)
+// Escapes for the kinds of DOT text that carry names and the title.  Text that
+// is not valid UTF-8 is read as Latin-1 first, since Graphviz reads UTF-8.
+std::string DotQuoted(const std::string& S);   // inside "..." (IDs)
+std::string DotLabel(const std::string& S);    // inside "..." shown as typed
 std::string DotHtml(const std::string& S);     // inside HTML-like labels
 std::string ToUtf8(const std::string& S);

@@ -53,6 +53,48 @@ void MarkColumns(TRkTable& Table, TRk_List* Names, std::uint16_t Flag) {
   }
 }
 
+// The key under which a foreign key finds the tables it references: the
+// token of the referenced name's last part, so that blanks and comments
+// inside a dotted name (s./*x*/p) are no part of it.  Empty for any other
+// constraint.
+std::string ReferencedKey(TRkConstraint* c) {
+  if (c == nullptr || c->ConstraintType != 5 || c->RefClause == nullptr) return {};
+  TRk_Node* Name = c->RefClause->RefTable;
+  if (Name == nullptr) return {};
+  TSourceToken* Last = nullptr;
+  if (auto* a = dynamic_cast<TRk_Attr*>(Name))
+    Last = a->PartCount() > 0 ? a->Part(a->PartCount() - 1) : a->NameToken;
+  return NameKey(Last != nullptr ? std::string(Last->GetText()) : NodeNameText(Name));
+}
+
+// A foreign key of one collected table naming another (or itself); both are
+// indexes into the table list.
+struct TReference {
+  int Referencing = 0;
+  int Referenced = 0;
+};
+
+// Every foreign key of every table, once for each collected table of the
+// name it references, in the order of the referencing tables and their
+// constraints.
+std::vector<TReference> TableReferences(TRkTableList& Tables) {
+  std::unordered_map<std::string, std::vector<int>> ByName;
+  for (int t = 0; t < Tables.Count(); ++t)
+    if (TRkTable* T = Tables.GetTable(t)) ByName[NameKey(T->GetTableNameText())].push_back(t);
+  std::vector<TReference> Result;
+  for (int t = 0; t < Tables.Count(); ++t) {
+    TRkTable* T = Tables.GetTable(t);
+    for (int i = 0; T != nullptr && T->Constraints && i < T->Constraints->Count(); ++i) {
+      const std::string Key = ReferencedKey(T->Constraints->GetConstraint(i));
+      if (Key.empty()) continue;
+      auto Referenced = ByName.find(Key);
+      if (Referenced == ByName.end()) continue;
+      for (int u : Referenced->second) Result.push_back({t, u});
+    }
+  }
+  return Result;
+}
+
 }  // namespace
 
 void CollectTables(TRkStatementList& Statements, TRkTableList& Tables) {
@@ -107,28 +149,14 @@ void CollectTables(TRkStatementList& Statements, TRkTableList& Tables) {
 }
 
 void MarkTableKeys(TRkTableList& Tables) {
-  // Every table of a name gets the referenced-by entry, duplicates included.
-  std::unordered_map<std::string, std::vector<TRkTable*>> ByName;
-  for (int t = 0; t < Tables.Count(); ++t)
-    if (TRkTable* T = Tables.GetTable(t)) ByName[NameKey(T->GetTableNameText())].push_back(T);
-
   for (int t = 0; t < Tables.Count(); ++t) {
     TRkTable* T = Tables.GetTable(t);
     if (T == nullptr) continue;
     for (int i = 0; T->Constraints && i < T->Constraints->Count(); ++i) {
       TRkConstraint* c = T->Constraints->GetConstraint(i);
       if (c == nullptr) continue;
-      if (c->ConstraintType == 4) {
-        MarkColumns(*T, c->ColumnList, FlagPrimaryKey);
-      } else if (c->ConstraintType == 5) {
-        MarkColumns(*T, c->ColumnList, FlagForeignKey);
-        if (c->RefClause == nullptr || c->RefClause->RefTable == nullptr) continue;
-        auto Referenced = ByName.find(NameKey(NodeNameText(c->RefClause->RefTable)));
-        if (Referenced == ByName.end()) continue;
-        const std::string Referencing = T->GetTableNameText();
-        for (TRkTable* U : Referenced->second)
-          if (!U->IsReferencedBy(Referencing)) U->ReferencedBy->push_back(Referencing);
-      }
+      if (c->ConstraintType == 4) MarkColumns(*T, c->ColumnList, FlagPrimaryKey);
+      else if (c->ConstraintType == 5) MarkColumns(*T, c->ColumnList, FlagForeignKey);
     }
     for (int k = 0; T->Columns && k < T->Columns->Count(); ++k) {
       TRkField* f = T->Columns->GetField(k);
@@ -141,6 +169,12 @@ void MarkTableKeys(TRkTableList& Tables) {
         else if (c->ConstraintType == 5) f->Flags |= FlagForeignKey;
       }
     }
+  }
+  // Every table of the referenced name gets the entry, duplicates included.
+  for (const TReference& r : TableReferences(Tables)) {
+    TRkTable* U = Tables.GetTable(r.Referenced);
+    const std::string Referencing = Tables.GetTable(r.Referencing)->GetTableNameText();
+    if (!U->IsReferencedBy(Referencing)) U->ReferencedBy->push_back(Referencing);
   }
 }
 
@@ -159,15 +193,30 @@ TDotTable DiagramTable(TRkTable& Table) {
     d.Columns.push_back(std::move(c));
   }
   d.Indexes = *Table.Indexes;
-  d.ReferencedBy = *Table.ReferencedBy;
   return d;
 }
 
 std::vector<TDotTable> DiagramTables(TRkTableList& Tables) {
   std::vector<TDotTable> Result;
   Result.reserve(static_cast<size_t>(Tables.Count()));
-  for (int i = 0; i < Tables.Count(); ++i)
-    if (TRkTable* t = Tables.GetTable(i)) Result.push_back(DiagramTable(*t));
+  std::vector<int> Row(static_cast<size_t>(Tables.Count()), -1);  // list index -> Result
+  for (int i = 0; i < Tables.Count(); ++i) {
+    if (TRkTable* t = Tables.GetTable(i)) {
+      Row[i] = static_cast<int>(Result.size());
+      Result.push_back(DiagramTable(*t));
+    }
+  }
+  // A foreign key is drawn from each table of the name it references to the
+  // table that holds it, by their own node IDs: one line per pair of tables.
+  const std::vector<std::string> Ids = DotNodeIds(Result);
+  std::vector<int> LastFrom(Result.size(), -1);
+  for (const TReference& r : TableReferences(Tables)) {
+    const int From = Row[r.Referencing];
+    const int To = Row[r.Referenced];
+    if (LastFrom[To] == From) continue;  // references arrive by referencing table
+    LastFrom[To] = From;
+    Result[To].ReferencedBy.push_back(Ids[From]);
+  }
   return Result;
 }
 
@@ -234,7 +283,17 @@ int Tfrmmain::LoadSqlFile() {
 void Tfrmmain::MarkKeys(TRkTableList& Tables) { MarkTableKeys(Tables); }
 
 std::string Tfrmmain::TableToDot(TRkTable& Table) {
-  return DotTableNode(DiagramTable(Table), DotOptions());
+  // Its node ID depends on the tables of its name before it.
+  std::vector<std::string> Names;
+  int Position = -1;
+  for (int i = 0; i < TableList->Count(); ++i) {
+    if (TRkTable* t = TableList->GetTable(i)) {
+      if (t == &Table) Position = static_cast<int>(Names.size());
+      Names.push_back(t->GetTableNameText());
+    }
+  }
+  const TDotTable d = DiagramTable(Table);
+  return DotTableNode(d, DotOptions(), Position < 0 ? d.Name : DotNodeIds(Names)[Position]);
 }
 
 std::string Tfrmmain::RelationsToDot(TRkTableList& Tables) {

@@ -18,6 +18,8 @@ void CollectTables(TRkStatementList& Statements, TRkTableList& Tables);
 // Sets the not-null, primary-key and foreign-key bits of every column and
 // fills the referenced-by lists.  Running it again changes nothing.
 void MarkTableKeys(TRkTableList& Tables);
-// What the diagram draws of a table, or of every table of a list.
+// What the diagram draws of a table (without its lines), or of every table
+// of a list, each with the node IDs of the tables whose foreign keys
+// reference it.
 TDotTable DiagramTable(TRkTable& Table);
 std::vector<TDotTable> DiagramTables(TRkTableList& Tables);

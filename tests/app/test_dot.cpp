@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -161,10 +162,26 @@ TEST(DotText, Latin1NamesBecomeUtf8) {
   EXPECT_EQ(DotHtml("a\x01" "b"), "a b");
 }
 
+// Each table is a node of its own: the first of a name keeps the name, the
+// later ones get a number that no table of the script has as its name.
+TEST(DotText, NodeIdsAreUniqueAndTheFirstOfANameKeepsIt) {
+  EXPECT_EQ(DotNodeIds(std::vector<std::string>{"t", "t", "t#2", "t", "u"}),
+            (std::vector<std::string>{"t", "t#3", "t#2", "t#4", "u"}));
+  // A script that drops and creates its tables again, many times over.
+  std::vector<std::string> Names;
+  for (int i = 0; i < 3000; ++i) Names.push_back(i % 3 == 0 ? "a" : i % 3 == 1 ? "b" : "a#7");
+  const std::vector<std::string> Ids = DotNodeIds(Names);
+  EXPECT_EQ(std::set<std::string>(Ids.begin(), Ids.end()).size(), Names.size());
+  EXPECT_EQ(Ids[0], "a");
+  EXPECT_EQ(Ids[2], "a#7");
+}
+
 TEST(CommonText, StripFileExt) {
   EXPECT_EQ(StripFileExt("/work/schema.sql"), "/work/schema.");
   EXPECT_EQ(StripFileExt("/work/schema"), "/work/schema");
-  EXPECT_EQ(StripFileExt("/my.dir/schema"), "/my.");
+  EXPECT_EQ(StripFileExt("/my.dir/schema"), "/my.dir/schema");
+  EXPECT_EQ(StripFileExt("/my.dir/schema.sql"), "/my.dir/schema.");
+  EXPECT_EQ(StripFileExt("my.dir/.hidden"), "my.dir/.");
   EXPECT_EQ(StripFileExt("a.b.sql"), "a.b.");
   EXPECT_EQ(StripFileExt(""), "");
 }

@@ -17,6 +17,8 @@ TRk_Node* TCustomPP::OwnerNode() const { return Owner ? Owner->AsNode() : nullpt
 
 std::string TDummyPP::GetPrettyText() {
     TRk_Node* node = OwnerNode();
+    // A statement's text as written leaves out the comments that end it.
+    if (auto* s = dynamic_cast<TCustomSqlStatement*>(node)) return s->AsText() + CommentsAfterText(*s);
     if (node) return node->AsText();
     return std::string("Pretty printer owner class is wrong: ") +
            (Owner ? Owner->ClassName() : "nil");
@@ -136,7 +138,17 @@ bool EnsureParsed(TCustomSqlStatement* S) {
 
 std::string AcceptedWithoutTree(TCustomSqlStatement* S) {
     if (!S || S->GetErrorCount() > 0) return {};
-    return S->GetTrimmedSqlText();
+    return S->GetTrimmedSqlText() + CommentsAfterText(*S);
+}
+
+std::string CommentsAfterWords(TCustomSqlStatement* S) {
+    std::string R;
+    for (TSourceToken* t : S->SourceTokens->Items()) {
+        if (t->TokenCode == 0) break;
+        if (t->IsSignificant() && t != S->TerminatorToken && t->GetOwnerList())
+            R += TrailingPart(t->GetOwnerList(), t->PosInList);
+    }
+    return R;
 }
 
 }  // namespace pp

@@ -116,6 +116,11 @@ bool EnsureParsed(TCustomSqlStatement* S);
 // so that formatting keeps it.  Empty when the statement has error records.
 std::string AcceptedWithoutTree(TCustomSqlStatement* S);
 
+// The comments after each of S's own words but its terminator, as the
+// words' formatted texts carry them: for printers that write the words
+// themselves.
+std::string CommentsAfterWords(TCustomSqlStatement* S);
+
 // Text built by appending that knows where its last line starts, so that
 // placing a piece at the current column does not scan back over the line:
 // a chain of thousands of operands on one line stays linear.

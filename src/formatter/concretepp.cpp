@@ -137,13 +137,29 @@ void AttachStatementPrinters(TCustomSqlStatement* S) {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+// The "," before a list item with the comments after it ("," when the item
+// has no tokens).
+std::string CommaBefore(TRk_Node* Item) {
+    TSourceToken* first = Item ? Item->GetStartToken() : nullptr;
+    const TSourceTokenList* list = first ? first->GetOwnerList() : nullptr;
+    for (int32_t i = first && list ? first->PosInList - 1 : -1; i >= 0; --i) {
+        TSourceToken* t = list->Items()[static_cast<size_t>(i)];
+        if (t->IsSignificant()) return t->TokenType == ttComma ? Fmt(t) : std::string(",");
+    }
+    return ",";
+}
+
+}  // namespace
+
 std::string TDropViewSqlStatementPP::GetPrettyText() {
     auto* s = dynamic_cast<TDropViewSqlStatement*>(OwnerNode());
     if (!s) return WrongOwner("TDropViewSqlStatement", Owner);
     if (!EnsureParsed(s)) return {};
     std::string R = "drop view " + s->ViewName;
     if (s->CascadeConstraints) R += " cascade constraints";
-    return R;
+    return R + CommentsAfterWords(s);
 }
 
 std::string TDropIndexSqlStatementPP::GetPrettyText() {
@@ -153,7 +169,7 @@ std::string TDropIndexSqlStatementPP::GetPrettyText() {
     s->PrettyMode = 1;
     std::string R = "drop index " + s->IndexName;
     if (s->Force) R += " force";
-    return R;
+    return R + CommentsAfterWords(s);
 }
 
 std::string TDropTableSqlStatementPP::GetPrettyText() {
@@ -176,7 +192,7 @@ std::string TDropTableSqlStatementPP::GetPrettyText() {
     const int32_t n = s->Tables ? s->Tables->Count() : 0;
     for (int32_t i = 0; i < n; ++i) {
         R += " " + Pretty(s->Tables->GetTable(i));
-        if (i + 1 < n) R += ",";
+        if (i + 1 < n) R += CommaBefore(s->Tables->GetTable(i + 1));
     }
     if (extra->Tok1) R += " " + Fmt(extra->Tok1);
     return R;
@@ -186,7 +202,7 @@ std::string TAlterSessionStatementPP::GetPrettyText() {
     auto* s = dynamic_cast<TAlterSessionStatement*>(OwnerNode());
     if (!s) return WrongOwner("TAlterSessionStatement", Owner);
     if (EnsureParsed(s)) s->PrettyMode = 1;
-    return s->GetTrimmedSqlText();
+    return s->GetTrimmedSqlText() + CommentsAfterText(*s);
 }
 
 std::string TSqlplusCmdStatementPP::GetPrettyText() {

@@ -145,9 +145,11 @@ std::string TMssqlDeclarePP::GetPrettyText() {
 std::string _TMssql_ParameterDeclPP::GetPrettyText() {
     auto* p = dynamic_cast<_TMssql_ParameterDecl*>(OwnerNode());
     if (!p) return WrongOwner("_TMssql_ParameterDecl", Owner);
-    std::string R = PadKeyword(PadWidth, p->NameToken ? p->NameToken->GetText() : std::string(),
-                               FmtOpt.ParamDeclAlign == 0) +
-                    " ";
+    // The name keeps its case; the comments after it follow the padding.
+    TSourceToken* name = p->NameToken;
+    std::string R = PadKeyword(PadWidth, name ? name->GetText() : std::string(), FmtOpt.ParamDeclAlign == 0);
+    if (name) R += TrailingPart(name->GetOwnerList(), name->PosInList);
+    R += " ";
     if (p->AsToken) R += " " + Fmt(p->AsToken) + " ";
     R += Pretty(p->DataType);
     if (p->DefaultPart) {

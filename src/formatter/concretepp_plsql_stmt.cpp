@@ -27,6 +27,17 @@ std::string KeywordAndName(TCustomPP* PP, const char* Class, TSourceToken* E::*N
     return R + Term(s);
 }
 
+// The statement's own tokens as written (case options applied), with the
+// comments after the last.
+std::string SourceText(TCustomSqlStatement* S) {
+    const auto& Items = S->SourceTokens->Items();
+    if (Items.empty()) return {};
+    const TSourceToken* First = Items.front();
+    const TSourceToken* Last = Items.back();
+    if (First->GetOwnerList() != Last->GetOwnerList()) return S->GetTextWithoutComments();
+    return TokenRangeText(First->GetOwnerList(), First->PosInList, Last->PosInList, 0);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -66,9 +77,11 @@ std::string TRkPlsql_SqlStmtPP::GetPrettyText() {
     if (!s) return WrongOwner("TRkPlsql_SqlStmt", Owner);
     std::string R = Label(s);
     if (TCustomSqlStatement* q = s->SqlStatement) {
-        // A statement that does not parse still shows, as its source text.
+        // A statement that does not parse (COMMIT, LOCK TABLE ...) shows as
+        // its source text, through its ";": each token once, with the
+        // comments among them and after it.
         if (EnsureParsed(q)) R += P(q);
-        else R += q->GetTextWithoutComments();
+        else R += SourceText(q);
     }
     return R;
 }

@@ -79,15 +79,73 @@ namespace {
 
 thread_local int LayoutVendor = -1;
 
+// What opens a literal in the layout vendor's scanner: every scanner reads
+// '...' strings, "..." names, "--" line comments and nesting block comments;
+// MySQL alone escapes with a backslash in strings and quotes names with
+// backquotes; SQL Server, MySQL and MS Access take [...] as a name.  Without
+// a vendor every opener counts.
+struct TLayoutLexis {
+    bool Backslash = false;
+    bool Backquote = true;
+    bool Bracket = true;
+};
+
+TLayoutLexis LayoutLexis() {
+    switch (LayoutVendor) {
+    case -1: return {};
+    case 0:
+    case 3: return {false, false, true};
+    case 2: return {true, true, true};
+    default: return {false, false, false};
+    }
+}
+
+// End of the literal that opens at I (a quote, backquote or bracket): after
+// its closer, or the end of S.  A doubled closer is text.
+size_t LiteralEnd(std::string_view S, size_t I, bool Escapes) {
+    const char Close = S[I] == '[' ? ']' : S[I];
+    const size_t n = S.size();
+    for (size_t j = I + 1; j < n; ++j) {
+        if (Escapes && S[j] == '\\') {
+            ++j;
+        } else if (S[j] == Close) {
+            if (j + 1 < n && S[j + 1] == Close) ++j;
+            else return j + 1;
+        }
+    }
+    return n;
+}
+
+// End of the block comment that opens at I: after the "*/" that closes it,
+// nested comments counted as the scanners count them, or the end of S.
+size_t BlockCommentEnd(std::string_view S, size_t I) {
+    const size_t n = S.size();
+    int32_t Depth = 0;
+    for (size_t j = I + 2; j + 1 < n;) {
+        if (S[j] == '*' && S[j + 1] == '/') {
+            if (Depth == 0) return j + 2;
+            --Depth;
+            j += 2;
+        } else if (S[j] == '/' && S[j + 1] == '*') {
+            ++Depth;
+            j += 2;
+        } else {
+            ++j;
+        }
+    }
+    return n;
+}
+
 // Calls OnBreak(position, length, in a block comment) for each line break of
 // a printed text that belongs to its layout: CR LF (length 2), a lone CR or
-// LF (1).  A
-// line break inside a string literal or a quoted name is part of its value,
-// so it is skipped; a line comment runs to the end of its line, so a quote
-// in it opens nothing.  Backslash escapes and "#" comments are MySQL's.
+// LF (1).  A line break inside a string literal or a quoted name is part of
+// its value, so it is skipped; a line comment runs to the end of its line,
+// so a quote in it opens nothing.  Literals and comments are read as the
+// layout vendor's scanner reads them, or a literal would end elsewhere and
+// the layout would indent its later lines on every pass.
 template <class F>
 void ForEachLayoutBreak(std::string_view S, F&& OnBreak) {
-    const bool MySql = LayoutVendor == 2;
+    const TLayoutLexis Lex = LayoutLexis();
     const size_t n = S.size();
     size_t i = 0;
     while (i < n) {
@@ -96,25 +154,13 @@ void ForEachLayoutBreak(std::string_view S, F&& OnBreak) {
             const size_t Len = c == CR && i + 1 < n && S[i + 1] == LF ? 2 : 1;
             OnBreak(i, Len, false);
             i += Len;
-        } else if (c == '\'' || c == '"' || c == '`' || c == '[') {
-            const char Close = c == '[' ? ']' : c;
-            const bool Escapes = MySql && (c == '\'' || c == '"');
-            size_t j = i + 1;
-            for (; j < n; ++j) {
-                if (Escapes && S[j] == '\\') {
-                    ++j;
-                } else if (S[j] == Close) {
-                    if (j + 1 < n && S[j + 1] == Close) ++j;  // a doubled closer is text
-                    else break;
-                }
-            }
-            i = j + 1;
-        } else if ((c == '-' && i + 1 < n && S[i + 1] == '-') || (MySql && c == '#')) {
+        } else if (c == '\'' || c == '"' || (c == '`' && Lex.Backquote) || (c == '[' && Lex.Bracket)) {
+            i = LiteralEnd(S, i, Lex.Backslash && c == '\'');
+        } else if (c == '-' && i + 1 < n && S[i + 1] == '-') {
             while (i < n && S[i] != CR && S[i] != LF) ++i;
         } else if (c == '/' && i + 1 < n && S[i + 1] == '*') {
             // A block comment's lines follow the layout.
-            const size_t Close = S.find("*/", i + 2);
-            const size_t End = Close == std::string_view::npos ? n : Close + 2;
+            const size_t End = BlockCommentEnd(S, i);
             for (size_t k = i + 2; k < End; ++k)
                 if (S[k] == CR || S[k] == LF) {
                     const size_t Len = S[k] == CR && k + 1 < End && S[k + 1] == LF ? 2 : 1;

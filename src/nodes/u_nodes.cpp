@@ -597,9 +597,12 @@ std::string TrailingPart(const TSourceTokenList* List, int32_t After) {
             if (TrailingLineBreakCount(pending) == 0) pending += "\r\n";
         } else if (IsComment(t)) {
             tail += pending;
-            // A line comment that holds "*/" cannot be wrapped: it stays as written.
+            // A line comment that holds "*/" or "/*" cannot be wrapped (block
+            // comments nest, so a "/*" would leave the wrapper open): it
+            // stays as written.
+            const std::string_view text = t->GetText();
             if (t->TokenType == ttLineComment && (FmtOpt.CommentStyle == 1 || FmtOpt.CommentStyle == 2) &&
-                t->GetText().find("*/") == std::string::npos) {
+                text.find("*/") == std::string_view::npos && text.find("/*") == std::string_view::npos) {
                 tail += "/* ";
                 tail += t->GetText();
                 tail += " */";

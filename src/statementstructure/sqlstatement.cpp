@@ -373,19 +373,36 @@ std::string TerminatorComments(TCustomSqlStatement& S, const std::string& Text) 
 std::string TCustomSqlStatement::GetPrettyText() {
     // A printer parses the statement first; so the records are known here.
     if (PP() && !Parsed && GetErrorCount() == 0) Parse(false);
-    if (GetErrorCount() > 0 || StatementType == sstErrorStmt) return GetWrittenText();
     TRkLayoutVendorScope Scope(DbVendor);
-    std::string Text = TRk_Node::GetPrettyText();
+    std::string Text = GetErrorCount() > 0 || StatementType == sstErrorStmt ? GetWrittenText()
+                                                                           : TRk_Node::GetPrettyText();
     if (Text.empty()) return Text;
-    // A statement with error records is left to the text its printer falls
-    // back to.
-    if (GetErrorCount() == 0) Text += TerminatorComments(*this, Text);
+    Text += TerminatorComments(*this, Text);
     return LeadingComments(*this) + Text;
 }
 
 std::string TCustomSqlStatement::GetWrittenText() {
-    if (SourceTokens->Count() > 0) return GetTrimmedSqlText();
+    if (SourceTokens->Count() > 0) return GetTrimmedSqlText() + CommentsAfterText(*this);
     return TrimTrailingSpace(SqlText);
+}
+
+std::string CommentsAfterText(TCustomSqlStatement& S) {
+    const auto& Items = S.SourceTokens->Items();
+    size_t End = 0;
+    while (End < Items.size() && Items[End]->TokenCode != 0) ++End;
+    // The trailing run of line breaks and comments GetTrimmedSqlText holds back.
+    size_t From = End;
+    while (From > 0 && (Items[From - 1]->TokenType == ttLineBreak || IsCommentType(Items[From - 1]->TokenType)))
+        --From;
+    size_t LastWord = From;
+    while (LastWord > 0 && !Items[LastWord - 1]->IsSignificant()) --LastWord;
+    if (LastWord > 0 && Items[LastWord - 1]->TokenType == ttSemicolon) return {};
+    size_t LastComment = End;
+    while (LastComment > From && !IsCommentType(Items[LastComment - 1]->TokenType)) --LastComment;
+    std::string R;
+    for (size_t i = From; i < LastComment; ++i) R += Items[i]->GetText();
+    if (LastComment > From && Items[LastComment - 1]->TokenType == ttLineComment) R += "\r\n";
+    return R;
 }
 
 std::string TCustomSqlStatement::GetWhereText() {

@@ -137,7 +137,7 @@ public:
     // rest.
     std::string GetPrettyText() override;
     // The statement as written, as a printer would end it: without its
-    // terminating ";".
+    // terminating ";", with the comments that end it (CommentsAfterText).
     virtual std::string GetWrittenText();
 
     // Parse the statement's tokens (or SqlText) and analyze the tree.
@@ -393,5 +393,10 @@ void AcceptNodeListWithSeparators(TRk_List* List, TRkVisitorAbs* Visitor);
 void AcceptNodeListWithTokens(TRk_List* List, TRkVisitorAbs* Visitor);
 void AcceptDummyNodeList(TRk_DummyNode* Node, TRkVisitorAbs* Visitor);
 std::string ListItemsPrettyText(TRk_List* List);
+// The comments that end S's own tokens (no ";" after them), which
+// GetTrimmedSqlText leaves out, as written with the line breaks before them;
+// a final line comment is followed by a line break, so that nothing printed
+// after it joins the comment.  Empty when S ends in ";" or in no comment.
+std::string CommentsAfterText(TCustomSqlStatement& S);
 std::string TokenListText(TRk_List* List);
 std::string OptionListText(TRk_DummyNode* Node);

@@ -51,7 +51,9 @@ std::string Span(TSourceToken* T, int32_t Count) {
     if (!T) return {};
     const int32_t saved = T->GetRangeLength();
     T->SetRangeLength(Count < 1 ? 1 : Count);
-    std::string s = T->GetFormattedText();
+    // A comment inside the span ends a line: the next line's source
+    // indentation goes, as in every plain piece the layout places.
+    std::string s = UnindentText(T->GetFormattedText());
     T->SetRangeLength(saved);
     return s;
 }

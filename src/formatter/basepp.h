@@ -77,6 +77,7 @@ namespace pp {
 std::string Fmt(TSourceToken* T);
 // Formatted text of Count tokens starting at T, as one text; the token's
 // range length is put back afterwards so later readers see the token alone.
+// Later lines lose their source indentation (see Plain).
 std::string Span(TSourceToken* T, int32_t Count);
 // Formatted text of own token i of N; empty when there is none.
 std::string Tok(const TRk_Node* N, int32_t I);

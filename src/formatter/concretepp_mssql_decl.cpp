@@ -138,7 +138,7 @@ std::string TMssqlDeclarePP::GetPrettyText() {
         return R + " " + Tok(root, 2) + "\r\n" + Pretty(s->CursorQuery.get());
     }
     if (s->Kind == 1 && s->Vars && s->Vars->Count() > 0)
-        R += "\r\n  " + IndentText(DeclListText(s->Vars, true), 2);
+        R = EnsureLineBreak(R) + "  " + IndentText(DeclListText(s->Vars, true), 2);   // DECLARE's line comment ends it
     return R;
 }
 

@@ -94,7 +94,7 @@ std::string Plain(TRk_Node* N) { return N ? UnindentText(N->AsText()) : std::str
 std::string Blanks(int32_t N) { return N > 0 ? std::string(static_cast<size_t>(N), ' ') : std::string(); }
 
 std::string At(const std::string& R, const std::string& T) {
-    return IndentText(T, LastLineLength(R));
+    return IndentAfter(R, T);
 }
 
 bool Present(const std::string& S) { return !S.empty() && S != " "; }

@@ -53,6 +53,8 @@ public:
     std::string GetPrettyText() override;
     // Item + Sep placed by the list options (refreshed from FmtOpt first).
     std::string JoinListItem(const std::string& Item, const std::string& Sep);
+    // The same on a list built in place, so that a long list stays linear.
+    void AppendListSeparator(std::string& Text, const std::string& Sep);
 
 private:
     // Kinds with a layout of their own: lists, parentheses, sub-queries ...

@@ -38,7 +38,10 @@ std::string ConstraintLines(TRkConstraintList* L, TSourceToken** FirstSep) {
     for (size_t i = 0; i < items.size(); ++i) {
         if (i == 0) *FirstSep = items[i]->SeparatorToken;
         T += items[i]->GetPrettyText();
-        if (i + 1 < items.size()) T = EnsureLineBreak(T + Fmt(items[i + 1]->SeparatorToken));
+        if (i + 1 < items.size()) {
+            T += Fmt(items[i + 1]->SeparatorToken);
+            EnsureLineBreakInPlace(T);
+        }
     }
     return T;
 }
@@ -53,7 +56,8 @@ std::string TableOptions(TRk_List* Options) {
         for (int32_t k = 0; k < TokCount(item); ++k) R += " " + Tok(item, k);
         if (i + 1 < n) {
             TRk_Node* next = Options->GetNode(i + 1);
-            R = EnsureLineBreak(R + Fmt(next ? next->SeparatorToken : nullptr));
+            R += Fmt(next ? next->SeparatorToken : nullptr);
+            EnsureLineBreakInPlace(R);
         }
     }
     return R;
@@ -83,7 +87,7 @@ std::string PhysicalAttributes(TRk_DummyNode* Node) {
                     O = Join(Join(O, Fmt(sub->Tok1)), Fmt(sub->Tok2));
                     break;
                 case kStorage:
-                    if (!O.empty()) O = EnsureLineBreak(O);
+                    if (!O.empty()) EnsureLineBreakInPlace(O);
                     O += OptionListText(sub);
                     break;
                 default: break;
@@ -247,7 +251,7 @@ std::string OracleAlterations(TAlterTableStatement* s, TRk_alterTableStmt* root)
             default: break;
             }
         }
-        if (i + 1 < n) a.P = EnsureLineBreak(a.P);
+        if (i + 1 < n) EnsureLineBreakInPlace(a.P);
     }
     if (TRk_DummyNode* o = Holder(root->ConstraintClause)) {
         switch (o->Int1) {
@@ -304,7 +308,7 @@ std::string OracleAlterations(TAlterTableStatement* s, TRk_alterTableStmt* root)
                 a.SubToks(h->Sub4, 3);
             }
         }
-        if (i + 1 < m) a.P = EnsureLineBreak(a.P);
+        if (i + 1 < m) EnsureLineBreakInPlace(a.P);
     }
     return a.P;
 }
@@ -402,7 +406,8 @@ std::string TCreateIndexSqlStatementPP::GetPrettyText() {
         C += h ? Pretty(h->Sub1) + PlusTok(h->Tok1) : Pretty(item);
         if (i + 1 < n) {
             TRk_Node* next = root->ColumnList->GetNode(i + 1);
-            C = EnsureLineBreak(C + Fmt(next ? next->SeparatorToken : nullptr));
+            C += Fmt(next ? next->SeparatorToken : nullptr);
+            EnsureLineBreakInPlace(C);
         }
     }
     R += Blanks(6) + IndentText(C, 6) + Tok(root, 4);

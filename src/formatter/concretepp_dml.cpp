@@ -114,8 +114,8 @@ std::string TInsertSqlStatementPP::GetPrettyText() {
         for (int32_t i = 0; i < n; ++i) {
             L += At(L, Pretty(s->Fields->GetField(i)));
             if (i + 1 >= n) break;
-            L = PlaceSeparator(L, Fmt(FieldSeparator(s->Fields->GetField(i + 1))), FmtOpt.InsertColumnListOneLine,
-                               FmtOpt.SeparatorStyle);
+            PlaceSeparatorInPlace(L, Fmt(FieldSeparator(s->Fields->GetField(i + 1))), FmtOpt.InsertColumnListOneLine,
+                                  FmtOpt.SeparatorStyle);
         }
         const std::string X = Tok(s->TargetTable, 0) + IndentText(L, 1) + Tok(s->TargetTable, 1);
         c.R += At(c.R, X);

@@ -52,10 +52,16 @@ std::string Operand(TRk_Node* N) {
 // TRkCustomExpressionPP
 
 std::string TRkCustomExpressionPP::JoinListItem(const std::string& Item, const std::string& Sep) {
+    std::string Text = Item;
+    AppendListSeparator(Text, Sep);
+    return Text;
+}
+
+void TRkCustomExpressionPP::AppendListSeparator(std::string& Text, const std::string& Sep) {
     SeparatorStyle = FmtOpt.SeparatorStyle;
     AndOrPlacement = FmtOpt.AndOrPlacement;
     ExprListOneLine = FmtOpt.ExprListOneLine;
-    return PlaceSeparator(Item, Sep, ExprListOneLine, SeparatorStyle);
+    PlaceSeparatorInPlace(Text, Sep, ExprListOneLine, SeparatorStyle);
 }
 
 std::string TRkCustomExpressionPP::GetPrettyText() {
@@ -72,7 +78,7 @@ std::string TRkCustomExpressionPP::SingleLayout(TRkCustomExpression* e) {
         const int32_t n = L ? L->Count() : 0;
         for (int32_t i = 0; i < n; ++i) {
             S += At(S, ItemText(L->GetItem(i)));
-            if (i + 1 < n) S = JoinListItem(S, Fmt(ItemSep(L->GetItem(i + 1))));
+            if (i + 1 < n) AppendListSeparator(S, Fmt(ItemSep(L->GetItem(i + 1))));
         }
         return S;
     };
@@ -309,14 +315,14 @@ std::string TRk_FuncCallPP::GetPrettyText() {
             TRk_Node* next = f->ArgList->GetNode(i + 1);
             const std::string S = Fmt(next ? next->SeparatorToken : nullptr);
             if (!decode) {
-                A = PlaceSeparator(A, S, FmtOpt.FuncArgsOneLine, SeparatorStyle);
+                PlaceSeparatorInPlace(A, S, FmtOpt.FuncArgsOneLine, SeparatorStyle);
             } else if (i == 0 || i % 2 == 1) {
                 A += S;
             } else {
                 switch (SeparatorStyle) {
-                case 0: A = A + EnsureLineBreak(S) + pad + " "; break;
-                case 1: A = EnsureLineBreak(A) + pad + " " + S; break;
-                case 2: A = EnsureLineBreak(A) + pad + S + " "; break;
+                case 0: A += EnsureLineBreak(S) + pad + " "; break;
+                case 1: EnsureLineBreakInPlace(A); A += pad + " " + S; break;
+                case 2: EnsureLineBreakInPlace(A); A += pad + S + " "; break;
                 default: A += S; break;
                 }
             }

@@ -127,7 +127,8 @@ std::string TMssqlBlockPP::GetPrettyText() {
         std::string X = mssqlpp::Nested(child);
         // An error statement keeps the line break and blanks it ran over.
         if (child && child->StatementType == sstErrorStmt) X = TrimChar(X, ' ');
-        B = EnsureLineBreak(B + X);
+        B += X;
+        EnsureLineBreakInPlace(B);
     }
     s->PrettyMode = 0;
     // B ends with a line break, so the line before END holds the indent.
@@ -278,7 +279,8 @@ std::string TMssqlExecutePP::GetPrettyText() {
             if (arg->Tok3) A += " " + Fmt(arg->Tok3);
             if (i + 1 < n) {
                 TRk_Node* next = items->GetNode(i + 1);
-                A = EnsureLineBreak(A + " " + Fmt(next ? next->SeparatorToken : nullptr));
+                A += " " + Fmt(next ? next->SeparatorToken : nullptr);
+                EnsureLineBreakInPlace(A);
             }
         }
         R = AppendAt(R, A);

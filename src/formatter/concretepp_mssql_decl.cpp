@@ -57,10 +57,14 @@ std::string DeclListText(TRk_List* Items, bool IsDeclare) {
         if (oneLine || style > 2) {
             D += S;
         } else if (style == 0) {
-            D = IsDeclare ? D + S + "\r\n" : EnsureLineBreak(D + S);
+            D += S;
+            if (IsDeclare) D += "\r\n";
+            else EnsureLineBreakInPlace(D);
         } else {
-            const std::string tail = style == 2 ? S + " " : S;
-            D = IsDeclare ? D + "\r\n" + tail : EnsureLineBreak(D) + tail;
+            if (IsDeclare) D += "\r\n";
+            else EnsureLineBreakInPlace(D);
+            D += S;
+            if (style == 2) D += ' ';
         }
     }
     return D;

@@ -53,6 +53,19 @@ bool WherePresent(TSelectSqlStatement* s) {
     return w->GetStartToken() != nullptr;
 }
 
+// Whether the FROM clause prints, without building the plain text of the
+// queries nested in it (see WherePresent).
+bool FromPresent(TSelectSqlStatement* s) {
+    if (!s->FromOverride.empty()) return !s->GetFromText().empty();
+    for (int32_t i = 0; i < s->JoinList->Count(); ++i) {
+        TRkJoin* j = s->JoinList->GetJoin(i);
+        if (i > 0 || !j->TextOverride().empty() || j->ParenCount > 0 || j->Table || j->NestedJoin ||
+            j->Items->Count() > 0 || j->AliasNode)
+            return true;
+    }
+    return false;
+}
+
 std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
     const int32_t A = s->OuterParens, I = s->InnerParens, B = A + I;
     // The grammar leaves an empty holder for an absent clause.
@@ -74,7 +87,7 @@ std::string PlainQuery(TSelectSqlStatement* s, TRk_SelectStmt* root) {
                                              : ClauseKeyword(root->IntoClause);
         R = ClauseLine(R, B, W, k, left, into, bodyIndent);
     }
-    if (!s->GetFromText().empty())
+    if (FromPresent(s))
         R = ClauseLine(R, B, W, ClauseKeyword(root->FromClause), left, s->GetJoinListPrettyText(),
                        bodyIndent);
     if (WherePresent(s)) {
@@ -140,7 +153,7 @@ std::string JoinItemsText(TRkJoin* Join) {
     const int32_t n = Join->Items ? Join->Items->Count() : 0;
     for (int32_t i = 0; i < n; ++i) {
         R += Pretty(Join->Items->GetJoinItem(i));
-        if (i + 1 < n && !R.empty()) R = EnsureLineBreak(R);
+        if (i + 1 < n && !R.empty()) EnsureLineBreakInPlace(R);
     }
     return R;
 }

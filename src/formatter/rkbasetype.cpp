@@ -234,6 +234,11 @@ std::string IndentText(std::string_view Text, int32_t Count) {
     return r;
 }
 
+std::string IndentAfter(std::string_view Before, std::string_view T) {
+    if (T.find_first_of("\r\n") == std::string_view::npos) return FmtOpt.UseTab ? SpacesToTabs(T) : std::string(T);
+    return IndentText(T, LastLineLength(Before));
+}
+
 std::string UnindentText(std::string_view Text) {
     std::string r;
     r.reserve(Text.size());
@@ -318,22 +323,24 @@ std::string EnsureLineBreak(std::string_view S) {
     return r;
 }
 
+void PlaceSeparatorInPlace(std::string& Text, std::string_view Sep, int OneLine, int Style) {
+    if (OneLine != 1 && Style == 0) {
+        Text.append(Sep);
+        EnsureLineBreakInPlace(Text);
+    } else if (OneLine != 1 && (Style == 1 || Style == 2)) {
+        EnsureLineBreakInPlace(Text);
+        Text.append(Sep);
+        if (Style == 2) Text += ' ';
+    } else {
+        Text.append(Sep);
+    }
+}
+
 std::string PlaceSeparator(std::string_view Text, std::string_view Sep, int OneLine, int Style) {
     std::string r;
-    if (OneLine != 1 && Style == 0) {
-        r.assign(Text);
-        r.append(Sep);
-        return EnsureLineBreak(r);
-    }
-    if (OneLine != 1 && (Style == 1 || Style == 2)) {
-        r = EnsureLineBreak(Text);
-        r.append(Sep);
-        if (Style == 2) r += ' ';
-        return r;
-    }
-    r.reserve(Text.size() + Sep.size());
-    r.append(Text);
-    r.append(Sep);
+    r.reserve(Text.size() + Sep.size() + 3);
+    r.assign(Text);
+    PlaceSeparatorInPlace(r, Sep, OneLine, Style);
     return r;
 }
 

@@ -220,6 +220,10 @@ std::string IndentText(std::string_view Text, int32_t Count);
 // (lines inside a block comment or a literal excepted): a plain text's
 // source indentation, which the layout's own would add to on every pass.
 std::string UnindentText(std::string_view Text);
+// T placed at the column where Before ends: IndentText(T, LastLineLength(
+// Before)).  The column is looked for only when T has more than one line,
+// so that a list laid out on one line stays linear.
+std::string IndentAfter(std::string_view Before, std::string_view T);
 // Every line, the first included, indented by Count blanks (tabs with UseTab):
 // a nested body under its head line.
 std::string IndentBlock(std::string_view Text, int32_t Count);
@@ -241,6 +245,8 @@ void EnsureLineBreakInPlace(std::string& S);
 // line break, 1 a line break then Sep, 2 as 1 with a blank after Sep, 3
 // and above Sep on the line).
 std::string PlaceSeparator(std::string_view Text, std::string_view Sep, int OneLine, int Style);
+// The same on Text itself: a list built item by item stays linear.
+void PlaceSeparatorInPlace(std::string& Text, std::string_view Sep, int OneLine, int Style);
 // A + separator + B, or B when A is empty.
 std::string JoinWithSpace(std::string_view A, std::string_view B);
 // Trims control characters, blanks and Ch at both ends.

@@ -620,8 +620,10 @@ std::string TRkConstraintList::GetPrettyText() {
     for (size_t i = 0; i < cs.size(); ++i) {
         if (i > 0) {
             if (cs[i - 1]->SeparatorFollows == 1) {
-                if (cs[i]->SeparatorToken)
-                    S = EnsureLineBreak(S + FormattedText(cs[i]->SeparatorToken));
+                if (cs[i]->SeparatorToken) {
+                    S += FormattedText(cs[i]->SeparatorToken);
+                    EnsureLineBreakInPlace(S);
+                }
             } else {
                 S += Blank();
             }

@@ -111,7 +111,7 @@ TSourceToken* TRk_Node::GetStartToken() { return WalkForToken(this, 1); }
 void TRk_Node::AppendPrettyTextTo(TRk_Node* Target) {
     if (!Target) return;
     std::string& Buffer = Target->PrettyBuffer();
-    Buffer += IndentText(PrettyBuffer(), LastLineLength(Buffer));
+    Buffer += IndentAfter(Buffer, PrettyBuffer());
 }
 
 void TRk_Node::AppendTokenText(const TSourceToken* Token, std::string& S) const {

@@ -241,14 +241,14 @@ std::string TRk_MssqlCompute::Layout(bool Pretty) {
         const std::string piece =
             name + open + IndentText(ItemPrettyText(holder->Sub1), LastLineLength(name) + 1) + close;
         if (i > 0) A += Pretty ? FormattedText(holder->SeparatorToken) : ",";
-        A += IndentText(piece, LastLineLength(A));
+        A += IndentAfter(A, piece);
     }
     if (!ByList) return A;
     std::string B;
     for (int32_t i = 0; i < ByList->Count(); ++i) {
         TRkVisitedAbs* item = ByList->GetItem(i);
         if (i > 0) B += Pretty ? FormattedText(ItemSeparator(item)) : ",";
-        B += IndentText(ItemPrettyText(item), LastLineLength(B));
+        B += IndentAfter(B, ItemPrettyText(item));
     }
     const std::string by = Pretty ? FormattedText(OwnToken(1)) : "by";
     return A.empty() ? by + " " + B : A + " " + by + " " + B;

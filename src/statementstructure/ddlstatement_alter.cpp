@@ -420,7 +420,7 @@ void WalkOracleParts(TAlterTableStatement* st, TRk_alterTableStmt* root, AlterPa
     for (int i = 0; i < ItemCount(root->EnableDisableList); ++i) {
         auto* e = dynamic_cast<TRk_DummyNode*>(NodeItem(root->EnableDisableList, i));
         if (!e) continue;
-        if (i > 0 && !w.V) w.Text = EnsureLineBreak(w.Text);
+        if (i > 0 && !w.V) EnsureLineBreakInPlace(w.Text);
         auto validate = [&] {
             if (auto* s = dynamic_cast<TRk_DummyNode*>(e->Sub1)) w.tok(s->Tok1);
         };

@@ -221,7 +221,7 @@ std::string TRkCaseExpression::GetPrettyText() {
     const int32_t n = WhenList->Count();
     for (int32_t i = 0; i < n; ++i) {
         W += ItemPrettyText(WhenList->GetItem(i));
-        if (i + 1 < n) W = EnsureLineBreak(W);
+        if (i + 1 < n) EnsureLineBreakInPlace(W);
     }
     if (!W.empty()) R = EnsureLineBreak(R) + "  " + IndentText(W, 2);
     if (ElseExpr)

@@ -1,6 +1,7 @@
 // Tables and fields of the statement model.
 #include "statementstructure/schemaobjects.h"
 
+#include "formatter/basepp.h"
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
 #include "nodes/u_nodes_generic.h"
@@ -226,9 +227,9 @@ std::string TRkFieldList::GetPrettyText() {
     for (int i = 0; i < N; ++i) {
         TRkField* F = GetField(i);
         F->AlignWidth = i == 0 ? Width : Width - Extra;
-        Text += IndentText(F->GetPrettyText(), LastLineLength(Text));
+        Text += IndentAfter(Text, F->GetPrettyText());
         if (i + 1 == N) break;
-        Text = PlaceSeparator(Text, FormattedText(GetField(i + 1)->SeparatorToken), FmtOpt.ColumnDefListOneLine,
+        PlaceSeparatorInPlace(Text, FormattedText(GetField(i + 1)->SeparatorToken), FmtOpt.ColumnDefListOneLine,
                               FmtOpt.ColumnDefSeparatorStyle);
     }
     return Text;
@@ -372,9 +373,10 @@ std::string TRkTable::GetPrettyText() {
     if (TableKind == 1) {
         if (NameNode) R += NameNode->GetPrettyText();
     } else if (TableKind == 2) {
-        if (Expression) R += IndentText(Expression->GetPrettyText(), LastLineLength(R));
+        if (Expression) R += IndentAfter(R, Expression->GetPrettyText());
     } else if (TableKind == 3) {
-        if (SubQuery) R += IndentText(SubQuery->GetPrettyText(), LastLineLength(R));
+        // Bounded like every nested query: past the bound it prints as written.
+        if (SubQuery) R += IndentAfter(R, pp::Pretty(SubQuery));
     }
     if (TableKeyword) R += T(2);
     if (HasTargetColumnList) R += " " + T(0) + ListItemsPrettyText(TargetColumnList) + " " + T(1);

@@ -24,9 +24,9 @@ std::string PrettyListText(List* list, int count, Get get, std::uint8_t oneLine,
         if (!item) continue;
         item->PrettyMode = prettyMode;
         if (i > 0) {
-            text = PlaceSeparator(text, Fmt(item->SeparatorToken), oneLine, FmtOpt.SeparatorStyle);
+            PlaceSeparatorInPlace(text, Fmt(item->SeparatorToken), oneLine, FmtOpt.SeparatorStyle);
         }
-        text += IndentText(item->GetPrettyText(), LastLineLength(text));
+        text += IndentAfter(text, item->GetPrettyText());
     }
     return text;
 }
@@ -36,7 +36,7 @@ std::string JoinListText(TrkJoinList* joins) {
     for (int i = 0; i < joins->Count(); ++i) {
         TRkJoin* j = joins->GetJoin(i);
         if (i > 0) text += Text(j->SeparatorToken);
-        text += IndentText(j->AsText(), LastLineLength(text));
+        text += IndentAfter(text, j->AsText());
     }
     return text;
 }
@@ -95,7 +95,7 @@ std::string FieldListText(TRkFieldList* Fields) {
     for (int i = 0; i < Fields->Count(); ++i) {
         TRkField* f = Fields->GetField(i);
         if (i > 0) text += Text(f->SeparatorToken);
-        text += IndentText(f->AsText(), LastLineLength(text));
+        text += IndentAfter(text, f->AsText());
     }
     return text;
 }
@@ -581,7 +581,7 @@ struct MergeParts {
         else piece(FieldListText(l));
     }
     void lineBreak() {
-        if (!V) Text = EnsureLineBreak(Text);
+        if (!V) EnsureLineBreakInPlace(Text);
     }
 };
 

@@ -212,10 +212,11 @@ std::string OptionListText(TRk_DummyNode* Node) {
             TRk_Node* N = Item ? Item->AsNode() : nullptr;
             if (!N || N->NodeKind != 41) continue;
             auto* D = static_cast<TRk_DummyNode*>(N);
-            if (!First) Items = EnsureLineBreak(Items);
+            if (!First) EnsureLineBreakInPlace(Items);
             First = false;
-            Items = JoinWithSpace(Items, FormattedText(D->Tok1));
-            if (D->Tok2) Items = JoinWithSpace(Items, FormattedText(D->Tok2));
+            if (!Items.empty()) Items += RkSeparatorChar;
+            Items += FormattedText(D->Tok1);
+            if (D->Tok2) Items += RkSeparatorChar + FormattedText(D->Tok2);
             if (D->Tok3) {
                 std::string Unit = LowerCase(D->Tok3->GetText());
                 if (Unit != "k" && Unit != "m") Items += " ";

@@ -30,7 +30,7 @@ std::string Repeat(const char* s, int n) {
 
 // Joins list items by the formatting options' separator layout.
 void AppendSeparator(std::string& text, const std::string& sep, std::uint8_t oneLine) {
-    text = PlaceSeparator(text, sep, oneLine, FmtOpt.SeparatorStyle);
+    PlaceSeparatorInPlace(text, sep, oneLine, FmtOpt.SeparatorStyle);
 }
 
 }  // namespace
@@ -323,7 +323,7 @@ std::string TSelectSqlStatement::GetSelectListText() {
         f->PrettyMode = PrettyMode;
         if (PrettyMode && f->SubQuery) f->SubQuery->PrettyMode = PrettyMode;
         if (i > 0) AppendSeparator(text, ",", FmtOpt.ListOneLine);
-        text += IndentText(f->AsText(), LastLineLength(text));
+        text += IndentAfter(text, f->AsText());
     }
     return text;
 }
@@ -334,7 +334,7 @@ std::string TSelectSqlStatement::GetSelectListPrettyText() {
         TRkField* f = Fields->GetField(i);
         f->PrettyMode = PrettyMode;
         if (i > 0) AppendSeparator(text, Fmt(f->SeparatorToken), FmtOpt.ListOneLine);
-        text += IndentText(f->GetPrettyText(), LastLineLength(text));
+        text += IndentAfter(text, f->GetPrettyText());
     }
     return text;
 }
@@ -563,6 +563,6 @@ void TSelectSqlStatement::CreatePP() { UsePrinter(this); }
 void TSelectSqlStatement::AppendPrettyTextTo(TRk_Node* Target) {
     if (!Target) return;
     std::string& Buffer = Target->PrettyBuffer();
-    Buffer += IndentText(PrettyBuffer(), LastLineLength(Buffer));
+    Buffer += IndentAfter(Buffer, PrettyBuffer());
     if (OuterParens > 0) Buffer += " ";
 }

@@ -65,6 +65,21 @@ const TWideCase WideCases[] = {
     {"mssql_procedure", 0,
      [](int n) { return Repeat("create procedure p as\n", [](int i) { return "print " + Num(i) + "\n"; }, "", n, "go\n"); }},
     {"mssql_declare", 0, [](int n) { return Repeat("declare ", [](int i) { return "@v" + Num(i) + " int"; }, ", ", n, "\n"); }},
+    {"group_by", 1, [](int n) { return Repeat("select a from t group by ", Col, ", ", n, ";\n"); }},
+    {"decode_args", 1, [](int n) { return Repeat("select decode(a", [](int i) { return ", " + Num(i); }, "", n, ") from t;\n"); }},
+    {"rollup", 1, [](int n) { return Repeat("select a from t group by rollup (", Col, ", ", n, ");\n"); }},
+    {"table_constraints", 1,
+     [](int n) {
+         return Repeat("create table t (a int", [](int i) { return ", constraint k" + Num(i) + " unique (a)"; }, "", n, ");\n");
+     }},
+    {"index_columns", 1, [](int n) { return Repeat("create index i on t (", Col, ", ", n, ");\n"); }},
+    {"plsql_parameters", 1,
+     [](int n) {
+         return Repeat("create procedure p (", [](int i) { return "p" + Num(i) + " number"; }, ", ", n, ") is begin null; end;\n/\n");
+     }},
+    {"mssql_parameters", 0,
+     [](int n) { return Repeat("create procedure p ", [](int i) { return "@p" + Num(i) + " int"; }, ", ", n, " as print 1\ngo\n"); }},
+    {"mssql_exec_args", 0, [](int n) { return Repeat("exec p ", [](int i) { return "@p" + Num(i) + " = " + Num(i); }, ", ", n, "\n"); }},
 };
 
 // select a from (select a from ( ... t ... ))

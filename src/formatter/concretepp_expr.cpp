@@ -112,7 +112,10 @@ std::string TRkCustomExpressionPP::SingleLayout(TRkCustomExpression* e) {
         for (int32_t i = 0; L && i < L->Count(); ++i) {
             TRk_Node* item = L->GetNode(i);
             if (i == 0) R = Pretty(item);
-            else R += "." + IndentText(Pretty(item), LastLineLength(R) + 1);
+            else {
+                R += '.';
+                R += IndentAfter(R, Pretty(item));
+            }
         }
         const std::string op = e->OperatorToken ? std::string(e->OperatorToken->GetText()) : std::string();
         if (op == ".") R += "." + Pretty(e->RightOperand);

@@ -283,7 +283,7 @@ std::string TRkPlsql_DeclPP::GetPrettyText() {
     for (int32_t i = 0; i < n; ++i) {
         TRkPlsql_Stmt* item = items->Items(i);
         if (auto* v = AlignedVar(item); v && PrinterOf(v)) v->PP()->PadWidth = i == F ? W : W - E;
-        D += Ind(P(item), L(D));
+        D += IndentAfter(D, P(item));
         if (i + 1 < n) {
             // The raw list carries the separators (a DECLARE between two).
             std::string S = d->Declarations ? SepOf(d->Declarations, i + 1)

@@ -77,7 +77,7 @@ std::string TRkPlsql_CursorDeclPP::GetPrettyText() {
         std::string D;
         const int32_t n = Count(part->List1);
         for (int32_t i = 0; i < n; ++i) {
-            D += Ind(P(NodeAt(part->List1, i)), L(D));
+            D += IndentAfter(D, P(NodeAt(part->List1, i)));
             if (i + 1 < n) JoinDeclItem(D, SepOf(part->List1, i + 1));
         }
         R += Ind(D, L(R) + 1) + Tok(part, 1);

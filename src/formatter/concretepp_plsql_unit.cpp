@@ -41,7 +41,7 @@ std::string ParameterBlock(TRk_List* Params, TRk_Node* Part) {
     for (int32_t i = 0; i < n; ++i) {
         TRk_Node* item = NodeAt(Params, i);
         if (PrinterOf(item)) item->PP()->PadWidth = i == 0 ? W : W - E;
-        D += Ind(P(item), L(D));
+        D += IndentAfter(D, P(item));
         if (i + 1 == n) break;
         const std::string S = SepOf(Params, i + 1);
         if (FmtOpt.DeclListOneLine == 1) {

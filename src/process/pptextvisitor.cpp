@@ -139,9 +139,8 @@ void TRkPPTextWithExprVisitor::PostVisit(TRkVisitedAbs* Obj) {
     if (!Obj || Obj->AsToken()) return;
     if (IsExpression(Obj)) {
         const std::string pretty = Obj->AsNode()->GetPrettyText();
-        const int32_t column = LastLineLength(Result) + 1;
         Result.push_back(RkSeparatorChar);
-        Result += IndentText(pretty, column);
+        Result += IndentAfter(Result, pretty);
         Result.push_back(RkSeparatorChar);
     }
     Enabled = true;

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 #include <iterator>
+#include <limits>
 #include <memory>
 
 #include "nodes/rkexceptions.h"
@@ -230,10 +231,15 @@ int32_t TRkLiteralText::OpenLiteralToken(TRkCustomLexer& Lexer, uint32_t Resets)
     // A literal noted open before another reset belonged to an earlier input.
     if (Resets != FOpenResets + 1) return 0;
     TakeText(Lexer);
+    PlaceAtOpening(Lexer);
     ClearBuffer();
-    Lexer.yylineno = FOpenLine;
-    Lexer.yycolno = FOpenColumn;
     return tcError;
+}
+
+void TRkLiteralText::PlaceAtOpening(TRkCustomLexer& Lexer) const {
+    Lexer.yylineno = FOpenLine;
+    const int64_t after = static_cast<int64_t>(FOpenColumn) + LiteralLength;
+    Lexer.yycolno = static_cast<int32_t>(std::min<int64_t>(after, std::numeric_limits<int32_t>::max()));
 }
 
 bool TRkLiteralText::IsOperatorChar(char C) {

@@ -97,23 +97,35 @@ public:
     // A comment, string or quoted name still open when the input ends (an
     // unbalanced quote, say) is one error token with all the text it took,
     // so that the parser reports it where it stands instead of the text
-    // vanishing.  The end of the input resets the scanner's start state and
-    // position, so they are noted after every match: Lexer has just made
-    // one; OpenStates holds bit 1 << state for each literal's start state;
-    // Resets is the scanner's reset count.
+    // vanishing.  The end of the input resets the scanner's start state, so
+    // it is noted after every match: Lexer has just made one; OpenStates
+    // holds bit 1 << state for each literal's start state; Resets is the
+    // scanner's reset count.  The match that opens a literal notes where.
     void NoteOpenLiteral(const TRkCustomLexer& Lexer, uint32_t OpenStates, uint32_t Resets) {
         const int32_t state = Lexer.GetStartState();
-        FLiteralOpen = state >= 0 && state < 32 && (OpenStates >> state & 1u) != 0;
+        const bool open = state >= 0 && state < 32 && (OpenStates >> state & 1u) != 0;
+        if (open && (!FLiteralOpen || FOpenResets != Resets)) NoteLiteralOpening(Lexer);
+        FLiteralOpen = open;
         FOpenResets = Resets;
-        FOpenLine = Lexer.yylineno;
-        FOpenColumn = Lexer.yycolno;
     }
     // Code is what the scan just returned.  At the end of the input (0, with
     // the one reset the end makes) and a literal open: tcError, with
-    // yytext the literal and the position where the input ended.
+    // yytext the literal, placed where it opened (PlaceAtOpening).
     int32_t OpenLiteralAtEnd(TRkCustomLexer& Lexer, int32_t Code, uint32_t Resets) {
         return Code != 0 || !FLiteralOpen ? Code : OpenLiteralToken(Lexer, Resets);
     }
+    // The literal has just opened: the buffer holds its opening characters
+    // (and what the same match added), all on the line the scanner is on.
+    void NoteLiteralOpening(const TRkCustomLexer& Lexer) {
+        FOpenLine = Lexer.yylineno;
+        FOpenColumn = std::max(Lexer.yycolno - LiteralLength, 0);
+    }
+    // Gives Lexer the position of the literal's token as every token has
+    // one, the line and the column after it, counted as if all its text
+    // stood on the line where it opened: the column less the text's length,
+    // where error records place a token, is where it opened.  (A literal
+    // that reached the end of the input spans lines; the end says nothing.)
+    void PlaceAtOpening(TRkCustomLexer& Lexer) const;
 
 private:
     int32_t OpenLiteralToken(TRkCustomLexer& Lexer, uint32_t Resets);

@@ -63,8 +63,9 @@ void TRkLexerMssql::ApplyStep(TRunStep& Step) {
     if (!Step.Append.empty()) {
         LiteralBuffer += Step.Append;
         LiteralLength = static_cast<int32_t>(LiteralBuffer.size());
-        MarkLiteralEnd();
     }
+    // A step that opens a comment starts with its "/*".
+    if (Step.Clear) NoteLiteralOpening(*this);
     yystart(Step.State);
     CommentDepth = Step.Depth;
     if (Step.Code == 0) return;
@@ -75,11 +76,14 @@ void TRkLexerMssql::ApplyStep(TRunStep& Step) {
 
 // ---------------------------------------------------------------- literals
 
-void TRkLexerMssql::OpenLiteral(int32_t State, int32_t Code) {
+// The literal opens with the first N characters of the match.
+void TRkLexerMssql::OpenLiteral(int32_t State, int32_t Code, int32_t N) {
     yystart(State);
     ClearBuffer();
     OpenLiteralCode = Code;
     LiteralResets = yyresets();
+    Append(N);
+    NoteLiteralOpening(*this);
 }
 
 void TRkLexerMssql::CloseLiteral(int32_t Code) {
@@ -89,16 +93,8 @@ void TRkLexerMssql::CloseLiteral(int32_t Code) {
     yyreturn(Code);
 }
 
-// Appends the first N characters of the match; the literal so far ends here.
-void TRkLexerMssql::Append(int32_t N) {
-    AppendText(yytext, N);
-    MarkLiteralEnd();
-}
-
-void TRkLexerMssql::MarkLiteralEnd() {
-    LiteralEndLine = yylineno;
-    LiteralEndColumn = yycolno;
-}
+// Appends the first N characters of the match.
+void TRkLexerMssql::Append(int32_t N) { AppendText(yytext, N); }
 
 // A piece of a string or name: a line feed right after it joins the text.
 void TRkLexerMssql::AppendPiece() {
@@ -109,7 +105,6 @@ void TRkLexerMssql::AppendPiece() {
         return;
     }
     AppendChar('\n');
-    MarkLiteralEnd();
 }
 
 bool TRkLexerMssql::InName() const { return yysstate == ST_QNAME || yysstate == ST_BRNAME; }
@@ -185,8 +180,7 @@ int TRkLexerMssql::yylex() {
     OpenLiteralCode = 0;
     CommentDepth = 0;
     TakeText(*this);
-    yylineno = LiteralEndLine;
-    yycolno = LiteralEndColumn;
+    PlaceAtOpening(*this);
     yyreturn(open);
     return open;
 }
@@ -229,8 +223,7 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
             } else if (InName()) {
                 ForeignInName(Rule);
             } else {
-                OpenLiteral(ST_STRING, STRING_LIT);
-                Append(yyleng);
+                OpenLiteral(ST_STRING, STRING_LIT, yyleng);
             }
             break;
         case R_STRING_OPEN: {
@@ -238,11 +231,9 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
                 Append(yyleng);
                 break;
             }
-            OpenLiteral(ST_STRING, STRING_LIT);
-            Append(1);
+            OpenLiteral(ST_STRING, STRING_LIT, 1);
             if (!TakeBackslashQuote()) break;
             AppendText("\\'", 2);
-            MarkLiteralEnd();
             CloseLiteral(STRING_LIT);
             break;
         }
@@ -261,23 +252,20 @@ void TRkLexerMssql::RuleAction(int32_t Rule) {
             break;
         case R_QNAME_DOUBLED_QUOTE:   // two double quotes stand for one
             AppendChar('"');
-            MarkLiteralEnd();
             break;
         case R_QNAME_OPEN:
             if (literal) {
                 Append(yyleng);
                 break;
             }
-            OpenLiteral(ST_QNAME, IDENT);
-            Append(yyleng);
+            OpenLiteral(ST_QNAME, IDENT, yyleng);
             break;
         case R_BRNAME_OPEN:
             if (literal) {
                 Append(yyleng);
                 break;
             }
-            OpenLiteral(ST_BRNAME, IDENT);
-            Append(yyleng);
+            OpenLiteral(ST_BRNAME, IDENT, yyleng);
             break;
         case R_LINEBREAK:
             if (literal) Append(yyleng);

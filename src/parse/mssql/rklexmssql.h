@@ -49,19 +49,16 @@ protected:
     void RuleAction(int32_t Rule) override;
 
 private:
-    void OpenLiteral(int32_t State, int32_t Code);
+    void OpenLiteral(int32_t State, int32_t Code, int32_t N);
     void CloseLiteral(int32_t Code);
     void Append(int32_t N);
-    void MarkLiteralEnd();
     void AppendPiece();
     void ApplyStep(TRunStep& Step) override;
     bool InName() const;
     void ForeignInName(int32_t Rule);
 
     // The token a literal still open at the end of the input becomes, 0
-    // when none is open; where it ended.
+    // when none is open; it is placed where the literal opened.
     int32_t OpenLiteralCode = 0;
     uint32_t LiteralResets = 0;     // scanner resets when it opened
-    int32_t LiteralEndLine = 0;
-    int32_t LiteralEndColumn = 0;
 };

@@ -1,7 +1,9 @@
 #include "parse/mssql/rkyaccmssqlsql.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
+#include <limits>
 
 #include "mssql_yacc.h"
 #include "parse/mssql/mssqlsqlstatement.h"
@@ -114,8 +116,8 @@ void TRkMssqlSqlDriver::FetchLookahead() {
         FEndSeen = true;
         // One report for the end of the input: the statement that the open
         // literal leaves unfinished adds none of its own.
-        if (EndsInOpenLiteral()) {
-            ReportSyntaxError(FState, 0);
+        if (const TSourceToken* open = OpenLiteralAtEnd()) {
+            ReportSyntaxError(FState, 0, open);
             FReportAllowed = false;
         }
     }
@@ -126,16 +128,17 @@ void TRkMssqlSqlDriver::FetchLookahead() {
 // ends with the line break the input ends with instead of the literal's
 // closing characters.  Not reporting it would lose the rest of the script
 // without a word.
-bool TRkMssqlSqlDriver::EndsInOpenLiteral() const {
-    if (!TokenList) return false;
+const TSourceToken* TRkMssqlSqlDriver::OpenLiteralAtEnd() const {
+    if (!TokenList) return nullptr;
     const TSourceTokenSpan items = TokenList->Items();
     for (size_t i = items.size(); i-- > 0;) {
         const TSourceToken* t = items[i];
         if (t->TokenCode == 0 && t->GetText().empty()) continue;   // the end token
-        if (t->TokenCode != BLOCK_COMMENT && t->TokenCode != STRING_LIT && t->TokenCode != IDENT) return false;
-        return !t->GetText().empty() && (t->GetText().back() == '\n' || t->GetText().back() == '\r');
+        if (t->TokenCode != BLOCK_COMMENT && t->TokenCode != STRING_LIT && t->TokenCode != IDENT) return nullptr;
+        const bool open = !t->GetText().empty() && (t->GetText().back() == '\n' || t->GetText().back() == '\r');
+        return open ? t : nullptr;
     }
-    return false;
+    return nullptr;
 }
 
 // The first significant token at or after a read position, nullptr at the
@@ -218,13 +221,23 @@ std::string TRkMssqlSqlDriver::BalanceNotes() const {
     return notes;
 }
 
-void TRkMssqlSqlDriver::ReportSyntaxError(int State, int Lookahead) {
+void TRkMssqlSqlDriver::ReportSyntaxError(int State, int Lookahead, const TSourceToken* OpenLiteral) {
     if (!SyntaxErrorCallback) return;
     const std::string expected = ExpectedTokens(State, Lookahead);
     std::string text;
     if (Lookahead != 0 && CurToken) text = CurToken->GetText();
     else text = "end of input" + BalanceNotes();
-    Report(expected, text);
+    if (!OpenLiteral) {
+        Report(expected, text);
+        return;
+    }
+    // The error record takes the length of the report's text off the
+    // column it is given, as for a token; the literal's own column less its
+    // length is where it opened.
+    const int64_t opened = static_cast<int64_t>(OpenLiteral->Column) - static_cast<int64_t>(OpenLiteral->GetText().size());
+    const int64_t column = std::max<int64_t>(opened, 0) + static_cast<int64_t>(text.size());
+    SyntaxErrorCallback(1, expected, text, OpenLiteral->Line,
+                        static_cast<int32_t>(std::min<int64_t>(column, std::numeric_limits<int32_t>::max())));
 }
 
 // ---------------------------------------------------------------- skipping

@@ -60,8 +60,9 @@ public:
     // order, each upper-cased and followed by a blank; "Unknown" when none.
     std::string ExpectedTokens(int State, int Lookahead) const;
     // One report through the syntax-error callback; at the end of the input
-    // the token text carries the BEGIN/END and CASE/END balance notes.
-    void ReportSyntaxError(int State, int Lookahead);
+    // the token text carries the BEGIN/END and CASE/END balance notes.  A
+    // literal left open at the end (OpenLiteral) is where the report points.
+    void ReportSyntaxError(int State, int Lookahead, const TSourceToken* OpenLiteral = nullptr);
     // The balance notes of the whole token list ("" when balanced).
     std::string BalanceNotes() const;
     static bool IsMssqlStatementStart(int Code);
@@ -105,7 +106,9 @@ private:
 
     bool Push();
     void FetchLookahead();
-    bool EndsInOpenLiteral() const;
+    // The comment, string or quoted name left open at the end of the
+    // input, nullptr when there is none.
+    const TSourceToken* OpenLiteralAtEnd() const;
     // 0 go on, 1 accept, 2 fail.
     int Reduce(int Rule);
     bool ForcedRoutineEnd(int& Rule);

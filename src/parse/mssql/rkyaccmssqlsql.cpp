@@ -13,6 +13,9 @@ using namespace mssqltok;
 namespace {
 
 constexpr int kInitialStackSize = 64;
+// Stack entries that recovery leaves free above the state it pops to: the
+// error statement and the reductions after it need a few.
+constexpr int kRecoveryRoom = 8;
 constexpr int kMaxExpectedNames = 20;
 
 // Names of tokens in expected-token texts: the first row with a code wins.
@@ -351,8 +354,88 @@ int TRkMssqlSqlDriver::Reduce(int Rule) {
     int target = 0;
     if (yysp >= 1 && yygoto(yys[static_cast<size_t>(yysp)], t.yyr[Rule].sym, target)) FState = target;
     if (yyflag == 1) return 1;
-    if (yyflag == 2 || yyflag == 3) return 2;
+    if (yyflag == 2) return 2;
+    if (yyflag == 3) return 3;
     return 0;
+}
+
+// Runs the reductions of the automaton on copies of the states, the stack
+// below Sp read in place: no action runs.
+bool TRkMssqlSqlDriver::TakesAfterError(int Sp, int Target, int Symbol) const {
+    const TRkYaccTables& t = Tables();
+    std::vector<int> above{Target};   // states above yys[Sp]
+    int below = Sp;                   // top of the part of yys still in use
+    auto top = [&] { return above.empty() ? static_cast<int>(yys[static_cast<size_t>(below)]) : above.back(); };
+    // An LR automaton reduces at most once per stack entry and rule length
+    // before it shifts; the bound only guards against bad tables.
+    for (int steps = 0; steps < Sp + 1000; ++steps) {
+        const int state = top();
+        int act = 0, rule = 0;
+        if (t.yyd[state] != 0) rule = -t.yyd[state];
+        else if (yyact(state, Symbol, act)) {
+            if (act >= 0) return true;
+            rule = -act;
+        } else if (yyact(state, ';', act) && act < 0) {
+            rule = -act;
+        } else {
+            return false;
+        }
+        for (int n = t.yyr[rule].len; n > 0; --n) {
+            if (!above.empty()) above.pop_back();
+            else if (--below < 1) return false;
+        }
+        int next = 0;
+        if (!yygoto(top(), t.yyr[rule].sym, next)) return false;
+        above.push_back(next);
+    }
+    return false;
+}
+
+// The nearest state below the top that shifts the error token.  An END or
+// ELSE that the statement around takes stays the lookahead, and so does a
+// GO that starts its line: it ends the batch, so recovery pops past the
+// blocks and bodies left open in it until one takes the GO.
+bool TRkMssqlSqlDriver::FindErrorState(int& Sp, int& Target, bool& Keep, bool& PastNearest) const {
+    int keepable = -1;
+    bool pastOpen = false;
+    if (FRecovery == rcSyntax && (yychar == RW_END || yychar == RW_ELSE)) keepable = yychar;
+    if (FRecovery == rcSyntax && yychar == RW_GO && IsGoLine(ReadIndex(CurToken))) keepable = yychar, pastOpen = true;
+    Sp = 0;
+    Keep = false;
+    PastNearest = false;
+    for (int s = yysp; s >= 1; --s) {
+        int t = 0;
+        if (!yyact(yys[static_cast<size_t>(s)], ERROR_TOKEN, t) || t <= 0) continue;
+        if (s + kRecoveryRoom > MaxStackDepth) continue;
+        if (Sp == 0) Sp = s, Target = t;
+        if (keepable < 0) break;
+        if (TakesAfterError(s, t, keepable)) {
+            PastNearest = s != Sp;
+            Sp = s, Target = t, Keep = true;
+            break;
+        }
+        if (!pastOpen) break;
+    }
+    return Sp != 0;
+}
+
+// Input nested past the parser's bounds loses only its statement: one
+// record, then the usual recovery, with an error statement that runs on
+// while the parentheses opened in it are open.
+bool TRkMssqlSqlDriver::StartDeepRecovery() {
+    if (FDeepSinceShift) return false;
+    FDeepSinceShift = true;
+    if (FReportAllowed) Report("yyparse stack overflow", "error 1010");
+    FReportAllowed = false;
+    // The tokens read past the last shift are read again by the error
+    // statement.
+    if (FLastShiftPos >= 0) {
+        TokenPos = FLastShiftPos + 1;
+        PushedBackToken = nullptr;
+    }
+    ErrorSpansParens = true;
+    FRecovery = rcDeep;
+    return true;
 }
 
 // Before CREATE or ALTER PROCEDURE/PROC/FUNCTION the statement in progress
@@ -387,7 +470,10 @@ int TRkMssqlSqlDriver::yyparse() {
     LastShiftedToken = nullptr;
     FLastShiftPos = -1;
     FEndSeen = false;
+    FRecovery = rcSyntax;
+    FDeepSinceShift = false;
     ErrorStartFloor = 0;
+    ErrorSpansParens = false;
     if (yys.size() < static_cast<size_t>(kInitialStackSize)) {
         yys.resize(kInitialStackSize);
         yyv.resize(kInitialStackSize);
@@ -400,8 +486,12 @@ int TRkMssqlSqlDriver::yyparse() {
     for (;;) {
         switch (step) {
             case stPush:
-                if (!Push()) return Fail("yyparse stack overflow", "error 1010");
-                step = stFetch;
+                if (Push()) {
+                    step = stFetch;
+                } else {
+                    if (!StartDeepRecovery()) return Fail("yyparse stack overflow", "error 1010");
+                    step = stRecover;
+                }
                 break;
 
             case stFetch:
@@ -432,6 +522,7 @@ int TRkMssqlSqlDriver::yyparse() {
                     StatementEndPos = TokenPos - 1;
                     FLastShiftPos = TokenPos - 1;
                     LastShiftedToken = CurToken;
+                    FDeepSinceShift = false;
                     step = stPush;
                     break;
                 } else {
@@ -457,10 +548,17 @@ int TRkMssqlSqlDriver::yyparse() {
                         TokenPos = FLastShiftPos + 1;
                         PushedBackToken = nullptr;
                     }
+                    FRecovery = rcAction;
                     step = stRecover;
                     break;
                 }
                 if (r == 1) return 0;
+                if (r == 3) {
+                    // An expression nested past the bound.
+                    if (!StartDeepRecovery()) return Fail(ErrorMessage, "error 1010");
+                    step = stRecover;
+                    break;
+                }
                 if (r == 2)
                     return Fail(ErrorMessage.empty() ? std::string("yyparse aborted") : ErrorMessage, "error");
                 step = stPush;
@@ -494,6 +592,7 @@ int TRkMssqlSqlDriver::yyparse() {
                         step = stReduce;
                         break;
                     }
+                    FRecovery = rcSyntax;
                     step = stRecover;
                     break;
                 }
@@ -522,17 +621,22 @@ int TRkMssqlSqlDriver::yyparse() {
                     FReportAllowed = false;
                 }
                 // Pop to a state that shifts the error token.
-                int target = 0;
-                while (yysp > 0) {
-                    if (yyact(yys[static_cast<size_t>(yysp)], ERROR_TOKEN, target) && target > 0) break;
-                    --yysp;
-                }
-                if (yysp <= 0) return Fail("error recover failed", "error");
+                int sp = 0, target = 0;
+                bool keep = false, pastNearest = false;
+                if (!FindErrorState(sp, target, keep, pastNearest)) return Fail("error recover failed", "error");
                 // The tokens of the states kept belong to the statements
-                // around; the error statement starts after them.
-                ErrorStartFloor = yyp[static_cast<size_t>(yysp)] + 1;
+                // around; the error statement starts after them.  Popped
+                // past a block or body left open at a GO, it takes all that
+                // block's tokens.
+                ErrorStartFloor = yyp[static_cast<size_t>(sp)] + 1;
+                if (pastNearest && StatementStartPos >= 0) StatementStartPos = ErrorStartFloor;
+                yysp = sp;
+                // The offending token is dropped, or read again after the
+                // error statement.
+                if (keep) UnreadToken(CurToken);
+                FRecovery = rcSyntax;
                 FState = target;
-                yychar = -1;   // the offending token is dropped
+                yychar = -1;
                 yyval = mssqlYYSType{};
                 yyval.token(CurToken);
                 step = stPush;

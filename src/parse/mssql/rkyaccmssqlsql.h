@@ -92,6 +92,9 @@ protected:
 
 private:
     enum TLastMove : uint8_t { lmNone, lmShift, lmReduce };
+    // What recovery starts from: a token the grammar cannot take, an action
+    // that refused the input, or input nested past the parser's bounds.
+    enum TRecovery : uint8_t { rcSyntax, rcAction, rcDeep };
 
     // Driver state of one run.
     int FState = 0;
@@ -103,6 +106,8 @@ private:
     int32_t FLastShiftPos = -1;        // read position of the last shifted token
     bool FEndSeen = false;             // the end of the input was fetched in this run
     bool FReportAllowed = true;
+    TRecovery FRecovery = rcSyntax;
+    bool FDeepSinceShift = false;      // a deep recovery ran since the last shift
 
     bool Push();
     void FetchLookahead();
@@ -115,6 +120,16 @@ private:
     void Report(const std::string& Message, const std::string& TokenText);
     int Fail(const std::string& Message, const std::string& TokenText);
     void SkipRaw(TRkNodeTokens* Target, bool SetMode, TSourceToken* FirstToken);
+    // Recovery: the stack entry to pop to, the state its error shift leads
+    // to, whether the offending token stays the lookahead, and whether it
+    // popped past the nearest state that shifts the error token.
+    bool FindErrorState(int& Sp, int& Target, bool& Keep, bool& PastNearest) const;
+    // Whether the stack up to Sp, then Target and its error statement,
+    // takes Symbol next (the implicit ";" included).
+    bool TakesAfterError(int Sp, int Target, int Symbol) const;
+    // Starts the recovery from input nested too deep; false when a deep
+    // recovery already ran since the last shift.
+    bool StartDeepRecovery();
 };
 
 class TRkParserMssqlSql final : public TRkMssqlSqlDriver {

@@ -46,6 +46,30 @@ bool TMssqlRawNesting::EndsBefore(int Code) const {
     return Outside() && (Code == mssqltok::RW_END || Code == mssqltok::RW_ELSE);
 }
 
+bool TRkMssqlSqlActions::IsGoLine(int32_t Index) const {
+    if (TokenList == nullptr) return false;
+    const TSourceToken* go = TokenList->TokenAt(Index);
+    if (go == nullptr || go->TokenCode != mssqltok::RW_GO) return false;
+    for (int32_t i = Index - 1; i >= 0; --i) {
+        const TSourceToken* t = TokenList->TokenAt(i);
+        if (t->TokenType == ttLineBreak) return true;
+        if (t->TokenType != ttBlanks) return false;
+    }
+    return true;
+}
+
+int32_t TRkMssqlSqlActions::ReadIndex(const TSourceToken* T) const {
+    if (TokenList == nullptr) return -1;
+    return TokenList->TokenAt(TokenPos - 1) == T ? TokenPos - 1 : TokenList->IndexOf(T);
+}
+
+void TRkMssqlSqlActions::UnreadToken(TSourceToken* T) {
+    if (TokenPos > 0 && TokenList != nullptr && TokenList->TokenAt(TokenPos - 1) == T)
+        --TokenPos;
+    else
+        PushedBackToken = T;
+}
+
 _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
     auto* w = New<_TMssqlStmt>();
     _TMssqlDummyStmt* d = DummyStmt(mnkErrorStmt);
@@ -56,27 +80,30 @@ _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
     // would leave a block or an IF open and hide every later statement.  A
     // ";" ends the statement, read into it: a ";" of its own would be one
     // more error inside a block.  A CASE opened before the error keeps its
-    // END and ELSE.
+    // END and ELSE.  A GO line is never read: it ends the batch.
     if (StatementStartPos >= 0) StatementStartPos = std::max(StatementStartPos, ErrorStartFloor);
+    const bool spanParens = ErrorSpansParens;
+    ErrorSpansParens = false;
     TMssqlRawNesting nesting;
     if (TokenList != nullptr)
-        for (int32_t i = std::max<int32_t>(StatementStartPos, 0); i < TokenPos && i < TokenList->Count(); ++i)
-            nesting.FeedCase(TokenList->TokenAt(i)->TokenCode);
+        for (int32_t i = std::max<int32_t>(StatementStartPos, 0); i < TokenPos && i < TokenList->Count(); ++i) {
+            const int code = TokenList->TokenAt(i)->TokenCode;
+            if (spanParens) nesting.Feed(code);
+            else nesting.FeedCase(code);
+        }
     TSourceToken* t = nullptr;
     for (;;) {
         t = GetNextToken(false);
         if (t == nullptr) break;
         const int code = t->TokenCode;
-        if (nesting.EndsBefore(code)) {
-            if (TokenPos > 0 && TokenList != nullptr && TokenList->TokenAt(TokenPos - 1) == t)
-                --TokenPos;
-            else
-                PushedBackToken = t;
+        if (nesting.EndsBefore(code) || (code == mssqltok::RW_GO && IsGoLine(ReadIndex(t)))) {
+            UnreadToken(t);
             break;
         }
         CurToken = t;
         nesting.Feed(code);
-        if (nesting.EndsWith(code) || t->TokenType == ttLineBreak) break;
+        if (nesting.EndsWith(code)) break;
+        if (t->TokenType == ttLineBreak && !(spanParens && nesting.Parens > 0)) break;
     }
     StatementEndPos = TokenPos - 1;
     if (StatementStartPos >= 0 && TokenList != nullptr) {

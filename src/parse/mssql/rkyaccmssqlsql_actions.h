@@ -49,6 +49,18 @@ protected:
     // inside a block, an IF or a procedure body leaves out the header of the
     // statement around it (which prints that header itself).
     int32_t ErrorStartFloor = 0;
+    // Set by the recovery from input nested past the parser's bounds: the
+    // error statement then also takes the lines that close the parentheses
+    // opened in it, so that their tails raise no error of their own.
+    bool ErrorSpansParens = false;
+
+    // Whether the token at Index is a GO that starts its line: it ends its
+    // batch, so no error statement or recovery reads past it.
+    bool IsGoLine(int32_t Index) const;
+    // The list index of T, the token just read.
+    int32_t ReadIndex(const TSourceToken* T) const;
+    // Puts T, just read, back for the next read.
+    void UnreadToken(TSourceToken* T);
 
 protected:
     static TRk_DummyNode* D(TRk_Node* N) { return static_cast<TRk_DummyNode*>(N); }

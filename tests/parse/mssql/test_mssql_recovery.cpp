@@ -5,10 +5,15 @@
 // were not there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "frontend/marlsqlparser.h"
+#include "mssql_corpus.h"
+#include "mssql_model_fixture.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
 
@@ -87,6 +92,10 @@ TEST(MssqlRecovery, ABrokenStatementAtEachPlaceOfABodyLosesOnlyItself) {
                 EXPECT_EQ(p.Types(), (std::vector<int>{sstCreateTable, sstMssqlGo, sh.Type, sstMssqlGo, sstCreateTable}));
                 EXPECT_EQ(p.Tables(), (std::vector<std::string>{"t1", "t2"}));
                 EXPECT_EQ(p.P.ErrorCount(), 1) << p.P.GetErrorMessages();
+                // Each token once: the error statement holds neither the
+                // header around it nor the END after it.
+                for (TCustomSqlStatement* S : p.P.Statements())
+                    EXPECT_EQ(mssqltest::Visited(S), mssqltest::Given(S));
             }
 }
 
@@ -111,6 +120,30 @@ TEST(MssqlRecovery, TheReportedShapesKeepTheTableAfterGo) {
     }
 }
 
+// A GO line ends its batch even where a block or body is left open: the
+// open part becomes one error statement (a procedure or WHILE keeps its
+// header),
+// and an error statement on one line keeps the ELSE after it.
+TEST(MssqlRecovery, AGoLineEndsABatchLeftOpen) {
+    const std::vector<std::pair<std::string, std::vector<int>>> cases = {
+        {"BEGIN\nSELECT 1\n", {sstErrorStmt}},
+        {"WHILE 1 = 1 BEGIN\nIF 1 = 1 BEGIN\nSELECT 1\n", {sstMssqlIf}},
+        {"CREATE PROCEDURE p AS BEGIN\nSELECT 1\n", {sstMssqlCreateProcedure}},
+        {"IF 1 = 1 SELECT a FROM t WHERE ELSE SELECT 2\n", {sstMssqlIf}},
+    };
+    for (const auto& [head, types] : cases) {
+        SCOPED_TRACE(head);
+        Parsed p("CREATE TABLE t1 (a INT)\nGO\n" + head + "GO\nCREATE TABLE t2 (b INT)\n");
+        std::vector<int> want{sstCreateTable, sstMssqlGo};
+        want.insert(want.end(), types.begin(), types.end());
+        want.insert(want.end(), {sstMssqlGo, sstCreateTable});
+        EXPECT_EQ(p.Types(), want);
+        EXPECT_EQ(p.Tables(), (std::vector<std::string>{"t1", "t2"}));
+        EXPECT_EQ(p.P.ErrorCount(), 1) << p.P.GetErrorMessages();
+        for (TCustomSqlStatement* S : p.P.Statements()) EXPECT_EQ(mssqltest::Visited(S), mssqltest::Given(S));
+    }
+}
+
 // A statement nested past the parser's bounds (the stack, the expression
 // depth) loses only itself, also inside a block: one record, and the
 // statements and batches after it parse.
@@ -127,6 +160,125 @@ TEST(MssqlRecovery, AStatementNestedPastTheBoundsLosesOnlyItself) {
             ASSERT_EQ(p.P.ErrorCount(), 1);
             EXPECT_NE(p.P.GetErrorMessages().find("yyparse stack overflow"), std::string::npos);
         }
+}
+
+// ---- Real scripts broken one statement at a time --------------------------
+
+// What a parse gives, batch by batch: a batch ends with its GO statement.
+struct Outcome {
+    struct Stmt {
+        int batch, type;
+        std::string text, table;
+        bool operator==(const Stmt&) const = default;
+    };
+    std::vector<Stmt> stmts;
+    std::vector<std::tuple<int, int, std::string>> errors;   // line, column, message
+
+    explicit Outcome(TMarlSqlParser& P) {
+        int batch = 0;
+        for (TCustomSqlStatement* S : P.Statements()) {
+            std::string table;
+            if (auto* C = dynamic_cast<TCreateTableSqlStatement*>(S))
+                if (C->TargetTable) table = C->TargetTable->GetTableNameText();
+            stmts.push_back({batch, S->StatementType, S->GetRawSqlText(), table});
+            batch += S->StatementType == sstMssqlGo;
+        }
+        for (int i = 1; i <= P.ErrorCount(); ++i) {
+            const TSyntaxError& e = P.SyntaxErrors().Get(i);
+            errors.emplace_back(e.Line, e.Column, e.Message);
+        }
+    }
+    std::vector<Stmt> OutsideBatch(int b) const {
+        std::vector<Stmt> r;
+        for (const Stmt& s : stmts)
+            if (s.batch != b) r.push_back(s);
+        return r;
+    }
+    // Records outside the lines First..Last (-1, the end of the input,
+    // counts as inside when EndInside).
+    std::vector<std::tuple<int, int, std::string>> ErrorsOutside(int First, int Last, bool EndInside) const {
+        std::vector<std::tuple<int, int, std::string>> r;
+        for (const auto& e : errors) {
+            const int line = std::get<0>(e);
+            if (line == -1 ? !EndInside : (line < First || line > Last)) r.push_back(e);
+        }
+        return r;
+    }
+};
+
+// The script's tokens with statement S broken: cut short after half of its
+// words (its line breaks kept, so later lines keep their numbers), or a
+// stray ")" after them.
+std::string Broken(TMarlSqlParser& P, TCustomSqlStatement* S, bool Cut) {
+    std::vector<int32_t> words;
+    for (TSourceToken* T : S->SourceTokens->Items())
+        if (T->IsSignificant() && T->TokenCode != 0) words.push_back(T->PosInList);
+    const size_t keep = std::max<size_t>(1, words.size() / 2);
+    std::string text;
+    const TSourceTokenList& tokens = P.Tokens();
+    for (int32_t i = 0; i < tokens.Count(); ++i) {
+        const TSourceToken* T = tokens.TokenAt(i);
+        const bool cut = Cut && i >= words[keep] && i <= words.back() && T->TokenType != ttLineBreak;
+        if (!cut) text += T->GetText();
+        if (!Cut && i == words[keep - 1]) text += " )";
+    }
+    return text;
+}
+
+// Breaking one statement of a real script at a time loses nothing in the
+// other batches: their statements, their tables and their records are as
+// in the whole script, and the records the break adds lie in its batch.
+TEST(MssqlRecovery, BreakingOneStatementOfARealScriptLeavesTheOtherBatchesAsTheyWere) {
+    std::vector<std::filesystem::path> scripts = mssqltest::CorpusScripts();
+    scripts.push_back(mssqltest::SampleScript());
+    int broken = 0, reported = 0;
+    for (const std::filesystem::path& file : scripts) {
+        TMarlSqlParser whole(0);
+        whole.SetSqlTextString(mssqltest::ReadFile(file));
+        whole.Parse();
+        const Outcome before(whole);
+        std::vector<int> candidates;
+        for (int i = 0; i < whole.Statements().Count(); ++i) {
+            TCustomSqlStatement* S = whole.Statements().GetStatement(i);
+            int words = 0;
+            for (TSourceToken* T : S->SourceTokens->Items()) words += T->IsSignificant() && T->TokenCode != 0;
+            if (S->StatementType != sstMssqlGo && words >= 2) candidates.push_back(i);
+        }
+        // A few places spread over the script: every parse of a large
+        // script costs its whole length.
+        const int places = std::clamp(200000 / std::max(1, whole.Tokens().Count()), 2, 8);
+        for (int k = 0; k < places && !candidates.empty(); ++k) {
+            const int i = candidates[(candidates.size() - 1) * k / std::max(1, places - 1)];
+            TCustomSqlStatement* S = whole.Statements().GetStatement(i);
+            const int batch = before.stmts[i].batch;
+            // The lines of the batch: from its first statement to its GO.
+            int first = INT_MAX, last = INT_MAX;
+            for (int j = 0; j < whole.Statements().Count(); ++j) {
+                if (before.stmts[j].batch != batch) continue;
+                TCustomSqlStatement* B = whole.Statements().GetStatement(j);
+                if (B->SourceTokens->Count() == 0) continue;
+                first = std::min(first, B->SourceTokens->GetToken(0)->Line);
+                if (B->StatementType == sstMssqlGo) last = B->SourceTokens->GetToken(0)->Line;
+            }
+            for (bool cut : {true, false}) {
+                SCOPED_TRACE(file.filename().string() + " statement " + std::to_string(i) + (cut ? " cut" : " stray"));
+                TMarlSqlParser P(0);
+                P.SetSqlTextString(Broken(whole, S, cut));
+                P.Parse();
+                const Outcome after(P);
+                ++broken;
+                EXPECT_EQ(after.OutsideBatch(batch), before.OutsideBatch(batch));
+                // (At the cap the last record is reused: no list to compare.)
+                if (std::max(before.errors.size(), after.errors.size()) < TSyntaxErrorArray::Capacity) {
+                    EXPECT_EQ(after.ErrorsOutside(first, last, last == INT_MAX),
+                              before.ErrorsOutside(first, last, last == INT_MAX));
+                }
+                reported += after.errors.size() > before.errors.size();
+            }
+        }
+    }
+    EXPECT_GT(broken, 0);
+    EXPECT_GT(reported, broken / 2);
 }
 
 }  // namespace

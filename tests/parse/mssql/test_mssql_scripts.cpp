@@ -50,28 +50,6 @@ struct Script {
     }
 };
 
-// Texts of the significant tokens a walk visits.
-std::vector<std::string> Visited(TRkVisitedAbs* Obj) {
-    TRecorder R;
-    Obj->Accept(&R);
-    std::vector<std::string> V;
-    for (const auto& X : R.Seen)
-        if (X != "_") V.push_back(X);
-    return V;
-}
-
-// Texts of the significant tokens the front end gave a statement, without
-// its terminator and the parse's end token.
-std::vector<std::string> Given(TCustomSqlStatement* S) {
-    std::vector<std::string> V;
-    for (TSourceToken* T : S->SourceTokens->Items()) {
-        if (T->TokenCode == 0) break;
-        if (!T->IsSignificant() || T == S->TerminatorToken) continue;
-        V.push_back(std::string(T->GetText()));
-    }
-    return V;
-}
-
 // Every statement walks exactly the tokens it was given.
 void CheckWalks(Script& s) {
     for (int i = 0; i < s.Count(); ++i) {

@@ -39,7 +39,7 @@ TEST(OpenLiterals, EveryDialectReportsTheTextLeftOpen) {
     ExpectReported(2, "select `x from a;\n", "`x");
     ExpectReported(2, "select 'C:\\dir\\' from a;\nselect 1;\n", "'C:\\dir\\' from a;");   // \' escapes
     ExpectReported(3, "select [x from a;\n", "[x");
-    ExpectReported(1, "prompt /* see\nselect 1 from a;\n", "/* see");
+    ExpectReported(1, "prompt x\n/* see\nselect 1 from a;\n", "/* see");
     ExpectReported(1, "begin\n  null;\n  /* see\nend;\n/\n", "/* see");
     ExpectReported(1, "begin\n  x := 'abc;\nend;\n/\n", "'abc;");
 }

@@ -128,9 +128,30 @@ void TRkLexerOracle::StringOrNameRun(bool /*name*/) {
     yyreturn(oracletok::STRING_LIT);
 }
 
+// A SQL*Plus command line ends at its line break, so "/*" on it is text of
+// the command, never a comment that would run on over the script: a run
+// from "/*" is one operator token, and a run with "/*" further in stops
+// before it.  True when the run is taken here.
+bool TRkLexerOracle::CommandLineRun() {
+    if (!InSqlPlusCmd || (yysstate != INITIAL && yysstate != ST_NORMAL)) return false;
+    const size_t opener = std::string_view(yytext).substr(0, static_cast<size_t>(yyleng)).find("/*");
+    if (opener == std::string_view::npos) return false;
+    if (opener == 0) {
+        yyreturn(oracletok::OPERATOR);
+        return true;
+    }
+    yyless(static_cast<int32_t>(opener));
+    yytext.resize(opener);
+    return false;
+}
+
 void TRkLexerOracle::RuleAction(int32_t Rule) {
     yytext = MatchText();
     switch (Rule) {
+        case R_COMMENT_OPEN:
+        case R_OPERATOR_RUN:
+            if (!CommandLineRun()) SharedRuleAction(Rule, kRules[Rule], kCodes, BulkOperatorRuns);
+            break;
         case R_STRING_LINEBREAK:
         case R_QNAME_LINEBREAK:
             LineBreakInLiteral();

@@ -42,4 +42,5 @@ protected:
 private:
     void StringOrNameRun(bool name);
     void LineBreakInLiteral();
+    bool CommandLineRun();
 };

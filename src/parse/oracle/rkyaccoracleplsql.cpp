@@ -233,6 +233,7 @@ int TRkParserOraclePlsql::yyparse() {
     LastTokenIndex = 0;
     ResumeIndex = 0;
     RecoveryToken = nullptr;
+    ErrorSemicolon = nullptr;
     int state = 0;
     bool report = true;   // at most one report per shifted token
     yychar = -1;
@@ -319,6 +320,7 @@ int TRkParserOraclePlsql::yyparse() {
             }
             while (yysp > 0 && !(yyact(yys[static_cast<std::size_t>(yysp)], tcError, act) && act > 0)) --yysp;
             if (yysp <= 0) return 1;
+            ErrorSemicolon = yychar == ';' ? CurToken : nullptr;
             // The skipped construct starts after what the state kept, so it
             // holds every token that the popped states had shifted and
             // nothing of the enclosing header.

@@ -48,6 +48,10 @@ public:
     std::int32_t LastTokenIndex = 0;
     std::int32_t ResumeIndex = 0;
     TSourceToken* RecoveryToken = nullptr;
+    // The ";" that raised the syntax error being recovered from: the driver
+    // has already read it, and the broken construct ends there instead of
+    // taking the next statement into its skip.
+    TSourceToken* ErrorSemicolon = nullptr;
     // Beside each state stack entry: LastTokenIndex when it was pushed.  The
     // state that shifts the error token so tells where the broken construct
     // began: after a compound's header (LOOP, THEN, BEGIN, ...) as much as

@@ -2,6 +2,7 @@
 // build, and its error rules.
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "parse/oracle/rkyaccoracleplsql.h"
 #include "statementstructure/plsqlstatement_elements.h"
@@ -10,8 +11,10 @@
 
 TRk_Node* TRkParserOraclePlsql::SkipBrokenConstruct() {
     auto* dummy = New<TRkPlsql_DummyStmt>();
-    RecoveryToken = nullptr;
-    while (TSourceToken* t = GetNextToken(false)) {
+    RecoveryToken = std::exchange(ErrorSemicolon, nullptr);
+    while (RecoveryToken == nullptr) {
+        TSourceToken* t = GetNextToken(false);
+        if (t == nullptr) break;
         if (t->TokenCode == 0 && t->Line == -1) {
             // The end token of this parse is not part of the unit.
             --TokenPos;

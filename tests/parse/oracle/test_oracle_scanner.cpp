@@ -114,8 +114,9 @@ TEST(OracleScanner, TokenDumps) {
         {false, "\"a\nb\"", "262[\"a\\nb\"]"},
         {false, "'open", "256['open\\n]"},
         {false, "x \"open", "262[x] 259[ ] 256[\"open\\n]"},
-        {true, "prompt /* open", "262[prompt] 259[ ] 256[/* open\\n]"},
-        // On SQL*Plus lines literals end at the line end.
+        // On SQL*Plus lines literals end at the line end, and "/*" opens no
+        // comment.
+        {true, "prompt /* open", "262[prompt] 259[ ] 269[/*] 259[ ] 335[open]"},
         {true, "prompt 'abc\ndef'", "262[prompt] 259[ ] 266['abc] 260[\\n] 262[def] 266[']"},
         {true, "prompt 'abc\r\nx", "262[prompt] 259[ ] 266['abc] 260[\\r\\n] 262[x]"},
         {true, "prompt \"abc\nx", "262[prompt] 259[ ] 266[\"abc] 260[\\n] 262[x]"},

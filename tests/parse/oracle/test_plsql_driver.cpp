@@ -179,8 +179,8 @@ TEST_F(PlsqlDriver, RecoverySkipsIntoDummyStatements) {
         // Here the second broken statement starts right after the skip: nothing
         // was shifted in between, so it is not reported again.
         {"BEGIN x := ); ) y := 1; END;", ")@1:13", " / DummyStmt(x := ) ;) DummyStmt() y := 1 ;)"},
-        // The offending ";" is dropped and the skip runs through the next one.
-        {"BEGIN x := ; y := 1; z := 2; END;", ";@1:13", " / DummyStmt(x := ; y := 1 ;) AssignStmt"},
+        // The skip ends at the offending ";": the next statement is kept.
+        {"BEGIN x := ; y := 1; z := 2; END;", ";@1:13", " / DummyStmt(x := ;) AssignStmt AssignStmt"},
     };
     for (const auto& c : cases) {
         Parse(c.Text);

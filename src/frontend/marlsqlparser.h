@@ -105,6 +105,9 @@ public:
     void TokenizeDefault();
     void TokenizeOracle();
     bool IsSqlplusCmdStart(std::string_view Word) const;
+    // The PL/SQL unit that Token, at Index of the token list, starts by its
+    // leading words; sstUnknown when none.
+    TSqlStatementType PlsqlUnitType(TSourceToken* Token, int Index) const;
     std::unique_ptr<TCustomSqlStatement> NewPlsqlStatement(TSourceToken* Token, int Index);
     std::unique_ptr<TCustomSqlStatement> NewSqlStatement(TSourceToken* Token, int Index, std::uint8_t Vendor);
     void AddStatement(std::unique_ptr<TCustomSqlStatement> Statement);

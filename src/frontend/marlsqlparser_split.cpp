@@ -127,6 +127,17 @@ void TCustomMarlSqlParser::TokenizeDefault() {
 void TCustomMarlSqlParser::TokenizeOracle() {
     bool InCommand = false, AtStatementStart = true, EndedWithSemicolon = false, Continued = false;
     TSourceToken* SlashCandidate = nullptr;
+    // The first token of the statement being read, nullptr between
+    // statements.  A PL/SQL unit goes on over its ";"s up to a "/" or "."
+    // line, and SQL*Plus reads no commands inside it: a line there that
+    // starts with a command word is code, whose strings and comments may
+    // run on over the line end.
+    TSourceToken* StatementStart = nullptr;
+    TSourceToken* LoneOnLine = nullptr;   // the line's only word so far
+    bool LineHasWords = false;
+    auto InUnit = [&] {
+        return StatementStart && PlsqlUnitType(StatementStart, StatementStart->PosInList) != sstUnknown;
+    };
     FLexer->InSqlPlusCmd = false;
     while (TSourceToken* T = NextStoredToken()) {
         switch (T->TokenCode) {
@@ -150,26 +161,37 @@ void TCustomMarlSqlParser::TokenizeOracle() {
                     SlashCandidate->TokenCode = tcSqlplusCmd;
                     SlashCandidate = nullptr;
                     AtStatementStart = true;
+                    StatementStart = nullptr;
                 }
+                if (LoneOnLine && LoneOnLine->TokenType == ttPeriod) StatementStart = nullptr;
+                LoneOnLine = nullptr;
+                LineHasWords = false;
                 FLexer->InSqlPlusCmd = InCommand;
                 break;
             default: {
                 Continued = false;
                 EndedWithSemicolon = false;
                 SlashCandidate = nullptr;
+                LoneOnLine = LineHasWords ? nullptr : T;
+                LineHasWords = true;
                 if (InCommand) {
                     T->SetSqlplusCmdPart(1);
                     if (T->GetText() == "-") Continued = true;
                 } else {
-                    if (T->TokenType == ttSemicolon) EndedWithSemicolon = true;
+                    if (T->TokenType == ttSemicolon) {
+                        EndedWithSemicolon = true;
+                        if (!InUnit()) StatementStart = nullptr;
+                    }
                     if (T->TokenType == ttSlash) {
                         TSourceToken* Before = FTokens->TokenAt(T->PosInList - 1);
                         if (AtStatementStart || (Before && Before->TokenType == ttLineBreak)) SlashCandidate = T;
                     }
-                    if (AtStatementStart && IsSqlplusCmdStart(T->GetText())) {
+                    if (AtStatementStart && IsSqlplusCmdStart(T->GetText()) && !InUnit()) {
                         T->TokenCode = tcSqlplusCmd;
                         InCommand = true;
                         FLexer->InSqlPlusCmd = true;
+                    } else if (!StatementStart && T->TokenType != ttSemicolon && T->TokenType != ttSlash) {
+                        StatementStart = T;
                     }
                 }
                 AtStatementStart = false;
@@ -219,22 +241,18 @@ void TCustomMarlSqlParser::ParseStrToTokenList(void* AOwner, const std::string& 
 // ---------------------------------------------------------------------------
 // Splitting
 
-std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewPlsqlStatement(TSourceToken* Token, int Index) {
+TSqlStatementType TCustomMarlSqlParser::PlsqlUnitType(TSourceToken* Token, int Index) const {
     const TLeadWords& Words = TLeadWords::Of(FVendor);
-    TSqlStatementType Type = sstplsql_block;
     switch (Token->TokenCode == 263 ? lwBegin : Words.WordOf(Token)) {
         case lwDeclare:
         case lwBegin:
-            break;
+            return sstplsql_block;
         case lwProcedure:
-            Type = sstplsql_createprocedure;
-            break;
+            return sstplsql_createprocedure;
         case lwFunction:
-            Type = sstplsql_createfunction;
-            break;
+            return sstplsql_createfunction;
         case lwPackage:
-            Type = sstplsql_createpackage;
-            break;
+            return sstplsql_createpackage;
         case lwCreate: {
             // CREATE [OR REPLACE] TABLE / INDEX / VIEW is never PL/SQL,
             // whatever its names are ("create table type (...)").
@@ -246,29 +264,27 @@ std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewPlsqlStatement(TSo
                 switch (Words.WordOf(First)) {
                     case lwTable: case lwIndex: case lwView: case lwGlobal: case lwTemporary: case lwTemp:
                     case lwLocal: case lwUnique: case lwBitmap: case lwForce: case lwNoforce:
-                        return nullptr;
+                        return sstUnknown;
                     default:
                         break;
                 }
             }
             auto Ahead = [&](TLeadWord Word) { return Words.Ahead(*FTokens, Index, Word, 3); };
-            if (Ahead(lwProcedure))
-                Type = sstplsql_createprocedure;
-            else if (Ahead(lwFunction))
-                Type = sstplsql_createfunction;
-            else if (Ahead(lwTrigger))
-                Type = sstplsql_createtrigger;
-            else if (Ahead(lwType))
-                Type = sstplsql_createtype;
-            else if (Ahead(lwPackage))
-                Type = sstplsql_createpackage;
-            else
-                return nullptr;
-            break;
+            if (Ahead(lwProcedure)) return sstplsql_createprocedure;
+            if (Ahead(lwFunction)) return sstplsql_createfunction;
+            if (Ahead(lwTrigger)) return sstplsql_createtrigger;
+            if (Ahead(lwType)) return sstplsql_createtype;
+            if (Ahead(lwPackage)) return sstplsql_createpackage;
+            return sstUnknown;
         }
         default:
-            return nullptr;
+            return sstUnknown;
     }
+}
+
+std::unique_ptr<TCustomSqlStatement> TCustomMarlSqlParser::NewPlsqlStatement(TSourceToken* Token, int Index) {
+    const TSqlStatementType Type = PlsqlUnitType(Token, Index);
+    if (Type == sstUnknown) return nullptr;
     if (FVendor != VendorOracle) {
         // Only Oracle scripts end a block with "/" or "."; elsewhere these
         // words start an ordinary statement that ends at ";".

@@ -163,7 +163,11 @@ void TCustomMarlSqlParser::TokenizeOracle() {
                     AtStatementStart = true;
                     StatementStart = nullptr;
                 }
-                if (LoneOnLine && LoneOnLine->TokenType == ttPeriod) StatementStart = nullptr;
+                if (LoneOnLine && LoneOnLine->TokenType == ttPeriod && InUnit()) {
+                    // A "." line ends the unit, as a "/" line does.
+                    StatementStart = nullptr;
+                    AtStatementStart = true;
+                }
                 LoneOnLine = nullptr;
                 LineHasWords = false;
                 FLexer->InSqlPlusCmd = InCommand;

@@ -14,8 +14,10 @@
 
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/statement_fixture.h"
+#include "test_plsql_support.h"
 
 using namespace sstest;
+using plsql_test::Crlf;
 
 namespace {
 
@@ -36,13 +38,6 @@ std::string Dummies(TPlsqlStatement* U) {
     DummyWords V;
     U->Accept(&V);
     return V.Found;
-}
-
-// The statement text keeps CR LF line ends.
-std::string Crlf(const std::string& S) {
-    std::string R;
-    for (char c : S) R += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return R;
 }
 
 std::string WithoutBlanks(std::string_view S) {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "parse/oracle/rkyaccoracleplsql.h"
@@ -27,6 +28,13 @@ inline std::string Significant(const TSourceTokenList* L) {
         if (!s.empty()) s += " ";
         s += t->GetText();
     }
+    return s;
+}
+
+// Text with each line break written CR LF, as statement texts keep them.
+inline std::string Crlf(std::string_view Text) {
+    std::string s;
+    for (char c : Text) s += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return s;
 }
 

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "frontend/marlsqlparser.h"
 #include "parse/parserfactory.h"
@@ -115,6 +116,19 @@ inline void ExpectWhole(TPlsqlStatement* S, std::uint8_t RootKind) {
     }
     EXPECT_EQ(Walk(S), SourceTokens(S));
 }
+
+// The dummy statements a walk meets, as their significant words.
+struct DummyCollector : TRkVisitorAbs {
+    std::vector<std::string> Found;
+    void PreVisit(TRkVisitedAbs* Obj) override {
+        auto* D = dynamic_cast<TRkPlsql_DummyStmt*>(Obj);
+        if (!D) return;
+        std::string W;
+        for (TSourceToken* t : D->SkippedTokens->Items())
+            if (t->IsSignificant()) W += (W.empty() ? "" : " ") + std::string(t->GetText());
+        Found.push_back(W);
+    }
+};
 
 // The I-th item of a list as a T (nullptr when it is not one).
 template <class T>

@@ -170,19 +170,6 @@ TEST(PlsqlUnits, RecoveryKeepsTheRestOfTheUnit) {
     EXPECT_EQ(Loop->Section->Items->Items(2)->NodeKind, nkPlsqlAssignStmt);
 }
 
-// The dummy statements a walk meets, as their significant words.
-struct DummyCollector : TRkVisitorAbs {
-    std::vector<std::string> Found;
-    void PreVisit(TRkVisitedAbs* Obj) override {
-        auto* D = dynamic_cast<TRkPlsql_DummyStmt*>(Obj);
-        if (!D) return;
-        std::string W;
-        for (TSourceToken* t : D->SkippedTokens->Items())
-            if (t->IsSignificant()) W += (W.empty() ? "" : " ") + std::string(t->GetText());
-        Found.push_back(W);
-    }
-};
-
 // A broken first statement of any compound is skipped on its own: the
 // compound's header stays with the compound, and the unit's regenerated text
 // keeps every word, the skipped ones too.

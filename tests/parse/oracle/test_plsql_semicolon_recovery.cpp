@@ -22,22 +22,12 @@ using plsql_test::Crlf;
 namespace {
 
 // The words of the unit's skipped statements, "|" between two of them.
-struct DummyWords : TRkVisitorAbs {
-    std::string Found;
-    void PreVisit(TRkVisitedAbs* Obj) override {
-        auto* D = dynamic_cast<TRkPlsql_DummyStmt*>(Obj);
-        if (!D) return;
-        std::string W;
-        for (TSourceToken* t : D->SkippedTokens->Items())
-            if (t->IsSignificant()) W += (W.empty() ? "" : " ") + std::string(t->GetText());
-        Found += (Found.empty() ? "" : "|") + W;
-    }
-};
-
 std::string Dummies(TPlsqlStatement* U) {
-    DummyWords V;
+    DummyCollector V;
     U->Accept(&V);
-    return V.Found;
+    std::string R;
+    for (const std::string& D : V.Found) R += (R.empty() ? "" : "|") + D;
+    return R;
 }
 
 std::string WithoutBlanks(std::string_view S) {

@@ -3,14 +3,12 @@
 // why it did not.
 #include <set>
 
+#include "corpus_scripts.h"
 #include "frontend_fixture.h"
 
 namespace {
 
-std::filesystem::path CorpusDir() {
-    const char* D = std::getenv("ORRERY_SHARED_DIR");
-    return D ? std::filesystem::path(D) / "corpus" : std::filesystem::path();
-}
+using fetest::CorpusDir;
 
 void RunFolder(const std::string& Dialect, std::uint8_t Vendor) {
     std::filesystem::path Dir = CorpusDir() / Dialect;

@@ -175,8 +175,10 @@ void TRk_hierarchial_query_clause::AppendPrettyTextTo(TRk_Node* Target) {
 
 TRk_SelectLimitClause::TRk_SelectLimitClause() { NodeKind = 164; }
 
-// No PreVisit or PostVisit of its own: the walk goes straight to the tokens.
+// No PreVisit or PostVisit of its own: the walk goes straight to the tokens,
+// LIMIT first (a grammar that keeps it apart sets LimitKeyword).
 void TRk_SelectLimitClause::DoAccept(TRkVisitorAbs& V) {
+    AcceptPart(LimitKeyword, V);
     if (OffsetKeyword) {
         AcceptPart(RowCount, V);
         AcceptPart(OffsetKeyword, V);

@@ -14,10 +14,12 @@ void TRkGetTextVisitor::Visit(TRkVisitedAbs* Obj) {
     TSourceTokenList* list = t->GetOwnerList();
     const int32_t idx = list ? list->IndexOf(t) : -1;
     if (idx < 0) return;
+    if (list == FRunList && idx > FRunFirst && idx <= FRunLast) return;  // printed with the run
     Result += t->GetText();
     t->SetSeqNo(++Counter);
     const auto& items = list->Items();
-    for (size_t j = static_cast<size_t>(idx) + 1; j < items.size(); ++j) {
+    size_t j = static_cast<size_t>(idx) + 1;
+    for (; j < items.size(); ++j) {
         TSourceToken* n = items[j];
         if (n->TokenType == ttBlockComment || n->TokenType == ttLineComment ||
             (n->TokenType == ttSemicolon && NumberSemicolons)) {
@@ -29,11 +31,15 @@ void TRkGetTextVisitor::Visit(TRkVisitedAbs* Obj) {
             break;
         }
     }
+    FRunList = list;
+    FRunFirst = idx;
+    FRunLast = static_cast<int32_t>(j) - 1;
 }
 
 void TRkGetTextVisitor::Execute() {
     if (!Root) return;
     Result.clear();
+    FRunList = nullptr;
     Root->Accept(this);
 }
 

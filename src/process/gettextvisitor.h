@@ -7,9 +7,13 @@
 
 #include "process/rkbasevisitor.h"
 
+class TSourceTokenList;
+
 // The node's significant tokens, each followed by the blanks, line breaks and
 // comments (and, with NumberSemicolons, semicolons) that follow it; every
-// significant token, comment and counted semicolon gets the next SeqNo.
+// significant token, comment and counted semicolon gets the next SeqNo.  A
+// ";" that the walk visits after it was printed behind the token before it
+// (a statement that holds its terminator) is not printed again.
 class TRkGetTextVisitor : public TRkVisitorAbs {
 public:
     TRkVisitedAbs* Root = nullptr;
@@ -23,6 +27,11 @@ public:
     // Nothing without Root; else Result := "" and Root's walk.  Counter is
     // not reset, so numbering continues over several roots.
     void Execute();
+
+private:
+    // The run printed behind the last printed token: list and positions.
+    const TSourceTokenList* FRunList = nullptr;
+    int32_t FRunFirst = 0, FRunLast = -1;
 };
 
 // First (Mode 1) or last (Mode 2) token that a node's walk visits.

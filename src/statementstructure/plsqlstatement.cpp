@@ -334,10 +334,10 @@ int TPlsqlStatement::DoParse() {
             return GetErrorCount();
         }
         DropEndTokens(*SourceTokens);
-        if (SourceTokens->Count() == 0 && !SqlText.empty()) {
+        if (SourceTokens->Count() == 0 && !TextToParse().empty()) {
             // A unit given as text is tokenized like any other statement.
             TextTokens->Clear();
-            TokenizeString(DbVendor, SqlText, *TextTokens);
+            TokenizeString(DbVendor, TextToParse(), *TextTokens);
         }
         if (TextTokens.Existing()) DropEndTokens(*TextTokens);
         TRkCustomParser& P = *Plsql;

@@ -145,7 +145,7 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
     // A statement whose tree came from its creator (sub-queries, selects the
     // parser wrapped) has nothing to parse: analyze that tree again.
     if (!AnalyzeOnly && RootNode && SourceTokens->Count() == 0 && TokenCount(TextTokens.Existing()) == 0 &&
-        SqlText.empty())
+        TextToParse().empty())
         AnalyzeOnly = true;
     if (!AnalyzeOnly) {
         int r = DoParse();
@@ -162,6 +162,13 @@ int TCustomSqlStatement::Parse(bool AnalyzeOnly) {
     return r;
 }
 
+// The SQL Server grammar leaves statement elements in its result list: the
+// first one's statement node is the root.
+static TRk_Node* MssqlRoot(const TRkCustomParser& P) {
+    TRk_Node* First = P.ResultList.empty() ? nullptr : P.ResultList.front();
+    return First && First->NodeKind == mnkStmt ? static_cast<_TMssqlStmt*>(First)->InnerNode : nullptr;
+}
+
 void TCustomSqlStatement::DropEndTokens(TSourceTokenList& L) {
     // A range of the script's list has no end token appended to it (and
     // looking at its last token was a cache miss per statement).
@@ -175,10 +182,10 @@ int TCustomSqlStatement::DoParse() {
     Reset();
     try {
         DropEndTokens(*SourceTokens);
-        if (SourceTokens->Count() == 0 && !SqlText.empty()) {
+        if (SourceTokens->Count() == 0 && !TextToParse().empty()) {
             // Tokens made from the text replace those of an earlier parse.
             TextTokens->Clear();
-            std::string Text = SqlText;
+            std::string Text = TextToParse();
             if (HasPlsqlParser && GetOnSubstitutionVar()) {
                 TSubStitutionVarProcess P;
                 P.SetOnSubstitutionVar(GetOnSubstitutionVar());
@@ -209,11 +216,8 @@ int TCustomSqlStatement::DoParse() {
                 RootNode = P.RootNode;
                 return Result;
             }
-            // The SQL Server grammar leaves statement elements in its result
-            // list: the first one's statement node is the root.
             if (P.ResultList.empty()) throw ERkError("No sql found in mssql parser");
-            TRk_Node* First = P.ResultList.front();
-            if (First && First->NodeKind == mnkStmt) RootNode = static_cast<_TMssqlStmt*>(First)->InnerNode;
+            RootNode = MssqlRoot(P);
             return Result;
         }
         // A driver that gave up without reporting (stack overflow, an action
@@ -228,8 +232,10 @@ int TCustomSqlStatement::DoParse() {
                 E.Column = P.CurToken->Column;
             }
         }
-        if (P.RootNode) {
-            RootNode = P.RootNode;
+        // A tree that recovery built is kept: a SQL Server statement that
+        // holds a broken one keeps the rest, as it did in its script.
+        if (TRk_Node* Recovered = DbVendor == VendorMssql ? MssqlRoot(P) : P.RootNode) {
+            RootNode = Recovered;
             Result = 0;
         } else {
             Result = SyntaxErrors.Count();
@@ -320,9 +326,26 @@ std::string TCustomSqlStatement::GetSqlText() { return SqlText.empty() ? GetRawS
 
 void TCustomSqlStatement::SetSqlText(const std::string& S) {
     SqlText = S;
+    SqlTextFromTree = false;
     Parsed = false;
     SourceTokens->Clear();
-    if (TextTokens.Existing()) TextTokens->Clear();
+    if (TokenCount(TextTokens.Existing()) > 0) {
+        // The list owns the tokens that the tree and the model read: they go
+        // with them.
+        Reset();
+        RootNode = nullptr;
+        TextTokens->Clear();
+    }
+}
+
+void TCustomSqlStatement::SetAnalyzedText(const std::string& S) {
+    SqlText = S;
+    SqlTextFromTree = true;
+}
+
+const std::string& TCustomSqlStatement::TextToParse() const {
+    static const std::string None;
+    return SqlTextFromTree ? None : SqlText.str();
 }
 
 std::string TCustomSqlStatement::GetText() {

@@ -110,6 +110,7 @@ public:
     bool HasPlsqlParser = false;
     bool Parsed = false;
     bool EndsWithSemicolon = false;
+    bool SqlTextFromTree = false;  // SqlText was made by the analysis, not given to parse
 
     // Virtual operations added by the statement base.
     virtual void BuildSqlText() = 0;  // writes TextCache
@@ -219,6 +220,13 @@ protected:
     // DoParse of a statement that no grammar reads: 0, or the number of
     // records when it ends in a literal the scanner found open.
     int AcceptUnparsed();
+    // The text an analysis makes of the statement's tree (SQL Server's
+    // recognised-only statements): GetSqlText and the printers read it, but
+    // the statement is not re-parsed from it.  The tokens stay, so a parse
+    // again reads them, or analyzes again the root its creator gave.
+    void SetAnalyzedText(const std::string& S);
+    // SqlText when it is the statement's input, else empty.
+    const std::string& TextToParse() const;
     // Drops the end tokens an earlier parse appended to L (a parse appends
     // one to the list it reads; the parser owns it).
     static void DropEndTokens(TSourceTokenList& L);

@@ -67,6 +67,7 @@
 %type <node> expr simple_expr target_expr primary_expr in_operand row_comparison target_el
 %type <node> literal func_name func_expr special_func_expr extract_list trim_list
 %type <node> case_expr case_arg when_clause
+%type <node> index_stmt drop_table_stmt drop_index_stmt index_elem
 %type <clause> sort_clause opt_nowait into_clause from_clause where_clause group_clause having_clause
 %type <clause> join_type opt_outer opt_column_list opt_temp key_match key_actions key_delete key_update
 %type <clause> key_action opt_float_precision opt_numeric_precision character_keyword quantifier
@@ -74,7 +75,7 @@
 %type <list> sortby_list update_column_list from_list dotted_alias column_list set_clause_list
 %type <list> table_element_list col_constraint_list opt_array_bounds expr_list in_expr_list
 %type <list> multi_expr_list multi_expr_list_head target_list name_part_list name_list
-%type <list> when_clause_list
+%type <list> when_clause_list index_params index_elem_list
 %type <type> typename simple_typename base_typename generic_type numeric_type character_type
 %type <type> datetime_type long_type
 %type <token> opt_all opt_asc_desc name_item index_column index_name col_id type_id index_func_name
@@ -121,9 +122,9 @@ statement
     | update_stmt                       { $$ = $1; }
     | delete_stmt                       { $$ = $1; }
     | create_table_stmt                 { $$ = $1; }
-    | index_stmt
-    | drop_table_stmt
-    | drop_index_stmt
+    | index_stmt                        { $$ = $1; }
+    | drop_table_stmt                   { $$ = $1; }
+    | drop_index_stmt                   { $$ = $1; }
     | /* empty */                       { $$ = nullptr; }
     ;
 
@@ -529,8 +530,13 @@ key_action
     | KW_SET KW_DEFAULT                 { $$ = KeyAction(4, $1, $2); }
     ;
 
+/* CREATE INDEX, DROP TABLE and DROP INDEX build the nodes the other dialects
+ * build, so their statements are analyzed and walked like theirs. */
 index_stmt
     : KW_CREATE opt_unique KW_INDEX index_name KW_ON qualified_name '(' index_params ')'
+        { auto* c = New<TRk_CreateIndexSqlStatement>(); c->IndexKind = $2 ? 1 : 0; c->IndexKindToken = $2;
+          c->IndexName = PlainName($4); c->TableName = NC($6); c->ColumnList = NC($8); Tk(c, $1, $3, $5, $7, $9);
+          $$ = $8 ? c : nullptr; }
     ;
 
 opt_unique
@@ -538,14 +544,15 @@ opt_unique
     | /* empty */                       { $$ = nullptr; }
     ;
 
+/* An index over a function builds no node (and so no statement tree). */
 index_params
-    : index_elem_list
-    | func_index
+    : index_elem_list                   { $$ = $1; }
+    | func_index                        { $$ = nullptr; }
     ;
 
 index_elem_list
-    : index_elem
-    | index_elem_list ',' index_elem
+    : index_elem                        { $$ = L1($1); }
+    | index_elem_list ',' index_elem    { Sep($3, $2); $$ = Ap($1, $3); }
     ;
 
 func_index
@@ -553,17 +560,19 @@ func_index
     ;
 
 index_elem
-    : index_column
-    | index_column KW_ASC
-    | index_column KW_DESC
+    : index_column                      { $$ = IndexColumn($1, nullptr, 0); }
+    | index_column KW_ASC               { $$ = IndexColumn($1, $2, 1); }
+    | index_column KW_DESC              { $$ = IndexColumn($1, $2, 2); }
     ;
 
 drop_table_stmt
     : KW_DROP KW_TABLE qualified_name
+        { auto* d = New<TRk_DropTableStmt>(); d->TableName = NC($3); Tk(d, $1, $2); $$ = d; }
     ;
 
 drop_index_stmt
     : KW_DROP KW_INDEX qualified_name
+        { auto* d = New<TRk_DropIndexSqlStatement>(); d->IndexName = NC($3); Tk(d, $1, $2); $$ = d; }
     ;
 
 /* ---- Data types ---------------------------------------------------- */

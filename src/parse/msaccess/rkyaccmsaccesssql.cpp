@@ -75,6 +75,14 @@ TRk_SelectDistinct* TRkParserMsaccessSql::Distinct(uint8_t Kind, TSourceToken* K
     return d;
 }
 
+TRk_DummyNode* TRkParserMsaccessSql::IndexColumn(TSourceToken* Name, TSourceToken* Order, int32_t Kind) {
+    TRk_DummyNode* h = Holder();
+    h->Int1 = Kind;
+    h->Sub1 = Ex(Expr_Attr, nullptr, PlainName(Name), nullptr);
+    h->Tok1 = Order;
+    return h;
+}
+
 TRk_Node* TRkParserMsaccessSql::MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target,
                                            TRk_Node* Rest) {
     TRk_InsertStmt* i = TRkSqlActions::MakeInsert(Insert, Into, Target, Rest, nullptr);

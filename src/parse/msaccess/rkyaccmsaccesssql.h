@@ -61,6 +61,9 @@ private:
     }
     TRk_DummyNode* KeyAction(int32_t Code, TSourceToken* W1, TSourceToken* W2) { return KindNode(Code, W1, W2); }
     TRk_SelectDistinct* Distinct(uint8_t Kind, TSourceToken* Keyword);
+    // An index column as the index statements read it: Sub1 the column
+    // reference, Tok1 ASC or DESC, Int1 0, 1 (ASC) or 2 (DESC).
+    TRk_DummyNode* IndexColumn(TSourceToken* Name, TSourceToken* Order, int32_t Kind);
     TRk_Node* MakeInsert(TSourceToken* Insert, TSourceToken* Into, TRk_Node* Target, TRk_Node* Rest);
     TRk_Node* MakeDelete(TSourceToken* Delete, TSourceToken* From, TRk_Node* Target, TRk_DummyNode* FromList,
                          TRk_DummyNode* Where);

@@ -244,7 +244,9 @@ int TMssqlDummyStmt::AnalyzeParseTree() {
     auto* D = dynamic_cast<_TMssqlDummyStmt*>(R);
     switch (R->NodeKind) {
         case mnkErrorStmt:
-            if (D)
+            // A statement of the script holds the front end's tokens, and
+            // one analyzed again holds those of its first analysis.
+            if (D && SourceTokens->Count() == 0)
                 for (TSourceToken* T : D->StmtTokens->Items())
                     if (!IsComment(T)) SourceTokens->Add(T);
             break;
@@ -269,16 +271,16 @@ int TMssqlDummyStmt::AnalyzeParseTree() {
         case mnkFirstWordStmt: {
             // "begin " stands for the BEGIN that the grammar keeps apart.
             if (R->NodeKind == mnkBeginTran)
-                SetSqlText(TrimRight("begin " + TextWithoutComments(AfterFirstOwnToken(R))));
+                SetAnalyzedText(TrimRight("begin " + TextWithoutComments(AfterFirstOwnToken(R))));
             else
-                SetSqlText(TrimRight(D ? TextWithoutComments(D->StmtTokens->Items()) : std::string()));
+                SetAnalyzedText(TrimRight(D ? TextWithoutComments(D->StmtTokens->Items()) : std::string()));
             break;
         }
         case mnkLabel:
-            SetSqlText(TrimRight(TextWithoutComments(R->TokenList->Items())));
+            SetAnalyzedText(TrimRight(TextWithoutComments(R->TokenList->Items())));
             break;
         default:
-            SetSqlText("This sql is not supported in this version");
+            SetAnalyzedText("This sql is not supported in this version");
             break;
     }
     return 0;

@@ -171,10 +171,10 @@ TEST_F(VendorPrinter, AccessGoldenTexts) {
 
 // The Access grammar accepts these without building a tree: they print as
 // written rather than vanish from the formatted script.
-TEST_F(VendorPrinter, AccessStatementsWithoutTreePrintAsWritten) {
+TEST_F(VendorPrinter, AccessIndexAndDropStatements) {
     REQUIRE_DIALECT(kAccess);
     ExpectReparsed({
-        {"", "create unique index ix on t (a, b);", "create unique index ix on t (a, b)"},
+        {"", "create unique index ix on t (a, b);", "CREATE UNIQUE INDEX ix ON t (\r\n      a,\r\n      b)"},
         {"", "drop table [Order Details];", "drop table [Order Details]"},
         {"", "drop index ix;", "drop index ix"},
     }, kAccess);

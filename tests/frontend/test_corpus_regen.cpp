@@ -13,6 +13,7 @@
 #include "corpus_scripts.h"
 #include "frontend_fixture.h"
 #include "nodes/u_nodes_generic.h"
+#include "parse/mssql/mssqlsqlstatement.h"
 #include "statementstructure/schemaobjects.h"
 
 namespace {
@@ -263,3 +264,41 @@ TEST(RegeneratedText, StatementsTheCorpusHasFewOf) {
 }
 
 }  // namespace
+
+// Statements made alone from a text: parsed again they read the tokens made
+// from that text, which live as long as the tree that reads them.
+TEST(ParseAgain, StatementsGivenTheirText) {
+    ASSERT_TRUE(fetest::GrammarAvailable(0));
+    for (TSqlStatementType Type : {sstDropStmt, sstBeginTranStmt, sstRaiserrorStmt}) {
+        auto S = CreateNodeOfClass<TMssqlDummyStmt>(0);
+        S->StatementType = Type;
+        S->SetSqlText(Type == sstDropStmt        ? "DROP TABLE t; -- gone"
+                      : Type == sstBeginTranStmt ? "BEGIN TRAN t1 -- open"
+                                                 : "RAISERROR('x', 16, 1)");
+        ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+        const std::string First = Outcome(S.get());
+        EXPECT_NE(S->GetTextByVisitor(), "");
+        EXPECT_EQ(ReparseFault(S.get()), "");
+        EXPECT_EQ(Outcome(S.get()), First);
+    }
+}
+
+// A statement given a new text after a parse of its own text has no tree
+// and no model left that read the tokens of the old text.
+TEST(ParseAgain, ANewTextDropsTheModelOfTheOldOne) {
+    ASSERT_TRUE(fetest::GrammarAvailable(1));
+    std::unique_ptr<TCustomSqlStatement> S = NewCreateTableSqlStatement(1);
+    S->SetSqlText("create table t (a int primary key)");
+    ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+    ASSERT_NE(S->TargetTable, nullptr);
+    EXPECT_EQ(S->TargetTable->GetTableText(), "t");
+    S->SetSqlText("create table u (b int)");
+    EXPECT_EQ(S->GetRootNode(), nullptr);
+    ASSERT_NE(S->TargetTable, nullptr);  // the statement's own, emptied
+    EXPECT_EQ(S->TargetTable->GetTableText(), "");
+    EXPECT_EQ(S->TargetTable->Columns->Count(), 0);
+    EXPECT_EQ(S->GetTextByVisitor(), "");
+    ASSERT_EQ(S->Parse(false), 0) << S->ErrorMessages();
+    ASSERT_NE(S->TargetTable, nullptr);
+    EXPECT_EQ(S->TargetTable->GetTableText(), "u");
+}

@@ -2,7 +2,7 @@
 // (or one script) with N items of one kind, parsed once and formatted each
 // round, at several sizes.  The time per item should stay flat as N grows;
 // out_bytes / N should too.  The regenerated text (GetTextByVisitor) of the
-// same statements is measured alongside.
+// same statements and the layout routines are measured alongside.
 #include <benchmark/benchmark.h>
 
 #include <functional>
@@ -139,6 +139,26 @@ void BM_FormatWideOneLine(benchmark::State& State) {
 }
 BENCHMARK(BM_FormatWideOneLine)->Apply(WideArgs);
 BENCHMARK(BM_VisitorWide)->Apply(WideArgs);
+
+// The layout routines on a text of range(0) lines holding literals and
+// comments, with tabs and without.
+void BM_LayoutRoutines(benchmark::State& State) {
+    std::string Text;
+    for (int i = 0; i < State.range(0); ++i)
+        Text += "  a = 'x\r\ny' -- c" + Num(i) + "\r\n    /* d\r\n e */ [b\r\nc] \"q\"\r\n";
+    const TRkFmtOpt Saved = FmtOpt;
+    FmtOpt.SetUseTab(static_cast<uint8_t>(State.range(1)));
+    size_t Bytes = 0;
+    for (auto _ : State) {
+        Bytes = IndentText(Text, 4).size() + UnindentText(Text).size() + SpacesToTabs(Text).size() +
+                IndentAfter(Text, Text).size();
+        benchmark::DoNotOptimize(Bytes);
+    }
+    FmtOpt = Saved;
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Text.size()));
+    State.counters["out_bytes"] = static_cast<double>(Bytes);
+}
+BENCHMARK(BM_LayoutRoutines)->ArgsProduct({{1000, 4000, 16000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // range(0): nesting levels of FROM sub-queries.
 void BM_FormatNestedFrom(benchmark::State& State) {

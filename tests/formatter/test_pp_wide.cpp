@@ -42,6 +42,8 @@ const WideList Lists[] = {
     {"from tables", 1, [](int n) { return Join("select a from ", [](int i) { return "t" + N(i); }, ", ", n, ""); }},
     {"union chain", 1, [](int n) { return Join("", [](int i) { return "select " + N(i) + " from t"; }, " union ", n, ""); }},
     {"AND chain", 1, [](int n) { return Join("select a from t where ", [](int i) { return "a = " + N(i); }, " and ", n, ""); }},
+    {"PL/SQL parameters", 1,
+     [](int n) { return Join("create procedure p (", [](int i) { return "p" + N(i) + " number"; }, ", ", n, ") is begin null; end"); }},
     {"SQL Server block", 0, [](int n) { return Join("begin\n", [](int i) { return "set @x = " + N(i) + "\n"; }, "", n, "end"); }},
     {"SQL Server DECLARE", 0, [](int n) { return Join("declare ", [](int i) { return "@v" + N(i) + " int"; }, ", ", n, ""); }},
 };
@@ -57,16 +59,23 @@ protected:
     }
 };
 
+// By default and with every list on one line (where the column of the next
+// item is no longer found by scanning the line).
 TEST_F(WideFormatting, WideListsKeepEveryTokenAndGrowLinearly) {
     constexpr int Small = 500, Large = 4000;
     for (const WideList& L : Lists) {
-        SCOPED_TRACE(L.Name);
-        const auto [SmallFault, SmallSize] = Format(L.Vendor, L.Make(Small));
-        const auto [LargeFault, LargeSize] = Format(L.Vendor, L.Make(Large));
-        EXPECT_EQ(SmallFault, "");
-        EXPECT_EQ(LargeFault, "");
-        // Items grow from 3 to 4 digits: a little over 8 times the size.
-        EXPECT_LT(LargeSize, SmallSize * 10);
+        for (const uint8_t OneLine : {uint8_t{0}, uint8_t{1}}) {
+            SCOPED_TRACE(std::string(L.Name) + (OneLine ? " on one line" : ""));
+            FmtOpt = TRkFmtOpt();
+            FmtOpt.SetListOneLine(OneLine);
+            FmtOpt.PropagateLineBreakOptions();
+            const auto [SmallFault, SmallSize] = Format(L.Vendor, L.Make(Small));
+            const auto [LargeFault, LargeSize] = Format(L.Vendor, L.Make(Large));
+            EXPECT_EQ(SmallFault, "");
+            EXPECT_EQ(LargeFault, "");
+            // Items grow from 3 to 4 digits: a little over 8 times the size.
+            EXPECT_LT(LargeSize, SmallSize * 10);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/main.h"
 
 #include "app/common.h"
+#include "formatter/rkbasetype.h"
 #include "frontend/marlsqlparser.h"
 #include "nodes/u_nodes.h"
 #include "nodes/u_nodes_generic.h"
@@ -20,6 +21,7 @@
 #include <sys/stat.h>
 
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -171,10 +173,16 @@ void MarkTableKeys(TRkTableList& Tables) {
     }
   }
   // Every table of the referenced name gets the entry, duplicates included.
+  // The names a table already holds are kept in a set of its own, so that a
+  // table referenced by thousands of others is not searched per reference.
+  std::unordered_map<TRkTable*, std::unordered_set<std::string>> Holds;
   for (const TReference& r : TableReferences(Tables)) {
     TRkTable* U = Tables.GetTable(r.Referenced);
+    auto [Names, First] = Holds.try_emplace(U);
+    if (First)
+      for (const std::string& n : *U->ReferencedBy) Names->second.insert(LowerCase(n));
     const std::string Referencing = Tables.GetTable(r.Referencing)->GetTableNameText();
-    if (!U->IsReferencedBy(Referencing)) U->ReferencedBy->push_back(Referencing);
+    if (Names->second.insert(LowerCase(Referencing)).second) U->ReferencedBy->push_back(Referencing);
   }
 }
 

@@ -6,6 +6,7 @@
 // the comment once and every source token once, parses again to one clean
 // statement of the same class, and formats again to the same text.
 //
+// Statements with error records are checked too: they print as written.
 // Only statements that print back to themselves without the comment, and
 // commented texts that parse as cleanly as the statement did, are checked:
 // the rest is the round-trip test's and the parsers' business.
@@ -37,6 +38,9 @@ const VendorDir Vendors[] = {{"mssql", 0}, {"oracle", 1}, {"mysql", 2}, {"access
 // stay within seconds under the sanitizers.
 constexpr size_t kStatementsPerVendor = 160;
 constexpr size_t kPositionsPerStatement = 5;
+// Longer statements (an error that runs to the end of a script) are left
+// out: each position parses and prints the whole statement three times.
+constexpr size_t kLongestStatement = 4000;
 
 std::vector<fs::path> Scripts(const VendorDir& V) {
     std::vector<fs::path> R;
@@ -65,14 +69,16 @@ bool HoldsErrorStatement(TCustomSqlStatement* S) {
     return false;
 }
 
-// The one statement of a text that parses cleanly into one, else nullptr.
-TCustomSqlStatement* OnlyStatement(TMarlSqlParser& Q, const std::string& Text) {
+// The one statement of a text that parses into one, cleanly (Broken false)
+// or with error records (Broken true); else nullptr.
+TCustomSqlStatement* OnlyStatement(TMarlSqlParser& Q, const std::string& Text, bool Broken) {
     Q.SetSqlTextString(Text);
-    if (Q.Parse() != 0 || Q.Statements().Count() != 1) return nullptr;
+    const int Errors = Q.Parse();
+    if (Q.Statements().Count() != 1) return nullptr;
     TCustomSqlStatement* S = Q.Statements().GetStatement(0);
-    if (!S->Parsed) S->Parse(false);
-    if (!S->Parsed || S->GetErrorCount() > 0 || HoldsErrorStatement(S)) return nullptr;
-    return S;
+    if (!S->Parsed && S->GetErrorCount() == 0) S->Parse(false);
+    const bool Clean = Errors == 0 && S->Parsed && S->GetErrorCount() == 0 && !HoldsErrorStatement(S);
+    return Clean != Broken ? S : nullptr;
 }
 
 // What a text scans to: its significant tokens (case aside, strings and
@@ -102,15 +108,16 @@ std::vector<std::string> Words(TCustomMarlSqlParser& Q) {
 
 // Why the formatted text of S, parsed alone from Q, is wrong; "" when it is
 // right.  Marker: the inserted comment's word, empty for none.
-std::string Fault(std::uint8_t Vendor, TMarlSqlParser& Q, TCustomSqlStatement* S, const std::string& Marker) {
+std::string Fault(std::uint8_t Vendor, TMarlSqlParser& Q, TCustomSqlStatement* S, const std::string& Marker,
+                  bool Broken) {
     const std::string Pretty = S->GetPrettyText();
     const std::string Out = Pretty + (S->TerminatorToken ? std::string(S->TerminatorToken->GetText()) : "");
     if (!Marker.empty() && pptest::Occurrences(Out, Marker) != 1)
         return "the comment prints " + std::to_string(pptest::Occurrences(Out, Marker)) + " times";
     TMarlSqlParser Again(Vendor);
-    TCustomSqlStatement* A = OnlyStatement(Again, Out);
+    TCustomSqlStatement* A = OnlyStatement(Again, Out, Broken);
     if (Words(Again) != Words(Q)) return "the tokens differ";
-    if (!A) return "does not parse again into one clean statement";
+    if (!A) return "does not parse again into one statement as clean as before";
     if (std::string(A->ClassName()) != S->ClassName()) return std::string("parses again as ") + A->ClassName();
     if (A->GetPrettyText() != Pretty) {
         if (std::getenv("ORRERY_ROUNDTRIP_SHOW")) std::cout << "second:\n" << A->GetPrettyText() << "\n";
@@ -139,9 +146,13 @@ std::string StatementText(TMarlSqlParser& P, TCustomSqlStatement* S) {
 // Puts each comment kind at sampled positions of the statement Base, which
 // prints back to itself, and checks the formatted text under every
 // CommentStyle.
-void CheckPositions(std::uint8_t Vendor, const std::string& Base, const std::string& Class, Counts& C) {
+struct Base {
+    std::string Text, Class;
+};
+
+void CheckPositions(std::uint8_t Vendor, const Base& B, bool Broken, Counts& C) {
     TMarlSqlParser Q(Vendor);
-    TCustomSqlStatement* S = OnlyStatement(Q, Base);
+    TCustomSqlStatement* S = OnlyStatement(Q, B.Text, Broken);
     if (!S) return;
     // Byte offsets before each significant token but the first, and the end
     // of a statement without a terminator (the comments after a terminator
@@ -168,15 +179,15 @@ void CheckPositions(std::uint8_t Vendor, const std::string& Base, const std::str
                 FmtOpt = TRkFmtOpt();
                 FmtOpt.CommentStyle = Style;
                 TMarlSqlParser P(Vendor);
-                TCustomSqlStatement* Commented = OnlyStatement(P, Sql);
-                if (!Commented || Class != Commented->ClassName()) {
+                TCustomSqlStatement* Commented = OnlyStatement(P, Sql, Broken);
+                if (!Commented || B.Class != Commented->ClassName()) {
                     ++C.NotAccepted;
                     break;
                 }
-                if (const std::string F = Fault(Vendor, P, Commented, Marker); !F.empty()) {
+                if (const std::string F = Fault(Vendor, P, Commented, Marker, Broken); !F.empty()) {
                     if (++C.Failed <= 12)
                         C.Examples += "  [CommentStyle " + std::to_string(Style) + "] " + F + ":\n" + Sql + "\n";
-                    if (std::getenv("ORRERY_ROUNDTRIP_SHOW")) std::cout << "printed:\n" << Commented->GetPrettyText() << "\n";
+                    if (std::getenv("ORRERY_ROUNDTRIP_SHOW")) std::cout << "source:\n" << Sql << "\nprinted:\n" << Commented->GetPrettyText() << "\n";
                     break;
                 }
             }
@@ -185,38 +196,53 @@ void CheckPositions(std::uint8_t Vendor, const std::string& Base, const std::str
     FmtOpt = TRkFmtOpt();
 }
 
-class CommentAnywhere : public pptest::PrinterTest, public ::testing::WithParamInterface<VendorDir> {};
-
-TEST_P(CommentAnywhere, PrintsOnceAndFormatsToItself) {
-    const VendorDir V = GetParam();
-    REQUIRE_DIALECT(V.Vendor);
-    const std::vector<fs::path> Paths = Scripts(V);
-    ASSERT_FALSE(Paths.empty()) << "no sample script for " << V.Name;
-    // The statements that print back to themselves, as texts of their own.
-    std::vector<std::pair<std::string, std::string>> Bases;   // text, class
-    for (const fs::path& Path : Paths) {
+// The statements of the vendor's scripts that print back to themselves,
+// clean ones or (Broken) ones with error records, as texts of their own.
+std::vector<Base> Bases(const VendorDir& V, bool Broken) {
+    std::vector<Base> R;
+    for (const fs::path& Path : Scripts(V)) {
         TMarlSqlParser P(V.Vendor);
         P.SetSqlTextString(ReadFile(Path));
         P.Parse();
         for (int i = 0; i < P.Statements().Count(); ++i) {
             TCustomSqlStatement* S = P.Statements().GetStatement(i);
-            if (!S->Parsed && V.Vendor == 0) S->Parse(false);
-            if (!S->Parsed || S->GetErrorCount() > 0 || HoldsErrorStatement(S)) continue;
+            if (!S->Parsed && S->GetErrorCount() == 0) S->Parse(false);
+            const bool Clean = S->Parsed && S->GetErrorCount() == 0 && !HoldsErrorStatement(S);
+            if (Clean == Broken) continue;
             const std::string Text = StatementText(P, S);
+            if (Text.size() > kLongestStatement) continue;
             TMarlSqlParser Q(V.Vendor);
-            TCustomSqlStatement* Alone = OnlyStatement(Q, Text);
-            if (Alone && std::string(Alone->ClassName()) == S->ClassName() && Fault(V.Vendor, Q, Alone, "").empty())
-                Bases.emplace_back(Text, S->ClassName());
+            TCustomSqlStatement* Alone = OnlyStatement(Q, Text, Broken);
+            if (Alone && std::string(Alone->ClassName()) == S->ClassName() && Fault(V.Vendor, Q, Alone, "", Broken).empty())
+                R.push_back({Text, S->ClassName()});
         }
     }
+    return R;
+}
+
+void Check(const VendorDir& V, bool Broken) {
+    ASSERT_FALSE(Scripts(V).empty()) << "no sample script for " << V.Name;
+    const std::vector<Base> All = Bases(V, Broken);
     Counts C;
-    const size_t Step = std::max<size_t>(1, Bases.size() / kStatementsPerVendor);
-    for (size_t i = 0; i < Bases.size(); i += Step, ++C.Statements)
-        CheckPositions(V.Vendor, Bases[i].first, Bases[i].second, C);
-    std::cout << "[comment anywhere] " << V.Name << ": " << C.Statements << " statements, " << C.Positions
-              << " positions x 3 comment styles, " << C.NotAccepted << " commented texts parse otherwise, "
-              << C.Failed << " failed\n";
+    const size_t Step = std::max<size_t>(1, All.size() / kStatementsPerVendor);
+    for (size_t i = 0; i < All.size(); i += Step, ++C.Statements) CheckPositions(V.Vendor, All[i], Broken, C);
+    std::cout << "[comment anywhere] " << V.Name << (Broken ? ", with error records: " : ": ") << C.Statements
+              << " statements, " << C.Positions << " positions x 3 comment styles, " << C.NotAccepted
+              << " commented texts parse otherwise, " << C.Failed << " failed\n";
     EXPECT_EQ(C.Failed, 0) << "first failures:\n" << C.Examples;
+}
+
+class CommentAnywhere : public pptest::PrinterTest, public ::testing::WithParamInterface<VendorDir> {};
+
+TEST_P(CommentAnywhere, PrintsOnceAndFormatsToItself) {
+    REQUIRE_DIALECT(GetParam().Vendor);
+    Check(GetParam(), false);
+}
+
+// A statement with error records prints as written, the comment with it.
+TEST_P(CommentAnywhere, PrintsOnceInAStatementWithErrorRecords) {
+    REQUIRE_DIALECT(GetParam().Vendor);
+    Check(GetParam(), true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Vendors, CommentAnywhere, ::testing::ValuesIn(Vendors),

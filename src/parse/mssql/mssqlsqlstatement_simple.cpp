@@ -291,10 +291,24 @@ std::string TMssqlDummyStmt::GetWrittenText() {
     TSourceToken* Last = GetEndToken();
     if (!First || !Last || !First->GetOwnerList() || First->GetOwnerList() != Last->GetOwnerList())
         return TMssqlStatement::GetWrittenText();
+    // The comments after the last word, among the statement's own tokens,
+    // end the text too; a line comment keeps its line break.
+    const TSourceTokenList* L = First->GetOwnerList();
+    int32_t End = Last->PosInList;
+    const TSourceToken* Own = nullptr;   // the last, the end of the input aside
+    for (const TSourceToken* T : SourceTokens->Items())
+        if (T->TokenCode != 0) Own = T;
+    for (int32_t i = End + 1; Own && Own->GetOwnerList() == L && i <= Own->PosInList; ++i) {
+        const TSourceToken* T = L->TokenAt(i);
+        if (T->IsSignificant()) break;
+        if (T->TokenType == ttBlockComment || T->TokenType == ttLineComment) End = i;
+    }
     std::string R;
-    for (int32_t i = First->PosInList; i <= Last->PosInList; ++i)
-        if (const TSourceToken* T = First->GetOwnerList()->TokenAt(i)) R += T->GetText();
-    return TrimTrailingSpace(R);
+    for (int32_t i = First->PosInList; i <= End; ++i)
+        if (const TSourceToken* T = L->TokenAt(i)) R += T->GetText();
+    R = TrimTrailingSpace(R);
+    if (L->TokenAt(End)->TokenType == ttLineComment) R += "\r\n";
+    return R;
 }
 
 void TMssqlDummyStmt::DoAccept(TRkVisitorAbs& Visitor) {

@@ -132,7 +132,8 @@ std::string TMssqlBlockPP::GetPrettyText() {
     }
     s->PrettyMode = 0;
     // B ends with a line break, so the line before END holds the indent.
-    return R + "\r\n  " + IndentText(B, 2) + "\r\n" + Tok(root, 1);
+    // A comment after BEGIN may end its line already.
+    return EnsureLineBreak(R) + "  " + IndentText(B, 2) + "\r\n" + Tok(root, 1);
 }
 
 std::string TMssqlIfElsePP::GetPrettyText() {
@@ -216,7 +217,7 @@ std::string TMssqlWithasPP::GetPrettyText() {
     if (!s) return R;
     TRk_Node* root = s->GetRootNode();
     R = Tok(root, 0) + " " + IndentText(Pretty(s->CteList), 5) + " " + Tok(root, 1);
-    if (s->Query) R += "\r\n  " + IndentText(Pretty(s->Query.get()), 2);
+    if (s->Query) R = EnsureLineBreak(R) + "  " + IndentText(Pretty(s->Query.get()), 2);
     return R;
 }
 

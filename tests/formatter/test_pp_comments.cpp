@@ -84,6 +84,23 @@ TEST_F(CommentKeeping, EveryPrinterKeepsTheCommentsOfItsStatement) {
     }
 }
 
+// A comment that ends a keyword's line: the layout's own line break does
+// not add a second one on the next pass, nor the source's indentation.
+TEST_F(CommentKeeping, CommentsThatEndALineFormatToThemselves) {
+    const Kept Rows[] = {
+        {0, "DECLARE /* d */ @x INT", {"/* d */"}},
+        {0, "IF 1 = 1\nBEGIN\n   /* b */ SELECT 1\nEND", {"/* b */"}},
+        {1, "select a from t where a is -- c\n      not null;", {"-- c"}},
+        {1, "select a from t where a not -- c\n      in (1, 2);", {"-- c"}},
+    };
+    for (const Kept& K : Rows) {
+        SCOPED_TRACE(K.Sql);
+        const std::string Once = Formatted(K.Sql, K.Vendor);
+        ExpectEachOnce(Once, K);
+        EXPECT_EQ(Formatted(Once, K.Vendor), Once);
+    }
+}
+
 // What a formatted script scans to: its significant tokens and comments.
 std::vector<std::string> Words(const std::string& Sql, std::uint8_t Vendor, int* Statements = nullptr) {
     TMarlSqlParser P(Vendor);

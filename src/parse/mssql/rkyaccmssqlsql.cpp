@@ -391,14 +391,22 @@ bool TRkMssqlSqlDriver::TakesAfterError(int Sp, int Target, int Symbol) const {
     return false;
 }
 
+// Whether the offending token is a keyword that starts its line: when the
+// statement around takes it after the error statement, it starts the next
+// statement rather than being lost in the broken one.
+bool TRkMssqlSqlDriver::IsLineStartWord() const {
+    return yychar >= FirstKeywordCode && yychar <= LastKeywordCode && StartsLine(ReadIndex(CurToken), true);
+}
+
 // The nearest state below the top that shifts the error token.  An END or
 // ELSE that the statement around takes stays the lookahead, and so does a
-// GO that starts its line: it ends the batch, so recovery pops past the
-// blocks and bodies left open in it until one takes the GO.
+// keyword that starts its line and there starts a statement, and a GO that
+// starts its line: it ends the batch, so recovery pops past the blocks and
+// bodies left open in it until one takes the GO.
 bool TRkMssqlSqlDriver::FindErrorState(int& Sp, int& Target, bool& Keep, bool& PastNearest) const {
     int keepable = -1;
     bool pastOpen = false;
-    if (FRecovery == rcSyntax && (yychar == RW_END || yychar == RW_ELSE)) keepable = yychar;
+    if (FRecovery == rcSyntax && (yychar == RW_END || yychar == RW_ELSE || IsLineStartWord())) keepable = yychar;
     if (FRecovery == rcSyntax && yychar == RW_GO && IsGoLine(ReadIndex(CurToken))) keepable = yychar, pastOpen = true;
     Sp = 0;
     Keep = false;
@@ -474,6 +482,7 @@ int TRkMssqlSqlDriver::yyparse() {
     FDeepSinceShift = false;
     ErrorStartFloor = 0;
     ErrorSpansParens = false;
+    ErrorEndsBefore = nullptr;
     if (yys.size() < static_cast<size_t>(kInitialStackSize)) {
         yys.resize(kInitialStackSize);
         yyv.resize(kInitialStackSize);
@@ -633,7 +642,12 @@ int TRkMssqlSqlDriver::yyparse() {
                 yysp = sp;
                 // The offending token is dropped, or read again after the
                 // error statement.
-                if (keep) UnreadToken(CurToken);
+                if (keep) {
+                    UnreadToken(CurToken);
+                    // The error statement ends before it (END, ELSE and GO
+                    // it leaves alone anyway, unless in a CASE of its own).
+                    if (yychar != RW_END && yychar != RW_ELSE && yychar != RW_GO) ErrorEndsBefore = CurToken;
+                }
                 FRecovery = rcSyntax;
                 FState = target;
                 yychar = -1;

@@ -124,6 +124,7 @@ private:
     // to, whether the offending token stays the lookahead, and whether it
     // popped past the nearest state that shifts the error token.
     bool FindErrorState(int& Sp, int& Target, bool& Keep, bool& PastNearest) const;
+    bool IsLineStartWord() const;
     // Whether the stack up to Sp, then Target and its error statement,
     // takes Symbol next (the implicit ";" included).
     bool TakesAfterError(int Sp, int Target, int Symbol) const;

@@ -49,11 +49,15 @@ bool TMssqlRawNesting::EndsBefore(int Code) const {
 bool TRkMssqlSqlActions::IsGoLine(int32_t Index) const {
     if (TokenList == nullptr) return false;
     const TSourceToken* go = TokenList->TokenAt(Index);
-    if (go == nullptr || go->TokenCode != mssqltok::RW_GO) return false;
+    return go != nullptr && go->TokenCode == mssqltok::RW_GO && StartsLine(Index, false);
+}
+
+bool TRkMssqlSqlActions::StartsLine(int32_t Index, bool PastComments) const {
+    if (TokenList == nullptr || TokenList->TokenAt(Index) == nullptr) return false;
     for (int32_t i = Index - 1; i >= 0; --i) {
         const TSourceToken* t = TokenList->TokenAt(i);
         if (t->TokenType == ttLineBreak) return true;
-        if (t->TokenType != ttBlanks) return false;
+        if (t->TokenType != ttBlanks && !(PastComments && t->TokenType == ttBlockComment)) return false;
     }
     return true;
 }
@@ -84,6 +88,8 @@ _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
     if (StatementStartPos >= 0) StatementStartPos = std::max(StatementStartPos, ErrorStartFloor);
     const bool spanParens = ErrorSpansParens;
     ErrorSpansParens = false;
+    const TSourceToken* endsBefore = ErrorEndsBefore;
+    ErrorEndsBefore = nullptr;
     TMssqlRawNesting nesting;
     if (TokenList != nullptr)
         for (int32_t i = std::max<int32_t>(StatementStartPos, 0); i < TokenPos && i < TokenList->Count(); ++i) {
@@ -96,7 +102,7 @@ _TMssqlStmt* TRkMssqlSqlActions::ErrorStmt() {
         t = GetNextToken(false);
         if (t == nullptr) break;
         const int code = t->TokenCode;
-        if (nesting.EndsBefore(code) || (code == mssqltok::RW_GO && IsGoLine(ReadIndex(t)))) {
+        if (t == endsBefore || nesting.EndsBefore(code) || (code == mssqltok::RW_GO && IsGoLine(ReadIndex(t)))) {
             UnreadToken(t);
             break;
         }

@@ -53,10 +53,17 @@ protected:
     // error statement then also takes the lines that close the parentheses
     // opened in it, so that their tails raise no error of their own.
     bool ErrorSpansParens = false;
+    // Set by recovery when a statement's first word, starting its line, is
+    // read again after the error statement: the error statement ends before
+    // it.
+    const TSourceToken* ErrorEndsBefore = nullptr;
 
     // Whether the token at Index is a GO that starts its line: it ends its
     // batch, so no error statement or recovery reads past it.
     bool IsGoLine(int32_t Index) const;
+    // Whether only blanks (and block comments, when PastComments) stand
+    // before the token at Index on its line.
+    bool StartsLine(int32_t Index, bool PastComments) const;
     // The list index of T, the token just read.
     int32_t ReadIndex(const TSourceToken* T) const;
     // Puts T, just read, back for the next read.

@@ -14,6 +14,7 @@
 #include "frontend/marlsqlparser.h"
 #include "mssql_corpus.h"
 #include "mssql_model_fixture.h"
+#include "mssql_parse.h"
 #include "statementstructure/ddlstatement.h"
 #include "statementstructure/schemaobjects.h"
 
@@ -144,6 +145,61 @@ TEST(MssqlRecovery, AGoLineEndsABatchLeftOpen) {
     }
 }
 
+// A broken statement followed by a statement on its next line, in a script
+// without GO and in each kind of body: the next statement is parsed (its
+// first word is not the error statement's), and one error record.
+TEST(MssqlRecovery, AStatementOnTheLineAfterABrokenOneIsKept) {
+    const char* const nexts[] = {"create table b (x int)", "  /* b */ CREATE TABLE b (x INT)"};
+    std::vector<Shape> shapes = Shapes();
+    shapes.push_back({"script", "", "", -1});
+    for (const Shape& sh : shapes)
+        for (const char* b : kBroken)
+            for (const char* next : nexts)
+                for (const char* after : {"SELECT 3\n", ""}) {
+                    if (sh.Tail.empty() && sh.Type >= 0 && std::string(b).find(')') != std::string::npos) continue;
+                    const std::string text = sh.Head + "SELECT 1\n" + b + "\n" + next + "\n" + after + sh.Tail;
+                    SCOPED_TRACE(text);
+                    Parsed p(text);
+                    if (sh.Type >= 0) {
+                        EXPECT_EQ(p.Types(), std::vector<int>{sh.Type});
+                    } else {
+                        // (A stray ")" ends a statement before it.)
+                        std::vector<int> want{sstSelect};
+                        if (std::string(b).find(')') != std::string::npos) want.push_back(sstSelect);
+                        want.insert(want.end(), {sstErrorStmt, sstCreateTable});
+                        if (*after) want.push_back(sstSelect);
+                        EXPECT_EQ(p.Types(), want);
+                        EXPECT_EQ(p.Tables(), std::vector<std::string>{"b"});
+                    }
+                    EXPECT_EQ(p.P.ErrorCount(), 1) << p.P.GetErrorMessages();
+                    for (TCustomSqlStatement* S : p.P.Statements())
+                        EXPECT_EQ(mssqltest::Visited(S), mssqltest::Given(S));
+                    // Nested or not, the CREATE TABLE is announced whole.
+                    MsRun r(text);
+                    r.Parse();
+                    int tables = 0;
+                    for (const MsAnnounced& a : r.announced)
+                        if (a.type == sstCreateTable) {
+                            ++tables;
+                            EXPECT_NE(r.Text(a.start, a.end).find("b (x "), std::string::npos);
+                        }
+                    EXPECT_EQ(tables, 1);
+                }
+}
+
+// Lines that each break off a statement, as in a script's closing
+// statistics updates: each line is one error statement of its own, not one
+// for every two lines.
+TEST(MssqlRecovery, EachOfSeveralBrokenLinesIsAStatementOfItsOwn) {
+    Parsed p("UPDATE STATISTICS a\nUPDATE STATISTICS b\nUPDATE STATISTICS c\nCREATE TABLE t (x INT)\n");
+    EXPECT_EQ(p.Types(), (std::vector<int>{sstErrorStmt, sstErrorStmt, sstErrorStmt, sstCreateTable}));
+    EXPECT_EQ(p.Tables(), std::vector<std::string>{"t"});
+    // A word that goes on with the statement on its line stays in it.
+    Parsed q("SELECT a FROM t WHERE x = CREATE TABLE b (y INT)\nCREATE TABLE c (z INT)\n");
+    EXPECT_EQ(q.Types(), (std::vector<int>{sstErrorStmt, sstCreateTable}));
+    EXPECT_EQ(q.Tables(), std::vector<std::string>{"c"});
+}
+
 // A statement nested past the parser's bounds (the stack, the expression
 // depth) loses only itself, also inside a block: one record, and the
 // statements and batches after it parse.
@@ -194,6 +250,14 @@ struct Outcome {
             if (s.batch != b) r.push_back(s);
         return r;
     }
+    // The tables of batch B made after statement From, sorted.
+    std::vector<std::string> TablesOf(int B, int From) const {
+        std::vector<std::string> r;
+        for (size_t j = static_cast<size_t>(From + 1); j < stmts.size(); ++j)
+            if (stmts[j].batch == B && !stmts[j].table.empty()) r.push_back(stmts[j].table);
+        std::sort(r.begin(), r.end());
+        return r;
+    }
     // Records outside the lines First..Last (-1, the end of the input,
     // counts as inside when EndInside).
     std::vector<std::tuple<int, int, std::string>> ErrorsOutside(int First, int Last, bool EndInside) const {
@@ -228,6 +292,7 @@ std::string Broken(TMarlSqlParser& P, TCustomSqlStatement* S, bool Cut) {
 // Breaking one statement of a real script at a time loses nothing in the
 // other batches: their statements, their tables and their records are as
 // in the whole script, and the records the break adds lie in its batch.
+// Its own batch keeps the tables made after it.
 TEST(MssqlRecovery, BreakingOneStatementOfARealScriptLeavesTheOtherBatchesAsTheyWere) {
     std::vector<std::filesystem::path> scripts = mssqltest::CorpusScripts();
     scripts.push_back(mssqltest::SampleScript());
@@ -268,6 +333,8 @@ TEST(MssqlRecovery, BreakingOneStatementOfARealScriptLeavesTheOtherBatchesAsThey
                 const Outcome after(P);
                 ++broken;
                 EXPECT_EQ(after.OutsideBatch(batch), before.OutsideBatch(batch));
+                // In its own batch the tables after it are kept too.
+                EXPECT_TRUE(std::ranges::includes(after.TablesOf(batch, -1), before.TablesOf(batch, i)));
                 // (At the cap the last record is reused: no list to compare.)
                 if (std::max(before.errors.size(), after.errors.size()) < TSyntaxErrorArray::Capacity) {
                     EXPECT_EQ(after.ErrorsOutside(first, last, last == INT_MAX),

@@ -257,7 +257,9 @@ std::string OracleAlterations(TAlterTableStatement* s, TRk_alterTableStmt* root)
         switch (o->Int1) {
         case 1:
             a.Tok(o->Tok1);
-            if (HasItems(s->AddedConstraints.get())) a.P += " " + ConstraintsText(s->AddedConstraints.get());
+            // From the grammar's list: the DEFERRABLE states between the
+            // added constraints print too.
+            if (std::string c = ConstraintItemsPrettyText(o->List1); !c.empty()) a.P += " " + c;
             if (HasItems(s->Constraints.get())) a.P += " " + ConstraintsText(s->Constraints.get());
             break;
         case 2:

@@ -134,7 +134,7 @@ std::string TInsertSqlStatementPP::GetPrettyText() {
         break;
     }
     case 3: c.R = EnsureLineBreak(c.R) + Tok(rest, 0) + " " + Tok(rest, 1); break;
-    case 4: c.R = EnsureLineBreak(c.R) + Pretty(root->SubSelect); break;
+    case 4: c.R = EnsureLineBreak(c.R) + Pretty(root->SubSelect ? root->SubSelect : s->SourceStatement()); break;
     default: break;
     }
     if (s->ReturningNode) c.R = EnsureLineBreak(c.R) + Pretty(s->ReturningNode);

@@ -51,6 +51,21 @@ std::string Trimmed(const std::string& S) {
 
 }  // namespace
 
+std::string ConstraintItemsPrettyText(TRk_List* Items) {
+    std::string R;
+    for (int i = 0; Items && i < Items->Count(); ++i) {
+        std::string Item;
+        if (auto* C = dynamic_cast<TRkConstraint*>(Items->GetNode(i))) {
+            Item = C->GetPrettyText();
+        } else if (auto* State = dynamic_cast<TRk_DummyNode*>(Items->GetNode(i))) {
+            for (TSourceToken* T : {State->Tok1, State->Tok2})
+                if (T) Item += (Item.empty() ? "" : " ") + T->GetFormattedText();
+        }
+        if (!Item.empty()) R += (R.empty() ? "" : " ") + Item;
+    }
+    return R;
+}
+
 std::string NodeNameText(TRk_Node* Node) {
     if (!Node) return std::string();
     if (!Node->TextOverride().empty()) return Node->TextOverride();
@@ -162,6 +177,11 @@ std::string TRkField::GetPrettyText() {
         R = NameToken ? NameToken->GetFormattedText() : std::string();
         if (FmtOpt.ColumnDefListOneLine == 0) R = PadKeyword(AlignWidth, R, FmtOpt.ColumnDefAlign == 0);
         if (DataType) R += " " + DataType->GetPrettyText();
+        // The source list holds the DEFERRABLE states the field skips.
+        if (auto* Def = dynamic_cast<TRkColumnDef*>(SourceNode); Def && Def->ConstraintNodes) {
+            if (std::string C = ConstraintItemsPrettyText(Def->ConstraintNodes); !C.empty()) R += " " + C;
+            return R;
+        }
         for (int i = 0; i < Constraints->Count(); ++i)
             if (TRkConstraint* C = Constraints->GetConstraint(i)) R += " " + C->GetPrettyText();
         return R;

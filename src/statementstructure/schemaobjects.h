@@ -218,3 +218,8 @@ private:
 // (blanks, comments, line breaks): an index or referenced table name as the
 // wizard shows it.
 std::string NodeNameText(TRk_Node* Node);
+
+// A constraint list as the grammar built it (a column's, or the items an
+// ALTER adds), printed: each constraint's pretty text, and the words of the
+// DEFERRABLE states between them that the model skips, one blank apart.
+std::string ConstraintItemsPrettyText(TRk_List* Items);

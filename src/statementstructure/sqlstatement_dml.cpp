@@ -49,10 +49,9 @@ void ResTargetField(TCustomSqlStatement* st, TRk_Node* node, TRkFieldList* into)
     TRk_Node* value = node;
     if (auto* item = dynamic_cast<TRk_ResTarget*>(node)) {
         value = item->ValueExpr;
-        if (TRk_AliasClause* alias = item->AliasClause) {
-            f->SetAliasHasAs(alias->HasAs);
-            f->SetAliasOverride(alias->GetAliasName());
-        }
+        // The field keeps the alias clause itself, so that its printed text
+        // holds the alias (and its AS) as the script writes them.
+        f->AliasNode = item->AliasClause;
     }
     TRkField* raw = f.get();
     into->Add(f.release());

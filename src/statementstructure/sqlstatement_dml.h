@@ -30,6 +30,8 @@ public:
     std::string GetValuesText();
     std::string GetValuesPrettyText();
     std::string GetReturningText();
+    // The statement that fills the table (ValuesKind 4), nullptr otherwise.
+    TCustomSqlStatement* SourceStatement() const { return FSourceStatement; }
 
     void DoAccept(TRkVisitorAbs& Visitor) override;
     void CreatePP() override;

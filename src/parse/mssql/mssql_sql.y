@@ -419,10 +419,10 @@ begin_tran_stmt
 opt_tran_name
     : ident                                         /* 126 */ { $$ = Slot(-9999, $1); }
     | ident RW_WITH RW_MARK                         /* 127 */ { $$ = Slot(-9999, $1, $2, $3); }
-    | ident RW_WITH RW_MARK string_const            /* 128 */ { $$ = Slot(-9999, $1, $2, $3); }
+    | ident RW_WITH RW_MARK string_const            /* 128 */ { $$ = Slot(-9999, $1, $2, $3, $4); }
     | VARIABLE                                      /* 129 */ { $$ = Slot(-9999, $1); }
     | VARIABLE RW_WITH RW_MARK                      /* 130 */ { $$ = Slot(-9999, $1, $2, $3); }
-    | VARIABLE RW_WITH RW_MARK string_const         /* 131 */ { $$ = Slot(-9999, $1, $2, $3); }
+    | VARIABLE RW_WITH RW_MARK string_const         /* 131 */ { $$ = Slot(-9999, $1, $2, $3, $4); }
     | %empty                                        /* 132 */ { $$ = nullptr; }
     ;
 
@@ -1237,13 +1237,13 @@ opt_clustered
     | %empty                                /* 471 */ { $$ = nullptr; }
     ;
 
-/* The deferrability words are accepted and build nothing: a column's
- * constraint list receives no item for them. */
+/* The deferrability words are a state item of the column's constraint
+ * list, which the model skips and the printers print. */
 constraint_deferrability
-    : RW_DEFERRABLE                         /* 472 */ { $$ = nullptr; }
-    | RW_NOT RW_DEFERRABLE                  /* 473 */ { $$ = nullptr; }
-    | TOKEN_613 RW_DEFERRED                 /* 474 */ { $$ = nullptr; }
-    | TOKEN_613 RW_IMMEDIATE                /* 475 */ { $$ = nullptr; }
+    : RW_DEFERRABLE                         /* 472 */ { auto* h = Holder(); h->Tok1 = $1; $$ = h; }
+    | RW_NOT RW_DEFERRABLE                  /* 473 */ { auto* h = Holder(); h->Tok1 = $1; h->Tok2 = $2; $$ = h; }
+    | TOKEN_613 RW_DEFERRED                 /* 474 */ { auto* h = Holder(); h->Tok1 = $1; h->Tok2 = $2; $$ = h; }
+    | TOKEN_613 RW_IMMEDIATE                /* 475 */ { auto* h = Holder(); h->Tok1 = $1; h->Tok2 = $2; $$ = h; }
     ;
 
 table_constraint

@@ -374,14 +374,9 @@ TRk_Node* TRkMssqlSqlActions::Insert(TSourceToken* InsertToken, TSourceToken* In
 TRk_Node* TRkMssqlSqlActions::Update(TSourceToken* UpdateToken, TRk_List* Targets, TSourceToken* Set,
                                      TRk_List* SetList, TRk_Node* From, TRk_Node* Where, TRk_Node* Returning) {
     auto* u = New<TRk_UpdateStmt>();
-    // The node holds one target: the list's table reference (a joined
-    // target list keeps only its first table).
-    if (Targets != nullptr && Targets->Count() > 0) {
-        TRkVisitedAbs* first = Targets->Items.front();
-        TRk_Node* n = first != nullptr ? first->AsNode() : nullptr;
-        while (auto* j = dynamic_cast<TRk_JoinExpr*>(n)) n = j->LeftRef;
-        u->TargetTable = dynamic_cast<TRk_TableRef*>(n);
-    }
+    // Several targets or a joined one are kept whole, so that their words
+    // print.
+    SetUpdateTargets(u, Targets);
     u->SetList = SetList;
     u->FromList = D(From)->List1;
     u->FromClause = From;

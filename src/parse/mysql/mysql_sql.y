@@ -600,7 +600,7 @@ col_constraint_list
 col_constraint
     : MY_CONSTRAINT name col_constraint_elem { $$ = Named($3, $1, $2); }
     | col_constraint_elem
-    | constraint_attr                   { $$ = nullptr; }
+    | constraint_attr
     ;
 
 /* ---- Index, view, drop, transactions ------------------------------- */
@@ -768,8 +768,8 @@ col_constraint_elem
     ;
 
 constraint_attr
-    : MY_DEFERRABLE                     { $$ = nullptr; }
-    | MY_NOT MY_DEFERRABLE              { $$ = nullptr; }
+    : MY_DEFERRABLE                     { auto* h = Holder(); h->Tok1 = NC($1); $$ = h; }
+    | MY_NOT MY_DEFERRABLE              { auto* h = Holder(); h->Tok1 = NC($1); h->Tok2 = NC($2); $$ = h; }
     ;
 
 table_constraint

@@ -113,6 +113,8 @@ std::string TCreateTableSqlStatementPP::GetPrettyText() {
     TRkTable* table = s->TargetTable;
     TRkFieldList* columns = table ? table->Columns.get() : nullptr;
     const bool hasColumns = columns && columns->Count() > 0;
+    // A list of table constraints alone has its parentheses too.
+    const bool hasList = hasColumns || root->ElementList;
     const bool mysql = s->DbVendor == 2;
 
     std::string R;
@@ -134,7 +136,7 @@ std::string TCreateTableSqlStatementPP::GetPrettyText() {
         if (root->LikeSource) R += " " + Pretty(root->LikeSource);
         R += PlusTok(root->LikeCloseToken);
     }
-    if (hasColumns) R += " " + Tok(root, 2);
+    if (hasList) R += " " + Tok(root, 2);
 
     // The field list pads the names to one width by the column options.
     std::string C = hasColumns ? columns->GetPrettyText() : std::string();
@@ -142,7 +144,7 @@ std::string TCreateTableSqlStatementPP::GetPrettyText() {
     const std::string T = ConstraintLines(table ? table->Constraints.get() : nullptr, &firstSep);
     if (!T.empty()) C = EnsureLineBreak(C + Fmt(firstSep)) + T;
     if (!C.empty()) R = EnsureLineBreak(R) + IndentBlock(C, 2);
-    if (hasColumns) {
+    if (hasList) {
         R += Tok(root, 3);
         if (mysql && root->TableOptions && root->ElementList)
             R = EnsureLineBreak(R) + TableOptions(root->TableOptions);

@@ -214,6 +214,8 @@ int32_t DeclSeparatorExtra() {
 std::string TPlsqlStatementPP::GetPrettyText() {
     auto* s = dynamic_cast<TPlsqlStatement*>(OwnerNode());
     if (!s) return WrongOwner("TPlsqlStatement", Owner);
+    // CREATE TYPE and TYPE BODY units are kept as written, not parsed.
+    if (s->StatementType == sstplsql_createtype) return s->GetWrittenText();
     if (!EnsureParsed(s)) return {};
     if (s->StatementType < sstplsql_block || s->StatementType > sstplsql_createtrigger) return {};
     return P(s->GetRootNode());

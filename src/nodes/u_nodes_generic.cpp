@@ -189,10 +189,27 @@ void TRk_TypeName::DoAccept(TRkVisitorAbs& V) {
         default:
             AcceptOwnToks(this, V);
     }
+    for (int i = 0; ArrayBounds && i < ArrayBounds->Count(); ++i)
+        if (TRk_Node* Bound = ArrayBounds->GetNode(i)) AcceptOwnToks(Bound, V);
     V.PostVisit(this);
 }
 
-std::string TRk_TypeName::GetPrettyText() {
+namespace {
+
+// The array bounds after a type ("[4]" each), as their tokens.
+std::string BoundsText(TRk_List* Bounds) {
+    std::string S;
+    for (int i = 0; Bounds && i < Bounds->Count(); ++i)
+        if (TRk_Node* Bound = Bounds->GetNode(i))
+            for (int k = 0; k < OwnTokCount(Bound); ++k) S += FormattedText(Bound->OwnToken(k));
+    return S;
+}
+
+}  // namespace
+
+std::string TRk_TypeName::GetPrettyText() { return TypePrettyText() + BoundsText(ArrayBounds); }
+
+std::string TRk_TypeName::TypePrettyText() {
     switch (TypeForm) {
         case FormValueList:
             return FormattedText(TypeNameToken) + FormattedText(MidToken) +

@@ -121,6 +121,10 @@ public:
     const char* ClassName() const override { return "TRk_TypeName"; }
     void DoAccept(TRkVisitorAbs& V) override;
     std::string GetPrettyText() override;
+
+private:
+    // The type without its array bounds.
+    std::string TypePrettyText();
 };
 
 // An ordinary or special function call.

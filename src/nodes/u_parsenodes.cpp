@@ -116,6 +116,7 @@ void TRk_SortGroupBy::DoAccept(TRkVisitorAbs& V) {
     V.PreVisit(this);
     if (SortExpr && SortExpr->NodeKind != 170) SortExpr->Accept(&V);
     AcceptPart(SortToken, V);
+    AcceptPart(UsingOperator, V);
     if (HasNulls()) {
         AcceptOwnTok(NullsClause, 0, V);
         AcceptOwnTok(NullsClause, 1, V);
@@ -127,6 +128,7 @@ std::string TRk_SortGroupBy::GetPrettyText() {
     std::string s;
     if (SortExpr && SortExpr->NodeKind != 170) s = SortExpr->GetPrettyText();
     if (SortToken) s += " " + FormattedText(SortToken);
+    if (UsingOperator) s += " " + FormattedText(UsingOperator);
     if (HasNulls())
         s += " " + FormattedText(NullsClause->OwnToken(0)) + " " +
              FormattedText(NullsClause->OwnToken(1));

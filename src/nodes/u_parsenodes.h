@@ -342,6 +342,7 @@ public:
 class TRk_SortGroupBy : public TRk_Node {
 public:
     TSourceToken* SortToken = nullptr;      // ASC, DESC or USING
+    TSourceToken* UsingOperator = nullptr;  // the operator after USING
     int32_t NullsOrder = -9999;             // 0 none, 1 NULLS FIRST, 2 NULLS LAST
     TRk_DummyNode* NullsClause = nullptr;   // Int1 repeats NullsOrder
     TRk_Node* SortExpr = nullptr;

@@ -392,7 +392,9 @@ std::string TRkOrderBy::AsText() {
     else s = Pretty(SortExpr);
     auto* src = dynamic_cast<TRk_SortGroupBy*>(SourceNode);
     if (!src) return s;
-    if (SortType == srtAsc || SortType == srtDesc) s += " " + Fmt(src->SortToken);
+    // ASC, DESC, or USING and its operator.
+    if (src->SortToken) s += " " + Fmt(src->SortToken);
+    if (src->UsingOperator) s += " " + Fmt(src->UsingOperator);
     if (src->NullsOrder > 0)
         s += " " + Fmt(TokAt(src->NullsClause, 0)) + " " + Fmt(TokAt(src->NullsClause, 1));
     return s;
@@ -405,7 +407,8 @@ void TRkOrderBy::DoAccept(TRkVisitorAbs& VisitorRef) {
         else if (SortItemType == sitSubquery) Node(sortSubquery, Visitor);
         auto* src = dynamic_cast<TRk_SortGroupBy*>(SourceNode);
         if (!src) return;
-        if (SortType == srtAsc || SortType == srtDesc) Tok(src->SortToken, Visitor);
+        Tok(src->SortToken, Visitor);
+        Tok(src->UsingOperator, Visitor);
         if (src->NullsOrder > 0) {
             Tok(TokAt(src->NullsClause, 0), Visitor);
             Tok(TokAt(src->NullsClause, 1), Visitor);

@@ -58,6 +58,7 @@ TEST_F(GrammarWords, SqlServerStatementsPrintEveryWord) {
         {Mssql, "INSERT INTO #t EXEC dbo.GetOrders 1, @x = 2"},
         {Mssql, "CREATE TABLE t (a int NOT DEFERRABLE, b int DEFERRABLE NOT NULL, c int)"},
         {Mssql, "SELECT DISTINCT ON (a) a FROM t"},
+        {Mssql, "SELECT a FROM t ORDER BY a DESC, b USING > NULLS LAST"},
     });
 }
 
@@ -66,9 +67,10 @@ TEST_F(GrammarWords, OracleAndGenericStatementsPrintEveryWord) {
         REQUIRE_DIALECT(V);
         ExpectAllPrint({
             {V, "SELECT a FROM t ORDER BY a DESC, b USING > NULLS LAST"},
-            {V, "CREATE TABLE t (a INT [4])"},
+            {V, "CREATE TABLE t (a INT [4], b INT[][2])"},
             {V, "alter table emp add check (a > 0) deferrable"},
             {V, "CREATE TABLE t (a int deferrable, b int not deferrable not null, c int)"},
+            {V, "create table t (primary key (a))"},
         });
     }
 }
@@ -77,6 +79,7 @@ TEST_F(GrammarWords, MysqlStatementsPrintEveryWord) {
     REQUIRE_DIALECT(Mysql);
     ExpectAllPrint({
         {Mysql, "CREATE TABLE t (a int DEFERRABLE, b int NOT DEFERRABLE NOT NULL, c int)"},
+        {Mysql, "SELECT a FROM t ORDER BY a DESC, b USING >"},
     });
 }
 
@@ -84,8 +87,32 @@ TEST_F(GrammarWords, AccessStatementsPrintEveryWord) {
     REQUIRE_DIALECT(Access);
     ExpectAllPrint({
         {Access, "SELECT * FROM fn(1, 2) f, t x (NOLOCK)"},
+        {Access, "SELECT * FROM t WITH (NOLOCK)"},
         {Access, "create table t (primary key (a))"},
+        {Access, "create table t (a, b) as select 1, 2 from u"},
     });
+}
+
+}  // namespace
+
+namespace {
+
+// CREATE TYPE and TYPE BODY units are kept as written and not parsed:
+// formatting prints them as written instead of deleting them.
+TEST_F(GrammarWords, OracleTypeUnitsPrintAsWritten) {
+    TMarlSqlParser P(Oracle);
+    P.SetSqlTextString(
+        "CREATE TYPE addr_t AS OBJECT (street VARCHAR2(40), city VARCHAR2(30));\n/\n"
+        "create or replace type body addr_t as\n  member function f return number is\n  begin\n"
+        "    return 1;\n  end;\nend;\n/\n"
+        "create table t (a number);\n");
+    P.Parse();
+    ASSERT_GE(P.Statements().Count(), 5);  // each unit is followed by its "/"
+    EXPECT_EQ(P.Statements().GetStatement(0)->GetPrettyText(),
+              "CREATE TYPE addr_t AS OBJECT (street VARCHAR2(40), city VARCHAR2(30));");
+    EXPECT_EQ(P.Statements().GetStatement(2)->GetPrettyText(),
+              "create or replace type body addr_t as\r\n  member function f return number is\r\n  begin\r\n"
+              "    return 1;\r\n  end;\r\nend;");
 }
 
 }  // namespace

@@ -296,10 +296,10 @@ relation_ref
         { auto* r = TableRef($1, $5); r->ColumnList = NC($3); r->HasColumnList = 1; r->NoColumnList = 0;
           Tk(r, $2, $4); $$ = r; }
     | relation_expr KW_WITH '(' expr_list ')'
-        { auto* r = TableRef($1, nullptr); r->ColumnList = NC($4); r->WithToken = NC($2); Tk(r, $2, $3, $5); $$ = r; }
+        { auto* r = TableRef($1, nullptr); r->HintList = NC($4); r->WithToken = NC($2); Tk(r, $3, $5, $2); $$ = r; }
     | relation_expr table_alias         { $$ = TableRef($1, $2); }
     | relation_expr table_alias '(' expr_list ')'
-        { auto* r = TableRef($1, $2); r->ColumnList = NC($4); Tk(r, $3, $5); $$ = r; }
+        { auto* r = TableRef($1, $2); r->HintList = NC($4); Tk(r, $3, $5); $$ = r; }
     ;
 
 table_ref

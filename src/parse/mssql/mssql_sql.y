@@ -666,7 +666,8 @@ opt_all
 
 opt_distinct
     : RW_DISTINCT                           /* 221 */ { $$ = Distinct(1, $1, nullptr, nullptr, nullptr); }
-    | RW_DISTINCT RW_ON '(' expr_list ')'   /* 222 */ { $$ = Distinct(1, $1, $2, $3, $5); }
+    | RW_DISTINCT RW_ON '(' expr_list ')'   /* 222 */
+        { auto* d = static_cast<TRk_SelectDistinct*>(Distinct(2, $1, $2, $3, $5)); d->OnList = $4; $$ = d; }
     | RW_ALL                                /* 223 */ { $$ = Distinct(3, $1, nullptr, nullptr, nullptr); }
     | %empty                                /* 224 */ { $$ = Distinct(0, nullptr, nullptr, nullptr, nullptr); }
     ;
@@ -716,11 +717,13 @@ sort_item
     : expr opt_sort_order opt_nulls_order   /* 248 */
         { auto* s = New<TRk_SortGroupBy>(); s->SortExpr = $1; s->SortToken = $2; s->NullsOrder = D($3)->Int1;
           s->NullsClause = D($3); $$ = s; }
+    | expr RW_USING any_operator opt_nulls_order /* 249 */
+        { auto* s = New<TRk_SortGroupBy>(); s->SortExpr = $1; s->SortToken = $2; s->UsingOperator = $3;
+          s->NullsOrder = D($4)->Int1; s->NullsClause = D($4); $$ = s; }
     ;
 
 opt_sort_order
-    : RW_USING any_operator                 /* 249 */ { $$ = $1; }
-    | RW_ASC                                /* 250 */
+    : RW_ASC                                /* 250 */
     | RW_DESC                               /* 251 */
     | %empty                                /* 252 */ { $$ = nullptr; }
     ;

@@ -254,11 +254,12 @@ sortby_list
 sortby
     : expr opt_asc_desc
         { auto* s = New<TRk_SortGroupBy>(); s->SortExpr = NC($1); s->SortToken = NC($2); $$ = s; }
+    | expr MY_USING subquery_op
+        { auto* s = New<TRk_SortGroupBy>(); s->SortExpr = NC($1); s->SortToken = NC($2); s->UsingOperator = NC($3); $$ = s; }
     ;
 
 opt_asc_desc
-    : MY_USING subquery_op              { $$ = $1; }
-    | MY_ASC
+    : MY_ASC
     | MY_DESC
     | /* empty */                       { $$ = nullptr; }
     ;

@@ -357,11 +357,13 @@ order_by_item
     : expr sort_direction nulls_order
         { auto* s = New<TRk_SortGroupBy>(); s->SortExpr = NC($1); s->SortToken = NC($2);
           s->NullsOrder = $3->Int1; s->NullsClause = NC($3); $$ = s; }
+    | expr RW_USING any_operator nulls_order
+        { auto* s = New<TRk_SortGroupBy>(); s->SortExpr = NC($1); s->SortToken = NC($2); s->UsingOperator = NC($3);
+          s->NullsOrder = $4->Int1; s->NullsClause = NC($4); $$ = s; }
     ;
 
 sort_direction
-    : RW_USING any_operator                { $$ = $1; }
-    | RW_ASC
+    : RW_ASC
     | RW_DESC
     | /* empty */                       { $$ = nullptr; }
     ;
@@ -1166,8 +1168,8 @@ type_name
     ;
 
 array_bounds
-    : array_bounds '[' ']'              { $$ = Ap($1, IntValue(0)); }
-    | array_bounds '[' integer_literal ']' { $$ = Ap($1, IntValue(IntOf($3))); }
+    : array_bounds '[' ']'              { auto* v = IntValue(0); Tk(v, $2, $3); $$ = Ap($1, v); }
+    | array_bounds '[' integer_literal ']' { auto* v = IntValue(IntOf($3)); Tk(v, $2, $3, $4); $$ = Ap($1, v); }
     | /* empty */                       { $$ = nullptr; }
     ;
 

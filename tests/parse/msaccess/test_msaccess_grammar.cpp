@@ -70,8 +70,9 @@ TEST_F(AccessGrammar, TableReferencesAndAliases) {
     EXPECT_EQ(J(From(q, 0)->Alias->AliasToken->DbObjKind, From(q, 0)->Alias->HasAs), "6 0");
     EXPECT_EQ(J(From(q, 1)->Alias->HasAs, From(q, 1)->Alias->AliasToken->DbObjKind, Txt(From(q, 1)->SeparatorToken)),
               "1 0 ,");
-    EXPECT_EQ(J(Txt(From(q, 2)->WithToken), SxList(From(q, 2)->ColumnList), Own(From(q, 2))), "WITH [a] WITH|(|)");
-    EXPECT_EQ(J(From(q, 3)->WithToken, From(q, 3)->HasColumnList, SxList(From(q, 3)->ColumnList)), "_ 0 [b]");
+    // Table hints, as SQL Server keeps them: "(", ")" and WITH.
+    EXPECT_EQ(J(Txt(From(q, 2)->WithToken), SxList(From(q, 2)->HintList), Own(From(q, 2))), "WITH [a] (|)|WITH");
+    EXPECT_EQ(J(From(q, 3)->WithToken, From(q, 3)->HasColumnList, SxList(From(q, 3)->HintList)), "_ 0 [b]");
     EXPECT_EQ(From(q, 4)->HasColumnList, 1);
     auto* item = Is<TRk_ResTarget>(q->TargetList->GetItem(0));
     EXPECT_EQ(J(item->HasAlias, item->AliasClause->AliasToken->DbObjKind), "1 6");

@@ -139,20 +139,24 @@ TEST_F(MssqlDdl, ColumnConstraints) {
               "3 1 4 7 1");
 }
 
-// The deferrability words are accepted and leave nothing in the column's
-// constraint list: never a missing or stale item.
+// The deferrability words are a state item of the column's constraint list
+// (its words print), never a constraint.
 TEST_F(MssqlDdl, DeferrabilityAddsNoConstraint) {
     auto* c = One<TRk_CreateTableStmt>("CREATE TABLE t (a int NOT DEFERRABLE, b int DEFERRABLE NOT NULL, c int)");
     auto* a = As<TRkColumnDef>(Element(c, 0));
     auto* b = As<TRkColumnDef>(Element(c, 1));
-    ASSERT_TRUE(a && b && b->ConstraintNodes);
-    EXPECT_EQ(a->ConstraintNodes, nullptr);
-    ASSERT_EQ(b->ConstraintNodes->Count(), 1);
-    EXPECT_EQ(ColumnConstraint(b, 0)->ConstraintType, 1);
+    ASSERT_TRUE(a && b && a->ConstraintNodes && b->ConstraintNodes);
+    ASSERT_EQ(a->ConstraintNodes->Count(), 1);
+    auto* state = dynamic_cast<TRk_DummyNode*>(a->ConstraintNodes->GetNode(0));
+    ASSERT_NE(state, nullptr);
+    EXPECT_EQ(std::string(state->Tok1->GetText()) + "|" + std::string(state->Tok2->GetText()), "NOT|DEFERRABLE");
+    ASSERT_EQ(b->ConstraintNodes->Count(), 2);
+    EXPECT_EQ(dynamic_cast<TRkConstraint*>(b->ConstraintNodes->GetNode(0)), nullptr);
+    EXPECT_EQ(ColumnConstraint(b, 1)->ConstraintType, 1);
     a = As<TRkColumnDef>(Element(One<TRk_CreateTableStmt>("CREATE TABLE t (a int NOT NULL DEFERRABLE UNIQUE)"), 0));
     ASSERT_TRUE(a && a->ConstraintNodes);
-    ASSERT_EQ(a->ConstraintNodes->Count(), 2);
-    for (int i = 0; i < 2; ++i) EXPECT_NE(ColumnConstraint(a, i), nullptr);
+    ASSERT_EQ(a->ConstraintNodes->Count(), 3);
+    for (int i : {0, 2}) EXPECT_NE(ColumnConstraint(a, i), nullptr);
 }
 
 TEST_F(MssqlDdl, ReferenceClauses) {

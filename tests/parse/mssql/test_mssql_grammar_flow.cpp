@@ -238,8 +238,9 @@ TEST_F(MssqlFlow, StatementsReadRaw) {
 TEST_F(MssqlFlow, BeginTransaction) {
     auto* d = One<_TMssqlDummyStmt>("BEGIN TRAN");
     EXPECT_EQ(Pic(d->NodeKind, OwnTokens(d), Announced.back().Type), Pic(mnkBeginTran, "BEGIN|TRAN", sstBeginTranStmt));
-    // The description string is not kept.
-    EXPECT_EQ(OwnTokens(One<_TMssqlDummyStmt>("BEGIN TRANSACTION @t WITH MARK 'desc'")), "BEGIN|TRANSACTION|@t|WITH|MARK");
+    // The description string is kept with the other words.
+    EXPECT_EQ(OwnTokens(One<_TMssqlDummyStmt>("BEGIN TRANSACTION @t WITH MARK 'desc'")),
+              "BEGIN|TRANSACTION|@t|WITH|MARK|'desc'");
     EXPECT_EQ(OwnTokens(One<_TMssqlDummyStmt>("BEGIN TRAN t1 WITH MARK")), "BEGIN|TRAN|t1|WITH|MARK");
 }
 

@@ -53,7 +53,7 @@ TEST_F(MssqlQuery, SimpleSelectHolders) {
     EXPECT_EQ(As<TRk_SelectDistinct>(s->DistinctClause)->DistinctKind, 3);
     auto* d = As<TRk_SelectDistinct>(One<TRk_SelectStmt>("SELECT DISTINCT ON (a, b) a FROM t")->DistinctClause);
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(Pic(d->DistinctKind, d->OnList == nullptr, OwnTokens(d)), "1 1 DISTINCT|ON|(|)");
+    EXPECT_EQ(Pic(d->DistinctKind, d->OnList == nullptr, OwnTokens(d)), "2 0 DISTINCT|ON|(|)");
 }
 
 TEST_F(MssqlQuery, Top) {

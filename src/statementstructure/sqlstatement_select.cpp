@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 #include "formatter/rkbasetype.h"
 #include "nodes/rkexceptions.h"
@@ -58,7 +59,27 @@ TSelectSqlStatement::TSelectSqlStatement(std::uint8_t Vendor) : TCustomSqlStatem
     NodeKind = 179;
 }
 
-TSelectSqlStatement::~TSelectSqlStatement() = default;
+// A long set-operation chain nests its statements down the left side: they
+// are freed one at a time, not by recursion through each LeftStatement.
+TSelectSqlStatement::~TSelectSqlStatement() { FreeLeftChain(); }
+
+void TSelectSqlStatement::FreeLeftChain() {
+    std::unique_ptr<TSelectSqlStatement> next = std::move(LeftStatement);
+    while (next) {
+        std::unique_ptr<TSelectSqlStatement> after = std::move(next->LeftStatement);
+        next.reset();
+        next = std::move(after);
+    }
+}
+
+bool TSelectSqlStatement::IsSetOperation() const { return SetOperator >= 1 && SetOperator <= 4; }
+
+std::vector<TSelectSqlStatement*> TSelectSqlStatement::LeftChain() {
+    std::vector<TSelectSqlStatement*> chain{this};
+    for (TSelectSqlStatement* s = LeftStatement.get(); s && s->IsSetOperation(); s = s->LeftStatement.get())
+        chain.push_back(s);
+    return chain;
+}
 
 void TSelectSqlStatement::ClearClauseOverrides() {
     SelectListOverride.clear();
@@ -86,7 +107,7 @@ void TSelectSqlStatement::ClearModel() {
     GroupByExpr.reset();
     IntoExpr.reset();
     OrderByList.reset();
-    LeftStatement.reset();
+    FreeLeftChain();
     RightStatement.reset();
     JoinList.ClearIfMade();
     BulkCollect = 0;
@@ -114,14 +135,8 @@ int TSelectSqlStatement::AnalyzeParseTree() {
         SetOperator = root->SetOperation;
         if (OuterParens == 0) OuterParens = root->ParenCount;
         if (InnerParens == 0) InnerParens = root->InnerParenCount;
-        if (SetOperator >= 1 && SetOperator <= 4) {
-            LeftStatement = NewSubSelect(this, root->LeftSelect);
-            RightStatement = NewSubSelect(this, root->RightSelect);
-            AnalyzeOrderBy(root, true);
-            // A LIMIT after the last operand limits the whole set operation.
-            Limit = root->LimitClause;
-            AnalyzeForUpdate(root);
-            Parsed = true;
+        if (IsSetOperation()) {
+            AnalyzeSetOperationChain();
             return 0;
         }
 
@@ -218,6 +233,50 @@ int TSelectSqlStatement::AnalyzeParseTree() {
     } catch (const std::exception&) {
     }
     return result;
+}
+
+namespace {
+
+TRk_SelectStmt* SetOperationNode(TRk_Node* n) {
+    auto* s = dynamic_cast<TRk_SelectStmt*>(n);
+    return s && s->NodeKind == 170 && s->SetOperation >= 1 && s->SetOperation <= 4 ? s : nullptr;
+}
+
+}  // namespace
+
+// A chain "q1 UNION q2 UNION ... qN" is left-deep: one statement per
+// operator down the left side.  Those statements are made in a loop, then
+// analysed from the innermost out, so the operands are analysed (and their
+// tables reported) in source order with no recursion per operator.
+void TSelectSqlStatement::AnalyzeSetOperationChain() {
+    std::vector<TSelectSqlStatement*> chain{this};
+    while (TRk_SelectStmt* left = SetOperationNode(static_cast<TRk_SelectStmt*>(chain.back()->RootNode)->LeftSelect)) {
+        TSelectSqlStatement* outer = chain.back();
+        outer->LeftStatement = CreateNodeOfClass<TSelectSqlStatement>(DbVendor);
+        TSelectSqlStatement* inner = outer->LeftStatement.get();
+        inner->RootNode = left;
+        inner->SetOnTableTokenEvent(outer->GetOnTableTokenEvent());
+        inner->SetOnFieldTokenEvent(outer->GetOnFieldTokenEvent());
+        inner->SetOperator = left->SetOperation;
+        inner->OuterParens = left->ParenCount;
+        inner->InnerParens = left->InnerParenCount;
+        chain.push_back(inner);
+    }
+    TSelectSqlStatement* innermost = chain.back();
+    innermost->LeftStatement =
+        NewSubSelect(innermost, static_cast<TRk_SelectStmt*>(innermost->RootNode)->LeftSelect);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) (*it)->AnalyzeSetOperationTail();
+}
+
+// What a set operation holds besides its left operand.
+void TSelectSqlStatement::AnalyzeSetOperationTail() {
+    auto* root = static_cast<TRk_SelectStmt*>(RootNode);
+    RightStatement = NewSubSelect(this, root->RightSelect);
+    AnalyzeOrderBy(root, true);
+    // A LIMIT after the last operand limits the whole set operation.
+    Limit = root->LimitClause;
+    AnalyzeForUpdate(root);
+    Parsed = true;
 }
 
 void TSelectSqlStatement::AnalyzeOrderBy(TRk_Node* rootNode, bool setOperation) {
@@ -426,7 +485,23 @@ void TSelectSqlStatement::AppendLimitText(std::string& Text) {
     const std::string s = GetLimitText();
     if (IsBlankText(s)) return;
     TSourceToken* kw = lim->LimitKeyword ? lim->LimitKeyword : TokAt(lim, 0);
-    Text = EnsureLineBreak(Text) + (kw ? stmtwalk::Text(kw) : std::string("limit")) + " " + s;
+    EnsureLineBreakInPlace(Text);
+    Text += (kw ? stmtwalk::Text(kw) : std::string("limit")) + " " + s;
+}
+
+// A set operation's text after its opening parentheses and its left
+// operand's text.
+void TSelectSqlStatement::AppendSetOperationText(std::string& text) {
+    EnsureLineBreakInPlace(text);
+    text += EnsureLineBreak(kSetOperatorWords[SetOperator]);
+    if (RightStatement) text += RightStatement->GetText();
+    text += Repeat(")", InnerParens);
+    std::string order = GetOrderByText();
+    if (!IsBlankText(order)) text += "\r\nOrder by " + order;
+    AppendLimitText(text);
+    std::string forUpdate = GetForUpdateText();
+    if (!IsBlankText(forUpdate)) text += "\r\n" + forUpdate;
+    text += Repeat(")", OuterParens);
 }
 
 void TSelectSqlStatement::BuildSqlText() {
@@ -436,17 +511,13 @@ void TSelectSqlStatement::BuildSqlText() {
         return;
     }
     std::string text;
-    if (SetOperator >= 1 && SetOperator <= 4) {
-        std::string left = LeftStatement ? LeftStatement->GetText() : std::string();
-        std::string right = RightStatement ? RightStatement->GetText() : std::string();
-        text = EnsureLineBreak(left) + EnsureLineBreak(kSetOperatorWords[SetOperator]) + right;
-        text = Repeat("(", OuterParens + InnerParens) + text + Repeat(")", InnerParens);
-        std::string order = GetOrderByText();
-        if (!IsBlankText(order)) text += "\r\nOrder by " + order;
-        AppendLimitText(text);
-        std::string forUpdate = GetForUpdateText();
-        if (!IsBlankText(forUpdate)) text += "\r\n" + forUpdate;
-        text += Repeat(")", OuterParens);
+    if (IsSetOperation()) {
+        // The chain's left side in a loop, appending from its first operand
+        // out; the opening parentheses of every level come first.
+        const std::vector<TSelectSqlStatement*> chain = LeftChain();
+        for (TSelectSqlStatement* s : chain) text.append(static_cast<size_t>(s->OuterParens + s->InnerParens), '(');
+        if (TSelectSqlStatement* first = chain.back()->LeftStatement.get()) text += first->GetText();
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) (*it)->AppendSetOperationText(text);
         TextCache = text;
         return;
     }
@@ -488,37 +559,101 @@ void TSelectSqlStatement::BuildSqlText() {
 // ---------------------------------------------------------------------------
 // Walk
 
+TRk_SelectStmt* TSelectSqlStatement::QueryRoot() const {
+    auto* root = dynamic_cast<TRk_SelectStmt*>(RootNode);
+    return root && RootNode->NodeKind == 170 ? root : nullptr;
+}
+
+// The left operand when it continues the chain of set operations.
+TSelectSqlStatement* TSelectSqlStatement::ChainLeft() const {
+    TSelectSqlStatement* left = LeftStatement.get();
+    return left && left->IsSetOperation() && left->QueryRoot() ? left : nullptr;
+}
+
+void TSelectSqlStatement::VisitOpening(TRkVisitorAbs* Visitor) {
+    for (int i = 0; i < OuterParens + InnerParens; ++i) Tok(TokAt(RootNode, i), Visitor);
+}
+
+void TSelectSqlStatement::VisitClosing(TRkVisitorAbs* Visitor, bool Inner) {
+    const int parens = OuterParens + InnerParens;
+    const int from = Inner ? parens : parens + InnerParens;
+    const int to = Inner ? parens + InnerParens : 2 * parens;
+    for (int i = from; i < to; ++i) Tok(TokAt(RootNode, i), Visitor);
+}
+
+void TSelectSqlStatement::VisitOrderBy(TRkVisitorAbs* Visitor) {
+    TRk_SelectStmt* root = QueryRoot();
+    if (!root->SortList) return;
+    VisitClosing(Visitor, true);
+    Tok(TokAt(root->OrderByClause, 0), Visitor);
+    Tok(TokAt(root->OrderByClause, 1), Visitor);
+    Node(OrderByList.get(), Visitor);
+}
+
+// What a set operation's walk visits after its left operand, its PostVisit
+// included.
+void TSelectSqlStatement::AcceptSetOperationTail(TRkVisitorAbs& V) {
+    TRk_SelectStmt* root = QueryRoot();
+    Tok(root->SetOperatorToken, &V);
+    Tok(root->SetAllToken, &V);
+    Node(RightStatement.get(), &V);
+    VisitOrderBy(&V);
+    Node(root->LimitClause, &V);
+    Node(ForUpdate.get(), &V);
+    VisitClosing(&V, false);
+    V.PostVisit(this);
+}
+
+// The walk of a set-operation chain down its left side in a loop, exactly
+// as nested Accept frames would make it: each statement's frame counts
+// Depth, is skipped when the visitor is disabled, and a failure inside it
+// abandons only the rest of that statement.  This statement's own frame is
+// the caller's.
+void TSelectSqlStatement::AcceptSetOperationChain(TRkVisitorAbs& V) {
+    V.PreVisit(this);
+    VisitOpening(&V);
+    std::vector<TSelectSqlStatement*> open{this};   // statements whose frame is open, outermost first
+    bool leftWalked = false;                        // a statement's opening failed: its left is done
+    while (TSelectSqlStatement* left = open.back()->ChainLeft()) {
+        if (!V.Enabled) break;
+        ++V.Depth;
+        try {
+            V.PreVisit(left);
+            left->VisitOpening(&V);
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception&) {
+            --V.Depth;
+            leftWalked = true;
+            break;
+        }
+        open.push_back(left);
+    }
+    if (!leftWalked) Node(open.back()->LeftStatement.get(), &V);
+    for (size_t i = open.size(); i-- > 1;) {
+        try {
+            open[i]->AcceptSetOperationTail(V);
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (const std::exception&) {
+            // the rest of that statement is dropped, as its own frame would
+        }
+        --V.Depth;
+    }
+    AcceptSetOperationTail(V);
+}
+
 void TSelectSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
     TRkVisitorAbs* Visitor = &VisitorRef;
-    auto* root = dynamic_cast<TRk_SelectStmt*>(RootNode);
+    TRk_SelectStmt* root = QueryRoot();
+    if (root && IsSetOperation()) {
+        AcceptSetOperationChain(VisitorRef);
+        return;
+    }
     Frame(this, Visitor, [&] {
-        if (!root || RootNode->NodeKind != 170) return;
+        if (!root) return;
         const int parens = OuterParens + InnerParens;
-        for (int i = 0; i < parens; ++i) Tok(TokAt(root, i), Visitor);
-        auto innerClosing = [&] {
-            for (int i = parens; i < parens + InnerParens; ++i) Tok(TokAt(root, i), Visitor);
-        };
-        auto outerClosing = [&] {
-            for (int i = parens + InnerParens; i < 2 * parens; ++i) Tok(TokAt(root, i), Visitor);
-        };
-        auto orderBy = [&] {
-            if (!root->SortList) return;
-            innerClosing();
-            Tok(TokAt(root->OrderByClause, 0), Visitor);
-            Tok(TokAt(root->OrderByClause, 1), Visitor);
-            Node(OrderByList.get(), Visitor);
-        };
-        if (SetOperator >= 1 && SetOperator <= 4) {
-            Node(LeftStatement.get(), Visitor);
-            Tok(root->SetOperatorToken, Visitor);
-            Tok(root->SetAllToken, Visitor);
-            Node(RightStatement.get(), Visitor);
-            orderBy();
-            Node(root->LimitClause, Visitor);
-            Node(ForUpdate.get(), Visitor);
-            outerClosing();
-            return;
-        }
+        VisitOpening(Visitor);
         Tok(TokAt(root, 2 * parens), Visitor);   // SELECT
         Node(Distinct, Visitor);
         Node(TopClause, Visitor);
@@ -549,11 +684,11 @@ void TSelectSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {
             Tok(TokAt(root->HavingClause, 0), Visitor);
             Node(Having, Visitor);
         }
-        orderBy();
+        VisitOrderBy(Visitor);
         Node(root->LimitClause, Visitor);
         Node(root->ComputeClause, Visitor);
         Node(ForUpdate.get(), Visitor);
-        outerClosing();
+        VisitClosing(Visitor, false);
         Tok(TrailingToken, Visitor);
     });
 }

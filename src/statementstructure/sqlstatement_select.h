@@ -304,12 +304,28 @@ public:
     void Reset() override;
     int AnalyzeParseTree() override;
 
+    bool IsSetOperation() const;
+    // This statement and, while they are set operations, its left operands
+    // (the left side of a chain of set operators, outermost first).
+    std::vector<TSelectSqlStatement*> LeftChain();
+
 private:
     void ClearModel();
+    void FreeLeftChain();
+    void AnalyzeSetOperationChain();
+    void AnalyzeSetOperationTail();
     void AnalyzeOrderBy(TRk_Node* root, bool setOperation);
     void AnalyzeForUpdate(TRk_Node* root);
     void ClearClauseOverrides();
     void AppendLimitText(std::string& Text);
+    void AppendSetOperationText(std::string& Text);
+    TRk_SelectStmt* QueryRoot() const;
+    TSelectSqlStatement* ChainLeft() const;
+    void VisitOpening(TRkVisitorAbs* Visitor);
+    void VisitClosing(TRkVisitorAbs* Visitor, bool Inner);
+    void VisitOrderBy(TRkVisitorAbs* Visitor);
+    void AcceptSetOperationTail(TRkVisitorAbs& V);
+    void AcceptSetOperationChain(TRkVisitorAbs& V);
 };
 
 // A select statement over a raw query node, handed the token events of its

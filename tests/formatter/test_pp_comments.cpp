@@ -92,6 +92,12 @@ TEST_F(CommentKeeping, CommentsThatEndALineFormatToThemselves) {
         {0, "IF 1 = 1\nBEGIN\n   /* b */ SELECT 1\nEND", {"/* b */"}},
         {1, "select a from t where a is -- c\n      not null;", {"-- c"}},
         {1, "select a from t where a not -- c\n      in (1, 2);", {"-- c"}},
+        // A broken statement inside a block prints as written, with the
+        // comments that follow it up to the next statement.
+        {0, "BEGIN\n  FOO BAR; -- broken\n  SELECT 1\nEND", {"-- broken"}},
+        {0, "BEGIN\n  FOO BAR\n\n    -- own line\n    /* b */ /* c */\n  SELECT 1\nEND",
+         {"-- own line", "/* b */", "/* c */"}},
+        {0, "FOO BAR; -- broken\n   -- next\nSELECT 1", {"-- broken", "-- next"}},
     };
     for (const Kept& K : Rows) {
         SCOPED_TRACE(K.Sql);

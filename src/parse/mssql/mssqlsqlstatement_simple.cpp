@@ -291,21 +291,32 @@ std::string TMssqlDummyStmt::GetWrittenText() {
     TSourceToken* Last = GetEndToken();
     if (!First || !Last || !First->GetOwnerList() || First->GetOwnerList() != Last->GetOwnerList())
         return TMssqlStatement::GetWrittenText();
-    // The comments after the last word, among the statement's own tokens,
-    // end the text too; a line comment keeps its line break.
+    // The comments after the last word, up to the next word of the script,
+    // end the text too, as they end a clean statement's; a line comment
+    // keeps its line break.  Inside a block no one else prints them.
     const TSourceTokenList* L = First->GetOwnerList();
     int32_t End = Last->PosInList;
-    const TSourceToken* Own = nullptr;   // the last, the end of the input aside
-    for (const TSourceToken* T : SourceTokens->Items())
-        if (T->TokenCode != 0) Own = T;
-    for (int32_t i = End + 1; Own && Own->GetOwnerList() == L && i <= Own->PosInList; ++i) {
+    for (int32_t i = End + 1; i < L->Count(); ++i) {
         const TSourceToken* T = L->TokenAt(i);
         if (T->IsSignificant()) break;
         if (T->TokenType == ttBlockComment || T->TokenType == ttLineComment) End = i;
     }
     std::string R;
-    for (int32_t i = First->PosInList; i <= End; ++i)
+    for (int32_t i = First->PosInList; i <= Last->PosInList; ++i)
         if (const TSourceToken* T = L->TokenAt(i)) R += T->GetText();
+    // A comment on a line of its own starts that line: the layout that
+    // places this text indents it, so formatting again gives the same text.
+    bool LineStart = false;
+    for (int32_t i = Last->PosInList + 1; i <= End; ++i) {
+        const TSourceToken* T = L->TokenAt(i);
+        if (T->TokenType == ttLineBreak) {
+            if (!LineStart) R = TrimTrailingSpace(R) + "\r\n";
+            LineStart = true;
+        } else if (T->TokenType != ttBlanks || !LineStart) {
+            R += T->GetText();
+            LineStart = false;
+        }
+    }
     R = TrimTrailingSpace(R);
     if (L->TokenAt(End)->TokenType == ttLineComment) R += "\r\n";
     return R;

@@ -94,6 +94,22 @@ void AcceptNotNull(TRk_DummyNode* Node, TRkVisitorAbs& V) {
     AcceptOwnTok(Node, 1, V);
 }
 
+// A statement the SQL grammar could not read (or that was never read) has
+// no tree to walk: its words are walked instead, as a skipped statement's
+// are, so the unit's regenerated text keeps them.
+void AcceptEmbedded(TCustomSqlStatement* Sql, TRkVisitorAbs& V, bool Required) {
+    if (!Sql) {
+        if (Required) throw ERkError("PL/SQL element part missing");
+        return;
+    }
+    if (Sql->Parsed) {
+        Sql->Accept(&V);
+        return;
+    }
+    for (TSourceToken* T : Sql->SourceTokens->Items())
+        if (T->IsSignificant() && T->TokenCode != 0) T->Accept(&V);
+}
+
 }  // namespace plsql_detail
 
 using namespace plsql_detail;

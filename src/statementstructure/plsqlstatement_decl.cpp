@@ -103,7 +103,7 @@ void TRkPlsql_CursorDecl::DoAccept(TRkVisitorAbs& V) {
             ReturnType->Accept(&V);
         }
         AcceptPart(IsToken, V);
-        AcceptPart(Query, V);
+        AcceptEmbedded(Query, V);
     }
     AcceptPart(Terminator, V);
     V.PostVisit(this);

@@ -159,7 +159,7 @@ TRkPlsql_SqlStmt::TRkPlsql_SqlStmt() { NodeKind = nkPlsqlSqlStmt; }
 void TRkPlsql_SqlStmt::DoAccept(TRkVisitorAbs& V) {
     V.PreVisit(this);
     VisitNameNodes(V);
-    AcceptPart(SqlStatement, V);
+    AcceptEmbedded(SqlStatement, V);
     V.PostVisit(this);
 }
 
@@ -239,7 +239,7 @@ void TRkPlsql_OpenforStmt::DoAccept(TRkVisitorAbs& V) {
     AcceptPart(CursorVar, V);
     AcceptOwnTok(this, 1, V);
     if (Query) {
-        Query->Accept(&V);
+        AcceptEmbedded(Query, V);
     } else if (QueryExpr) {
         QueryExpr->Accept(&V);
         if (Binds) {
@@ -368,7 +368,7 @@ void TRkPlsql_LoopStmt::DoAccept(TRkVisitorAbs& V) {
             AcceptRequired(UpperBound, V); Tok(4); Body(); Tok(5); Tok(6);
             break;
         case 5:   // FOR r IN (query) LOOP ... END LOOP
-            Tok(0); AcceptRequired(IndexToken, V); Tok(1); AcceptRequired(Query, V); Tok(2); Body(); Tok(3);
+            Tok(0); AcceptRequired(IndexToken, V); Tok(1); AcceptEmbedded(Query, V, true); Tok(2); Body(); Tok(3);
             Tok(4);
             break;
         case 6:   // FOR r IN cursor LOOP ... END LOOP

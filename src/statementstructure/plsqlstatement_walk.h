@@ -35,5 +35,7 @@ void AcceptParameterPart(TRk_DummyNode* Part, TRk_List* Params, TRkVisitorAbs& V
 void AcceptCreatePrefix(int32_t CreateKind, TRk_DummyNode* CreateNode, TRkVisitorAbs& V);
 // The NOT NULL node's two tokens.
 void AcceptNotNull(TRk_DummyNode* Node, TRkVisitorAbs& V);
+// An embedded SQL statement: its tree, or its words when it has none.
+void AcceptEmbedded(TCustomSqlStatement* Sql, TRkVisitorAbs& V, bool Required = false);
 
 }  // namespace plsql_detail

@@ -221,9 +221,10 @@ TEST(PlsqlUnits, SyntaxErrorInsideAnEmbeddedUpdateIsCopied) {
     ASSERT_GE(S->GetErrorCount(), 1);
     EXPECT_EQ(S->SyntaxErrors.Get(1).TokenText, "=");
     EXPECT_EQ(S->SyntaxErrors.Get(1).Line, 2);
-    // A statement object that failed to parse walks no clause, so its text
-    // drops out of the regenerated unit; the rest is walked.
-    EXPECT_EQ(Walk(S), "begin y := 3 ; end ;");
+    // A statement object that failed to parse has no clauses to walk: its
+    // words are walked, so the regenerated unit keeps them.
+    EXPECT_EQ(Walk(S), "begin update emp set = 1 where x = 2 ; y := 3 ; end ;");
+    EXPECT_EQ(S->GetTextByVisitor(), "begin\r\n  update emp set = 1 where x = 2;\r\n  y := 3;\r\nend;\r\n");
     // The front end counts the copied record too.
     EXPECT_GE(Sc.P.ErrorCount(), 1);
 }

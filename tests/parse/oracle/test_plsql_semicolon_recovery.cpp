@@ -3,7 +3,9 @@
 // the unit keeps its tree with one record, its regenerated text keeps every
 // token, and the statements after the unit are untouched.  First at each
 // place of each compound, then as a property over whole units: the shared
-// corpus's and a few written here, broken at every statement.
+// corpus's and a few written here, broken at every statement.  A broken
+// embedded SQL statement loses no more: the SQL grammar's record is the
+// unit's one record, and the unit's regenerated text keeps its words.
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -146,6 +148,62 @@ TEST(PlsqlSemicolonRecovery, BrokenDeclarationEndsAtItsOwnSemicolon) {
 
 namespace {
 
+// Unit (followed by "/" and a table) with the broken embedded statement at
+// each place of Fills: the unit keeps its tree, one record on that line
+// and every token of its text.
+void ExpectEmbeddedWordsKept(const std::string& Shape, const char* Broken, const std::vector<TFill>& Fills) {
+    for (const TFill& Fill : Fills) {
+        int Line = 0;
+        const std::string Unit = Place(Shape, Fill, Broken, Line);
+        SCOPED_TRACE(Unit);
+        Script Sc(Unit + "/\ncreate table after_unit (a number);\n");
+        ASSERT_EQ(Sc.Count(), 3);
+        auto* U = Sc.At<TPlsqlStatement>(0);
+        ASSERT_NE(U, nullptr);
+        EXPECT_NE(U->GetRootNode(), nullptr);
+        EXPECT_TRUE(U->Parsed);
+        ASSERT_EQ(U->GetErrorCount(), 1) << U->ErrorMessages();
+        EXPECT_EQ(U->SyntaxErrors.Get(1).Line, Line);
+        EXPECT_EQ(U->GetTextByVisitor(), Crlf(Unit));
+        EXPECT_EQ(Summary(Sc.At(2)), "TCreateTableSqlStatement errors 0 table after_unit");
+    }
+}
+
+}  // namespace
+
+// Each kind of embedded SQL statement with a syntax error of the SQL
+// grammar's own, in bodies, loops, branches and handlers.
+TEST(PlsqlSemicolonRecovery, BrokenEmbeddedSqlKeepsItsWordsInTheUnitText) {
+    const char* Shapes[] = {
+        "begin\n@\nend;\n",
+        "begin\n  loop\n@\n  end loop;\nend;\n",
+        "begin\n  if a then\n    null;\n  else\n@\n  end if;\nend;\n",
+        "begin\n  null;\nexception\n  when others then\n@\nend;\n",
+        "create or replace procedure p(a number) is\n  v number;\nbegin\n@\nend p;\n",
+    };
+    const char* Broken[] = {
+        "select a into b from;",
+        "insert into t values (1,;",
+        "insert into t (a, b) select;",
+        "update t set = 1 where a = 2;",
+        "delete from;",
+        "open c for select a from;",
+        "for r in (select a from where) loop null; end loop;",
+        "rollback to;",
+        "savepoint;",
+        "merge into t using s on (1 = 1) when;",
+        "execute immediate 'x' into;",
+    };
+    const std::vector<TFill> Fills = {{"#"}, {"y := 1;", "#", "z := 2;"}};
+    for (const char* Shape : Shapes)
+        for (const char* B : Broken) ExpectEmbeddedWordsKept(Shape, B, Fills);
+    // A cursor's query, among the declarations.
+    ExpectEmbeddedWordsKept("declare\n@\nbegin\n  null;\nend;\n", "cursor c is select a from where;",
+                            {{"#"}, {"w number;", "#", "u date;"}});
+}
+
+namespace {
+
 // Units written the way scripts hold them, between tables.
 const char* const kUnitScript = R"(create table dept (deptno number primary key, dname varchar2(30));
 create or replace package body payroll is
@@ -163,10 +221,15 @@ create or replace package body payroll is
       end if;
     end loop;
     dbms_output.put_line('raised ' || v_count);
+    update emp set sal = sal * 1.1 where deptno = p_dept;
+    insert into audit_log (id, empno) values (v_count, p_dept);
+    savepoint raised;
+    commit;
   exception
     when no_data_found then
       v_count := 0;
     when others then
+      rollback to raised;
       log_msg(sqlerrm, 0);
       raise;
   end raise_all;
@@ -174,6 +237,8 @@ create or replace package body payroll is
     v_total number;
   begin
     v_total := 0;
+    select count(*) into v_total from emp where deptno = p_dept;
+    delete from audit_log where empno in (select empno from emp where deptno = p_dept);
     while v_total < 10 loop
       v_total := v_total + f(p_dept);
       exit when v_total > 5;
@@ -186,7 +251,13 @@ create table emp (empno number primary key, deptno number references dept, sal n
 declare
   v_name varchar2(30);
   v_n number := 0;
+  v_cur sys_refcursor;
 begin
+  open v_cur for select dname from dept where deptno > v_n;
+  execute immediate 'truncate table audit_log';
+  for r in (select empno from emp where sal > 0) loop
+    put(r.empno);
+  end loop;
   <<outer>>
   loop
     v_n := v_n + 1;
@@ -222,23 +293,67 @@ bool StartsEmbeddedSql(std::string_view W) {
     return false;
 }
 
-// The significant token before the ";" at I of a unit's tokens that a user
-// could have left out: one of a plain statement or declaration, not of an
-// END or of embedded SQL.  -1 when there is none.
-int DroppableBefore(const std::vector<TSourceToken*>& Toks, size_t I) {
-    if (I < 2 || Toks[I - 1]->TokenType == ttSemicolon) return -1;
+// The tokens [From, To) of a unit's significant tokens, left out.
+struct TCut {
+    size_t From, To;
+};
+
+// How a user could have broken the statement that ends with the ";" at I of
+// a unit's tokens: without the token before the ";" (not in an END), and an
+// embedded SQL statement also cut short after its first word and halfway.
+std::vector<TCut> WaysToBreak(const std::vector<TSourceToken*>& Toks, size_t I) {
+    if (I < 2 || Toks[I - 1]->TokenType == ttSemicolon) return {};
     for (size_t k = 1; k <= 3 && k <= I; ++k)   // END, END IF, END LOOP label
-        if (SameWord(Toks[I - k]->GetText(), "end")) return -1;
+        if (SameWord(Toks[I - k]->GetText(), "end")) return {};
     size_t First = I - 1;
     while (First > 0 && Toks[First - 1]->TokenType != ttSemicolon && !EndsHeader(Toks[First - 1]->GetText()))
         --First;
-    if (StartsEmbeddedSql(Toks[First]->GetText())) return -1;
-    return static_cast<int>(I - 1);
+    std::vector<size_t> Froms = {I - 1};
+    if (StartsEmbeddedSql(Toks[First]->GetText())) Froms = {I - 1, First + 1, First + (I - First) / 2};
+    // The Oracle SQL grammar takes a WHERE clause cut short (`where;`,
+    // `where a =;`) without a record and its walk then drops those words:
+    // a loss of that grammar's, left out here.
+    std::vector<TCut> R;
+    for (size_t From : Froms) {
+        bool CutWhere = false;
+        for (size_t k = First; k < From; ++k) CutWhere = CutWhere || SameWord(Toks[k]->GetText(), "where");
+        if (From > First && !CutWhere && (R.empty() || R.back().From != From)) R.push_back({From, I});
+    }
+    return R;
 }
 
-// Breaks each droppable statement of each parsed unit of Sql in turn and
-// checks the unit and the rest of the script; Breaks counts the breaks.
-void BreakEveryStatement(const std::string& Sql, const std::string& Name, int& Breaks) {
+// The script's tokens as text, without those of Cut.
+std::string WithoutCut(const std::vector<TSourceToken*>& All, const std::vector<TSourceToken*>& Toks, TCut Cut) {
+    std::string Text;
+    bool Out = false;
+    for (TSourceToken* t : All) {
+        if (t == Toks[Cut.From]) Out = true;
+        if (t == Toks[Cut.To]) Out = false;
+        if (!Out) Text += t->GetText();
+    }
+    return Text;
+}
+
+// The script broken in its statement u: only that unit may change, it keeps
+// its tree and at most one record, and its regenerated text every token.
+void ExpectOnlyUnitBroken(const std::string& Text, int u, const std::vector<std::string>& Before) {
+    Script Sc(Text);
+    ASSERT_EQ(Sc.Count(), static_cast<int>(Before.size()));
+    for (int k = 0; k < Sc.Count(); ++k) {
+        if (k == u) continue;
+        EXPECT_EQ(Summary(Sc.At(k)), Before[static_cast<size_t>(k)]) << "statement " << k;
+    }
+    auto* B = Sc.At<TPlsqlStatement>(u);
+    ASSERT_NE(B, nullptr);
+    EXPECT_NE(B->GetRootNode(), nullptr);
+    // Some words can go without breaking the statement (RAISE, RETURN).
+    EXPECT_LE(B->GetErrorCount(), 1) << B->ErrorMessages();
+    EXPECT_EQ(WithoutBlanks(B->GetTextByVisitor()), WithoutBlanks(B->GetRawSqlText()));
+}
+
+// Breaks each statement of each parsed unit of Sql in turn, each way
+// WaysToBreak gives, and checks the script; Count counts the breaks.
+void BreakEveryStatement(const std::string& Sql, const std::string& Name, int& Count) {
     // The script as its tokens give it back: the text the breaks are made in.
     TMarlSqlParser Source(VendorOracle);
     Source.SetSqlTextString(Sql);
@@ -254,27 +369,13 @@ void BreakEveryStatement(const std::string& Sql, const std::string& Name, int& B
             if (t->IsSignificant() && !t->GetText().empty()) Toks.push_back(t);
         for (size_t i = 0; i < Toks.size(); ++i) {
             if (Toks[i]->TokenType != ttSemicolon) continue;
-            const int D = DroppableBefore(Toks, i);
-            if (D < 0) continue;
-            const TSourceToken* Dropped = Toks[static_cast<size_t>(D)];
-            std::string Text;
-            for (TSourceToken* t : All)
-                if (t != Dropped) Text += t->GetText();
-            SCOPED_TRACE(Name + ": without \"" + std::string(Dropped->GetText()) + "\" at line " +
-                         std::to_string(Dropped->Line));
-            ++Breaks;
-            Script Sc(Text);
-            ASSERT_EQ(Sc.Count(), Source.Statements().Count());
-            for (int k = 0; k < Sc.Count(); ++k) {
-                if (k == u) continue;
-                EXPECT_EQ(Summary(Sc.At(k)), Before[static_cast<size_t>(k)]) << "statement " << k;
+            for (const TCut& Cut : WaysToBreak(Toks, i)) {
+                const TSourceToken* From = Toks[Cut.From];
+                SCOPED_TRACE(Name + ": without " + std::to_string(Cut.To - Cut.From) + " word(s) from \"" +
+                             std::string(From->GetText()) + "\" at line " + std::to_string(From->Line));
+                ++Count;
+                ExpectOnlyUnitBroken(WithoutCut(All, Toks, Cut), u, Before);
             }
-            auto* B = Sc.At<TPlsqlStatement>(u);
-            ASSERT_NE(B, nullptr);
-            EXPECT_NE(B->GetRootNode(), nullptr);
-            // Some words can go without breaking the statement (RAISE, RETURN).
-            EXPECT_LE(B->GetErrorCount(), 1) << B->ErrorMessages();
-            EXPECT_EQ(WithoutBlanks(B->GetTextByVisitor()), WithoutBlanks(B->GetRawSqlText()));
         }
     }
 }
@@ -291,7 +392,7 @@ std::string ReadFile(const std::filesystem::path& P) {
 TEST(PlsqlSemicolonRecovery, EveryStatementOfWrittenUnitsBrokenInTurn) {
     int Breaks = 0;
     BreakEveryStatement(kUnitScript, "written units", Breaks);
-    EXPECT_EQ(Breaks, 21);
+    EXPECT_EQ(Breaks, 36);
 }
 
 // The Oracle samples and the shared corpus (skipped without it).

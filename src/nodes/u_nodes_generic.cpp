@@ -492,6 +492,10 @@ void TRkConstraintRefClause::DoAccept(TRkVisitorAbs& V) {
             AcceptPart(a->Tok8, V);
         }
     }
+    if (StateClause) {
+        AcceptPart(StateClause->Tok1, V);
+        AcceptPart(StateClause->Tok2, V);
+    }
     V.PostVisit(this);
 }
 

@@ -285,6 +285,7 @@ public:
     TRk_DummyNode* RefColumnsNode = nullptr;
     TRk_DummyNode* MatchClause = nullptr;
     TRk_DummyNode* ActionsClause = nullptr;
+    TRk_DummyNode* StateClause = nullptr;  // [NOT] DEFERRABLE after the actions
 
     TRkConstraintRefClause();
     const char* ClassName() const override { return "TRkConstraintRefClause"; }

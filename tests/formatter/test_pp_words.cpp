@@ -71,8 +71,30 @@ TEST_F(GrammarWords, OracleAndGenericStatementsPrintEveryWord) {
             {V, "alter table emp add check (a > 0) deferrable"},
             {V, "CREATE TABLE t (a int deferrable, b int not deferrable not null, c int)"},
             {V, "create table t (primary key (a))"},
+            {V, "create table t (a int, foreign key (a) references u (a) deferrable)"},
+            {V, "create table t (a int, constraint fk foreign key (a) references u (a) on delete cascade not deferrable)"},
+            {V, "alter table t add constraint fk foreign key (a) references u (a) deferrable"},
+            {V, "alter table t add (foreign key (a) references u (a) not deferrable)"},
+            {V, "create sequence s increment by 1 start with 10 maxvalue 100 minvalue 1 cache 20"},
+            {V, "drop sequence s.q"},
+            {V, "drop type typ force"},
+            {V, "drop type typ validate"},
         });
     }
+}
+
+// Statements whose grammar actions build nothing print as written.
+TEST_F(GrammarWords, OracleTransactionStatementsPrintEveryWord) {
+    REQUIRE_DIALECT(Oracle);
+    ExpectAllPrint({
+        {Oracle, "commit work"},
+        {Oracle, "rollback work to savepoint s"},
+        {Oracle, "rollback force 'x'"},
+        {Oracle, "savepoint s"},
+        {Oracle, "set transaction read only name 'x'"},
+        {Oracle, "set transaction isolation level read committed"},
+        {Oracle, "alter session set nls_date_format = 'YYYY'"},
+    });
 }
 
 TEST_F(GrammarWords, MysqlStatementsPrintEveryWord) {
@@ -80,6 +102,11 @@ TEST_F(GrammarWords, MysqlStatementsPrintEveryWord) {
     ExpectAllPrint({
         {Mysql, "CREATE TABLE t (a int DEFERRABLE, b int NOT DEFERRABLE NOT NULL, c int)"},
         {Mysql, "SELECT a FROM t ORDER BY a DESC, b USING >"},
+        {Mysql, "CREATE TABLE t (a int, FOREIGN KEY (a) REFERENCES u (a) DEFERRABLE)"},
+        {Mysql, "CREATE TABLE t (a int, FOREIGN KEY fk (a) REFERENCES u (a) ON DELETE CASCADE NOT DEFERRABLE)"},
+        {Mysql, "COMMIT WORK"},
+        {Mysql, "ROLLBACK WORK TO SAVEPOINT s"},
+        {Mysql, "ROLLBACK FORCE 'x'"},
     });
 }
 
@@ -90,6 +117,7 @@ TEST_F(GrammarWords, AccessStatementsPrintEveryWord) {
         {Access, "SELECT * FROM t WITH (NOLOCK)"},
         {Access, "create table t (primary key (a))"},
         {Access, "create table t (a, b) as select 1, 2 from u"},
+        {Access, "create index i on t (lower(a, b))"},
     });
 }
 

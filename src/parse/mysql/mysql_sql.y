@@ -83,12 +83,12 @@
 
 %type <token> alias_id alias_keyword charset_name col_id decimal_const extract_arg
 %type <token> func_name_keyword integer_const name opt_all opt_asc_desc opt_charset_word
-%type <token> opt_default opt_deferrable opt_drop_behavior opt_equal opt_ignore opt_name
+%type <token> opt_default opt_drop_behavior opt_equal opt_ignore opt_name
 %type <token> opt_unsigned opt_work opt_zerofill plain_id raid_type_value row_format_value
 %type <token> single_char_op string_const subquery_op type_keyword unreserved_keyword
 %type <name> dotted_ref func_name qualified_name
 %type <clause> case_default charset_option from_clause group_clause having_clause index_elem
-%type <clause> into_clause join_type key_action key_actions key_delete key_match
+%type <clause> into_clause join_type key_action key_actions key_delete key_match opt_deferrable
 %type <clause> key_update opt_check_option opt_column_list opt_column_position opt_constraint_name opt_create_query
 %type <clause> opt_float_precision opt_force opt_if_exists opt_if_not_exists opt_index_kind opt_int_width
 %type <clause> opt_nowait opt_outer opt_temp quantifier sort_clause table_option
@@ -791,7 +791,8 @@ constraint_elem
     | MY_FOREIGN MY_KEY opt_name '(' column_list ')' MY_REFERENCES qualified_name opt_column_list key_match key_actions
       opt_deferrable
         { auto* c = Constraint(1, 5); c->ForeignKeyName = $3; c->ColumnList = NC($5);
-          c->SetRefClause(RefClause($7, $8, $9, $10, $11)); Tk(c, $1, $2, $4, $6); $$ = c; }
+          c->SetRefClause(RefClause($7, $8, $9, $10, $11)); c->RefClause->StateClause = $12;
+          Tk(c, $1, $2, $4, $6); $$ = c; }
     | MY_KEY opt_name '(' column_list ')'
         { auto* c = Constraint(1, 9); c->IndexName = $2; c->ColumnList = NC($4); Tk(c, $1, $3, $5); $$ = c; }
     | MY_INDEX opt_name '(' column_list ')'
@@ -829,8 +830,8 @@ key_action
     ;
 
 opt_deferrable
-    : MY_NOT MY_DEFERRABLE
-    | MY_DEFERRABLE
+    : MY_NOT MY_DEFERRABLE              { auto* h = Holder(); h->Tok1 = NC($1); h->Tok2 = NC($2); $$ = h; }
+    | MY_DEFERRABLE                     { auto* h = Holder(); h->Tok1 = NC($1); $$ = h; }
     | /* empty */                       { $$ = nullptr; }
     ;
 

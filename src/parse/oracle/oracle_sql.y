@@ -98,6 +98,7 @@
 %type <clause> opt_outer opt_using_index opt_validate opt_varying
 %type <clause> order_by_clause physical_attr physical_props quantifier
 %type <clause> referential_action referential_actions rename_column_clause second_precision
+%type <clause> deferrable_option fk_state_clause
 %type <clause> segment_attr storage_clause storage_option table_kind
 %type <clause> view_force view_restriction wait_option where_clause
 %type <node> alter_session_stmt alter_table_stmt arith_expr bare_select
@@ -131,8 +132,8 @@
 %type <list>  storage_option_list table_element_list type_list
 %type <list> when_list
 %type <token> alias_keyword alias_word any_operator char_operator
-%type <token> column_name deferrable_option enable_or_disable extract_field
-%type <token> fk_state_clause func_keyword_name ident integer_literal
+%type <token> column_name enable_or_disable extract_field
+%type <token> func_keyword_name ident integer_literal
 %type <token> interval_value keyword_name lock_mode name
 %type <token> number_literal opt_all opt_transaction_name opt_work
 %type <token> sequence_option sequence_option_list sort_direction string_literal
@@ -1118,7 +1119,7 @@ key_body
     | RW_FOREIGN RW_KEY '(' qualified_name_list ')' RW_REFERENCES qualified_name opt_column_list match_clause
       referential_actions fk_state_clause
         { auto* c = Constraint(1, 5); c->ColumnList = NC($4); c->SetRefClause(RefClause($6, $7, $8, $9, $10));
-          Tk(c, $1, $2, $3, $5); $$ = c; }
+          c->RefClause->StateClause = $11; Tk(c, $1, $2, $3, $5); $$ = c; }
     ;
 
 match_clause
@@ -1157,8 +1158,8 @@ fk_state_clause
     ;
 
 deferrable_option
-    : RW_NOT RW_DEFERRABLE
-    | RW_DEFERRABLE
+    : RW_NOT RW_DEFERRABLE              { auto* h = Holder(); h->Tok1 = NC($1); h->Tok2 = NC($2); $$ = h; }
+    | RW_DEFERRABLE                     { auto* h = Holder(); h->Tok1 = NC($1); $$ = h; }
     ;
 
 /* ---- Data types ---------------------------------------------------- */

@@ -95,14 +95,15 @@ void AcceptNotNull(TRk_DummyNode* Node, TRkVisitorAbs& V) {
 }
 
 // A statement the SQL grammar could not read (or that was never read) has
-// no tree to walk: its words are walked instead, as a skipped statement's
-// are, so the unit's regenerated text keeps them.
+// no tree to walk, and the tree recovery left beside error records lacks
+// the words it skipped: its words are walked instead, as a skipped
+// statement's are, so the unit's regenerated text keeps them.
 void AcceptEmbedded(TCustomSqlStatement* Sql, TRkVisitorAbs& V, bool Required) {
     if (!Sql) {
         if (Required) throw ERkError("PL/SQL element part missing");
         return;
     }
-    if (Sql->Parsed) {
+    if (Sql->Parsed && Sql->GetErrorCount() == 0) {
         Sql->Accept(&V);
         return;
     }
@@ -152,7 +153,10 @@ void TRkPlsql_Element::ParseEmbedded(TCustomSqlStatement* Sql) {
     if (!Sql) return;
     Sql->SetOnTableTokenEvent(OnTableTokenEvent);
     Sql->SetOnFieldTokenEvent(OnFieldTokenEvent);
-    if (Sql->Parse(false) != 0) {
+    // Recovery can leave a tree, and so a zero result, beside error records
+    // (`where a =;`): the records are the unit's all the same.
+    const int Result = Sql->Parse(false);
+    if (Result != 0 || Sql->GetErrorCount() > 0) {
         if (TCustomSqlStatement* Owner = OwningStatement()) Owner->CopyErrors(*Sql);
     }
 }

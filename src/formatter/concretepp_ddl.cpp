@@ -106,9 +106,10 @@ std::string PhysicalAttributes(TRk_DummyNode* Node) {
 std::string TCreateTableSqlStatementPP::GetPrettyText() {
     auto* s = dynamic_cast<TCreateTableSqlStatement*>(OwnerNode());
     if (!s) return WrongOwner("TCreateTableSqlStatement", Owner);
-    if (!EnsureParsed(s)) return {};
+    // CREATE TABLE ... OF a type builds no table: as written.
+    if (!EnsureParsed(s)) return AcceptedWithoutTree(s);
     auto* root = dynamic_cast<TRk_CreateTableStmt*>(s->GetRootNode());
-    if (!root) return {};
+    if (!root) return AcceptedWithoutTree(s);
     s->PrettyMode = 1;
     TRkTable* table = s->TargetTable;
     TRkFieldList* columns = table ? table->Columns.get() : nullptr;

@@ -153,6 +153,11 @@ std::string TRkCustomExpressionPP::SingleLayout(TRkCustomExpression* e) {
         return R + At(R, L) + Tok(e, 2);
     }
     default:  // Expr_NotSupported
+        // IS [NOT] OF [TYPE] (...) after its operand, as written.
+        if (e->LeftOperand && TokCount(e) == 2) {
+            R = Operand(e->LeftOperand) + " ";
+            return R + At(R, WrittenText(e->OwnToken(0), e->OwnToken(1)));
+        }
         return "Not supported function!";
     }
 }

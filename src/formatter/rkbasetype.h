@@ -54,7 +54,7 @@ enum TRkOpType : uint8_t {
     Expr_Rollup = 38,
     Expr_Cube = 39,
     Expr_GroupingSets = 40,
-    Expr_NotSupported = 41,
+    Expr_NotSupported = 41,  // expr IS [NOT] OF [TYPE] (...): own tokens IS and ")"
 };
 inline constexpr int RkOpTypeCount = 42;
 

@@ -90,6 +90,13 @@ protected:
     TRkCustomExpression* Ex(TRkOpType Kind, TSourceToken* Op, TRk_Node* Left, TRk_Node* Right) {
         return MakeExpression(static_cast<uint8_t>(Kind), Op, Left, Right);
     }
+    // expr IS [NOT] OF [TYPE] (types): the operand, and the words from IS to
+    // the closing parenthesis as written.
+    TRkCustomExpression* IsOfType(TRk_Node* Left, TSourceToken* Is, TSourceToken* Close) {
+        TRkCustomExpression* E = Ex(Expr_NotSupported, Is, Left, nullptr);
+        Tk(E, Is, Close);
+        return E;
+    }
     static TRk_SelectStmt* Sel(TRk_Node* N) { return static_cast<TRk_SelectStmt*>(N); }
     static int32_t IntOf(const TSourceToken* Token);
     void SetRootOnce(TRk_Node* Node);

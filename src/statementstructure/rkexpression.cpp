@@ -29,6 +29,14 @@ bool OwnTokensInsteadOfOperator(TRkOpType K) {
     }
 }
 
+// The significant tokens from First to Last of their list, in order.
+void AcceptWordsFromTo(TSourceToken* First, TSourceToken* Last, TRkVisitorAbs& V) {
+    TSourceTokenList* L = First && Last ? First->GetOwnerList() : nullptr;
+    if (!L || L != Last->GetOwnerList()) return;
+    for (int32_t i = First->PosInList; i <= Last->PosInList; ++i)
+        if (TSourceToken* T = L->TokenAt(i); T && T->IsSignificant()) AcceptPart(T, V);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -109,7 +117,9 @@ void TRkCustomExpression::DoAccept(TRkVisitorAbs& V) {
             AcceptListOperand(LeftOperand, V);
             AcceptOwnTok(this, 2, V);
             break;
-        default:  // Expr_NotSupported
+        default:  // Expr_NotSupported: IS [NOT] OF [TYPE] (...)
+            AcceptPart(LeftOperand, V);
+            AcceptWordsFromTo(OwnToken(0), OwnToken(1), V);
             break;
     }
     V.PostVisit(this);

@@ -59,6 +59,10 @@ TEST_F(GrammarWords, SqlServerStatementsPrintEveryWord) {
         {Mssql, "CREATE TABLE t (a int NOT DEFERRABLE, b int DEFERRABLE NOT NULL, c int)"},
         {Mssql, "SELECT DISTINCT ON (a) a FROM t"},
         {Mssql, "SELECT a FROM t ORDER BY a DESC, b USING > NULLS LAST"},
+        {Mssql, "SELECT a FROM t WHERE a IS OF (typ, ONLY s.typ2)"},
+        {Mssql, "SELECT a FROM t WHERE a IS NOT OF TYPE (typ)"},
+        {Mssql, "CREATE TABLE t OF typ"},
+        {Mssql, "CREATE TEMP TABLE t OF s.typ"},
     });
 }
 
@@ -75,6 +79,10 @@ TEST_F(GrammarWords, OracleAndGenericStatementsPrintEveryWord) {
             {V, "create table t (a int, constraint fk foreign key (a) references u (a) on delete cascade not deferrable)"},
             {V, "alter table t add constraint fk foreign key (a) references u (a) deferrable"},
             {V, "alter table t add (foreign key (a) references u (a) not deferrable)"},
+            {V, "select a from t where a is of (typ, only s.typ2, s.typ3)"},
+            {V, "select a from t where a is not of type (only typ)"},
+            {V, "create table t of typ"},
+            {V, "create global temporary table t of s.typ"},
             {V, "create sequence s increment by 1 start with 10 maxvalue 100 minvalue 1 cache 20"},
             {V, "drop sequence s.q"},
             {V, "drop type typ force"},
@@ -97,6 +105,13 @@ TEST_F(GrammarWords, OracleTransactionStatementsPrintEveryWord) {
     });
 }
 
+TEST_F(GrammarWords, PlsqlStatementsPrintEveryWord) {
+    REQUIRE_DIALECT(Oracle);
+    ExpectAllPrint({
+        {Oracle, "begin\n  if x is not of type (only s.t, u) then\n    y := 1;\n  end if;\nend;\n/\n"},
+    });
+}
+
 TEST_F(GrammarWords, MysqlStatementsPrintEveryWord) {
     REQUIRE_DIALECT(Mysql);
     ExpectAllPrint({
@@ -104,6 +119,8 @@ TEST_F(GrammarWords, MysqlStatementsPrintEveryWord) {
         {Mysql, "SELECT a FROM t ORDER BY a DESC, b USING >"},
         {Mysql, "CREATE TABLE t (a int, FOREIGN KEY (a) REFERENCES u (a) DEFERRABLE)"},
         {Mysql, "CREATE TABLE t (a int, FOREIGN KEY fk (a) REFERENCES u (a) ON DELETE CASCADE NOT DEFERRABLE)"},
+        {Mysql, "SELECT a FROM t WHERE a IS OF (typ, ONLY s.typ2)"},
+        {Mysql, "SELECT a FROM t WHERE a IS NOT OF TYPE (typ)"},
         {Mysql, "COMMIT WORK"},
         {Mysql, "ROLLBACK WORK TO SAVEPOINT s"},
         {Mysql, "ROLLBACK FORCE 'x'"},

@@ -1086,7 +1086,7 @@ opt_textimage_on
 
 create_table_of_stmt
     : RW_CREATE opt_temp RW_TABLE qualified_name RW_OF qualified_name  /* 403 */
-        { $$ = New<_TMssqlDummyStmt>(); }
+        { $$ = WrittenStmt($1, $6->GetEndToken()); }
     ;
 
 opt_temp
@@ -1502,10 +1502,10 @@ expr
     | expr any_operator quantifier '(' row_expr_list ')'                /* 623 */
         { $$ = Quantified(Ex(Expr_AllOp, $2, $1, Paren($4, $5, $6)), $3); }
     | row_expr                              /* 624 */
-    | expr RW_IS RW_OF '(' type_list ')'                    /* 625 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr RW_IS RW_OF RW_TYPE '(' type_list ')'            /* 626 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr RW_IS RW_NOT RW_OF '(' type_list ')'             /* 627 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr RW_IS RW_NOT RW_OF RW_TYPE '(' type_list ')'     /* 628 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+    | expr RW_IS RW_OF '(' type_list ')'                    /* 625 */ { $$ = IsOfType($1, $2, $6); }
+    | expr RW_IS RW_OF RW_TYPE '(' type_list ')'            /* 626 */ { $$ = IsOfType($1, $2, $7); }
+    | expr RW_IS RW_NOT RW_OF '(' type_list ')'             /* 627 */ { $$ = IsOfType($1, $2, $7); }
+    | expr RW_IS RW_NOT RW_OF RW_TYPE '(' type_list ')'     /* 628 */ { $$ = IsOfType($1, $2, $8); }
     | expr RW_COLLATE ident                 /* 629 */ { $$ = Ex(Expr_OP, $2, $1, Const(172, $3)); }
     | expr RW_CONCAT expr                   /* 630 */ { $$ = Ex(Expr_OP, $2, $1, $3); }
     ;

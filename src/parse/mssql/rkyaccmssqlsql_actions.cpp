@@ -131,6 +131,14 @@ _TMssqlDummyStmt* TRkMssqlSqlActions::DummyStmt(uint8_t Kind) {
     return d;
 }
 
+_TMssqlDummyStmt* TRkMssqlSqlActions::WrittenStmt(TSourceToken* First, TSourceToken* Last) {
+    auto* d = New<_TMssqlDummyStmt>();
+    TSourceTokenList* L = First && Last ? First->GetOwnerList() : nullptr;
+    if (!L || L != Last->GetOwnerList()) return d;
+    for (int32_t i = First->PosInList; i <= Last->PosInList; ++i) d->StmtTokens->Add(L->TokenAt(i));
+    return d;
+}
+
 TRk_Node* TRkMssqlSqlActions::Fetch(TSourceToken* FetchToken, TRk_Node* Direction, TSourceToken* Global,
                                     TSourceToken* Name, bool NameIsOwnToken, TRk_Node* Into) {
     auto* f = New<_TMssqlFetch>();

@@ -96,6 +96,9 @@ protected:
 
     // ---- Control of flow and batch elements ----------------------------
     _TMssqlDummyStmt* DummyStmt(uint8_t Kind);
+    // A statement accepted without a tree of its own (CREATE TABLE ... OF):
+    // the tokens from First to Last, printed and walked as written.
+    _TMssqlDummyStmt* WrittenStmt(TSourceToken* First, TSourceToken* Last);
     TRk_Node* Fetch(TSourceToken* FetchToken, TRk_Node* Direction, TSourceToken* Global, TSourceToken* Name,
                     bool NameIsOwnToken, TRk_Node* Into);
     TRk_Node* CursorStmt(uint8_t Kind, TSourceToken* Keyword, TSourceToken* Global, TSourceToken* Name,

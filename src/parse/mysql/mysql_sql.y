@@ -989,10 +989,10 @@ expr
         { $$ = Quantified(Ex(Expr_AllOp, $2, $1, $4), $3); }
     | expr subquery_op quantifier '(' multi_expr_list ')' %prec MY_IN
         { auto* p = Paren($4, $5, $6); $$ = Quantified(Ex(Expr_AllOp, $2, $1, p), $3); }
-    | expr MY_IS MY_OF '(' type_list ')'              { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr MY_IS MY_OF MY_TYPE '(' type_list ')'      { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr MY_IS MY_NOT MY_OF '(' type_list ')'       { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr MY_IS MY_NOT MY_OF MY_TYPE '(' type_list ')' { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+    | expr MY_IS MY_OF '(' type_list ')'              { $$ = IsOfType($1, $2, $6); }
+    | expr MY_IS MY_OF MY_TYPE '(' type_list ')'      { $$ = IsOfType($1, $2, $7); }
+    | expr MY_IS MY_NOT MY_OF '(' type_list ')'       { $$ = IsOfType($1, $2, $7); }
+    | expr MY_IS MY_NOT MY_OF MY_TYPE '(' type_list ')' { $$ = IsOfType($1, $2, $8); }
     ;
 
 restricted_expr

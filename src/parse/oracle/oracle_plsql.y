@@ -364,13 +364,13 @@ a_expr
     | a_expr RW_DAY RW_TO RW_SECOND       /* 153 */ { $$ = Ex(Expr_DayToSecond, $2, $1, nullptr); Tk($$, $2, $3, $4); }
     | a_expr RW_YEAR RW_TO RW_MONTH       /* 154 */ { $$ = Ex(Expr_YearToMonth, $2, $1, nullptr); Tk($$, $2, $3, $4); }
     | a_expr RW_IS RW_OF '(' of_type_list ')'
-                                          /* 155 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 155 */ { $$ = IsOfType($1, $2, $6); }
     | a_expr RW_IS RW_OF RW_TYPE '(' of_type_list ')'
-                                          /* 156 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 156 */ { $$ = IsOfType($1, $2, $7); }
     | a_expr RW_IS RW_NOT RW_OF '(' of_type_list ')'
-                                          /* 157 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 157 */ { $$ = IsOfType($1, $2, $7); }
     | a_expr RW_IS RW_NOT RW_OF RW_TYPE '(' of_type_list ')'
-                                          /* 158 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 158 */ { $$ = IsOfType($1, $2, $8); }
     ;
 of_type_list
     : of_type_item                        /* 159 */
@@ -940,13 +940,13 @@ plsql_expr
     | plsql_expr RW_DAY RW_TO RW_SECOND   /* 490 */ { $$ = Ex(Expr_DayToSecond, $2, $1, nullptr); Tk($$, $2, $3, $4); }
     | plsql_expr RW_YEAR RW_TO RW_MONTH   /* 491 */ { $$ = Ex(Expr_YearToMonth, $2, $1, nullptr); Tk($$, $2, $3, $4); }
     | plsql_expr RW_IS RW_OF '(' of_type_list ')'
-                                          /* 492 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 492 */ { $$ = IsOfType($1, $2, $6); }
     | plsql_expr RW_IS RW_OF RW_TYPE '(' of_type_list ')'
-                                          /* 493 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 493 */ { $$ = IsOfType($1, $2, $7); }
     | plsql_expr RW_IS RW_NOT RW_OF '(' of_type_list ')'
-                                          /* 494 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 494 */ { $$ = IsOfType($1, $2, $7); }
     | plsql_expr RW_IS RW_NOT RW_OF RW_TYPE '(' of_type_list ')'
-                                          /* 495 */ { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+                                          /* 495 */ { $$ = IsOfType($1, $2, $8); }
     | RW_SQL '%' RW_FOUND                 /* 496 */ { $$ = Ex(Expr_Plsql_sql_condition, $3, nullptr, nullptr); Tk($$, $1, $2, $3); }
     | RW_SQL '%' RW_ISOPEN                /* 497 */ { $$ = Ex(Expr_Plsql_sql_condition, $3, nullptr, nullptr); Tk($$, $1, $2, $3); }
     | RW_SQL '%' RW_NOTFOUND              /* 498 */ { $$ = Ex(Expr_Plsql_sql_condition, $3, nullptr, nullptr); Tk($$, $1, $2, $3); }

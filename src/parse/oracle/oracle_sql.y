@@ -641,10 +641,10 @@ expr
           $$ = Quantified(Ex(Expr_AllOp, $2, $1, p), $3); }
     | row_compare
     | expr OUTER_JOIN_MARK              { $$ = Ex(Expr_OuterJoin, $2, $1, nullptr); }
-    | expr RW_IS RW_OF '(' type_list ')'      { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr RW_IS RW_OF RW_TYPE '(' type_list ')' { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr RW_IS RW_NOT RW_OF '(' type_list ')'  { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
-    | expr RW_IS RW_NOT RW_OF RW_TYPE '(' type_list ')' { $$ = Ex(Expr_NotSupported, $2, nullptr, nullptr); }
+    | expr RW_IS RW_OF '(' type_list ')'      { $$ = IsOfType($1, $2, $6); }
+    | expr RW_IS RW_OF RW_TYPE '(' type_list ')' { $$ = IsOfType($1, $2, $7); }
+    | expr RW_IS RW_NOT RW_OF '(' type_list ')'  { $$ = IsOfType($1, $2, $7); }
+    | expr RW_IS RW_NOT RW_OF RW_TYPE '(' type_list ')' { $$ = IsOfType($1, $2, $8); }
     ;
 
 type_list

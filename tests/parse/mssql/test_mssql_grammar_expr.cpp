@@ -84,7 +84,7 @@ TEST_F(MssqlExpr, OperatorBinding) {
         {"x IN a = b", "In[IN](x,Cmp[=](a,b))"},
         {"(a, b) IN (SELECT 1, 2)", "In[IN]((a,b),SELECT)"},
         {"a COLLATE Latin1_General_CI_AS = b", "Cmp[=](OP[COLLATE](a,Latin1_General_CI_AS),b)"},
-        {"x IS OF (int)", "NotSupported[IS](_,_)"},
+        {"x IS OF (int)", "NotSupported[IS](x,_)"},
         {"EXISTS (SELECT 1)", "Exists[EXISTS](_,SELECT)"},
         {"NOT EXISTS (SELECT 1) AND a = 1", "AND[AND](NOT[NOT](_,Exists[EXISTS](_,SELECT)),Cmp[=](a,1))"},
         {"@@ROWCOUNT > 0", "Cmp[>](@@ROWCOUNT,0)"},

@@ -72,7 +72,7 @@ TEST_F(MySQLQuery, ExpressionGrouping) {
         {"a < b = c", "(= (< a b) c)"}, {"x LIKE p ESCAPE e", "(like x (escape p e))"}, {"x > ALL (1)", "error"},
         {"x = ANY (SELECT y FROM t)", "(=any x {q})"}, {"x NOT IN (1)", "(notin x (1))"}, {"a <=> b", "(<=> a b)"},
         {"(a, b) NOT IN (SELECT x, y FROM u)", "(notin ([a,b]) {q})"}, {"a ! - b", "(! a (- _ b))"},
-        {"t.c = s.t.c", "(= t.c s.t.c)"}, {"@v = @@w", "(= @v @@w)"}, {"x IS OF (t)", "(is _ _)"},
+        {"t.c = s.t.c", "(= t.c s.t.c)"}, {"@v = @@w", "(= @v @@w)"}, {"x IS OF (t)", "(is x _)"},
         {"left(s, 2) = f()", "(= left[s,2] f[])"}, {"year = comment", "(= year comment)"}, {"end = 1", "error"},
         {"EXISTS (SELECT 1 FROM u)", "(exists _ {q})"},
     };

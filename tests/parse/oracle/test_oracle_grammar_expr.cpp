@@ -122,9 +122,11 @@ TEST_F(ExprGrammar, KindsOperatorsAndOwnTokens) {
     e = Where("x is not null");
     EXPECT_EQ(Fields(e->ExprType == Expr_IsNotNull, OwnTokens(e)), "1 is|not|null");
 
+    // The operand and the words from IS to ")" are kept for the printers.
     e = Where("x is of (number)");
     EXPECT_EQ(Fields(e->ExprType == Expr_NotSupported, e->OperatorToken, e->LeftOperand, e->RightOperand),
-              "1 is nil nil");
+              "1 is set nil");
+    EXPECT_EQ(OwnTokens(e), "is|)");
     EXPECT_EQ(Where("x is not of type (only s.t, u)")->ExprType, Expr_NotSupported);
 
     auto* at = As<TRkCustomExpression>(Where("a at time zone 'UTC' = b")->LeftOperand);

@@ -253,7 +253,7 @@ TEST_F(PlsqlGrammar, SpecialExpressions) {
     EXPECT_EQ(All<TRkCustomExpression>().back()->Modifier, 1);
     EXPECT_EQ(TokText(All<TRkCustomExpression>().back()->QuantifierToken), "ANY");
     ExprOf("x IS NOT OF TYPE (t)");
-    EXPECT_EQ(All<TRkCustomExpression>().back()->LeftOperand, nullptr);
+    EXPECT_NE(All<TRkCustomExpression>().back()->LeftOperand, nullptr);
 
     EXPECT_EQ(ExprOf("SQL%ROWCOUNT"), "(rowcount _ _)");
     auto* e = One<TRkCustomExpression>();

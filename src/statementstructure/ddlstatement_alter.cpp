@@ -390,6 +390,13 @@ void WalkOracleParts(TAlterTableStatement* st, TRk_alterTableStmt* root, AlterPa
                 w.Text += " " + st->AddedConstraints->AsText();
                 if (st->Constraints->Count() > 0) w.Text += " " + st->Constraints->AsText();
             }
+            // The DEFERRABLE states stand only in the grammar's list: their
+            // words follow the constraints, so that the text keeps them.
+            for (int32_t i = 0; c->List1 && i < c->List1->Count(); ++i) {
+                TRk_Node* Item = c->List1->GetNode(i);
+                if (dynamic_cast<TRkConstraint*>(Item)) continue;
+                if (auto* State = dynamic_cast<TRk_DummyNode*>(Item)) w.toks({State->Tok1, State->Tok2});
+            }
             break;
         case 2: {
             w.toks({c->Tok1, c->Tok2, c->Tok3});

@@ -229,6 +229,9 @@ const TCase Cases[] = {
     {0, "BEGIN\n  FOO BAR; -- broken\n  SET NOCOUNT ON; -- quiet\nEND\n"},
     {2, "SELECT a FROM t LIMIT 10; -- ten\nSELECT a FROM t LIMIT 5, 10;\n"},
     {3, "DROP TABLE t; -- gone\nCREATE INDEX i ON t (a); -- by a\nCREATE UNIQUE INDEX j ON t (a, b);\n"},
+    // The DEFERRABLE state of an added constraint stands only in the grammar's list.
+    {1, "alter table emp add check (a > 0) deferrable;\nalter table emp add check (a > 0) not deferrable;\n"},
+    {4, "alter table emp add check (a > 0) deferrable;\n"},
 };
 
 TEST(RegeneratedText, StatementsTheCorpusHasFewOf) {

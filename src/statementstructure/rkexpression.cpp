@@ -7,6 +7,7 @@
 #include "formatter/basepp.h"
 #include "nodes/u_nodes_generic.h"
 #include "process/pptextvisitor.h"
+#include "process/rkchainwalk.h"
 
 TRkReparseFunc RkReparseCondition = nullptr;
 
@@ -145,34 +146,11 @@ void TRkCustomExpression::AcceptChain(TRkVisitorAbs& V) {
         AcceptOperatorAndRight(V);
         return;
     }
-    std::vector<TRkCustomExpression*> open{this};   // links whose frame is open, outermost first
-    bool leftWalked = false;                        // a link's PreVisit failed: its left is done
-    while (TRkCustomExpression* left = open.back()->ChainLeft()) {
-        if (!V.Enabled) break;
-        ++V.Depth;
-        try {
-            V.PreVisit(left);
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception&) {
-            --V.Depth;
-            leftWalked = true;
-            break;
-        }
-        open.push_back(left);
-    }
-    if (!leftWalked) AcceptPart(open.back()->LeftOperand, V);
-    for (size_t i = open.size(); i-- > 1;) {
-        try {
-            open[i]->AcceptOperatorAndRight(V);
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception&) {
-            // the rest of that link is dropped, as its own frame would
-        }
-        --V.Depth;
-    }
-    AcceptOperatorAndRight(V);
+    AcceptLeftChain(
+        this, V, [](TRkCustomExpression* e) { return e->ChainLeft(); },
+        [&V](TRkCustomExpression* e) { V.PreVisit(e); },
+        [&V](TRkCustomExpression* e) { AcceptPart(e->LeftOperand, V); },
+        [&V](TRkCustomExpression* e) { e->AcceptOperatorAndRight(V); });
 }
 
 // The text is parsed as the condition of a query.  On success the

@@ -2,6 +2,8 @@
 // joins and clause objects; the rebuilt SQL text; the source-order walk.
 #include "statementstructure/sqlstatement_select.h"
 
+#include "process/rkchainwalk.h"
+
 #include <cstdlib>
 #include <exception>
 #include <new>
@@ -612,35 +614,14 @@ void TSelectSqlStatement::AcceptSetOperationTail(TRkVisitorAbs& V) {
 void TSelectSqlStatement::AcceptSetOperationChain(TRkVisitorAbs& V) {
     V.PreVisit(this);
     VisitOpening(&V);
-    std::vector<TSelectSqlStatement*> open{this};   // statements whose frame is open, outermost first
-    bool leftWalked = false;                        // a statement's opening failed: its left is done
-    while (TSelectSqlStatement* left = open.back()->ChainLeft()) {
-        if (!V.Enabled) break;
-        ++V.Depth;
-        try {
-            V.PreVisit(left);
-            left->VisitOpening(&V);
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception&) {
-            --V.Depth;
-            leftWalked = true;
-            break;
-        }
-        open.push_back(left);
-    }
-    if (!leftWalked) Node(open.back()->LeftStatement.get(), &V);
-    for (size_t i = open.size(); i-- > 1;) {
-        try {
-            open[i]->AcceptSetOperationTail(V);
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception&) {
-            // the rest of that statement is dropped, as its own frame would
-        }
-        --V.Depth;
-    }
-    AcceptSetOperationTail(V);
+    AcceptLeftChain(
+        this, V, [](TSelectSqlStatement* s) { return s->ChainLeft(); },
+        [&V](TSelectSqlStatement* s) {
+            V.PreVisit(s);
+            s->VisitOpening(&V);
+        },
+        [&V](TSelectSqlStatement* s) { Node(s->LeftStatement.get(), &V); },
+        [&V](TSelectSqlStatement* s) { s->AcceptSetOperationTail(V); });
 }
 
 void TSelectSqlStatement::DoAccept(TRkVisitorAbs& VisitorRef) {

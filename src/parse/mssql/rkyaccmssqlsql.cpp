@@ -430,17 +430,21 @@ bool TRkMssqlSqlDriver::FindErrorState(int& Sp, int& Target, bool& Keep, bool& P
 // Input nested past the parser's bounds loses only its statement: one
 // record, then the usual recovery, with an error statement that runs on
 // while the parentheses opened in it are open.
-bool TRkMssqlSqlDriver::StartDeepRecovery() {
-    if (FDeepSinceShift) return false;
-    FDeepSinceShift = true;
-    if (FReportAllowed) Report("yyparse stack overflow", "error 1010");
+void TRkMssqlSqlDriver::ReportAndReadAfterLastShift(const std::string& Message, const std::string& TokenText) {
+    if (FReportAllowed) Report(Message, TokenText);
     FReportAllowed = false;
-    // The tokens read past the last shift are read again by the error
-    // statement.
+    // The lookahead may stand on the next line: reading goes on after the
+    // last shifted token.
     if (FLastShiftPos >= 0) {
         TokenPos = FLastShiftPos + 1;
         PushedBackToken = nullptr;
     }
+}
+
+bool TRkMssqlSqlDriver::StartDeepRecovery() {
+    if (FDeepSinceShift) return false;
+    FDeepSinceShift = true;
+    ReportAndReadAfterLastShift("yyparse stack overflow", "error 1010");
     ErrorSpansParens = true;
     FRecovery = rcDeep;
     return true;
@@ -548,15 +552,7 @@ int TRkMssqlSqlDriver::yyparse() {
                     // An action refused the input (a second ORDER BY, ...):
                     // one error record, then the usual recovery, so the
                     // statements around it are kept.
-                    if (FReportAllowed) Report(e.what(), CurToken ? std::string(CurToken->GetText()) : std::string());
-                    FReportAllowed = false;
-                    // The lookahead may stand on the next line: reading goes
-                    // on after the last shifted token, so that the error
-                    // statement ends with the broken statement's line.
-                    if (FLastShiftPos >= 0) {
-                        TokenPos = FLastShiftPos + 1;
-                        PushedBackToken = nullptr;
-                    }
+                    ReportAndReadAfterLastShift(e.what(), CurToken ? std::string(CurToken->GetText()) : std::string());
                     FRecovery = rcAction;
                     step = stRecover;
                     break;

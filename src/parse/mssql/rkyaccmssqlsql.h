@@ -118,6 +118,9 @@ private:
     int Reduce(int Rule);
     bool ForcedRoutineEnd(int& Rule);
     void Report(const std::string& Message, const std::string& TokenText);
+    // Reports once per recovery, and has the tokens past the last shift read
+    // again, so that the error statement ends with the broken input's line.
+    void ReportAndReadAfterLastShift(const std::string& Message, const std::string& TokenText);
     int Fail(const std::string& Message, const std::string& TokenText);
     void SkipRaw(TRkNodeTokens* Target, bool SetMode, TSourceToken* FirstToken);
     // Recovery: the stack entry to pop to, the state its error shift leads
